@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace vardolin::generic {
+
+// Checked double arithmetic for the values that come from fields. Each operation raises its
+// own RunTimeError at the failing step instead of letting an infinity or NaN travel on:
+// a finite non-zero value divided by zero is DivisionByZero; a result that is not finite
+// (overflow, 0 / 0) is Overflow. Operands are finite wherever these are used.
+double Add(double a, double b);
+double Subtract(double a, double b);
+double Multiply(double a, double b);
+double Divide(double a, double b);
+
+}  // namespace vardolin::generic

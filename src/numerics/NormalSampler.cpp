@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "numerics/NormalSampler.h"
+
+#include <cmath>
+
+#include "numerics/GenericArithmetic.h"
+
+namespace vardolin {
+
+namespace {
+
+constexpr double kC0 = 2.515517;
+constexpr double kC1 = 0.802853;
+constexpr double kC2 = 0.010328;
+constexpr double kD1 = 1.432788;
+constexpr double kD2 = 0.189269;
+constexpr double kD3 = 0.001308;
+constexpr float kSmallestUniform = 1.0f / 16777216.0f;
+
+}  // namespace
+
+// The grouping and the operations below are fixed: results are compared to the last digit.
+NormalDeviate NormalDeviateOf(float u) {
+    const bool lower = u <= 0.5;
+    float p = lower ? u : 1.0f - u;
+    if (p == 0.0f) {
+        p = kSmallestUniform;
+    }
+    const double logP = std::log(static_cast<double>(p));
+    const double m = logP * -2.0;
+    const double t = std::sqrt(m);
+    const double numerator = (kC0 + kC1 * t) + kC2 * std::pow(t, 2.0);
+    const double denominator =
+        ((1.0 + kD1 * t) + kD2 * std::pow(t, 2.0)) + kD3 * std::pow(t, 3.0);
+    return {t - numerator / denominator, lower};
+}
+
+double NormalDeviate::Scale(double mean, double sd) const {
+    const double spread = generic::Multiply(sd, size);
+    return lower ? generic::Subtract(mean, spread) : generic::Add(mean, spread);
+}
+
+}  // namespace vardolin

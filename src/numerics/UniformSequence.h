@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+
+namespace vardolin {
+
+// The one uniform pseudo-random sequence of the process: a 24-bit linear congruential
+// generator that starts in the same state at every program start and is never reseeded,
+// so equal inputs typed in the same order give equal results in every session.
+// Exactly one instance is created at start-up and handed to both analyses; a run continues
+// where the previous run (on either form) stopped.
+class UniformSequence {
+public:
+    static constexpr std::uint32_t kInitialState = 327680;
+
+    UniformSequence() = default;
+    explicit UniformSequence(std::uint32_t state) : state_(state & kMask) {}
+
+    UniformSequence(const UniformSequence&) = delete;
+    UniformSequence& operator=(const UniformSequence&) = delete;
+
+    // Next value in [0, 1), a multiple of 2^-24 and therefore exact as a float.
+    float NextUniform() noexcept {
+        // Unsigned arithmetic wraps modulo 2^32, which leaves the low 24 bits exact.
+        state_ = (state_ * kMultiplier + kIncrement) & kMask;
+        return static_cast<float>(state_) * kScale;
+    }
+
+    std::uint32_t state() const noexcept { return state_; }
+
+private:
+    static constexpr std::uint32_t kMultiplier = 16598013;
+    static constexpr std::uint32_t kIncrement = 12820163;
+    static constexpr std::uint32_t kMask = (1u << 24) - 1;
+    static constexpr float kScale = 1.0f / 16777216.0f;
+
+    std::uint32_t state_ = kInitialState;
+};
+
+}  // namespace vardolin

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+#include "plane/PlaneAnalysis.h"
+
+#include "numerics/GenericArithmetic.h"
+#include "plane/PlaneFields.h"
+#include "plane/PlaneSafetyFactor.h"
+#include "shared/FieldValues.h"
+#include "shared/RunMessages.h"
+#include "shared/UncertainParameters.h"
+
+namespace vardolin {
+
+namespace {
+
+using namespace plane;
+
+constexpr std::string_view kExplanation = "This Software Used in The Limiting Equilibrium";
+constexpr std::string_view kFixedData = "This Exprimentation Included Fix Data";
+
+struct Geometry {
+    double slopeHeight;
+    double slopeFaceAngle;
+    double discontinuityAngle;
+    double tensionCrackDepth;
+    double waterUnitWeight;
+};
+
+// Converted in the order in which the factor of safety takes them.
+Geometry ReadGeometry(FieldValues& f) {
+    Geometry g{};
+    g.slopeHeight = f.Number(SlopeHeight);
+    g.slopeFaceAngle = f.Number(SlopeFaceAngle);
+    g.discontinuityAngle = f.Number(DiscontinuityAngle);
+    g.tensionCrackDepth = f.Number(TensionCrackDepth);
+    g.waterUnitWeight = f.Number(WaterUnitWeight);
+    return g;
+}
+
+double SafetyFactor(const Geometry& g, const UncertainParameters& p) {
+    return PlaneSafetyFactor(g.slopeHeight, g.slopeFaceAngle, g.discontinuityAngle,
+                             g.tensionCrackDepth, g.waterUnitWeight, p.cohesion, p.frictionAngle,
+                             p.rockUnitWeight, p.waterHeight);
+}
+
+double FailurePercentage(double failures, double count) {
+    return generic::Multiply(generic::Divide(failures, count), 100.0);
+}
+
+PlaneRunResult RunFixedData(FieldValues& f) {
+    f.Write(CalculationCount, "1");
+    const Geometry geometry = ReadGeometry(f);
+    UncertainParameters averages;
+    averages.cohesion = f.Number(plane::CohesionMean);
+    averages.frictionAngle = f.Number(plane::FrictionAngleMean);
+    averages.rockUnitWeight = f.Number(plane::RockUnitWeightMean);
+    averages.waterHeight = f.Number(plane::WaterHeightMean);
+    const double factor = SafetyFactor(geometry, averages);
+    f.WriteNumber(MeanSafetyFactor, factor);
+    const double failures = factor < 1.0 ? 1.0 : 0.0;
+    f.WriteNumber(FailureProbability, FailurePercentage(failures, f.Number(CalculationCount)));
+    f.Write(MessageField, kFixedData);
+    return {PlaneRunResult::Path::FixedData, 1};
+}
+
+PlaneRunResult RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
+    auto& factors = context.module.TrialSafetyFactors;
+    int failures = 0;
+    // The loop end is taken once at entry; a fractional count runs while i <= count.
+    const double end = f.Number(CalculationCount);
+    int trials = 0;
+    for (double i = 1; i <= end; i += 1) {
+        const int index = static_cast<int>(i);
+        const UncertainParameters drawn = DrawUncertainParameters(context.uniforms, f);
+        factors[index] = SafetyFactor(ReadGeometry(f), drawn);
+        if (factors[index] < 1.0) {
+            ++failures;
+        }
+        trials = index;
+    }
+    f.WriteNumber(FailureProbability, FailurePercentage(failures, f.Number(CalculationCount)));
+
+    double sum = 0.0;
+    const double sumEnd = f.Number(CalculationCount);
+    for (double i = 1; i <= sumEnd; i += 1) {
+        sum = generic::Add(sum, factors[static_cast<int>(i)]);
+    }
+    const double mean = generic::Divide(sum, f.Number(CalculationCount));
+    f.WriteNumber(MeanSafetyFactor, mean);
+    f.Write(MessageField, messages::Verdict(mean));
+    return {PlaneRunResult::Path::MonteCarlo, trials};
+}
+
+}  // namespace
+
+PlaneRunResult RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context) {
+    FieldValues f(fields, context.locale);
+    f.Write(ExplanationField, kExplanation);
+
+    if (f.Number(CalculationCount) <= 1.0) {
+        f.Write(MessageField, messages::kCountNotAboveOne);
+        f.Write(CalculationCount, "");
+        f.Write(FailureProbability, "");
+        f.Write(MeanSafetyFactor, "");
+        return {PlaneRunResult::Path::CountNotAboveOne, 0};
+    }
+
+    // All four are converted, even after a non-zero one.
+    const bool cohesionFixed = f.Number(plane::CohesionStdDev) == 0.0;
+    const bool frictionFixed = f.Number(plane::FrictionAngleStdDev) == 0.0;
+    const bool rockFixed = f.Number(plane::RockUnitWeightStdDev) == 0.0;
+    const bool waterFixed = f.Number(plane::WaterHeightStdDev) == 0.0;
+    if (cohesionFixed && frictionFixed && rockFixed && waterFixed) {
+        return RunFixedData(f);
+    }
+
+    if (f.Number(CalculationCount) >= 10000.0) {
+        f.Write(MessageField, messages::kCountNotBelowLimit);
+        f.Write(FailureProbability, "");
+        f.Write(CalculationCount, "");
+        return {PlaneRunResult::Path::CountNotBelowLimit, 0};
+    }
+    return RunMonteCarlo(f, context);
+}
+
+}  // namespace vardolin

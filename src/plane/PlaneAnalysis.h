@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "shared/AnalysisContext.h"
+#include "shared/FieldTexts.h"
+
+namespace vardolin {
+
+// How a plane-failure run ended, for whoever shows its distribution.
+struct PlaneRunResult {
+    enum class Path {
+        CountNotAboveOne,    // "Upper 1" message, nothing computed
+        FixedData,           // every standard deviation 0: one evaluation at the averages
+        CountNotBelowLimit,  // "Under 10000" message, nothing computed
+        MonteCarlo,          // trials 1..trials are in MainModule::TrialSafetyFactors
+    };
+    Path path = Path::CountNotAboveOne;
+    int trials = 0;
+};
+
+// The plane-failure analysis behind "Calculation" (the data flow of one click):
+//   1. writes the explanation line;
+//   2. checks the count: 1 or less -> "Upper 1" message, count and results emptied;
+//   3. all four standard deviations 0 -> fixed-data run: count "1", the factor at the
+//      averages, "100" or "0" as failure percentage, "This Exprimentation Included Fix Data";
+//   4. count 10000 or more -> "Under 10000" message, count and percentage emptied;
+//   5. Monte Carlo: for i = 1, 2, ... while i <= count, four draws (cohesion, friction angle,
+//      unit weight of rock, water height; one uniform value each), the factor of safety into
+//      TrialSafetyFactors(i), failures counted below 1; then the failure percentage, the mean
+//      factor and the verdict are written, in this order. Both divisions use the count as typed.
+// A bad field or a floating-point fault raises RunTimeError at its step; what the run wrote
+// before stays written, every other field keeps its text.
+PlaneRunResult RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context);
+
+}  // namespace vardolin
