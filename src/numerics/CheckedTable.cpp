@@ -5,6 +5,8 @@
 
 namespace vardolin {
 
-void ThrowSubscriptOutOfRange() { throw RunTimeError(ErrorCode::SubscriptOutOfRange); }
+void ThrowSubscriptOutOfRange() {
+    throw RunTimeError(ErrorCode::SubscriptOutOfRange);
+}
 
 }  // namespace vardolin

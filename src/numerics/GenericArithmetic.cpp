@@ -18,9 +18,15 @@ double Checked(double result) {
 
 }  // namespace
 
-double Add(double a, double b) { return Checked(a + b); }
-double Subtract(double a, double b) { return Checked(a - b); }
-double Multiply(double a, double b) { return Checked(a * b); }
+double Add(double a, double b) {
+    return Checked(a + b);
+}
+double Subtract(double a, double b) {
+    return Checked(a - b);
+}
+double Multiply(double a, double b) {
+    return Checked(a * b);
+}
 
 double Divide(double a, double b) {
     if (b == 0.0 && a != 0.0) {

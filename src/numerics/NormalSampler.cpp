@@ -30,8 +30,7 @@ NormalDeviate NormalDeviateOf(float u) {
     const double m = logP * -2.0;
     const double t = std::sqrt(m);
     const double numerator = (kC0 + kC1 * t) + kC2 * std::pow(t, 2.0);
-    const double denominator =
-        ((1.0 + kD1 * t) + kD2 * std::pow(t, 2.0)) + kD3 * std::pow(t, 3.0);
+    const double denominator = ((1.0 + kD1 * t) + kD2 * std::pow(t, 2.0)) + kD3 * std::pow(t, 3.0);
     return {t - numerator / denominator, lower};
 }
 

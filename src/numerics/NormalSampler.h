@@ -29,7 +29,9 @@ inline NormalDeviate DrawNormalDeviate(UniformSequence& uniforms) {
     return NormalDeviateOf(uniforms.NextUniform());
 }
 
-inline double StandardNormalDeviate(float u) { return NormalDeviateOf(u).value(); }
+inline double StandardNormalDeviate(float u) {
+    return NormalDeviateOf(u).value();
+}
 
 // One normally distributed value: consumes one uniform value and returns mean + sd * z.
 // Nothing is clamped: a zero sd returns the mean, a negative sd mirrors the deviate.

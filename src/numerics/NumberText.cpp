@@ -16,8 +16,12 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Scans a plain decimal number and rewrites it in the form strtod reads in the C locale.
 // Returns false if the text is not a number of the accepted grammar.
@@ -140,8 +144,8 @@ std::string DoubleToText(double value, const NumberLocale& locale) {
 
     std::string text = negative ? "-" : "";
     const int leadingZeros = -exponent - 1;
-    const bool fixed = exponent < 0 ? leadingZeros + count <= kSignificantDigits
-                                    : exponent < kSignificantDigits;
+    const bool fixed =
+        exponent < 0 ? leadingZeros + count <= kSignificantDigits : exponent < kSignificantDigits;
     if (fixed && exponent < 0) {
         text += "0" + separator + std::string(static_cast<std::size_t>(leadingZeros), '0') + digits;
     } else if (fixed) {

@@ -30,6 +30,8 @@ std::string_view DescriptionOf(ErrorCode code) noexcept {
 
 RunTimeError::RunTimeError(ErrorCode code) : std::runtime_error(MessageFor(code)), code_(code) {}
 
-std::string_view RunTimeError::description() const noexcept { return DescriptionOf(code_); }
+std::string_view RunTimeError::description() const noexcept {
+    return DescriptionOf(code_);
+}
 
 }  // namespace vardolin

@@ -22,10 +22,9 @@ double PlaneSafetyFactor(double H, double faceAngle, double planeAngle, double z
     // Uplift on the sliding plane, equal to 0.5 * gammaW * zw * A.
     const double U = status.Note(status.Divide(H - z, s + s) * gammaW * zw);
     const double depthRatio = status.Divide(z, H);
-    const double W = status.Note(
-        0.5 * gammaR * (H * H) *
-        (status.Divide(1.0 - depthRatio * depthRatio, std::tan(psiP)) -
-         status.Divide(1.0, std::tan(psiF))));
+    const double W = status.Note(0.5 * gammaR * (H * H) *
+                                 (status.Divide(1.0 - depthRatio * depthRatio, std::tan(psiP)) -
+                                  status.Divide(1.0, std::tan(psiF))));
     const double resisting =
         status.Note(c * A + ((W * std::cos(psiP) - U) - V * s) * std::tan(phi));
     const double driving = status.Note(W * s + V * std::cos(psiP));

@@ -8,6 +8,8 @@ std::string FieldTextMap::text(int field) const {
     return found == texts_.end() ? std::string() : found->second;
 }
 
-void FieldTextMap::setText(int field, std::string_view text) { texts_[field] = std::string(text); }
+void FieldTextMap::setText(int field, std::string_view text) {
+    texts_[field] = std::string(text);
+}
 
 }  // namespace vardolin

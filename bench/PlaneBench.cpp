@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// The plane-failure run through the field texts, against the bare computation it wraps.
+#include <benchmark/benchmark.h>
+
+#include "numerics/NormalSampler.h"
+#include "plane/PlaneAnalysis.h"
+#include "plane/PlaneFields.h"
+#include "plane/PlaneSafetyFactor.h"
+#include "shared/FieldTextMap.h"
+
+namespace vardolin {
+namespace {
+
+constexpr int kTrials = 9999;
+
+FieldTextMap LargestDefaultRun() {
+    using namespace plane;
+    return {
+        {SlopeHeight, "20"},        {SlopeFaceAngle, "60"},        {DiscontinuityAngle, "40"},
+        {WaterUnitWeight, "9800"},  {TensionCrackDepth, "3"},      {CalculationCount, "9999"},
+        {CohesionMean, "10000"},    {CohesionStdDev, "200"},       {FrictionAngleMean, "30"},
+        {FrictionAngleStdDev, "5"}, {RockUnitWeightMean, "27000"}, {RockUnitWeightStdDev, "2000"},
+        {WaterHeightMean, "2"},     {WaterHeightStdDev, ".5"}};
+}
+
+void BM_PlaneRun(benchmark::State& state) {
+    MainModule module;
+    for (auto _ : state) {
+        UniformSequence uniforms;
+        AnalysisContext context{uniforms, module, {}};
+        FieldTextMap fields = LargestDefaultRun();
+        RunPlaneAnalysis(fields, context);
+        benchmark::DoNotOptimize(fields.text(plane::MeanSafetyFactor));
+    }
+    state.SetItemsProcessed(state.iterations() * kTrials);
+}
+BENCHMARK(BM_PlaneRun)->Unit(benchmark::kMicrosecond);
+
+// The same trials with every input already a double: draws, factors, failures and the mean.
+void BM_PlaneKernel(benchmark::State& state) {
+    MainModule module;
+    for (auto _ : state) {
+        UniformSequence uniforms;
+        int failures = 0;
+        for (int i = 1; i <= kTrials; ++i) {
+            const double c = SampleNormal(uniforms, 10000, 200);
+            const double phi = SampleNormal(uniforms, 30, 5);
+            const double gammaR = SampleNormal(uniforms, 27000, 2000);
+            const double zw = SampleNormal(uniforms, 2, 0.5);
+            const double factor = PlaneSafetyFactor(20, 60, 40, 3, 9800, c, phi, gammaR, zw);
+            module.TrialSafetyFactors[i] = factor;
+            failures += factor < 1.0 ? 1 : 0;
+        }
+        double sum = 0.0;
+        for (int i = 1; i <= kTrials; ++i) {
+            sum += module.TrialSafetyFactors[i];
+        }
+        benchmark::DoNotOptimize(sum / kTrials);
+        benchmark::DoNotOptimize(failures);
+    }
+    state.SetItemsProcessed(state.iterations() * kTrials);
+}
+BENCHMARK(BM_PlaneKernel)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vardolin

@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "TestSupport.h"
+#include "numerics/RunTimeError.h"
+#include "plane/PlaneAnalysis.h"
+#include "plane/PlaneFields.h"
+#include "plane/PlaneSafetyFactor.h"
+#include "shared/FieldTextMap.h"
+
+namespace vardolin {
+namespace {
+
+using namespace plane;
+
+FieldTextMap DefaultTexts() {
+    return {
+        {SlopeHeight, "20"},        {SlopeFaceAngle, "60"},        {DiscontinuityAngle, "40"},
+        {WaterUnitWeight, "9800"},  {TensionCrackDepth, "3"},      {CalculationCount, "500"},
+        {CohesionMean, "10000"},    {CohesionStdDev, "200"},       {FrictionAngleMean, "30"},
+        {FrictionAngleStdDev, "5"}, {RockUnitWeightMean, "27000"}, {RockUnitWeightStdDev, "2000"},
+        {WaterHeightMean, "2"},     {WaterHeightStdDev, ".5"}};
+}
+
+// Every test has its own sequence and module, started as at program start.
+class PlaneAnalysis : public testing::Test {
+protected:
+    PlaneRunResult Run() { return RunPlaneAnalysis(fields, context); }
+
+    std::optional<ErrorCode> RunExpectingError() {
+        try {
+            Run();
+        } catch (const RunTimeError& e) {
+            return e.code();
+        }
+        return std::nullopt;
+    }
+
+    // Uniform values consumed since the start of the test.
+    long Consumed() const {
+        UniformSequence probe;
+        for (long n = 0; n < 1'000'000; ++n) {
+            if (probe.state() == uniforms.state()) {
+                return n;
+            }
+            probe.NextUniform();
+        }
+        return -1;
+    }
+
+    std::string Text(int field) const { return fields.text(field); }
+
+    UniformSequence uniforms;
+    MainModule module;
+    AnalysisContext context{uniforms, module, {}};
+    FieldTextMap fields = DefaultTexts();
+};
+
+TEST_F(PlaneAnalysis, DefaultRunsGiveThePinnedResultsAndContinueTheSequence) {
+    const PlaneRunResult first = Run();
+    EXPECT_EQ(first.path, PlaneRunResult::Path::MonteCarlo);
+    EXPECT_EQ(first.trials, 500);
+    EXPECT_EQ(Text(ExplanationField), "This Software Used in The Limiting Equilibrium");
+    EXPECT_EQ(Text(FailureProbability), "96.6");
+    EXPECT_EQ(Text(MeanSafetyFactor), "0.73889069232438");
+    EXPECT_EQ(Text(MessageField), "Block is not Stable");
+    EXPECT_EQ(Consumed(), 2000);
+
+    Run();
+    EXPECT_EQ(Text(FailureProbability), "97.4");
+    EXPECT_EQ(Text(MeanSafetyFactor), "0.742149641559735");
+    EXPECT_EQ(Text(MessageField), "Block is not Stable");
+    EXPECT_EQ(Consumed(), 4000);
+    EXPECT_EQ(Text(CalculationCount), "500");
+}
+
+TEST_F(PlaneAnalysis, StoresEveryTrialFactorAndKeepsLaterEntriesOfEarlierRuns) {
+    Run();
+    const double entry400 = module.TrialSafetyFactors[400];
+    fields.setText(CalculationCount, "300");
+    Run();
+    EXPECT_NE(module.TrialSafetyFactors[300], 0.0);
+    EXPECT_EQ(module.TrialSafetyFactors[400], entry400);
+    EXPECT_EQ(module.TrialSafetyFactors[501], 0.0);
+}
+
+TEST_F(PlaneAnalysis, ConsumesFourValuesPerTrialEvenWithOneVaryingParameter) {
+    fields.setText(CohesionStdDev, "0");
+    fields.setText(FrictionAngleStdDev, "0");
+    fields.setText(RockUnitWeightStdDev, "0");
+    fields.setText(CalculationCount, "2");
+    Run();
+    EXPECT_EQ(Consumed(), 8);
+    EXPECT_EQ(Text(MessageField), "Block is not Stable");
+}
+
+struct CountRow {
+    const char* name;
+    friend void PrintTo(const CountRow& row, std::ostream* os) { *os << row.name; }
+    const char* count;
+    bool allDeviationsZero;
+    PlaneRunResult::Path path;
+    const char* message;
+    const char* countAfter;
+    const char* failureAfter;
+    const char* meanAfter;
+};
+
+class PlaneCountCheck : public PlaneAnalysis, public testing::WithParamInterface<CountRow> {};
+
+TEST_P(PlaneCountCheck, WritesItsMessageAndClearsItsFields) {
+    const CountRow& row = GetParam();
+    fields.setText(CalculationCount, row.count);
+    fields.setText(FailureProbability, "old percentage");
+    fields.setText(MeanSafetyFactor, "old mean");
+    if (row.allDeviationsZero) {
+        for (int sd :
+             {CohesionStdDev, FrictionAngleStdDev, RockUnitWeightStdDev, WaterHeightStdDev}) {
+            fields.setText(sd, "0");
+        }
+    }
+    EXPECT_EQ(Run().path, row.path);
+    EXPECT_EQ(Text(MessageField), row.message);
+    EXPECT_EQ(Text(CalculationCount), row.countAfter);
+    EXPECT_EQ(Text(FailureProbability), row.failureAfter);
+    EXPECT_EQ(Text(MeanSafetyFactor), row.meanAfter);
+    EXPECT_EQ(Consumed(), 0);
+}
+
+constexpr const char* kUpper1 = "Please Inter Namber of calculation Upper 1";
+constexpr const char* kUnder10000 = "Please Inter Namber of calculation Under 10000";
+constexpr const char* kFixed = "This Exprimentation Included Fix Data";
+using Path = PlaneRunResult::Path;
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, PlaneCountCheck,
+    testing::Values(CountRow{"One", "1", false, Path::CountNotAboveOne, kUpper1, "", "", ""},
+                    CountRow{"Zero", "0", false, Path::CountNotAboveOne, kUpper1, "", "", ""},
+                    CountRow{"Negative", "-5", false, Path::CountNotAboveOne, kUpper1, "", "", ""},
+                    CountRow{"OneComesBeforeFixedData", "1", true, Path::CountNotAboveOne, kUpper1,
+                             "", "", ""},
+                    CountRow{"TenThousand", "10000", false, Path::CountNotBelowLimit, kUnder10000,
+                             "", "", "old mean"},
+                    CountRow{"FixedDataAtDefaults", "500", true, Path::FixedData, kFixed, "1",
+                             "100", "0.735382455347463"},
+                    CountRow{"FixedDataIgnoresTheUpperBound", "20000", true, Path::FixedData,
+                             kFixed, "1", "100", "0.735382455347463"}),
+    testing_support::RowName());
+
+TEST_F(PlaneAnalysis, AfterFixedDataOrAMessageTheNextClickStopsOnTheCount) {
+    for (int sd : {CohesionStdDev, FrictionAngleStdDev, RockUnitWeightStdDev, WaterHeightStdDev}) {
+        fields.setText(sd, "0");
+    }
+    Run();
+    Run();  // the count now reads "1"
+    EXPECT_EQ(Text(MessageField), kUpper1);
+    EXPECT_EQ(RunExpectingError(), ErrorCode::TypeMismatch);  // and now it is empty
+}
+
+TEST_F(PlaneAnalysis, AFractionalCountRunsWhileTheTrialIsWithinItAndDividesByIt) {
+    fields.setText(CalculationCount, "2.5");
+    const PlaneRunResult result = Run();
+    EXPECT_EQ(result.trials, 2);
+    EXPECT_EQ(Consumed(), 8);
+    const double f1 = module.TrialSafetyFactors[1];
+    const double f2 = module.TrialSafetyFactors[2];
+    EXPECT_EQ(Text(MeanSafetyFactor), DoubleToText((0.0 + f1 + f2) / 2.5));
+    EXPECT_EQ(Text(FailureProbability), "80");  // two failures of 2.5
+}
+
+TEST_F(PlaneAnalysis, TheLargestRunFillsEveryEntryBelowTheLimit) {
+    fields.setText(CalculationCount, "9999");
+    EXPECT_EQ(Run().trials, 9999);
+    EXPECT_NE(module.TrialSafetyFactors[9999], 0.0);
+    EXPECT_EQ(module.TrialSafetyFactors[10000], 0.0);
+}
+
+// A bad input stops the run at its step: what was written stays, nothing else changes.
+struct FaultRow {
+    const char* name;
+    friend void PrintTo(const FaultRow& row, std::ostream* os) { *os << row.name; }
+    int field;
+    const char* text;
+    ErrorCode error;
+    long consumed;  // uniform values taken before the run stopped
+};
+
+class PlaneFault : public PlaneAnalysis, public testing::WithParamInterface<FaultRow> {};
+
+TEST_P(PlaneFault, StopsAtItsStepWithItsError) {
+    const FaultRow& row = GetParam();
+    fields.setText(row.field, row.text);
+    fields.setText(MessageField, "old message");
+    fields.setText(MeanSafetyFactor, "old mean");
+    fields.setText(FailureProbability, "old percentage");
+    EXPECT_EQ(RunExpectingError(), row.error);
+    EXPECT_EQ(Consumed(), row.consumed);
+    EXPECT_EQ(Text(ExplanationField), "This Software Used in The Limiting Equilibrium");
+    EXPECT_EQ(Text(MessageField), "old message");
+    EXPECT_EQ(Text(MeanSafetyFactor), "old mean");
+    EXPECT_EQ(Text(FailureProbability), "old percentage");
+    EXPECT_EQ(Text(CalculationCount), row.field == CalculationCount ? row.text : "500");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInputs, PlaneFault,
+    testing::Values(
+        FaultRow{"EmptyCount", CalculationCount, "", ErrorCode::TypeMismatch, 0},
+        FaultRow{"HugeCount", CalculationCount, "1e400", ErrorCode::Overflow, 0},
+        FaultRow{"TextDeviation", WaterHeightStdDev, "half", ErrorCode::TypeMismatch, 0},
+        FaultRow{"EmptyCohesionAverage", CohesionMean, "", ErrorCode::TypeMismatch, 1},
+        FaultRow{"EmptyWaterAverage", WaterHeightMean, "", ErrorCode::TypeMismatch, 4},
+        FaultRow{"EmptySlopeHeight", SlopeHeight, "", ErrorCode::TypeMismatch, 4},
+        FaultRow{"EmptyWaterUnitWeight", WaterUnitWeight, " ", ErrorCode::TypeMismatch, 4},
+        FaultRow{"FlatDiscontinuity", DiscontinuityAngle, "0", ErrorCode::DivisionByZero, 4},
+        FaultRow{"FlatFace", SlopeFaceAngle, "0", ErrorCode::DivisionByZero, 4},
+        FaultRow{"ZeroHeight", SlopeHeight, "0", ErrorCode::DivisionByZero, 4}),
+    testing_support::RowName());
+
+TEST_F(PlaneAnalysis, AFaultInALaterTrialKeepsTheEntriesOfEarlierTrials) {
+    // A deviation so wide that some trial's unit weight overflows the weight term.
+    fields.setText(RockUnitWeightMean, "0");
+    fields.setText(RockUnitWeightStdDev, "1e306");
+    EXPECT_EQ(RunExpectingError(), ErrorCode::Overflow);
+    EXPECT_NE(module.TrialSafetyFactors[1], 0.0);
+    EXPECT_EQ(Text(MeanSafetyFactor), "");
+}
+
+}  // namespace
+}  // namespace vardolin
