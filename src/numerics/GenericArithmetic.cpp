@@ -35,4 +35,18 @@ double Divide(double a, double b) {
     return Checked(a / b);
 }
 
+double Power(double base, double exponent) {
+    if (base < 0.0 && exponent != std::trunc(exponent)) {
+        throw RunTimeError(ErrorCode::InvalidProcedureCall);
+    }
+    if (base == 0.0 && exponent < 0.0) {
+        throw RunTimeError(ErrorCode::DivisionByZero);
+    }
+    // A square is the correctly rounded product, whichever pow the library brings.
+    if (exponent == 2.0) {
+        return Checked(base * base);
+    }
+    return Checked(std::pow(base, exponent));
+}
+
 }  // namespace vardolin::generic

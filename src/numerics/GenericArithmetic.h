@@ -11,5 +11,8 @@ double Add(double a, double b);
 double Subtract(double a, double b);
 double Multiply(double a, double b);
 double Divide(double a, double b);
+// base ^ exponent. A negative base with a fractional exponent is an invalid argument
+// (InvalidProcedureCall); zero to a negative power is DivisionByZero.
+double Power(double base, double exponent);
 
 }  // namespace vardolin::generic

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-namespace vardolin {
+#include "numerics/Pi.h"
 
-// Degrees to radians with the constant every angle conversion of the program uses: the
-// double nearest 3.14159265358979, a little below the double nearest pi.
-inline constexpr double kPi = 3.14159265358979;
+namespace vardolin {
 
 // Limiting-equilibrium factor of safety of a rock block sliding on one plane, with a vertical
 // tension crack behind the crest, water in the crack and uplift on the sliding plane.
