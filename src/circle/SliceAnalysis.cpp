@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "circle/SliceAnalysis.h"
+
+#include <cstdint>
+
+#include "circle/SliceFields.h"
+#include "circle/SliceInputs.h"
+#include "circle/SliceTables.h"
+#include "circle/SliceTrials.h"
+#include "numerics/FloatingPointStatus.h"
+#include "numerics/GenericArithmetic.h"
+#include "shared/FieldValues.h"
+#include "shared/RunMessages.h"
+
+namespace vardolin {
+
+namespace {
+
+using namespace circle;
+
+constexpr std::string_view kExplanation = "This Software Used in The Bishop Method";
+
+// Slice counts from here on would make a run of practically endless length.
+constexpr double kSliceCountLimit = 10000.0;
+
+// The trial's inputs taken from the form's fields, each converted at its first use.
+class FieldSliceInputs final : public SliceInputs {
+public:
+    explicit FieldSliceInputs(FieldValues& fields) : f_(fields) {}
+
+    double SlopeHeight() override { return f_.Number(circle::SlopeHeight); }
+    double SlopeFaceAngle() override { return f_.Number(circle::SlopeFaceAngle); }
+    double CentreX1() override { return f_.Number(circle::CentreX1); }
+    double CentreX2() override { return f_.Number(circle::CentreX2); }
+    double CentreY2() override { return f_.Number(circle::CentreY2); }
+    double SliceCount() override { return f_.Number(circle::SliceCount); }
+    double WaterUnitWeight() override { return f_.Number(circle::WaterUnitWeight); }
+    UncertainParameters DrawParameters(UniformSequence& uniforms) override {
+        return DrawUncertainParameters(uniforms, f_);
+    }
+
+private:
+    FieldValues& f_;
+};
+
+SliceRunResult::End EndOf(TrialEnd end) {
+    switch (end) {
+        case TrialEnd::NoCircleBeyondCrest:
+            return SliceRunResult::End::NoCircleBeyondCrest;
+        case TrialEnd::ZeroSliceWidth:
+            return SliceRunResult::End::ZeroSliceWidth;
+        case TrialEnd::Completed:
+            break;
+    }
+    return SliceRunResult::End::Completed;
+}
+
+}  // namespace
+
+SliceRunResult RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
+    SliceTables tables;
+    FieldValues f(fields, context.locale);
+    SliceRunResult result;
+    f.Write(ExplanationField, kExplanation);
+
+    if (f.Number(CalculationCount) <= 1.0) {
+        f.Write(MessageField, messages::kCountNotAboveOne);
+        f.Write(CalculationCount, "");
+        f.Write(FailureProbability, "");
+        f.Write(MeanSafetyFactor, "");
+        result.end = SliceRunResult::End::CountNotAboveOne;
+        return result;
+    }
+    if (f.Number(CalculationCount) >= 10000.0) {
+        f.Write(MessageField, messages::kCountNotBelowLimit);
+        f.Write(FailureProbability, "");
+        f.Write(CalculationCount, "");
+        result.end = SliceRunResult::End::CountNotBelowLimit;
+        return result;
+    }
+    const double sliceCount = f.Number(SliceCount);
+    if (sliceCount < 1.0) {
+        f.Write(MessageField, messages::kSliceCountNotAboveZero);
+        result.end = SliceRunResult::End::SliceCountNotAboveZero;
+        return result;
+    }
+    if (sliceCount >= kSliceCountLimit) {
+        f.Write(MessageField, messages::kSliceCountNotBelowLimit);
+        result.end = SliceRunResult::End::SliceCountNotBelowLimit;
+        return result;
+    }
+
+    const std::int16_t trials = f.RoundedInt16(CalculationCount);
+    FieldSliceInputs inputs(f);
+    const SliceTrialsOutcome outcome =
+        RunSliceTrials(trials, inputs, context.uniforms, context.module, tables);
+    result.end = EndOf(outcome.end);
+    result.trials = outcome.completedTrials;
+    result.rejectedCircles = outcome.rejectedCircles;
+    result.processedSlices = outcome.processedSlices;
+    if (outcome.end == TrialEnd::NoCircleBeyondCrest) {
+        f.Write(MessageField, messages::kNoCircleBeyondCrest);
+        return result;
+    }
+    if (outcome.end == TrialEnd::ZeroSliceWidth) {
+        f.Write(MessageField, messages::kZeroSliceWidth);
+        return result;
+    }
+
+    FloatingPointStatus status;
+    const double percentage =
+        status.Note(status.Divide(outcome.failures, f.Number(CalculationCount)) * 100.0);
+    status.Test();
+    f.WriteNumber(FailureProbability, percentage);
+
+    const std::int16_t summed = f.RoundedInt16(CalculationCount);
+    double sum = 0.0;
+    for (int i = 1; i <= summed; ++i) {
+        sum = generic::Add(sum, tables.CircleSafetyFactors[i]);
+    }
+    const double mean = generic::Divide(sum, f.Number(CalculationCount));
+    f.WriteNumber(MeanSafetyFactor, mean);
+    f.Write(MessageField, messages::Verdict(mean));
+
+    result.trialFactors.reserve(static_cast<std::size_t>(trials));
+    for (int i = 1; i <= trials; ++i) {
+        result.trialFactors.push_back(tables.CircleSafetyFactors[i]);
+    }
+    return result;
+}
+
+}  // namespace vardolin

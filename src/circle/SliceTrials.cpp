@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#include "circle/SliceTrials.h"
+
+#include "circle/BishopSafetyFactor.h"
+#include "circle/SliceQuantities.h"
+#include "circle/SlipCircle.h"
+#include "numerics/FloatingPointStatus.h"
+#include "numerics/GenericArithmetic.h"
+#include "numerics/Pi.h"
+
+namespace vardolin {
+
+SliceTrialOutcome RunSliceTrial(int i, SliceInputs& inputs, UniformSequence& uniforms,
+                                MainModule& module, SliceTables& tables) {
+    SliceTrialOutcome outcome;
+    const CircleDraw draw = DrawSlipCircle(uniforms, inputs, tables.TrialRadius, i);
+    outcome.rejectedCircles = draw.rejected;
+    if (!draw.circle) {
+        outcome.end = TrialEnd::NoCircleBeyondCrest;
+        return outcome;
+    }
+    const SlipCircle& circle = *draw.circle;
+
+    FloatingPointStatus status;
+    const double b = status.Divide(circle.reach, inputs.SliceCount());
+    status.Test();
+    if (b == 0.0) {
+        outcome.end = TrialEnd::ZeroSliceWidth;
+        return outcome;
+    }
+
+    BishopSafetyFactor factor;
+    double x = 0.0;
+    // A loop with step b: a negative width (a negative slice count) makes no pass at all.
+    const auto passRuns = [&](double k) { return b > 0.0 ? k <= circle.reach : k >= circle.reach; };
+    for (double k = 0.0; passRuns(k); k = generic::Add(k, b)) {
+        x = generic::Add(x, b);
+        if (x > circle.radius) {
+            continue;
+        }
+        const SliceBase base = SliceBaseOf(x, b, circle.radius);
+        module.BaseAngleDegrees[i] = base.angle;
+        module.BaseAngleRadianTotal[i] =
+            status.Note(module.BaseAngleRadianTotal[i] + status.Divide(base.angle * kPi, 180.0));
+        status.Test();
+        tables.BaseLength[i] = base.length;
+
+        const UncertainParameters drawn = inputs.DrawParameters(uniforms);
+        const SliceLoads loads = SliceLoadsOf(circle, x, base, b, drawn, inputs);
+        tables.SliceHeight[i] = loads.height;
+        tables.SliceWeight[i] = loads.weight;
+        tables.WaterThrustTerm[i] = loads.waterThrust;
+        tables.PoreHead[i] = loads.poreHead;
+        tables.BasePorePressure[i] = loads.porePressure;
+
+        tables.CircleSafetyFactors[i] = factor.AddSlice({.baseAngle = base.angle,
+                                                         .width = b,
+                                                         .baseLength = base.length,
+                                                         .weight = loads.weight,
+                                                         .porePressure = loads.porePressure,
+                                                         .waterThrust = loads.waterThrust,
+                                                         .drawn = drawn});
+        ++outcome.processedSlices;
+    }
+    return outcome;
+}
+
+SliceTrialsOutcome RunSliceTrials(int trials, SliceInputs& inputs, UniformSequence& uniforms,
+                                  MainModule& module, SliceTables& tables) {
+    SliceTrialsOutcome outcome;
+    for (int i = 1; i <= trials; ++i) {
+        const SliceTrialOutcome trial = RunSliceTrial(i, inputs, uniforms, module, tables);
+        outcome.rejectedCircles += trial.rejectedCircles;
+        outcome.processedSlices += trial.processedSlices;
+        if (trial.end != TrialEnd::Completed) {
+            outcome.end = trial.end;
+            return outcome;
+        }
+        // A trial counts once, however many slices it has; one without slices never fails.
+        if (trial.processedSlices > 0 && tables.CircleSafetyFactors[i] < 1.0) {
+            outcome.failures += 1.0;
+        }
+        outcome.completedTrials = i;
+    }
+    return outcome;
+}
+
+}  // namespace vardolin

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "circle/SliceInputs.h"
+#include "circle/SliceTables.h"
+#include "numerics/UniformSequence.h"
+#include "shared/MainModule.h"
+
+namespace vardolin {
+
+// How a trial, or a series of trials, ended.
+enum class TrialEnd {
+    Completed,
+    NoCircleBeyondCrest,  // kMaxRejectedCircles candidates in a row were rejected
+    ZeroSliceWidth,       // the accepted circle's reach gives slices of width 0
+};
+
+struct SliceTrialOutcome {
+    TrialEnd end = TrialEnd::Completed;
+    int rejectedCircles = 0;
+    int processedSlices = 0;
+};
+
+// One Monte Carlo trial i: draws its circle, lays its slices and builds its Bishop factor in
+// CircleSafetyFactors(i), which stays 0 if no slice is processed.
+//   b = E / n. A pass counter k runs from 0 while k <= E, growing by b after each pass (repeated
+//   addition, so the accumulated rounding decides whether the pass with k ~ E runs): nominally
+//   n + 1 passes. Each pass first moves the offset x on by b (x = b, 2b, ...); a pass with
+//   x <= R is a slice: its base (alpha into BaseAngleDegrees(i), the radian total, l), then the
+//   four draws, then W, M and u, then the Bishop sums. A pass with x > R only advances k.
+// A width of 0 would never advance k: the trial stops with ZeroSliceWidth instead.
+SliceTrialOutcome RunSliceTrial(int trial, SliceInputs& inputs, UniformSequence& uniforms,
+                                MainModule& module, SliceTables& tables);
+
+struct SliceTrialsOutcome {
+    TrialEnd end = TrialEnd::Completed;
+    int completedTrials = 0;
+    double failures = 0.0;  // trials with at least one slice and a factor below 1
+    long rejectedCircles = 0;
+    long processedSlices = 0;
+};
+
+// Trials 1..trials in order, stopping at the first that does not complete.
+SliceTrialsOutcome RunSliceTrials(int trials, SliceInputs& inputs, UniformSequence& uniforms,
+                                  MainModule& module, SliceTables& tables);
+
+}  // namespace vardolin
