@@ -1,0 +1,355 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "TestSupport.h"
+#include "circle/SliceAnalysis.h"
+#include "circle/SliceFields.h"
+#include "numerics/NumberText.h"
+#include "plane/PlaneAnalysis.h"
+#include "plane/PlaneFields.h"
+#include "shared/FieldTextMap.h"
+#include "shared/RunMessages.h"
+
+namespace vardolin {
+namespace {
+
+using namespace circle;
+using End = SliceRunResult::End;
+using testing_support::RowName;
+
+FieldTextMap DefaultTexts() {
+    return {{SlopeHeight, "20"},
+            {CentreX1, "4"},
+            {CentreX2, "8"},
+            {CentreY2, "2"},
+            {SlopeFaceAngle, "45"},
+            {SliceCount, "10"},
+            {WaterUnitWeight, "9800"},
+            {CalculationCount, "500"},
+            {CohesionMean, "10000"},
+            {CohesionStdDev, "200"},
+            {FrictionAngleMean, "30"},
+            {FrictionAngleStdDev, "5"},
+            {RockUnitWeightMean, "27000"},
+            {RockUnitWeightStdDev, "2000"},
+            {WaterHeightMean, "2"},
+            {WaterHeightStdDev, ".5"}};
+}
+
+// Uniform values taken from a sequence since program start (or -1 beyond the search).
+long ConsumedBy(const UniformSequence& uniforms) {
+    UniformSequence probe;
+    for (long n = 0; n < 2'000'000; ++n) {
+        if (probe.state() == uniforms.state()) {
+            return n;
+        }
+        probe.NextUniform();
+    }
+    return -1;
+}
+
+// Every test has its own sequence and module, started as at program start.
+class SliceRun : public testing::Test {
+protected:
+    SliceRunResult Run() { return RunSliceAnalysis(fields, context); }
+    std::string Text(int field) const { return fields.text(field); }
+    void SetTexts(std::initializer_list<std::pair<int, const char*>> texts) {
+        for (const auto& [field, text] : texts) {
+            fields.setText(field, text);
+        }
+    }
+
+    UniformSequence uniforms;
+    MainModule module;
+    AnalysisContext context{uniforms, module, {}};
+    FieldTextMap fields = DefaultTexts();
+};
+
+TEST_F(SliceRun, DefaultRunsGiveThePinnedResultsAndContinueTheSequence) {
+    const SliceRunResult first = Run();
+    EXPECT_EQ(first.end, End::Completed);
+    EXPECT_EQ(Text(ExplanationField), "This Software Used in The Bishop Method");
+    EXPECT_EQ(Text(FailureProbability), "0");
+    EXPECT_EQ(Text(MeanSafetyFactor), "1.292890556667");
+    EXPECT_EQ(Text(MessageField), "Block is Stable");
+    EXPECT_EQ(first.trials, 500);
+    EXPECT_EQ(first.trialFactors.size(), 500u);
+    EXPECT_EQ(first.rejectedCircles, 356);
+    EXPECT_EQ(first.processedSlices, 5327);
+    // One value per candidate circle and four per processed slice.
+    EXPECT_EQ(ConsumedBy(uniforms), 500 + 356 + 4 * 5327);
+    EXPECT_EQ(ConsumedBy(uniforms), 22164);
+
+    const SliceRunResult second = Run();
+    EXPECT_EQ(Text(FailureProbability), "0");
+    EXPECT_EQ(Text(MeanSafetyFactor), "1.29953852646089");
+    EXPECT_EQ(Text(MessageField), "Block is Stable");
+    EXPECT_EQ(ConsumedBy(uniforms),
+              22164 + second.trials + second.rejectedCircles + 4 * second.processedSlices);
+}
+
+TEST_F(SliceRun, ContinuesTheSequenceThePlaneRunLeft) {
+    FieldTextMap plane{{plane::SlopeHeight, "20"},           {plane::SlopeFaceAngle, "60"},
+                       {plane::DiscontinuityAngle, "40"},    {plane::WaterUnitWeight, "9800"},
+                       {plane::TensionCrackDepth, "3"},      {plane::CalculationCount, "500"},
+                       {plane::CohesionMean, "10000"},       {plane::CohesionStdDev, "200"},
+                       {plane::FrictionAngleMean, "30"},     {plane::FrictionAngleStdDev, "5"},
+                       {plane::RockUnitWeightMean, "27000"}, {plane::RockUnitWeightStdDev, "2000"},
+                       {plane::WaterHeightMean, "2"},        {plane::WaterHeightStdDev, ".5"}};
+    RunPlaneAnalysis(plane, context);
+    ASSERT_EQ(ConsumedBy(uniforms), 2000);
+    Run();
+
+    UniformSequence skipped;
+    for (int n = 0; n < 2000; ++n) {
+        skipped.NextUniform();
+    }
+    MainModule otherModule;
+    AnalysisContext other{skipped, otherModule, {}};
+    FieldTextMap same = DefaultTexts();
+    RunSliceAnalysis(same, other);
+    EXPECT_EQ(Text(MeanSafetyFactor), same.text(MeanSafetyFactor));
+    EXPECT_EQ(uniforms.state(), skipped.state());
+    EXPECT_NE(Text(MeanSafetyFactor), "1.292890556667");
+}
+
+TEST_F(SliceRun, BaseAngleTablesOutliveTheRunAndAreNeverCleared) {
+    Run();
+    const double total1 = module.BaseAngleRadianTotal[1];
+    const double total3 = module.BaseAngleRadianTotal[3];
+    const double degrees3 = module.BaseAngleDegrees[3];
+    EXPECT_GT(total1, 0.0);
+    EXPECT_GT(module.BaseAngleRadianTotal[500], 0.0);
+    EXPECT_EQ(module.BaseAngleRadianTotal[501], 0.0);
+
+    fields.setText(CalculationCount, "2");
+    Run();
+    EXPECT_GT(module.BaseAngleRadianTotal[1], total1);
+    EXPECT_EQ(module.BaseAngleRadianTotal[3], total3);
+    EXPECT_EQ(module.BaseAngleDegrees[3], degrees3);
+}
+
+// Fields in the order the run first converts them: the count, the slice count, the grid and
+// the slope of the first candidate circle, the four draws of the first slice, then the unit
+// weight of water for its water terms.
+TEST_F(SliceRun, ConvertsEachFieldAtTheStepThatFirstNeedsIt) {
+    class Recording final : public FieldTexts {
+    public:
+        explicit Recording(FieldTextMap& texts) : texts_(texts) {}
+        std::string text(int field) const override {
+            read.push_back(field);
+            return texts_.text(field);
+        }
+        void setText(int field, std::string_view text) override { texts_.setText(field, text); }
+        mutable std::vector<int> read;
+
+    private:
+        FieldTextMap& texts_;
+    } recording(fields);
+    RunSliceAnalysis(recording, context);
+    EXPECT_EQ(
+        recording.read,
+        (std::vector<int>{CalculationCount, SliceCount, CentreX1, CentreX2, CentreY2, SlopeHeight,
+                          SlopeFaceAngle, CohesionMean, CohesionStdDev, FrictionAngleMean,
+                          FrictionAngleStdDev, RockUnitWeightMean, RockUnitWeightStdDev,
+                          WaterHeightMean, WaterHeightStdDev, WaterUnitWeight}));
+}
+
+// Trials are the typed count rounded half to even; both divisions use the typed count.
+struct CountRow {
+    const char* name;
+    const char* count;
+    int trials;
+};
+
+class SliceRunCount : public SliceRun, public testing::WithParamInterface<CountRow> {};
+
+TEST_P(SliceRunCount, RunsTheRoundedCountAndDividesByTheTypedOne) {
+    fields.setText(CalculationCount, GetParam().count);
+    const SliceRunResult result = Run();
+    ASSERT_EQ(result.end, End::Completed);
+    EXPECT_EQ(result.trials, GetParam().trials);
+    ASSERT_EQ(result.trialFactors.size(), static_cast<std::size_t>(GetParam().trials));
+
+    const double count = TextToDouble(GetParam().count);
+    double failures = 0.0;
+    double sum = 0.0;
+    for (const double factor : result.trialFactors) {
+        failures += factor < 1.0 ? 1.0 : 0.0;
+        sum += factor;
+    }
+    EXPECT_EQ(Text(FailureProbability), DoubleToText(failures / count * 100.0));
+    EXPECT_EQ(Text(MeanSafetyFactor), DoubleToText(sum / count));
+    EXPECT_EQ(Text(CalculationCount), GetParam().count);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, SliceRunCount,
+                         testing::Values(CountRow{"OnePointTwoRunsOne", "1.2", 1},
+                                         CountRow{"TwoPointFiveRunsTwo", "2.5", 2},
+                                         CountRow{"FiveHundredOnePointFiveRuns502", "501.5", 502},
+                                         CountRow{
+                                             "NineThousandNineHundredNinetyNinePointFiveRuns10000",
+                                             "9999.5", 10000}),
+                         RowName());
+
+// Runs that stop with a message: which fields they empty and which keep their text.
+struct StopRow {
+    const char* name;
+    std::vector<std::pair<int, const char*>> texts;
+    End end;
+    std::string_view message;
+    std::vector<int> emptied;
+    long consumed;
+};
+
+class SliceRunStop : public SliceRun, public testing::WithParamInterface<StopRow> {};
+
+TEST_P(SliceRunStop, WritesItsMessageAndLeavesTheOtherResults) {
+    const StopRow& row = GetParam();
+    for (const auto& [field, text] : row.texts) {
+        fields.setText(field, text);
+    }
+    fields.setText(FailureProbability, "old");
+    fields.setText(MeanSafetyFactor, "old");
+    const std::string count = Text(CalculationCount);
+
+    EXPECT_EQ(Run().end, row.end);
+    EXPECT_EQ(Text(MessageField), row.message);
+    EXPECT_EQ(Text(ExplanationField), "This Software Used in The Bishop Method");
+    const auto emptied = [&](int field) {
+        return std::find(row.emptied.begin(), row.emptied.end(), field) != row.emptied.end();
+    };
+    EXPECT_EQ(Text(FailureProbability), emptied(FailureProbability) ? "" : "old");
+    EXPECT_EQ(Text(MeanSafetyFactor), emptied(MeanSafetyFactor) ? "" : "old");
+    EXPECT_EQ(Text(CalculationCount), emptied(CalculationCount) ? "" : count);
+    EXPECT_EQ(ConsumedBy(uniforms), row.consumed);
+}
+
+const std::vector<int> kAllResults{CalculationCount, FailureProbability, MeanSafetyFactor};
+const std::vector<int> kCountAndPercentage{CalculationCount, FailureProbability};
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, SliceRunStop,
+    testing::Values(StopRow{"CountOfOne",
+                            {{CalculationCount, "1"}},
+                            End::CountNotAboveOne,
+                            messages::kCountNotAboveOne,
+                            kAllResults,
+                            0},
+                    StopRow{"NegativeCount",
+                            {{CalculationCount, "-5"}},
+                            End::CountNotAboveOne,
+                            messages::kCountNotAboveOne,
+                            kAllResults,
+                            0},
+                    StopRow{"CountOf10000",
+                            {{CalculationCount, "10000"}},
+                            End::CountNotBelowLimit,
+                            messages::kCountNotBelowLimit,
+                            kCountAndPercentage,
+                            0},
+                    StopRow{"SliceCountZero",
+                            {{SliceCount, "0"}},
+                            End::SliceCountNotAboveZero,
+                            messages::kSliceCountNotAboveZero,
+                            {},
+                            0},
+                    StopRow{"SliceCountHalf",
+                            {{SliceCount, "0.5"}},
+                            End::SliceCountNotAboveZero,
+                            messages::kSliceCountNotAboveZero,
+                            {},
+                            0},
+                    StopRow{"NegativeSliceCount",
+                            {{SliceCount, "-3"}},
+                            End::SliceCountNotAboveZero,
+                            messages::kSliceCountNotAboveZero,
+                            {},
+                            0},
+                    StopRow{"SliceCountOf10000",
+                            {{SliceCount, "10000"}},
+                            End::SliceCountNotBelowLimit,
+                            messages::kSliceCountNotBelowLimit,
+                            {},
+                            0},
+                    // Every centre at (0, H): R = H, E = 0, never beyond the crest.
+                    StopRow{"NoCircleOfTheGridPassesTheCrest",
+                            {{CentreX1, "0"}, {CentreX2, "0"}, {CentreY2, "20"}},
+                            End::NoCircleBeyondCrest,
+                            messages::kNoCircleBeyondCrest,
+                            {},
+                            100000},
+                    // A face leaning over the toe puts the crest at D < 0, so E = 0 is accepted.
+                    StopRow{
+                        "ZeroSliceWidth",
+                        {{SlopeHeight, "-20"}, {CentreX1, "0"}, {CentreX2, "0"}, {CentreY2, "-20"}},
+                        End::ZeroSliceWidth,
+                        messages::kZeroSliceWidth,
+                        {},
+                        1}),
+    RowName());
+
+// Faults that stop the run with a run-time error, and the uniform values taken by then. The
+// default run's first circle is accepted at once, and its first slice draws four values.
+struct ErrorRow {
+    const char* name;
+    std::vector<std::pair<int, const char*>> texts;
+    ErrorCode code;
+    long consumed;
+};
+
+class SliceRunError : public SliceRun, public testing::WithParamInterface<ErrorRow> {};
+
+TEST_P(SliceRunError, StopsAtItsStepAndLeavesTheResults) {
+    for (const auto& [field, text] : GetParam().texts) {
+        fields.setText(field, text);
+    }
+    fields.setText(FailureProbability, "old");
+    fields.setText(MeanSafetyFactor, "old");
+    fields.setText(MessageField, "old");
+    EXPECT_EQ(testing_support::ErrorOf([&] { Run(); }), GetParam().code);
+    EXPECT_EQ(ConsumedBy(uniforms), GetParam().consumed);
+    EXPECT_EQ(Text(ExplanationField), "This Software Used in The Bishop Method");
+    EXPECT_EQ(Text(FailureProbability), "old");
+    EXPECT_EQ(Text(MeanSafetyFactor), "old");
+    EXPECT_EQ(Text(MessageField), "old");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SliceRunError,
+    testing::Values(
+        ErrorRow{"EmptyCount", {{CalculationCount, ""}}, ErrorCode::TypeMismatch, 0},
+        ErrorRow{"EmptySliceCount", {{SliceCount, ""}}, ErrorCode::TypeMismatch, 0},
+        ErrorRow{"EmptyCentreX1", {{CentreX1, ""}}, ErrorCode::TypeMismatch, 1},
+        ErrorRow{"EmptyCentreY2", {{CentreY2, ""}}, ErrorCode::TypeMismatch, 1},
+        ErrorRow{"EmptyFaceAngle", {{SlopeFaceAngle, ""}}, ErrorCode::TypeMismatch, 1},
+        ErrorRow{"EmptyCohesionMean", {{CohesionMean, ""}}, ErrorCode::TypeMismatch, 2},
+        ErrorRow{
+            "EmptyWaterHeightDeviation", {{WaterHeightStdDev, ""}}, ErrorCode::TypeMismatch, 5},
+        ErrorRow{"EmptyWaterUnitWeight", {{WaterUnitWeight, ""}}, ErrorCode::TypeMismatch, 5},
+        ErrorRow{"FlatFaceDividesByZero", {{SlopeFaceAngle, "0"}}, ErrorCode::DivisionByZero, 1},
+        // H < 0 with every centre below the toe's level: R < |H|, root of a negative number.
+        ErrorRow{"RadiusShortOfTheHeight",
+                 {{SlopeHeight, "-20"}, {CentreX1, "0"}, {CentreX2, "0"}, {CentreY2, "0"}},
+                 ErrorCode::InvalidProcedureCall,
+                 1},
+        // H = 0 and R = 3 in three slices: the third lands on x = R, where s = 0.
+        ErrorRow{"SliceAtTheEndOfTheRadius",
+                 {{SlopeHeight, "0"},
+                  {CentreX1, "3"},
+                  {CentreX2, "3"},
+                  {CentreY2, "0"},
+                  {SliceCount, "3"}},
+                 ErrorCode::DivisionByZero,
+                 1 + 4 * 2},
+        ErrorRow{"CentreBeyondTheSquareRange", {{CentreX1, "1e200"}}, ErrorCode::Overflow, 1},
+        ErrorRow{
+            "WeightBeyondTheDoubleRange", {{RockUnitWeightMean, "1e308"}}, ErrorCode::Overflow, 5}),
+    RowName());
+
+}  // namespace
+}  // namespace vardolin
