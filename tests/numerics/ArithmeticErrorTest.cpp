@@ -45,6 +45,17 @@ TEST(GenericArithmetic, RaisesAtTheFailingOperation) {
     EXPECT_EQ(generic::Multiply(1e-300, 1e-300), 0.0);  // underflow is not an error
 }
 
+TEST(GenericPower, SquaresExactlyAndRaisesForUndefinedPowers) {
+    // The square is the correctly rounded product, whatever the library's pow returns.
+    for (double x : {1.1774100225154747, 37.2, -3.3, 1e-200}) {
+        EXPECT_EQ(generic::Power(x, 2.0), x * x);
+    }
+    EXPECT_EQ(generic::Power(2.0, 3.0), 8.0);
+    EXPECT_EQ(ErrorOf([] { generic::Power(-8.0, 0.5); }), ErrorCode::InvalidProcedureCall);
+    EXPECT_EQ(ErrorOf([] { generic::Power(0.0, -1.0); }), ErrorCode::DivisionByZero);
+    EXPECT_EQ(ErrorOf([] { generic::Power(1e200, 2.0); }), ErrorCode::Overflow);
+}
+
 TEST(FloatingPointStatus, ReportsDivisionByZeroAheadOfOtherFaultsAndClearsOnTest) {
     FloatingPointStatus status;
     status.Note(1.0 / 3.0);
