@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLineEdit>
+#include <QPointer>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shared/FieldTexts.h"
+
+namespace vardolin::forms {
+
+// A form's text boxes as the field texts of an analysis run: field n is the text box "Textn"
+// among the given controls. Texts pass as UTF-8. Asking for a field the form does not have is
+// a programming error and throws std::out_of_range.
+class LineEditFields final : public FieldTexts {
+public:
+    // Collects every QLineEdit named "Text<n>" among the descendants of `form`.
+    explicit LineEditFields(const QWidget& form);
+
+    std::string text(int field) const override;
+    void setText(int field, std::string_view text) override;
+
+    // The field numbers present, in ascending order.
+    std::vector<int> fieldNumbers() const;
+
+private:
+    QLineEdit& field(int number) const;
+
+    std::map<int, QPointer<QLineEdit>> fields_;
+};
+
+}  // namespace vardolin::forms
