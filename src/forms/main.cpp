@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// Start-up: the shared state of the process, then the main menu. Nothing else is created
+// until the user asks for it.
+#include <QApplication>
+#include <QLocale>
+
+#include "forms/Navigator.h"
+#include "numerics/UniformSequence.h"
+#include "shared/AnalysisContext.h"
+#include "shared/MainModule.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vardolin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+
+    vardolin::UniformSequence uniforms;
+    vardolin::MainModule module;
+    vardolin::AnalysisContext context{uniforms, module, {QLocale().decimalPoint().toStdString()}};
+
+    vardolin::forms::Navigator navigator(context);
+    navigator.ShowForm1();
+    return QApplication::exec();
+}
