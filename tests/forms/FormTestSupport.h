@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+// A fresh program state for every window test: its own sequence, module and navigator.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "forms/ControlTable.h"
+#include "forms/Form1.h"
+#include "forms/Navigator.h"
+#include "forms/Vardolin.h"
+#include "numerics/UniformSequence.h"
+#include "shared/AnalysisContext.h"
+#include "shared/MainModule.h"
+
+namespace vardolin::forms::testing_support {
+
+class WindowTest : public testing::Test {
+protected:
+    ~WindowTest() override {
+        navigator_.reset();
+        DeletePending();
+    }
+
+    Navigator& navigator() { return *navigator_; }
+
+    // Deletes the windows closed since the last call, as the event loop would.
+    static void DeletePending() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static QLineEdit* Field(const QWidget& form, int number) {
+        return FindControlAs<QLineEdit>(form, QStringLiteral("Text%1").arg(number));
+    }
+
+    static QString Text(const QWidget& form, int number) {
+        const QLineEdit* field = Field(form, number);
+        return field != nullptr ? field->text() : QStringLiteral("<no Text%1>").arg(number);
+    }
+
+    static void Click(const QWidget& form, const char* button) {
+        auto* control = FindControlAs<QPushButton>(form, QString::fromLatin1(button));
+        ASSERT_NE(control, nullptr) << button;
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
+
+    // Replaces a field's text by typing, as a user would.
+    static void Type(const QWidget& form, int number, const QString& text) {
+        QLineEdit* field = Field(form, number);
+        ASSERT_NE(field, nullptr) << "Text" << number;
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+
+    // Top-level windows of the given form class still open.
+    template <typename Form>
+    static int OpenWindows() {
+        int count = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<Form*>(window) != nullptr && window->isVisible()) {
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    UniformSequence uniforms_;
+    std::unique_ptr<MainModule> module_ = std::make_unique<MainModule>();
+    AnalysisContext context_{uniforms_, *module_, {"."}};
+    std::unique_ptr<Navigator> navigator_ = std::make_unique<Navigator>(context_);
+};
+
+}  // namespace vardolin::forms::testing_support
