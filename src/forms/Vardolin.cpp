@@ -113,7 +113,10 @@ public:
 }  // namespace
 
 Vardolin::Vardolin(Navigator& navigator, AnalysisContext& context, QWidget* parent)
-    : QWidget(parent), navigator_(navigator), context_(context) {
+    : QWidget(parent),
+      navigator_(navigator),
+      context_(context),
+      histogram_(QStringLiteral("Limiting Equilibrium")) {
     setObjectName(QStringLiteral("Vardolin"));
     setWindowTitle(QStringLiteral("Limiting Equilibrium"));
     BuildControls(*this, kControls);
@@ -133,13 +136,24 @@ Vardolin::Vardolin(Navigator& navigator, AnalysisContext& context, QWidget* pare
     connect(button("Command2"), &QPushButton::clicked, this, &Vardolin::Command2_Click);
     connect(button("Command3"), &QPushButton::clicked, this, &Vardolin::Command3_Click);
     connect(button("Command4"), &QPushButton::clicked, this, &Vardolin::Command4_Click);
+    connect(button("Command5"), &QPushButton::clicked, this, &Vardolin::Command5_Click);
 }
 
 void Vardolin::Command1_Click() {
     LineEditFields fields(*this);
     const BusyPointer busy;
     try {
-        RunPlaneAnalysis(fields, context_);
+        const PlaneRunResult result = RunPlaneAnalysis(fields, context_);
+        if (result.path == PlaneRunResult::Path::MonteCarlo) {
+            RunDistribution distribution;
+            for (int i = 1; i <= result.trials; ++i) {
+                distribution.factors.push_back(context_.module.TrialSafetyFactors[i]);
+            }
+            distribution.failurePercentage = fields.text(plane::FailureProbability);
+            histogram_.RecordMonteCarlo(std::move(distribution));
+        } else if (result.path == PlaneRunResult::Path::FixedData) {
+            histogram_.RecordFixedData();
+        }
     } catch (const RunTimeError& error) {
         // The run stops at the faulty step and leaves what it wrote; the window reports the
         // error in the message field and stays usable.
@@ -160,6 +174,10 @@ void Vardolin::Command4_Click() {
     for (const int field : kClearOrder) {
         fields.setText(field, "");
     }
+}
+
+void Vardolin::Command5_Click() {
+    histogram_.Show(*this);
 }
 
 }  // namespace vardolin::forms

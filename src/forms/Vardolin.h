@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "forms/FormHistogram.h"
 #include "shared/AnalysisContext.h"
 
 namespace vardolin::forms {
@@ -24,12 +25,15 @@ public slots:
     void Command2_Click();  // "Return"
     void Command3_Click();  // "Go to Method of Slice or Soil Mechanics"
     void Command4_Click();  // "Clear Data"
-    // "Histogram" (Command5) has no operation yet: the trial factors of the last run are in
-    // MainModule::TrialSafetyFactors for the window that will show them.
+    void Command5_Click();  // "Histogram"
+
+    // The distribution of this form's runs, and its window once "Histogram" opened it.
+    const FormHistogram& histogram() const { return histogram_; }
 
 private:
     Navigator& navigator_;
     AnalysisContext& context_;
+    FormHistogram histogram_;
 };
 
 }  // namespace vardolin::forms

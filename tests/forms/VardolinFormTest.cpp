@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "forms/FormTestSupport.h"
+#include "forms/HistogramWindow.h"
 #include "plane/PlaneFields.h"
 
 namespace vardolin::forms {
@@ -158,14 +159,16 @@ INSTANTIATE_TEST_SUITE_P(BadInputs, VardolinFault,
                                                   "Run-time error '6': Overflow"}),
                          vardolin::testing_support::RowName());
 
-TEST_F(VardolinForm, HistogramChangesNothing) {
+TEST_F(VardolinForm, HistogramOpensItsWindowAndChangesNoTextNorTheSequence) {
     Click(form(), "Command1");
     const auto before = TextsOf(form());
     const auto state = uniforms_.state();
     Click(form(), "Command5");
+    Click(form(), "Command5");
     EXPECT_EQ(TextsOf(form()), before);
     EXPECT_EQ(uniforms_.state(), state);
-    EXPECT_EQ(OpenWindows<QWidget>(), 1);
+    EXPECT_EQ(OpenWindows<Vardolin>(), 1);
+    EXPECT_EQ(OpenWindows<HistogramWindow>(), 1);
 }
 
 TEST_F(VardolinForm, TabWalksTheFieldsAndButtonsInTabIndexOrderFromText1) {

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include "shared/RunDistribution.h"
+
+class QWidget;
+
+namespace vardolin::forms {
+
+class HistogramWindow;
+
+// The histogram of one analysis form: what its runs left to show and the one window that shows
+// it. The form records each run that ends normally; the window, once opened with "Histogram",
+// follows every new record until it is closed. It is a child of the form, so it goes with it.
+class FormHistogram {
+public:
+    explicit FormHistogram(QString analysis) : analysis_(std::move(analysis)) {}
+
+    void RecordMonteCarlo(RunDistribution distribution);
+    void RecordFixedData();
+
+    // Opens the window (at most one), or brings it to the front.
+    void Show(QWidget& form);
+
+    // The open window, or nullptr.
+    HistogramWindow* window() const;
+
+private:
+    void Refresh();
+
+    QString analysis_;
+    DistributionRecord record_;
+    QPointer<HistogramWindow> window_;
+};
+
+}  // namespace vardolin::forms

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: MIT
+#include "forms/HistogramWindow.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "shared/TrialDistribution.h"
+
+namespace vardolin::forms {
+
+namespace {
+
+const QColor kFailedBars(214, 69, 65);
+const QColor kSafeBars(70, 130, 180);
+const QColor kCumulative(40, 40, 40);
+
+QString Figure(double value) {
+    return QLocale().toString(value, 'g', 6);
+}
+
+QLabel* FigureLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// The outline of the bins [first, last) as steps above the zero line.
+QAreaSeries* Bars(const FactorHistogram& h, std::size_t first, std::size_t last,
+                  const QString& name, const QColor& colour) {
+    auto* outline = new QLineSeries;
+    outline->append(h.lowerEdge(first), 0.0);
+    for (std::size_t bin = first; bin < last; ++bin) {
+        outline->append(h.lowerEdge(bin), h.counts[bin]);
+        outline->append(h.lowerEdge(bin + 1), h.counts[bin]);
+    }
+    outline->append(h.lowerEdge(last), 0.0);
+    auto* area = new QAreaSeries(outline);
+    area->setName(name);
+    area->setColor(colour);
+    area->setBorderColor(colour.darker(130));
+    return area;
+}
+
+QLineSeries* VerticalLine(double x, double top, const QString& name, const QColor& colour) {
+    auto* line = new QLineSeries;
+    line->setName(name);
+    line->append(x, 0.0);
+    line->append(x, top);
+    QPen pen(colour, 2.0, Qt::DashLine);
+    line->setPen(pen);
+    return line;
+}
+
+}  // namespace
+
+HistogramWindow::HistogramWindow(const QString& analysis, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      pages_(new QStackedWidget(this)),
+      nothingYet_(new QLabel(tr("Nothing to show yet: press \"Calculation\" on the form to run "
+                                "the analysis, and its distribution appears here."),
+                             this)),
+      chartView_(new QChartView(this)),
+      note_(FigureLabel("Note", this)),
+      trials_(FigureLabel("Trials", this)),
+      mean_(FigureLabel("Mean", this)),
+      standardDeviation_(FigureLabel("StandardDeviation", this)),
+      minimum_(FigureLabel("Minimum", this)),
+      maximum_(FigureLabel("Maximum", this)),
+      failurePercentage_(FigureLabel("FailureProbability", this)),
+      reliabilityIndex_(FigureLabel("ReliabilityIndex", this)) {
+    setObjectName(QStringLiteral("Histogram"));
+    setWindowTitle(tr("Histogram - %1").arg(analysis));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(960, 540);
+
+    nothingYet_->setObjectName(QStringLiteral("NothingYet"));
+    nothingYet_->setAlignment(Qt::AlignCenter);
+    nothingYet_->setWordWrap(true);
+    chartView_->setObjectName(QStringLiteral("HistogramChart"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumSize(620, 420);
+    note_->setWordWrap(true);
+
+    auto* figures = new QFormLayout;
+    figures->addRow(tr("Number of trials :"), trials_);
+    figures->addRow(tr("Mean safety factor :"), mean_);
+    figures->addRow(tr("Standard deviation :"), standardDeviation_);
+    figures->addRow(tr("Minimum :"), minimum_);
+    figures->addRow(tr("Maximum :"), maximum_);
+    figures->addRow(tr("Failure probability (%) :"), failurePercentage_);
+    figures->addRow(tr("Reliability index \u03B2 :"), reliabilityIndex_);
+    auto* side = new QVBoxLayout;
+    side->addLayout(figures);
+    side->addWidget(note_);
+    side->addStretch();
+
+    auto* distributionPage = new QWidget(this);
+    auto* row = new QHBoxLayout(distributionPage);
+    row->addWidget(chartView_, 1);
+    row->addLayout(side);
+
+    pages_->addWidget(nothingYet_);
+    pages_->addWidget(distributionPage);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+    pages_->setCurrentWidget(nothingYet_);
+}
+
+void HistogramWindow::Show(const DistributionRecord& record) {
+    if (!record.last) {
+        pages_->setCurrentIndex(0);
+        nothingYet_->setText(
+            record.fixedDataSince
+                ? tr("The last run used fixed data: one evaluation is not a distribution, and "
+                     "there is no earlier Monte Carlo run to show.")
+                : tr("Nothing to show yet: press \"Calculation\" on the form to run the "
+                     "analysis, and its distribution appears here."));
+        return;
+    }
+    ShowDistribution(*record.last);
+    note_->setText(record.fixedDataSince
+                       ? tr("The last run used fixed data: one evaluation is not a "
+                            "distribution. Shown is the Monte Carlo run before it.")
+                       : QString());
+    pages_->setCurrentIndex(1);
+}
+
+void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
+    const TrialDistribution d = Describe(distribution.factors);
+    trials_->setText(QLocale().toString(d.trials));
+    mean_->setText(Figure(d.mean));
+    standardDeviation_->setText(Figure(d.standardDeviation));
+    minimum_->setText(Figure(d.minimum));
+    maximum_->setText(Figure(d.maximum));
+    failurePercentage_->setText(QString::fromStdString(distribution.failurePercentage));
+    reliabilityIndex_->setText(d.reliabilityIndex ? Figure(*d.reliabilityIndex)
+                                                  : tr("not defined (no spread)"));
+
+    const FactorHistogram h = BinFactors(distribution.factors);
+    const std::vector<double> cumulative = CumulativeFractions(h);
+    std::size_t failedBins = 0;
+    while (failedBins < h.counts.size() && h.belowOne(failedBins)) {
+        ++failedBins;
+    }
+    const int tallest = *std::max_element(h.counts.begin(), h.counts.end());
+    const double top = tallest * 1.1 + 1.0;
+
+    auto* chart = new QChart;
+    chart->setTitle(tr("Factors of safety of %1 trials").arg(d.trials));
+    auto* x = new QValueAxis;
+    x->setTitleText(tr("Factor of safety"));
+    const double left = std::min(h.lowerEdge(0), 1.0 - h.width);
+    const double right = std::max(h.lowerEdge(h.counts.size()), 1.0 + h.width);
+    x->setRange(left, right);
+    x->setTickCount(9);
+    auto* count = new QValueAxis;
+    count->setTitleText(tr("Trials"));
+    count->setRange(0.0, top);
+    count->setLabelFormat(QStringLiteral("%d"));
+    auto* share = new QValueAxis;
+    share->setTitleText(tr("Cumulative (%)"));
+    share->setRange(0.0, 100.0);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(count, Qt::AlignLeft);
+    chart->addAxis(share, Qt::AlignRight);
+
+    const auto attach = [&](QAbstractSeries* series, QValueAxis* y) {
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    };
+    if (failedBins > 0) {
+        attach(Bars(h, 0, failedBins, tr("Failed (below 1)"), kFailedBars), count);
+    }
+    if (failedBins < h.counts.size()) {
+        attach(Bars(h, failedBins, h.counts.size(), tr("Stable (1 or more)"), kSafeBars), count);
+    }
+    attach(VerticalLine(1.0, top, tr("Factor of 1"), kFailedBars.darker(140)), count);
+    attach(VerticalLine(d.mean, top, tr("Mean"), QColor(30, 110, 50)), count);
+
+    auto* curve = new QLineSeries;
+    curve->setName(tr("Cumulative"));
+    curve->setPen(QPen(kCumulative, 2.0));
+    curve->append(h.lowerEdge(0), 0.0);
+    for (std::size_t bin = 0; bin < cumulative.size(); ++bin) {
+        curve->append(h.lowerEdge(bin + 1), cumulative[bin] * 100.0);
+    }
+    attach(curve, share);
+
+    QChart* previous = chartView_->chart();
+    chartView_->setChart(chart);
+    delete previous;
+}
+
+}  // namespace vardolin::forms

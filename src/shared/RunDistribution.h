@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vardolin {
+
+// The trial factors of safety of a Monte Carlo run, copied when the run ends for its histogram;
+// the run's own tables go on as they were.
+struct RunDistribution {
+    std::vector<double> factors;    // trial 1 first
+    std::string failurePercentage;  // the text the form reported
+};
+
+// What a form's histogram has to show: the last Monte Carlo run, if any, and whether a
+// fixed-data run (one evaluation, not a distribution) came after it. A run that stops with an
+// error or a message changes neither.
+struct DistributionRecord {
+    std::optional<RunDistribution> last;
+    bool fixedDataSince = false;
+};
+
+}  // namespace vardolin
