@@ -2,6 +2,7 @@
 // Start-up: the shared state of the process, then the main menu. Nothing else is created
 // until the user asks for it.
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 
 #include "forms/Navigator.h"
@@ -12,7 +13,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vardolin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(VARDOLIN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("vardolin"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/forms/vardolin.svg")));
 
     vardolin::UniformSequence uniforms;
     vardolin::MainModule module;
