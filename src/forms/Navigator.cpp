@@ -5,6 +5,7 @@
 
 #include "forms/Form1.h"
 #include "forms/Vardolin.h"
+#include "forms/vard2.h"
 
 namespace vardolin::forms {
 
@@ -22,6 +23,7 @@ Form* OpenInstance(const QPointer<Form>& instance) {
 Navigator::Navigator(AnalysisContext& context) : context_(context) {}
 
 Navigator::~Navigator() {
+    delete vard2_.data();
     delete vardolin_.data();
     delete form1_.data();
 }
@@ -49,8 +51,8 @@ Vardolin& Navigator::ShowVardolin() {
     return Show(vardolin_, [this] { return new Vardolin(*this, context_); });
 }
 
-void Navigator::ShowVard2() {
-    // The slice-method form comes here: Show(vard2_, [this] { return new vard2(*this, context_); })
+vard2& Navigator::ShowVard2() {
+    return Show(vard2_, [this] { return new vard2(*this, context_); });
 }
 
 void Navigator::Exit() {
@@ -63,6 +65,10 @@ Form1* Navigator::form1() const {
 
 Vardolin* Navigator::vardolin() const {
     return OpenInstance(vardolin_);
+}
+
+vard2* Navigator::vard2Form() const {
+    return OpenInstance(vard2_);
 }
 
 }  // namespace vardolin::forms

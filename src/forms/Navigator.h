@@ -15,6 +15,11 @@
 //              "Exit"         -> Exit()
 //     Vardolin "Return"       -> ShowForm1()        "Go to Method of Slice ..." -> ShowVard2()
 //              "Calculation"  -> RunPlaneAnalysis(window's text boxes, the context)
+//     vard2    "Return"       -> ShowForm1()        "Go to Limiting Equilibrium" -> ShowVardolin()
+//              "Calculation"  -> RunSliceAnalysis(window's text boxes, the context)
+//
+//   Both analyses run on the same context, so they draw from one uniform sequence: a run on
+//   either form continues where the last run on the other stopped.
 //
 //   Show creates the window with its default texts if it does not exist, then shows it
 //   modeless and brings it to the front; the calling window stays as it is. Closing a window
@@ -29,6 +34,7 @@ namespace vardolin::forms {
 
 class Form1;
 class Vardolin;
+class vard2;
 
 class Navigator {
 public:
@@ -42,8 +48,7 @@ public:
 
     Form1& ShowForm1();
     Vardolin& ShowVardolin();
-    // The slice-method form vard2. Not built yet: showing it does nothing for now.
-    void ShowVard2();
+    vard2& ShowVard2();
 
     // Ends the program at once: leaves the event loop, with no question asked.
     void Exit();
@@ -51,6 +56,7 @@ public:
     // The open instance of a form, or nullptr.
     Form1* form1() const;
     Vardolin* vardolin() const;
+    vard2* vard2Form() const;
 
 private:
     template <typename Form, typename Create>
@@ -59,6 +65,7 @@ private:
     AnalysisContext& context_;
     QPointer<Form1> form1_;
     QPointer<Vardolin> vardolin_;
+    QPointer<vard2> vard2_;
 };
 
 }  // namespace vardolin::forms
