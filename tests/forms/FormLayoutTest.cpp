@@ -4,12 +4,16 @@
 #include <QLabel>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <utility>
 
 #include "forms/FormTestSupport.h"
 
 namespace vardolin::forms {
 namespace {
 
+using testing_support::AnalysisForm;
+using testing_support::kPlaneFailureForm;
+using testing_support::kSliceMethodForm;
 using testing_support::WindowTest;
 
 class FormLayout : public WindowTest {};
@@ -33,17 +37,21 @@ void ExpectEveryControlInsideItsContainer(const QWidget& form) {
 TEST_F(FormLayout, EveryControlLiesInsideItsContainer) {
     ExpectEveryControlInsideItsContainer(navigator().ShowForm1());
     ExpectEveryControlInsideItsContainer(navigator().ShowVardolin());
+    ExpectEveryControlInsideItsContainer(navigator().ShowVard2());
 }
 
 TEST_F(FormLayout, ClientAreasHaveTheirDesignSize) {
     EXPECT_EQ(navigator().ShowForm1().size(), QSize(569, 340));
     EXPECT_EQ(navigator().ShowVardolin().size(), QSize(805, 696));
+    EXPECT_EQ(navigator().ShowVard2().size(), QSize(807, 704));
 }
 
 struct PlaceRow {
+    const AnalysisForm* form;
     const char* name;
     int index;
     const char* container;
+    int containerIndex;
     QRect pixels;  // in the container
 };
 
@@ -59,39 +67,58 @@ struct PlaceRowName {
     }
 };
 
-class VardolinPlace : public FormLayout, public testing::WithParamInterface<PlaceRow> {};
+class ControlPlace : public FormLayout, public testing::WithParamInterface<PlaceRow> {};
 
-TEST_P(VardolinPlace, ControlSitsInItsContainerAtItsPixelRect) {
+TEST_P(ControlPlace, ControlSitsInItsContainerAtItsPixelRect) {
     const PlaceRow& row = GetParam();
     const QWidget* control =
-        FindControl(navigator().ShowVardolin(), QString::fromLatin1(row.name), row.index);
+        FindControl(row.form->show(navigator()), QString::fromLatin1(row.name), row.index);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->parentWidget()->objectName(), QString::fromLatin1(row.container));
+    const QWidget* container = control->parentWidget();
+    EXPECT_EQ(container->objectName(), QString::fromLatin1(row.container));
+    const QVariant containerIndex = container->property("index");
+    EXPECT_EQ(containerIndex.isValid() ? containerIndex.toInt() : kNoIndex, row.containerIndex);
     EXPECT_EQ(control->geometry(), row.pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainControls, VardolinPlace,
-    testing::Values(PlaceRow{"Label1", kNoIndex, "Vardolin", QRect(312, 0, 169, 41)},
-                    PlaceRow{"Frame9", kNoIndex, "Vardolin", QRect(16, 40, 777, 641)},
-                    PlaceRow{"Frame1", kNoIndex, "Vardolin", QRect(24, 56, 361, 609)},
-                    PlaceRow{"Frame2", kNoIndex, "Vardolin", QRect(32, 232, 345, 241)},
-                    PlaceRow{"Text1", kNoIndex, "Frame1", QRect(272, 24, 81, 19)},
-                    PlaceRow{"Text11", kNoIndex, "Frame4", QRect(64, 14, 65, 19)},
-                    PlaceRow{"Label11", 3, "Frame6", QRect(136, 16, 97, 25)},
-                    PlaceRow{"Command1", kNoIndex, "Frame7", QRect(200, 80, 121, 73)},
-                    PlaceRow{"Image1", kNoIndex, "Frame9", QRect(392, 24, 375, 359)},
-                    PlaceRow{"Text5", kNoIndex, "Frame9", QRect(408, 408, 345, 49)},
-                    PlaceRow{"Command3", kNoIndex, "Vardolin", QRect(408, 632, 241, 33)}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PlaneFailure, ControlPlace, testing::Values(
+    PlaceRow{&kPlaneFailureForm, "Label1", kNoIndex, "Vardolin", kNoIndex, QRect(312, 0, 169, 41)},
+    PlaceRow{&kPlaneFailureForm, "Frame9", kNoIndex, "Vardolin", kNoIndex, QRect(16, 40, 777, 641)},
+    PlaceRow{&kPlaneFailureForm, "Frame1", kNoIndex, "Vardolin", kNoIndex, QRect(24, 56, 361, 609)},
+    PlaceRow{&kPlaneFailureForm, "Frame2", kNoIndex, "Vardolin", kNoIndex, QRect(32, 232, 345, 241)},
+    PlaceRow{&kPlaneFailureForm, "Text1", kNoIndex, "Frame1", kNoIndex, QRect(272, 24, 81, 19)},
+    PlaceRow{&kPlaneFailureForm, "Text11", kNoIndex, "Frame4", kNoIndex, QRect(64, 14, 65, 19)},
+    PlaceRow{&kPlaneFailureForm, "Label11", 3, "Frame6", kNoIndex, QRect(136, 16, 97, 25)},
+    PlaceRow{&kPlaneFailureForm, "Command1", kNoIndex, "Frame7", kNoIndex, QRect(200, 80, 121, 73)},
+    PlaceRow{&kPlaneFailureForm, "Image1", kNoIndex, "Frame9", kNoIndex, QRect(392, 24, 375, 359)},
+    PlaceRow{&kPlaneFailureForm, "Text5", kNoIndex, "Frame9", kNoIndex, QRect(408, 408, 345, 49)},
+    PlaceRow{&kPlaneFailureForm, "Command3", kNoIndex, "Vardolin", kNoIndex, QRect(408, 632, 241, 33)}),
     PlaceRowName());
+
+// Every kind of container of the slice-method form: the form, a frame, each element of the
+// frame array Frame2 (the second inside the first), and frames within them.
+INSTANTIATE_TEST_SUITE_P(SliceMethod, ControlPlace, testing::Values(
+    PlaceRow{&kSliceMethodForm, "Label1", kNoIndex, "vard2", kNoIndex, QRect(296, 8, 169, 33)},
+    PlaceRow{&kSliceMethodForm, "Frame1", kNoIndex, "vard2", kNoIndex, QRect(8, 40, 785, 657)},
+    PlaceRow{&kSliceMethodForm, "Frame2", 0, "Frame1", kNoIndex, QRect(8, 16, 361, 633)},
+    PlaceRow{&kSliceMethodForm, "Frame2", 1, "Frame2", 0, QRect(8, 224, 345, 241)},
+    PlaceRow{&kSliceMethodForm, "Frame6", kNoIndex, "Frame2", 1, QRect(16, 184, 313, 49)},
+    PlaceRow{&kSliceMethodForm, "Text16", kNoIndex, "Frame6", kNoIndex, QRect(240, 16, 65, 19)},
+    PlaceRow{&kSliceMethodForm, "Text5", kNoIndex, "Frame10", kNoIndex, QRect(16, 16, 345, 49)},
+    PlaceRow{&kSliceMethodForm, "Command3", kNoIndex, "Frame1", kNoIndex, QRect(648, 608, 121, 33)}),
+    PlaceRowName());
+// clang-format on
+
+QPoint TopLeftInWindow(const QWidget& form, const char* name, int index = kNoIndex) {
+    const QWidget* control = FindControl(form, QString::fromLatin1(name), index);
+    return control != nullptr ? control->mapTo(&form, QPoint(0, 0)) : QPoint(-1, -1);
+}
 
 // The right column, read in window coordinates: diagram, message, explanation, buttons.
 TEST_F(FormLayout, VardolinRightColumnLinesUpInWindowCoordinates) {
     const Vardolin& form = navigator().ShowVardolin();
-    const auto topLeft = [&form](const char* name) {
-        const QWidget* control = FindControl(form, QString::fromLatin1(name));
-        return control->mapTo(&form, QPoint(0, 0));
-    };
+    const auto topLeft = [&form](const char* name) { return TopLeftInWindow(form, name); };
     EXPECT_EQ(topLeft("Image1"), QPoint(408, 64));
     EXPECT_EQ(topLeft("Frame10"), QPoint(408, 432));
     EXPECT_EQ(topLeft("Text5"), QPoint(424, 448));
@@ -99,15 +126,41 @@ TEST_F(FormLayout, VardolinRightColumnLinesUpInWindowCoordinates) {
     EXPECT_EQ(topLeft("Command3").y(), 632);
 }
 
+// Nested three and four frames deep, the slice-method form's columns land where the window's
+// design reads them: inputs, statistics and results on the left; diagram, message,
+// explanation and buttons on the right.
+TEST_F(FormLayout, Vard2ColumnsLineUpInWindowCoordinates) {
+    const vard2& form = navigator().ShowVard2();
+    EXPECT_EQ(TopLeftInWindow(form, "Frame2", 0), QPoint(16, 56));
+    EXPECT_EQ(TopLeftInWindow(form, "Frame2", 1), QPoint(24, 280));
+    EXPECT_EQ(TopLeftInWindow(form, "Frame7"), QPoint(24, 520));
+    EXPECT_EQ(TopLeftInWindow(form, "Text16"), QPoint(280, 480));
+    EXPECT_EQ(TopLeftInWindow(form, "Image1"), QPoint(392, 64));
+    EXPECT_EQ(TopLeftInWindow(form, "Frame10"), QPoint(392, 440));
+    EXPECT_EQ(TopLeftInWindow(form, "Text5"), QPoint(408, 456));
+    EXPECT_EQ(TopLeftInWindow(form, "Frame8"), QPoint(392, 520));
+    EXPECT_EQ(TopLeftInWindow(form, "Command2"), QPoint(392, 648));
+    EXPECT_EQ(TopLeftInWindow(form, "Command3"), QPoint(656, 648));
+}
+
 // Every caption is shown whole: a label's text fits its box, wrapped at most where the box has
-// room for a second line; a button's and a frame's caption fit on one line.
+// room for a second line; a button's and a frame's caption fit on one line. A label of one line
+// need only hold its ink: a caption without descenders, such as a banner in capitals, may lose
+// the font's descent below it.
 void ExpectEveryCaptionToFit(const QWidget& form) {
     for (const QLabel* label : form.findChildren<QLabel*>()) {
-        const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
-                                                               Qt::TextWordWrap, label->text());
-        EXPECT_LE(needed.height(), label->height()) << label->text().toStdString();
-        const int lines = needed.height() / label->fontMetrics().lineSpacing();
-        if (label->height() < 2 * label->fontMetrics().lineSpacing()) {
+        const QFontMetrics metrics = label->fontMetrics();
+        const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 1000),
+                                                  Qt::TextWordWrap, label->text());
+        const int lines = needed.height() / metrics.lineSpacing();
+        if (lines == 1) {
+            const int inkBottom =
+                metrics.ascent() + metrics.tightBoundingRect(label->text()).bottom();
+            EXPECT_LE(inkBottom, label->height()) << label->text().toStdString();
+        } else {
+            EXPECT_LE(needed.height(), label->height()) << label->text().toStdString();
+        }
+        if (label->height() < 2 * metrics.lineSpacing()) {
             EXPECT_EQ(lines, 1) << label->text().toStdString();
         }
     }
@@ -124,6 +177,7 @@ void ExpectEveryCaptionToFit(const QWidget& form) {
 TEST_F(FormLayout, EveryCaptionFitsItsControl) {
     ExpectEveryCaptionToFit(navigator().ShowForm1());
     ExpectEveryCaptionToFit(navigator().ShowVardolin());
+    ExpectEveryCaptionToFit(navigator().ShowVard2());
 }
 
 TEST_F(FormLayout, MenuButtonsLieOverTheFrameAndTakeTheClicks) {
@@ -153,8 +207,8 @@ TEST_F(FormLayout, OverlappingControlsStackAsDesigned) {
     EXPECT_EQ(topmostAt("Command3"), FindControl(form, "Command3"));
 }
 
-TEST_F(FormLayout, ControlArraysAreOneNameWithAnIndex) {
-    const Vardolin& form = navigator().ShowVardolin();
+// The four "Average :" and "Standard deviation :" labels of the statistics frames.
+void ExpectStatisticsLabelArrays(const QWidget& form) {
     const char* const frames[] = {"Frame3", "Frame4", "Frame5", "Frame6"};
     for (int i = 0; i < 4; ++i) {
         const auto* average = FindControlAs<QLabel>(form, "Label10", i);
@@ -164,9 +218,28 @@ TEST_F(FormLayout, ControlArraysAreOneNameWithAnIndex) {
         EXPECT_EQ(average->text(), "Average :");
         EXPECT_EQ(deviation->text(), "Standard deviation :");
         EXPECT_EQ(average->parentWidget()->objectName(), frames[i]);
+        EXPECT_EQ(deviation->parentWidget(), average->parentWidget());
     }
     EXPECT_EQ(form.findChildren<QLabel*>("Label10").size(), 4);
     EXPECT_EQ(FindControl(form, "Label10"), nullptr) << "an array element needs its index";
+}
+
+TEST_F(FormLayout, ControlArraysAreOneNameWithAnIndex) {
+    ExpectStatisticsLabelArrays(navigator().ShowVardolin());
+    const vard2& slice = navigator().ShowVard2();
+    ExpectStatisticsLabelArrays(slice);
+
+    // The slice-method form's data frames: "Statistical Data" lies within "Required Data".
+    const auto* required = FindControlAs<QGroupBox>(slice, "Frame2", 0);
+    const auto* statistical = FindControlAs<QGroupBox>(slice, "Frame2", 1);
+    ASSERT_NE(required, nullptr);
+    ASSERT_NE(statistical, nullptr);
+    EXPECT_EQ(required->title(), "Required Data");
+    EXPECT_EQ(statistical->title(), "Statistical Data");
+    EXPECT_EQ(statistical->parentWidget(), required);
+    EXPECT_EQ(FindControl(slice, "Frame3")->parentWidget(), statistical);
+    EXPECT_EQ(FindControl(slice, "Frame7")->parentWidget(), required);
+    EXPECT_EQ(FindControl(slice, "Frame2"), nullptr) << "an array element needs its index";
 }
 
 TEST_F(FormLayout, FramesAndBannerCarryTheirFontsAndNothingElseInheritsThem) {
@@ -186,20 +259,63 @@ TEST_F(FormLayout, FramesAndBannerCarryTheirFontsAndNothingElseInheritsThem) {
     EXPECT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
 }
 
+TEST_F(FormLayout, Vard2FramesNestedInBoldFramesKeepTheirOwnFonts) {
+    const vard2& form = navigator().ShowVard2();
+    const auto font = [&form](const char* name, int index = kNoIndex) {
+        return FindControl(form, QString::fromLatin1(name), index)->font();
+    };
+    EXPECT_EQ(font("Label1").pixelSize(), 29);
+    EXPECT_EQ(font("Frame1").pixelSize(), 13);
+    EXPECT_EQ(font("Frame2", 0).pixelSize(), 15);
+    EXPECT_TRUE(font("Frame2", 0).bold());
+    // Inside the 15 px "Required Data" frame, the statistics frame has its own 11 px bold font.
+    EXPECT_EQ(font("Frame2", 1).pixelSize(), 11);
+    EXPECT_TRUE(font("Frame2", 1).bold());
+    for (const char* name : {"Label3", "Text2", "Frame7", "Command1", "Frame3", "Text9", "Text5"}) {
+        EXPECT_EQ(font(name), form.font()) << name;
+    }
+}
+
+// Nothing lies over a text field or a button: a click at its centre reaches it.
+void ExpectEveryFieldAndButtonOnTop(const QWidget& form) {
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(control) == nullptr &&
+            qobject_cast<QPushButton*>(control) == nullptr) {
+            continue;
+        }
+        EXPECT_EQ(form.childAt(control->mapTo(&form, control->rect().center())), control)
+            << control->objectName().toStdString();
+    }
+}
+
+TEST_F(FormLayout, EveryFieldAndButtonTakesAClickAtItsCentre) {
+    ExpectEveryFieldAndButtonOnTop(navigator().ShowForm1());
+    ExpectEveryFieldAndButtonOnTop(navigator().ShowVardolin());
+    ExpectEveryFieldAndButtonOnTop(navigator().ShowVard2());
+}
+
 TEST_F(FormLayout, MessageAndExplanationFieldsArePaleYellow) {
-    const Vardolin& form = navigator().ShowVardolin();
     const QColor paleYellow(255, 255, 192);
-    EXPECT_EQ(Field(form, 5)->palette().color(QPalette::Base), paleYellow);
-    EXPECT_EQ(Field(form, 7)->palette().color(QPalette::Base), paleYellow);
-    EXPECT_NE(Field(form, 6)->palette().color(QPalette::Base), paleYellow);
+    for (const AnalysisForm* row : {&kPlaneFailureForm, &kSliceMethodForm}) {
+        const QWidget& form = row->show(navigator());
+        EXPECT_EQ(Field(form, 5)->palette().color(QPalette::Base), paleYellow) << row->name;
+        EXPECT_EQ(Field(form, 7)->palette().color(QPalette::Base), paleYellow) << row->name;
+        EXPECT_NE(Field(form, 6)->palette().color(QPalette::Base), paleYellow) << row->name;
+    }
 }
 
 TEST_F(FormLayout, DiagramIsTheSlopePictureAtItsNaturalSize) {
-    const auto* image = FindControlAs<QSvgWidget>(navigator().ShowVardolin(), "Image1");
-    ASSERT_NE(image, nullptr);
-    ASSERT_TRUE(image->renderer()->isValid());
-    EXPECT_EQ(image->renderer()->defaultSize(), QSize(375, 359));
-    EXPECT_EQ(image->size(), QSize(375, 359));
+    const std::pair<const AnalysisForm*, QSize> diagrams[] = {
+        {&kPlaneFailureForm, QSize(375, 359)},
+        {&kSliceMethodForm, QSize(374, 358)},
+    };
+    for (const auto& [row, size] : diagrams) {
+        const auto* image = FindControlAs<QSvgWidget>(row->show(navigator()), "Image1");
+        ASSERT_NE(image, nullptr) << row->name;
+        ASSERT_TRUE(image->renderer()->isValid()) << row->name;
+        EXPECT_EQ(image->renderer()->defaultSize(), size) << row->name;
+        EXPECT_EQ(image->size(), size) << row->name;
+    }
 }
 
 TEST_F(FormLayout, MenuFocusStartsOnPlanMethodAndTabWalksTheButtons) {

@@ -9,16 +9,56 @@
 #include <QPushButton>
 #include <QTest>
 #include <memory>
+#include <ostream>
 
+#include "circle/SliceFields.h"
 #include "forms/ControlTable.h"
 #include "forms/Form1.h"
 #include "forms/Navigator.h"
 #include "forms/Vardolin.h"
+#include "forms/vard2.h"
 #include "numerics/UniformSequence.h"
+#include "plane/PlaneFields.h"
 #include "shared/AnalysisContext.h"
 #include "shared/MainModule.h"
 
 namespace vardolin::forms::testing_support {
+
+// One of the two analysis forms, for the behaviour both share: how it is reached and left, and
+// a field to type into (the slope height, "20" by default on both).
+struct AnalysisForm {
+    friend void PrintTo(const AnalysisForm& form, std::ostream* os) { *os << form.name; }
+    const char* name;
+    const char* caption;
+    QWidget& (*show)(Navigator&);
+    QWidget* (*instance)(const Navigator&);
+    const char* menuButton;       // on Form1
+    const char* returnButton;     // back to Form1
+    const char* otherFormButton;  // to the other analysis form
+    int slopeHeight;
+};
+
+inline const AnalysisForm kPlaneFailureForm{
+    "PlaneFailure",
+    "Limiting Equilibrium",
+    [](Navigator& navigator) -> QWidget& { return navigator.ShowVardolin(); },
+    [](const Navigator& navigator) -> QWidget* { return navigator.vardolin(); },
+    "Command1",
+    "Command2",
+    "Command3",
+    plane::SlopeHeight,
+};
+
+inline const AnalysisForm kSliceMethodForm{
+    "SliceMethod",
+    "Method of Slice",
+    [](Navigator& navigator) -> QWidget& { return navigator.ShowVard2(); },
+    [](const Navigator& navigator) -> QWidget* { return navigator.vard2Form(); },
+    "Command2",
+    "Command3",
+    "Command2",
+    circle::SlopeHeight,
+};
 
 class WindowTest : public testing::Test {
 protected:
@@ -64,6 +104,17 @@ protected:
         int count = 0;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (qobject_cast<Form*>(window) != nullptr && window->isVisible()) {
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    // Top-level windows still open whose objectName is `name` ("Vardolin", "vard2").
+    static int OpenWindowsNamed(const QString& name) {
+        int count = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == name && window->isVisible()) {
                 ++count;
             }
         }

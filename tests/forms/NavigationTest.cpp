@@ -2,13 +2,19 @@
 // Showing, reusing, closing and ending: one instance per form, and the program's end.
 #include <QTimer>
 
+#include "TestSupport.h"
 #include "forms/FormTestSupport.h"
-#include "plane/PlaneFields.h"
 
 namespace vardolin::forms {
 namespace {
 
+using testing_support::AnalysisForm;
+using testing_support::kPlaneFailureForm;
+using testing_support::kSliceMethodForm;
 using testing_support::WindowTest;
+
+constexpr int kMessageField = 5;  // on both analysis forms
+constexpr int kSafetyFactor = 6;  // on both analysis forms
 
 class Navigation : public WindowTest {
 protected:
@@ -30,104 +36,184 @@ TEST_F(Navigation, AtStartOnlyTheMenuIsOpen) {
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(menu.windowTitle(), "Vardolin - co");
     EXPECT_EQ(navigator().vardolin(), nullptr);
+    EXPECT_EQ(navigator().vard2Form(), nullptr);
     EXPECT_EQ(OpenWindows<QWidget>(), 1);
 }
 
-TEST_F(Navigation, PlanMethodTwiceLeavesOneFormWithTheTextsTypedSinceTheFirst) {
-    Form1& menu = navigator().ShowForm1();
-    Click(menu, "Command1");
-    Vardolin* first = navigator().vardolin();
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->windowTitle(), "Limiting Equilibrium");
-    Type(*first, plane::SlopeHeight, "33");
+// What holds for both analysis forms, run once for each.
+class AnalysisFormNavigation : public Navigation, public testing::WithParamInterface<AnalysisForm> {
+protected:
+    QWidget* Instance() const { return GetParam().instance(*navigator_); }
+    int OpenInstances() const {
+        const QWidget* form = Instance();
+        return form != nullptr ? OpenWindowsNamed(form->objectName()) : 0;
+    }
+};
 
-    Click(menu, "Command1");
-    EXPECT_EQ(navigator().vardolin(), first);
-    EXPECT_EQ(Text(*first, plane::SlopeHeight), "33");
-    EXPECT_EQ(OpenWindows<Vardolin>(), 1);
+TEST_P(AnalysisFormNavigation, MenuButtonTwiceLeavesOneFormWithTheTextsTypedSinceTheFirst) {
+    const AnalysisForm& row = GetParam();
+    Form1& menu = navigator().ShowForm1();
+    Click(menu, row.menuButton);
+    QWidget* first = Instance();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->windowTitle(), row.caption);
+    Type(*first, row.slopeHeight, "33");
+
+    Click(menu, row.menuButton);
+    EXPECT_EQ(Instance(), first);
+    EXPECT_EQ(Text(*first, row.slopeHeight), "33");
+    EXPECT_EQ(OpenInstances(), 1);
     EXPECT_EQ(OpenWindows<Form1>(), 1);
+    EXPECT_EQ(OpenWindows<QWidget>(), 2) << "the menu opens only the form it is asked for";
 }
 
-TEST_F(Navigation, ReturnBringsTheMenuToTheFrontAndLeavesTheFormOpen) {
+TEST_P(AnalysisFormNavigation, ReturnBringsTheMenuToTheFrontAndLeavesTheFormOpen) {
+    const AnalysisForm& row = GetParam();
     Form1& menu = navigator().ShowForm1();
-    Click(menu, "Command1");
-    Vardolin& form = *navigator().vardolin();
+    Click(menu, row.menuButton);
+    QWidget& form = *Instance();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    Type(form, plane::SlopeHeight, "25");
+    Type(form, row.slopeHeight, "25");
 
-    Click(form, "Command2");
+    Click(form, row.returnButton);
     EXPECT_EQ(navigator().form1(), &menu);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&menu));
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(Text(form, plane::SlopeHeight), "25");
+    EXPECT_EQ(Text(form, row.slopeHeight), "25");
     EXPECT_EQ(OpenWindows<Form1>(), 1);
 }
 
-TEST_F(Navigation, AFormClosedWithItsCloseBoxComesBackWithItsDefaults) {
-    Vardolin& form = navigator().ShowVardolin();
-    Type(form, plane::SlopeHeight, "25");
+TEST_P(AnalysisFormNavigation, AFormClosedWithItsCloseBoxComesBackWithItsDefaults) {
+    const AnalysisForm& row = GetParam();
+    QWidget& form = row.show(navigator());
+    Type(form, row.slopeHeight, "25");
     Click(form, "Command1");
-    ASSERT_EQ(Text(form, plane::MessageField), "Block is not Stable");
+    ASSERT_NE(Text(form, kMessageField), "");
 
-    QPointer<Vardolin> closed = &form;
+    QPointer<QWidget> closed = &form;
     form.close();
-    EXPECT_EQ(navigator().vardolin(), nullptr);
+    EXPECT_EQ(Instance(), nullptr);
     DeletePending();
     EXPECT_TRUE(closed.isNull()) << "closing destroys the window";
 
-    Vardolin& again = navigator().ShowVardolin();
-    EXPECT_EQ(Text(again, plane::SlopeHeight), "20");
-    EXPECT_EQ(Text(again, plane::MessageField), "");
-    EXPECT_EQ(Text(again, plane::MeanSafetyFactor), "");
+    QWidget& again = row.show(navigator());
+    EXPECT_EQ(Text(again, row.slopeHeight), "20");
+    EXPECT_EQ(Text(again, kMessageField), "");
+    EXPECT_EQ(Text(again, kSafetyFactor), "");
 }
 
-TEST_F(Navigation, AWindowClosedButNotYetDeletedIsNotShownAgain) {
-    Vardolin& form = navigator().ShowVardolin();
-    Type(form, plane::SlopeHeight, "25");
+TEST_P(AnalysisFormNavigation, AWindowClosedButNotYetDeletedIsNotShownAgain) {
+    const AnalysisForm& row = GetParam();
+    QWidget& form = row.show(navigator());
+    Type(form, row.slopeHeight, "25");
     form.close();
     // Asked for before the event loop has deleted the closed window.
-    Vardolin& again = navigator().ShowVardolin();
+    QWidget& again = row.show(navigator());
     EXPECT_NE(&again, &form);
-    EXPECT_EQ(Text(again, plane::SlopeHeight), "20");
-    EXPECT_EQ(OpenWindows<Vardolin>(), 1);
+    EXPECT_EQ(Text(again, row.slopeHeight), "20");
+    EXPECT_EQ(OpenInstances(), 1);
 }
 
-TEST_F(Navigation, ReturnBringsBackAMenuThatWasClosed) {
+TEST_P(AnalysisFormNavigation, ReturnBringsBackAMenuThatWasClosed) {
+    const AnalysisForm& row = GetParam();
     Form1& menu = navigator().ShowForm1();
-    Click(menu, "Command1");
+    Click(menu, row.menuButton);
     menu.close();
     DeletePending();
     EXPECT_EQ(navigator().form1(), nullptr);
 
-    Click(*navigator().vardolin(), "Command2");
+    Click(*Instance(), row.returnButton);
     ASSERT_NE(navigator().form1(), nullptr);
     EXPECT_TRUE(navigator().form1()->isVisible());
 }
+
+INSTANTIATE_TEST_SUITE_P(BothForms, AnalysisFormNavigation,
+                         testing::Values(kPlaneFailureForm, kSliceMethodForm),
+                         vardolin::testing_support::RowName());
+
+// The buttons that lead from one analysis form to the other.
+struct CrossRow {
+    friend void PrintTo(const CrossRow& row, std::ostream* os) { *os << row.name; }
+    const char* name;
+    const AnalysisForm* from;
+    const AnalysisForm* to;
+};
+
+class CrossNavigation : public Navigation, public testing::WithParamInterface<CrossRow> {};
+
+TEST_P(CrossNavigation, PressedTwiceShowsOneTargetThatKeepsItsTextsAndLeavesTheCallerOpen) {
+    const CrossRow& row = GetParam();
+    QWidget& from = row.from->show(navigator());
+    QWidget& to = row.to->show(navigator());
+    Type(to, row.to->slopeHeight, "44");
+    Type(from, row.from->slopeHeight, "33");
+
+    Click(from, row.from->otherFormButton);
+    EXPECT_EQ(row.to->instance(navigator()), &to);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&to));
+    Click(from, row.from->otherFormButton);
+    EXPECT_EQ(row.to->instance(navigator()), &to);
+    EXPECT_EQ(Text(to, row.to->slopeHeight), "44");
+    EXPECT_TRUE(from.isVisible());
+    EXPECT_EQ(Text(from, row.from->slopeHeight), "33");
+    EXPECT_EQ(OpenWindows<QWidget>(), 2);
+}
+
+TEST_P(CrossNavigation, CreatesTheTargetWithItsDefaultsWhenItIsNotOpen) {
+    const CrossRow& row = GetParam();
+    QWidget& from = row.from->show(navigator());
+    ASSERT_EQ(row.to->instance(navigator()), nullptr);
+    Click(from, row.from->otherFormButton);
+    QWidget* to = row.to->instance(navigator());
+    ASSERT_NE(to, nullptr);
+    EXPECT_EQ(to->windowTitle(), row.to->caption);
+    EXPECT_EQ(Text(*to, row.to->slopeHeight), "20");
+    EXPECT_EQ(navigator().form1(), nullptr) << "no other window opens";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BetweenTheAnalysisForms, CrossNavigation,
+    testing::Values(CrossRow{"PlaneFailureToSliceMethod", &kPlaneFailureForm, &kSliceMethodForm},
+                    CrossRow{"SliceMethodToPlaneFailure", &kSliceMethodForm, &kPlaneFailureForm}),
+    vardolin::testing_support::RowName());
 
 TEST_F(Navigation, ExitEndsTheProgramAtOnceWithAnyWindowsOpen) {
     const int code = RunEventLoop([this] {
         Form1& menu = navigator().ShowForm1();
         Click(menu, "Command1");
+        Click(menu, "Command2");
         Click(menu, "Command3");
     });
     EXPECT_EQ(code, 0);
 }
 
 TEST_F(Navigation, ClosingOneWindowKeepsTheProgramClosingTheLastEndsIt) {
-    bool runningAfterFirstClose = false;
+    bool runningAfterMenuClosed = false;
+    bool runningAfterPlaneFormClosed = false;
     const int code = RunEventLoop([&] {
         Form1& menu = navigator().ShowForm1();
         Click(menu, "Command1");
+        Click(menu, "Command2");
         menu.close();
         QTimer::singleShot(50, QCoreApplication::instance(), [&] {
-            runningAfterFirstClose = navigator().vardolin() != nullptr;
-            navigator().vardolin()->close();
+            runningAfterMenuClosed = navigator().vardolin() != nullptr;
+            if (runningAfterMenuClosed) {
+                navigator().vardolin()->close();
+            }
+            QTimer::singleShot(50, QCoreApplication::instance(), [&] {
+                runningAfterPlaneFormClosed = navigator().vard2Form() != nullptr;
+                if (runningAfterPlaneFormClosed) {
+                    navigator().vard2Form()->close();
+                }
+            });
         });
     });
-    EXPECT_TRUE(runningAfterFirstClose);
+    EXPECT_TRUE(runningAfterMenuClosed);
+    EXPECT_TRUE(runningAfterPlaneFormClosed);
     EXPECT_EQ(code, 0);
     EXPECT_EQ(navigator().form1(), nullptr);
     EXPECT_EQ(navigator().vardolin(), nullptr);
+    EXPECT_EQ(navigator().vard2Form(), nullptr);
 }
 
 }  // namespace
