@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Renders the main menu and the plane-failure form after a default run into PNG files:
+// Renders the main menu, and each analysis form after a default run as the first run of a
+// fresh program start, into PNG files:
 //   vardolin_screenshots <output directory>
 // Run it on a real display server (e.g. under xvfb-run) to see the fonts a user would see.
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include "forms/Form1.h"
 #include "forms/Navigator.h"
 #include "forms/Vardolin.h"
+#include "forms/vard2.h"
 #include "numerics/UniformSequence.h"
 #include "shared/AnalysisContext.h"
 #include "shared/MainModule.h"
@@ -26,6 +28,20 @@ bool Save(QWidget& window, const QDir& directory, const QString& name) {
     return saved;
 }
 
+// The state of one program start: its own sequence, module and windows.
+struct Session {
+    vardolin::UniformSequence uniforms;
+    vardolin::MainModule module;
+    vardolin::AnalysisContext context{uniforms, module, {"."}};
+    vardolin::forms::Navigator navigator{context};
+};
+
+void Click(const QWidget& form, const char* button) {
+    QTest::mouseClick(
+        vardolin::forms::FindControlAs<QPushButton>(form, QString::fromLatin1(button)),
+        Qt::LeftButton);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -36,18 +52,23 @@ int main(int argc, char* argv[]) {
     }
     const QDir directory(QString::fromLocal8Bit(argv[1]));
 
-    vardolin::UniformSequence uniforms;
-    vardolin::MainModule module;
-    vardolin::AnalysisContext context{uniforms, module, {"."}};
-    vardolin::forms::Navigator navigator(context);
-    using vardolin::forms::FindControlAs;
+    bool ok = true;
+    {
+        Session session;
+        vardolin::forms::Form1& menu = session.navigator.ShowForm1();
+        ok = Save(menu, directory, QStringLiteral("main-menu.png")) && ok;
 
-    vardolin::forms::Form1& menu = navigator.ShowForm1();
-    bool ok = Save(menu, directory, QStringLiteral("main-menu.png"));
-
-    QTest::mouseClick(FindControlAs<QPushButton>(menu, QStringLiteral("Command1")), Qt::LeftButton);
-    vardolin::forms::Vardolin& form = *navigator.vardolin();
-    QTest::mouseClick(FindControlAs<QPushButton>(form, QStringLiteral("Command1")), Qt::LeftButton);
-    ok = Save(form, directory, QStringLiteral("limiting-equilibrium.png")) && ok;
+        Click(menu, "Command1");  // "Plan Method"
+        vardolin::forms::Vardolin& form = *session.navigator.vardolin();
+        Click(form, "Command1");  // "Calculation"
+        ok = Save(form, directory, QStringLiteral("limiting-equilibrium.png")) && ok;
+    }
+    {
+        Session session;
+        Click(session.navigator.ShowForm1(), "Command2");  // "Slice Method"
+        vardolin::forms::vard2& form = *session.navigator.vard2Form();
+        Click(form, "Command1");  // "Calculation"
+        ok = Save(form, directory, QStringLiteral("method-of-slice.png")) && ok;
+    }
     return ok ? 0 : 1;
 }
