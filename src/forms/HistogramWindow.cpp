@@ -163,14 +163,18 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
     const double left = std::min(h.lowerEdge(0), 1.0 - h.width);
     const double right = std::max(h.lowerEdge(h.counts.size()), 1.0 + h.width);
     x->setRange(left, right);
-    x->setTickCount(9);
+    x->applyNiceNumbers();
     auto* count = new QValueAxis;
     count->setTitleText(tr("Trials"));
     count->setRange(0.0, top);
+    count->applyNiceNumbers();
     count->setLabelFormat(QStringLiteral("%d"));
     auto* share = new QValueAxis;
     share->setTitleText(tr("Cumulative (%)"));
     share->setRange(0.0, 100.0);
+    share->setLabelFormat(QStringLiteral("%d"));
+    share->setTickCount(count->tickCount());
+    share->setGridLineVisible(false);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(count, Qt::AlignLeft);
     chart->addAxis(share, Qt::AlignRight);
@@ -186,8 +190,8 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
     if (failedBins < h.counts.size()) {
         attach(Bars(h, failedBins, h.counts.size(), tr("Stable (1 or more)"), kSafeBars), count);
     }
-    attach(VerticalLine(1.0, top, tr("Factor of 1"), kFailedBars.darker(140)), count);
-    attach(VerticalLine(d.mean, top, tr("Mean"), QColor(30, 110, 50)), count);
+    attach(VerticalLine(1.0, count->max(), tr("Factor of 1"), kFailedBars.darker(140)), count);
+    attach(VerticalLine(d.mean, count->max(), tr("Mean"), QColor(30, 110, 50)), count);
 
     auto* curve = new QLineSeries;
     curve->setName(tr("Cumulative"));

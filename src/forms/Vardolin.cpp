@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "forms/Vardolin.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
 
+#include "forms/AnalysisFormSupport.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
 #include "forms/Navigator.h"
-#include "numerics/RunTimeError.h"
 #include "plane/PlaneAnalysis.h"
 #include "plane/PlaneFields.h"
 
@@ -89,26 +88,26 @@ constexpr int kClientWidthTwips = 12075;
 constexpr int kClientHeightTwips = 10440;
 
 // The order in which "Clear Data" empties the fields.
-constexpr std::array kClearOrder = {
-    plane::SlopeHeight,          plane::SlopeFaceAngle,      plane::DiscontinuityAngle,
-    plane::CalculationCount,     plane::MessageField,        plane::MeanSafetyFactor,
-    plane::ExplanationField,     plane::CohesionMean,        plane::CohesionStdDev,
-    plane::FrictionAngleMean,    plane::FrictionAngleStdDev, plane::RockUnitWeightMean,
-    plane::RockUnitWeightStdDev, plane::WaterHeightMean,     plane::WaterHeightStdDev,
-    plane::FailureProbability,   plane::WaterUnitWeight,     plane::TensionCrackDepth,
-};
-
-// The message and explanation fields are pale yellow.
-const QColor kNoteBackground(255, 255, 192);
-
-// Restores the pointer however the run ends.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
+constexpr auto kClearOrder = std::to_array<int>({
+    plane::SlopeHeight,
+    plane::SlopeFaceAngle,
+    plane::DiscontinuityAngle,
+    plane::CalculationCount,
+    plane::MessageField,
+    plane::MeanSafetyFactor,
+    plane::ExplanationField,
+    plane::CohesionMean,
+    plane::CohesionStdDev,
+    plane::FrictionAngleMean,
+    plane::FrictionAngleStdDev,
+    plane::RockUnitWeightMean,
+    plane::RockUnitWeightStdDev,
+    plane::WaterHeightMean,
+    plane::WaterHeightStdDev,
+    plane::FailureProbability,
+    plane::WaterUnitWeight,
+    plane::TensionCrackDepth,
+});
 
 }  // namespace
 
@@ -122,12 +121,7 @@ Vardolin::Vardolin(Navigator& navigator, AnalysisContext& context, QWidget* pare
     BuildControls(*this, kControls);
     resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
 
-    for (const char* name : {"Text5", "Text7"}) {
-        QWidget* field = FindControl(*this, QString::fromLatin1(name));
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, kNoteBackground);
-        field->setPalette(palette);
-    }
+    MarkNoteFields(*this, {plane::MessageField, plane::ExplanationField});
 
     const auto button = [this](const char* name) {
         return FindControlAs<QPushButton>(*this, QString::fromLatin1(name));
@@ -140,25 +134,19 @@ Vardolin::Vardolin(Navigator& navigator, AnalysisContext& context, QWidget* pare
 }
 
 void Vardolin::Command1_Click() {
-    LineEditFields fields(*this);
-    const BusyPointer busy;
-    try {
-        const PlaneRunResult result = RunPlaneAnalysis(fields, context_);
-        if (result.path == PlaneRunResult::Path::MonteCarlo) {
+    Calculate(*this, plane::MessageField, [this](LineEditFields& fields) {
+        const PlaneRunResult run = RunPlaneAnalysis(fields, context_);
+        if (run.path == PlaneRunResult::Path::MonteCarlo) {
             RunDistribution distribution;
-            for (int i = 1; i <= result.trials; ++i) {
+            for (int i = 1; i <= run.trials; ++i) {
                 distribution.factors.push_back(context_.module.TrialSafetyFactors[i]);
             }
             distribution.failurePercentage = fields.text(plane::FailureProbability);
             histogram_.RecordMonteCarlo(std::move(distribution));
-        } else if (result.path == PlaneRunResult::Path::FixedData) {
+        } else if (run.path == PlaneRunResult::Path::FixedData) {
             histogram_.RecordFixedData();
         }
-    } catch (const RunTimeError& error) {
-        // The run stops at the faulty step and leaves what it wrote; the window reports the
-        // error in the message field and stays usable.
-        fields.setText(plane::MessageField, error.message());
-    }
+    });
 }
 
 void Vardolin::Command2_Click() {
@@ -170,10 +158,7 @@ void Vardolin::Command3_Click() {
 }
 
 void Vardolin::Command4_Click() {
-    LineEditFields fields(*this);
-    for (const int field : kClearOrder) {
-        fields.setText(field, "");
-    }
+    ClearFields(*this, kClearOrder);
 }
 
 void Vardolin::Command5_Click() {

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "forms/vard2.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
 
 #include "circle/SliceAnalysis.h"
 #include "circle/SliceFields.h"
+#include "forms/AnalysisFormSupport.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
 #include "forms/Navigator.h"
-#include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
 
@@ -95,7 +94,7 @@ constexpr int kClientWidthTwips = 12105;
 constexpr int kClientHeightTwips = 10560;
 
 // The order in which "Clear Data" empties the fields.
-constexpr std::array kClearOrder = {
+constexpr auto kClearOrder = std::to_array<int>({
     circle::CentreX1,           circle::SlopeHeight,          circle::CentreX2,
     circle::CentreY2,           circle::MessageField,         circle::MeanSafetyFactor,
     circle::ExplanationField,   circle::SlopeFaceAngle,       circle::CohesionMean,
@@ -103,35 +102,21 @@ constexpr std::array kClearOrder = {
     circle::RockUnitWeightMean, circle::RockUnitWeightStdDev, circle::WaterHeightMean,
     circle::WaterHeightStdDev,  circle::FailureProbability,   circle::SliceCount,
     circle::WaterUnitWeight,    circle::CalculationCount,
-};
-
-// The message and explanation fields are pale yellow.
-const QColor kNoteBackground(255, 255, 192);
-
-// Restores the pointer however the run ends.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
+});
 
 }  // namespace
 
 vard2::vard2(Navigator& navigator, AnalysisContext& context, QWidget* parent)
-    : QWidget(parent), navigator_(navigator), context_(context) {
+    : QWidget(parent),
+      navigator_(navigator),
+      context_(context),
+      histogram_(QStringLiteral("Method of Slice")) {
     setObjectName(QStringLiteral("vard2"));
     setWindowTitle(QStringLiteral("Method of Slice"));
     BuildControls(*this, kControls);
     resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
 
-    for (const char* name : {"Text5", "Text7"}) {
-        QWidget* field = FindControl(*this, QString::fromLatin1(name));
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, kNoteBackground);
-        field->setPalette(palette);
-    }
+    MarkNoteFields(*this, {circle::MessageField, circle::ExplanationField});
 
     const auto button = [this](const char* name) {
         return FindControlAs<QPushButton>(*this, QString::fromLatin1(name));
@@ -140,19 +125,17 @@ vard2::vard2(Navigator& navigator, AnalysisContext& context, QWidget* parent)
     connect(button("Command2"), &QPushButton::clicked, this, &vard2::Command2_Click);
     connect(button("Command3"), &QPushButton::clicked, this, &vard2::Command3_Click);
     connect(button("Command4"), &QPushButton::clicked, this, &vard2::Command4_Click);
-    // Command5, "Histogram", is connected once its window can show a slice-method run.
+    connect(button("Command5"), &QPushButton::clicked, this, &vard2::Command5_Click);
 }
 
 void vard2::Command1_Click() {
-    LineEditFields fields(*this);
-    const BusyPointer busy;
-    try {
-        RunSliceAnalysis(fields, context_);
-    } catch (const RunTimeError& error) {
-        // The run stops at the faulty step and leaves what it wrote; the window reports the
-        // error in the message field and stays usable.
-        fields.setText(circle::MessageField, error.message());
-    }
+    Calculate(*this, circle::MessageField, [this](LineEditFields& fields) {
+        SliceRunResult run = RunSliceAnalysis(fields, context_);
+        if (run.end == SliceRunResult::End::Completed) {
+            histogram_.RecordMonteCarlo(
+                {std::move(run.trialFactors), fields.text(circle::FailureProbability)});
+        }
+    });
 }
 
 void vard2::Command2_Click() {
@@ -164,10 +147,11 @@ void vard2::Command3_Click() {
 }
 
 void vard2::Command4_Click() {
-    LineEditFields fields(*this);
-    for (const int field : kClearOrder) {
-        fields.setText(field, "");
-    }
+    ClearFields(*this, kClearOrder);
+}
+
+void vard2::Command5_Click() {
+    histogram_.Show(*this);
 }
 
 }  // namespace vardolin::forms

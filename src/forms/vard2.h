@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "forms/FormHistogram.h"
 #include "shared/AnalysisContext.h"
 
 namespace vardolin::forms {
@@ -26,12 +27,15 @@ public slots:
     void Command2_Click();  // "Go to Limiting Equilibrium"
     void Command3_Click();  // "Return"
     void Command4_Click();  // "Clear Data"
-    // "Histogram" (Command5) has no operation yet. Its data is the SliceRunResult of the last
-    // run that ended Completed: trialFactors holds the factors of trials 1..N.
+    void Command5_Click();  // "Histogram"
+
+    // The distribution of this form's runs, and its window once "Histogram" opened it.
+    const FormHistogram& histogram() const { return histogram_; }
 
 private:
     Navigator& navigator_;
     AnalysisContext& context_;
+    FormHistogram histogram_;
 };
 
 }  // namespace vardolin::forms

@@ -5,6 +5,7 @@
 
 #include "forms/FormTestSupport.h"
 #include "forms/HistogramWindow.h"
+#include "forms/vard2.h"
 #include "plane/PlaneFields.h"
 #include "shared/TrialDistribution.h"
 
@@ -14,7 +15,7 @@ namespace {
 using namespace plane;
 using testing_support::WindowTest;
 
-class PlaneHistogram : public WindowTest {
+class Histogram : public WindowTest {
 protected:
     Vardolin& form() {
         if (form_ == nullptr) {
@@ -43,11 +44,11 @@ protected:
     Vardolin* form_ = nullptr;
 };
 
-TEST_F(PlaneHistogram, SaysThereIsNothingToShowBeforeAnyRun) {
+TEST_F(Histogram, SaysThereIsNothingToShowBeforeAnyRun) {
     EXPECT_TRUE(ShowsNothingYet(OpenHistogram()));
 }
 
-TEST_F(PlaneHistogram, ShowsTheTrialsOfTheLastRunAndFollowsEveryNewRun) {
+TEST_F(Histogram, ShowsTheTrialsOfTheLastRunAndFollowsEveryNewRun) {
     HistogramWindow& window = OpenHistogram();
     Click(form(), "Command1");
     EXPECT_FALSE(ShowsNothingYet(window));
@@ -66,7 +67,7 @@ TEST_F(PlaneHistogram, ShowsTheTrialsOfTheLastRunAndFollowsEveryNewRun) {
     EXPECT_EQ(Figure(window, "Trials"), "300");
 }
 
-TEST_F(PlaneHistogram, KeepsThePreviousRunWhenARunStopsOrUsesFixedData) {
+TEST_F(Histogram, KeepsThePreviousRunWhenARunStopsOrUsesFixedData) {
     Click(form(), "Command1");
     HistogramWindow& window = OpenHistogram();
     const QString mean = Figure(window, "Mean");
@@ -88,7 +89,7 @@ TEST_F(PlaneHistogram, KeepsThePreviousRunWhenARunStopsOrUsesFixedData) {
     EXPECT_TRUE(Figure(window, "Note").contains("fixed data"));
 }
 
-TEST_F(PlaneHistogram, ClosesWithItsFormAndComesBackEmptyWithANewForm) {
+TEST_F(Histogram, ClosesWithItsFormAndComesBackEmptyWithANewForm) {
     Click(form(), "Command1");
     OpenHistogram();
     form().close();
@@ -96,6 +97,33 @@ TEST_F(PlaneHistogram, ClosesWithItsFormAndComesBackEmptyWithANewForm) {
     form_ = nullptr;
     EXPECT_EQ(OpenWindows<HistogramWindow>(), 0);
     EXPECT_TRUE(ShowsNothingYet(OpenHistogram()));
+}
+
+TEST_F(Histogram, EachFormShowsItsOwnLastRunOnly) {
+    Click(form(), "Command1");
+    vard2& slice = navigator().ShowVard2();
+    Type(slice, 21, "40");
+    Click(slice, "Command1");
+    const auto state = uniforms_.state();
+    const QString sliceTexts = slice.findChild<QLineEdit*>("Text6")->text();
+
+    Click(slice, "Command5");
+    HistogramWindow* sliceWindow = slice.histogram().window();
+    ASSERT_NE(sliceWindow, nullptr);
+    EXPECT_EQ(Figure(*sliceWindow, "Trials"), "40");
+    EXPECT_EQ(Figure(*sliceWindow, "FailureProbability"), Text(slice, 17));
+    EXPECT_EQ(Figure(OpenHistogram(), "Trials"), "500");
+    EXPECT_EQ(Figure(OpenHistogram(), "FailureProbability"), "96.6");
+    EXPECT_EQ(OpenWindows<HistogramWindow>(), 2);
+
+    // Looking at either distribution changes no field and takes no uniform value.
+    EXPECT_EQ(uniforms_.state(), state);
+    EXPECT_EQ(slice.findChild<QLineEdit*>("Text6")->text(), sliceTexts);
+
+    // A plane run that stops leaves the slice histogram as it was, and the plane one too.
+    Type(form(), SlopeHeight, "x");
+    Click(form(), "Command1");
+    EXPECT_EQ(Figure(*sliceWindow, "Trials"), "40");
 }
 
 }  // namespace

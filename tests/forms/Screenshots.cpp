@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Renders the main menu, and each analysis form after a default run as the first run of a
-// fresh program start, into PNG files:
+// Renders the main menu, and each analysis form and its histogram after a default run as the
+// first run of a fresh program start, into PNG files:
 //   vardolin_screenshots <output directory>
 // Run it on a real display server (e.g. under xvfb-run) to see the fonts a user would see.
 #include <QApplication>
@@ -11,6 +11,7 @@
 
 #include "forms/ControlTable.h"
 #include "forms/Form1.h"
+#include "forms/HistogramWindow.h"
 #include "forms/Navigator.h"
 #include "forms/Vardolin.h"
 #include "forms/vard2.h"
@@ -62,6 +63,10 @@ int main(int argc, char* argv[]) {
         vardolin::forms::Vardolin& form = *session.navigator.vardolin();
         Click(form, "Command1");  // "Calculation"
         ok = Save(form, directory, QStringLiteral("limiting-equilibrium.png")) && ok;
+        Click(form, "Command5");  // "Histogram"
+        ok = Save(*form.histogram().window(), directory,
+                  QStringLiteral("histogram-limiting-equilibrium.png")) &&
+             ok;
     }
     {
         Session session;
@@ -69,6 +74,10 @@ int main(int argc, char* argv[]) {
         vardolin::forms::vard2& form = *session.navigator.vard2Form();
         Click(form, "Command1");  // "Calculation"
         ok = Save(form, directory, QStringLiteral("method-of-slice.png")) && ok;
+        Click(form, "Command5");  // "Histogram"
+        ok = Save(*form.histogram().window(), directory,
+                  QStringLiteral("histogram-method-of-slice.png")) &&
+             ok;
     }
     return ok ? 0 : 1;
 }
