@@ -9,6 +9,7 @@
 #include "circle/SliceTrials.h"
 #include "numerics/FloatingPointStatus.h"
 #include "numerics/GenericArithmetic.h"
+#include "shared/CountChecks.h"
 #include "shared/FieldValues.h"
 #include "shared/RunMessages.h"
 
@@ -63,18 +64,13 @@ SliceRunResult RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
     SliceRunResult result;
     f.Write(ExplanationField, kExplanation);
 
-    if (f.Number(CalculationCount) <= 1.0) {
-        f.Write(MessageField, messages::kCountNotAboveOne);
-        f.Write(CalculationCount, "");
-        f.Write(FailureProbability, "");
-        f.Write(MeanSafetyFactor, "");
+    const CountFields countFields{CalculationCount, MessageField, FailureProbability,
+                                  MeanSafetyFactor};
+    if (RejectCountNotAboveOne(f, countFields)) {
         result.end = SliceRunResult::End::CountNotAboveOne;
         return result;
     }
-    if (f.Number(CalculationCount) >= 10000.0) {
-        f.Write(MessageField, messages::kCountNotBelowLimit);
-        f.Write(FailureProbability, "");
-        f.Write(CalculationCount, "");
+    if (RejectCountNotBelowLimit(f, countFields)) {
         result.end = SliceRunResult::End::CountNotBelowLimit;
         return result;
     }

@@ -4,6 +4,7 @@
 #include "numerics/GenericArithmetic.h"
 #include "plane/PlaneFields.h"
 #include "plane/PlaneSafetyFactor.h"
+#include "shared/CountChecks.h"
 #include "shared/FieldValues.h"
 #include "shared/RunMessages.h"
 #include "shared/UncertainParameters.h"
@@ -96,11 +97,9 @@ PlaneRunResult RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context) {
     FieldValues f(fields, context.locale);
     f.Write(ExplanationField, kExplanation);
 
-    if (f.Number(CalculationCount) <= 1.0) {
-        f.Write(MessageField, messages::kCountNotAboveOne);
-        f.Write(CalculationCount, "");
-        f.Write(FailureProbability, "");
-        f.Write(MeanSafetyFactor, "");
+    const CountFields countFields{CalculationCount, MessageField, FailureProbability,
+                                  MeanSafetyFactor};
+    if (RejectCountNotAboveOne(f, countFields)) {
         return {PlaneRunResult::Path::CountNotAboveOne, 0};
     }
 
@@ -113,10 +112,7 @@ PlaneRunResult RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context) {
         return RunFixedData(f);
     }
 
-    if (f.Number(CalculationCount) >= 10000.0) {
-        f.Write(MessageField, messages::kCountNotBelowLimit);
-        f.Write(FailureProbability, "");
-        f.Write(CalculationCount, "");
+    if (RejectCountNotBelowLimit(f, countFields)) {
         return {PlaneRunResult::Path::CountNotBelowLimit, 0};
     }
     return RunMonteCarlo(f, context);

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "shared/CountChecks.h"
+
+#include "shared/RunMessages.h"
+
+namespace vardolin {
+
+bool RejectCountNotAboveOne(FieldValues& f, const CountFields& fields) {
+    if (f.Number(fields.count) > 1.0) {
+        return false;
+    }
+    f.Write(fields.message, messages::kCountNotAboveOne);
+    f.Write(fields.count, "");
+    f.Write(fields.failureProbability, "");
+    f.Write(fields.meanSafetyFactor, "");
+    return true;
+}
+
+bool RejectCountNotBelowLimit(FieldValues& f, const CountFields& fields) {
+    if (f.Number(fields.count) < 10000.0) {
+        return false;
+    }
+    f.Write(fields.message, messages::kCountNotBelowLimit);
+    f.Write(fields.failureProbability, "");
+    f.Write(fields.count, "");
+    return true;
+}
+
+}  // namespace vardolin
