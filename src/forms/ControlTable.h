@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <span>
@@ -71,6 +72,13 @@ QWidget* FindControl(const QWidget& root, const QString& name, int index = kNoIn
 template <typename Widget>
 Widget* FindControlAs(const QWidget& root, const QString& name, int index = kNoIndex) {
     return qobject_cast<Widget*>(FindControl(root, name, index));
+}
+
+// Runs `slot` of the form when its button `name` is clicked: one operation per button.
+template <typename Form>
+void ConnectButton(Form& form, const char* name, void (Form::*slot)()) {
+    QObject::connect(FindControlAs<QPushButton>(form, QString::fromLatin1(name)),
+                     &QPushButton::clicked, &form, slot);
 }
 
 constexpr int TwipsToPixels(int twips) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "forms/Form1.h"
 
-#include <QPushButton>
 #include <array>
 
 #include "forms/ControlTable.h"
@@ -38,12 +37,9 @@ Form1::Form1(Navigator& navigator, QWidget* parent) : QWidget(parent), navigator
     BuildControls(*this, kControls);
     resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
 
-    const auto button = [this](const char* name) {
-        return FindControlAs<QPushButton>(*this, QString::fromLatin1(name));
-    };
-    connect(button("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(button("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(button("Command3"), &QPushButton::clicked, this, &Form1::Command3_Click);
+    ConnectButton(*this, "Command1", &Form1::Command1_Click);
+    ConnectButton(*this, "Command2", &Form1::Command2_Click);
+    ConnectButton(*this, "Command3", &Form1::Command3_Click);
 }
 
 void Form1::Command1_Click() {

@@ -2,7 +2,6 @@
 #include "forms/Vardolin.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <array>
 
 #include "forms/AnalysisFormSupport.h"
@@ -123,14 +122,11 @@ Vardolin::Vardolin(Navigator& navigator, AnalysisContext& context, QWidget* pare
 
     MarkNoteFields(*this, {plane::MessageField, plane::ExplanationField});
 
-    const auto button = [this](const char* name) {
-        return FindControlAs<QPushButton>(*this, QString::fromLatin1(name));
-    };
-    connect(button("Command1"), &QPushButton::clicked, this, &Vardolin::Command1_Click);
-    connect(button("Command2"), &QPushButton::clicked, this, &Vardolin::Command2_Click);
-    connect(button("Command3"), &QPushButton::clicked, this, &Vardolin::Command3_Click);
-    connect(button("Command4"), &QPushButton::clicked, this, &Vardolin::Command4_Click);
-    connect(button("Command5"), &QPushButton::clicked, this, &Vardolin::Command5_Click);
+    ConnectButton(*this, "Command1", &Vardolin::Command1_Click);
+    ConnectButton(*this, "Command2", &Vardolin::Command2_Click);
+    ConnectButton(*this, "Command3", &Vardolin::Command3_Click);
+    ConnectButton(*this, "Command4", &Vardolin::Command4_Click);
+    ConnectButton(*this, "Command5", &Vardolin::Command5_Click);
 }
 
 void Vardolin::Command1_Click() {

@@ -2,7 +2,6 @@
 #include "forms/vard2.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <array>
 
 #include "circle/SliceAnalysis.h"
@@ -118,14 +117,11 @@ vard2::vard2(Navigator& navigator, AnalysisContext& context, QWidget* parent)
 
     MarkNoteFields(*this, {circle::MessageField, circle::ExplanationField});
 
-    const auto button = [this](const char* name) {
-        return FindControlAs<QPushButton>(*this, QString::fromLatin1(name));
-    };
-    connect(button("Command1"), &QPushButton::clicked, this, &vard2::Command1_Click);
-    connect(button("Command2"), &QPushButton::clicked, this, &vard2::Command2_Click);
-    connect(button("Command3"), &QPushButton::clicked, this, &vard2::Command3_Click);
-    connect(button("Command4"), &QPushButton::clicked, this, &vard2::Command4_Click);
-    connect(button("Command5"), &QPushButton::clicked, this, &vard2::Command5_Click);
+    ConnectButton(*this, "Command1", &vard2::Command1_Click);
+    ConnectButton(*this, "Command2", &vard2::Command2_Click);
+    ConnectButton(*this, "Command3", &vard2::Command3_Click);
+    ConnectButton(*this, "Command4", &vard2::Command4_Click);
+    ConnectButton(*this, "Command5", &vard2::Command5_Click);
 }
 
 void vard2::Command1_Click() {

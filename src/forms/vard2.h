@@ -29,6 +29,7 @@ public slots:
     void Command4_Click();  // "Clear Data"
     void Command5_Click();  // "Histogram"
 
+public:
     // The distribution of this form's runs, and its window once "Histogram" opened it.
     const FormHistogram& histogram() const { return histogram_; }
 
