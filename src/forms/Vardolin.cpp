@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "forms/Vardolin.h"
 
-#include <QLineEdit>
 #include <array>
 
-#include "forms/AnalysisFormSupport.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
 #include "forms/Navigator.h"
@@ -108,57 +106,48 @@ constexpr auto kClearOrder = std::to_array<int>({
     plane::TensionCrackDepth,
 });
 
+constexpr AnalysisForm::Design kDesign{
+    "Vardolin",
+    "Limiting Equilibrium",
+    kControls,
+    kClientWidthTwips,
+    kClientHeightTwips,
+    plane::MessageField,
+    plane::ExplanationField,
+    kClearOrder,
+};
+
 }  // namespace
 
 Vardolin::Vardolin(Navigator& navigator, AnalysisContext& context, QWidget* parent)
-    : QWidget(parent),
-      navigator_(navigator),
-      context_(context),
-      histogram_(QStringLiteral("Limiting Equilibrium")) {
-    setObjectName(QStringLiteral("Vardolin"));
-    setWindowTitle(QStringLiteral("Limiting Equilibrium"));
-    BuildControls(*this, kControls);
-    resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-
-    MarkNoteFields(*this, {plane::MessageField, plane::ExplanationField});
-
+    : AnalysisForm(kDesign, navigator, context, parent) {
     ConnectButton(*this, "Command1", &Vardolin::Command1_Click);
     ConnectButton(*this, "Command2", &Vardolin::Command2_Click);
     ConnectButton(*this, "Command3", &Vardolin::Command3_Click);
-    ConnectButton(*this, "Command4", &Vardolin::Command4_Click);
-    ConnectButton(*this, "Command5", &Vardolin::Command5_Click);
 }
 
 void Vardolin::Command1_Click() {
-    Calculate(*this, plane::MessageField, [this](LineEditFields& fields) {
-        const PlaneRunResult run = RunPlaneAnalysis(fields, context_);
+    Calculate([this](LineEditFields& fields) {
+        const PlaneRunResult run = RunPlaneAnalysis(fields, context());
         if (run.path == PlaneRunResult::Path::MonteCarlo) {
             RunDistribution distribution;
             for (int i = 1; i <= run.trials; ++i) {
-                distribution.factors.push_back(context_.module.TrialSafetyFactors[i]);
+                distribution.factors.push_back(context().module.TrialSafetyFactors[i]);
             }
             distribution.failurePercentage = fields.text(plane::FailureProbability);
-            histogram_.RecordMonteCarlo(std::move(distribution));
+            RecordMonteCarlo(std::move(distribution));
         } else if (run.path == PlaneRunResult::Path::FixedData) {
-            histogram_.RecordFixedData();
+            RecordFixedData();
         }
     });
 }
 
 void Vardolin::Command2_Click() {
-    navigator_.ShowForm1();
+    navigator().ShowForm1();
 }
 
 void Vardolin::Command3_Click() {
-    navigator_.ShowVard2();
-}
-
-void Vardolin::Command4_Click() {
-    ClearFields(*this, kClearOrder);
-}
-
-void Vardolin::Command5_Click() {
-    histogram_.Show(*this);
+    navigator().ShowVard2();
 }
 
 }  // namespace vardolin::forms

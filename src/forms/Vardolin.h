@@ -1,20 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
-
-#include "forms/FormHistogram.h"
-#include "shared/AnalysisContext.h"
+#include "forms/AnalysisForm.h"
 
 namespace vardolin::forms {
-
-class Navigator;
 
 // The plane-failure form, "Limiting Equilibrium": the slope geometry and the statistics of the
 // four uncertain parameters in, the failure percentage, mean safety factor and verdict out.
 // Its whole state is the texts of its 18 text boxes (Text1..Text19, no Text8); a run reads and
 // writes them through LineEditFields, nothing is kept elsewhere.
-class Vardolin final : public QWidget {
+class Vardolin final : public AnalysisForm {
     Q_OBJECT
 
 public:
@@ -24,17 +19,6 @@ public slots:
     void Command1_Click();  // "Calculation"
     void Command2_Click();  // "Return"
     void Command3_Click();  // "Go to Method of Slice or Soil Mechanics"
-    void Command4_Click();  // "Clear Data"
-    void Command5_Click();  // "Histogram"
-
-public:
-    // The distribution of this form's runs, and its window once "Histogram" opened it.
-    const FormHistogram& histogram() const { return histogram_; }
-
-private:
-    Navigator& navigator_;
-    AnalysisContext& context_;
-    FormHistogram histogram_;
 };
 
 }  // namespace vardolin::forms

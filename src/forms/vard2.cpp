@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "forms/vard2.h"
 
-#include <QLineEdit>
 #include <array>
 
 #include "circle/SliceAnalysis.h"
 #include "circle/SliceFields.h"
-#include "forms/AnalysisFormSupport.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
 #include "forms/Navigator.h"
@@ -103,51 +101,42 @@ constexpr auto kClearOrder = std::to_array<int>({
     circle::WaterUnitWeight,    circle::CalculationCount,
 });
 
+constexpr AnalysisForm::Design kDesign{
+    "vard2",
+    "Method of Slice",
+    kControls,
+    kClientWidthTwips,
+    kClientHeightTwips,
+    circle::MessageField,
+    circle::ExplanationField,
+    kClearOrder,
+};
+
 }  // namespace
 
 vard2::vard2(Navigator& navigator, AnalysisContext& context, QWidget* parent)
-    : QWidget(parent),
-      navigator_(navigator),
-      context_(context),
-      histogram_(QStringLiteral("Method of Slice")) {
-    setObjectName(QStringLiteral("vard2"));
-    setWindowTitle(QStringLiteral("Method of Slice"));
-    BuildControls(*this, kControls);
-    resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-
-    MarkNoteFields(*this, {circle::MessageField, circle::ExplanationField});
-
+    : AnalysisForm(kDesign, navigator, context, parent) {
     ConnectButton(*this, "Command1", &vard2::Command1_Click);
     ConnectButton(*this, "Command2", &vard2::Command2_Click);
     ConnectButton(*this, "Command3", &vard2::Command3_Click);
-    ConnectButton(*this, "Command4", &vard2::Command4_Click);
-    ConnectButton(*this, "Command5", &vard2::Command5_Click);
 }
 
 void vard2::Command1_Click() {
-    Calculate(*this, circle::MessageField, [this](LineEditFields& fields) {
-        SliceRunResult run = RunSliceAnalysis(fields, context_);
+    Calculate([this](LineEditFields& fields) {
+        SliceRunResult run = RunSliceAnalysis(fields, context());
         if (run.end == SliceRunResult::End::Completed) {
-            histogram_.RecordMonteCarlo(
+            RecordMonteCarlo(
                 {std::move(run.trialFactors), fields.text(circle::FailureProbability)});
         }
     });
 }
 
 void vard2::Command2_Click() {
-    navigator_.ShowVardolin();
+    navigator().ShowVardolin();
 }
 
 void vard2::Command3_Click() {
-    navigator_.ShowForm1();
-}
-
-void vard2::Command4_Click() {
-    ClearFields(*this, kClearOrder);
-}
-
-void vard2::Command5_Click() {
-    histogram_.Show(*this);
+    navigator().ShowForm1();
 }
 
 }  // namespace vardolin::forms

@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
-
-#include "forms/FormHistogram.h"
-#include "shared/AnalysisContext.h"
+#include "forms/AnalysisForm.h"
 
 namespace vardolin::forms {
-
-class Navigator;
 
 // The slice-method form, "Method of Slice": the slope geometry, the grid of slip-circle centres,
 // the number of slices and the statistics of the four uncertain parameters in, the failure
@@ -16,7 +11,7 @@ class Navigator;
 // texts of its 20 text boxes (Text1..Text21, no Text18); a run reads and writes them through
 // LineEditFields, nothing is kept elsewhere. Runs continue the process's one uniform sequence,
 // the same one the plane-failure form draws from.
-class vard2 final : public QWidget {
+class vard2 final : public AnalysisForm {
     Q_OBJECT
 
 public:
@@ -26,17 +21,6 @@ public slots:
     void Command1_Click();  // "Calculation"
     void Command2_Click();  // "Go to Limiting Equilibrium"
     void Command3_Click();  // "Return"
-    void Command4_Click();  // "Clear Data"
-    void Command5_Click();  // "Histogram"
-
-public:
-    // The distribution of this form's runs, and its window once "Histogram" opened it.
-    const FormHistogram& histogram() const { return histogram_; }
-
-private:
-    Navigator& navigator_;
-    AnalysisContext& context_;
-    FormHistogram histogram_;
 };
 
 }  // namespace vardolin::forms
