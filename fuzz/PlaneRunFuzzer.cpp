@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A plane-failure run on arbitrary texts in all of its fields ends with results, one of its
 // messages, or a run-time error, and never leaves a result field that says something else.
+#include <cmath>
+
 #include "FuzzFields.h"
 #include "plane/PlaneAnalysis.h"
 #include "plane/PlaneFields.h"
@@ -38,7 +40,10 @@ void CheckOutcome(const FieldTextMap& f, const PlaneRunResult& result) {
             const double mean = fuzz::RequireNumber(f.text(MeanSafetyFactor));
             const double percentage = fuzz::RequireNumber(f.text(FailureProbability));
             fuzz::Require(percentage >= 0.0 && percentage <= 100.0 * result.trials, "percentage");
-            fuzz::Require((mean >= 1.0) == (message == messages::kStable), "verdict");
+            // The text has 15 digits: a mean a hair below 1 prints as "1" and is still not stable.
+            if (std::abs(mean - 1.0) > 1e-14) {
+                fuzz::Require((mean >= 1.0) == (message == messages::kStable), "verdict");
+            }
             return;
         }
     }

@@ -170,6 +170,32 @@ TEST_F(PlaneAnalysis, AFractionalCountRunsWhileTheTrialIsWithinItAndDividesByIt)
     EXPECT_EQ(Text(FailureProbability), "80");  // two failures of 2.5
 }
 
+// A crack as deep as the slope leaves no sliding-plane length for the cohesion, so without water
+// the factor is the ratio of the friction and plane tangents: exactly 1 at 5 degrees, the double
+// just below 1 at 4 degrees (which still prints as "1").
+TEST_F(PlaneAnalysis, AFactorOfExactlyOneIsNotAFailureAndAMeanOfOneIsStable) {
+    fields.setText(TensionCrackDepth, "20");
+    fields.setText(WaterHeightMean, "0");
+    fields.setText(WaterHeightStdDev, "0");
+    fields.setText(RockUnitWeightStdDev, "0");
+    fields.setText(FrictionAngleStdDev, "0");
+    fields.setText(DiscontinuityAngle, "5");
+    fields.setText(FrictionAngleMean, "5");
+    Run();
+    EXPECT_EQ(module.TrialSafetyFactors[1], 1.0);
+    EXPECT_EQ(Text(FailureProbability), "0");
+    EXPECT_EQ(Text(MeanSafetyFactor), "1");
+    EXPECT_EQ(Text(MessageField), "Block is Stable");
+
+    fields.setText(DiscontinuityAngle, "4");
+    fields.setText(FrictionAngleMean, "4");
+    Run();
+    EXPECT_LT(module.TrialSafetyFactors[1], 1.0);
+    EXPECT_EQ(Text(FailureProbability), "100");
+    EXPECT_EQ(Text(MeanSafetyFactor), "1");
+    EXPECT_EQ(Text(MessageField), "Block is not Stable");
+}
+
 TEST_F(PlaneAnalysis, TheLargestRunFillsEveryEntryBelowTheLimit) {
     fields.setText(CalculationCount, "9999");
     EXPECT_EQ(Run().trials, 9999);
