@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "numerics/NumberText.h"
 
-#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -90,7 +89,6 @@ double TextToDouble(std::string_view text, const NumberLocale& locale) {
     if (!Normalise(text, locale, normalised)) {
         throw RunTimeError(ErrorCode::TypeMismatch);
     }
-    errno = 0;
     const double value = strtod_l(normalised.c_str(), nullptr, CLocale());
     if (std::isinf(value)) {
         throw RunTimeError(ErrorCode::Overflow);
