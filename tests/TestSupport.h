@@ -9,6 +9,7 @@
 #include <string>
 
 #include "numerics/RunTimeError.h"
+#include "numerics/UniformSequence.h"
 
 namespace vardolin::testing_support {
 
@@ -21,6 +22,18 @@ std::optional<ErrorCode> ErrorOf(Operation&& operation) {
         return e.code();
     }
     return std::nullopt;
+}
+
+// Uniform values a sequence has delivered since program start, or -1 if more than 2,000,000.
+inline long ConsumedBy(const UniformSequence& uniforms) {
+    UniformSequence probe;
+    for (long n = 0; n < 2'000'000; ++n) {
+        if (probe.state() == uniforms.state()) {
+            return n;
+        }
+        probe.NextUniform();
+    }
+    return -1;
 }
 
 // Names data-driven cases after their row's `name`, so each row reads as a test of its own.

@@ -40,17 +40,7 @@ FieldTextMap DefaultTexts() {
             {WaterHeightStdDev, ".5"}};
 }
 
-// Uniform values taken from a sequence since program start (or -1 beyond the search).
-long ConsumedBy(const UniformSequence& uniforms) {
-    UniformSequence probe;
-    for (long n = 0; n < 2'000'000; ++n) {
-        if (probe.state() == uniforms.state()) {
-            return n;
-        }
-        probe.NextUniform();
-    }
-    return -1;
-}
+using testing_support::ConsumedBy;
 
 // Every test has its own sequence and module, started as at program start.
 class SliceRun : public testing::Test {

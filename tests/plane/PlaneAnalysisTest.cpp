@@ -39,16 +39,7 @@ protected:
     }
 
     // Uniform values consumed since the start of the test.
-    long Consumed() const {
-        UniformSequence probe;
-        for (long n = 0; n < 1'000'000; ++n) {
-            if (probe.state() == uniforms.state()) {
-                return n;
-            }
-            probe.NextUniform();
-        }
-        return -1;
-    }
+    long Consumed() const { return testing_support::ConsumedBy(uniforms); }
 
     std::string Text(int field) const { return fields.text(field); }
 
