@@ -15,8 +15,6 @@ namespace vardolin {
 double BishopSafetyFactor::AddSlice(const BishopSlice& s) {
     using namespace generic;
     const double c = s.drawn.cohesion;
-    const double gamma = s.drawn.rockUnitWeight;
-    const double hw = s.drawn.waterHeight;
 
     FloatingPointStatus status;
     const double a = status.Divide(s.baseAngle * kPi, 180.0);
@@ -32,9 +30,10 @@ double BishopSafetyFactor::AddSlice(const BishopSlice& s) {
     ordinaryDriving_ = Add(ordinaryDriving_, driving);
     const double ordinaryFactor = Divide(ordinaryResisting_, ordinaryDriving_);
 
+    // The pore pressure acts on the base over the slice's width: c b + (W - u b) tan(phi).
     const double resisting =
         Add(Multiply(c, s.width),
-            Multiply(Subtract(s.weight, Multiply(Multiply(0.5, gamma), Power(hw, 2))), tanP));
+            Multiply(Subtract(s.weight, Multiply(s.porePressure, s.width)), tanP));
     const double tangents = status.Note(std::tan(a) * tanP);
     status.Test();
     const double mAlpha = Multiply(std::cos(a), Add(1.0, Divide(tangents, ordinaryFactor)));

@@ -103,18 +103,19 @@ SliceRunResult RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
         return result;
     }
 
+    // Both divisions are by the trials that ran: a count of 2.5 runs two trials, and two
+    // failures of two are 100 %, not 80 %.
+    const double ran = trials;
     FloatingPointStatus status;
-    const double percentage =
-        status.Note(status.Divide(outcome.failures, f.Number(CalculationCount)) * 100.0);
+    const double percentage = status.Note(status.Divide(outcome.failures, ran) * 100.0);
     status.Test();
     f.WriteNumber(FailureProbability, percentage);
 
-    const std::int16_t summed = f.RoundedInt16(CalculationCount);
     double sum = 0.0;
-    for (int i = 1; i <= summed; ++i) {
+    for (int i = 1; i <= trials; ++i) {
         sum = generic::Add(sum, tables.CircleSafetyFactors[i]);
     }
-    const double mean = generic::Divide(sum, f.Number(CalculationCount));
+    const double mean = generic::Divide(sum, ran);
     f.WriteNumber(MeanSafetyFactor, mean);
     f.Write(MessageField, messages::Verdict(mean));
 

@@ -41,7 +41,7 @@ struct SliceRunResult {
 };
 
 // The slice-method analysis behind "Calculation" (the data flow of one click):
-//   1. creates the run's eight zero-filled tables (SliceTables) and writes the explanation line;
+//   1. creates the run's zero-filled tables (SliceTables) and writes the explanation line;
 //   2. checks the count: 1 or less -> "Upper 1" message, count and results emptied; then,
 //      read again, 10000 or more -> "Under 10000" message, count and percentage emptied;
 //   3. checks the slice count: below 1 or 10000 or more -> its message, nothing else written;
@@ -52,9 +52,8 @@ struct SliceRunResult {
 //      four draws (cohesion, friction angle, unit weight of rock, water height; one uniform
 //      value each), its weight and water terms and the Bishop sums, which give
 //      CircleSafetyFactors(i); a trial with a slice and a factor below 1 counts as failed;
-//   6. writes failures / count * 100, then the mean of CircleSafetyFactors(1..N) (the sum
-//      divided by the count) and the verdict, in this order. Both divisions use the count as
-//      typed, while the trials and the summed entries are its rounded value.
+//   6. writes failures / N * 100, then the mean of CircleSafetyFactors(1..N) (the sum divided
+//      by N) and the verdict, in this order: both divisions are by the trials that ran.
 // BaseAngleDegrees and BaseAngleRadianTotal in context.module outlive the run and are never
 // cleared; the run continues context.uniforms where the previous run of either form left it.
 // A bad field or an arithmetic fault raises RunTimeError at its step: what the run wrote before

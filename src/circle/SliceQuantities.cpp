@@ -55,9 +55,12 @@ SliceLoads SliceLoadsOf(const SlipCircle& circle, double offset, const SliceBase
     loads.weight = Multiply(Multiply(drawn.rockUnitWeight, loads.height), width);
 
     const double waterUnitWeight = inputs.WaterUnitWeight();
-    loads.waterThrust =
+    // The crack's thrust acts on the whole sliding mass; each slice carries the share of its
+    // width in the circle's reach, so the sum over the slices does not grow with their number.
+    const double wholeThrust =
         Multiply(Multiply(Multiply(waterUnitWeight, 0.5), Power(drawn.waterHeight, 2)),
                  Divide(halfHeight, circle.radius));
+    loads.waterThrust = Multiply(wholeThrust, Divide(width, circle.reach));
 
     loads.poreHead = std::clamp(drawn.waterHeight, 0.0, loads.height);
     loads.porePressure = status.Note(waterUnitWeight * loads.poreHead);

@@ -25,7 +25,7 @@ SliceBase SliceBaseOf(double offset, double width, double radius);
 struct SliceLoads {
     double height = 0.0;        // h: ground level above the base, 0 where the base is above ground
     double weight = 0.0;        // W = gamma * h * b
-    double waterThrust = 0.0;   // M = (gamma_w * 0.5) * hw^2 * ((H / 2) / R)
+    double waterThrust = 0.0;   // M = ((gamma_w * 0.5) * hw^2 * ((H / 2) / R)) * (b / E)
     double poreHead = 0.0;      // h_u: the drawn water height, kept within 0..h
     double porePressure = 0.0;  // u = gamma_w * h_u
 };

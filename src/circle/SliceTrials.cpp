@@ -43,16 +43,9 @@ SliceTrialOutcome RunSliceTrial(int i, SliceInputs& inputs, UniformSequence& uni
         module.BaseAngleRadianTotal[i] =
             status.Note(module.BaseAngleRadianTotal[i] + status.Divide(base.angle * kPi, 180.0));
         status.Test();
-        tables.BaseLength[i] = base.length;
 
         const UncertainParameters drawn = inputs.DrawParameters(uniforms);
         const SliceLoads loads = SliceLoadsOf(circle, x, base, b, drawn, inputs);
-        tables.SliceHeight[i] = loads.height;
-        tables.SliceWeight[i] = loads.weight;
-        tables.WaterThrustTerm[i] = loads.waterThrust;
-        tables.PoreHead[i] = loads.poreHead;
-        tables.BasePorePressure[i] = loads.porePressure;
-
         tables.CircleSafetyFactors[i] = factor.AddSlice({.baseAngle = base.angle,
                                                          .width = b,
                                                          .baseLength = base.length,

@@ -78,14 +78,16 @@ PlaneRunResult RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
         }
         trials = index;
     }
-    f.WriteNumber(FailureProbability, FailurePercentage(failures, f.Number(CalculationCount)));
+    // Both divisions are by the trials that ran: a count of 2.5 runs two trials, and two
+    // failures of two are 100 %, not 80 %.
+    const double ran = trials;
+    f.WriteNumber(FailureProbability, FailurePercentage(failures, ran));
 
     double sum = 0.0;
-    const double sumEnd = f.Number(CalculationCount);
-    for (double i = 1; i <= sumEnd; i += 1) {
-        sum = generic::Add(sum, factors[static_cast<int>(i)]);
+    for (int i = 1; i <= trials; ++i) {
+        sum = generic::Add(sum, factors[i]);
     }
-    const double mean = generic::Divide(sum, f.Number(CalculationCount));
+    const double mean = generic::Divide(sum, ran);
     f.WriteNumber(MeanSafetyFactor, mean);
     f.Write(MessageField, messages::Verdict(mean));
     return {PlaneRunResult::Path::MonteCarlo, trials};

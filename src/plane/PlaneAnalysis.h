@@ -27,7 +27,8 @@ struct PlaneRunResult {
 //   5. Monte Carlo: for i = 1, 2, ... while i <= count, four draws (cohesion, friction angle,
 //      unit weight of rock, water height; one uniform value each), the factor of safety into
 //      TrialSafetyFactors(i), failures counted below 1; then the failure percentage, the mean
-//      factor and the verdict are written, in this order. Both divisions use the count as typed.
+//      factor and the verdict are written, in this order. Both divisions are by the number of
+//      trials that ran (2 for a count of 2.5).
 // A bad field or a floating-point fault raises RunTimeError at its step; what the run wrote
 // before stays written, every other field keeps its text.
 PlaneRunResult RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context);

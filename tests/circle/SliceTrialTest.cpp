@@ -113,7 +113,9 @@ TEST_P(SliceLoad, TakesHeightFromTheSectionAndPoreHeadFromTheWater) {
     EXPECT_DOUBLE_EQ(loads.weight, 25 * row.height * 2);
     EXPECT_DOUBLE_EQ(loads.poreHead, row.poreHead);
     EXPECT_DOUBLE_EQ(loads.porePressure, 9800 * row.poreHead);
-    EXPECT_DOUBLE_EQ(loads.waterThrust, 9800 * 0.5 * row.waterHeight * row.waterHeight * 5 / 8);
+    // The crack's thrust on the whole mass, shared by width: this slice is b / E = 2 / 6 of it.
+    EXPECT_DOUBLE_EQ(loads.waterThrust,
+                     9800 * 0.5 * row.waterHeight * row.waterHeight * 5 / 8 * (2.0 / 6));
 }
 
 INSTANTIATE_TEST_SUITE_P(Section, SliceLoad,
@@ -139,6 +141,21 @@ TEST(BishopSafetyFactor, DryCohesionlessSliceGivesTheInfiniteSlopeRatio) {
                                       .waterThrust = 0,
                                       .drawn = {0, 30, 25000, 0}});
     EXPECT_NEAR(f, std::tan(30 * kDegree) / std::tan(20 * kDegree), 1e-12);
+}
+
+// The Bishop numerator takes the pore pressure over the slice's width, not the rock's weight
+// of the water: with a flat base (m-alpha = 1) the factor is (c b + (W - u b) tan phi) / M.
+TEST(BishopSafetyFactor, NumeratorTakesThePorePressureOverTheSliceWidth) {
+    BishopSafetyFactor factor;
+    const double f = factor.AddSlice({.baseAngle = 0,
+                                      .width = 2,
+                                      .baseLength = 2,
+                                      .weight = 5000,
+                                      .porePressure = 400,
+                                      .waterThrust = 100,
+                                      .drawn = {300, 30, 25000, 7}});
+    const double tanPhi = std::tan(30 * kPi / 180);
+    EXPECT_EQ(f, (300.0 * 2 + (5000 - 400.0 * 2) * tanPhi) / 100);
 }
 
 // A slice without weight and base adds only its water thrust to the driving sums.

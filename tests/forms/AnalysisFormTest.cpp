@@ -83,7 +83,7 @@ const FormCase kSlice{
     circle::MessageField,
     circle::ExplanationField,
     {{circle::FailureProbability, "0"},
-     {circle::MeanSafetyFactor, "1.292890556667"},
+     {circle::MeanSafetyFactor, "1.32580047310772"},
      {circle::MessageField, "Block is Stable"},
      {circle::ExplanationField, "This Software Used in The Bishop Method"},
      {circle::CalculationCount, "500"}},

@@ -150,15 +150,16 @@ TEST_F(PlaneAnalysis, AfterFixedDataOrAMessageTheNextClickStopsOnTheCount) {
     EXPECT_EQ(RunExpectingError(), ErrorCode::TypeMismatch);  // and now it is empty
 }
 
-TEST_F(PlaneAnalysis, AFractionalCountRunsWhileTheTrialIsWithinItAndDividesByIt) {
+TEST_F(PlaneAnalysis, AFractionalCountRunsWhileTheTrialIsWithinItAndAveragesTheTrialsThatRan) {
     fields.setText(CalculationCount, "2.5");
     const PlaneRunResult result = Run();
     EXPECT_EQ(result.trials, 2);
     EXPECT_EQ(Consumed(), 8);
     const double f1 = module.TrialSafetyFactors[1];
     const double f2 = module.TrialSafetyFactors[2];
-    EXPECT_EQ(Text(MeanSafetyFactor), DoubleToText((0.0 + f1 + f2) / 2.5));
-    EXPECT_EQ(Text(FailureProbability), "80");  // two failures of 2.5
+    EXPECT_EQ(Text(MeanSafetyFactor), DoubleToText((0.0 + f1 + f2) / 2.0));
+    EXPECT_EQ(Text(MeanSafetyFactor), "0.786398980408347");
+    EXPECT_EQ(Text(FailureProbability), "100");  // two failures of the two trials that ran
 }
 
 // A crack as deep as the slope leaves no sliding-plane length for the cohesion, so without water
