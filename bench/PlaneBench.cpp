@@ -4,6 +4,7 @@
 
 #include "numerics/NormalSampler.h"
 #include "plane/PlaneAnalysis.h"
+#include "plane/PlaneFailureDescription.h"
 #include "plane/PlaneFields.h"
 #include "plane/PlaneSafetyFactor.h"
 #include "shared/FieldTextMap.h"
@@ -14,13 +15,9 @@ namespace {
 constexpr int kTrials = 9999;
 
 FieldTextMap LargestDefaultRun() {
-    using namespace plane;
-    return {
-        {SlopeHeight, "20"},        {SlopeFaceAngle, "60"},        {DiscontinuityAngle, "40"},
-        {WaterUnitWeight, "9800"},  {TensionCrackDepth, "3"},      {CalculationCount, "9999"},
-        {CohesionMean, "10000"},    {CohesionStdDev, "200"},       {FrictionAngleMean, "30"},
-        {FrictionAngleStdDev, "5"}, {RockUnitWeightMean, "27000"}, {RockUnitWeightStdDev, "2000"},
-        {WaterHeightMean, "2"},     {WaterHeightStdDev, ".5"}};
+    FieldTextMap texts = DefaultTexts(PlaneFailure());
+    texts.setText(plane::CalculationCount, std::to_string(kTrials));
+    return texts;
 }
 
 void BM_PlaneRun(benchmark::State& state) {

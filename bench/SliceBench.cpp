@@ -5,6 +5,7 @@
 #include "circle/SliceAnalysis.h"
 #include "circle/SliceFields.h"
 #include "circle/SliceInputs.h"
+#include "circle/SliceMethodDescription.h"
 #include "circle/SliceTrials.h"
 #include "shared/FieldTextMap.h"
 
@@ -14,23 +15,9 @@ namespace {
 constexpr int kTrials = 9999;
 
 FieldTextMap LargestDefaultRun() {
-    namespace f = circle;
-    return {{f::SlopeHeight, "20"},
-            {f::CentreX1, "4"},
-            {f::CentreX2, "8"},
-            {f::CentreY2, "2"},
-            {f::SlopeFaceAngle, "45"},
-            {f::SliceCount, "10"},
-            {f::WaterUnitWeight, "9800"},
-            {f::CalculationCount, "9999"},
-            {f::CohesionMean, "10000"},
-            {f::CohesionStdDev, "200"},
-            {f::FrictionAngleMean, "30"},
-            {f::FrictionAngleStdDev, "5"},
-            {f::RockUnitWeightMean, "27000"},
-            {f::RockUnitWeightStdDev, "2000"},
-            {f::WaterHeightMean, "2"},
-            {f::WaterHeightStdDev, ".5"}};
+    FieldTextMap texts = DefaultTexts(SliceMethod());
+    texts.setText(circle::CalculationCount, std::to_string(kTrials));
+    return texts;
 }
 
 void BM_SliceRun(benchmark::State& state) {
@@ -50,7 +37,7 @@ BENCHMARK(BM_SliceRun)->Unit(benchmark::kMillisecond);
 // slices, draws, Bishop sums, failures and the mean.
 void BM_SliceKernel(benchmark::State& state) {
     MainModule module;
-    FixedSliceInputs inputs(SliceInputValues{});
+    FixedSliceInputs inputs(SliceInputValues::Defaults());
     for (auto _ : state) {
         UniformSequence uniforms;
         SliceTables tables;

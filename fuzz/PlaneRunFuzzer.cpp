@@ -13,28 +13,28 @@ namespace {
 using namespace vardolin;
 using namespace vardolin::plane;
 
-void CheckOutcome(const FieldTextMap& f, const PlaneRunResult& result) {
+void CheckOutcome(const FieldTextMap& f, const RunOutcome& result) {
     const std::string message = f.text(MessageField);
-    switch (result.path) {
-        case PlaneRunResult::Path::CountNotAboveOne:
+    switch (result.end) {
+        case RunOutcome::End::CountNotAboveOne:
             fuzz::Require(message == messages::kCountNotAboveOne, "wrong count message");
             fuzz::Require(f.text(CalculationCount).empty() && f.text(MeanSafetyFactor).empty() &&
                               f.text(FailureProbability).empty(),
                           "count message left results");
             return;
-        case PlaneRunResult::Path::CountNotBelowLimit:
+        case RunOutcome::End::CountNotBelowLimit:
             fuzz::Require(message == messages::kCountNotBelowLimit, "wrong count message");
             fuzz::Require(f.text(CalculationCount).empty() && f.text(FailureProbability).empty(),
                           "count message left results");
             return;
-        case PlaneRunResult::Path::FixedData: {
+        case RunOutcome::End::FixedData: {
             fuzz::Require(message == "This Exprimentation Included Fix Data", "wrong message");
             fuzz::RequireNumber(f.text(MeanSafetyFactor));
             const std::string percentage = f.text(FailureProbability);
             fuzz::Require(percentage == "100" || percentage == "0", "fixed data percentage");
             return;
         }
-        case PlaneRunResult::Path::MonteCarlo: {
+        case RunOutcome::End::Completed: {
             fuzz::Require(message == messages::kStable || message == messages::kNotStable,
                           "no verdict");
             const double mean = fuzz::RequireNumber(f.text(MeanSafetyFactor));
@@ -46,8 +46,10 @@ void CheckOutcome(const FieldTextMap& f, const PlaneRunResult& result) {
             }
             return;
         }
+        default:
+            break;
     }
-    fuzz::Fail("unknown path");
+    fuzz::Fail("an end the plane-failure run does not have");
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ void RequireResultsUntouched(const FieldTextMap& f) {
                   "a stopped run wrote the percentage");
 }
 
-void CheckOutcome(const FieldTextMap& f, const SliceRunResult& result) {
-    using End = SliceRunResult::End;
+void CheckOutcome(const FieldTextMap& f, const RunOutcome& result) {
+    using End = RunOutcome::End;
     const std::string message = f.text(MessageField);
     switch (result.end) {
         case End::CountNotAboveOne:
@@ -66,8 +66,10 @@ void CheckOutcome(const FieldTextMap& f, const SliceRunResult& result) {
                           "trial factors");
             return;
         }
+        default:
+            break;
     }
-    fuzz::Fail("unknown end");
+    fuzz::Fail("an end the slice-method run does not have");
 }
 
 }  // namespace

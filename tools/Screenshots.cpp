@@ -9,13 +9,13 @@
 #include <QTest>
 #include <cstdio>
 
+#include "forms/AnalysisForm.h"
 #include "forms/ControlTable.h"
-#include "forms/Form1.h"
 #include "forms/HistogramWindow.h"
+#include "forms/MainMenu.h"
 #include "forms/Navigator.h"
-#include "forms/Vardolin.h"
-#include "forms/vard2.h"
 #include "numerics/UniformSequence.h"
+#include "shared/AnalysisCatalogue.h"
 #include "shared/AnalysisContext.h"
 #include "shared/MainModule.h"
 
@@ -56,27 +56,18 @@ int main(int argc, char* argv[]) {
     bool ok = true;
     {
         Session session;
-        vardolin::forms::Form1& menu = session.navigator.ShowForm1();
-        ok = Save(menu, directory, QStringLiteral("main-menu.png")) && ok;
-
-        Click(menu, "Command1");  // "Plan Method"
-        vardolin::forms::Vardolin& form = *session.navigator.vardolin();
-        Click(form, "Command1");  // "Calculation"
-        ok = Save(form, directory, QStringLiteral("limiting-equilibrium.png")) && ok;
-        Click(form, "Command5");  // "Histogram"
-        ok = Save(*form.histogram().window(), directory,
-                  QStringLiteral("histogram-limiting-equilibrium.png")) &&
-             ok;
+        ok = Save(session.navigator.ShowMainMenu(), directory, QStringLiteral("main-menu.png"));
     }
-    {
+    // Every analysis form after a default run from a fresh start, and its histogram.
+    for (const vardolin::AnalysisDescription* analysis : vardolin::Analyses()) {
         Session session;
-        Click(session.navigator.ShowForm1(), "Command2");  // "Slice Method"
-        vardolin::forms::vard2& form = *session.navigator.vard2Form();
+        vardolin::forms::AnalysisForm& form = session.navigator.ShowAnalysis(*analysis);
+        const QString name = QString::fromUtf8(analysis->caption).toLower().replace(' ', '-');
         Click(form, "Command1");  // "Calculation"
-        ok = Save(form, directory, QStringLiteral("method-of-slice.png")) && ok;
+        ok = Save(form, directory, name + QStringLiteral(".png")) && ok;
         Click(form, "Command5");  // "Histogram"
         ok = Save(*form.histogram().window(), directory,
-                  QStringLiteral("histogram-method-of-slice.png")) &&
+                  QStringLiteral("histogram-") + name + QStringLiteral(".png")) &&
              ok;
     }
     return ok ? 0 : 1;

@@ -10,6 +10,7 @@
 #include "numerics/FloatingPointStatus.h"
 #include "numerics/GenericArithmetic.h"
 #include "shared/CountChecks.h"
+#include "shared/CountLimit.h"
 #include "shared/FieldValues.h"
 #include "shared/RunMessages.h"
 
@@ -20,9 +21,6 @@ namespace {
 using namespace circle;
 
 constexpr std::string_view kExplanation = "This Software Used in The Bishop Method";
-
-// Slice counts from here on would make a run of practically endless length.
-constexpr double kSliceCountLimit = 10000.0;
 
 // The trial's inputs taken from the form's fields, each converted at its first use.
 class FieldSliceInputs final : public SliceInputs {
@@ -44,45 +42,46 @@ private:
     FieldValues& f_;
 };
 
-SliceRunResult::End EndOf(TrialEnd end) {
+RunOutcome::End EndOf(TrialEnd end) {
     switch (end) {
         case TrialEnd::NoCircleBeyondCrest:
-            return SliceRunResult::End::NoCircleBeyondCrest;
+            return RunOutcome::End::NoCircleBeyondCrest;
         case TrialEnd::ZeroSliceWidth:
-            return SliceRunResult::End::ZeroSliceWidth;
+            return RunOutcome::End::ZeroSliceWidth;
         case TrialEnd::Completed:
             break;
     }
-    return SliceRunResult::End::Completed;
+    return RunOutcome::End::Completed;
 }
 
 }  // namespace
 
-SliceRunResult RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
+RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
     SliceTables tables;
     FieldValues f(fields, context.locale);
-    SliceRunResult result;
+    RunOutcome result;
     f.Write(ExplanationField, kExplanation);
 
     const CountFields countFields{CalculationCount, MessageField, FailureProbability,
                                   MeanSafetyFactor};
     if (RejectCountNotAboveOne(f, countFields)) {
-        result.end = SliceRunResult::End::CountNotAboveOne;
+        result.end = RunOutcome::End::CountNotAboveOne;
         return result;
     }
     if (RejectCountNotBelowLimit(f, countFields)) {
-        result.end = SliceRunResult::End::CountNotBelowLimit;
+        result.end = RunOutcome::End::CountNotBelowLimit;
         return result;
     }
     const double sliceCount = f.Number(SliceCount);
     if (sliceCount < 1.0) {
         f.Write(MessageField, messages::kSliceCountNotAboveZero);
-        result.end = SliceRunResult::End::SliceCountNotAboveZero;
+        result.end = RunOutcome::End::SliceCountNotAboveZero;
         return result;
     }
-    if (sliceCount >= kSliceCountLimit) {
+    // Slice counts from the limit on would make a run of practically endless length.
+    if (sliceCount >= kCountLimit) {
         f.Write(MessageField, messages::kSliceCountNotBelowLimit);
-        result.end = SliceRunResult::End::SliceCountNotBelowLimit;
+        result.end = RunOutcome::End::SliceCountNotBelowLimit;
         return result;
     }
 

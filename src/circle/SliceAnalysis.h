@@ -2,10 +2,10 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 #include "shared/AnalysisContext.h"
 #include "shared/FieldTexts.h"
+#include "shared/RunOutcome.h"
 
 namespace vardolin {
 
@@ -20,25 +20,6 @@ inline constexpr std::string_view kZeroSliceWidth =
     "Slice Width is Zero: the Slip Circle Does Not Reach Beyond the Toe";
 
 }  // namespace messages
-
-// How a slice-method run ended, and on success the factors of its trials for whoever shows
-// their distribution.
-struct SliceRunResult {
-    enum class End {
-        CountNotAboveOne,         // "Upper 1": count and results emptied
-        CountNotBelowLimit,       // "Under 10000": count and percentage emptied
-        SliceCountNotAboveZero,   // slice count below 1
-        SliceCountNotBelowLimit,  // slice count 10000 or more
-        NoCircleBeyondCrest,      // a trial found no circle passing the crest
-        ZeroSliceWidth,           // an accepted circle gave slices of width 0
-        Completed,                // results written
-    };
-    End end = End::CountNotAboveOne;
-    int trials = 0;                    // trials completed
-    long rejectedCircles = 0;          // candidate circles rejected over the whole run
-    long processedSlices = 0;          // slices added to the Bishop sums over the whole run
-    std::vector<double> trialFactors;  // on completion, the factors of trials 1..N in order
-};
 
 // The slice-method analysis behind "Calculation" (the data flow of one click):
 //   1. creates the run's zero-filled tables (SliceTables) and writes the explanation line;
@@ -58,6 +39,6 @@ struct SliceRunResult {
 // cleared; the run continues context.uniforms where the previous run of either form left it.
 // A bad field or an arithmetic fault raises RunTimeError at its step: what the run wrote before
 // stays written, the result fields keep their old texts.
-SliceRunResult RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context);
+RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context);
 
 }  // namespace vardolin

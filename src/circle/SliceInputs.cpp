@@ -1,9 +1,40 @@
 // SPDX-License-Identifier: MIT
 #include "circle/SliceInputs.h"
 
+#include "circle/SliceFields.h"
 #include "numerics/NormalSampler.h"
+#include "numerics/NumberText.h"
 
 namespace vardolin {
+
+SliceInputValues SliceInputValues::Defaults() {
+    const auto value = [](int field) {
+        for (const FieldFact& fact : circle::kFields) {
+            if (fact.number == field) {
+                return TextToDouble(fact.defaultText);
+            }
+        }
+        return 0.0;
+    };
+    using namespace circle;
+    SliceInputValues v;
+    v.slopeHeight = value(SlopeHeight);
+    v.slopeFaceAngle = value(SlopeFaceAngle);
+    v.centreX1 = value(CentreX1);
+    v.centreX2 = value(CentreX2);
+    v.centreY2 = value(CentreY2);
+    v.sliceCount = value(SliceCount);
+    v.waterUnitWeight = value(WaterUnitWeight);
+    v.cohesionMean = value(CohesionMean);
+    v.cohesionStdDev = value(CohesionStdDev);
+    v.frictionAngleMean = value(FrictionAngleMean);
+    v.frictionAngleStdDev = value(FrictionAngleStdDev);
+    v.rockUnitWeightMean = value(RockUnitWeightMean);
+    v.rockUnitWeightStdDev = value(RockUnitWeightStdDev);
+    v.waterHeightMean = value(WaterHeightMean);
+    v.waterHeightStdDev = value(WaterHeightStdDev);
+    return v;
+}
 
 UncertainParameters FixedSliceInputs::DrawParameters(UniformSequence& uniforms) {
     UncertainParameters p;

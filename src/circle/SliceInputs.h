@@ -32,23 +32,26 @@ protected:
     SliceInputs& operator=(const SliceInputs&) = default;
 };
 
-// Every input of a slice-method trial as a double; the defaults are the form's.
+// Every input of a slice-method trial as a double.
 struct SliceInputValues {
-    double slopeHeight = 20;
-    double slopeFaceAngle = 45;
-    double centreX1 = 4;
-    double centreX2 = 8;
-    double centreY2 = 2;
-    double sliceCount = 10;
-    double waterUnitWeight = 9800;
-    double cohesionMean = 10000;
-    double cohesionStdDev = 200;
-    double frictionAngleMean = 30;
-    double frictionAngleStdDev = 5;
-    double rockUnitWeightMean = 27000;
-    double rockUnitWeightStdDev = 2000;
-    double waterHeightMean = 2;
-    double waterHeightStdDev = 0.5;
+    double slopeHeight = 0;
+    double slopeFaceAngle = 0;
+    double centreX1 = 0;
+    double centreX2 = 0;
+    double centreY2 = 0;
+    double sliceCount = 0;
+    double waterUnitWeight = 0;
+    double cohesionMean = 0;
+    double cohesionStdDev = 0;
+    double frictionAngleMean = 0;
+    double frictionAngleStdDev = 0;
+    double rockUnitWeightMean = 0;
+    double rockUnitWeightStdDev = 0;
+    double waterHeightMean = 0;
+    double waterHeightStdDev = 0;
+
+    // The form's default texts as numbers.
+    static SliceInputValues Defaults();
 };
 
 class FixedSliceInputs final : public SliceInputs {

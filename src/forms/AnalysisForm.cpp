@@ -3,9 +3,13 @@
 
 #include <QColor>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPalette>
+#include <array>
 
+#include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
+#include "forms/Navigator.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
@@ -27,44 +31,65 @@ void PaintPaleYellow(QWidget& field) {
     field.setPalette(palette);
 }
 
-}  // namespace
-
-AnalysisForm::AnalysisForm(const Design& design, Navigator& navigator, AnalysisContext& context,
-                           QWidget* parent)
-    : QWidget(parent),
-      design_(design),
-      navigator_(navigator),
-      context_(context),
-      histogram_(QString::fromLatin1(design.caption)) {
-    setObjectName(QString::fromLatin1(design.name));
-    setWindowTitle(QString::fromLatin1(design.caption));
-    BuildControls(*this, design.controls);
-    resize(TwipsToPixels(design.clientWidthTwips), TwipsToPixels(design.clientHeightTwips));
-    for (const int field : {design.messageField, design.explanationField}) {
-        PaintPaleYellow(*FindControl(*this, QStringLiteral("Text%1").arg(field)));
-    }
-    ConnectButton(*this, "Command4", &AnalysisForm::Command4_Click);
-    ConnectButton(*this, "Command5", &AnalysisForm::Command5_Click);
+QLineEdit* FieldControl(const QWidget& form, int number) {
+    return FindControlAs<QLineEdit>(form, QStringLiteral("Text%1").arg(number));
 }
 
-void AnalysisForm::Calculate(const std::function<void(LineEditFields&)>& run) {
+constexpr std::array<ButtonSlot<AnalysisForm>, 3> kButtons{{
+    {"Command1", &AnalysisForm::Calculate},
+    {"Command4", &AnalysisForm::ClearData},
+    {"Command5", &AnalysisForm::ShowHistogram},
+}};
+
+}  // namespace
+
+AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navigator,
+                           AnalysisContext& context, QWidget* parent)
+    : QWidget(parent),
+      analysis_(analysis),
+      context_(context),
+      histogram_(QString::fromUtf8(analysis.caption)) {
+    setObjectName(QString::fromUtf8(analysis.formName));
+    setWindowTitle(QString::fromUtf8(analysis.caption));
+    BuildControls(*this, analysis.controls);
+    resize(TwipsToPixels(analysis.clientWidthTwips), TwipsToPixels(analysis.clientHeightTwips));
+    for (const FieldFact& field : analysis.fields) {
+        QLineEdit* control = FieldControl(*this, field.number);
+        Q_ASSERT_X(control != nullptr, "AnalysisForm", field.key.data());
+        control->setText(QString::fromUtf8(field.defaultText.data(),
+                                           static_cast<qsizetype>(field.defaultText.size())));
+        if (field.role == FieldRole::Message || field.role == FieldRole::Explanation) {
+            PaintPaleYellow(*control);
+        }
+    }
+    ConnectButtons<AnalysisForm>(*this, kButtons);
+    ConnectNavigation(*this, analysis.navigation, navigator);
+}
+
+void AnalysisForm::Calculate() {
     LineEditFields fields(*this);
     const BusyPointer busy;
     try {
-        run(fields);
+        RunOutcome outcome = analysis_.run(fields, context_);
+        if (outcome.completed()) {
+            const int failures = analysis_.fieldWith(FieldRole::FailurePercentage).number;
+            histogram_.RecordMonteCarlo({std::move(outcome.trialFactors), fields.text(failures)});
+        } else if (outcome.end == RunOutcome::End::FixedData) {
+            histogram_.RecordFixedData();
+        }
     } catch (const RunTimeError& error) {
-        fields.setText(design_.messageField, error.message());
+        fields.setText(analysis_.fieldWith(FieldRole::Message).number, error.message());
     }
 }
 
-void AnalysisForm::Command4_Click() {
+void AnalysisForm::ClearData() {
     LineEditFields fields(*this);
-    for (const int field : design_.clearOrder) {
-        fields.setText(field, "");
+    for (const FieldFact& field : analysis_.fields) {
+        fields.setText(field.number, "");
     }
 }
 
-void AnalysisForm::Command5_Click() {
+void AnalysisForm::ShowHistogram() {
     histogram_.Show(*this);
 }
 

@@ -8,43 +8,21 @@
 #include <span>
 #include <vector>
 
+#include "shared/FormLayout.h"
+
 namespace vardolin::forms {
 
-// Every window is described by one table of controls: what each control is, where it sits and
-// what it shows, in the units the layout is drawn in (twips, points). BuildControls() turns
-// such a table into widgets; nothing else in a window places or styles a control.
+// Every window is described by one table of controls (FormLayout.h). BuildControls() turns such
+// a table into widgets; nothing else in a window places or styles a control. The elements of a
+// control array share their objectName and carry their index in the dynamic property "index";
+// FindControl() looks them up by name and index.
 //
-// Naming: a control's objectName is its control name ("Text4", "Frame7"). The elements of a
-// control array share that name and carry their index in the dynamic property "index"
-// (objectName "Label10", index 0..3); FindControl() looks them up by name and index.
+// Fonts: a family missing on the machine is mapped to a free equivalent with the same metrics
+// (FontFor): Arial -> Liberation Sans, Arial Black -> DejaVu Sans Bold, MS Sans Serif ->
+// Liberation Sans.
 
-enum class ControlKind { Frame, Label, TextField, Button, Picture };
-
-// A font as the design names it. The family is mapped to a free equivalent when the named one
-// is missing (FontFor): Arial -> Liberation Sans, Arial Black -> DejaVu Sans Bold,
-// MS Sans Serif -> Liberation Sans.
-struct DesignFont {
-    const char* family = nullptr;  // nullptr: the form's default font
-    double points = 0;
-    bool bold = false;
-};
-
-inline constexpr int kNoIndex = -1;
-inline constexpr int kNoTab = -1;
 // Twips per pixel at 96 dots per inch.
 inline constexpr int kTwipsPerPixel = 15;
-
-struct ControlRow {
-    ControlKind kind;
-    const char* name;
-    int index;                     // element of a control array, or kNoIndex
-    const char* container;         // nullptr: the form's client area
-    int containerIndex;            // element of a container that is a control array, or kNoIndex
-    int left, top, width, height;  // twips, relative to the container
-    const char* text;              // caption, default text, or the resource of a picture
-    DesignFont font;
-    int tab;  // tab index; only text fields and buttons take the focus
-};
 
 // The form's default font: MS Sans Serif 8.25 pt.
 inline constexpr DesignFont kFormDefaultFont{"MS Sans Serif", 8.25, false};
@@ -74,11 +52,21 @@ Widget* FindControlAs(const QWidget& root, const QString& name, int index = kNoI
     return qobject_cast<Widget*>(FindControl(root, name, index));
 }
 
-// Runs `slot` of the form when its button `name` is clicked: one operation per button.
+// A button of a form and the operation it runs: one operation per button.
 template <typename Form>
-void ConnectButton(Form& form, const char* name, void (Form::*slot)()) {
-    QObject::connect(FindControlAs<QPushButton>(form, QString::fromLatin1(name)),
-                     &QPushButton::clicked, &form, slot);
+struct ButtonSlot {
+    const char* button;  // objectName, e.g. "Command4"
+    void (Form::*slot)();
+};
+
+// Runs each slot of the form when its button is clicked.
+template <typename Form>
+void ConnectButtons(Form& form, std::span<const ButtonSlot<Form>> buttons) {
+    for (const ButtonSlot<Form>& entry : buttons) {
+        auto* button = FindControlAs<QPushButton>(form, QString::fromLatin1(entry.button));
+        Q_ASSERT_X(button != nullptr, "ConnectButtons", entry.button);
+        QObject::connect(button, &QPushButton::clicked, &form, entry.slot);
+    }
 }
 
 constexpr int TwipsToPixels(int twips) {

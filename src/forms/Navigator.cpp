@@ -2,40 +2,48 @@
 #include "forms/Navigator.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
+#include <stdexcept>
 
-#include "forms/Form1.h"
-#include "forms/Vardolin.h"
-#include "forms/vard2.h"
+#include "forms/AnalysisForm.h"
+#include "forms/ControlTable.h"
+#include "forms/MainMenu.h"
+#include "shared/AnalysisCatalogue.h"
 
 namespace vardolin::forms {
-
-namespace {
-
-// A window closed by its close box is only deleted when control returns to the event loop;
-// until then it is hidden and already counts as gone.
-template <typename Form>
-Form* OpenInstance(const QPointer<Form>& instance) {
-    return instance && !instance->isHidden() ? instance.data() : nullptr;
-}
-
-}  // namespace
 
 Navigator::Navigator(AnalysisContext& context) : context_(context) {}
 
 Navigator::~Navigator() {
-    delete vard2_.data();
-    delete vardolin_.data();
-    delete form1_.data();
+    for (auto& [name, form] : forms_) {
+        delete form.data();
+    }
 }
 
+QWidget& Navigator::Show(std::string_view formName) {
+    if (formName == kMainMenuName) {
+        return ShowMainMenu();
+    }
+    const AnalysisDescription* analysis = FindAnalysisByForm(formName);
+    if (analysis == nullptr) {
+        throw std::invalid_argument("no form " + std::string(formName));
+    }
+    return ShowAnalysis(*analysis);
+}
+
+namespace {
+
+// Creates the form if it is not open (a window closed by its close box is only deleted when
+// control returns to the event loop; until then it is hidden and already counts as gone), then
+// shows it modeless and brings it to the front.
 template <typename Form, typename Create>
-Form& Navigator::Show(QPointer<Form>& instance, Create create) {
-    if (OpenInstance(instance) == nullptr) {
+Form& ShowForm(QPointer<QWidget>& instance, Create create) {
+    if (!instance || instance->isHidden()) {
         Form* form = create();
         form->setAttribute(Qt::WA_DeleteOnClose);
         instance = form;
     }
-    Form& form = *instance;
+    auto& form = static_cast<Form&>(*instance);
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     form.show();
     form.raise();
@@ -43,32 +51,39 @@ Form& Navigator::Show(QPointer<Form>& instance, Create create) {
     return form;
 }
 
-Form1& Navigator::ShowForm1() {
-    return Show(form1_, [this] { return new Form1(*this); });
+}  // namespace
+
+MainMenu& Navigator::ShowMainMenu() {
+    return ShowForm<MainMenu>(forms_[std::string(kMainMenuName)],
+                              [this] { return new MainMenu(*this); });
 }
 
-Vardolin& Navigator::ShowVardolin() {
-    return Show(vardolin_, [this] { return new Vardolin(*this, context_); });
+AnalysisForm& Navigator::ShowAnalysis(const AnalysisDescription& analysis) {
+    return ShowForm<AnalysisForm>(forms_[analysis.formName],
+                                  [&] { return new AnalysisForm(analysis, *this, context_); });
 }
 
-vard2& Navigator::ShowVard2() {
-    return Show(vard2_, [this] { return new vard2(*this, context_); });
+QWidget* Navigator::Find(std::string_view formName) const {
+    const auto found = forms_.find(formName);
+    if (found == forms_.end() || !found->second || found->second->isHidden()) {
+        return nullptr;
+    }
+    return found->second.data();
 }
 
 void Navigator::Exit() {
     QCoreApplication::exit(0);
 }
 
-Form1* Navigator::form1() const {
-    return OpenInstance(form1_);
-}
-
-Vardolin* Navigator::vardolin() const {
-    return OpenInstance(vardolin_);
-}
-
-vard2* Navigator::vard2Form() const {
-    return OpenInstance(vard2_);
+void ConnectNavigation(QWidget& form, std::span<const NavigationButton> buttons,
+                       Navigator& navigator) {
+    for (const NavigationButton& entry : buttons) {
+        auto* button = FindControlAs<QPushButton>(form, QString::fromLatin1(entry.button));
+        Q_ASSERT_X(button != nullptr, "ConnectNavigation", entry.button);
+        const std::string target = entry.form;
+        QObject::connect(button, &QPushButton::clicked, &form,
+                         [&navigator, target] { navigator.Show(target); });
+    }
 }
 
 }  // namespace vardolin::forms

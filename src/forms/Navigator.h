@@ -2,23 +2,27 @@
 #pragma once
 
 #include <QPointer>
+#include <QWidget>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
 
 #include "shared/AnalysisContext.h"
+#include "shared/AnalysisDescription.h"
 
 // The windows of the program and how they meet.
 //
 //   main() creates the one UniformSequence, MainModule and AnalysisContext of the process and
-//   one Navigator over them, and shows the main menu, Form1. From then on every window is
-//   reached through the Navigator's Show operations:
+//   one Navigator over them, and shows the main menu (Form1). From then on every window is
+//   reached through the Navigator's Show(form name):
 //
-//     Form1    "Plan Method"  -> ShowVardolin()     "Slice Method" -> ShowVard2()
-//              "Exit"         -> Exit()
-//     Vardolin "Return"       -> ShowForm1()        "Go to Method of Slice ..." -> ShowVard2()
-//              "Calculation"  -> RunPlaneAnalysis(window's text boxes, the context)
-//     vard2    "Return"       -> ShowForm1()        "Go to Limiting Equilibrium" -> ShowVardolin()
-//              "Calculation"  -> RunSliceAnalysis(window's text boxes, the context)
+//     Form1  one button per analysis  -> Show("Vardolin"), Show("vard2")    "Exit" -> Exit()
+//     each analysis form (AnalysisForm, built from its AnalysisDescription):
+//            "Calculation" -> the analysis's run on the window's text boxes and the context
+//            its navigation buttons -> Show(their target)
 //
-//   Both analyses run on the same context, so they draw from one uniform sequence: a run on
+//   Every analysis runs on the same context, so they draw from one uniform sequence: a run on
 //   either form continues where the last run on the other stopped.
 //
 //   Show creates the window with its default texts if it does not exist, then shows it
@@ -32,13 +36,16 @@
 
 namespace vardolin::forms {
 
-class Form1;
-class Vardolin;
-class vard2;
+class AnalysisForm;
+class MainMenu;
+
+// The main menu's objectName.
+inline constexpr std::string_view kMainMenuName = "Form1";
 
 class Navigator {
 public:
-    // The context is the process's one; it must outlive the Navigator.
+    // The context is the process's one; it must outlive the Navigator. The analysis forms are
+    // those of the catalogue.
     explicit Navigator(AnalysisContext& context);
     // Destroys the windows still open.
     ~Navigator();
@@ -46,26 +53,24 @@ public:
     Navigator(const Navigator&) = delete;
     Navigator& operator=(const Navigator&) = delete;
 
-    Form1& ShowForm1();
-    Vardolin& ShowVardolin();
-    vard2& ShowVard2();
+    // Shows the main menu or the analysis form of that name.
+    QWidget& Show(std::string_view formName);
+    MainMenu& ShowMainMenu();
+    AnalysisForm& ShowAnalysis(const AnalysisDescription& analysis);
+
+    // The open instance of a form, or nullptr.
+    QWidget* Find(std::string_view formName) const;
 
     // Ends the program at once: leaves the event loop, with no question asked.
     void Exit();
 
-    // The open instance of a form, or nullptr.
-    Form1* form1() const;
-    Vardolin* vardolin() const;
-    vard2* vard2Form() const;
-
 private:
-    template <typename Form, typename Create>
-    Form& Show(QPointer<Form>& instance, Create create);
-
     AnalysisContext& context_;
-    QPointer<Form1> form1_;
-    QPointer<Vardolin> vardolin_;
-    QPointer<vard2> vard2_;
+    std::map<std::string, QPointer<QWidget>, std::less<>> forms_;
 };
+
+// Shows each button's target form when the button is clicked.
+void ConnectNavigation(QWidget& form, std::span<const NavigationButton> buttons,
+                       Navigator& navigator);
 
 }  // namespace vardolin::forms

@@ -22,6 +22,6 @@ int main(int argc, char* argv[]) {
     vardolin::AnalysisContext context{uniforms, module, {QLocale().decimalPoint().toStdString()}};
 
     vardolin::forms::Navigator navigator(context);
-    navigator.ShowForm1();
+    navigator.ShowMainMenu();
     return QApplication::exec();
 }

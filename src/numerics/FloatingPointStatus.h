@@ -28,7 +28,8 @@ public:
     // Throws RunTimeError if any flag is set; clears the flags either way.
     void Test();
 
-    bool clear() const noexcept { return !divisionByZero_ && !invalidOrOverflow_; }
+    // Whether nothing went wrong since the last test.
+    bool isClear() const noexcept { return !divisionByZero_ && !invalidOrOverflow_; }
 
 private:
     bool divisionByZero_ = false;

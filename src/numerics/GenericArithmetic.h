@@ -1,6 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// Which check new code uses where. Every bad value raises RunTimeError at its step
+// (RunTimeError.h); the four ways to get there are:
+//   - generic:: operations (this header) for arithmetic on values that come from fields and for
+//     the running sums: each operation checks its own result.
+//   - FloatingPointStatus for a group of plain double operations (trigonometry, a formula of
+//     several terms): Divide() and Note() collect what went wrong, Test() after the group raises
+//     it. Use it where a formula is evaluated in plain doubles as a whole.
+//   - SquareRoot (SquareRoot.h) for every square root: a negative argument is an invalid
+//     argument, never a NaN.
+//   - CheckedTable (CheckedTable.h) for every table indexed by trial: an index outside raises
+//     SubscriptOutOfRange.
 namespace vardolin::generic {
 
 // Checked double arithmetic for the values that come from fields. Each operation raises its

@@ -15,7 +15,6 @@ constexpr double kC2 = 0.010328;
 constexpr double kD1 = 1.432788;
 constexpr double kD2 = 0.189269;
 constexpr double kD3 = 0.001308;
-constexpr float kSmallestUniform = 1.0f / 16777216.0f;
 
 }  // namespace
 
@@ -24,7 +23,7 @@ NormalDeviate NormalDeviateOf(float u) {
     const bool lower = u <= 0.5;
     float p = lower ? u : 1.0f - u;
     if (p == 0.0f) {
-        p = kSmallestUniform;
+        p = UniformSequence::kResolution;
     }
     const double logP = std::log(static_cast<double>(p));
     const double m = logP * -2.0;

@@ -109,10 +109,6 @@ std::int16_t RoundToInt16(double value) {
     return static_cast<std::int16_t>(whole);
 }
 
-std::int16_t TextToRoundedInt16(std::string_view text, const NumberLocale& locale) {
-    return RoundToInt16(TextToDouble(text, locale));
-}
-
 std::string DoubleToText(double value, const NumberLocale& locale) {
     if (std::isnan(value)) {
         return "NaN";

@@ -20,11 +20,8 @@ struct NumberLocale {
 // the double range raises Overflow. A value below the smallest double becomes zero.
 double TextToDouble(std::string_view text, const NumberLocale& locale = {});
 
-// Field text to a 16-bit count: the number rounded to the nearest integer, a half going to
-// the even neighbour (2.5 -> 2, 501.5 -> 502); a result outside -32768..32767 raises Overflow.
-std::int16_t TextToRoundedInt16(std::string_view text, const NumberLocale& locale = {});
-
-// Rounds half to even and narrows, raising Overflow outside the 16-bit range.
+// Rounds to the nearest integer, a half going to the even neighbour (2.5 -> 2, 501.5 -> 502),
+// and narrows to 16 bits, raising Overflow outside -32768..32767.
 std::int16_t RoundToInt16(double value);
 
 // The default number format of results: at most 15 significant digits, trailing zeros

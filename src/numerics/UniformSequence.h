@@ -13,6 +13,8 @@ namespace vardolin {
 class UniformSequence {
 public:
     static constexpr std::uint32_t kInitialState = 327680;
+    // 2^-24: the step between two values, and the smallest value above 0.
+    static constexpr float kResolution = 1.0f / 16777216.0f;
 
     UniformSequence() = default;
     explicit UniformSequence(std::uint32_t state) : state_(state & kMask) {}
@@ -24,7 +26,7 @@ public:
     float NextUniform() noexcept {
         // Unsigned arithmetic wraps modulo 2^32, which leaves the low 24 bits exact.
         state_ = (state_ * kMultiplier + kIncrement) & kMask;
-        return static_cast<float>(state_) * kScale;
+        return static_cast<float>(state_) * kResolution;
     }
 
     std::uint32_t state() const noexcept { return state_; }
@@ -33,7 +35,6 @@ private:
     static constexpr std::uint32_t kMultiplier = 16598013;
     static constexpr std::uint32_t kIncrement = 12820163;
     static constexpr std::uint32_t kMask = (1u << 24) - 1;
-    static constexpr float kScale = 1.0f / 16777216.0f;
 
     std::uint32_t state_ = kInitialState;
 };

@@ -47,23 +47,26 @@ double FailurePercentage(double failures, double count) {
     return generic::Multiply(generic::Divide(failures, count), 100.0);
 }
 
-PlaneRunResult RunFixedData(FieldValues& f) {
+RunOutcome RunFixedData(FieldValues& f) {
     f.Write(CalculationCount, "1");
     const Geometry geometry = ReadGeometry(f);
     UncertainParameters averages;
-    averages.cohesion = f.Number(plane::CohesionMean);
-    averages.frictionAngle = f.Number(plane::FrictionAngleMean);
-    averages.rockUnitWeight = f.Number(plane::RockUnitWeightMean);
-    averages.waterHeight = f.Number(plane::WaterHeightMean);
+    averages.cohesion = f.Number(CohesionMean);
+    averages.frictionAngle = f.Number(FrictionAngleMean);
+    averages.rockUnitWeight = f.Number(RockUnitWeightMean);
+    averages.waterHeight = f.Number(WaterHeightMean);
     const double factor = SafetyFactor(geometry, averages);
     f.WriteNumber(MeanSafetyFactor, factor);
     const double failures = factor < 1.0 ? 1.0 : 0.0;
     f.WriteNumber(FailureProbability, FailurePercentage(failures, f.Number(CalculationCount)));
     f.Write(MessageField, kFixedData);
-    return {PlaneRunResult::Path::FixedData, 1};
+    RunOutcome outcome;
+    outcome.end = RunOutcome::End::FixedData;
+    outcome.trials = 1;
+    return outcome;
 }
 
-PlaneRunResult RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
+RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     auto& factors = context.module.TrialSafetyFactors;
     int failures = 0;
     // The loop end is taken once at entry; a fractional count runs while i <= count.
@@ -90,32 +93,39 @@ PlaneRunResult RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     const double mean = generic::Divide(sum, ran);
     f.WriteNumber(MeanSafetyFactor, mean);
     f.Write(MessageField, messages::Verdict(mean));
-    return {PlaneRunResult::Path::MonteCarlo, trials};
+    RunOutcome outcome;
+    outcome.end = RunOutcome::End::Completed;
+    outcome.trials = trials;
+    outcome.trialFactors.reserve(static_cast<std::size_t>(trials));
+    for (int i = 1; i <= trials; ++i) {
+        outcome.trialFactors.push_back(factors[i]);
+    }
+    return outcome;
 }
 
 }  // namespace
 
-PlaneRunResult RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context) {
+RunOutcome RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context) {
     FieldValues f(fields, context.locale);
     f.Write(ExplanationField, kExplanation);
 
     const CountFields countFields{CalculationCount, MessageField, FailureProbability,
                                   MeanSafetyFactor};
     if (RejectCountNotAboveOne(f, countFields)) {
-        return {PlaneRunResult::Path::CountNotAboveOne, 0};
+        return RunOutcome::Stopped(RunOutcome::End::CountNotAboveOne);
     }
 
     // All four are converted, even after a non-zero one.
-    const bool cohesionFixed = f.Number(plane::CohesionStdDev) == 0.0;
-    const bool frictionFixed = f.Number(plane::FrictionAngleStdDev) == 0.0;
-    const bool rockFixed = f.Number(plane::RockUnitWeightStdDev) == 0.0;
-    const bool waterFixed = f.Number(plane::WaterHeightStdDev) == 0.0;
+    const bool cohesionFixed = f.Number(CohesionStdDev) == 0.0;
+    const bool frictionFixed = f.Number(FrictionAngleStdDev) == 0.0;
+    const bool rockFixed = f.Number(RockUnitWeightStdDev) == 0.0;
+    const bool waterFixed = f.Number(WaterHeightStdDev) == 0.0;
     if (cohesionFixed && frictionFixed && rockFixed && waterFixed) {
         return RunFixedData(f);
     }
 
     if (RejectCountNotBelowLimit(f, countFields)) {
-        return {PlaneRunResult::Path::CountNotBelowLimit, 0};
+        return RunOutcome::Stopped(RunOutcome::End::CountNotBelowLimit);
     }
     return RunMonteCarlo(f, context);
 }

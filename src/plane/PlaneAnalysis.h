@@ -3,20 +3,9 @@
 
 #include "shared/AnalysisContext.h"
 #include "shared/FieldTexts.h"
+#include "shared/RunOutcome.h"
 
 namespace vardolin {
-
-// How a plane-failure run ended, for whoever shows its distribution.
-struct PlaneRunResult {
-    enum class Path {
-        CountNotAboveOne,    // "Upper 1" message, nothing computed
-        FixedData,           // every standard deviation 0: one evaluation at the averages
-        CountNotBelowLimit,  // "Under 10000" message, nothing computed
-        MonteCarlo,          // trials 1..trials are in MainModule::TrialSafetyFactors
-    };
-    Path path = Path::CountNotAboveOne;
-    int trials = 0;
-};
 
 // The plane-failure analysis behind "Calculation" (the data flow of one click):
 //   1. writes the explanation line;
@@ -26,11 +15,12 @@ struct PlaneRunResult {
 //   4. count 10000 or more -> "Under 10000" message, count and percentage emptied;
 //   5. Monte Carlo: for i = 1, 2, ... while i <= count, four draws (cohesion, friction angle,
 //      unit weight of rock, water height; one uniform value each), the factor of safety into
-//      TrialSafetyFactors(i), failures counted below 1; then the failure percentage, the mean
+//      TrialSafetyFactors(i), failures counted below 1; the outcome carries a copy of the
+//      factors of trials 1..n; then the failure percentage, the mean
 //      factor and the verdict are written, in this order. Both divisions are by the number of
 //      trials that ran (2 for a count of 2.5).
 // A bad field or a floating-point fault raises RunTimeError at its step; what the run wrote
 // before stays written, every other field keeps its text.
-PlaneRunResult RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context);
+RunOutcome RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context);
 
 }  // namespace vardolin

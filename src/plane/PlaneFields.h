@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+
+#include "shared/FieldFacts.h"
+#include "shared/UncertainParameters.h"
+
 namespace vardolin::plane {
 
-// The fields of the plane-failure form, by control number (Text1 is 1). There is no Text8.
+// The fields of the plane-failure form, by control number (Text1 is 1), besides the statistics
+// Text9..Text16 that both forms share (UncertainField). There is no Text8.
 enum Field : int {
     SlopeHeight = 1,
     SlopeFaceAngle = 2,
@@ -12,17 +18,40 @@ enum Field : int {
     MessageField = 5,
     MeanSafetyFactor = 6,
     ExplanationField = 7,
-    CohesionMean = 9,
-    CohesionStdDev = 10,
-    FrictionAngleMean = 11,
-    FrictionAngleStdDev = 12,
-    RockUnitWeightMean = 13,
-    RockUnitWeightStdDev = 14,
-    WaterHeightMean = 15,
-    WaterHeightStdDev = 16,
     FailureProbability = 17,
     WaterUnitWeight = 18,
     TensionCrackDepth = 19,
 };
+
+// Every field of the form in field order, which is also the order "Clear Data" empties them.
+inline constexpr auto kFields = JoinFieldFacts(
+    std::array<FieldFact, 7>{{
+        {SlopeHeight, FieldRole::Input, "slope_height", "Slope Height", "20", "m",
+         "Height of the slope from its toe to its crest (m)"},
+        {SlopeFaceAngle, FieldRole::Input, "slope_face_angle", "Slope Face Angle", "60", "degrees",
+         "Inclination of the slope face from the horizontal, in degrees"},
+        {DiscontinuityAngle, FieldRole::Input, "discontinuity_angle", "Discontinuity Angle", "40",
+         "degrees",
+         "Inclination of the sliding plane (the discontinuity) from the horizontal, in degrees"},
+        {CalculationCount, FieldRole::Count, "trial_count", "Namber of Calculation", "500", "count",
+         "Number of Monte Carlo trials (count, more than 1 and less than 10000)"},
+        {MessageField, FieldRole::Message, "message", "Massage", "", "",
+         "The verdict of the last run, or why it stopped"},
+        {MeanSafetyFactor, FieldRole::MeanSafetyFactor, "mean_safety_factor", "Saifty Factor", "",
+         "", "Mean factor of safety of the trials (no unit; below 1 the block slides)"},
+        {ExplanationField, FieldRole::Explanation, "explanation", "Explanation", "", "",
+         "What the last run computed"},
+    }},
+    kStatisticsFields,
+    std::array<FieldFact, 3>{{
+        {FailureProbability, FieldRole::FailurePercentage, "failure_probability",
+         "Failure Probability (%)", "", "%",
+         "Percentage of the trials whose factor of safety is below 1 (%)"},
+        {WaterUnitWeight, FieldRole::Input, "water_unit_weight", "Unit Weight of Water", "9800",
+         "N/m³", "Unit weight of water (N/m³)"},
+        {TensionCrackDepth, FieldRole::Input, "tension_crack_depth", "Height", "3", "m",
+         "Depth of the tension crack below the top of the slope (m)"},
+    }});
+static_assert(AreInFieldOrder(kFields), "one fact per field, the statistics among the form's own");
 
 }  // namespace vardolin::plane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shared/CountChecks.h"
 
+#include "shared/CountLimit.h"
 #include "shared/RunMessages.h"
 
 namespace vardolin {
@@ -17,7 +18,7 @@ bool RejectCountNotAboveOne(FieldValues& f, const CountFields& fields) {
 }
 
 bool RejectCountNotBelowLimit(FieldValues& f, const CountFields& fields) {
-    if (f.Number(fields.count) < 10000.0) {
+    if (f.Number(fields.count) < kCountLimit) {
         return false;
     }
     f.Write(fields.message, messages::kCountNotBelowLimit);

@@ -2,13 +2,14 @@
 #pragma once
 
 #include "numerics/CheckedTable.h"
+#include "shared/CountLimit.h"
 
 namespace vardolin {
 
 // The tables that outlive a run. One instance is created at start-up and handed to both
 // analyses; the tables live as long as the program and are never cleared.
 struct MainModule {
-    static constexpr int kMaxTrials = 10000;
+    static constexpr int kMaxTrials = kCountLimit;
 
     MainModule() = default;
     MainModule(const MainModule&) = delete;

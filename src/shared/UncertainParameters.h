@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+
 #include "numerics/UniformSequence.h"
+#include "shared/FieldFacts.h"
 #include "shared/FieldValues.h"
 
 namespace vardolin {
@@ -18,6 +21,32 @@ enum UncertainField : int {
     WaterHeightMean = 15,
     WaterHeightStdDev = 16,
 };
+
+// The statistics fields of both forms, in field order. Both forms show them in the same frames
+// with the same defaults.
+inline constexpr std::array<FieldFact, 8> kStatisticsFields{{
+    {CohesionMean, FieldRole::StatisticsMean, "cohesion_mean",
+     "Cohesion of Discontinuity Surface: Average", "10000", "Pa",
+     "Average cohesion of the sliding surface (N/m², Pa)"},
+    {CohesionStdDev, FieldRole::StatisticsStdDev, "cohesion_sd",
+     "Cohesion of Discontinuity Surface: Standard deviation", "200", "Pa",
+     "Standard deviation of the cohesion (N/m², Pa); 0 keeps it at its average"},
+    {FrictionAngleMean, FieldRole::StatisticsMean, "friction_angle_mean",
+     "Friction Angle of Discontinuity Surface: Average", "30", "degrees",
+     "Average friction angle of the sliding surface, in degrees"},
+    {FrictionAngleStdDev, FieldRole::StatisticsStdDev, "friction_angle_sd",
+     "Friction Angle of Discontinuity Surface: Standard deviation", "5", "degrees",
+     "Standard deviation of the friction angle, in degrees"},
+    {RockUnitWeightMean, FieldRole::StatisticsMean, "rock_unit_weight_mean",
+     "Unit Weight of Rock: Average", "27000", "N/m³", "Average unit weight of the rock (N/m³)"},
+    {RockUnitWeightStdDev, FieldRole::StatisticsStdDev, "rock_unit_weight_sd",
+     "Unit Weight of Rock: Standard deviation", "2000", "N/m³",
+     "Standard deviation of the unit weight of the rock (N/m³)"},
+    {WaterHeightMean, FieldRole::StatisticsMean, "water_height_mean", "Water Height: Average", "2",
+     "m", "Average height of the water (m)"},
+    {WaterHeightStdDev, FieldRole::StatisticsStdDev, "water_height_sd",
+     "Water Height: Standard deviation", ".5", "m", "Standard deviation of the water height (m)"},
+}};
 
 struct UncertainParameters {
     double cohesion = 0.0;

@@ -10,8 +10,10 @@
 #include "TestSupport.h"
 #include "circle/SliceAnalysis.h"
 #include "circle/SliceFields.h"
+#include "circle/SliceMethodDescription.h"
 #include "numerics/NumberText.h"
 #include "plane/PlaneAnalysis.h"
+#include "plane/PlaneFailureDescription.h"
 #include "plane/PlaneFields.h"
 #include "shared/FieldTextMap.h"
 #include "shared/RunMessages.h"
@@ -20,34 +22,15 @@ namespace vardolin {
 namespace {
 
 using namespace circle;
-using End = SliceRunResult::End;
+using End = RunOutcome::End;
 using testing_support::RowName;
-
-FieldTextMap DefaultTexts() {
-    return {{SlopeHeight, "20"},
-            {CentreX1, "4"},
-            {CentreX2, "8"},
-            {CentreY2, "2"},
-            {SlopeFaceAngle, "45"},
-            {SliceCount, "10"},
-            {WaterUnitWeight, "9800"},
-            {CalculationCount, "500"},
-            {CohesionMean, "10000"},
-            {CohesionStdDev, "200"},
-            {FrictionAngleMean, "30"},
-            {FrictionAngleStdDev, "5"},
-            {RockUnitWeightMean, "27000"},
-            {RockUnitWeightStdDev, "2000"},
-            {WaterHeightMean, "2"},
-            {WaterHeightStdDev, ".5"}};
-}
 
 using testing_support::ConsumedBy;
 
 // Every test has its own sequence and module, started as at program start.
 class SliceRun : public testing::Test {
 protected:
-    SliceRunResult Run() { return RunSliceAnalysis(fields, context); }
+    RunOutcome Run() { return RunSliceAnalysis(fields, context); }
     std::string Text(int field) const { return fields.text(field); }
     void SetTexts(std::initializer_list<std::pair<int, const char*>> texts) {
         for (const auto& [field, text] : texts) {
@@ -58,11 +41,11 @@ protected:
     UniformSequence uniforms;
     MainModule module;
     AnalysisContext context{uniforms, module, {}};
-    FieldTextMap fields = DefaultTexts();
+    FieldTextMap fields = DefaultTexts(SliceMethod());
 };
 
 TEST_F(SliceRun, DefaultRunsGiveThePinnedResultsAndContinueTheSequence) {
-    const SliceRunResult first = Run();
+    const RunOutcome first = Run();
     EXPECT_EQ(first.end, End::Completed);
     EXPECT_EQ(Text(ExplanationField), "This Software Used in The Bishop Method");
     EXPECT_EQ(Text(FailureProbability), "0");
@@ -76,7 +59,7 @@ TEST_F(SliceRun, DefaultRunsGiveThePinnedResultsAndContinueTheSequence) {
     EXPECT_EQ(ConsumedBy(uniforms), 500 + 356 + 4 * 5327);
     EXPECT_EQ(ConsumedBy(uniforms), 22164);
 
-    const SliceRunResult second = Run();
+    const RunOutcome second = Run();
     EXPECT_EQ(Text(FailureProbability), "0");
     EXPECT_EQ(Text(MeanSafetyFactor), "1.33182608285389");
     EXPECT_EQ(Text(MessageField), "Block is Stable");
@@ -87,8 +70,8 @@ TEST_F(SliceRun, DefaultRunsGiveThePinnedResultsAndContinueTheSequence) {
 // Finer slices must refine the factor, not change the slope: with every deviation 0 the mean of
 // 20 trials settles as the slices get finer instead of falling without bound.
 TEST_F(SliceRun, TheFactorSettlesAsTheSlicesGetFiner) {
-    for (const int sd : {CohesionStdDev, FrictionAngleStdDev, RockUnitWeightStdDev,
-                         WaterHeightStdDev}) {
+    for (const int sd :
+         {CohesionStdDev, FrictionAngleStdDev, RockUnitWeightStdDev, WaterHeightStdDev}) {
         fields.setText(sd, "0");
     }
     fields.setText(CalculationCount, "20");
@@ -114,13 +97,7 @@ TEST_F(SliceRun, TheFactorSettlesAsTheSlicesGetFiner) {
 }
 
 TEST_F(SliceRun, ContinuesTheSequenceThePlaneRunLeft) {
-    FieldTextMap plane{{plane::SlopeHeight, "20"},           {plane::SlopeFaceAngle, "60"},
-                       {plane::DiscontinuityAngle, "40"},    {plane::WaterUnitWeight, "9800"},
-                       {plane::TensionCrackDepth, "3"},      {plane::CalculationCount, "500"},
-                       {plane::CohesionMean, "10000"},       {plane::CohesionStdDev, "200"},
-                       {plane::FrictionAngleMean, "30"},     {plane::FrictionAngleStdDev, "5"},
-                       {plane::RockUnitWeightMean, "27000"}, {plane::RockUnitWeightStdDev, "2000"},
-                       {plane::WaterHeightMean, "2"},        {plane::WaterHeightStdDev, ".5"}};
+    FieldTextMap plane = DefaultTexts(PlaneFailure());
     RunPlaneAnalysis(plane, context);
     ASSERT_EQ(ConsumedBy(uniforms), 2000);
     Run();
@@ -131,7 +108,7 @@ TEST_F(SliceRun, ContinuesTheSequenceThePlaneRunLeft) {
     }
     MainModule otherModule;
     AnalysisContext other{skipped, otherModule, {}};
-    FieldTextMap same = DefaultTexts();
+    FieldTextMap same = DefaultTexts(SliceMethod());
     RunSliceAnalysis(same, other);
     EXPECT_EQ(Text(MeanSafetyFactor), same.text(MeanSafetyFactor));
     EXPECT_EQ(uniforms.state(), skipped.state());
@@ -191,7 +168,7 @@ class SliceRunCount : public SliceRun, public testing::WithParamInterface<CountR
 
 TEST_P(SliceRunCount, RunsTheRoundedCountAndAveragesTheTrialsThatRan) {
     fields.setText(CalculationCount, GetParam().count);
-    const SliceRunResult result = Run();
+    const RunOutcome result = Run();
     ASSERT_EQ(result.end, End::Completed);
     EXPECT_EQ(result.trials, GetParam().trials);
     ASSERT_EQ(result.trialFactors.size(), static_cast<std::size_t>(GetParam().trials));

@@ -18,7 +18,7 @@ using testing_support::RowName;
 // A grid of one centre at (E, H) with exact figures: R = hypot(E, H) and reach E, with the
 // face steep enough (80 degrees) for the circle to pass the crest.
 SliceInputValues OneCentre(double reach, double height, double slices) {
-    SliceInputValues v;
+    SliceInputValues v = SliceInputValues::Defaults();
     v.slopeHeight = v.centreY2 = height;
     v.centreX1 = v.centreX2 = reach;
     v.slopeFaceAngle = 80;
@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Trial 2 of a run gives the same factor as a first trial started where trial 1 left the
 // sequence: its offsets, pass counter and sums start afresh.
 TEST(SliceTrial, StartsItsOffsetsAndSumsAfresh) {
-    FixedSliceInputs inputs(SliceInputValues{});
+    FixedSliceInputs inputs(SliceInputValues::Defaults());
     MainModule module;
     SliceTables run;
     UniformSequence together;
@@ -103,7 +103,7 @@ TEST_P(SliceLoad, TakesHeightFromTheSectionAndPoreHeadFromTheWater) {
     const SliceBase base{.depth = 3, .angle = 7, .length = 2.1};
     UncertainParameters drawn{
         .cohesion = 0, .frictionAngle = 0, .rockUnitWeight = 25, .waterHeight = row.waterHeight};
-    SliceInputValues values;
+    SliceInputValues values = SliceInputValues::Defaults();
     values.slopeHeight = 10;
     values.waterUnitWeight = 9800;
     FixedSliceInputs inputs(values);

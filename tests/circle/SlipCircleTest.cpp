@@ -36,7 +36,7 @@ class SlipCircleCentre : public testing::TestWithParam<CentreRow> {};
 // A steep face (80 degrees) keeps the crest near the toe, so the first candidate is accepted.
 TEST_P(SlipCircleCentre, LiesOnTheGridDiagonalFromX1AndH) {
     const CentreRow& row = GetParam();
-    SliceInputValues values;
+    SliceInputValues values = SliceInputValues::Defaults();
     values.slopeHeight = 5;
     values.slopeFaceAngle = 80;
     values.centreX1 = row.x1;
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 // On the default grid a circle passes the crest (E > D, D a little above 20) only for r above
 // about 0.428; each rejected candidate takes one more value.
 TEST(SlipCircle, DefaultGridRejectsCirclesThatDoNotPassTheCrest) {
-    FixedSliceInputs inputs(SliceInputValues{});
+    FixedSliceInputs inputs(SliceInputValues::Defaults());
     TrialTable radius;
 
     UniformSequence accepted(StateBefore(0.429f));

@@ -33,7 +33,7 @@ struct FormCase {
 
 const FormCase kPlane{
     "PlaneFailure",
-    [](Navigator& navigator) -> QWidget& { return navigator.ShowVardolin(); },
+    [](Navigator& navigator) -> QWidget& { return navigator.ShowAnalysis(PlaneFailure()); },
     {{1, "20"},
      {2, "60"},
      {3, "40"},
@@ -69,7 +69,7 @@ const FormCase kPlane{
 
 const FormCase kSlice{
     "SliceMethod",
-    [](Navigator& navigator) -> QWidget& { return navigator.ShowVard2(); },
+    [](Navigator& navigator) -> QWidget& { return navigator.ShowAnalysis(SliceMethod()); },
     {{2, "20"},   {1, "4"},     {3, "8"},    {4, "2"},   {8, "45"}, {19, "10"},    {20, "9800"},
      {21, "500"}, {9, "10000"}, {10, "200"}, {11, "30"}, {12, "5"}, {13, "27000"}, {14, "2000"},
      {15, "2"},   {16, ".5"},   {17, ""},    {6, ""},    {5, ""},   {7, ""}},
@@ -136,7 +136,7 @@ TEST_P(AnalysisWindow, ClearDataEmptiesEveryFieldAndCalculationThenStopsOnTheFir
     for (const auto& [number, text] : TextsOf(form())) {
         EXPECT_EQ(text, "") << "Text" << number;
     }
-    navigator().ShowForm1();
+    navigator().ShowMainMenu();
     c.show(navigator());  // the same window, no default back
     EXPECT_EQ(Text(form(), 2), "");
 
@@ -171,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(BothForms, AnalysisWindow, testing::Values(kPlane, kSli
 
 TEST_F(WindowTest, ResultsAreWrittenWithTheUsersDecimalSeparator) {
     context_.locale.decimalSeparator = ",";
-    QWidget& form = navigator().ShowVardolin();
-    Type(form, plane::WaterHeightStdDev, "0,5");
+    QWidget& form = navigator().ShowAnalysis(PlaneFailure());
+    Type(form, WaterHeightStdDev, "0,5");
     Click(form, "Command1");
     EXPECT_EQ(Text(form, plane::FailureProbability), "96,6");
     EXPECT_EQ(Text(form, plane::MeanSafetyFactor), "0,73889069232438");
@@ -200,8 +200,8 @@ protected:
 };
 
 TEST_P(SharedSequence, RunsOnBothWindowsContinueOneSequence) {
-    Vardolin& plane = navigator().ShowVardolin();
-    vard2& slice = navigator().ShowVard2();
+    AnalysisForm& plane = navigator().ShowAnalysis(PlaneFailure());
+    AnalysisForm& slice = navigator().ShowAnalysis(SliceMethod());
     FieldTextMap planeTexts = TextsToReplay(plane);
     FieldTextMap sliceTexts = TextsToReplay(slice);
 

@@ -11,7 +11,7 @@
 namespace vardolin::forms {
 namespace {
 
-using testing_support::AnalysisForm;
+using testing_support::AnalysisFormCase;
 using testing_support::kPlaneFailureForm;
 using testing_support::kSliceMethodForm;
 using testing_support::WindowTest;
@@ -35,108 +35,15 @@ void ExpectEveryControlInsideItsContainer(const QWidget& form) {
 }
 
 TEST_F(FormLayout, EveryControlLiesInsideItsContainer) {
-    ExpectEveryControlInsideItsContainer(navigator().ShowForm1());
-    ExpectEveryControlInsideItsContainer(navigator().ShowVardolin());
-    ExpectEveryControlInsideItsContainer(navigator().ShowVard2());
+    ExpectEveryControlInsideItsContainer(navigator().ShowMainMenu());
+    ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(PlaneFailure()));
+    ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(SliceMethod()));
 }
 
 TEST_F(FormLayout, ClientAreasHaveTheirDesignSize) {
-    EXPECT_EQ(navigator().ShowForm1().size(), QSize(569, 340));
-    EXPECT_EQ(navigator().ShowVardolin().size(), QSize(805, 696));
-    EXPECT_EQ(navigator().ShowVard2().size(), QSize(807, 704));
-}
-
-struct PlaceRow {
-    const AnalysisForm* form;
-    const char* name;
-    int index;
-    const char* container;
-    int containerIndex;
-    QRect pixels;  // in the container
-};
-
-void PrintTo(const PlaceRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-// Rows are named after the control, with the index of an array element: "Label11_3".
-struct PlaceRowName {
-    std::string operator()(const testing::TestParamInfo<PlaceRow>& row) const {
-        const std::string name = row.param.name;
-        return row.param.index == kNoIndex ? name : name + "_" + std::to_string(row.param.index);
-    }
-};
-
-class ControlPlace : public FormLayout, public testing::WithParamInterface<PlaceRow> {};
-
-TEST_P(ControlPlace, ControlSitsInItsContainerAtItsPixelRect) {
-    const PlaceRow& row = GetParam();
-    const QWidget* control =
-        FindControl(row.form->show(navigator()), QString::fromLatin1(row.name), row.index);
-    ASSERT_NE(control, nullptr);
-    const QWidget* container = control->parentWidget();
-    EXPECT_EQ(container->objectName(), QString::fromLatin1(row.container));
-    const QVariant containerIndex = container->property("index");
-    EXPECT_EQ(containerIndex.isValid() ? containerIndex.toInt() : kNoIndex, row.containerIndex);
-    EXPECT_EQ(control->geometry(), row.pixels);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(PlaneFailure, ControlPlace, testing::Values(
-    PlaceRow{&kPlaneFailureForm, "Label1", kNoIndex, "Vardolin", kNoIndex, QRect(312, 0, 169, 41)},
-    PlaceRow{&kPlaneFailureForm, "Frame9", kNoIndex, "Vardolin", kNoIndex, QRect(16, 40, 777, 641)},
-    PlaceRow{&kPlaneFailureForm, "Frame1", kNoIndex, "Vardolin", kNoIndex, QRect(24, 56, 361, 609)},
-    PlaceRow{&kPlaneFailureForm, "Frame2", kNoIndex, "Vardolin", kNoIndex, QRect(32, 232, 345, 241)},
-    PlaceRow{&kPlaneFailureForm, "Text1", kNoIndex, "Frame1", kNoIndex, QRect(272, 24, 81, 19)},
-    PlaceRow{&kPlaneFailureForm, "Text11", kNoIndex, "Frame4", kNoIndex, QRect(64, 14, 65, 19)},
-    PlaceRow{&kPlaneFailureForm, "Label11", 3, "Frame6", kNoIndex, QRect(136, 16, 97, 25)},
-    PlaceRow{&kPlaneFailureForm, "Command1", kNoIndex, "Frame7", kNoIndex, QRect(200, 80, 121, 73)},
-    PlaceRow{&kPlaneFailureForm, "Image1", kNoIndex, "Frame9", kNoIndex, QRect(392, 24, 375, 359)},
-    PlaceRow{&kPlaneFailureForm, "Text5", kNoIndex, "Frame9", kNoIndex, QRect(408, 408, 345, 49)},
-    PlaceRow{&kPlaneFailureForm, "Command3", kNoIndex, "Vardolin", kNoIndex, QRect(408, 632, 241, 33)}),
-    PlaceRowName());
-
-// The slice-method form's frame array Frame2, the second element inside the first and a frame
-// inside that; and the message field, which lies inside its frame here.
-INSTANTIATE_TEST_SUITE_P(SliceMethod, ControlPlace, testing::Values(
-    PlaceRow{&kSliceMethodForm, "Frame2", 0, "Frame1", kNoIndex, QRect(8, 16, 361, 633)},
-    PlaceRow{&kSliceMethodForm, "Frame2", 1, "Frame2", 0, QRect(8, 224, 345, 241)},
-    PlaceRow{&kSliceMethodForm, "Frame6", kNoIndex, "Frame2", 1, QRect(16, 184, 313, 49)},
-    PlaceRow{&kSliceMethodForm, "Text5", kNoIndex, "Frame10", kNoIndex, QRect(16, 16, 345, 49)}),
-    PlaceRowName());
-// clang-format on
-
-QPoint TopLeftInWindow(const QWidget& form, const char* name, int index = kNoIndex) {
-    const QWidget* control = FindControl(form, QString::fromLatin1(name), index);
-    return control != nullptr ? control->mapTo(&form, QPoint(0, 0)) : QPoint(-1, -1);
-}
-
-// The right column, read in window coordinates: diagram, message, explanation, buttons.
-TEST_F(FormLayout, VardolinRightColumnLinesUpInWindowCoordinates) {
-    const Vardolin& form = navigator().ShowVardolin();
-    const auto topLeft = [&form](const char* name) { return TopLeftInWindow(form, name); };
-    EXPECT_EQ(topLeft("Image1"), QPoint(408, 64));
-    EXPECT_EQ(topLeft("Frame10"), QPoint(408, 432));
-    EXPECT_EQ(topLeft("Text5"), QPoint(424, 448));
-    EXPECT_EQ(topLeft("Frame8"), QPoint(408, 512));
-    EXPECT_EQ(topLeft("Command3").y(), 632);
-}
-
-// Nested three and four frames deep, the slice-method form's columns land where the window's
-// design reads them: inputs, statistics and results on the left; diagram, message,
-// explanation and buttons on the right.
-TEST_F(FormLayout, Vard2ColumnsLineUpInWindowCoordinates) {
-    const vard2& form = navigator().ShowVard2();
-    EXPECT_EQ(TopLeftInWindow(form, "Frame2", 0), QPoint(16, 56));
-    EXPECT_EQ(TopLeftInWindow(form, "Frame2", 1), QPoint(24, 280));
-    EXPECT_EQ(TopLeftInWindow(form, "Frame7"), QPoint(24, 520));
-    EXPECT_EQ(TopLeftInWindow(form, "Text16"), QPoint(280, 480));
-    EXPECT_EQ(TopLeftInWindow(form, "Image1"), QPoint(392, 64));
-    EXPECT_EQ(TopLeftInWindow(form, "Frame10"), QPoint(392, 440));
-    EXPECT_EQ(TopLeftInWindow(form, "Text5"), QPoint(408, 456));
-    EXPECT_EQ(TopLeftInWindow(form, "Frame8"), QPoint(392, 520));
-    EXPECT_EQ(TopLeftInWindow(form, "Command2"), QPoint(392, 648));
-    EXPECT_EQ(TopLeftInWindow(form, "Command3"), QPoint(656, 648));
+    EXPECT_EQ(navigator().ShowMainMenu().size(), QSize(569, 340));
+    EXPECT_EQ(navigator().ShowAnalysis(PlaneFailure()).size(), QSize(805, 696));
+    EXPECT_EQ(navigator().ShowAnalysis(SliceMethod()).size(), QSize(807, 704));
 }
 
 // Every caption is shown whole: a label's text fits its box, wrapped at most where the box has
@@ -171,13 +78,13 @@ void ExpectEveryCaptionToFit(const QWidget& form) {
 }
 
 TEST_F(FormLayout, EveryCaptionFitsItsControl) {
-    ExpectEveryCaptionToFit(navigator().ShowForm1());
-    ExpectEveryCaptionToFit(navigator().ShowVardolin());
-    ExpectEveryCaptionToFit(navigator().ShowVard2());
+    ExpectEveryCaptionToFit(navigator().ShowMainMenu());
+    ExpectEveryCaptionToFit(navigator().ShowAnalysis(PlaneFailure()));
+    ExpectEveryCaptionToFit(navigator().ShowAnalysis(SliceMethod()));
 }
 
 TEST_F(FormLayout, MenuButtonsLieOverTheFrameAndTakeTheClicks) {
-    const Form1& menu = navigator().ShowForm1();
+    const MainMenu& menu = navigator().ShowMainMenu();
     const QRect frame = FindControl(menu, "Frame1")->geometry();
     for (const char* name : {"Command1", "Command2", "Command3"}) {
         const QWidget* button = FindControl(menu, QString::fromLatin1(name));
@@ -189,7 +96,7 @@ TEST_F(FormLayout, MenuButtonsLieOverTheFrameAndTakeTheClicks) {
 }
 
 TEST_F(FormLayout, OverlappingControlsStackAsDesigned) {
-    const Vardolin& form = navigator().ShowVardolin();
+    const AnalysisForm& form = navigator().ShowAnalysis(PlaneFailure());
     const auto topmostAt = [&form](const char* name) {
         const QWidget* control = FindControl(form, QString::fromLatin1(name));
         return form.childAt(control->mapTo(&form, control->rect().center()));
@@ -221,8 +128,8 @@ void ExpectStatisticsLabelArrays(const QWidget& form) {
 }
 
 TEST_F(FormLayout, ControlArraysAreOneNameWithAnIndex) {
-    ExpectStatisticsLabelArrays(navigator().ShowVardolin());
-    const vard2& slice = navigator().ShowVard2();
+    ExpectStatisticsLabelArrays(navigator().ShowAnalysis(PlaneFailure()));
+    const AnalysisForm& slice = navigator().ShowAnalysis(SliceMethod());
     ExpectStatisticsLabelArrays(slice);
 
     // The slice-method form's data frames: "Statistical Data" lies within "Required Data".
@@ -239,7 +146,7 @@ TEST_F(FormLayout, ControlArraysAreOneNameWithAnIndex) {
 }
 
 TEST_F(FormLayout, FramesAndBannerCarryTheirFontsAndNothingElseInheritsThem) {
-    const Vardolin& form = navigator().ShowVardolin();
+    const AnalysisForm& form = navigator().ShowAnalysis(PlaneFailure());
     const auto font = [&form](const char* name) { return FindControl(form, name)->font(); };
     EXPECT_EQ(font("Label1").pixelSize(), 29);
     EXPECT_EQ(font("Frame9").pixelSize(), 13);
@@ -268,14 +175,14 @@ void ExpectEveryFieldAndButtonOnTop(const QWidget& form) {
 }
 
 TEST_F(FormLayout, EveryFieldAndButtonTakesAClickAtItsCentre) {
-    ExpectEveryFieldAndButtonOnTop(navigator().ShowForm1());
-    ExpectEveryFieldAndButtonOnTop(navigator().ShowVardolin());
-    ExpectEveryFieldAndButtonOnTop(navigator().ShowVard2());
+    ExpectEveryFieldAndButtonOnTop(navigator().ShowMainMenu());
+    ExpectEveryFieldAndButtonOnTop(navigator().ShowAnalysis(PlaneFailure()));
+    ExpectEveryFieldAndButtonOnTop(navigator().ShowAnalysis(SliceMethod()));
 }
 
 TEST_F(FormLayout, MessageAndExplanationFieldsArePaleYellow) {
     const QColor paleYellow(255, 255, 192);
-    for (const AnalysisForm* row : {&kPlaneFailureForm, &kSliceMethodForm}) {
+    for (const AnalysisFormCase* row : {&kPlaneFailureForm, &kSliceMethodForm}) {
         const QWidget& form = row->show(navigator());
         EXPECT_EQ(Field(form, 5)->palette().color(QPalette::Base), paleYellow) << row->name;
         EXPECT_EQ(Field(form, 7)->palette().color(QPalette::Base), paleYellow) << row->name;
@@ -284,7 +191,7 @@ TEST_F(FormLayout, MessageAndExplanationFieldsArePaleYellow) {
 }
 
 TEST_F(FormLayout, DiagramIsTheSlopePictureAtItsNaturalSize) {
-    const std::pair<const AnalysisForm*, QSize> diagrams[] = {
+    const std::pair<const AnalysisFormCase*, QSize> diagrams[] = {
         {&kPlaneFailureForm, QSize(375, 359)},
         {&kSliceMethodForm, QSize(374, 358)},
     };
@@ -298,7 +205,7 @@ TEST_F(FormLayout, DiagramIsTheSlopePictureAtItsNaturalSize) {
 }
 
 TEST_F(FormLayout, MenuFocusStartsOnPlanMethodAndTabWalksTheButtons) {
-    Form1& menu = navigator().ShowForm1();
+    MainMenu& menu = navigator().ShowMainMenu();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
     QStringList visited;
     for (int step = 0; step < 4; ++step) {

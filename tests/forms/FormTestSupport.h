@@ -12,12 +12,13 @@
 #include <ostream>
 
 #include "circle/SliceFields.h"
+#include "circle/SliceMethodDescription.h"
+#include "forms/AnalysisForm.h"
 #include "forms/ControlTable.h"
-#include "forms/Form1.h"
+#include "forms/MainMenu.h"
 #include "forms/Navigator.h"
-#include "forms/Vardolin.h"
-#include "forms/vard2.h"
 #include "numerics/UniformSequence.h"
+#include "plane/PlaneFailureDescription.h"
 #include "plane/PlaneFields.h"
 #include "shared/AnalysisContext.h"
 #include "shared/MainModule.h"
@@ -26,8 +27,8 @@ namespace vardolin::forms::testing_support {
 
 // One of the two analysis forms, for the behaviour both share: how it is reached and left, and
 // a field to type into (the slope height, "20" by default on both).
-struct AnalysisForm {
-    friend void PrintTo(const AnalysisForm& form, std::ostream* os) { *os << form.name; }
+struct AnalysisFormCase {
+    friend void PrintTo(const AnalysisFormCase& form, std::ostream* os) { *os << form.name; }
     const char* name;
     const char* caption;
     QWidget& (*show)(Navigator&);
@@ -38,22 +39,22 @@ struct AnalysisForm {
     int slopeHeight;
 };
 
-inline const AnalysisForm kPlaneFailureForm{
+inline const AnalysisFormCase kPlaneFailureForm{
     "PlaneFailure",
     "Limiting Equilibrium",
-    [](Navigator& navigator) -> QWidget& { return navigator.ShowVardolin(); },
-    [](const Navigator& navigator) -> QWidget* { return navigator.vardolin(); },
+    [](Navigator& navigator) -> QWidget& { return navigator.ShowAnalysis(PlaneFailure()); },
+    [](const Navigator& navigator) -> QWidget* { return navigator.Find("Vardolin"); },
     "Command1",
     "Command2",
     "Command3",
     plane::SlopeHeight,
 };
 
-inline const AnalysisForm kSliceMethodForm{
+inline const AnalysisFormCase kSliceMethodForm{
     "SliceMethod",
     "Method of Slice",
-    [](Navigator& navigator) -> QWidget& { return navigator.ShowVard2(); },
-    [](const Navigator& navigator) -> QWidget* { return navigator.vard2Form(); },
+    [](Navigator& navigator) -> QWidget& { return navigator.ShowAnalysis(SliceMethod()); },
+    [](const Navigator& navigator) -> QWidget* { return navigator.Find("vard2"); },
     "Command2",
     "Command3",
     "Command2",

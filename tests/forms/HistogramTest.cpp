@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QStackedWidget>
 
+#include "circle/SliceMethodDescription.h"
 #include "forms/FormTestSupport.h"
 #include "forms/HistogramWindow.h"
-#include "forms/vard2.h"
 #include "plane/PlaneFields.h"
 #include "shared/TrialDistribution.h"
 
@@ -17,9 +17,9 @@ using testing_support::WindowTest;
 
 class Histogram : public WindowTest {
 protected:
-    Vardolin& form() {
+    AnalysisForm& form() {
         if (form_ == nullptr) {
-            form_ = &navigator().ShowVardolin();
+            form_ = &navigator().ShowAnalysis(PlaneFailure());
         }
         return *form_;
     }
@@ -41,7 +41,7 @@ protected:
         return nothing != nullptr && nothing->isVisibleTo(&window);
     }
 
-    Vardolin* form_ = nullptr;
+    AnalysisForm* form_ = nullptr;
 };
 
 TEST_F(Histogram, SaysThereIsNothingToShowBeforeAnyRun) {
@@ -101,7 +101,7 @@ TEST_F(Histogram, ClosesWithItsFormAndComesBackEmptyWithANewForm) {
 
 TEST_F(Histogram, EachFormShowsItsOwnLastRunOnly) {
     Click(form(), "Command1");
-    vard2& slice = navigator().ShowVard2();
+    AnalysisForm& slice = navigator().ShowAnalysis(SliceMethod());
     Type(slice, 21, "40");
     Click(slice, "Command1");
     const auto state = uniforms_.state();

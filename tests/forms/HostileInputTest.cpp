@@ -11,8 +11,8 @@
 
 #include "circle/SliceAnalysis.h"
 #include "circle/SliceFields.h"
+#include "circle/SliceMethodDescription.h"
 #include "forms/FormTestSupport.h"
-#include "forms/vard2.h"
 #include "numerics/RunTimeError.h"
 #include "plane/PlaneAnalysis.h"
 #include "plane/PlaneFields.h"
@@ -92,9 +92,9 @@ class HostileInput : public WindowTest, public testing::WithParamInterface<Hosti
 protected:
     QWidget& Form(Analysis analysis) {
         if (analysis == Analysis::Plane) {
-            return navigator().ShowVardolin();
+            return navigator().ShowAnalysis(PlaneFailure());
         }
-        return navigator().ShowVard2();
+        return navigator().ShowAnalysis(SliceMethod());
     }
 
     static void TypeAll(QWidget& form, const FieldTextMap& texts) {
@@ -160,10 +160,10 @@ std::vector<HostileRow> Rows() {
         {"TensionCrackDepth", plane::TensionCrackDepth},
         {"WaterUnitWeight", plane::WaterUnitWeight},
         {"CalculationCount", plane::CalculationCount},
-        {"CohesionMean", plane::CohesionMean},
-        {"CohesionStdDev", plane::CohesionStdDev},
-        {"FrictionAngleStdDev", plane::FrictionAngleStdDev},
-        {"WaterHeightMean", plane::WaterHeightMean},
+        {"CohesionMean", CohesionMean},
+        {"CohesionStdDev", CohesionStdDev},
+        {"FrictionAngleStdDev", FrictionAngleStdDev},
+        {"WaterHeightMean", WaterHeightMean},
     };
     const std::vector<std::pair<std::string, int>> sliceInputs = {
         {"SlopeHeight", circle::SlopeHeight},
@@ -173,8 +173,8 @@ std::vector<HostileRow> Rows() {
         {"SliceCount", circle::SliceCount},
         {"WaterUnitWeight", circle::WaterUnitWeight},
         {"CalculationCount", circle::CalculationCount},
-        {"RockUnitWeightMean", circle::RockUnitWeightMean},
-        {"WaterHeightStdDev", circle::WaterHeightStdDev},
+        {"RockUnitWeightMean", RockUnitWeightMean},
+        {"WaterHeightStdDev", WaterHeightStdDev},
     };
     for (const auto& [textName, text] : texts) {
         for (const auto& [fieldName, field] : planeInputs) {
@@ -204,16 +204,16 @@ std::vector<HostileRow> Rows() {
     // Deviations of zero and below, angles and heights at the edges.
     rows.push_back({"Plane_AllDeviationsZero",
                     Plane,
-                    {{plane::CohesionStdDev, "0"},
-                     {plane::FrictionAngleStdDev, "0"},
-                     {plane::RockUnitWeightStdDev, "0"},
-                     {plane::WaterHeightStdDev, "0"}}});
+                    {{CohesionStdDev, "0"},
+                     {FrictionAngleStdDev, "0"},
+                     {RockUnitWeightStdDev, "0"},
+                     {WaterHeightStdDev, "0"}}});
     rows.push_back({"Plane_NegativeDeviations",
                     Plane,
-                    {{plane::CohesionStdDev, "-200"}, {plane::FrictionAngleStdDev, "-50"}}});
+                    {{CohesionStdDev, "-200"}, {FrictionAngleStdDev, "-50"}}});
     rows.push_back({"Slice_NegativeDeviations",
                     Slice,
-                    {{circle::CohesionStdDev, "-200"}, {circle::FrictionAngleStdDev, "-50"}}});
+                    {{CohesionStdDev, "-200"}, {FrictionAngleStdDev, "-50"}}});
     for (const char* angle : {"0", "90", "180", "-40", "360"}) {
         rows.push_back({std::string("Plane_PlaneAngle") + (angle[0] == '-' ? "Minus" : "") +
                             (angle[0] == '-' ? angle + 1 : angle),

@@ -8,7 +8,7 @@
 namespace vardolin::forms {
 namespace {
 
-using testing_support::AnalysisForm;
+using testing_support::AnalysisFormCase;
 using testing_support::kPlaneFailureForm;
 using testing_support::kSliceMethodForm;
 using testing_support::WindowTest;
@@ -32,16 +32,17 @@ protected:
 };
 
 TEST_F(Navigation, AtStartOnlyTheMenuIsOpen) {
-    Form1& menu = navigator().ShowForm1();
+    MainMenu& menu = navigator().ShowMainMenu();
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(menu.windowTitle(), "Vardolin - co");
-    EXPECT_EQ(navigator().vardolin(), nullptr);
-    EXPECT_EQ(navigator().vard2Form(), nullptr);
+    EXPECT_EQ(navigator().Find("Vardolin"), nullptr);
+    EXPECT_EQ(navigator().Find("vard2"), nullptr);
     EXPECT_EQ(OpenWindows<QWidget>(), 1);
 }
 
 // What holds for both analysis forms, run once for each.
-class AnalysisFormNavigation : public Navigation, public testing::WithParamInterface<AnalysisForm> {
+class AnalysisFormNavigation : public Navigation,
+                               public testing::WithParamInterface<AnalysisFormCase> {
 protected:
     QWidget* Instance() const { return GetParam().instance(*navigator_); }
     int OpenInstances() const {
@@ -51,8 +52,8 @@ protected:
 };
 
 TEST_P(AnalysisFormNavigation, MenuButtonTwiceLeavesOneFormWithTheTextsTypedSinceTheFirst) {
-    const AnalysisForm& row = GetParam();
-    Form1& menu = navigator().ShowForm1();
+    const AnalysisFormCase& row = GetParam();
+    MainMenu& menu = navigator().ShowMainMenu();
     Click(menu, row.menuButton);
     QWidget* first = Instance();
     ASSERT_NE(first, nullptr);
@@ -63,28 +64,28 @@ TEST_P(AnalysisFormNavigation, MenuButtonTwiceLeavesOneFormWithTheTextsTypedSinc
     EXPECT_EQ(Instance(), first);
     EXPECT_EQ(Text(*first, row.slopeHeight), "33");
     EXPECT_EQ(OpenInstances(), 1);
-    EXPECT_EQ(OpenWindows<Form1>(), 1);
+    EXPECT_EQ(OpenWindows<MainMenu>(), 1);
     EXPECT_EQ(OpenWindows<QWidget>(), 2) << "the menu opens only the form it is asked for";
 }
 
 TEST_P(AnalysisFormNavigation, ReturnBringsTheMenuToTheFrontAndLeavesTheFormOpen) {
-    const AnalysisForm& row = GetParam();
-    Form1& menu = navigator().ShowForm1();
+    const AnalysisFormCase& row = GetParam();
+    MainMenu& menu = navigator().ShowMainMenu();
     Click(menu, row.menuButton);
     QWidget& form = *Instance();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     Type(form, row.slopeHeight, "25");
 
     Click(form, row.returnButton);
-    EXPECT_EQ(navigator().form1(), &menu);
+    EXPECT_EQ(navigator().Find("Form1"), &menu);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&menu));
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(Text(form, row.slopeHeight), "25");
-    EXPECT_EQ(OpenWindows<Form1>(), 1);
+    EXPECT_EQ(OpenWindows<MainMenu>(), 1);
 }
 
 TEST_P(AnalysisFormNavigation, AFormClosedWithItsCloseBoxComesBackWithItsDefaults) {
-    const AnalysisForm& row = GetParam();
+    const AnalysisFormCase& row = GetParam();
     QWidget& form = row.show(navigator());
     Type(form, row.slopeHeight, "25");
     Click(form, "Command1");
@@ -103,7 +104,7 @@ TEST_P(AnalysisFormNavigation, AFormClosedWithItsCloseBoxComesBackWithItsDefault
 }
 
 TEST_P(AnalysisFormNavigation, AWindowClosedButNotYetDeletedIsNotShownAgain) {
-    const AnalysisForm& row = GetParam();
+    const AnalysisFormCase& row = GetParam();
     QWidget& form = row.show(navigator());
     Type(form, row.slopeHeight, "25");
     form.close();
@@ -115,16 +116,16 @@ TEST_P(AnalysisFormNavigation, AWindowClosedButNotYetDeletedIsNotShownAgain) {
 }
 
 TEST_P(AnalysisFormNavigation, ReturnBringsBackAMenuThatWasClosed) {
-    const AnalysisForm& row = GetParam();
-    Form1& menu = navigator().ShowForm1();
+    const AnalysisFormCase& row = GetParam();
+    MainMenu& menu = navigator().ShowMainMenu();
     Click(menu, row.menuButton);
     menu.close();
     DeletePending();
-    EXPECT_EQ(navigator().form1(), nullptr);
+    EXPECT_EQ(navigator().Find("Form1"), nullptr);
 
     Click(*Instance(), row.returnButton);
-    ASSERT_NE(navigator().form1(), nullptr);
-    EXPECT_TRUE(navigator().form1()->isVisible());
+    ASSERT_NE(navigator().Find("Form1"), nullptr);
+    EXPECT_TRUE(navigator().Find("Form1")->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothForms, AnalysisFormNavigation,
@@ -135,8 +136,8 @@ INSTANTIATE_TEST_SUITE_P(BothForms, AnalysisFormNavigation,
 struct CrossRow {
     friend void PrintTo(const CrossRow& row, std::ostream* os) { *os << row.name; }
     const char* name;
-    const AnalysisForm* from;
-    const AnalysisForm* to;
+    const AnalysisFormCase* from;
+    const AnalysisFormCase* to;
 };
 
 class CrossNavigation : public Navigation, public testing::WithParamInterface<CrossRow> {};
@@ -168,7 +169,7 @@ TEST_P(CrossNavigation, CreatesTheTargetWithItsDefaultsWhenItIsNotOpen) {
     ASSERT_NE(to, nullptr);
     EXPECT_EQ(to->windowTitle(), row.to->caption);
     EXPECT_EQ(Text(*to, row.to->slopeHeight), "20");
-    EXPECT_EQ(navigator().form1(), nullptr) << "no other window opens";
+    EXPECT_EQ(navigator().Find("Form1"), nullptr) << "no other window opens";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -179,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Navigation, ExitEndsTheProgramAtOnceWithAnyWindowsOpen) {
     const int code = RunEventLoop([this] {
-        Form1& menu = navigator().ShowForm1();
+        MainMenu& menu = navigator().ShowMainMenu();
         Click(menu, "Command1");
         Click(menu, "Command2");
         Click(menu, "Command3");
@@ -191,19 +192,19 @@ TEST_F(Navigation, ClosingOneWindowKeepsTheProgramClosingTheLastEndsIt) {
     bool runningAfterMenuClosed = false;
     bool runningAfterPlaneFormClosed = false;
     const int code = RunEventLoop([&] {
-        Form1& menu = navigator().ShowForm1();
+        MainMenu& menu = navigator().ShowMainMenu();
         Click(menu, "Command1");
         Click(menu, "Command2");
         menu.close();
         QTimer::singleShot(50, QCoreApplication::instance(), [&] {
-            runningAfterMenuClosed = navigator().vardolin() != nullptr;
+            runningAfterMenuClosed = navigator().Find("Vardolin") != nullptr;
             if (runningAfterMenuClosed) {
-                navigator().vardolin()->close();
+                navigator().Find("Vardolin")->close();
             }
             QTimer::singleShot(50, QCoreApplication::instance(), [&] {
-                runningAfterPlaneFormClosed = navigator().vard2Form() != nullptr;
+                runningAfterPlaneFormClosed = navigator().Find("vard2") != nullptr;
                 if (runningAfterPlaneFormClosed) {
-                    navigator().vard2Form()->close();
+                    navigator().Find("vard2")->close();
                 }
             });
         });
@@ -211,9 +212,9 @@ TEST_F(Navigation, ClosingOneWindowKeepsTheProgramClosingTheLastEndsIt) {
     EXPECT_TRUE(runningAfterMenuClosed);
     EXPECT_TRUE(runningAfterPlaneFormClosed);
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(navigator().form1(), nullptr);
-    EXPECT_EQ(navigator().vardolin(), nullptr);
-    EXPECT_EQ(navigator().vard2Form(), nullptr);
+    EXPECT_EQ(navigator().Find("Form1"), nullptr);
+    EXPECT_EQ(navigator().Find("Vardolin"), nullptr);
+    EXPECT_EQ(navigator().Find("vard2"), nullptr);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(FloatingPointStatus, ReportsDivisionByZeroAheadOfOtherFaultsAndClearsOnTest
 
     status.Divide(2.0, 0.0);
     EXPECT_EQ(ErrorOf([&] { status.Test(); }), ErrorCode::DivisionByZero);
-    EXPECT_TRUE(status.clear());
+    EXPECT_TRUE(status.isClear());
 
     status.Divide(0.0, 0.0);  // invalid operation
     EXPECT_EQ(ErrorOf([&] { status.Test(); }), ErrorCode::Overflow);

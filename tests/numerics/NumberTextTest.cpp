@@ -102,7 +102,6 @@ TEST(RoundToInt16, RoundsHalvesToTheEvenNeighbourAndChecksTheRange) {
     EXPECT_EQ(ErrorOf([] { RoundToInt16(32767.5); }), ErrorCode::Overflow);
     EXPECT_EQ(ErrorOf([] { RoundToInt16(-32769.0); }), ErrorCode::Overflow);
     EXPECT_EQ(ErrorOf([] { RoundToInt16(1e300); }), ErrorCode::Overflow);
-    EXPECT_EQ(TextToRoundedInt16("2.5"), 2);
 }
 
 struct FormatRow {

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "numerics/RunTimeError.h"
 #include "plane/PlaneAnalysis.h"
+#include "plane/PlaneFailureDescription.h"
 #include "plane/PlaneFields.h"
 #include "plane/PlaneSafetyFactor.h"
 #include "shared/FieldTextMap.h"
@@ -15,19 +16,10 @@ namespace {
 
 using namespace plane;
 
-FieldTextMap DefaultTexts() {
-    return {
-        {SlopeHeight, "20"},        {SlopeFaceAngle, "60"},        {DiscontinuityAngle, "40"},
-        {WaterUnitWeight, "9800"},  {TensionCrackDepth, "3"},      {CalculationCount, "500"},
-        {CohesionMean, "10000"},    {CohesionStdDev, "200"},       {FrictionAngleMean, "30"},
-        {FrictionAngleStdDev, "5"}, {RockUnitWeightMean, "27000"}, {RockUnitWeightStdDev, "2000"},
-        {WaterHeightMean, "2"},     {WaterHeightStdDev, ".5"}};
-}
-
 // Every test has its own sequence and module, started as at program start.
 class PlaneAnalysis : public testing::Test {
 protected:
-    PlaneRunResult Run() { return RunPlaneAnalysis(fields, context); }
+    RunOutcome Run() { return RunPlaneAnalysis(fields, context); }
 
     std::optional<ErrorCode> RunExpectingError() {
         try {
@@ -46,12 +38,12 @@ protected:
     UniformSequence uniforms;
     MainModule module;
     AnalysisContext context{uniforms, module, {}};
-    FieldTextMap fields = DefaultTexts();
+    FieldTextMap fields = DefaultTexts(PlaneFailure());
 };
 
 TEST_F(PlaneAnalysis, DefaultRunsGiveThePinnedResultsAndContinueTheSequence) {
-    const PlaneRunResult first = Run();
-    EXPECT_EQ(first.path, PlaneRunResult::Path::MonteCarlo);
+    const RunOutcome first = Run();
+    EXPECT_EQ(first.end, RunOutcome::End::Completed);
     EXPECT_EQ(first.trials, 500);
     EXPECT_EQ(Text(ExplanationField), "This Software Used in The Limiting Equilibrium");
     EXPECT_EQ(Text(FailureProbability), "96.6");
@@ -92,7 +84,7 @@ struct CountRow {
     friend void PrintTo(const CountRow& row, std::ostream* os) { *os << row.name; }
     const char* count;
     bool allDeviationsZero;
-    PlaneRunResult::Path path;
+    RunOutcome::End path;
     const char* message;
     const char* countAfter;
     const char* failureAfter;
@@ -112,7 +104,7 @@ TEST_P(PlaneCountCheck, WritesItsMessageAndClearsItsFields) {
             fields.setText(sd, "0");
         }
     }
-    EXPECT_EQ(Run().path, row.path);
+    EXPECT_EQ(Run().end, row.path);
     EXPECT_EQ(Text(MessageField), row.message);
     EXPECT_EQ(Text(CalculationCount), row.countAfter);
     EXPECT_EQ(Text(FailureProbability), row.failureAfter);
@@ -123,7 +115,7 @@ TEST_P(PlaneCountCheck, WritesItsMessageAndClearsItsFields) {
 constexpr const char* kUpper1 = "Please Inter Namber of calculation Upper 1";
 constexpr const char* kUnder10000 = "Please Inter Namber of calculation Under 10000";
 constexpr const char* kFixed = "This Exprimentation Included Fix Data";
-using Path = PlaneRunResult::Path;
+using Path = RunOutcome::End;
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, PlaneCountCheck,
@@ -152,7 +144,7 @@ TEST_F(PlaneAnalysis, AfterFixedDataOrAMessageTheNextClickStopsOnTheCount) {
 
 TEST_F(PlaneAnalysis, AFractionalCountRunsWhileTheTrialIsWithinItAndAveragesTheTrialsThatRan) {
     fields.setText(CalculationCount, "2.5");
-    const PlaneRunResult result = Run();
+    const RunOutcome result = Run();
     EXPECT_EQ(result.trials, 2);
     EXPECT_EQ(Consumed(), 8);
     const double f1 = module.TrialSafetyFactors[1];

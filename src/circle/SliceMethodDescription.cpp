@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "forms/vard2.h"
+#include "circle/SliceMethodDescription.h"
 
 #include <array>
 
 #include "circle/SliceAnalysis.h"
 #include "circle/SliceFields.h"
-#include "forms/ControlTable.h"
-#include "forms/LineEditFields.h"
-#include "forms/Navigator.h"
 
-namespace vardolin::forms {
+namespace vardolin {
 
 namespace {
 
@@ -30,43 +27,43 @@ constexpr std::array kControls = {
 
     ControlRow{Frame,     "Frame2",       0, "Frame1",  kNone,  120,  240, 5415, 9495, "Required Data",                            {"Arial", 11.25, true},       1},
     ControlRow{Label,     "Label3",   kNone, "Frame2",      0,  120,  360, 1455,  255, "Slope Height :",                           kDefault,                    37},
-    ControlRow{TextField, "Text2",    kNone, "Frame2",      0, 3960,  360, 1335,  285, "20",                                       kDefault,                    41},
+    ControlRow{TextField, "Text2",    kNone, "Frame2",      0, 3960,  360, 1335,  285, "",                                         kDefault,                    41},
     ControlRow{Label,     "Label2",   kNone, "Frame2",      0,  120,  720, 1215,  495, "X1 :",                                     kDefault,                    46},
-    ControlRow{TextField, "Text1",    kNone, "Frame2",      0, 3960,  720, 1335,  285, "4",                                        kDefault,                    49},
+    ControlRow{TextField, "Text1",    kNone, "Frame2",      0, 3960,  720, 1335,  285, "",                                         kDefault,                    49},
     ControlRow{Label,     "Label5",   kNone, "Frame2",      0,  120, 1080, 1335,  495, "X2 :",                                     kDefault,                    47},
-    ControlRow{TextField, "Text3",    kNone, "Frame2",      0, 3960, 1080, 1335,  285, "8",                                        kDefault,                    50},
+    ControlRow{TextField, "Text3",    kNone, "Frame2",      0, 3960, 1080, 1335,  285, "",                                         kDefault,                    50},
     ControlRow{Label,     "Label7",   kNone, "Frame2",      0,  120, 1440,  855,  255, "Y2 :",                                     kDefault,                    48},
-    ControlRow{TextField, "Text4",    kNone, "Frame2",      0, 3960, 1440, 1335,  285, "2",                                        kDefault,                    51},
+    ControlRow{TextField, "Text4",    kNone, "Frame2",      0, 3960, 1440, 1335,  285, "",                                         kDefault,                    51},
     ControlRow{Label,     "Label13",  kNone, "Frame2",      0,  120, 1800, 1455,  375, "Angle :",                                  kDefault,                    53},
-    ControlRow{TextField, "Text8",    kNone, "Frame2",      0, 3960, 1800, 1335,  285, "45",                                       kDefault,                    52},
+    ControlRow{TextField, "Text8",    kNone, "Frame2",      0, 3960, 1800, 1335,  285, "",                                         kDefault,                    52},
     ControlRow{Label,     "Label8",   kNone, "Frame2",      0,  120, 2160, 1695,  255, "Number of Slice :",                        kDefault,                    39},
-    ControlRow{TextField, "Text19",   kNone, "Frame2",      0, 3960, 2160, 1335,  285, "10",                                       kDefault,                    42},
+    ControlRow{TextField, "Text19",   kNone, "Frame2",      0, 3960, 2160, 1335,  285, "",                                         kDefault,                    42},
     ControlRow{Label,     "Label4",   kNone, "Frame2",      0,  120, 2520, 1935,  375, "Unit Weight of Water :",                   kDefault,                    38},
-    ControlRow{TextField, "Text20",   kNone, "Frame2",      0, 3960, 2520, 1335,  285, "9800",                                     kDefault,                    43},
+    ControlRow{TextField, "Text20",   kNone, "Frame2",      0, 3960, 2520, 1335,  285, "",                                         kDefault,                    43},
     ControlRow{Label,     "Label9",   kNone, "Frame2",      0,  120, 2880, 1935,  375, "Number of Calculation :",                  kDefault,                    40},
-    ControlRow{TextField, "Text21",   kNone, "Frame2",      0, 3960, 2880, 1335,  285, "500",                                      kDefault,                    44},
+    ControlRow{TextField, "Text21",   kNone, "Frame2",      0, 3960, 2880, 1335,  285, "",                                         kDefault,                    44},
 
     ControlRow{Frame,     "Frame2",       1, "Frame2",      0,  120, 3360, 5175, 3615, "Statistical Data",                         {"MS Sans Serif", 8.25, true}, 2},
     ControlRow{Frame,     "Frame3",   kNone, "Frame2",      1,  240,  240, 4695,  735, "Cohesion of Discontinuity Surface",        kDefault,                    18},
     ControlRow{Label,     "Label10",      0, "Frame3",  kNone,  120,  240, 1575,  375, "Average :",                                kDefault,                    22},
-    ControlRow{TextField, "Text9",    kNone, "Frame3",  kNone,  960,  240,  975,  285, "10000",                                    kDefault,                    20},
+    ControlRow{TextField, "Text9",    kNone, "Frame3",  kNone,  960,  240,  975,  285, "",                                         kDefault,                    20},
     ControlRow{Label,     "Label11",      0, "Frame3",  kNone, 2040,  240, 1455,  375, "Standard deviation :",                     kDefault,                    21},
-    ControlRow{TextField, "Text10",   kNone, "Frame3",  kNone, 3600,  240,  975,  285, "200",                                      kDefault,                    19},
+    ControlRow{TextField, "Text10",   kNone, "Frame3",  kNone, 3600,  240,  975,  285, "",                                         kDefault,                    19},
     ControlRow{Frame,     "Frame4",   kNone, "Frame2",      1,  240, 1080, 4695,  735, "Friction Angle of Discontinuty Surface",   kDefault,                    13},
     ControlRow{Label,     "Label10",      1, "Frame4",  kNone,  120,  240, 1575,  375, "Average :",                                kDefault,                    17},
-    ControlRow{TextField, "Text11",   kNone, "Frame4",  kNone,  960,  210,  975,  285, "30",                                       kDefault,                    15},
+    ControlRow{TextField, "Text11",   kNone, "Frame4",  kNone,  960,  210,  975,  285, "",                                         kDefault,                    15},
     ControlRow{Label,     "Label11",      1, "Frame4",  kNone, 2040,  240, 1455,  375, "Standard deviation :",                     kDefault,                    16},
-    ControlRow{TextField, "Text12",   kNone, "Frame4",  kNone, 3600,  240,  975,  285, "5",                                        kDefault,                    14},
+    ControlRow{TextField, "Text12",   kNone, "Frame4",  kNone, 3600,  240,  975,  285, "",                                         kDefault,                    14},
     ControlRow{Frame,     "Frame5",   kNone, "Frame2",      1,  240, 1920, 4695,  735, "Unit Weight of Rock",                      kDefault,                     8},
     ControlRow{Label,     "Label10",      2, "Frame5",  kNone,  120,  240, 1575,  375, "Average :",                                kDefault,                    12},
-    ControlRow{TextField, "Text13",   kNone, "Frame5",  kNone,  960,  240,  975,  285, "27000",                                    kDefault,                    10},
+    ControlRow{TextField, "Text13",   kNone, "Frame5",  kNone,  960,  240,  975,  285, "",                                         kDefault,                    10},
     ControlRow{Label,     "Label11",      2, "Frame5",  kNone, 2040,  240, 1455,  375, "Standard deviation :",                     kDefault,                    11},
-    ControlRow{TextField, "Text14",   kNone, "Frame5",  kNone, 3600,  240,  975,  285, "2000",                                     kDefault,                     9},
+    ControlRow{TextField, "Text14",   kNone, "Frame5",  kNone, 3600,  240,  975,  285, "",                                         kDefault,                     9},
     ControlRow{Frame,     "Frame6",   kNone, "Frame2",      1,  240, 2760, 4695,  735, "Water Height",                             kDefault,                     3},
     ControlRow{Label,     "Label10",      3, "Frame6",  kNone,  120,  240, 1575,  375, "Average :",                                kDefault,                     7},
-    ControlRow{TextField, "Text15",   kNone, "Frame6",  kNone,  960,  240,  975,  285, "2",                                        kDefault,                     5},
+    ControlRow{TextField, "Text15",   kNone, "Frame6",  kNone,  960,  240,  975,  285, "",                                         kDefault,                     5},
     ControlRow{Label,     "Label11",      3, "Frame6",  kNone, 2040,  240, 1455,  375, "Standard deviation :",                     kDefault,                     6},
-    ControlRow{TextField, "Text16",   kNone, "Frame6",  kNone, 3600,  240,  975,  285, ".5",                                       kDefault,                     4},
+    ControlRow{TextField, "Text16",   kNone, "Frame6",  kNone, 3600,  240,  975,  285, "",                                         kDefault,                     4},
 
     ControlRow{Frame,     "Frame7",   kNone, "Frame2",      0,  120, 6960, 5175, 2415, "Result of Safty factor :",                 kDefault,                    23},
     ControlRow{Label,     "Label12",  kNone, "Frame7",  kNone,  120,  360, 1815,  255, "Failure Probability (%):",                 kDefault,                    28},
@@ -77,7 +74,7 @@ constexpr std::array kControls = {
     ControlRow{Button,    "Command1", kNone, "Frame7",  kNone, 3000, 1200, 1815, 1095, "Calculation",                              kDefault,                    24},
     ControlRow{Button,    "Command4", kNone, "Frame7",  kNone,  360, 1800, 1815,  495, "Clear Data",                               kDefault,                    27},
 
-    ControlRow{Picture,   "Image1",   kNone, "Frame1",  kNone, 5760,  360, 5610, 5370, ":/forms/SliceDiagram.svg",                 kDefault,                 kNoTab},
+    ControlRow{Picture,   "Image1",   kNone, "Frame1",  kNone, 5760,  360, 5610, 5370, ":/diagrams/SliceDiagram.svg",                 kDefault,                 kNoTab},
     ControlRow{Frame,     "Frame10",  kNone, "Frame1",  kNone, 5760, 6000, 5655, 1095, "Massage :",                                kDefault,                    30},
     ControlRow{TextField, "Text5",    kNone, "Frame10", kNone,  240,  240, 5175,  735, "",                                         kDefault,                    33},
     ControlRow{Frame,     "Frame8",   kNone, "Frame1",  kNone, 5760, 7200, 5655, 1695, "Explanation :",                            kDefault,                    31},
@@ -87,56 +84,27 @@ constexpr std::array kControls = {
     // clang-format on
 };
 
-constexpr int kClientWidthTwips = 12105;
-constexpr int kClientHeightTwips = 10560;
+constexpr std::array<NavigationButton, 2> kNavigation{{
+    {"Command2", "Vardolin"},  // "Go to Limiting Equilibrium"
+    {"Command3", "Form1"},     // "Return"
+}};
 
-// The order in which "Clear Data" empties the fields.
-constexpr auto kClearOrder = std::to_array<int>({
-    circle::CentreX1,           circle::SlopeHeight,          circle::CentreX2,
-    circle::CentreY2,           circle::MessageField,         circle::MeanSafetyFactor,
-    circle::ExplanationField,   circle::SlopeFaceAngle,       circle::CohesionMean,
-    circle::CohesionStdDev,     circle::FrictionAngleMean,    circle::FrictionAngleStdDev,
-    circle::RockUnitWeightMean, circle::RockUnitWeightStdDev, circle::WaterHeightMean,
-    circle::WaterHeightStdDev,  circle::FailureProbability,   circle::SliceCount,
-    circle::WaterUnitWeight,    circle::CalculationCount,
-});
-
-constexpr AnalysisForm::Design kDesign{
-    "vard2",
-    "Method of Slice",
-    kControls,
-    kClientWidthTwips,
-    kClientHeightTwips,
-    circle::MessageField,
-    circle::ExplanationField,
-    kClearOrder,
+constexpr AnalysisDescription kSliceMethod{
+    .id = "slice_method",
+    .formName = "vard2",
+    .caption = "Method of Slice",
+    .fields = circle::kFields,
+    .run = RunSliceAnalysis,
+    .controls = kControls,
+    .clientWidthTwips = 12105,
+    .clientHeightTwips = 10560,
+    .navigation = kNavigation,
 };
 
 }  // namespace
 
-vard2::vard2(Navigator& navigator, AnalysisContext& context, QWidget* parent)
-    : AnalysisForm(kDesign, navigator, context, parent) {
-    ConnectButton(*this, "Command1", &vard2::Command1_Click);
-    ConnectButton(*this, "Command2", &vard2::Command2_Click);
-    ConnectButton(*this, "Command3", &vard2::Command3_Click);
+const AnalysisDescription& SliceMethod() {
+    return kSliceMethod;
 }
 
-void vard2::Command1_Click() {
-    Calculate([this](LineEditFields& fields) {
-        SliceRunResult run = RunSliceAnalysis(fields, context());
-        if (run.end == SliceRunResult::End::Completed) {
-            RecordMonteCarlo(
-                {std::move(run.trialFactors), fields.text(circle::FailureProbability)});
-        }
-    });
-}
-
-void vard2::Command2_Click() {
-    navigator().ShowVardolin();
-}
-
-void vard2::Command3_Click() {
-    navigator().ShowForm1();
-}
-
-}  // namespace vardolin::forms
+}  // namespace vardolin

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "forms/Form1.h"
+#include "forms/MainMenu.h"
 
 #include <array>
 
 #include "forms/ControlTable.h"
 #include "forms/Navigator.h"
+#include "shared/AnalysisDescription.h"
 
 namespace vardolin::forms {
 
@@ -29,28 +30,28 @@ constexpr std::array kControls = {
 constexpr int kClientWidthTwips = 8535;
 constexpr int kClientHeightTwips = 5100;
 
+// The menu's rows: the analysis form each button opens.
+constexpr std::array<NavigationButton, 2> kMenuRows{{
+    {"Command1", "Vardolin"},  // "Plan Method"
+    {"Command2", "vard2"},     // "Slice Method"
+}};
+
+constexpr std::array<ButtonSlot<MainMenu>, 1> kButtons{{
+    {"Command3", &MainMenu::Exit},
+}};
+
 }  // namespace
 
-Form1::Form1(Navigator& navigator, QWidget* parent) : QWidget(parent), navigator_(navigator) {
+MainMenu::MainMenu(Navigator& navigator, QWidget* parent) : QWidget(parent), navigator_(navigator) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vardolin - co"));
     BuildControls(*this, kControls);
     resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-
-    ConnectButton(*this, "Command1", &Form1::Command1_Click);
-    ConnectButton(*this, "Command2", &Form1::Command2_Click);
-    ConnectButton(*this, "Command3", &Form1::Command3_Click);
+    ConnectNavigation(*this, kMenuRows, navigator_);
+    ConnectButtons<MainMenu>(*this, kButtons);
 }
 
-void Form1::Command1_Click() {
-    navigator_.ShowVardolin();
-}
-
-void Form1::Command2_Click() {
-    navigator_.ShowVard2();
-}
-
-void Form1::Command3_Click() {
+void MainMenu::Exit() {
     navigator_.Exit();
 }
 

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace vardolin {
+
+// What a field of an analysis form is for. Inputs are what a model keeps; the rest is written
+// by the run.
+enum class FieldRole {
+    Input,              // a number of the slope's geometry or a constant
+    Count,              // the number of trials
+    StatisticsMean,     // the average of an uncertain parameter
+    StatisticsStdDev,   // its standard deviation
+    FailurePercentage,  // result
+    MeanSafetyFactor,   // result
+    Message,            // the verdict or why the run stopped
+    Explanation,        // the run's explanation line
+};
+
+constexpr bool IsInputRole(FieldRole role) {
+    return role == FieldRole::Input || role == FieldRole::Count ||
+           role == FieldRole::StatisticsMean || role == FieldRole::StatisticsStdDev;
+}
+
+// Everything the program knows of one field, kept beside the form's field enum: the control
+// (Text<number>), its key in model files, what the form calls it, its default text, its unit and
+// what it means for a tooltip.
+struct FieldFact {
+    int number;
+    FieldRole role;
+    std::string_view key;
+    std::string_view label;
+    std::string_view defaultText;
+    std::string_view unit;  // "m", "degrees", "N/m³", "Pa", "count", "%", or empty
+    std::string_view meaning;
+
+    constexpr bool isInput() const { return IsInputRole(role); }
+};
+
+// One list of field facts from several, in order.
+template <std::size_t... N>
+constexpr auto JoinFieldFacts(const std::array<FieldFact, N>&... parts) {
+    std::array<FieldFact, (N + ...)> joined{};
+    std::size_t at = 0;
+    ((at = static_cast<std::size_t>(std::copy(parts.begin(), parts.end(), joined.begin() + at) -
+                                    joined.begin())),
+     ...);
+    return joined;
+}
+
+// Whether the facts name each field once, in ascending field number.
+template <std::size_t N>
+constexpr bool AreInFieldOrder(const std::array<FieldFact, N>& facts) {
+    for (std::size_t i = 1; i < N; ++i) {
+        if (facts[i - 1].number >= facts[i].number) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace vardolin
