@@ -34,7 +34,7 @@ double BishopSafetyFactor::AddSlice(const BishopSlice& s) {
 
     const double resisting =
         Add(Multiply(c, s.width),
-            Multiply(Subtract(s.weight, Multiply(Multiply(0.5, gamma), Power(hw, 2))), tanP));
+            Multiply(Subtract(s.weight, Multiply(Multiply(0.5, gamma), Square(hw))), tanP));
     const double tangents = status.Note(std::tan(a) * tanP);
     status.Test();
     const double mAlpha = Multiply(std::cos(a), Add(1.0, Divide(tangents, ordinaryFactor)));

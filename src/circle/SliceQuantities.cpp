@@ -27,7 +27,7 @@ double GroundLevel(double x, double slopeHeight, double crestDistance) {
 SliceBase SliceBaseOf(double offset, double width, double radius) {
     using namespace generic;
     SliceBase base;
-    base.depth = SquareRoot(Subtract(Power(radius, 2), Power(offset, 2)));
+    base.depth = SquareRoot(Subtract(Square(radius), Square(offset)));
     const double tangent = Divide(offset, base.depth);
 
     FloatingPointStatus status;
@@ -56,7 +56,7 @@ SliceLoads SliceLoadsOf(const SlipCircle& circle, double offset, const SliceBase
 
     const double waterUnitWeight = inputs.WaterUnitWeight();
     loads.waterThrust =
-        Multiply(Multiply(Multiply(waterUnitWeight, 0.5), Power(drawn.waterHeight, 2)),
+        Multiply(Multiply(Multiply(waterUnitWeight, 0.5), Square(drawn.waterHeight)),
                  Divide(halfHeight, circle.radius));
 
     loads.poreHead = std::clamp(drawn.waterHeight, 0.0, loads.height);
