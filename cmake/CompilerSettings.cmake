@@ -4,6 +4,17 @@ if(VARDOLIN_WARNINGS_AS_ERRORS)
     add_compile_options(-Werror)
 endif()
 
+# Figures must be the same to the last digit in every build, whatever the compiler and the
+# optimisation level: no fused multiply-add where the source writes a product and a sum (clang
+# contracts by default), and nothing that lets the compiler reorder or relax IEEE arithmetic.
+add_compile_options(-ffp-contract=off)
+string(TOUPPER "${CMAKE_BUILD_TYPE}" _vardolin_build_type)
+foreach(_vardolin_flags IN ITEMS "${CMAKE_CXX_FLAGS}" "${CMAKE_CXX_FLAGS_${_vardolin_build_type}}")
+    if(_vardolin_flags MATCHES "-Ofast|-ffast-math|-funsafe-math-optimizations|-ffp-contract=(fast|on)")
+        message(FATAL_ERROR "Compiler flags that relax IEEE arithmetic change the figures: ${_vardolin_flags}")
+    endif()
+endforeach()
+
 # The analyses let infinities and NaN arise in floating-point arithmetic and then catch them
 # with their own status tests, so a floating-point division by zero is defined behaviour here
 # (IEEE 754), not a finding. Every other check stays on and stops at its first report.

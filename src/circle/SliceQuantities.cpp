@@ -27,7 +27,7 @@ double GroundLevel(double x, double slopeHeight, double crestDistance) {
 SliceBase SliceBaseOf(double offset, double width, double radius) {
     using namespace generic;
     SliceBase base;
-    base.depth = SquareRoot(Subtract(Power(radius, 2), Power(offset, 2)));
+    base.depth = SquareRoot(Subtract(Square(radius), Square(offset)));
     const double tangent = Divide(offset, base.depth);
 
     FloatingPointStatus status;
@@ -58,7 +58,7 @@ SliceLoads SliceLoadsOf(const SlipCircle& circle, double offset, const SliceBase
     // The crack's thrust acts on the whole sliding mass; each slice carries the share of its
     // width in the circle's reach, so the sum over the slices does not grow with their number.
     const double wholeThrust =
-        Multiply(Multiply(Multiply(waterUnitWeight, 0.5), Power(drawn.waterHeight, 2)),
+        Multiply(Multiply(Multiply(waterUnitWeight, 0.5), Square(drawn.waterHeight)),
                  Divide(halfHeight, circle.radius));
     loads.waterThrust = Multiply(wholeThrust, Divide(width, circle.reach));
 

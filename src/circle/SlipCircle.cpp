@@ -6,6 +6,7 @@
 #include "numerics/FloatingPointStatus.h"
 #include "numerics/GenericArithmetic.h"
 #include "numerics/Pi.h"
+#include "numerics/Square.h"
 #include "numerics/SquareRoot.h"
 
 namespace vardolin {
@@ -29,13 +30,13 @@ SlipCircle CandidateCircle(float r, SliceInputs& inputs, TrialTable& trialRadius
     SlipCircle c;
     c.centreX = Add(x1, Multiply(r, gridWidth));
     c.centreY = Add(H, Multiply(r, gridHeight));
-    c.radius = SquareRoot(Add(Power(c.centreX, 2), Power(c.centreY, 2)));
+    c.radius = SquareRoot(Add(generic::Square(c.centreX), generic::Square(c.centreY)));
     trialRadius[trial] = c.radius;
 
     const double beta = inputs.SlopeFaceAngle();
     c.crestDistance = status.Divide(H, std::tan(status.Divide(beta * kPi, 180.0)));
     status.Test();
-    const double reachSquared = status.Note(c.radius * c.radius - H * H);
+    const double reachSquared = status.Note(vardolin::Square(c.radius) - vardolin::Square(H));
     status.Test();
     c.reach = SquareRoot(reachSquared);
     return c;

@@ -46,6 +46,9 @@ QAreaSeries* Bars(const FactorHistogram& h, std::size_t first, std::size_t last,
     }
     outline->append(h.lowerEdge(last), 0.0);
     auto* area = new QAreaSeries(outline);
+    // The area draws the outline but does not own it; as its child it goes with the area,
+    // which the chart owns.
+    outline->setParent(area);
     area->setName(name);
     area->setColor(colour);
     area->setBorderColor(colour.darker(130));
@@ -202,6 +205,8 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
     }
     attach(curve, share);
 
+    // The view owns the new chart but only lets go of the old one: deleting it frees its axes
+    // and series (and with them the outlines), so a refresh after every run keeps no memory.
     QChart* previous = chartView_->chart();
     chartView_->setChart(chart);
     delete previous;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numerics/RunTimeError.h"
+#include "numerics/Square.h"
 
 namespace vardolin::generic {
 
@@ -28,6 +29,10 @@ double Multiply(double a, double b) {
     return Checked(a * b);
 }
 
+double Square(double x) {
+    return Checked(vardolin::Square(x));
+}
+
 double Divide(double a, double b) {
     if (b == 0.0 && a != 0.0) {
         throw RunTimeError(ErrorCode::DivisionByZero);
@@ -44,7 +49,7 @@ double Power(double base, double exponent) {
     }
     // A square is the correctly rounded product, whichever pow the library brings.
     if (exponent == 2.0) {
-        return Checked(base * base);
+        return Square(base);
     }
     return Checked(std::pow(base, exponent));
 }

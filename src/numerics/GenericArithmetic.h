@@ -22,8 +22,11 @@ double Add(double a, double b);
 double Subtract(double a, double b);
 double Multiply(double a, double b);
 double Divide(double a, double b);
-// base ^ exponent. A negative base with a fractional exponent is an invalid argument
-// (InvalidProcedureCall); zero to a negative power is DivisionByZero.
+// x * x through the one square (numerics/Square.h), with Overflow for an infinite result.
+double Square(double x);
+// base ^ exponent, the one general power of the program; an exponent of 2 is the square.
+// A negative base with a fractional exponent is an invalid argument (InvalidProcedureCall);
+// zero to a negative power is DivisionByZero.
 double Power(double base, double exponent);
 
 }  // namespace vardolin::generic

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numerics/FloatingPointStatus.h"
+#include "numerics/Square.h"
 
 namespace vardolin {
 
@@ -18,12 +19,12 @@ double PlaneSafetyFactor(double H, double faceAngle, double planeAngle, double z
     // Sliding-plane length from the toe to the foot of the crack.
     const double A = status.Divide(H - z, s);
     // Triangular water pressure in the crack.
-    const double V = status.Note(gammaW * 0.5 * (zw * zw));
+    const double V = status.Note(gammaW * 0.5 * Square(zw));
     // Uplift on the sliding plane, equal to 0.5 * gammaW * zw * A.
     const double U = status.Note(status.Divide(H - z, s + s) * gammaW * zw);
     const double depthRatio = status.Divide(z, H);
-    const double W = status.Note(0.5 * gammaR * (H * H) *
-                                 (status.Divide(1.0 - depthRatio * depthRatio, std::tan(psiP)) -
+    const double W = status.Note(0.5 * gammaR * Square(H) *
+                                 (status.Divide(1.0 - Square(depthRatio), std::tan(psiP)) -
                                   status.Divide(1.0, std::tan(psiF))));
     const double resisting =
         status.Note(c * A + ((W * std::cos(psiP) - U) - V * s) * std::tan(phi));

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The histogram window of the plane-failure form: what it shows after which runs.
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsScene>
 #include <QLabel>
+#include <QLineSeries>
+#include <QPointer>
 #include <QStackedWidget>
+#include <algorithm>
 
 #include "circle/SliceMethodDescription.h"
 #include "forms/FormTestSupport.h"
@@ -124,6 +131,61 @@ TEST_F(Histogram, EachFormShowsItsOwnLastRunOnly) {
     Type(form(), SlopeHeight, "x");
     Click(form(), "Command1");
     EXPECT_EQ(Figure(*sliceWindow, "Trials"), "40");
+}
+
+// Every part of the chart on show: the chart, its axes, its series and the lines the areas
+// are drawn from, which the chart does not list as its own.
+std::vector<QPointer<QObject>> ChartParts(const HistogramWindow& window) {
+    const auto* view = window.findChild<QChartView*>(QStringLiteral("HistogramChart"));
+    if (view == nullptr || view->chart() == nullptr) {
+        return {};
+    }
+    QChart* chart = view->chart();
+    std::vector<QPointer<QObject>> parts{chart};
+    for (QAbstractAxis* axis : chart->axes()) {
+        parts.emplace_back(axis);
+    }
+    for (QAbstractSeries* series : chart->series()) {
+        parts.emplace_back(series);
+        if (auto* area = qobject_cast<QAreaSeries*>(series)) {
+            for (QLineSeries* line : {area->upperSeries(), area->lowerSeries()}) {
+                if (line != nullptr) {
+                    parts.emplace_back(line);
+                }
+            }
+        }
+    }
+    return parts;
+}
+
+// Objects the window holds whatever the distribution: its widgets and layouts, and the charts
+// in the view's scene.
+qsizetype ObjectCount(const HistogramWindow& window) {
+    const auto* view = window.findChild<QChartView*>(QStringLiteral("HistogramChart"));
+    const QList<QGraphicsItem*> items = view->scene()->items();
+    return window.findChildren<QObject*>().size() +
+           std::count_if(items.begin(), items.end(),
+                         [](const QGraphicsItem* item) { return item->parentItem() == nullptr; });
+}
+
+// The window stays open through a working day of runs: each refresh frees everything the
+// chart before it held, so nothing grows (the sanitizer build also checks for leaks at exit).
+TEST_F(Histogram, FreesTheChartOfEachRunWhenTheNextRunIsShown) {
+    HistogramWindow& window = OpenHistogram();
+    Type(form(), CalculationCount, "50");
+    Click(form(), "Command1");
+    const qsizetype objects = ObjectCount(window);
+    std::vector<QPointer<QObject>> shown = ChartParts(window);
+    ASSERT_GE(shown.size(), 10u);  // chart, 3 axes, areas with their outlines, lines, curve
+    for (int run = 0; run < 300; ++run) {
+        Click(form(), "Command1");
+        for (const QPointer<QObject>& part : shown) {
+            ASSERT_TRUE(part.isNull()) << "run " << run << ": a " << part->metaObject()->className()
+                                       << " outlives its chart";
+        }
+        ASSERT_EQ(ObjectCount(window), objects) << "run " << run;
+        shown = ChartParts(window);
+    }
 }
 
 }  // namespace

@@ -49,7 +49,9 @@ TEST(GenericPower, SquaresExactlyAndRaisesForUndefinedPowers) {
     // The square is the correctly rounded product, whatever the library's pow returns.
     for (double x : {1.1774100225154747, 37.2, -3.3, 1e-200}) {
         EXPECT_EQ(generic::Power(x, 2.0), x * x);
+        EXPECT_EQ(generic::Square(x), x * x);
     }
+    EXPECT_EQ(ErrorOf([] { generic::Square(-1e200); }), ErrorCode::Overflow);
     EXPECT_EQ(generic::Power(2.0, 3.0), 8.0);
     EXPECT_EQ(ErrorOf([] { generic::Power(-8.0, 0.5); }), ErrorCode::InvalidProcedureCall);
     EXPECT_EQ(ErrorOf([] { generic::Power(0.0, -1.0); }), ErrorCode::DivisionByZero);
