@@ -18,11 +18,11 @@ namespace {
 class Faults {
 public:
     double Note(double value) noexcept {
-        faulted_ = faulted_ || !(value - value == 0.0);
+        faulted_ |= !(value - value == 0.0);
         return value;
     }
     double SquareRoot(double value) noexcept {
-        faulted_ = faulted_ || value < 0.0;
+        faulted_ |= value < 0.0;
         return std::sqrt(value);
     }
     bool any() const noexcept { return faulted_; }
