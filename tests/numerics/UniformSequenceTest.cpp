@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
+#include "TestSupport.h"
 #include "numerics/UniformSequence.h"
 
 namespace vardolin {
@@ -39,6 +41,48 @@ TEST(UniformSequence, ReachesZeroOnlyAtItsKnownPlaceInTheFullPeriod) {
         }
     }
     EXPECT_EQ(firstZero, 6488064);
+}
+
+struct SkipRow {
+    const char* name;
+    std::uint32_t start;
+    std::uint64_t count;
+};
+
+class UniformSequenceSkip : public testing::TestWithParam<SkipRow> {};
+
+TEST_P(UniformSequenceSkip, LandsWhereSteppingLands) {
+    UniformSequence stepped(GetParam().start);
+    for (std::uint64_t n = 0; n < GetParam().count; ++n) {
+        stepped.NextUniform();
+    }
+    UniformSequence skipped(GetParam().start);
+    skipped.Skip(GetParam().count);
+    EXPECT_EQ(skipped.state(), stepped.state());
+    EXPECT_EQ(skipped.NextUniform(), stepped.NextUniform());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, UniformSequenceSkip,
+    testing::Values(SkipRow{"Nothing", UniformSequence::kInitialState, 0},
+                    SkipRow{"One", UniformSequence::kInitialState, 1},
+                    SkipRow{"TheDefaultRun", UniformSequence::kInitialState, 22164},
+                    SkipRow{"OddCountFromZero", 0, 39999},
+                    SkipRow{"FromTheLargestState", (1u << 24) - 1, 65537},
+                    SkipRow{"TheFullPeriodComesBack", 12345, 1u << 24},
+                    SkipRow{"BeyondThePeriod", 777, (1u << 24) + 4 * 9999 + 3}),
+    testing_support::RowName());
+
+// Consumption counted from program start stays the same whichever way the values go by.
+TEST(UniformSequence, RestorePutsBackAnEarlierState) {
+    UniformSequence uniforms;
+    uniforms.Skip(1000);
+    const std::uint32_t saved = uniforms.state();
+    const float next = uniforms.NextUniform();
+    uniforms.Skip(5);
+    uniforms.Restore(saved);
+    EXPECT_EQ(testing_support::ConsumedBy(uniforms), 1000);
+    EXPECT_EQ(uniforms.NextUniform(), next);
 }
 
 }  // namespace
