@@ -73,17 +73,5 @@ INSTANTIATE_TEST_SUITE_P(
                     SkipRow{"BeyondThePeriod", 777, (1u << 24) + 4 * 9999 + 3}),
     testing_support::RowName());
 
-// Consumption counted from program start stays the same whichever way the values go by.
-TEST(UniformSequence, RestorePutsBackAnEarlierState) {
-    UniformSequence uniforms;
-    uniforms.Skip(1000);
-    const std::uint32_t saved = uniforms.state();
-    const float next = uniforms.NextUniform();
-    uniforms.Skip(5);
-    uniforms.Restore(saved);
-    EXPECT_EQ(testing_support::ConsumedBy(uniforms), 1000);
-    EXPECT_EQ(uniforms.NextUniform(), next);
-}
-
 }  // namespace
 }  // namespace vardolin
