@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "circle/ParallelSliceTrials.h"
+#include "circle/SliceFieldConversion.h"
 #include "circle/SliceFields.h"
 #include "circle/SliceInputs.h"
 #include "circle/SliceTables.h"
@@ -54,6 +56,20 @@ RunOutcome::End EndOf(TrialEnd end) {
     return RunOutcome::End::Completed;
 }
 
+// The trials on the context's threads when every input they read converts; otherwise, or
+// with one thread, the sequential trials, which convert each field at its first use.
+SliceTrialsOutcome RunTrials(int trials, FieldTexts& fields, SliceInputs& inputs,
+                             AnalysisContext& context, SliceTables& tables) {
+    if (context.threads > 1) {
+        if (const auto values = ConvertSliceInputs(fields, context.locale)) {
+            return RunSliceTrialsInParallel(trials, *values, context.uniforms, context.module,
+                                            tables, context.threads, context.progress);
+        }
+    }
+    return RunSliceTrials(trials, inputs, context.uniforms, context.module, tables,
+                          context.progress);
+}
+
 }  // namespace
 
 RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
@@ -87,8 +103,7 @@ RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
 
     const std::int16_t trials = f.RoundedInt16(CalculationCount);
     FieldSliceInputs inputs(f);
-    const SliceTrialsOutcome outcome =
-        RunSliceTrials(trials, inputs, context.uniforms, context.module, tables);
+    const SliceTrialsOutcome outcome = RunTrials(trials, fields, inputs, context, tables);
     result.end = EndOf(outcome.end);
     result.trials = outcome.completedTrials;
     result.rejectedCircles = outcome.rejectedCircles;

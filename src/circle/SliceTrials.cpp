@@ -58,23 +58,34 @@ SliceTrialOutcome RunSliceTrial(int i, SliceInputs& inputs, UniformSequence& uni
     return outcome;
 }
 
-SliceTrialsOutcome RunSliceTrials(int trials, SliceInputs& inputs, UniformSequence& uniforms,
-                                  MainModule& module, SliceTables& tables) {
-    SliceTrialsOutcome outcome;
-    for (int i = 1; i <= trials; ++i) {
+void ContinueSliceTrials(int first, int last, SliceInputs& inputs, UniformSequence& uniforms,
+                         MainModule& module, SliceTables& tables, SliceTrialsOutcome& outcome,
+                         RunProgress* progress) {
+    for (int i = first; i <= last; ++i) {
+        ThrowIfCancelled(progress);
         const SliceTrialOutcome trial = RunSliceTrial(i, inputs, uniforms, module, tables);
         outcome.rejectedCircles += trial.rejectedCircles;
         outcome.processedSlices += trial.processedSlices;
         if (trial.end != TrialEnd::Completed) {
             outcome.end = trial.end;
-            return outcome;
+            return;
         }
         // A trial counts once, however many slices it has; one without slices never fails.
         if (trial.processedSlices > 0 && tables.CircleSafetyFactors[i] < 1.0) {
             outcome.failures += 1.0;
         }
         outcome.completedTrials = i;
+        AddTrialsDone(progress, 1);
     }
+}
+
+SliceTrialsOutcome RunSliceTrials(int trials, SliceInputs& inputs, UniformSequence& uniforms,
+                                  MainModule& module, SliceTables& tables, RunProgress* progress) {
+    if (progress != nullptr) {
+        progress->trialsTotal.store(trials);
+    }
+    SliceTrialsOutcome outcome;
+    ContinueSliceTrials(1, trials, inputs, uniforms, module, tables, outcome, progress);
     return outcome;
 }
 

@@ -5,6 +5,7 @@
 #include "circle/SliceTables.h"
 #include "numerics/UniformSequence.h"
 #include "shared/MainModule.h"
+#include "shared/RunProgress.h"
 
 namespace vardolin {
 
@@ -40,8 +41,16 @@ struct SliceTrialsOutcome {
     long processedSlices = 0;
 };
 
-// Trials 1..trials in order, stopping at the first that does not complete.
+// Trials 1..trials in order, stopping at the first that does not complete. This is the
+// reference every faster path is compared with. With a progress, it sets the total, counts
+// each finished trial and throws RunCancelled before a trial once cancelling was asked for.
 SliceTrialsOutcome RunSliceTrials(int trials, SliceInputs& inputs, UniformSequence& uniforms,
-                                  MainModule& module, SliceTables& tables);
+                                  MainModule& module, SliceTables& tables,
+                                  RunProgress* progress = nullptr);
+
+// Trials first..last of a run in order, adding to outcome, which holds trials 1..first-1.
+void ContinueSliceTrials(int first, int last, SliceInputs& inputs, UniformSequence& uniforms,
+                         MainModule& module, SliceTables& tables, SliceTrialsOutcome& outcome,
+                         RunProgress* progress);
 
 }  // namespace vardolin

@@ -31,6 +31,25 @@ public:
 
     std::uint32_t state() const noexcept { return state_; }
 
+    // Puts the sequence back to a state it had, e.g. before a run that was cancelled.
+    void Restore(std::uint32_t state) noexcept { state_ = state & kMask; }
+
+    // Moves on as count calls of NextUniform() would, in O(log count) steps: the affine map
+    // x -> A x + C composed with itself by squaring, all modulo 2^24.
+    void Skip(std::uint64_t count) noexcept {
+        std::uint32_t multiplier = kMultiplier;  // A^(2^bit)
+        std::uint32_t increment = kIncrement;    // C (A^(2^bit) - 1) / (A - 1)
+        std::uint32_t state = state_;
+        for (; count != 0; count >>= 1) {
+            if ((count & 1u) != 0) {
+                state = (state * multiplier + increment) & kMask;
+            }
+            increment = (increment * multiplier + increment) & kMask;
+            multiplier = (multiplier * multiplier) & kMask;
+        }
+        state_ = state;
+    }
+
 private:
     static constexpr std::uint32_t kMultiplier = 16598013;
     static constexpr std::uint32_t kIncrement = 12820163;

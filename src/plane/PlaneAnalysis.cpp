@@ -71,6 +71,12 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     int failures = 0;
     // The loop end is taken once at entry; a fractional count runs while i <= count.
     const double end = f.Number(CalculationCount);
+    // Its trials take milliseconds: a watcher hears of them once, when they are all done.
+    RunProgress* progress = context.progress;
+    if (progress != nullptr) {
+        progress->trialsTotal.store(static_cast<int>(end));
+    }
+    ThrowIfCancelled(progress);
     int trials = 0;
     for (double i = 1; i <= end; i += 1) {
         const int index = static_cast<int>(i);
@@ -81,6 +87,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
         }
         trials = index;
     }
+    AddTrialsDone(progress, trials);
     // Both divisions are by the trials that ran: a count of 2.5 runs two trials, and two
     // failures of two are 100 %, not 80 %.
     const double ran = trials;

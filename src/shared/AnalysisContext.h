@@ -4,6 +4,7 @@
 #include "numerics/NumberText.h"
 #include "numerics/UniformSequence.h"
 #include "shared/MainModule.h"
+#include "shared/RunProgress.h"
 
 namespace vardolin {
 
@@ -14,6 +15,10 @@ struct AnalysisContext {
     UniformSequence& uniforms;
     MainModule& module;
     NumberLocale locale;
+    // Whoever watches the run (progress, cancel); none by default.
+    RunProgress* progress = nullptr;
+    // Threads a run may use; 1 takes the sequential path every other path is compared with.
+    int threads = 1;
 };
 
 }  // namespace vardolin

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
+#include "TestSupport.h"
 #include "numerics/UniformSequence.h"
 
 namespace vardolin {
@@ -40,6 +42,36 @@ TEST(UniformSequence, ReachesZeroOnlyAtItsKnownPlaceInTheFullPeriod) {
     }
     EXPECT_EQ(firstZero, 6488064);
 }
+
+struct SkipRow {
+    const char* name;
+    std::uint32_t start;
+    std::uint64_t count;
+};
+
+class UniformSequenceSkip : public testing::TestWithParam<SkipRow> {};
+
+TEST_P(UniformSequenceSkip, LandsWhereSteppingLands) {
+    UniformSequence stepped(GetParam().start);
+    for (std::uint64_t n = 0; n < GetParam().count; ++n) {
+        stepped.NextUniform();
+    }
+    UniformSequence skipped(GetParam().start);
+    skipped.Skip(GetParam().count);
+    EXPECT_EQ(skipped.state(), stepped.state());
+    EXPECT_EQ(skipped.NextUniform(), stepped.NextUniform());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, UniformSequenceSkip,
+    testing::Values(SkipRow{"Nothing", UniformSequence::kInitialState, 0},
+                    SkipRow{"One", UniformSequence::kInitialState, 1},
+                    SkipRow{"TheDefaultRun", UniformSequence::kInitialState, 22164},
+                    SkipRow{"OddCountFromZero", 0, 39999},
+                    SkipRow{"FromTheLargestState", (1u << 24) - 1, 65537},
+                    SkipRow{"TheFullPeriodComesBack", 12345, 1u << 24},
+                    SkipRow{"BeyondThePeriod", 777, (1u << 24) + 4 * 9999 + 3}),
+    testing_support::RowName());
 
 }  // namespace
 }  // namespace vardolin

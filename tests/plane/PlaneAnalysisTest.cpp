@@ -59,6 +59,22 @@ TEST_F(PlaneAnalysis, DefaultRunsGiveThePinnedResultsAndContinueTheSequence) {
     EXPECT_EQ(Text(CalculationCount), "500");
 }
 
+// Progress and cancel go through the same channel as the slice run's.
+TEST_F(PlaneAnalysis, ReportsItsTrialsAndStopsBeforeThemWhenCancelled) {
+    RunProgress progress;
+    context.progress = &progress;
+    Run();
+    EXPECT_EQ(progress.trialsTotal.load(), 500);
+    EXPECT_EQ(progress.trialsDone.load(), 500);
+
+    const std::uint32_t state = uniforms.state();
+    progress.cancelRequested = true;
+    fields.setText(MeanSafetyFactor, "old");
+    EXPECT_THROW(Run(), RunCancelled);
+    EXPECT_EQ(uniforms.state(), state);
+    EXPECT_EQ(fields.text(MeanSafetyFactor), "old");
+}
+
 TEST_F(PlaneAnalysis, StoresEveryTrialFactorAndKeepsLaterEntriesOfEarlierRuns) {
     Run();
     const double entry400 = module.TrialSafetyFactors[400];

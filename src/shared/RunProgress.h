@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <atomic>
+#include <exception>
+
+namespace vardolin {
+
+// Shared between a run on a worker thread and whoever watches it. Counters only ever grow
+// during a run; a watcher may read them at any time.
+struct RunProgress {
+    std::atomic<int> trialsDone{0};
+    std::atomic<int> trialsTotal{0};  // set by the run once its count is known
+    std::atomic<bool> cancelRequested{false};
+
+    bool Cancelled() const noexcept { return cancelRequested.load(std::memory_order_relaxed); }
+};
+
+// Thrown by a run that saw cancelRequested. What the run changed is the caller's to undo
+// (ContextSnapshot); the run itself stops between two trials.
+class RunCancelled : public std::exception {
+public:
+    const char* what() const noexcept override { return "Run cancelled"; }
+};
+
+// Throws RunCancelled if the watcher asked for it; no progress means no way to cancel.
+inline void ThrowIfCancelled(const RunProgress* progress) {
+    if (progress != nullptr && progress->Cancelled()) {
+        throw RunCancelled();
+    }
+}
+
+// Adds finished trials to the watcher's count, if anyone watches.
+inline void AddTrialsDone(RunProgress* progress, int trials) noexcept {
+    if (progress != nullptr) {
+        progress->trialsDone.fetch_add(trials, std::memory_order_relaxed);
+    }
+}
+
+}  // namespace vardolin
