@@ -8,6 +8,7 @@
 #include <array>
 
 #include "forms/ControlTable.h"
+#include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
 #include "forms/Navigator.h"
 #include "numerics/RunTimeError.h"
@@ -62,6 +63,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
             PaintPaleYellow(*control);
         }
     }
+    ApplyTooltips(*this, analysis);
     ConnectButtons<AnalysisForm>(*this, kButtons);
     ConnectNavigation(*this, analysis.navigation, navigator);
 }
