@@ -29,37 +29,41 @@ enum Field : int {
 inline constexpr auto kFields = JoinFieldFacts(
     std::array<FieldFact, 8>{{
         {CentreX1, FieldRole::Input, "grid_x1", "X1", "4", "m",
-         "X1: where the grid of slip-circle centres starts, horizontally from the toe (m). "
-         "The centres run from (X1, slope height) by |X2 - X1| across and |Y2 - slope height| "
-         "up, as the grid in the diagram"},
+         "X1: where the grid of slip-circle centres (Grid of Bishop Method in the diagram) "
+         "begins, measured along X from the toe at (0,0). The grid reaches |X2 - X1| to the "
+         "right of it."},
         {SlopeHeight, FieldRole::Input, "slope_height", "Slope Height", "20", "m",
-         "Height of the slope from its toe to its crest (m)"},
+         "Height of the slope from its toe up to its crest."},
         {CentreX2, FieldRole::Input, "grid_x2", "X2", "8", "m",
-         "X2: the other horizontal bound of the grid of slip-circle centres (m); the grid is "
-         "|X2 - X1| wide"},
+         "X2: with X1, the width of the grid of slip-circle centres (Grid of Bishop Method in "
+         "the diagram), |X2 - X1|; with X2 beyond X1 it is the grid's right edge."},
         {CentreY2, FieldRole::Input, "grid_y2", "Y2", "2", "m",
-         "Y2: the level that, with the slope height, bounds the grid of slip-circle centres in "
-         "height (m); the grid rises |Y2 - slope height| above the crest level"},
+         "Y2: with the slope height, the height of the grid of slip-circle centres (Grid of "
+         "Bishop Method in the diagram), |Y2 - slope height|. The grid's lower edge lies at the "
+         "crest's level, Y = slope height."},
         {MessageField, FieldRole::Message, "message", "Massage", "", "",
-         "The verdict of the last run, or why it stopped"},
+         "The verdict of the last run, or why it stopped."},
         {MeanSafetyFactor, FieldRole::MeanSafetyFactor, "mean_safety_factor", "Saifty Factor", "",
-         "", "Mean factor of safety of the trials (no unit; below 1 the slope fails)"},
+         "",
+         "Mean factor of safety of the trials, a ratio without unit; below 1 the slope "
+         "fails."},
         {ExplanationField, FieldRole::Explanation, "explanation", "Explanation", "", "",
-         "What the last run computed"},
+         "What the last run computed."},
         {SlopeFaceAngle, FieldRole::Input, "slope_face_angle", "Angle", "45", "degrees",
-         "Angle: inclination of the slope face at the toe from the horizontal, in degrees"},
+         "Angle: inclination of the slope face from the horizontal, the arc at the toe in the "
+         "diagram."},
     }},
     kStatisticsFields,
     std::array<FieldFact, 4>{{
         {FailureProbability, FieldRole::FailurePercentage, "failure_probability",
          "Failure Probability (%)", "", "%",
-         "Percentage of the trials whose factor of safety is below 1 (%)"},
+         "Percentage of the trials whose factor of safety is below 1."},
         {SliceCount, FieldRole::Input, "slice_count", "Number of Slice", "10", "count",
-         "Number of slices under each slip circle (count, at least 1 and less than 10000)"},
+         "Number of slices under each slip circle: at least 1 and less than 10000."},
         {WaterUnitWeight, FieldRole::Input, "water_unit_weight", "Unit Weight of Water", "9800",
-         "N/m³", "Unit weight of water (N/m³)"},
+         "N/m³", "Unit weight of water."},
         {CalculationCount, FieldRole::Count, "trial_count", "Number of Calculation", "500", "count",
-         "Number of Monte Carlo trials (count, more than 1 and less than 10000)"},
+         "Number of Monte Carlo trials: more than 1 and less than 10000."},
     }});
 static_assert(AreInFieldOrder(kFields), "one fact per field, the statistics among the form's own");
 

@@ -12,6 +12,7 @@
 
 #include "forms/AnalysisRun.h"
 #include "forms/ControlTable.h"
+#include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
 #include "forms/Navigator.h"
 #include "numerics/RunTimeError.h"
@@ -60,6 +61,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
             PaintPaleYellow(*control);
         }
     }
+    ApplyTooltips(*this, analysis);
     ConnectButtons<AnalysisForm>(*this, kButtons);
     ConnectNavigation(*this, analysis.navigation, navigator);
     if (navigator.runInFlight()) {

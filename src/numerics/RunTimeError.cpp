@@ -30,6 +30,10 @@ std::string_view DescriptionOf(ErrorCode code) noexcept {
 
 RunTimeError::RunTimeError(ErrorCode code) : std::runtime_error(MessageFor(code)), code_(code) {}
 
+RunTimeError::RunTimeError(ErrorCode code, int field) : RunTimeError(code) {
+    field_ = field;
+}
+
 std::string_view RunTimeError::description() const noexcept {
     return DescriptionOf(code_);
 }

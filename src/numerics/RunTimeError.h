@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ enum class ErrorCode : int {
 class RunTimeError : public std::runtime_error {
 public:
     explicit RunTimeError(ErrorCode code);
+    // The error of reading the text of field `field` (the 2 of Text2), e.g. a type mismatch: the
+    // same code and message, and the field whose text the user has to correct.
+    RunTimeError(ErrorCode code, int field);
 
     ErrorCode code() const noexcept { return code_; }
     int number() const noexcept { return static_cast<int>(code_); }
@@ -30,8 +34,13 @@ public:
     // The text the user reads, e.g. "Run-time error '6': Overflow".
     std::string message() const { return what(); }
 
+    // The field whose text caused the error, if a field's text did; nothing for an error of
+    // the arithmetic on values that all converted.
+    std::optional<int> field() const noexcept { return field_; }
+
 private:
     ErrorCode code_;
+    std::optional<int> field_;
 };
 
 // Description of a code, e.g. "Division by zero".

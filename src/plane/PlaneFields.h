@@ -27,30 +27,34 @@ enum Field : int {
 inline constexpr auto kFields = JoinFieldFacts(
     std::array<FieldFact, 7>{{
         {SlopeHeight, FieldRole::Input, "slope_height", "Slope Height", "20", "m",
-         "Height of the slope from its toe to its crest (m)"},
+         "Height of the slope from its toe up to its crest."},
         {SlopeFaceAngle, FieldRole::Input, "slope_face_angle", "Slope Face Angle", "60", "degrees",
-         "Inclination of the slope face from the horizontal, in degrees"},
+         "Inclination of the slope face from the horizontal, at the toe."},
         {DiscontinuityAngle, FieldRole::Input, "discontinuity_angle", "Discontinuity Angle", "40",
          "degrees",
-         "Inclination of the sliding plane (the discontinuity) from the horizontal, in degrees"},
+         "Inclination of the discontinuity surface, the plane the block slides on, from the "
+         "horizontal."},
         {CalculationCount, FieldRole::Count, "trial_count", "Namber of Calculation", "500", "count",
-         "Number of Monte Carlo trials (count, more than 1 and less than 10000)"},
+         "Number of Monte Carlo trials: more than 1 and less than 10000."},
         {MessageField, FieldRole::Message, "message", "Massage", "", "",
-         "The verdict of the last run, or why it stopped"},
+         "The verdict of the last run, or why it stopped."},
         {MeanSafetyFactor, FieldRole::MeanSafetyFactor, "mean_safety_factor", "Saifty Factor", "",
-         "", "Mean factor of safety of the trials (no unit; below 1 the block slides)"},
+         "",
+         "Mean factor of safety of the trials, a ratio without unit; below 1 the block "
+         "slides."},
         {ExplanationField, FieldRole::Explanation, "explanation", "Explanation", "", "",
-         "What the last run computed"},
+         "What the last run computed."},
     }},
     kStatisticsFields,
     std::array<FieldFact, 3>{{
         {FailureProbability, FieldRole::FailurePercentage, "failure_probability",
          "Failure Probability (%)", "", "%",
-         "Percentage of the trials whose factor of safety is below 1 (%)"},
+         "Percentage of the trials whose factor of safety is below 1."},
         {WaterUnitWeight, FieldRole::Input, "water_unit_weight", "Unit Weight of Water", "9800",
-         "N/m³", "Unit weight of water (N/m³)"},
+         "N/m³", "Unit weight of water."},
         {TensionCrackDepth, FieldRole::Input, "tension_crack_depth", "Height", "3", "m",
-         "Depth of the tension crack below the top of the slope (m)"},
+         "Depth of the tension crack, from the top of the slope down to the sliding plane "
+         "(Height in the diagram)."},
     }});
 static_assert(AreInFieldOrder(kFields), "one fact per field, the statistics among the form's own");
 

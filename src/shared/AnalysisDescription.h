@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "shared/AnalysisContext.h"
+#include "shared/DiagramLabel.h"
 #include "shared/FieldFacts.h"
 #include "shared/FieldTexts.h"
 #include "shared/FormLayout.h"
@@ -32,6 +33,8 @@ struct AnalysisDescription {
     int clientWidthTwips;
     int clientHeightTwips;
     std::span<const NavigationButton> navigation;
+    // The labelled quantities of the form's diagram, first match first, for its tooltips.
+    std::span<const DiagramLabel> diagramLabels = {};
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;

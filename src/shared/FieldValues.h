@@ -22,11 +22,13 @@ public:
 
     FieldValues(FieldTexts& texts, const NumberLocale& locale) : texts_(texts), locale_(locale) {}
 
-    // The field's text as a double (TypeMismatch, Overflow as TextToDouble).
+    // The field's text as a double (TypeMismatch, Overflow as TextToDouble). The error names
+    // the field, so that the user is taken to the text to correct.
     double Number(int field);
 
-    // The field's number rounded half to even to a 16-bit integer (Overflow outside).
-    std::int16_t RoundedInt16(int field) { return RoundToInt16(Number(field)); }
+    // The field's number rounded half to even to a 16-bit integer (Overflow outside, naming the
+    // field as well: the number typed there is too large for it).
+    std::int16_t RoundedInt16(int field);
 
     void Write(int field, std::string_view text);
     void WriteNumber(int field, double value) { Write(field, DoubleToText(value, locale_)); }

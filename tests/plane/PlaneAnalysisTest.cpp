@@ -21,10 +21,12 @@ class PlaneAnalysis : public testing::Test {
 protected:
     RunOutcome Run() { return RunPlaneAnalysis(fields, context); }
 
+    // The error the run raises, or nothing; the field it blames goes to blamedField.
     std::optional<ErrorCode> RunExpectingError() {
         try {
             Run();
         } catch (const RunTimeError& e) {
+            blamedField = e.field();
             return e.code();
         }
         return std::nullopt;
@@ -39,6 +41,7 @@ protected:
     MainModule module;
     AnalysisContext context{uniforms, module, {}};
     FieldTextMap fields = DefaultTexts(PlaneFailure());
+    std::optional<int> blamedField;
 };
 
 TEST_F(PlaneAnalysis, DefaultRunsGiveThePinnedResultsAndContinueTheSequence) {
@@ -222,6 +225,10 @@ TEST_P(PlaneFault, StopsAtItsStepWithItsError) {
     fields.setText(MeanSafetyFactor, "old mean");
     fields.setText(FailureProbability, "old percentage");
     EXPECT_EQ(RunExpectingError(), row.error);
+    // In this table type mismatches and overflows come from the bad text itself; divisions by
+    // zero come from the arithmetic on texts that all converted, and name no field.
+    const bool fromText = row.error == ErrorCode::TypeMismatch || row.error == ErrorCode::Overflow;
+    EXPECT_EQ(blamedField, fromText ? std::optional<int>(row.field) : std::nullopt);
     EXPECT_EQ(Consumed(), row.consumed);
     EXPECT_EQ(Text(ExplanationField), "This Software Used in The Limiting Equilibrium");
     EXPECT_EQ(Text(MessageField), "old message");
@@ -242,6 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultRow{"EmptyWaterUnitWeight", WaterUnitWeight, " ", ErrorCode::TypeMismatch, 4},
         FaultRow{"FlatDiscontinuity", DiscontinuityAngle, "0", ErrorCode::DivisionByZero, 4},
         FaultRow{"FlatFace", SlopeFaceAngle, "0", ErrorCode::DivisionByZero, 4},
+        FaultRow{"WordForFaceAngle", SlopeFaceAngle, "abc", ErrorCode::TypeMismatch, 4},
         FaultRow{"ZeroHeight", SlopeHeight, "0", ErrorCode::DivisionByZero, 4}),
     testing_support::RowName());
 
@@ -250,6 +258,7 @@ TEST_F(PlaneAnalysis, AFaultInALaterTrialKeepsTheEntriesOfEarlierTrials) {
     fields.setText(RockUnitWeightMean, "0");
     fields.setText(RockUnitWeightStdDev, "1e306");
     EXPECT_EQ(RunExpectingError(), ErrorCode::Overflow);
+    EXPECT_EQ(blamedField, std::nullopt);  // both texts are fine numbers
     EXPECT_NE(module.TrialSafetyFactors[1], 0.0);
     EXPECT_EQ(Text(MeanSafetyFactor), "");
 }

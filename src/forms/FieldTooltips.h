@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "shared/AnalysisDescription.h"
+
+class QWidget;
+
+namespace vardolin::forms {
+
+// Gives every text field of an analysis form the tooltip of its field facts (what it is and
+// its unit), and its diagram tooltips over the labelled quantities.
+void ApplyTooltips(QWidget& form, const AnalysisDescription& analysis);
+
+}  // namespace vardolin::forms
