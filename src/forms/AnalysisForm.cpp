@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forms/AnalysisForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColor>
 #include <QLineEdit>
@@ -103,7 +104,11 @@ void AnalysisForm::Calculate() {
     }
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
+    // Disabling "Calculation" moves the focus on; it comes back when the run is over, unless
+    // the user has put it elsewhere meanwhile.
+    focusBeforeRun_ = QApplication::focusWidget();
     navigator_.SetRunInFlight(true);
+    focusDuringRun_ = QApplication::focusWidget();
     progressDialog_->setValue(0);
     progressTimer_->start();
     run_->Start();
@@ -134,6 +139,10 @@ void AnalysisForm::FinishRun() {
     run_->deleteLater();
     run_ = nullptr;
 
+    if (focusBeforeRun_ != nullptr && QApplication::focusWidget() == focusDuringRun_) {
+        focusBeforeRun_->setFocus(Qt::OtherFocusReason);
+    }
+
     LineEditFields fields(*this);
     const int message = analysis_.fieldWith(FieldRole::Message).number;
     if (result.cancelled) {
@@ -148,6 +157,14 @@ void AnalysisForm::FinishRun() {
     if (result.error) {
         fields.setText(message, result.error->message());
         MarkResultsStale(true);
+        // A text that is not a number, or is beyond the range: ready to be typed over at once.
+        // An error of the arithmetic belongs to no one field, and the focus stays where it is.
+        if (const std::optional<int> culprit = result.error->field()) {
+            if (QLineEdit* control = FieldControl(*this, *culprit)) {
+                control->setFocus(Qt::OtherFocusReason);
+                control->selectAll();
+            }
+        }
     } else if (!result.failure.empty()) {
         fields.setText(message, result.failure);
         MarkResultsStale(true);

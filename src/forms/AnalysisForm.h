@@ -76,6 +76,8 @@ private:
     QPointer<AnalysisRun> run_;
     QProgressDialog* progressDialog_;  // shown by a run that takes longer than half a second
     QTimer* progressTimer_;            // reads the run's progress while it runs
+    QPointer<QWidget> focusBeforeRun_;
+    QPointer<QWidget> focusDuringRun_;
     bool resultsStale_ = false;
 };
 

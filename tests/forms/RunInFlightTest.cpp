@@ -160,6 +160,24 @@ TEST_F(RunInFlight, ResultsOfAStoppedRunAreMutedUntilTheNextCompletedRun) {
     EXPECT_FALSE(Field(form, plane::FailureProbability)->toolTip().contains("earlier run"));
 }
 
+TEST_F(RunInFlight, ATextThatIsNotANumberTakesTheFocusWithItsTextSelected) {
+    AnalysisForm& form = navigator().ShowAnalysis(PlaneFailure());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Type(form, plane::SlopeFaceAngle, "6o");
+    Field(form, plane::CalculationCount)->setFocus();
+    Click(form, "Command1");
+    EXPECT_EQ(Text(form, plane::MessageField), "Run-time error '13': Type mismatch");
+    EXPECT_EQ(QApplication::focusWidget(), Field(form, plane::SlopeFaceAngle));
+    EXPECT_EQ(Field(form, plane::SlopeFaceAngle)->selectedText(), "6o");
+
+    // An error of the arithmetic, not of a text: the focus stays on the button clicked.
+    Type(form, plane::SlopeFaceAngle, "60");
+    Type(form, plane::DiscontinuityAngle, "0");
+    Click(form, "Command1");
+    EXPECT_EQ(Text(form, plane::MessageField), "Run-time error '11': Division by zero");
+    EXPECT_EQ(QApplication::focusWidget(), FindControl(form, "Command1"));
+}
+
 // The parallel run behind the window gives the figures of the sequential one.
 TEST_F(RunInFlight, DefaultRunsOnTwoThreadsGiveThePinnedFigures) {
     context_.threads = 2;
