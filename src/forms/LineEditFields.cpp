@@ -24,14 +24,6 @@ void LineEditFields::setText(int number, std::string_view text) {
     field(number).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-std::vector<int> LineEditFields::fieldNumbers() const {
-    std::vector<int> numbers;
-    for (const auto& entry : fields_) {
-        numbers.push_back(entry.first);
-    }
-    return numbers;
-}
-
 QLineEdit& LineEditFields::field(int number) const {
     const auto found = fields_.find(number);
     if (found == fields_.end() || found->second.isNull()) {

@@ -23,9 +23,6 @@ public:
     std::string text(int field) const override;
     void setText(int field, std::string_view text) override;
 
-    // The field numbers present, in ascending order.
-    std::vector<int> fieldNumbers() const;
-
 private:
     QLineEdit& field(int number) const;
 

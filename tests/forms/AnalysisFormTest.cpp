@@ -110,7 +110,8 @@ protected:
 
 TEST_P(AnalysisWindow, OpensWithTheDefaultTextsAndEmptyResults) {
     EXPECT_EQ(TextsOf(form()), GetParam().defaults);
-    EXPECT_EQ(LineEditFields(form()).fieldNumbers().size(), GetParam().defaults.size());
+    EXPECT_EQ(form().findChildren<QLineEdit*>().size(),
+              static_cast<qsizetype>(GetParam().defaults.size()));
     EXPECT_EQ(Field(form(), GetParam().missingField), nullptr);
 }
 
@@ -189,11 +190,11 @@ struct SharedSequenceRow {
 class SharedSequence : public WindowTest, public testing::WithParamInterface<SharedSequenceRow> {
 protected:
     // The texts of a window's fields, to replay them through the core.
-    static FieldTextMap TextsToReplay(const QWidget& window) {
+    static FieldTextMap TextsToReplay(const AnalysisForm& window) {
         LineEditFields fields(window);
         FieldTextMap texts;
-        for (const int number : fields.fieldNumbers()) {
-            texts.setText(number, fields.text(number));
+        for (const FieldFact& field : window.analysis().fields) {
+            texts.setText(field.number, fields.text(field.number));
         }
         return texts;
     }
