@@ -5,6 +5,8 @@
 #include <cassert>
 #include <cmath>
 
+#include "numerics/Square.h"
+
 namespace vardolin {
 
 TrialDistribution Describe(std::span<const double> factors) {
@@ -22,7 +24,7 @@ TrialDistribution Describe(std::span<const double> factors) {
     if (factors.size() > 1) {
         double squares = 0.0;
         for (double f : factors) {
-            squares += (f - d.mean) * (f - d.mean);
+            squares += Square(f - d.mean);
         }
         d.standardDeviation = std::sqrt(squares / static_cast<double>(factors.size() - 1));
     }
