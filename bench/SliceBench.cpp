@@ -16,100 +16,77 @@ namespace vardolin {
 namespace {
 
 constexpr int kTrials = 9999;
+constexpr int kDefaultSlices = 10;
 // Few trials of the finest slices: the run's cost is in its slices, not in its trials.
 constexpr int kWideTrials = 500;
 constexpr int kWideSlices = 9999;
 
-FieldTextMap LargestDefaultRun() {
+// The form's defaults with the given trial and slice counts.
+FieldTextMap Texts(int trials, int slices) {
     FieldTextMap texts = DefaultTexts(SliceMethod());
-    texts.setText(circle::CalculationCount, std::to_string(kTrials));
+    texts.setText(circle::CalculationCount, std::to_string(trials));
+    texts.setText(circle::SliceCount, std::to_string(slices));
     return texts;
 }
 
-void BM_SliceRun(benchmark::State& state) {
-    MainModule module;
-    for (auto _ : state) {
-        UniformSequence uniforms;
-        AnalysisContext context{uniforms, module, {}};
-        FieldTextMap fields = LargestDefaultRun();
-        RunSliceAnalysis(fields, context);
-        benchmark::DoNotOptimize(fields.text(circle::MeanSafetyFactor));
-    }
-    state.SetItemsProcessed(state.iterations() * kTrials);
-}
-BENCHMARK(BM_SliceRun)->Unit(benchmark::kMillisecond);
-
-// The same trials through the same trial code, with every input already a double: circles,
-// slices, draws, Bishop sums, failures and the mean.
-void BM_SliceKernel(benchmark::State& state) {
-    MainModule module;
-    FixedSliceInputs inputs(SliceInputValues::Defaults());
-    for (auto _ : state) {
-        UniformSequence uniforms;
-        SliceTables tables;
-        const SliceTrialsOutcome outcome =
-            RunSliceTrials(kTrials, inputs, uniforms, module, tables);
-        double sum = 0.0;
-        for (int i = 1; i <= kTrials; ++i) {
-            sum += tables.CircleSafetyFactors[i];
-        }
-        benchmark::DoNotOptimize(sum / kTrials);
-        benchmark::DoNotOptimize(outcome.failures / kTrials * 100);
-    }
-    state.SetItemsProcessed(state.iterations() * kTrials);
-}
-BENCHMARK(BM_SliceKernel)->Unit(benchmark::kMillisecond);
-
-FieldTextMap WideRun() {
-    FieldTextMap fields = LargestDefaultRun();
-    fields.setText(circle::SliceCount, std::to_string(kWideSlices));
-    fields.setText(circle::CalculationCount, std::to_string(kWideTrials));
-    return fields;
-}
-
-void RunWide(benchmark::State& state, int threads) {
+// The run from field texts to result texts.
+void RunFromTexts(benchmark::State& state, int trials, int slices, int threads) {
     MainModule module;
     for (auto _ : state) {
         UniformSequence uniforms;
         AnalysisContext context{uniforms, module, {}, nullptr, threads};
-        FieldTextMap fields = WideRun();
+        FieldTextMap fields = Texts(trials, slices);
         RunSliceAnalysis(fields, context);
         benchmark::DoNotOptimize(fields.text(circle::MeanSafetyFactor));
     }
     state.counters["threads"] = threads;
-    state.SetItemsProcessed(state.iterations() * kWideTrials);
+    state.SetItemsProcessed(state.iterations() * trials);
 }
 
-// From field texts to result texts on the machine's cores.
-void BM_SliceRunWide(benchmark::State& state) {
-    RunWide(state, ThreadsFromEnvironment(nullptr));
-}
-BENCHMARK(BM_SliceRunWide)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_SliceRunWideSequential(benchmark::State& state) {
-    RunWide(state, 1);
-}
-BENCHMARK(BM_SliceRunWideSequential)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The bare single-thread kernel of the same trials.
-void BM_SliceKernelWide(benchmark::State& state) {
+// The same trials through the same trial code on one thread, with every input already a
+// double: circles, slices, draws, Bishop sums, failures and the mean.
+void RunKernel(benchmark::State& state, int trials, int slices) {
     MainModule module;
     SliceInputValues values = SliceInputValues::Defaults();
-    values.sliceCount = kWideSlices;
+    values.sliceCount = slices;
     FixedSliceInputs inputs(values);
     for (auto _ : state) {
         UniformSequence uniforms;
         SliceTables tables;
-        const SliceTrialsOutcome outcome =
-            RunSliceTrials(kWideTrials, inputs, uniforms, module, tables);
+        const SliceTrialsOutcome outcome = RunSliceTrials(trials, inputs, uniforms, module, tables);
         double sum = 0.0;
-        for (int i = 1; i <= kWideTrials; ++i) {
+        for (int i = 1; i <= trials; ++i) {
             sum += tables.CircleSafetyFactors[i];
         }
-        benchmark::DoNotOptimize(sum / kWideTrials);
-        benchmark::DoNotOptimize(outcome.failures / kWideTrials * 100);
+        benchmark::DoNotOptimize(sum / trials);
+        benchmark::DoNotOptimize(outcome.failures / trials * 100);
     }
-    state.SetItemsProcessed(state.iterations() * kWideTrials);
+    state.SetItemsProcessed(state.iterations() * trials);
+}
+
+void BM_SliceRun(benchmark::State& state) {
+    RunFromTexts(state, kTrials, kDefaultSlices, 1);
+}
+BENCHMARK(BM_SliceRun)->Unit(benchmark::kMillisecond);
+
+void BM_SliceKernel(benchmark::State& state) {
+    RunKernel(state, kTrials, kDefaultSlices);
+}
+BENCHMARK(BM_SliceKernel)->Unit(benchmark::kMillisecond);
+
+// On the machine's cores.
+void BM_SliceRunWide(benchmark::State& state) {
+    RunFromTexts(state, kWideTrials, kWideSlices, ThreadsFromEnvironment(nullptr));
+}
+BENCHMARK(BM_SliceRunWide)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SliceRunWideSequential(benchmark::State& state) {
+    RunFromTexts(state, kWideTrials, kWideSlices, 1);
+}
+BENCHMARK(BM_SliceRunWideSequential)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SliceKernelWide(benchmark::State& state) {
+    RunKernel(state, kWideTrials, kWideSlices);
 }
 BENCHMARK(BM_SliceKernelWide)->Unit(benchmark::kMillisecond)->UseRealTime();
 

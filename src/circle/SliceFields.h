@@ -4,6 +4,7 @@
 #include <array>
 
 #include "shared/FieldFacts.h"
+#include "shared/ReportFields.h"
 #include "shared/UncertainParameters.h"
 
 namespace vardolin::circle {
@@ -27,7 +28,7 @@ enum Field : int {
 
 // Every field of the form in field order, which is also the order "Clear Data" empties them.
 inline constexpr auto kFields = JoinFieldFacts(
-    std::array<FieldFact, 8>{{
+    std::array<FieldFact, 4>{{
         {CentreX1, FieldRole::Input, "grid_x1", "X1", "4", "m",
          "X1: where the grid of slip-circle centres (Grid of Bishop Method in the diagram) "
          "begins, measured along X from the toe at (0,0). The grid reaches |X2 - X1| to the "
@@ -41,23 +42,15 @@ inline constexpr auto kFields = JoinFieldFacts(
          "Y2: with the slope height, the height of the grid of slip-circle centres (Grid of "
          "Bishop Method in the diagram), |Y2 - slope height|. The grid's lower edge lies at the "
          "crest's level, Y = slope height."},
-        {MessageField, FieldRole::Message, "message", "Massage", "", "",
-         "The verdict of the last run, or why it stopped."},
-        {MeanSafetyFactor, FieldRole::MeanSafetyFactor, "mean_safety_factor", "Saifty Factor", "",
-         "",
-         "Mean factor of safety of the trials, a ratio without unit; below 1 the slope "
-         "fails."},
-        {ExplanationField, FieldRole::Explanation, "explanation", "Explanation", "", "",
-         "What the last run computed."},
+    }},
+    kVerdictFields,
+    std::array<FieldFact, 1>{{
         {SlopeFaceAngle, FieldRole::Input, "slope_face_angle", "Angle", "45", "degrees",
          "Angle: inclination of the slope face from the horizontal, the arc at the toe in the "
          "diagram."},
     }},
-    kStatisticsFields,
-    std::array<FieldFact, 4>{{
-        {FailureProbability, FieldRole::FailurePercentage, "failure_probability",
-         "Failure Probability (%)", "", "%",
-         "Percentage of the trials whose factor of safety is below 1."},
+    kStatisticsFields, kFailurePercentageField,
+    std::array<FieldFact, 3>{{
         {SliceCount, FieldRole::Input, "slice_count", "Number of Slice", "10", "count",
          "Number of slices under each slip circle: at least 1 and less than 10000."},
         {WaterUnitWeight, FieldRole::Input, "water_unit_weight", "Unit Weight of Water", "9800",
@@ -65,6 +58,10 @@ inline constexpr auto kFields = JoinFieldFacts(
         {CalculationCount, FieldRole::Count, "trial_count", "Number of Calculation", "500", "count",
          "Number of Monte Carlo trials: more than 1 and less than 10000."},
     }});
-static_assert(AreInFieldOrder(kFields), "one fact per field, the statistics among the form's own");
+static_assert(AreInFieldOrder(kFields), "one fact per field, the shared ones among the form's own");
+static_assert(MessageField == kVerdictFields[0].number &&
+              MeanSafetyFactor == kVerdictFields[1].number &&
+              ExplanationField == kVerdictFields[2].number &&
+              FailureProbability == kFailurePercentageField[0].number);
 
 }  // namespace vardolin::circle

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "shared/FieldFacts.h"
+#include "shared/ReportFields.h"
 #include "shared/UncertainParameters.h"
 
 namespace vardolin::plane {
@@ -25,7 +26,7 @@ enum Field : int {
 
 // Every field of the form in field order, which is also the order "Clear Data" empties them.
 inline constexpr auto kFields = JoinFieldFacts(
-    std::array<FieldFact, 7>{{
+    std::array<FieldFact, 4>{{
         {SlopeHeight, FieldRole::Input, "slope_height", "Slope Height", "20", "m",
          "Height of the slope from its toe up to its crest."},
         {SlopeFaceAngle, FieldRole::Input, "slope_face_angle", "Slope Face Angle", "60", "degrees",
@@ -36,26 +37,19 @@ inline constexpr auto kFields = JoinFieldFacts(
          "horizontal."},
         {CalculationCount, FieldRole::Count, "trial_count", "Namber of Calculation", "500", "count",
          "Number of Monte Carlo trials: more than 1 and less than 10000."},
-        {MessageField, FieldRole::Message, "message", "Massage", "", "",
-         "The verdict of the last run, or why it stopped."},
-        {MeanSafetyFactor, FieldRole::MeanSafetyFactor, "mean_safety_factor", "Saifty Factor", "",
-         "",
-         "Mean factor of safety of the trials, a ratio without unit; below 1 the block "
-         "slides."},
-        {ExplanationField, FieldRole::Explanation, "explanation", "Explanation", "", "",
-         "What the last run computed."},
     }},
-    kStatisticsFields,
-    std::array<FieldFact, 3>{{
-        {FailureProbability, FieldRole::FailurePercentage, "failure_probability",
-         "Failure Probability (%)", "", "%",
-         "Percentage of the trials whose factor of safety is below 1."},
+    kVerdictFields, kStatisticsFields, kFailurePercentageField,
+    std::array<FieldFact, 2>{{
         {WaterUnitWeight, FieldRole::Input, "water_unit_weight", "Unit Weight of Water", "9800",
          "N/m³", "Unit weight of water."},
         {TensionCrackDepth, FieldRole::Input, "tension_crack_depth", "Height", "3", "m",
          "Depth of the tension crack, from the top of the slope down to the sliding plane "
          "(Height in the diagram)."},
     }});
-static_assert(AreInFieldOrder(kFields), "one fact per field, the statistics among the form's own");
+static_assert(AreInFieldOrder(kFields), "one fact per field, the shared ones among the form's own");
+static_assert(MessageField == kVerdictFields[0].number &&
+              MeanSafetyFactor == kVerdictFields[1].number &&
+              ExplanationField == kVerdictFields[2].number &&
+              FailureProbability == kFailurePercentageField[0].number);
 
 }  // namespace vardolin::plane
