@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,7 +18,7 @@ namespace vardolin::fuzz {
 
 // Splits the input at newlines and gives the pieces, in order, to the fields named.
 inline FieldTextMap FieldsFrom(const std::uint8_t* data, std::size_t size,
-                               std::initializer_list<int> fields) {
+                               std::span<const int> fields) {
     FieldTextMap texts;
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     for (int field : fields) {

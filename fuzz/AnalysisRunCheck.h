@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// One fuzz target per analysis, all alike: arbitrary texts in every input field, and the run
+// ends with results, one of its messages or a run-time error, leaving what that ending promises.
+#pragma once
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "FuzzFields.h"
+#include "circle/SliceAnalysis.h"
+#include "shared/AnalysisDescription.h"
+#include "shared/RunMessages.h"
+
+namespace vardolin::fuzz {
+
+inline constexpr const char* kOldMean = "old mean";
+inline constexpr const char* kOldPercentage = "old percentage";
+
+// The fields the input's lines go to: the count first, then the other inputs in field order.
+inline std::vector<int> InputFieldsOf(const AnalysisDescription& analysis) {
+    std::vector<int> fields{analysis.fieldWith(FieldRole::Count).number};
+    for (const FieldFact& field : analysis.fields) {
+        if (field.isInput() && field.role != FieldRole::Count) {
+            fields.push_back(field.number);
+        }
+    }
+    return fields;
+}
+
+struct ReportFields {
+    int message, mean, percentage, count;
+};
+
+inline void RequireResultsUntouched(const FieldTextMap& f, const ReportFields& r) {
+    Require(f.text(r.mean) == kOldMean, "a stopped run wrote the mean");
+    Require(f.text(r.percentage) == kOldPercentage, "a stopped run wrote the percentage");
+}
+
+inline void CheckOutcome(const FieldTextMap& f, const ReportFields& r, const RunOutcome& result) {
+    using End = RunOutcome::End;
+    const std::string message = f.text(r.message);
+    const auto stoppedWith = [&](std::string_view expected) {
+        Require(message == expected, "wrong message");
+        RequireResultsUntouched(f, r);
+    };
+    switch (result.end) {
+        case End::CountNotAboveOne:
+            Require(message == messages::kCountNotAboveOne, "wrong count message");
+            Require(
+                f.text(r.count).empty() && f.text(r.mean).empty() && f.text(r.percentage).empty(),
+                "count message left results");
+            return;
+        case End::CountNotBelowLimit:
+            Require(message == messages::kCountNotBelowLimit, "wrong count message");
+            Require(f.text(r.count).empty() && f.text(r.percentage).empty(),
+                    "count message left the count or the percentage");
+            Require(f.text(r.mean) == kOldMean, "mean cleared");
+            return;
+        case End::FixedData: {
+            Require(message == "This Exprimentation Included Fix Data", "wrong message");
+            RequireNumber(f.text(r.mean));
+            const std::string percentage = f.text(r.percentage);
+            Require(percentage == "100" || percentage == "0", "fixed data percentage");
+            return;
+        }
+        case End::SliceCountNotAboveZero:
+            return stoppedWith(messages::kSliceCountNotAboveZero);
+        case End::SliceCountNotBelowLimit:
+            return stoppedWith(messages::kSliceCountNotBelowLimit);
+        case End::NoCircleBeyondCrest:
+            return stoppedWith(messages::kNoCircleBeyondCrest);
+        case End::ZeroSliceWidth:
+            return stoppedWith(messages::kZeroSliceWidth);
+        case End::Completed: {
+            Require(message == messages::kStable || message == messages::kNotStable, "no verdict");
+            const double mean = RequireNumber(f.text(r.mean));
+            const double percentage = RequireNumber(f.text(r.percentage));
+            Require(percentage >= 0.0 && percentage <= 100.0, "percentage");
+            // The text has 15 digits: a mean a hair below 1 prints as "1" and is still not stable.
+            if (std::abs(mean - 1.0) > 1e-14) {
+                Require((mean >= 1.0) == (message == messages::kStable), "verdict");
+            }
+            Require(static_cast<int>(result.trialFactors.size()) == result.trials, "trial factors");
+            return;
+        }
+    }
+    Fail("unknown end");
+}
+
+// Runs the analysis on the input's lines, with the counts capped so that a run stays short.
+inline int FuzzAnalysisRun(const AnalysisDescription& analysis, const std::uint8_t* data,
+                           std::size_t size) {
+    const std::vector<int> inputs = InputFieldsOf(analysis);
+    FieldTextMap fields = FieldsFrom(data, size, inputs);
+    const ReportFields report{analysis.fieldWith(FieldRole::Message).number,
+                              analysis.fieldWith(FieldRole::MeanSafetyFactor).number,
+                              analysis.fieldWith(FieldRole::FailurePercentage).number,
+                              inputs.front()};
+    LimitCount(fields, report.count, 8);
+    if (const FieldFact* slices = analysis.findKey("slice_count")) {
+        LimitCount(fields, slices->number, 40);
+    }
+    fields.setText(report.mean, kOldMean);
+    fields.setText(report.percentage, kOldPercentage);
+    UniformSequence uniforms;
+    MainModule module;
+    AnalysisContext context{uniforms, module, {}};
+    try {
+        CheckOutcome(fields, report, analysis.run(fields, context));
+    } catch (const RunTimeError& e) {
+        RequireKnownError(e);
+        RequireResultsUntouched(fields, report);
+    }
+    return 0;
+}
+
+}  // namespace vardolin::fuzz
