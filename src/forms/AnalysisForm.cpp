@@ -49,7 +49,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
     : QWidget(parent),
       analysis_(analysis),
       context_(context),
-      histogram_(QString::fromUtf8(analysis.caption)) {
+      histogram_(QString::fromUtf8(analysis.caption), context_.locale) {
     setObjectName(QString::fromUtf8(analysis.formName));
     setWindowTitle(QString::fromUtf8(analysis.caption));
     BuildControls(*this, analysis.controls);
