@@ -141,7 +141,7 @@ TEST_F(WindowTest, TheSliceFormSaysWhatTheGridBoundsAndTheAngleAreInTheDiagram) 
         EXPECT_TRUE(tip.contains("Unit: m") || tip.contains("Unit: degrees")) << tip.toStdString();
     }
     EXPECT_TRUE(Field(slice, circle::CentreX1)->toolTip().contains("toe"));
-    EXPECT_TRUE(Field(slice, circle::CentreY2)->toolTip().contains("slope height"));
+    EXPECT_TRUE(Field(slice, circle::CentreY2)->toolTip().contains("crest"));
 }
 
 }  // namespace
