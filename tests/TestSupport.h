@@ -24,6 +24,17 @@ std::optional<ErrorCode> ErrorOf(Operation&& operation) {
     return std::nullopt;
 }
 
+// The run-time error an operation raises, or nothing if it completes.
+template <typename Operation>
+std::optional<RunTimeError> RaisedBy(Operation&& operation) {
+    try {
+        operation();
+    } catch (const RunTimeError& e) {
+        return e;
+    }
+    return std::nullopt;
+}
+
 // Uniform values a sequence has delivered since program start, or -1 if more than 2,000,000.
 inline long ConsumedBy(const UniformSequence& uniforms) {
     UniformSequence probe;

@@ -31,17 +31,18 @@ inline constexpr auto kFields = JoinFieldFacts(
     std::array<FieldFact, 4>{{
         {CentreX1, FieldRole::Input, "grid_x1", "X1", "4", "m",
          "X1: where the grid of slip-circle centres (Grid of Bishop Method in the diagram) "
-         "begins, measured along X from the toe at (0,0). The grid reaches |X2 - X1| to the "
-         "right of it."},
+         "begins, measured along X from the toe at (0,0). The grid reaches to the right of it "
+         "by the distance between X1 and X2."},
         {SlopeHeight, FieldRole::Input, "slope_height", "Slope Height", "20", "m",
          "Height of the slope from its toe up to its crest."},
         {CentreX2, FieldRole::Input, "grid_x2", "X2", "8", "m",
          "X2: with X1, the width of the grid of slip-circle centres (Grid of Bishop Method in "
-         "the diagram), |X2 - X1|; with X2 beyond X1 it is the grid's right edge."},
+         "the diagram), the distance between X1 and X2; with X2 beyond X1 it is the grid's "
+         "right edge."},
         {CentreY2, FieldRole::Input, "grid_y2", "Y2", "2", "m",
          "Y2: with the slope height, the height of the grid of slip-circle centres (Grid of "
-         "Bishop Method in the diagram), |Y2 - slope height|. The grid's lower edge lies at the "
-         "crest's level, Y = slope height."},
+         "Bishop Method in the diagram), the distance between Y2 and the slope height. The "
+         "grid's lower edge lies at the crest's level, Y = slope height."},
     }},
     kVerdictFields,
     std::array<FieldFact, 1>{{

@@ -89,8 +89,8 @@ constexpr std::string_view kCoordinates =
     "given in them.";
 constexpr std::string_view kGridOfCentres =
     "Grid of Bishop Method: the centres of the trial slip circles. Each trial draws its centre "
-    "on the grid's diagonal, from (X1, Slope Height) across by |X2 - X1| and up by "
-    "|Y2 - Slope Height|.";
+    "on the grid's diagonal, from (X1, Slope Height) across by the distance between X1 and X2 "
+    "and up by the distance between Y2 and Slope Height.";
 
 constexpr std::array<NavigationButton, 2> kNavigation{{
     {"Command2", "Vardolin"},  // "Go to Limiting Equilibrium"

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 #include <array>
 
@@ -46,7 +47,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
       analysis_(analysis),
       navigator_(navigator),
       context_(context),
-      histogram_(QString::fromUtf8(analysis.caption)),
+      histogram_(QString::fromUtf8(analysis.caption), context_.locale),
       progressDialog_(new QProgressDialog(this)),
       progressTimer_(new QTimer(this)) {
     setObjectName(QString::fromUtf8(analysis.formName));
@@ -201,9 +202,10 @@ void AnalysisForm::MarkResultsStale(bool stale) {
                                                     (text.blue() + base.blue()) / 2));
             control->setProperty(kOwnToolTip, control->toolTip());
             control->setToolTip(
-                tr("From an earlier run: the last run stopped before it wrote this result.") +
-                (control->toolTip().isEmpty() ? QString()
-                                              : QStringLiteral("\n") + control->toolTip()));
+                Qt::convertFromPlainText(
+                    tr("From an earlier run: the last run stopped before it wrote this result."),
+                    Qt::WhiteSpaceNormal) +
+                control->toolTip());
         } else {
             palette.setColor(QPalette::Text, QWidget::palette().color(QPalette::Text));
             control->setToolTip(control->property(kOwnToolTip).toString());

@@ -18,7 +18,7 @@ void FormHistogram::RecordFixedData() {
 
 void FormHistogram::Show(QWidget& form) {
     if (!window_ || window_->isHidden()) {
-        window_ = new HistogramWindow(analysis_, &form);
+        window_ = new HistogramWindow(analysis_, locale_, &form);
         Refresh();
     }
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);

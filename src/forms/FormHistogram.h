@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "numerics/NumberText.h"
 #include "shared/RunDistribution.h"
 
 class QWidget;
@@ -15,9 +16,11 @@ class HistogramWindow;
 // The histogram of one analysis form: what its runs left to show and the one window that shows
 // it. The form records each run that ends normally; the window, once opened with "Histogram",
 // follows every new record until it is closed. It is a child of the form, so it goes with it.
+// Its figures are written in the form's number style, with the user's decimal separator.
 class FormHistogram {
 public:
-    explicit FormHistogram(QString analysis) : analysis_(std::move(analysis)) {}
+    FormHistogram(QString analysis, const NumberLocale& locale)
+        : analysis_(std::move(analysis)), locale_(locale) {}
 
     void RecordMonteCarlo(RunDistribution distribution);
     void RecordFixedData();
@@ -32,6 +35,7 @@ private:
     void Refresh();
 
     QString analysis_;
+    const NumberLocale& locale_;
     DistributionRecord record_;
     QPointer<HistogramWindow> window_;
 };

@@ -2,30 +2,54 @@
 #include "forms/HistogramWindow.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
-#include <QLocale>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
+#include "forms/ControlTable.h"
 #include "shared/TrialDistribution.h"
 
 namespace vardolin::forms {
 
 namespace {
 
-const QColor kFailedBars(214, 69, 65);
-const QColor kSafeBars(70, 130, 180);
-const QColor kCumulative(40, 40, 40);
+// Colours of the Okabe-Ito palette, which stay apart for readers with any common colour vision
+// deficiency: the failed bars vermillion against the stable bars blue (apart in lightness as
+// well as hue, so they differ in grey too), the line at 1 black and dashed, the mean bluish
+// green and dash-dotted, the cumulative curve reddish purple. Lines differ in their dashes too,
+// so none of them is told from another by its colour alone.
+const QColor kFailedBars(0xD5, 0x5E, 0x00);
+const QColor kStableBars(0x00, 0x72, 0xB2);
+const QColor kFactorOfOne(0x00, 0x00, 0x00);
+const QColor kMean(0x00, 0x9E, 0x73);
+const QColor kCumulative(0xCC, 0x79, 0xA7);
 
-QString Figure(double value) {
-    return QLocale().toString(value, 'g', 6);
+// Both vertical axes have this many ticks, so that the cumulative axis reads 0, 25, 50, 75 and
+// 100 % on the grid lines of the trial counts.
+constexpr int kVerticalTicks = 5;
+
+// The smallest whole step of 1, 2, 2.5 or 5 times a power of ten that reaches `top` in
+// kVerticalTicks - 1 steps.
+double CountStep(double top) {
+    const double least = top / (kVerticalTicks - 1);
+    for (double power = 1.0;; power *= 10.0) {
+        for (double m : {1.0, 2.0, 2.5, 5.0}) {
+            const double step = m * power;
+            if (step >= least && step == std::floor(step)) {
+                return step;
+            }
+        }
+    }
 }
 
 QLabel* FigureLabel(const char* name, QWidget* parent) {
@@ -55,20 +79,54 @@ QAreaSeries* Bars(const FactorHistogram& h, std::size_t first, std::size_t last,
     return area;
 }
 
-QLineSeries* VerticalLine(double x, double top, const QString& name, const QColor& colour) {
+QLineSeries* VerticalLine(double x, double top, const QString& name, const QColor& colour,
+                          Qt::PenStyle style) {
     auto* line = new QLineSeries;
     line->setName(name);
     line->append(x, 0.0);
     line->append(x, top);
-    QPen pen(colour, 2.0, Qt::DashLine);
-    line->setPen(pen);
+    line->setPen(QPen(colour, 2.0, style));
     return line;
+}
+
+// The chart in the window's font, as the forms write theirs; its title in bold.
+void UseFont(QChart& chart, const QFont& font) {
+    QFont title = font;
+    title.setBold(true);
+    chart.setTitleFont(title);
+    chart.legend()->setFont(font);
+    for (QAbstractAxis* axis : chart.axes()) {
+        axis->setLabelsFont(font);
+        axis->setTitleFont(font);
+    }
+}
+
+// The factor-of-safety axis over [left, right] on round values, labelled in the form's number
+// style: a value axis would write its labels with a point whatever the user's separator.
+QCategoryAxis* FactorAxis(double left, double right, const NumberLocale& locale) {
+    QValueAxis nice;
+    nice.setRange(left, right);
+    nice.applyNiceNumbers();
+    auto* axis = new QCategoryAxis;
+    axis->setRange(nice.min(), nice.max());
+    axis->setStartValue(nice.min());
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int ticks = std::max(nice.tickCount(), 2);
+    const double step = (nice.max() - nice.min()) / (ticks - 1);
+    for (int tick = 0; tick < ticks; ++tick) {
+        // Whole multiples of the step, so that no rounding residue shows ("0", not "1E-17").
+        const double value = std::round(nice.min() / step + tick) * step;
+        axis->append(QString::fromStdString(DoubleToText(value, locale)), value);
+    }
+    return axis;
 }
 
 }  // namespace
 
-HistogramWindow::HistogramWindow(const QString& analysis, QWidget* parent)
+HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& locale,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window),
+      locale_(locale),
       pages_(new QStackedWidget(this)),
       nothingYet_(new QLabel(tr("Nothing to show yet: press \"Calculation\" on the form to run "
                                 "the analysis, and its distribution appears here."),
@@ -86,6 +144,11 @@ HistogramWindow::HistogramWindow(const QString& analysis, QWidget* parent)
     setWindowTitle(tr("Histogram - %1").arg(analysis));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(960, 540);
+    setFont(FontFor(kFormDefaultFont));
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    }
 
     nothingYet_->setObjectName(QStringLiteral("NothingYet"));
     nothingYet_->setAlignment(Qt::AlignCenter);
@@ -139,9 +202,13 @@ void HistogramWindow::Show(const DistributionRecord& record) {
     pages_->setCurrentIndex(1);
 }
 
+QString HistogramWindow::Figure(double value) const {
+    return QString::fromStdString(DoubleToText(value, locale_));
+}
+
 void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
     const TrialDistribution d = Describe(distribution.factors);
-    trials_->setText(QLocale().toString(d.trials));
+    trials_->setText(Figure(d.trials));
     mean_->setText(Figure(d.mean));
     standardDeviation_->setText(Figure(d.standardDeviation));
     minimum_->setText(Figure(d.minimum));
@@ -160,23 +227,21 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
     const double top = tallest * 1.1 + 1.0;
 
     auto* chart = new QChart;
-    chart->setTitle(tr("Factors of safety of %1 trials").arg(d.trials));
-    auto* x = new QValueAxis;
-    x->setTitleText(tr("Factor of safety"));
+    chart->setTitle(tr("Factors of safety of %1 trials").arg(Figure(d.trials)));
     const double left = std::min(h.lowerEdge(0), 1.0 - h.width);
     const double right = std::max(h.lowerEdge(h.counts.size()), 1.0 + h.width);
-    x->setRange(left, right);
-    x->applyNiceNumbers();
+    QCategoryAxis* x = FactorAxis(left, right, locale_);
+    x->setTitleText(tr("Factor of safety"));
     auto* count = new QValueAxis;
     count->setTitleText(tr("Trials"));
-    count->setRange(0.0, top);
-    count->applyNiceNumbers();
+    count->setRange(0.0, CountStep(top) * (kVerticalTicks - 1));
+    count->setTickCount(kVerticalTicks);
     count->setLabelFormat(QStringLiteral("%d"));
     auto* share = new QValueAxis;
     share->setTitleText(tr("Cumulative (%)"));
     share->setRange(0.0, 100.0);
     share->setLabelFormat(QStringLiteral("%d"));
-    share->setTickCount(count->tickCount());
+    share->setTickCount(kVerticalTicks);
     share->setGridLineVisible(false);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(count, Qt::AlignLeft);
@@ -191,19 +256,20 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
         attach(Bars(h, 0, failedBins, tr("Failed (below 1)"), kFailedBars), count);
     }
     if (failedBins < h.counts.size()) {
-        attach(Bars(h, failedBins, h.counts.size(), tr("Stable (1 or more)"), kSafeBars), count);
+        attach(Bars(h, failedBins, h.counts.size(), tr("Stable (1 or more)"), kStableBars), count);
     }
-    attach(VerticalLine(1.0, count->max(), tr("Factor of 1"), kFailedBars.darker(140)), count);
-    attach(VerticalLine(d.mean, count->max(), tr("Mean"), QColor(30, 110, 50)), count);
+    attach(VerticalLine(1.0, count->max(), tr("Factor of 1"), kFactorOfOne, Qt::DashLine), count);
+    attach(VerticalLine(d.mean, count->max(), tr("Mean"), kMean, Qt::DashDotLine), count);
 
     auto* curve = new QLineSeries;
     curve->setName(tr("Cumulative"));
-    curve->setPen(QPen(kCumulative, 2.0));
+    curve->setPen(QPen(kCumulative, 2.5));
     curve->append(h.lowerEdge(0), 0.0);
     for (std::size_t bin = 0; bin < cumulative.size(); ++bin) {
         curve->append(h.lowerEdge(bin + 1), cumulative[bin] * 100.0);
     }
     attach(curve, share);
+    UseFont(*chart, font());
 
     // The view owns the new chart but only lets go of the old one: deleting it frees its axes
     // and series (and with them the outlines), so a refresh after every run keeps no memory.

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "numerics/NumberText.h"
 #include "shared/RunDistribution.h"
 
 class QChartView;
@@ -16,14 +17,16 @@ namespace vardolin::forms {
 // a histogram with the failed trials (factor below 1) in a warning colour, vertical lines at a
 // factor of 1 and at the mean, the cumulative distribution on a second axis, and beside it the
 // figures: trials, mean, standard deviation, minimum, maximum, failure percentage as the form
-// reported it, and the reliability index. It only reads what it is given: showing it changes
-// no field and takes no uniform value.
+// reported it, and the reliability index. It writes its figures as the form writes its
+// results (DoubleToText with the user's decimal separator, no grouping) in the form's font, and
+// closes with Escape or Ctrl+W. It only reads what it is given: showing it changes no field and
+// takes no uniform value.
 class HistogramWindow final : public QWidget {
     Q_OBJECT
 
 public:
     // `analysis` names the form, e.g. "Limiting Equilibrium", in the caption.
-    explicit HistogramWindow(const QString& analysis, QWidget* parent = nullptr);
+    HistogramWindow(const QString& analysis, const NumberLocale& locale, QWidget* parent = nullptr);
 
     // Shows the record: the distribution, a note if a fixed-data run came after it, or that
     // there is nothing to show yet.
@@ -31,7 +34,9 @@ public:
 
 private:
     void ShowDistribution(const RunDistribution& distribution);
+    QString Figure(double value) const;
 
+    NumberLocale locale_;
     QStackedWidget* pages_;
     QLabel* nothingYet_;
     QChartView* chartView_;

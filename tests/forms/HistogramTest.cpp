@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The histogram window of the plane-failure form: what it shows after which runs.
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsScene>
@@ -8,11 +9,13 @@
 #include <QLineSeries>
 #include <QPointer>
 #include <QStackedWidget>
+#include <QValueAxis>
 #include <algorithm>
 
 #include "circle/SliceMethodDescription.h"
 #include "forms/FormTestSupport.h"
 #include "forms/HistogramWindow.h"
+#include "numerics/NumberText.h"
 #include "plane/PlaneFields.h"
 #include "shared/TrialDistribution.h"
 
@@ -66,12 +69,59 @@ TEST_F(Histogram, ShowsTheTrialsOfTheLastRunAndFollowsEveryNewRun) {
         factors.push_back(module_->TrialSafetyFactors[i]);
     }
     const TrialDistribution expected = Describe(factors);
-    EXPECT_EQ(Figure(window, "Mean"), QLocale().toString(expected.mean, 'g', 6));
-    EXPECT_EQ(Figure(window, "Minimum"), QLocale().toString(expected.minimum, 'g', 6));
+    EXPECT_EQ(Figure(window, "Mean"), QString::fromStdString(DoubleToText(expected.mean)));
+    EXPECT_EQ(Figure(window, "Minimum"), QString::fromStdString(DoubleToText(expected.minimum)));
 
     Type(form(), CalculationCount, "300");
     Click(form(), "Command1");
     EXPECT_EQ(Figure(window, "Trials"), "300");
+}
+
+template <typename Axis>
+Axis* AxisOf(const QChart& chart, Qt::Alignment side) {
+    for (QAbstractAxis* axis : chart.axes()) {
+        if (axis->alignment() == side) {
+            return qobject_cast<Axis*>(axis);
+        }
+    }
+    return nullptr;
+}
+
+// The window writes what the form writes: 9999, not "9,999", and the user's decimal separator
+// in the figures and on the axes, in the forms' font; its cumulative axis reads in quarters.
+TEST_F(Histogram, WritesEveryFigureAsTheFormDoes) {
+    context_.locale.decimalSeparator = ",";
+    Type(form(), CalculationCount, "9999");
+    Click(form(), "Command1");
+    const HistogramWindow& window = OpenHistogram();
+    EXPECT_EQ(Figure(window, "Trials"), "9999");
+    EXPECT_EQ(Figure(window, "Mean"), Text(form(), MeanSafetyFactor));
+    EXPECT_TRUE(Figure(window, "Maximum").contains(','));
+    EXPECT_EQ(window.font().family(), FontFor(kFormDefaultFont).family());
+
+    const QChart* chart = window.findChild<QChartView*>(QStringLiteral("HistogramChart"))->chart();
+    EXPECT_TRUE(chart->title().contains("9999")) << chart->title().toStdString();
+    EXPECT_EQ(chart->titleFont().family(), window.font().family());
+    const QString ticks =
+        AxisOf<QCategoryAxis>(*chart, Qt::AlignBottom)->categoriesLabels().join(' ');
+    EXPECT_TRUE(ticks.contains(',') && !ticks.contains('.')) << ticks.toStdString();
+    const auto* share = AxisOf<QValueAxis>(*chart, Qt::AlignRight);
+    EXPECT_EQ(share->max(), 100.0);
+    EXPECT_EQ(share->tickCount(), 5);
+    EXPECT_EQ(AxisOf<QValueAxis>(*chart, Qt::AlignLeft)->tickCount(), 5);
+}
+
+TEST_F(Histogram, ClosesWithEscapeAndWithControlW) {
+    Click(form(), "Command1");
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        HistogramWindow& window = OpenHistogram();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTRY_COMPARE(QApplication::activeWindow(), &window);
+        QTest::keySequence(&window, keys);
+        EXPECT_EQ(form().histogram().window(), nullptr) << keys.toString().toStdString();
+        DeletePending();
+    }
 }
 
 TEST_F(Histogram, KeepsThePreviousRunWhenARunStopsOrUsesFixedData) {
