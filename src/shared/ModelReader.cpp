@@ -61,7 +61,9 @@ public:
         try {
             return json::parse(bytes.begin(), bytes.end(), watch);
         } catch (const json::parse_error& e) {
-            Refuse("not a model file: no valid JSON at " + Position(bytes, e.byte));
+            Refuse("not a model file: no valid JSON at " + Position(bytes, e.byte) + Detail(e));
+        } catch (const json::out_of_range&) {
+            Refuse("a number beyond the range of doubles");
         }
     }
 
@@ -106,6 +108,20 @@ private:
             }
         }
         return "line " + std::to_string(line) + ", column " + std::to_string(column);
+    }
+
+    // The parser's own words on what it found ("; unexpected '}'"), without its prefix.
+    static std::string Detail(const json::parse_error& e) {
+        const std::string what = e.what();
+        const std::size_t column = what.find("column ");
+        const std::size_t colon = what.find(": ", column == std::string::npos ? 0 : column);
+        if (colon == std::string::npos) {
+            return {};
+        }
+        // What it last read may be the bytes of a broken character; they stay out.
+        const std::size_t lastRead = what.find("; last read", colon);
+        return "; " + what.substr(colon + 2, lastRead == std::string::npos ? std::string::npos
+                                                                           : lastRead - colon - 2);
     }
 
     void CheckFormat(const json& root) const {
