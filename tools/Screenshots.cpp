@@ -63,7 +63,10 @@ int main(int argc, char* argv[]) {
         Session session;
         vardolin::forms::AnalysisForm& form = session.navigator.ShowAnalysis(*analysis);
         const QString name = QString::fromUtf8(analysis->caption).toLower().replace(' ', '-');
-        Click(form, "Command1");  // "Calculation"
+        Click(form, "Command1");  // "Calculation", which runs on a worker thread
+        while (session.navigator.runInFlight()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
         ok = Save(form, directory, name + QStringLiteral(".png")) && ok;
         Click(form, "Command5");  // "Histogram"
         ok = Save(*form.histogram().window(), directory,

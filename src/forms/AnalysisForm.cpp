@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "forms/AnalysisForm.h"
 
+#include <QCloseEvent>
 #include <QColor>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <array>
 
+#include "forms/AnalysisRun.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
 #include "forms/Navigator.h"
@@ -15,15 +19,6 @@
 namespace vardolin::forms {
 
 namespace {
-
-// Shows the busy pointer for as long as it lives, however the run ends.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 void PaintPaleYellow(QWidget& field) {
     QPalette palette = field.palette();
@@ -47,8 +42,11 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
                            AnalysisContext& context, QWidget* parent)
     : QWidget(parent),
       analysis_(analysis),
+      navigator_(navigator),
       context_(context),
-      histogram_(QString::fromUtf8(analysis.caption)) {
+      histogram_(QString::fromUtf8(analysis.caption)),
+      progressDialog_(new QProgressDialog(this)),
+      progressTimer_(new QTimer(this)) {
     setObjectName(QString::fromUtf8(analysis.formName));
     setWindowTitle(QString::fromUtf8(analysis.caption));
     BuildControls(*this, analysis.controls);
@@ -64,22 +62,145 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
     }
     ConnectButtons<AnalysisForm>(*this, kButtons);
     ConnectNavigation(*this, analysis.navigation, navigator);
+    if (navigator.runInFlight()) {
+        FindControl(*this, QStringLiteral("Command1"))->setEnabled(false);
+    }
+
+    progressDialog_->setWindowTitle(QString::fromUtf8(analysis.caption));
+    progressDialog_->setCancelButtonText(tr("Cancel"));
+    progressDialog_->setMinimumDuration(500);
+    progressDialog_->setAutoClose(false);
+    progressDialog_->setAutoReset(false);
+    progressDialog_->reset();
+    connect(progressDialog_, &QProgressDialog::canceled, this, [this] {
+        if (run_ != nullptr) {
+            run_->Cancel();
+        }
+    });
+    progressTimer_->setInterval(100);
+    connect(progressTimer_, &QTimer::timeout, this, &AnalysisForm::ShowRunProgress);
+}
+
+AnalysisForm::~AnalysisForm() {
+    if (run_ != nullptr) {
+        // The form goes without a close (the program ends): undo the run before it does.
+        disconnect(run_, nullptr, this, nullptr);
+        run_->CancelAndWait();
+        navigator_.SetRunInFlight(false);
+    }
 }
 
 void AnalysisForm::Calculate() {
-    LineEditFields fields(*this);
-    const BusyPointer busy;
-    try {
-        RunOutcome outcome = analysis_.run(fields, context_);
-        if (outcome.completed()) {
-            const int failures = analysis_.fieldWith(FieldRole::FailurePercentage).number;
-            histogram_.RecordMonteCarlo({std::move(outcome.trialFactors), fields.text(failures)});
-        } else if (outcome.end == RunOutcome::End::FixedData) {
-            histogram_.RecordFixedData();
-        }
-    } catch (const RunTimeError& error) {
-        fields.setText(analysis_.fieldWith(FieldRole::Message).number, error.message());
+    if (run_ != nullptr || navigator_.runInFlight()) {
+        return;  // one run at a time in the process: they share one sequence
     }
+    const LineEditFields fields(*this);
+    FieldTextMap texts;
+    for (const FieldFact& field : analysis_.fields) {
+        texts.setText(field.number, fields.text(field.number));
+    }
+    run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
+    connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
+    navigator_.SetRunInFlight(true);
+    progressDialog_->setValue(0);
+    progressTimer_->start();
+    run_->Start();
+}
+
+void AnalysisForm::ShowRunProgress() {
+    if (run_ == nullptr) {
+        return;
+    }
+    const RunProgress& progress = run_->progress();
+    const int total = progress.trialsTotal.load();
+    if (total <= 0) {
+        return;
+    }
+    const int done = std::min(progress.trialsDone.load(), total);
+    // The dialog shows itself once the run looks like taking more than its minimum duration.
+    progressDialog_->setMaximum(total);
+    progressDialog_->setLabelText(tr("Trial %1 of %2").arg(done).arg(total));
+    progressDialog_->setValue(std::min(done, total - 1));
+}
+
+void AnalysisForm::FinishRun() {
+    progressTimer_->stop();
+    progressDialog_->reset();
+    progressDialog_->hide();
+    navigator_.SetRunInFlight(false);
+    const AnalysisRun::Result result = run_->result();
+    run_->deleteLater();
+    run_ = nullptr;
+
+    LineEditFields fields(*this);
+    const int message = analysis_.fieldWith(FieldRole::Message).number;
+    if (result.cancelled) {
+        fields.setText(message, kCancelledMessage);
+        MarkResultsStale(true);
+        emit runFinished();
+        return;
+    }
+    for (const auto& [field, text] : result.writes) {
+        fields.setText(field, text);
+    }
+    if (result.error) {
+        fields.setText(message, result.error->message());
+        MarkResultsStale(true);
+    } else if (!result.failure.empty()) {
+        fields.setText(message, result.failure);
+        MarkResultsStale(true);
+    } else if (result.outcome->completed()) {
+        const int failures = analysis_.fieldWith(FieldRole::FailurePercentage).number;
+        histogram_.RecordMonteCarlo({result.outcome->trialFactors, fields.text(failures)});
+        MarkResultsStale(false);
+    } else if (result.outcome->end == RunOutcome::End::FixedData) {
+        histogram_.RecordFixedData();
+        MarkResultsStale(false);
+    } else {
+        MarkResultsStale(true);
+    }
+    emit runFinished();
+}
+
+void AnalysisForm::MarkResultsStale(bool stale) {
+    resultsStale_ = stale;
+    static const char* const kOwnToolTip = "ownToolTip";
+    for (const FieldRole role : {FieldRole::FailurePercentage, FieldRole::MeanSafetyFactor}) {
+        QLineEdit* control = FieldControl(*this, analysis_.fieldWith(role).number);
+        if (control->property("stale").toBool() == stale) {
+            continue;
+        }
+        control->setProperty("stale", stale);
+        // Muted by colour and by slant, so that it does not rest on colour alone.
+        QPalette palette = control->palette();
+        QFont font = control->font();
+        if (stale) {
+            const QColor text = palette.color(QPalette::Text);
+            const QColor base = palette.color(QPalette::Base);
+            palette.setColor(QPalette::Text, QColor((text.red() + base.red()) / 2,
+                                                    (text.green() + base.green()) / 2,
+                                                    (text.blue() + base.blue()) / 2));
+            control->setProperty(kOwnToolTip, control->toolTip());
+            control->setToolTip(
+                tr("From an earlier run: the last run stopped before it wrote this result.") +
+                (control->toolTip().isEmpty() ? QString()
+                                              : QStringLiteral("\n") + control->toolTip()));
+        } else {
+            palette.setColor(QPalette::Text, QWidget::palette().color(QPalette::Text));
+            control->setToolTip(control->property(kOwnToolTip).toString());
+        }
+        font.setItalic(stale);
+        control->setFont(font);
+        control->setPalette(palette);
+    }
+}
+
+void AnalysisForm::closeEvent(QCloseEvent* event) {
+    if (run_ != nullptr) {
+        // Undone before the form goes: the sequence and the tables are as before the run.
+        run_->CancelAndWait();
+    }
+    QWidget::closeEvent(event);
 }
 
 void AnalysisForm::ClearData() {

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+#include "forms/AnalysisRun.h"
 #include "forms/FormHistogram.h"
 #include "shared/AnalysisContext.h"
 #include "shared/AnalysisDescription.h"
+
+class QProgressDialog;
+class QTimer;
 
 namespace vardolin::forms {
 
@@ -16,30 +21,62 @@ class Navigator;
 // text boxes: "Calculation" runs the analysis on them, "Clear Data" empties them in the order of
 // the field list, "Histogram" shows the distribution of the form's runs, and the navigation
 // buttons show the forms they name.
+//
+// A run goes on a worker thread (AnalysisRun) from a copy of the texts, so the window stays
+// alive: a run expected to take more than about half a second shows its progress with a Cancel
+// button. When it is over, the texts it wrote reach the fields in the order it wrote them. While
+// it runs, "Calculation" is disabled on every analysis form, since all share one sequence.
 class AnalysisForm final : public QWidget {
     Q_OBJECT
 
 public:
     AnalysisForm(const AnalysisDescription& analysis, Navigator& navigator,
                  AnalysisContext& context, QWidget* parent = nullptr);
+    ~AnalysisForm() override;
 
     const AnalysisDescription& analysis() const { return analysis_; }
 
     // The distribution of this form's runs, and its window once "Histogram" opened it.
     const FormHistogram& histogram() const { return histogram_; }
 
+    // Whether a run of this form is in flight.
+    bool isRunning() const { return run_ != nullptr; }
+    // Whether the result fields belong to an earlier run than the texts shown beside them.
+    bool resultsAreStale() const { return resultsStale_; }
+
+    // The message a cancelled run leaves.
+    static constexpr const char* kCancelledMessage = "Calculation cancelled";
+
+signals:
+    // A run of this form is over and its texts are in the fields.
+    void runFinished();
+
 public slots:
-    // "Calculation": runs the analysis on the form's text boxes with the busy pointer shown. A
-    // run-time error stops the run where it arises and leaves what it wrote; the form reports it
-    // in its message field ("Run-time error '13': Type mismatch") and stays usable.
+    // "Calculation": starts the analysis on the form's texts. A run-time error stops the run
+    // where it arises and leaves what it wrote; the form reports it in its message field
+    // ("Run-time error '13': Type mismatch"), puts the focus in the field whose text caused it,
+    // and stays usable.
     void Calculate();
     void ClearData();      // "Clear Data"
     void ShowHistogram();  // "Histogram"
 
+protected:
+    // Closing the form mid-run cancels the run first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void FinishRun();
+    void ShowRunProgress();
+    void MarkResultsStale(bool stale);
+
     const AnalysisDescription& analysis_;
+    Navigator& navigator_;
     AnalysisContext& context_;
     FormHistogram histogram_;
+    QPointer<AnalysisRun> run_;
+    QProgressDialog* progressDialog_;  // shown by a run that takes longer than half a second
+    QTimer* progressTimer_;            // reads the run's progress while it runs
+    bool resultsStale_ = false;
 };
 
 }  // namespace vardolin::forms

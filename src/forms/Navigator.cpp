@@ -75,6 +75,15 @@ void Navigator::Exit() {
     QCoreApplication::exit(0);
 }
 
+void Navigator::SetRunInFlight(bool inFlight) {
+    runInFlight_ = inFlight;
+    for (const auto& [name, form] : forms_) {
+        if (qobject_cast<AnalysisForm*>(form.data()) != nullptr) {
+            FindControl(*form, QStringLiteral("Command1"))->setEnabled(!inFlight);
+        }
+    }
+}
+
 void ConnectNavigation(QWidget& form, std::span<const NavigationButton> buttons,
                        Navigator& navigator) {
     for (const NavigationButton& entry : buttons) {

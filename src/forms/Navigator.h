@@ -64,9 +64,15 @@ public:
     // Ends the program at once: leaves the event loop, with no question asked.
     void Exit();
 
+    // Whether a run is in flight on any form. While one is, "Calculation" is disabled on every
+    // analysis form, those opened meanwhile included: all runs share one sequence.
+    bool runInFlight() const noexcept { return runInFlight_; }
+    void SetRunInFlight(bool inFlight);
+
 private:
     AnalysisContext& context_;
     std::map<std::string, QPointer<QWidget>, std::less<>> forms_;
+    bool runInFlight_ = false;
 };
 
 // Shows each button's target form when the button is clicked.

@@ -84,10 +84,20 @@ protected:
         return field != nullptr ? field->text() : QStringLiteral("<no Text%1>").arg(number);
     }
 
-    static void Click(const QWidget& form, const char* button) {
+    // Clicks a button as a user would; a run that the click starts is waited for, so that its
+    // texts are in the fields when this returns.
+    void Click(const QWidget& form, const char* button) {
         auto* control = FindControlAs<QPushButton>(form, QString::fromLatin1(button));
         ASSERT_NE(control, nullptr) << button;
         QTest::mouseClick(control, Qt::LeftButton);
+        WaitForRuns();
+    }
+
+    // Lets the event loop run until no run is in flight.
+    void WaitForRuns() {
+        while (navigator_->runInFlight()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
     }
 
     // Replaces a field's text by typing, as a user would.

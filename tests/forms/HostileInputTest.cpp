@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Whatever is typed into the fields, "Calculation" ends with results, one of the program's
-// messages or a run-time error in the message field; the window shows exactly what the core
-// run gives for the same texts, and the next valid run gives the right figures. A hang fails
-// through the test's time limit.
+// Whatever is typed into the fields, the window shows exactly what the core's run gives for the
+// same texts, and the next valid run gives the right figures.
 #include <QLineEdit>
 #include <functional>
 #include <string>
@@ -136,123 +134,25 @@ TEST_P(HostileInput, EndsWithAnOutcomeOfTheProgramAndTheNextRunIsRight) {
                 valid.text(message) == "Block is not Stable");
 }
 
+// A few rows of each kind of ending; the core's own suite runs every field with every text.
 std::vector<HostileRow> Rows() {
     using enum Analysis;
-    std::vector<HostileRow> rows;
-    const std::vector<std::pair<std::string, std::string>> texts = {
-        {"Empty", ""},
-        {"Blanks", "   "},
-        {"Word", "abc"},
-        {"LoneSign", "-"},
-        {"BeyondDoubleRange", "1e309"},
-        {"NegativeBeyondRange", "-1e309"},
-        {"LargestDouble", "1.7976931348623157e308"},
-        {"NegativeZero", "-0"},
-        {"NotANumber", "NaN"},
-        {"Infinity", "Infinity"},
-        {"LongDigits", std::string(400, '7')},
-        {"Tiny", "1e-320"},
+    return {
+        {"Plane_EmptyCount", Plane, {{plane::CalculationCount, ""}}},
+        {"Plane_HeightBeyondDoubleRange", Plane, {{plane::SlopeHeight, "1e309"}}},
+        {"Plane_WordAsCohesion", Plane, {{CohesionMean, "abc"}}},
+        {"Plane_FlatSlidingPlane", Plane, {{plane::DiscontinuityAngle, "0"}}},
+        {"Plane_CountLimit", Plane, {{plane::CalculationCount, "10000"}}},
+        {"Slice_HugeSliceCount", Slice, {{circle::SliceCount, "1e6"}}},
+        {"Slice_NotANumberAsDeviation", Slice, {{WaterHeightStdDev, "NaN"}}},
+        {"Slice_OverhangingFace", Slice, {{circle::SlopeFaceAngle, "135"}}},
+        {"Slice_GridReachingNoCircle",
+         Slice,
+         {{circle::CentreX1, "0"}, {circle::CentreX2, "0"}, {circle::CentreY2, "20"}}},
     };
-    const std::vector<std::pair<std::string, int>> planeInputs = {
-        {"SlopeHeight", plane::SlopeHeight},
-        {"SlopeFaceAngle", plane::SlopeFaceAngle},
-        {"DiscontinuityAngle", plane::DiscontinuityAngle},
-        {"TensionCrackDepth", plane::TensionCrackDepth},
-        {"WaterUnitWeight", plane::WaterUnitWeight},
-        {"CalculationCount", plane::CalculationCount},
-        {"CohesionMean", CohesionMean},
-        {"CohesionStdDev", CohesionStdDev},
-        {"FrictionAngleStdDev", FrictionAngleStdDev},
-        {"WaterHeightMean", WaterHeightMean},
-    };
-    const std::vector<std::pair<std::string, int>> sliceInputs = {
-        {"SlopeHeight", circle::SlopeHeight},
-        {"SlopeFaceAngle", circle::SlopeFaceAngle},
-        {"CentreX1", circle::CentreX1},
-        {"CentreY2", circle::CentreY2},
-        {"SliceCount", circle::SliceCount},
-        {"WaterUnitWeight", circle::WaterUnitWeight},
-        {"CalculationCount", circle::CalculationCount},
-        {"RockUnitWeightMean", RockUnitWeightMean},
-        {"WaterHeightStdDev", WaterHeightStdDev},
-    };
-    for (const auto& [textName, text] : texts) {
-        for (const auto& [fieldName, field] : planeInputs) {
-            rows.push_back({"Plane_" + fieldName + "_" + textName, Plane, {{field, text}}});
-        }
-        for (const auto& [fieldName, field] : sliceInputs) {
-            rows.push_back({"Slice_" + fieldName + "_" + textName, Slice, {{field, text}}});
-        }
-    }
-
-    // Counts at and around the limits, fractions included.
-    for (const auto& [name, count] :
-         std::vector<std::pair<std::string, std::string>>{{"One", "1"},
-                                                          {"JustAboveOne", "1.0000001"},
-                                                          {"OnePointTwo", "1.2"},
-                                                          {"TwoAndAHalf", "2.5"},
-                                                          {"Largest", "9999"},
-                                                          {"JustBelowLimit", "9999.9999"},
-                                                          {"HalfBelowLimit", "9999.5"},
-                                                          {"Limit", "10000"},
-                                                          {"Zero", "0"},
-                                                          {"Negative", "-3"}}) {
-        rows.push_back({"Plane_Count" + name, Plane, {{plane::CalculationCount, count}}});
-        rows.push_back({"Slice_Count" + name, Slice, {{circle::CalculationCount, count}}});
-    }
-
-    // Deviations of zero and below, angles and heights at the edges.
-    rows.push_back({"Plane_AllDeviationsZero",
-                    Plane,
-                    {{CohesionStdDev, "0"},
-                     {FrictionAngleStdDev, "0"},
-                     {RockUnitWeightStdDev, "0"},
-                     {WaterHeightStdDev, "0"}}});
-    rows.push_back({"Plane_NegativeDeviations",
-                    Plane,
-                    {{CohesionStdDev, "-200"}, {FrictionAngleStdDev, "-50"}}});
-    rows.push_back({"Slice_NegativeDeviations",
-                    Slice,
-                    {{CohesionStdDev, "-200"}, {FrictionAngleStdDev, "-50"}}});
-    for (const char* angle : {"0", "90", "180", "-40", "360"}) {
-        rows.push_back({std::string("Plane_PlaneAngle") + (angle[0] == '-' ? "Minus" : "") +
-                            (angle[0] == '-' ? angle + 1 : angle),
-                        Plane,
-                        {{plane::DiscontinuityAngle, angle}}});
-        rows.push_back({std::string("Plane_FaceAngle") + (angle[0] == '-' ? "Minus" : "") +
-                            (angle[0] == '-' ? angle + 1 : angle),
-                        Plane,
-                        {{plane::SlopeFaceAngle, angle}}});
-        rows.push_back({std::string("Slice_FaceAngle") + (angle[0] == '-' ? "Minus" : "") +
-                            (angle[0] == '-' ? angle + 1 : angle),
-                        Slice,
-                        {{circle::SlopeFaceAngle, angle}}});
-    }
-    rows.push_back({"Plane_ZeroHeight", Plane, {{plane::SlopeHeight, "0"}}});
-    rows.push_back({"Plane_NegativeHeight", Plane, {{plane::SlopeHeight, "-20"}}});
-    rows.push_back({"Plane_CrackDeeperThanSlope", Plane, {{plane::TensionCrackDepth, "30"}}});
-    rows.push_back({"Slice_ZeroHeight", Slice, {{circle::SlopeHeight, "0"}}});
-    rows.push_back({"Slice_NegativeHeight", Slice, {{circle::SlopeHeight, "-20"}}});
-
-    // Slice counts and grids that give no slice or no circle.
-    for (const auto& [name, count] :
-         std::vector<std::pair<std::string, std::string>>{{"Zero", "0"},
-                                                          {"Negative", "-3"},
-                                                          {"Fraction", "2.5"},
-                                                          {"Tiny", "0.0001"},
-                                                          {"Huge", "1e6"}}) {
-        rows.push_back({"Slice_SliceCount" + name, Slice, {{circle::SliceCount, count}}});
-    }
-    rows.push_back({"Slice_GridReachingNoCircle",
-                    Slice,
-                    {{circle::CentreX1, "0"}, {circle::CentreX2, "0"}, {circle::CentreY2, "20"}}});
-    rows.push_back(
-        {"Slice_GridSwapped", Slice, {{circle::CentreX1, "8"}, {circle::CentreX2, "4"}}});
-    rows.push_back({"Slice_OverhangingFace", Slice, {{circle::SlopeFaceAngle, "135"}}});
-    return rows;
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, HostileInput, testing::ValuesIn(Rows()),
+INSTANTIATE_TEST_SUITE_P(Endings, HostileInput, testing::ValuesIn(Rows()),
                          [](const testing::TestParamInfo<HostileRow>& row) {
                              return row.param.name;
                          });

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+// A run in flight: the window stays alive, shows its progress, can be cancelled without a
+// trace, and a form closed mid-run takes its run with it.
+#include <QProgressDialog>
+#include <QSignalSpy>
+
+#include "TestSupport.h"
+#include "circle/SliceAnalysis.h"
+#include "forms/FormTestSupport.h"
+#include "plane/PlaneAnalysis.h"
+#include "shared/FieldTextMap.h"
+
+namespace vardolin::forms {
+namespace {
+
+using testing_support::WindowTest;
+
+class RunInFlight : public WindowTest {
+protected:
+    // A slice-method run of many seconds from the form's defaults.
+    AnalysisForm& LongRun() {
+        AnalysisForm& form = navigator().ShowAnalysis(SliceMethod());
+        Type(form, circle::CalculationCount, "9999");
+        Type(form, circle::SliceCount, "9999");
+        Field(form, circle::FailureProbability)->setText("old percentage");
+        Field(form, circle::MeanSafetyFactor)->setText("old mean");
+        return form;
+    }
+
+    static void Start(AnalysisForm& form) {
+        QTest::mouseClick(FindControlAs<QPushButton>(form, "Command1"), Qt::LeftButton);
+    }
+
+    static QProgressDialog* Progress(const AnalysisForm& form) {
+        return form.findChild<QProgressDialog*>();
+    }
+
+    void ClickCancel(const AnalysisForm& form) {
+        QTest::mouseClick(Progress(form)->findChild<QPushButton*>(), Qt::LeftButton);
+        WaitForRuns();
+    }
+
+    // Everything of the process a run may change, to compare before and after.
+    struct ProcessState {
+        std::uint32_t uniforms;
+        std::vector<double> tables;
+        bool operator==(const ProcessState&) const = default;
+    };
+    ProcessState State() const {
+        ProcessState state{uniforms_.state(), {}};
+        for (int i = 1; i <= MainModule::kMaxTrials; ++i) {
+            state.tables.push_back(module_->BaseAngleDegrees[i]);
+            state.tables.push_back(module_->BaseAngleRadianTotal[i]);
+            state.tables.push_back(module_->TrialSafetyFactors[i]);
+        }
+        return state;
+    }
+};
+
+TEST_F(RunInFlight, TheWindowAnswersAndCalculationWaitsOnEveryForm) {
+    AnalysisForm& form = LongRun();
+    Start(form);
+    ASSERT_TRUE(form.isRunning());
+    EXPECT_FALSE(FindControl(form, "Command1")->isEnabled());
+
+    // Another form, opened during the run, cannot start a second one on the same sequence.
+    AnalysisForm& plane = navigator().ShowAnalysis(PlaneFailure());
+    EXPECT_FALSE(FindControl(plane, "Command1")->isEnabled());
+    QTest::mouseClick(FindControlAs<QPushButton>(plane, "Command1"), Qt::LeftButton);
+    EXPECT_FALSE(plane.isRunning());
+
+    // The form takes typing and paints while the run goes on.
+    form.activateWindow();
+    Type(form, circle::SlopeHeight, "21");
+    EXPECT_EQ(Text(form, circle::SlopeHeight), "21");
+    EXPECT_FALSE(form.grab().isNull());
+    EXPECT_TRUE(form.isRunning()) << "the run was still going while the form answered";
+
+    // Past half a second the progress shows, with the trial count.
+    QTRY_VERIFY_WITH_TIMEOUT(Progress(form)->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(Progress(form)->labelText().contains("of 9999"), 5000);
+    ClickCancel(form);
+    EXPECT_TRUE(FindControl(form, "Command1")->isEnabled());
+    EXPECT_TRUE(FindControl(plane, "Command1")->isEnabled());
+    EXPECT_FALSE(Progress(form)->isVisible());
+}
+
+TEST_F(RunInFlight, CancelLeavesNoTraceSoTheNextRunIsTheOneWithoutIt) {
+    AnalysisForm& plane = navigator().ShowAnalysis(PlaneFailure());
+    Click(plane, "Command1");  // something in the tables and the sequence before
+    const ProcessState before = State();
+
+    AnalysisForm& form = LongRun();
+    const QString explanation = Text(form, circle::ExplanationField);
+    Start(form);
+    QTRY_VERIFY_WITH_TIMEOUT(Progress(form)->isVisible(), 5000);
+    ClickCancel(form);
+
+    EXPECT_EQ(Text(form, circle::MessageField), AnalysisForm::kCancelledMessage);
+    EXPECT_EQ(Text(form, circle::FailureProbability), "old percentage");
+    EXPECT_EQ(Text(form, circle::MeanSafetyFactor), "old mean");
+    EXPECT_EQ(Text(form, circle::ExplanationField), explanation);
+    EXPECT_TRUE(form.resultsAreStale());
+    EXPECT_TRUE(State() == before) << "the sequence and the tables are as before the run";
+
+    // The next run gives what it would have given had the cancelled one never started.
+    Type(form, circle::CalculationCount, "500");
+    Type(form, circle::SliceCount, "10");
+    Click(form, "Command1");
+    UniformSequence twin;
+    MainModule twinModule;
+    AnalysisContext twinContext{twin, twinModule, {"."}};
+    FieldTextMap planeTexts = DefaultTexts(PlaneFailure());
+    RunPlaneAnalysis(planeTexts, twinContext);
+    FieldTextMap sliceTexts = DefaultTexts(SliceMethod());
+    RunSliceAnalysis(sliceTexts, twinContext);
+    EXPECT_EQ(Text(form, circle::MeanSafetyFactor).toStdString(),
+              sliceTexts.text(circle::MeanSafetyFactor));
+    EXPECT_FALSE(form.resultsAreStale());
+}
+
+TEST_F(RunInFlight, ClosingTheFormMidRunCancelsItAndFreesIt) {
+    const ProcessState before = State();
+    AnalysisForm& form = LongRun();
+    QSignalSpy finished(&form, &AnalysisForm::runFinished);
+    Start(form);
+    QTest::qWait(50);
+    QPointer<AnalysisForm> closed = &form;
+    form.close();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(navigator().runInFlight());
+    EXPECT_TRUE(State() == before);
+    DeletePending();
+    EXPECT_TRUE(closed.isNull());
+
+    // A new form starts with its defaults and runs as the first run of the session.
+    AnalysisForm& again = navigator().ShowAnalysis(SliceMethod());
+    Click(again, "Command1");
+    EXPECT_EQ(Text(again, circle::MeanSafetyFactor), "1.32580047310772");
+}
+
+TEST_F(RunInFlight, ResultsOfAStoppedRunAreMutedUntilTheNextCompletedRun) {
+    AnalysisForm& form = navigator().ShowAnalysis(PlaneFailure());
+    Click(form, "Command1");
+    EXPECT_FALSE(form.resultsAreStale());
+    const QColor normal = Field(form, plane::MeanSafetyFactor)->palette().color(QPalette::Text);
+
+    Type(form, plane::SlopeFaceAngle, "abc");
+    Click(form, "Command1");
+    EXPECT_EQ(Text(form, plane::MessageField), "Run-time error '13': Type mismatch");
+    EXPECT_EQ(Text(form, plane::MeanSafetyFactor), "0.73889069232438") << "kept, not cleared";
+    EXPECT_TRUE(form.resultsAreStale());
+    EXPECT_NE(Field(form, plane::MeanSafetyFactor)->palette().color(QPalette::Text), normal);
+    EXPECT_TRUE(Field(form, plane::FailureProbability)->toolTip().contains("earlier run"));
+
+    Type(form, plane::SlopeFaceAngle, "60");
+    Click(form, "Command1");
+    EXPECT_FALSE(form.resultsAreStale());
+    EXPECT_EQ(Field(form, plane::MeanSafetyFactor)->palette().color(QPalette::Text), normal);
+    EXPECT_FALSE(Field(form, plane::FailureProbability)->toolTip().contains("earlier run"));
+}
+
+// The parallel run behind the window gives the figures of the sequential one.
+TEST_F(RunInFlight, DefaultRunsOnTwoThreadsGiveThePinnedFigures) {
+    context_.threads = 2;
+    AnalysisForm& slice = navigator().ShowAnalysis(SliceMethod());
+    Click(slice, "Command1");
+    EXPECT_EQ(Text(slice, circle::MeanSafetyFactor), "1.32580047310772");
+    Click(slice, "Command1");
+    EXPECT_EQ(Text(slice, circle::MeanSafetyFactor), "1.33182608285389");
+}
+
+}  // namespace
+}  // namespace vardolin::forms
