@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPalette>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "forms/AnalysisRun.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
+#include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
 #include "numerics/RunTimeError.h"
 
@@ -40,17 +42,24 @@ constexpr std::array<ButtonSlot<AnalysisForm>, 3> kButtons{{
 
 AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navigator,
                            AnalysisContext& context, QWidget* parent)
-    : QWidget(parent),
+    : QMainWindow(parent),
       analysis_(analysis),
       navigator_(navigator),
       context_(context),
       histogram_(QString::fromUtf8(analysis.caption)),
       progressDialog_(new QProgressDialog(this)),
-      progressTimer_(new QTimer(this)) {
+      progressTimer_(new QTimer(this)),
+      files_(new ModelFileActions(*this, *this, navigator.fileDialogs())) {
     setObjectName(QString::fromUtf8(analysis.formName));
     setWindowTitle(QString::fromUtf8(analysis.caption));
-    BuildControls(*this, analysis.controls);
-    resize(TwipsToPixels(analysis.clientWidthTwips), TwipsToPixels(analysis.clientHeightTwips));
+    auto* client = new QWidget(this);
+    BuildControls(*client, analysis.controls);
+    client->setFixedSize(TwipsToPixels(analysis.clientWidthTwips),
+                         TwipsToPixels(analysis.clientHeightTwips));
+    setCentralWidget(client);
+    // The menu bar writes in the form's font, as every control without its own does.
+    setFont(client->font());
+    resize(client->width(), client->height() + menuBar()->sizeHint().height());
     for (const FieldFact& field : analysis.fields) {
         QLineEdit* control = FieldControl(*this, field.number);
         Q_ASSERT_X(control != nullptr, "AnalysisForm", field.key.data());
@@ -102,6 +111,7 @@ void AnalysisForm::Calculate() {
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
     navigator_.SetRunInFlight(true);
+    files_->RunStarting(context_.uniforms.state());
     progressDialog_->setValue(0);
     progressTimer_->start();
     run_->Start();
@@ -196,11 +206,15 @@ void AnalysisForm::MarkResultsStale(bool stale) {
 }
 
 void AnalysisForm::closeEvent(QCloseEvent* event) {
+    if (!files_->MayClose()) {
+        event->ignore();
+        return;
+    }
     if (run_ != nullptr) {
         // Undone before the form goes: the sequence and the tables are as before the run.
         run_->CancelAndWait();
     }
-    QWidget::closeEvent(event);
+    QMainWindow::closeEvent(event);
 }
 
 void AnalysisForm::ClearData() {

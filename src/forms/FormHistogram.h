@@ -28,6 +28,9 @@ public:
     // The open window, or nullptr.
     HistogramWindow* window() const;
 
+    // What the form's runs left to show.
+    const DistributionRecord& record() const { return record_; }
+
 private:
     void Refresh();
 
