@@ -69,6 +69,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
             PaintPaleYellow(*control);
         }
     }
+    histogram_.SetFileDialogs(navigator.fileDialogs());
     ConnectButtons<AnalysisForm>(*this, kButtons);
     ConnectNavigation(*this, analysis.navigation, navigator);
     if (navigator.runInFlight()) {

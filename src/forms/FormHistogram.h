@@ -10,6 +10,7 @@ class QWidget;
 
 namespace vardolin::forms {
 
+class FileDialogs;
 class HistogramWindow;
 
 // The histogram of one analysis form: what its runs left to show and the one window that shows
@@ -21,6 +22,9 @@ public:
 
     void RecordMonteCarlo(RunDistribution distribution);
     void RecordFixedData();
+
+    // The dialogs the window's "Save Image…" asks.
+    void SetFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
 
     // Opens the window (at most one), or brings it to the front.
     void Show(QWidget& form);
@@ -37,6 +41,7 @@ private:
     QString analysis_;
     DistributionRecord record_;
     QPointer<HistogramWindow> window_;
+    FileDialogs* dialogs_ = nullptr;
 };
 
 }  // namespace vardolin::forms

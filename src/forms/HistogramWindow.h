@@ -8,9 +8,12 @@
 
 class QChartView;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 
 namespace vardolin::forms {
+
+class FileDialogs;
 
 // The distribution of the trial factors of safety of one analysis form's last Monte Carlo run:
 // a histogram with the failed trials (factor below 1) in a warning colour, vertical lines at a
@@ -29,8 +32,18 @@ public:
     // there is nothing to show yet.
     void Show(const DistributionRecord& record);
 
+    // "Save Image…" asks these for the file; without them the button is hidden.
+    void SetFileDialogs(FileDialogs* dialogs);
+    // The chart with its figures as PNG or SVG (by the suffix); whether it was written.
+    bool SaveImageTo(const QString& path);
+    // "Copy": the chart with its figures as a picture, and the figures as text (one
+    // "label<Tab>value" line each, for a spreadsheet).
+    void CopyToClipboard();
+
 private:
     void ShowDistribution(const RunDistribution& distribution);
+    void SaveImage();
+    QString FiguresText() const;
 
     QStackedWidget* pages_;
     QLabel* nothingYet_;
@@ -43,6 +56,9 @@ private:
     QLabel* maximum_;
     QLabel* failurePercentage_;
     QLabel* reliabilityIndex_;
+    QPushButton* saveImage_;
+    QPushButton* copy_;
+    FileDialogs* dialogs_ = nullptr;
 };
 
 }  // namespace vardolin::forms
