@@ -190,19 +190,6 @@ TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
     EXPECT_TRUE(lines[501].starts_with(kSliceDefaults + ",1,"));
 }
 
-TEST_F(BatchRun, AMissingInputIsNotedAndTakesTheDefault) {
-    const std::string file = SaveText(
-        "short.vardolin",
-        R"({"format_version": 1, "analysis": "plane_failure", "inputs": {"slope_height": "20"}})");
-    const Printed printed = Runner({file});
-    EXPECT_EQ(printed.status, kResults);
-    EXPECT_EQ(printed.out, file + "\t96.6\t0.73889069232438\tBlock is not Stable\n");
-    EXPECT_NE(printed.err.find("vardolin-run: " + file +
-                               ": no \"trial_count\"; the form's "
-                               "default \"500\" is taken\n"),
-              std::string::npos);
-}
-
 struct StatusRow {
     const char* name;
     std::vector<std::string> arguments;  // "{bad}" and "{folder}" stand for paths of the test

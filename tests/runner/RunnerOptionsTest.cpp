@@ -23,10 +23,6 @@ TEST(RunnerOptions, TakesEveryOptionAndTheModelsInOrder) {
     EXPECT_EQ(options.overrides, overrides);
 }
 
-TEST(RunnerOptions, AnEmptyTextIsAnOverrideToo) {
-    EXPECT_EQ(ParseArguments({"--set", "cohesion_sd=", "m"}).overrides.at(0).second, "");
-}
-
 struct UsageRow {
     const char* name;
     std::vector<std::string> arguments;
