@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPalette>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "forms/ControlTable.h"
 #include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
+#include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
 #include "numerics/RunTimeError.h"
 
@@ -43,17 +45,24 @@ constexpr std::array<ButtonSlot<AnalysisForm>, 3> kButtons{{
 
 AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navigator,
                            AnalysisContext& context, QWidget* parent)
-    : QWidget(parent),
+    : QMainWindow(parent),
       analysis_(analysis),
       navigator_(navigator),
       context_(context),
       histogram_(QString::fromUtf8(analysis.caption), context_.locale),
       progressDialog_(new QProgressDialog(this)),
-      progressTimer_(new QTimer(this)) {
+      progressTimer_(new QTimer(this)),
+      files_(new ModelFileActions(*this, *this, navigator.fileDialogs())) {
     setObjectName(QString::fromUtf8(analysis.formName));
     setWindowTitle(QString::fromUtf8(analysis.caption));
-    BuildControls(*this, analysis.controls);
-    resize(TwipsToPixels(analysis.clientWidthTwips), TwipsToPixels(analysis.clientHeightTwips));
+    auto* client = new QWidget(this);
+    BuildControls(*client, analysis.controls);
+    client->setFixedSize(TwipsToPixels(analysis.clientWidthTwips),
+                         TwipsToPixels(analysis.clientHeightTwips));
+    setCentralWidget(client);
+    // The menu bar writes in the form's font, as every control without its own does.
+    setFont(client->font());
+    resize(client->width(), client->height() + menuBar()->sizeHint().height());
     for (const FieldFact& field : analysis.fields) {
         QLineEdit* control = FieldControl(*this, field.number);
         Q_ASSERT_X(control != nullptr, "AnalysisForm", field.key.data());
@@ -64,6 +73,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
         }
     }
     ApplyTooltips(*this, analysis);
+    histogram_.SetFileDialogs(navigator.fileDialogs());
     ConnectButtons<AnalysisForm>(*this, kButtons);
     ConnectNavigation(*this, analysis.navigation, navigator);
     if (navigator.runInFlight()) {
@@ -110,6 +120,7 @@ void AnalysisForm::Calculate() {
     focusBeforeRun_ = QApplication::focusWidget();
     navigator_.SetRunInFlight(true);
     focusDuringRun_ = QApplication::focusWidget();
+    files_->RunStarting(context_.uniforms.state());
     progressDialog_->setValue(0);
     progressTimer_->start();
     run_->Start();
@@ -217,11 +228,15 @@ void AnalysisForm::MarkResultsStale(bool stale) {
 }
 
 void AnalysisForm::closeEvent(QCloseEvent* event) {
+    if (!files_->MayClose()) {
+        event->ignore();
+        return;
+    }
     if (run_ != nullptr) {
         // Undone before the form goes: the sequence and the tables are as before the run.
         run_->CancelAndWait();
     }
-    QWidget::closeEvent(event);
+    QMainWindow::closeEvent(event);
 }
 
 void AnalysisForm::ClearData() {

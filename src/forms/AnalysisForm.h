@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMainWindow>
 #include <QPointer>
-#include <QWidget>
 
 #include "forms/AnalysisRun.h"
 #include "forms/FormHistogram.h"
@@ -14,6 +14,7 @@ class QTimer;
 
 namespace vardolin::forms {
 
+class ModelFileActions;
 class Navigator;
 
 // The window of one analysis, built from its description: the controls of its table, the
@@ -26,7 +27,10 @@ class Navigator;
 // alive: a run expected to take more than about half a second shows its progress with a Cancel
 // button. When it is over, the texts it wrote reach the fields in the order it wrote them. While
 // it runs, "Calculation" is disabled on every analysis form, since all share one sequence.
-class AnalysisForm final : public QWidget {
+//
+// The controls lie on the client area, the central widget at the form's design size; the menu
+// bar above it holds the file commands (ModelFileActions).
+class AnalysisForm final : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -38,6 +42,11 @@ public:
 
     // The distribution of this form's runs, and its window once "Histogram" opened it.
     const FormHistogram& histogram() const { return histogram_; }
+
+    // The client area the controls of the description lie on.
+    QWidget& clientArea() const { return *centralWidget(); }
+    // Open, Save, Save As, Export Results.
+    ModelFileActions& files() const { return *files_; }
 
     // Whether a run of this form is in flight.
     bool isRunning() const { return run_ != nullptr; }
@@ -61,7 +70,8 @@ public slots:
     void ShowHistogram();  // "Histogram"
 
 protected:
-    // Closing the form mid-run cancels the run first.
+    // Closing the form mid-run cancels the run first; a form opened from or saved to a file
+    // asks first whether to save inputs that changed.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -79,6 +89,7 @@ private:
     QPointer<QWidget> focusBeforeRun_;
     QPointer<QWidget> focusDuringRun_;
     bool resultsStale_ = false;
+    ModelFileActions* files_;
 };
 
 }  // namespace vardolin::forms

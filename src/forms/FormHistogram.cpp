@@ -19,6 +19,7 @@ void FormHistogram::RecordFixedData() {
 void FormHistogram::Show(QWidget& form) {
     if (!window_ || window_->isHidden()) {
         window_ = new HistogramWindow(analysis_, locale_, &form);
+        window_->SetFileDialogs(dialogs_);
         Refresh();
     }
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);

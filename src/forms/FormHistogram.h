@@ -11,6 +11,7 @@ class QWidget;
 
 namespace vardolin::forms {
 
+class FileDialogs;
 class HistogramWindow;
 
 // The histogram of one analysis form: what its runs left to show and the one window that shows
@@ -25,11 +26,17 @@ public:
     void RecordMonteCarlo(RunDistribution distribution);
     void RecordFixedData();
 
+    // The dialogs the window's "Save Image…" asks.
+    void SetFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
+
     // Opens the window (at most one), or brings it to the front.
     void Show(QWidget& form);
 
     // The open window, or nullptr.
     HistogramWindow* window() const;
+
+    // What the form's runs left to show.
+    const DistributionRecord& record() const { return record_; }
 
 private:
     void Refresh();
@@ -38,6 +45,7 @@ private:
     const NumberLocale& locale_;
     DistributionRecord record_;
     QPointer<HistogramWindow> window_;
+    FileDialogs* dialogs_ = nullptr;
 };
 
 }  // namespace vardolin::forms

@@ -5,10 +5,16 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
+#include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
+#include <QMimeData>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -17,6 +23,8 @@
 #include <cmath>
 
 #include "forms/ControlTable.h"
+#include "forms/FileDialogs.h"
+#include "forms/WidgetImage.h"
 #include "shared/TrialDistribution.h"
 
 namespace vardolin::forms {
@@ -139,7 +147,9 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
       minimum_(FigureLabel("Minimum", this)),
       maximum_(FigureLabel("Maximum", this)),
       failurePercentage_(FigureLabel("FailureProbability", this)),
-      reliabilityIndex_(FigureLabel("ReliabilityIndex", this)) {
+      reliabilityIndex_(FigureLabel("ReliabilityIndex", this)),
+      saveImage_(new QPushButton(tr("Save Image…"), this)),
+      copy_(new QPushButton(tr("Copy"), this)) {
     setObjectName(QStringLiteral("Histogram"));
     setWindowTitle(tr("Histogram - %1").arg(analysis));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -181,9 +191,25 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     pages_->setCurrentWidget(nothingYet_);
+
+    // Below the page, so that a saved or copied picture holds the chart and figures only.
+    saveImage_->setObjectName(QStringLiteral("SaveImage"));
+    copy_->setObjectName(QStringLiteral("Copy"));
+    saveImage_->setVisible(false);
+    saveImage_->setEnabled(false);
+    copy_->setEnabled(false);
+    connect(saveImage_, &QPushButton::clicked, this, &HistogramWindow::SaveImage);
+    connect(copy_, &QPushButton::clicked, this, &HistogramWindow::CopyToClipboard);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(saveImage_);
+    buttons->addWidget(copy_);
+    layout->addLayout(buttons);
 }
 
 void HistogramWindow::Show(const DistributionRecord& record) {
+    saveImage_->setEnabled(record.last.has_value());
+    copy_->setEnabled(record.last.has_value());
     if (!record.last) {
         pages_->setCurrentIndex(0);
         nothingYet_->setText(
@@ -276,6 +302,55 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
     QChart* previous = chartView_->chart();
     chartView_->setChart(chart);
     delete previous;
+}
+
+void HistogramWindow::SetFileDialogs(FileDialogs* dialogs) {
+    dialogs_ = dialogs;
+    saveImage_->setVisible(dialogs != nullptr);
+}
+
+void HistogramWindow::SaveImage() {
+    const QString path =
+        dialogs_->SaveFileName(this, tr("Save Image"), QStringLiteral("histogram.png"),
+                               tr("PNG image (*.png);;SVG image (*.svg)"));
+    if (!path.isEmpty()) {
+        SaveImageTo(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".png") : path);
+    }
+}
+
+bool HistogramWindow::SaveImageTo(const QString& path) {
+    if (pages_->currentIndex() != 1) {
+        return false;
+    }
+    const QString failure = SaveWidgetImage(*pages_->currentWidget(), path);
+    if (!failure.isEmpty() && dialogs_ != nullptr) {
+        dialogs_->ShowError(this, windowTitle(), failure);
+    }
+    return failure.isEmpty();
+}
+
+QString HistogramWindow::FiguresText() const {
+    QString text;
+    const auto* figures = pages_->widget(1)->findChild<QFormLayout*>();
+    for (int row = 0; row < figures->rowCount(); ++row) {
+        const auto* label =
+            qobject_cast<QLabel*>(figures->itemAt(row, QFormLayout::LabelRole)->widget());
+        const auto* value =
+            qobject_cast<QLabel*>(figures->itemAt(row, QFormLayout::FieldRole)->widget());
+        text += label->text().remove(QStringLiteral(" :")) + QLatin1Char('\t') + value->text() +
+                QLatin1Char('\n');
+    }
+    return text;
+}
+
+void HistogramWindow::CopyToClipboard() {
+    if (pages_->currentIndex() != 1) {
+        return;
+    }
+    auto* copied = new QMimeData;
+    copied->setImageData(pages_->currentWidget()->grab().toImage());
+    copied->setText(FiguresText());
+    QGuiApplication::clipboard()->setMimeData(copied);
 }
 
 }  // namespace vardolin::forms

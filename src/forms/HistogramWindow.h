@@ -9,9 +9,12 @@
 
 class QChartView;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 
 namespace vardolin::forms {
+
+class FileDialogs;
 
 // The distribution of the trial factors of safety of one analysis form's last Monte Carlo run:
 // a histogram with the failed trials (factor below 1) in a warning colour, vertical lines at a
@@ -32,9 +35,19 @@ public:
     // there is nothing to show yet.
     void Show(const DistributionRecord& record);
 
+    // "Save Image…" asks these for the file; without them the button is hidden.
+    void SetFileDialogs(FileDialogs* dialogs);
+    // The chart with its figures as PNG or SVG (by the suffix); whether it was written.
+    bool SaveImageTo(const QString& path);
+    // "Copy": the chart with its figures as a picture, and the figures as text (one
+    // "label<Tab>value" line each, for a spreadsheet).
+    void CopyToClipboard();
+
 private:
     void ShowDistribution(const RunDistribution& distribution);
     QString Figure(double value) const;
+    void SaveImage();
+    QString FiguresText() const;
 
     NumberLocale locale_;
     QStackedWidget* pages_;
@@ -48,6 +61,9 @@ private:
     QLabel* maximum_;
     QLabel* failurePercentage_;
     QLabel* reliabilityIndex_;
+    QPushButton* saveImage_;
+    QPushButton* copy_;
+    FileDialogs* dialogs_ = nullptr;
 };
 
 }  // namespace vardolin::forms

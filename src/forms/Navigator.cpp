@@ -7,12 +7,19 @@
 
 #include "forms/AnalysisForm.h"
 #include "forms/ControlTable.h"
+#include "forms/FileDialogs.h"
 #include "forms/MainMenu.h"
 #include "shared/AnalysisCatalogue.h"
 
 namespace vardolin::forms {
 
-Navigator::Navigator(AnalysisContext& context) : context_(context) {}
+Navigator::Navigator(AnalysisContext& context)
+    : context_(context),
+      ownDialogs_(std::make_unique<NativeFileDialogs>()),
+      dialogs_(*ownDialogs_) {}
+
+Navigator::Navigator(AnalysisContext& context, FileDialogs& dialogs)
+    : context_(context), dialogs_(dialogs) {}
 
 Navigator::~Navigator() {
     for (auto& [name, form] : forms_) {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,6 +38,7 @@
 namespace vardolin::forms {
 
 class AnalysisForm;
+class FileDialogs;
 class MainMenu;
 
 // The main menu's objectName.
@@ -47,6 +49,9 @@ public:
     // The context is the process's one; it must outlive the Navigator. The analysis forms are
     // those of the catalogue.
     explicit Navigator(AnalysisContext& context);
+    // The same, with the file dialogs every form asks (tests answer them without a dialog);
+    // `dialogs` must outlive the Navigator.
+    Navigator(AnalysisContext& context, FileDialogs& dialogs);
     // Destroys the windows still open.
     ~Navigator();
 
@@ -61,6 +66,8 @@ public:
     // The open instance of a form, or nullptr.
     QWidget* Find(std::string_view formName) const;
 
+    FileDialogs& fileDialogs() const { return dialogs_; }
+
     // Ends the program at once: leaves the event loop, with no question asked.
     void Exit();
 
@@ -71,6 +78,8 @@ public:
 
 private:
     AnalysisContext& context_;
+    std::unique_ptr<FileDialogs> ownDialogs_;  // the platform's, unless others were given
+    FileDialogs& dialogs_;
     std::map<std::string, QPointer<QWidget>, std::less<>> forms_;
     bool runInFlight_ = false;
 };

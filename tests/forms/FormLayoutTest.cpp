@@ -36,14 +36,14 @@ void ExpectEveryControlInsideItsContainer(const QWidget& form) {
 
 TEST_F(FormLayout, EveryControlLiesInsideItsContainer) {
     ExpectEveryControlInsideItsContainer(navigator().ShowMainMenu());
-    ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(PlaneFailure()));
-    ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(SliceMethod()));
+    ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(PlaneFailure()).clientArea());
+    ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(SliceMethod()).clientArea());
 }
 
 TEST_F(FormLayout, ClientAreasHaveTheirDesignSize) {
     EXPECT_EQ(navigator().ShowMainMenu().size(), QSize(569, 340));
-    EXPECT_EQ(navigator().ShowAnalysis(PlaneFailure()).size(), QSize(805, 696));
-    EXPECT_EQ(navigator().ShowAnalysis(SliceMethod()).size(), QSize(807, 704));
+    EXPECT_EQ(navigator().ShowAnalysis(PlaneFailure()).clientArea().size(), QSize(805, 696));
+    EXPECT_EQ(navigator().ShowAnalysis(SliceMethod()).clientArea().size(), QSize(807, 704));
 }
 
 // Every caption is shown whole: a label's text fits its box, wrapped at most where the box has

@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 
+#include "ScriptedDialogs.h"
 #include "circle/SliceFields.h"
 #include "circle/SliceMethodDescription.h"
 #include "forms/AnalysisForm.h"
@@ -135,7 +136,8 @@ protected:
     UniformSequence uniforms_;
     std::unique_ptr<MainModule> module_ = std::make_unique<MainModule>();
     AnalysisContext context_{uniforms_, *module_, {"."}};
-    std::unique_ptr<Navigator> navigator_ = std::make_unique<Navigator>(context_);
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<Navigator> navigator_ = std::make_unique<Navigator>(context_, dialogs_);
 };
 
 }  // namespace vardolin::forms::testing_support

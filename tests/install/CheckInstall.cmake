@@ -1,5 +1,5 @@
 # Installs the build into a scratch prefix and checks that a desktop finds the program there:
-# the executable, its desktop entry (with the version) and its icon.
+# the executables, its desktop entry (with the version) and its icon.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -7,7 +7,7 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-foreach(path bin/vardolin share/applications/vardolin.desktop
+foreach(path bin/vardolin bin/vardolin-run share/applications/vardolin.desktop
              share/icons/hicolor/scalable/apps/vardolin.svg)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// Any bytes given to the model reader give a model or a refusal that names the file; a model
+// read is whole (every input of its analysis), and writing it and reading that back gives it
+// again.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "FuzzFields.h"
+#include "shared/ModelReader.h"
+#include "shared/ModelWriter.h"
+
+namespace {
+
+using namespace vardolin;
+
+void CheckWhole(const Model& model) {
+    fuzz::Require(model.analysis != nullptr, "a model without its analysis");
+    std::size_t inputs = 0;
+    for (const FieldFact& field : model.analysis->fields) {
+        if (field.isInput()) {
+            ++inputs;
+            fuzz::Require(model.inputs.count(field.key) == 1, "an input missing");
+        }
+    }
+    fuzz::Require(model.inputs.size() == inputs, "a key that is no input");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        const ModelRead read = ReadModel(bytes, "fuzz.vardolin");
+        CheckWhole(read.model);
+        const ModelRead again = ReadModel(WriteModel(read.model), "again.vardolin");
+        fuzz::Require(again.notes.empty(), "a written model lacks a key");
+        fuzz::Require(again.model.inputs == read.model.inputs, "inputs changed on the way");
+        fuzz::Require(again.model.lastRun.has_value() == read.model.lastRun.has_value(),
+                      "the saved run got lost");
+        if (read.model.lastRun) {
+            fuzz::Require(again.model.lastRun->trialFactors == read.model.lastRun->trialFactors,
+                          "factors changed on the way");
+            fuzz::Require(again.model.lastRun->results == read.model.lastRun->results,
+                          "results changed on the way");
+        }
+    } catch (const ModelFileError& e) {
+        fuzz::Require(std::string_view(e.what()).starts_with("fuzz.vardolin: "),
+                      "a refusal that does not name the file");
+    }
+    return 0;
+}

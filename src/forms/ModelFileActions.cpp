@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+#include "forms/ModelFileActions.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "forms/AnalysisForm.h"
+#include "forms/FileDialogs.h"
+#include "forms/LineEditFields.h"
+#include "shared/AtomicFile.h"
+#include "shared/ModelReader.h"
+#include "shared/ModelWriter.h"
+#include "shared/TrialsCsv.h"
+
+namespace vardolin::forms {
+
+namespace {
+
+std::filesystem::path LocalPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// A name the user typed without the suffix gets it, as the filter promises.
+QString WithSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".") + suffix : path;
+}
+
+}  // namespace
+
+ModelFileActions::ModelFileActions(AnalysisForm& form, QMainWindow& window, FileDialogs& dialogs)
+    : QObject(&form), form_(form), window_(window), dialogs_(dialogs) {
+    QMenu* file = window.menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    const auto add = [&](const QString& text, const char* name, QKeySequence keys,
+                         bool (ModelFileActions::*slot)()) {
+        QAction* action = file->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+    };
+    add(tr("&Open…"), "OpenAction", QKeySequence::Open, &ModelFileActions::Open);
+    add(tr("&Save"), "SaveAction", QKeySequence::Save, &ModelFileActions::Save);
+    add(tr("Save &As…"), "SaveAsAction", QKeySequence(tr("Ctrl+Shift+S")),
+        &ModelFileActions::SaveAs);
+    file->addSeparator();
+    add(tr("&Export Results…"), "ExportAction", QKeySequence(), &ModelFileActions::ExportResults);
+    connect(&form, &AnalysisForm::runFinished, this, &ModelFileActions::RunFinished);
+}
+
+QString ModelFileActions::Caption() const {
+    return QString::fromUtf8(form_.analysis().caption);
+}
+
+std::map<std::string, std::string, std::less<>> ModelFileActions::CurrentInputs() const {
+    return ModelFromFields(form_.analysis(), LineEditFields(window_)).inputs;
+}
+
+bool ModelFileActions::hasUnsavedChanges() const {
+    return savedInputs_.has_value() && *savedInputs_ != CurrentInputs();
+}
+
+bool ModelFileActions::Open() {
+    if (!MayClose()) {
+        return false;
+    }
+    const QString path =
+        dialogs_.OpenFileName(&window_, tr("Open"), QString::fromLatin1(kModelFilter));
+    return !path.isEmpty() && OpenFile(path);
+}
+
+bool ModelFileActions::OpenFile(const QString& path) {
+    if (form_.isRunning()) {
+        dialogs_.ShowError(&window_, Caption(),
+                           tr("A calculation is running; open the file when it is over."));
+        return false;
+    }
+    ModelRead read;
+    try {
+        read = ReadModelFile(LocalPath(path));
+    } catch (const ModelFileError& e) {
+        dialogs_.ShowError(&window_, Caption(), QString::fromUtf8(e.what()));
+        return false;
+    }
+    if (read.model.analysis != &form_.analysis()) {
+        dialogs_.ShowError(&window_, Caption(),
+                           tr("%1: a model of \"%2\", which this form does not calculate")
+                               .arg(path, QString::fromUtf8(read.model.analysis->caption)));
+        return false;
+    }
+    // Checked whole above; from here on every field takes its text.
+    LineEditFields fields(window_);
+    const FieldTextMap shown = FieldsOf(read.model);
+    for (const auto& [number, text] : shown.texts()) {
+        fields.setText(number, text);
+    }
+    path_ = path;
+    savedInputs_ = read.model.inputs;
+    lastRun_.reset();
+    if (read.model.lastRun) {
+        lastRun_ = KeptRun{read.model.inputs, *read.model.lastRun};
+    }
+    if (!read.notes.empty()) {
+        QStringList notes;
+        for (const std::string& note : read.notes) {
+            notes.append(QString::fromUtf8(note));
+        }
+        dialogs_.ShowNote(&window_, Caption(), notes.join(QLatin1Char('\n')));
+    }
+    return true;
+}
+
+bool ModelFileActions::Save() {
+    return path_.isEmpty() ? SaveAs() : SaveTo(path_);
+}
+
+bool ModelFileActions::SaveAs() {
+    const QString suggested =
+        path_.isEmpty()
+            ? QStringLiteral("%1.vardolin")
+                  .arg(QString::fromUtf8(form_.analysis().id.data(), form_.analysis().id.size()))
+            : path_;
+    const QString path = dialogs_.SaveFileName(&window_, tr("Save As"), suggested,
+                                               QString::fromLatin1(kModelFilter));
+    return !path.isEmpty() && SaveTo(WithSuffix(path, QStringLiteral("vardolin")));
+}
+
+bool ModelFileActions::SaveTo(const QString& path) {
+    Model model = ModelFromFields(form_.analysis(), LineEditFields(window_));
+    if (lastRun_ && lastRun_->inputs == model.inputs) {
+        model.lastRun = lastRun_->run;
+    }
+    try {
+        SaveModelFile(LocalPath(path), model);
+    } catch (const FileWriteError& e) {
+        dialogs_.ShowError(&window_, Caption(), QString::fromUtf8(e.what()));
+        return false;
+    }
+    path_ = path;
+    savedInputs_ = std::move(model.inputs);
+    return true;
+}
+
+bool ModelFileActions::ExportResults() {
+    const QString suggested = path_.isEmpty() ? QStringLiteral("results.csv")
+                                              : QFileInfo(path_).path() + QStringLiteral("/") +
+                                                    QFileInfo(path_).completeBaseName() +
+                                                    QStringLiteral(".csv");
+    const QString path = dialogs_.SaveFileName(&window_, tr("Export Results"), suggested,
+                                               QString::fromLatin1(kCsvFilter));
+    return !path.isEmpty() && ExportResultsTo(WithSuffix(path, QStringLiteral("csv")));
+}
+
+bool ModelFileActions::ExportResultsTo(const QString& path) {
+    const DistributionRecord& record = form_.histogram().record();
+    if (!record.last || record.fixedDataSince || form_.resultsAreStale()) {
+        dialogs_.ShowError(&window_, Caption(),
+                           tr("There are no trials to export: the results shown come from no "
+                              "Monte Carlo run. Press Calculation first."));
+        return false;
+    }
+    const LineEditFields fields(window_);
+    try {
+        WriteFileAtomically(LocalPath(path),
+                            ResultsCsv(form_.analysis(), fields, record.last->factors));
+    } catch (const FileWriteError& e) {
+        dialogs_.ShowError(&window_, Caption(), QString::fromUtf8(e.what()));
+        return false;
+    }
+    return true;
+}
+
+bool ModelFileActions::MayClose() {
+    if (!hasUnsavedChanges()) {
+        return true;
+    }
+    switch (dialogs_.AskToSave(
+        &window_, Caption(),
+        tr("The inputs differ from those in %1. Save them?").arg(QFileInfo(path_).fileName()))) {
+        case FileDialogs::UnsavedAnswer::Save:
+            return Save();
+        case FileDialogs::UnsavedAnswer::Discard:
+            return true;
+        case FileDialogs::UnsavedAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void ModelFileActions::RunStarting(std::uint32_t uniformState) {
+    starting_.emplace(CurrentInputs(), uniformState);
+}
+
+void ModelFileActions::RunFinished() {
+    if (!starting_) {
+        return;
+    }
+    auto [inputs, state] = std::move(*starting_);
+    starting_.reset();
+    if (form_.resultsAreStale()) {
+        return;  // stopped, failed or cancelled: the last run with results stays the kept one
+    }
+    const DistributionRecord& record = form_.histogram().record();
+    std::vector<double> factors;
+    if (record.last && !record.fixedDataSince) {
+        factors = record.last->factors;
+    }
+    lastRun_ = KeptRun{
+        std::move(inputs),
+        SavedRunFromFields(form_.analysis(), LineEditFields(window_), state, std::move(factors))};
+}
+
+}  // namespace vardolin::forms

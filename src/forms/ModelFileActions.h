@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "shared/Model.h"
+
+class QMainWindow;
+
+namespace vardolin::forms {
+
+class AnalysisForm;
+class FileDialogs;
+
+// The File menu of an analysis form: Open…, Save, Save As… and Export Results…, and the
+// question on closing a form whose inputs changed since it was opened or saved.
+//
+// A model goes into the form whole or not at all: the file is read and checked completely
+// before the first field changes. Opening fills the inputs and empties the results; it takes no
+// uniform value and leaves the sequence as it is. A form that never touched a file closes
+// without a question.
+//
+// The last run that gave results is kept with the inputs and the sequence state it started
+// from; Save writes it into the file as long as the inputs shown are still those of that run.
+class ModelFileActions final : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kModelFilter = "Vardolin models (*.vardolin)";
+    static constexpr const char* kCsvFilter = "Comma-separated values (*.csv)";
+
+    ModelFileActions(AnalysisForm& form, QMainWindow& window, FileDialogs& dialogs);
+
+    // Each returns whether it did what it was asked (false: refused, failed or cancelled).
+    bool Open();
+    bool Save();
+    bool SaveAs();
+    bool ExportResults();
+    bool OpenFile(const QString& path);
+    bool SaveTo(const QString& path);
+    bool ExportResultsTo(const QString& path);
+
+    // Whether the form may close: yes if it never touched a file or its inputs are as last
+    // opened or saved; otherwise as the user answers (Save saves first).
+    bool MayClose();
+
+    // The file the form was last opened from or saved to; empty if none.
+    const QString& filePath() const { return path_; }
+    bool hasUnsavedChanges() const;
+
+    // Called by the form as a run starts, before it takes its first uniform value.
+    void RunStarting(std::uint32_t uniformState);
+
+private:
+    void RunFinished();
+    std::map<std::string, std::string, std::less<>> CurrentInputs() const;
+    QString Caption() const;
+
+    AnalysisForm& form_;
+    QMainWindow& window_;
+    FileDialogs& dialogs_;
+    QString path_;
+    std::optional<std::map<std::string, std::string, std::less<>>> savedInputs_;
+    // The run being made: the inputs and the state it started from.
+    std::optional<std::pair<std::map<std::string, std::string, std::less<>>, std::uint32_t>>
+        starting_;
+    struct KeptRun {
+        std::map<std::string, std::string, std::less<>> inputs;
+        SavedRun run;
+    };
+    std::optional<KeptRun> lastRun_;
+};
+
+}  // namespace vardolin::forms

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QWidget;
+
+namespace vardolin::forms {
+
+// A widget as a picture for a report: PNG at its size on screen (at the screen's pixel ratio),
+// or SVG, whose text and lines stay sharp at any size.
+enum class ImageFormat { Png, Svg };
+
+// The format a file name asks for: SVG for ".svg" (any case), PNG otherwise.
+ImageFormat ImageFormatOf(const QString& path);
+
+QByteArray RenderWidget(QWidget& widget, ImageFormat format);
+
+// Writes the picture to `path` atomically; returns the reason it could not, or an empty text.
+QString SaveWidgetImage(QWidget& widget, const QString& path);
+
+}  // namespace vardolin::forms

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// vardolin-run: runs model files without the windows. See kUsage.
+#include <cstdlib>
+#include <iostream>
+#include <locale>
+#include <string>
+#include <vector>
+
+#include "runner/BatchRun.h"
+#include "runner/RunnerOptions.h"
+#include "shared/ThreadCount.h"
+
+namespace {
+
+// The decimal separator of the user's locale, as the windows take it, so that a model saved
+// with "0,5" in a field runs here as it ran there.
+vardolin::NumberLocale UserNumberLocale() {
+    try {
+        const std::locale user("");
+        return {std::string(1, std::use_facet<std::numpunct<char>>(user).decimal_point())};
+    } catch (const std::runtime_error&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace vardolin::runner;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    RunnerOptions options;
+    try {
+        options = ParseArguments(arguments);
+    } catch (const UsageError& e) {
+        std::cerr << "vardolin-run: " << e.what() << "\n\n" << kUsage;
+        return kBadFileOrArgument;
+    }
+    const int threads = vardolin::ThreadsFromEnvironment(std::getenv("VARDOLIN_THREADS"));
+    return RunBatch(options, std::cout, std::cerr, threads, UserNumberLocale());
+}

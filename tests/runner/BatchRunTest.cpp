@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TestFolder.h"
+#include "TestSupport.h"
+#include "circle/SliceFields.h"
+#include "circle/SliceMethodDescription.h"
+#include "plane/PlaneFailureDescription.h"
+#include "plane/PlaneFields.h"
+#include "runner/BatchRun.h"
+#include "shared/FieldRun.h"
+#include "shared/ModelWriter.h"
+#include "shared/TrialDistribution.h"
+
+namespace vardolin::runner {
+namespace {
+
+const std::string kExamples = VARDOLIN_EXAMPLES;
+const std::string kPlaneDefaults = kExamples + "/plane-failure-defaults.vardolin";
+const std::string kSliceDefaults = kExamples + "/slice-method-defaults.vardolin";
+
+struct Printed {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Printed Runner(const std::vector<std::string>& arguments, int threads = 1) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunBatch(ParseArguments(arguments), out, err, threads, {});
+    return {status, out.str(), err.str()};
+}
+
+// The texts a window shows after typing `typed` and pressing "Calculation" on a fresh program.
+FieldTextMap TypedAndRun(const AnalysisDescription& analysis, FieldTextMap typed,
+                         UniformSequence& uniforms, MainModule& module) {
+    AnalysisContext context{uniforms, module, {}};
+    RunOnFields(analysis, typed, context);
+    return typed;
+}
+
+std::string Line(const std::string& file, const FieldTexts& fields, int percentage, int mean,
+                 int message) {
+    return file + "\t" + fields.text(percentage) + "\t" + fields.text(mean) + "\t" +
+           fields.text(message) + "\n";
+}
+
+class BatchRun : public testing::Test {
+protected:
+    std::string Save(const std::string& name, const Model& model) const {
+        const std::string path = (folder.path() / name).string();
+        SaveModelFile(path, model);
+        return path;
+    }
+
+    std::string SaveText(const std::string& name, const std::string& text) const {
+        const std::string path = (folder.path() / name).string();
+        std::ofstream(path) << text;
+        return path;
+    }
+
+    testing_support::TestFolder folder;
+};
+
+TEST_F(BatchRun, DefaultModelsGiveThePinnedFiguresAndTheSliceRunContinuesTheSequence) {
+    const Printed printed = Runner({kPlaneDefaults, kSliceDefaults});
+    EXPECT_EQ(printed.status, kResults);
+    EXPECT_EQ(printed.err, "");
+
+    UniformSequence uniforms;
+    MainModule module;
+    TypedAndRun(PlaneFailure(), DefaultTexts(PlaneFailure()), uniforms, module);
+    const FieldTextMap slice =
+        TypedAndRun(SliceMethod(), DefaultTexts(SliceMethod()), uniforms, module);
+    using namespace circle;
+    EXPECT_EQ(slice.text(MeanSafetyFactor), "1.32257227909155");
+    EXPECT_EQ(printed.out,
+              kPlaneDefaults + "\t96.6\t0.73889069232438\tBlock is not Stable\n" +
+                  Line(kSliceDefaults, slice, FailureProbability, MeanSafetyFactor, MessageField));
+}
+
+TEST_F(BatchRun, ResultsAreTheSameForAnyThreadCount) {
+    const Printed sequential = Runner({kSliceDefaults, kPlaneDefaults, kSliceDefaults}, 1);
+    EXPECT_EQ(Runner({kSliceDefaults, kPlaneDefaults, kSliceDefaults}, 3).out, sequential.out);
+}
+
+TEST_F(BatchRun, SavedModelRunsAsTypingItsTextsWould) {
+    using namespace plane;
+    FieldTextMap typed = DefaultTexts(PlaneFailure());
+    typed.setText(SlopeHeight, " 25 ");
+    typed.setText(WaterHeightMean, "4.5");
+    typed.setText(CalculationCount, "2.5");
+    const std::string file = Save("typed.vardolin", ModelFromFields(PlaneFailure(), typed));
+
+    UniformSequence uniforms;
+    MainModule module;
+    const FieldTextMap shown = TypedAndRun(PlaneFailure(), typed, uniforms, module);
+    EXPECT_EQ(Runner({file}).out,
+              Line(file, shown, FailureProbability, MeanSafetyFactor, MessageField));
+}
+
+TEST_F(BatchRun, OverridesAnInputOfEveryModel) {
+    FieldTextMap typed = DefaultTexts(PlaneFailure());
+    typed.setText(WaterHeightMean, "6");
+    UniformSequence uniforms;
+    MainModule module;
+    const FieldTextMap shown = TypedAndRun(PlaneFailure(), typed, uniforms, module);
+    const FieldTextMap second = TypedAndRun(PlaneFailure(), typed, uniforms, module);
+    using namespace plane;
+    EXPECT_EQ(Runner({"--set", "water_height_mean=6", kPlaneDefaults, kPlaneDefaults}).out,
+              Line(kPlaneDefaults, shown, FailureProbability, MeanSafetyFactor, MessageField) +
+                  Line(kPlaneDefaults, second, FailureProbability, MeanSafetyFactor, MessageField));
+}
+
+// A slice run saved after a plane run started mid-sequence; alone on a fresh sequence it gives
+// other figures, from its saved state the stored ones.
+TEST_F(BatchRun, FromSavedStateReproducesTheStoredResults) {
+    UniformSequence uniforms;
+    MainModule module;
+    AnalysisContext context{uniforms, module, {}};
+    FieldTextMap plane = DefaultTexts(PlaneFailure());
+    RunOnFields(PlaneFailure(), plane, context);
+    FieldTextMap slice = DefaultTexts(SliceMethod());
+    const FieldRun run = RunOnFields(SliceMethod(), slice, context);
+    Model model = ModelFromFields(SliceMethod(), slice);
+    model.lastRun = SavedRunFromFields(SliceMethod(), slice, run.uniformStateAtStart,
+                                       run.outcome->trialFactors);
+    const std::string file = Save("saved.vardolin", model);
+
+    using namespace circle;
+    const std::string stored =
+        Line(file, slice, FailureProbability, MeanSafetyFactor, MessageField);
+    EXPECT_EQ(Runner({"--from-saved-state", file}).out, stored);
+    EXPECT_NE(Runner({file}).out, stored);
+
+    const auto json = nlohmann::json::parse(Runner({"--json", "--from-saved-state", file}).out);
+    EXPECT_EQ(json[0]["uniform_state_at_start"], run.uniformStateAtStart);
+    EXPECT_EQ(json[0]["trials"]["count"], 500);
+    EXPECT_EQ(json[0]["trials"]["mean"], Describe(model.lastRun->trialFactors).mean);
+}
+
+TEST_F(BatchRun, JsonGivesTheTextsAndTheTrialStatistics) {
+    FieldTextMap one = DefaultTexts(PlaneFailure());
+    one.setText(plane::CalculationCount, "1");
+    const std::string file = Save("one.vardolin", ModelFromFields(PlaneFailure(), one));
+    const Printed printed = Runner({"--json", kPlaneDefaults, file});
+    EXPECT_EQ(printed.status, kStoppedRun);
+    const auto json = nlohmann::json::parse(printed.out);
+    ASSERT_EQ(json.size(), 2u);
+    EXPECT_EQ(json[0]["file"], kPlaneDefaults);
+    EXPECT_EQ(json[0]["analysis"], "plane_failure");
+    EXPECT_EQ(json[0]["failure_probability"], "96.6");
+    EXPECT_EQ(json[0]["mean_safety_factor"], "0.73889069232438");
+    EXPECT_EQ(json[0]["message"], "Block is not Stable");
+    EXPECT_EQ(json[0]["stopped"], false);
+    // The figures the histogram window shows.
+    const auto& trials = json[0]["trials"];
+    EXPECT_EQ(trials["count"], 500);
+    EXPECT_NEAR(trials["mean"].get<double>(), 0.73889069232438, 1e-14);
+    EXPECT_LT(trials["minimum"].get<double>(), trials["maximum"].get<double>());
+    EXPECT_NEAR(trials["reliability_index"].get<double>(),
+                (trials["mean"].get<double>() - 1.0) / trials["standard_deviation"].get<double>(),
+                1e-12);
+    EXPECT_EQ(json[1]["message"], "Please Inter Namber of calculation Upper 1");
+    EXPECT_EQ(json[1]["stopped"], true);
+    EXPECT_TRUE(json[1]["trials"].is_null());
+}
+
+TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
+    const std::string csv = (folder.path() / "trials.csv").string();
+    EXPECT_EQ(Runner({"--trials-csv", csv, kPlaneDefaults, kSliceDefaults}).status, kResults);
+    std::ifstream in(csv);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 1001u);
+    EXPECT_EQ(lines[0], "model,trial,factor_of_safety,failed\r");
+    const auto failed = std::count_if(lines.begin() + 1, lines.begin() + 501,
+                                      [](const auto& l) { return l.ends_with(",yes\r"); });
+    EXPECT_EQ(failed, 483);  // 96.6 % of 500
+    EXPECT_TRUE(lines[501].starts_with(kSliceDefaults + ",1,"));
+}
+
+struct StatusRow {
+    const char* name;
+    std::vector<std::string> arguments;  // "{bad}" and "{folder}" stand for paths of the test
+    int status;
+    std::string out;  // a part of what is printed; empty: nothing is printed
+    std::string err;  // a part of the errors; empty: none
+};
+
+class BatchRunStatus : public BatchRun, public testing::WithParamInterface<StatusRow> {};
+
+TEST_P(BatchRunStatus, SaysWhatHappenedInTheExitStatusAndTheSameMessageAsTheWindow) {
+    const std::string bad = SaveText("bad.vardolin", "{\"format_version\": 1,");
+    std::vector<std::string> arguments = GetParam().arguments;
+    for (std::string& argument : arguments) {
+        if (argument == "{bad}") {
+            argument = bad;
+        } else if (argument.starts_with("{folder}")) {
+            argument = folder.path().string() + argument.substr(8);
+        }
+    }
+    const Printed printed = Runner(arguments);
+    EXPECT_EQ(printed.status, GetParam().status);
+    if (GetParam().out.empty()) {
+        EXPECT_EQ(printed.out, "");
+    } else {
+        EXPECT_NE(printed.out.find(GetParam().out), std::string::npos) << printed.out;
+    }
+    if (GetParam().err.empty()) {
+        EXPECT_EQ(printed.err, "");
+    } else {
+        EXPECT_NE(printed.err.find(GetParam().err), std::string::npos) << printed.err;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BatchRunStatus,
+    testing::Values(
+        StatusRow{"RunTimeError",
+                  {"--set", "slope_height=2O", kPlaneDefaults},
+                  kStoppedRun,
+                  "\t\t\tRun-time error '13': Type mismatch\n",
+                  ""},
+        StatusRow{"DivisionByZero",
+                  {"--set", "slope_height=0", kSliceDefaults},
+                  kStoppedRun,
+                  "Run-time error '11': Division by zero",
+                  ""},
+        StatusRow{"CountRejected",
+                  {"--set", "trial_count=10000", kPlaneDefaults},
+                  kStoppedRun,
+                  "Please Inter Namber of calculation Under 10000\n",
+                  ""},
+        StatusRow{"KeyOfTheOtherAnalysis",
+                  {kPlaneDefaults, "--set", "slice_count=0", kSliceDefaults},
+                  kBadFileOrArgument,
+                  "",
+                  "has no input \"slice_count\""},
+        StatusRow{"NotAModel",
+                  {kPlaneDefaults, "{bad}"},
+                  kBadFileOrArgument,
+                  "",
+                  "bad.vardolin: not a model file: no valid JSON at line 1, column 22"},
+        StatusRow{"NoSuchFile",
+                  {"{folder}/none.vardolin"},
+                  kBadFileOrArgument,
+                  "",
+                  "none.vardolin: cannot be opened (No such file or directory)\n"},
+        StatusRow{"UnknownKey",
+                  {"--set", "height=3", kPlaneDefaults},
+                  kBadFileOrArgument,
+                  "",
+                  "--set height: plane_failure ("},
+        StatusRow{"OverrideWithLineBreak",
+                  {"--set", "slope_height=2\n0", kPlaneDefaults},
+                  kBadFileOrArgument,
+                  "",
+                  "--set slope_height: the text holds a control character"},
+        StatusRow{"NoSavedRun",
+                  {"--from-saved-state", kPlaneDefaults},
+                  kBadFileOrArgument,
+                  "",
+                  "plane-failure-defaults.vardolin: no saved run to take the sequence state from"},
+        StatusRow{"TrialsFileInAMissingFolder",
+                  {"--trials-csv", "{folder}/none/t.csv", kPlaneDefaults},
+                  kBadFileOrArgument,
+                  "96.6",
+                  "t.csv: cannot be saved (No such file or directory)"}),
+    testing_support::RowName());
+
+}  // namespace
+}  // namespace vardolin::runner

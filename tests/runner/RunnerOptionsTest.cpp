@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "runner/RunnerOptions.h"
+
+namespace vardolin::runner {
+namespace {
+
+TEST(RunnerOptions, TakesEveryOptionAndTheModelsInOrder) {
+    const RunnerOptions options =
+        ParseArguments({"--json", "b.vardolin", "--set", "slope_height=25", "--trials-csv", "t.csv",
+                        "--from-saved-state", "--set", "message==x", "a.vardolin", "--", "--json"});
+    EXPECT_TRUE(options.json);
+    EXPECT_TRUE(options.fromSavedState);
+    EXPECT_EQ(options.trialsCsv, "t.csv");
+    EXPECT_EQ(options.models, (std::vector<std::string>{"b.vardolin", "a.vardolin", "--json"}));
+    const std::vector<std::pair<std::string, std::string>> overrides{{"slope_height", "25"},
+                                                                     {"message", "=x"}};
+    EXPECT_EQ(options.overrides, overrides);
+}
+
+struct UsageRow {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* message;
+};
+
+class BadCommandLine : public testing::TestWithParam<UsageRow> {};
+
+TEST_P(BadCommandLine, IsRefusedSayingWhy) {
+    try {
+        ParseArguments(GetParam().arguments);
+        FAIL() << "accepted";
+    } catch (const UsageError& e) {
+        EXPECT_STREQ(e.what(), GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BadCommandLine,
+    testing::Values(
+        UsageRow{"NoModel", {"--json"}, "no model file given"},
+        UsageRow{"NothingAtAll", {}, "no model file given"},
+        UsageRow{"UnknownOption", {"--seed", "m"}, "unknown option --seed"},
+        UsageRow{"SetWithoutValue", {"m", "--set"}, "--set needs a value"},
+        UsageRow{"CsvWithoutFile", {"m", "--trials-csv"}, "--trials-csv needs a value"},
+        UsageRow{"SetWithoutEquals",
+                 {"--set", "slope_height", "m"},
+                 "--set needs KEY=TEXT, not \"slope_height\""},
+        UsageRow{"SetWithoutKey", {"--set", "=20", "m"}, "--set needs KEY=TEXT, not \"=20\""}),
+    testing_support::RowName());
+
+}  // namespace
+}  // namespace vardolin::runner
