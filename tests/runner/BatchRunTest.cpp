@@ -87,6 +87,17 @@ TEST_F(BatchRun, DefaultModelsGiveThePinnedFiguresAndTheSliceRunContinuesTheSequ
                   Line(kSliceDefaults, slice, FailureProbability, MeanSafetyFactor, MessageField));
 }
 
+// A rock slope 60 m high with a 60 degree face, sliding on a 45 degree plane below a 14 m crack
+// full of water (c = 55 kPa, phi = 40 degrees, 27 kN/m3, water 10 kN/m3): fixed data, whose
+// factor the formula gives by hand as 0.7337507356331.
+TEST_F(BatchRun, TheWaterFilledCrackExampleGivesItsHandCalculatedFactor) {
+    const std::string model = kExamples + "/plane-failure-water-filled-crack.vardolin";
+    const Printed printed = Runner({model});
+    EXPECT_EQ(printed.status, kResults);
+    EXPECT_EQ(printed.out,
+              model + "\t100\t0.733750735633104\tThis Exprimentation Included Fix Data\n");
+}
+
 TEST_F(BatchRun, ResultsAreTheSameForAnyThreadCount) {
     const Printed sequential = Runner({kSliceDefaults, kPlaneDefaults, kSliceDefaults}, 1);
     EXPECT_EQ(Runner({kSliceDefaults, kPlaneDefaults, kSliceDefaults}, 3).out, sequential.out);
