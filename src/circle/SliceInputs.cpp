@@ -1,39 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "circle/SliceInputs.h"
 
-#include "circle/SliceFields.h"
+#include "circle/SliceFieldConversion.h"
+#include "circle/SliceMethodDescription.h"
 #include "numerics/NormalSampler.h"
-#include "numerics/NumberText.h"
+#include "shared/FieldTextMap.h"
 
 namespace vardolin {
 
 SliceInputValues SliceInputValues::Defaults() {
-    const auto value = [](int field) {
-        for (const FieldFact& fact : circle::kFields) {
-            if (fact.number == field) {
-                return TextToDouble(fact.defaultText);
-            }
-        }
-        return 0.0;
-    };
-    using namespace circle;
-    SliceInputValues v;
-    v.slopeHeight = value(SlopeHeight);
-    v.slopeFaceAngle = value(SlopeFaceAngle);
-    v.centreX1 = value(CentreX1);
-    v.centreX2 = value(CentreX2);
-    v.centreY2 = value(CentreY2);
-    v.sliceCount = value(SliceCount);
-    v.waterUnitWeight = value(WaterUnitWeight);
-    v.cohesionMean = value(CohesionMean);
-    v.cohesionStdDev = value(CohesionStdDev);
-    v.frictionAngleMean = value(FrictionAngleMean);
-    v.frictionAngleStdDev = value(FrictionAngleStdDev);
-    v.rockUnitWeightMean = value(RockUnitWeightMean);
-    v.rockUnitWeightStdDev = value(RockUnitWeightStdDev);
-    v.waterHeightMean = value(WaterHeightMean);
-    v.waterHeightStdDev = value(WaterHeightStdDev);
-    return v;
+    // The form's default texts are all numbers.
+    return *ConvertSliceInputs(DefaultTexts(SliceMethod()), NumberLocale{});
 }
 
 UncertainParameters FixedSliceInputs::DrawParameters(UniformSequence& uniforms) {
