@@ -2,6 +2,7 @@
 #include "circle/SliceTrials.h"
 
 #include "circle/BishopSafetyFactor.h"
+#include "circle/SlicePasses.h"
 #include "circle/SliceQuantities.h"
 #include "circle/SlipCircle.h"
 #include "numerics/FloatingPointStatus.h"
@@ -21,23 +22,15 @@ SliceTrialOutcome RunSliceTrial(int i, SliceInputs& inputs, UniformSequence& uni
     }
     const SlipCircle& circle = *draw.circle;
 
-    FloatingPointStatus status;
-    const double b = status.Divide(circle.reach, inputs.SliceCount());
-    status.Test();
+    const double b = SliceWidth(circle, inputs.SliceCount());
     if (b == 0.0) {
         outcome.end = TrialEnd::ZeroSliceWidth;
         return outcome;
     }
 
     BishopSafetyFactor factor;
-    double x = 0.0;
-    // A loop with step b: a negative width (a negative slice count) makes no pass at all.
-    const auto passRuns = [&](double k) { return b > 0.0 ? k <= circle.reach : k >= circle.reach; };
-    for (double k = 0.0; passRuns(k); k = generic::Add(k, b)) {
-        x = generic::Add(x, b);
-        if (x > circle.radius) {
-            continue;
-        }
+    FloatingPointStatus status;
+    ForEachProcessedSlice(circle, b, [&](double x) {
         const SliceBase base = SliceBaseOf(x, b, circle.radius);
         module.BaseAngleDegrees[i] = base.angle;
         module.BaseAngleRadianTotal[i] =
@@ -54,7 +47,7 @@ SliceTrialOutcome RunSliceTrial(int i, SliceInputs& inputs, UniformSequence& uni
                                                          .waterThrust = loads.waterThrust,
                                                          .drawn = drawn});
         ++outcome.processedSlices;
-    }
+    });
     return outcome;
 }
 

@@ -3,22 +3,13 @@
 
 #include <exception>
 
-#include "numerics/FloatingPointStatus.h"
-#include "numerics/GenericArithmetic.h"
+#include "circle/SlicePasses.h"
 
 namespace vardolin {
 
 int CountProcessedSlices(const SlipCircle& circle, double width) {
-    const double b = width;
-    const auto passRuns = [&](double k) { return b > 0.0 ? k <= circle.reach : k >= circle.reach; };
     int slices = 0;
-    double x = 0.0;
-    for (double k = 0.0; passRuns(k); k = generic::Add(k, b)) {
-        x = generic::Add(x, b);
-        if (x <= circle.radius) {
-            ++slices;
-        }
-    }
+    ForEachProcessedSlice(circle, width, [&slices](double) { ++slices; });
     return slices;
 }
 
@@ -39,9 +30,7 @@ TrialLayout LayOutSliceTrials(int trials, SliceInputs& inputs, UniformSequence& 
             trial.rejectedCircles = draw.rejected;
             trial.circle = *draw.circle;
             trial.slicesStart = uniforms.state();
-            FloatingPointStatus status;
-            trial.width = status.Divide(trial.circle.reach, inputs.SliceCount());
-            status.Test();
+            trial.width = SliceWidth(trial.circle, inputs.SliceCount());
             if (trial.width == 0.0) {
                 break;
             }

@@ -52,7 +52,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
       histogram_(QString::fromUtf8(analysis.caption), context_.locale),
       progressDialog_(new QProgressDialog(this)),
       progressTimer_(new QTimer(this)),
-      files_(new ModelFileActions(*this, *this, navigator.fileDialogs())) {
+      files_(new ModelFileActions(*this, navigator.fileDialogs())) {
     setObjectName(QString::fromUtf8(analysis.formName));
     setWindowTitle(QString::fromUtf8(analysis.caption));
     auto* client = new QWidget(this);
@@ -194,14 +194,13 @@ void AnalysisForm::FinishRun() {
 }
 
 void AnalysisForm::MarkResultsStale(bool stale) {
+    if (resultsStale_ == stale) {
+        return;
+    }
     resultsStale_ = stale;
     static const char* const kOwnToolTip = "ownToolTip";
     for (const FieldRole role : {FieldRole::FailurePercentage, FieldRole::MeanSafetyFactor}) {
         QLineEdit* control = FieldControl(*this, analysis_.fieldWith(role).number);
-        if (control->property("stale").toBool() == stale) {
-            continue;
-        }
-        control->setProperty("stale", stale);
         // Muted by colour and by slant, so that it does not rest on colour alone.
         QPalette palette = control->palette();
         QFont font = control->font();

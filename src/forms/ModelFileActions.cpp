@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -32,9 +31,9 @@ QString WithSuffix(const QString& path, const QString& suffix) {
 
 }  // namespace
 
-ModelFileActions::ModelFileActions(AnalysisForm& form, QMainWindow& window, FileDialogs& dialogs)
-    : QObject(&form), form_(form), window_(window), dialogs_(dialogs) {
-    QMenu* file = window.menuBar()->addMenu(tr("&File"));
+ModelFileActions::ModelFileActions(AnalysisForm& form, FileDialogs& dialogs)
+    : QObject(&form), form_(form), dialogs_(dialogs) {
+    QMenu* file = form.menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
     const auto add = [&](const QString& text, const char* name, QKeySequence keys,
                          bool (ModelFileActions::*slot)()) {
@@ -57,7 +56,7 @@ QString ModelFileActions::Caption() const {
 }
 
 std::map<std::string, std::string, std::less<>> ModelFileActions::CurrentInputs() const {
-    return ModelFromFields(form_.analysis(), LineEditFields(window_)).inputs;
+    return ModelFromFields(form_.analysis(), LineEditFields(form_)).inputs;
 }
 
 bool ModelFileActions::hasUnsavedChanges() const {
@@ -69,13 +68,13 @@ bool ModelFileActions::Open() {
         return false;
     }
     const QString path =
-        dialogs_.OpenFileName(&window_, tr("Open"), QString::fromLatin1(kModelFilter));
+        dialogs_.OpenFileName(&form_, tr("Open"), QString::fromLatin1(kModelFilter));
     return !path.isEmpty() && OpenFile(path);
 }
 
 bool ModelFileActions::OpenFile(const QString& path) {
     if (form_.isRunning()) {
-        dialogs_.ShowError(&window_, Caption(),
+        dialogs_.ShowError(&form_, Caption(),
                            tr("A calculation is running; open the file when it is over."));
         return false;
     }
@@ -83,17 +82,17 @@ bool ModelFileActions::OpenFile(const QString& path) {
     try {
         read = ReadModelFile(LocalPath(path));
     } catch (const ModelFileError& e) {
-        dialogs_.ShowError(&window_, Caption(), QString::fromUtf8(e.what()));
+        dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;
     }
     if (read.model.analysis != &form_.analysis()) {
-        dialogs_.ShowError(&window_, Caption(),
+        dialogs_.ShowError(&form_, Caption(),
                            tr("%1: a model of \"%2\", which this form does not calculate")
                                .arg(path, QString::fromUtf8(read.model.analysis->caption)));
         return false;
     }
     // Checked whole above; from here on every field takes its text.
-    LineEditFields fields(window_);
+    LineEditFields fields(form_);
     const FieldTextMap shown = FieldsOf(read.model);
     for (const auto& [number, text] : shown.texts()) {
         fields.setText(number, text);
@@ -109,7 +108,7 @@ bool ModelFileActions::OpenFile(const QString& path) {
         for (const std::string& note : read.notes) {
             notes.append(QString::fromUtf8(note));
         }
-        dialogs_.ShowNote(&window_, Caption(), notes.join(QLatin1Char('\n')));
+        dialogs_.ShowNote(&form_, Caption(), notes.join(QLatin1Char('\n')));
     }
     return true;
 }
@@ -124,20 +123,20 @@ bool ModelFileActions::SaveAs() {
             ? QStringLiteral("%1.vardolin")
                   .arg(QString::fromUtf8(form_.analysis().id.data(), form_.analysis().id.size()))
             : path_;
-    const QString path = dialogs_.SaveFileName(&window_, tr("Save As"), suggested,
-                                               QString::fromLatin1(kModelFilter));
+    const QString path =
+        dialogs_.SaveFileName(&form_, tr("Save As"), suggested, QString::fromLatin1(kModelFilter));
     return !path.isEmpty() && SaveTo(WithSuffix(path, QStringLiteral("vardolin")));
 }
 
 bool ModelFileActions::SaveTo(const QString& path) {
-    Model model = ModelFromFields(form_.analysis(), LineEditFields(window_));
+    Model model = ModelFromFields(form_.analysis(), LineEditFields(form_));
     if (lastRun_ && lastRun_->inputs == model.inputs) {
         model.lastRun = lastRun_->run;
     }
     try {
         SaveModelFile(LocalPath(path), model);
     } catch (const FileWriteError& e) {
-        dialogs_.ShowError(&window_, Caption(), QString::fromUtf8(e.what()));
+        dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;
     }
     path_ = path;
@@ -150,7 +149,7 @@ bool ModelFileActions::ExportResults() {
                                               : QFileInfo(path_).path() + QStringLiteral("/") +
                                                     QFileInfo(path_).completeBaseName() +
                                                     QStringLiteral(".csv");
-    const QString path = dialogs_.SaveFileName(&window_, tr("Export Results"), suggested,
+    const QString path = dialogs_.SaveFileName(&form_, tr("Export Results"), suggested,
                                                QString::fromLatin1(kCsvFilter));
     return !path.isEmpty() && ExportResultsTo(WithSuffix(path, QStringLiteral("csv")));
 }
@@ -158,17 +157,17 @@ bool ModelFileActions::ExportResults() {
 bool ModelFileActions::ExportResultsTo(const QString& path) {
     const DistributionRecord& record = form_.histogram().record();
     if (!record.last || record.fixedDataSince || form_.resultsAreStale()) {
-        dialogs_.ShowError(&window_, Caption(),
+        dialogs_.ShowError(&form_, Caption(),
                            tr("There are no trials to export: the results shown come from no "
                               "Monte Carlo run. Press Calculation first."));
         return false;
     }
-    const LineEditFields fields(window_);
+    const LineEditFields fields(form_);
     try {
         WriteFileAtomically(LocalPath(path),
                             ResultsCsv(form_.analysis(), fields, record.last->factors));
     } catch (const FileWriteError& e) {
-        dialogs_.ShowError(&window_, Caption(), QString::fromUtf8(e.what()));
+        dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;
     }
     return true;
@@ -179,7 +178,7 @@ bool ModelFileActions::MayClose() {
         return true;
     }
     switch (dialogs_.AskToSave(
-        &window_, Caption(),
+        &form_, Caption(),
         tr("The inputs differ from those in %1. Save them?").arg(QFileInfo(path_).fileName()))) {
         case FileDialogs::UnsavedAnswer::Save:
             return Save();
@@ -211,7 +210,7 @@ void ModelFileActions::RunFinished() {
     }
     lastRun_ = KeptRun{
         std::move(inputs),
-        SavedRunFromFields(form_.analysis(), LineEditFields(window_), state, std::move(factors))};
+        SavedRunFromFields(form_.analysis(), LineEditFields(form_), state, std::move(factors))};
 }
 
 }  // namespace vardolin::forms

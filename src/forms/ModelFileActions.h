@@ -10,8 +10,6 @@
 
 #include "shared/Model.h"
 
-class QMainWindow;
-
 namespace vardolin::forms {
 
 class AnalysisForm;
@@ -34,7 +32,7 @@ public:
     static constexpr const char* kModelFilter = "Vardolin models (*.vardolin)";
     static constexpr const char* kCsvFilter = "Comma-separated values (*.csv)";
 
-    ModelFileActions(AnalysisForm& form, QMainWindow& window, FileDialogs& dialogs);
+    ModelFileActions(AnalysisForm& form, FileDialogs& dialogs);
 
     // Each returns whether it did what it was asked (false: refused, failed or cancelled).
     bool Open();
@@ -62,7 +60,6 @@ private:
     QString Caption() const;
 
     AnalysisForm& form_;
-    QMainWindow& window_;
     FileDialogs& dialogs_;
     QString path_;
     std::optional<std::map<std::string, std::string, std::less<>>> savedInputs_;

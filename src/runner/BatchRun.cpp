@@ -38,14 +38,8 @@ void Override(Job& job, const RunnerOptions& options) {
             throw ModelFileError("--set " + key + ": " + std::string(job.model.analysis->id) +
                                  " (" + job.file + ") has no input \"" + key + "\"");
         }
-        if (text.size() > kMaxFieldTextBytes) {
-            throw ModelFileError("--set " + key + ": the text is longer than " +
-                                 std::to_string(kMaxFieldTextBytes) + " characters");
-        }
-        for (const char c : text) {
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-                throw ModelFileError("--set " + key + ": the text holds a control character");
-            }
+        if (const std::optional<std::string> why = WhyNotAFieldText(text)) {
+            throw ModelFileError("--set " + key + ": the text " + *why);
         }
         input->second = text;
     }

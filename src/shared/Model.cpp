@@ -5,6 +5,18 @@
 
 namespace vardolin {
 
+std::optional<std::string> WhyNotAFieldText(std::string_view text) {
+    if (text.size() > kMaxFieldTextBytes) {
+        return "is longer than " + std::to_string(kMaxFieldTextBytes) + " characters";
+    }
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            return "holds a control character";
+        }
+    }
+    return std::nullopt;
+}
+
 std::string_view ProgramVersion() {
     return VARDOLIN_VERSION;
 }

@@ -23,6 +23,10 @@ inline constexpr std::size_t kMaxModelFileBytes = 1024 * 1024;
 // Longer than anyone types into a field; a longer text in a file is refused.
 inline constexpr std::size_t kMaxFieldTextBytes = 1000;
 
+// Why a text cannot be a field's text ("is longer than 1000 characters", "holds a control
+// character"), or nothing when it can.
+std::optional<std::string> WhyNotAFieldText(std::string_view text);
+
 // A run kept with its model: the state of the uniform sequence when it started, the texts it
 // left in the result fields and its trial factors. Starting a run on the model's inputs from
 // that state gives the same texts again.

@@ -247,14 +247,8 @@ private:
             Refuse("\"" + key + "\" must be a text in quotes");
         }
         const auto& text = value.get_ref<const std::string&>();
-        if (text.size() > kMaxFieldTextBytes) {
-            Refuse("\"" + key + "\" is longer than " + std::to_string(kMaxFieldTextBytes) +
-                   " characters");
-        }
-        for (const char c : text) {
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-                Refuse("\"" + key + "\" holds a control character");
-            }
+        if (const std::optional<std::string> why = WhyNotAFieldText(text)) {
+            Refuse("\"" + key + "\" " + *why);
         }
         return text;
     }
