@@ -33,7 +33,7 @@ private:
 
 // SampleNormal with the checked Scale written out: mean -/+ sd * size.
 double Draw(UniformSequence& uniforms, double mean, double sd, Faults& f) {
-    const NormalDeviate z = NormalDeviateOf(uniforms.NextUniform());
+    const NormalDeviate z = FastNormalDeviateOf(uniforms.NextUniform());
     const double spread = f.Note(sd * z.size);
     return f.Note(z.lower ? mean - spread : mean + spread);
 }

@@ -23,6 +23,11 @@ struct NormalDeviate {
 // the smallest value the sequence delivers, so that no draw needs the logarithm of zero.
 NormalDeviate NormalDeviateOf(float u);
 
+// The same deviate with the cube of the approximation taken by PowCube: equal to
+// NormalDeviateOf at every value the sequence delivers, at about two thirds of the cost. The
+// parallel slice run draws with it; the reference runs keep the formula with pow itself.
+NormalDeviate FastNormalDeviateOf(float u);
+
 // Takes exactly one value of the sequence. Callers that read mean and sd from fields take
 // the deviate first, so a bad field fails after its draw's value has been consumed.
 inline NormalDeviate DrawNormalDeviate(UniformSequence& uniforms) {

@@ -75,6 +75,19 @@ TEST(StandardNormalDeviate, IsBitIdenticalForEveryUniformValueInEveryBuild) {
     EXPECT_EQ(checksum, 18038909924910518387u);
 }
 
+// The parallel run draws with the fast deviate and must match the reference run bit for bit.
+TEST(FastNormalDeviate, EqualsTheReferenceDeviateForEveryUniformValue) {
+    for (std::uint32_t k = 0; k < 1u << 24; ++k) {
+        const float u = static_cast<float>(k) * kTwoToMinus24;
+        const NormalDeviate fast = FastNormalDeviateOf(u);
+        const NormalDeviate reference = NormalDeviateOf(u);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(fast.size),
+                  std::bit_cast<std::uint64_t>(reference.size))
+            << k;
+        ASSERT_EQ(fast.lower, reference.lower) << k;
+    }
+}
+
 TEST(SampleNormal, ConsumesExactlyOneValueWhateverTheDeviation) {
     UniformSequence sampled;
     UniformSequence reference;
