@@ -10,10 +10,10 @@
 #include "circle/SliceTables.h"
 #include "circle/SliceTrials.h"
 #include "numerics/FloatingPointStatus.h"
-#include "numerics/GenericArithmetic.h"
 #include "shared/CountChecks.h"
 #include "shared/CountLimit.h"
 #include "shared/FieldValues.h"
+#include "shared/MeanReport.h"
 #include "shared/RunMessages.h"
 
 namespace vardolin {
@@ -125,18 +125,11 @@ RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
     status.Test();
     f.WriteNumber(FailureProbability, percentage);
 
-    double sum = 0.0;
-    for (int i = 1; i <= trials; ++i) {
-        sum = generic::Add(sum, tables.CircleSafetyFactors[i]);
-    }
-    const double mean = generic::Divide(sum, ran);
-    f.WriteNumber(MeanSafetyFactor, mean);
-    f.Write(MessageField, messages::Verdict(mean));
-
     result.trialFactors.reserve(static_cast<std::size_t>(trials));
     for (int i = 1; i <= trials; ++i) {
         result.trialFactors.push_back(tables.CircleSafetyFactors[i]);
     }
+    WriteMeanAndVerdict(f, result.trialFactors, MeanSafetyFactor, MessageField);
     return result;
 }
 

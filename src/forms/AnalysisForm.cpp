@@ -31,10 +31,6 @@ void PaintPaleYellow(QWidget& field) {
     field.setPalette(palette);
 }
 
-QLineEdit* FieldControl(const QWidget& form, int number) {
-    return FindControlAs<QLineEdit>(form, QStringLiteral("Text%1").arg(number));
-}
-
 constexpr std::array<ButtonSlot<AnalysisForm>, 3> kButtons{{
     {"Command1", &AnalysisForm::Calculate},
     {"Command4", &AnalysisForm::ClearData},

@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "forms/ControlTable.h"
+#include "forms/LineEditFields.h"
 #include "shared/Tooltips.h"
 
 namespace vardolin::forms {
@@ -62,8 +63,7 @@ private:
 
 void ApplyTooltips(QWidget& form, const AnalysisDescription& analysis) {
     for (const FieldFact& field : analysis.fields) {
-        if (auto* control =
-                FindControlAs<QLineEdit>(form, QStringLiteral("Text%1").arg(field.number))) {
+        if (QLineEdit* control = FieldControl(form, field.number)) {
             control->setToolTip(TooltipText(FieldTooltip(field)));
         }
     }

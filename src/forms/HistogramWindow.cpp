@@ -136,9 +136,7 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
     : QWidget(parent, Qt::Window),
       locale_(locale),
       pages_(new QStackedWidget(this)),
-      nothingYet_(new QLabel(tr("Nothing to show yet: press \"Calculation\" on the form to run "
-                                "the analysis, and its distribution appears here."),
-                             this)),
+      nothingYet_(new QLabel(this)),
       chartView_(new QChartView(this)),
       note_(FigureLabel("Note", this)),
       trials_(FigureLabel("Trials", this)),
@@ -190,14 +188,11 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
     pages_->addWidget(distributionPage);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    pages_->setCurrentWidget(nothingYet_);
 
     // Below the page, so that a saved or copied picture holds the chart and figures only.
     saveImage_->setObjectName(QStringLiteral("SaveImage"));
     copy_->setObjectName(QStringLiteral("Copy"));
     saveImage_->setVisible(false);
-    saveImage_->setEnabled(false);
-    copy_->setEnabled(false);
     connect(saveImage_, &QPushButton::clicked, this, &HistogramWindow::SaveImage);
     connect(copy_, &QPushButton::clicked, this, &HistogramWindow::CopyToClipboard);
     auto* buttons = new QHBoxLayout;
@@ -205,6 +200,7 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
     buttons->addWidget(saveImage_);
     buttons->addWidget(copy_);
     layout->addLayout(buttons);
+    Show(DistributionRecord{});
 }
 
 void HistogramWindow::Show(const DistributionRecord& record) {

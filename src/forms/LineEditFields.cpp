@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <stdexcept>
 
+#include "forms/ControlTable.h"
+
 namespace vardolin::forms {
 
 LineEditFields::LineEditFields(const QWidget& form) {
@@ -30,6 +32,10 @@ QLineEdit& LineEditFields::field(int number) const {
         throw std::out_of_range("no text field Text" + std::to_string(number));
     }
     return *found->second;
+}
+
+QLineEdit* FieldControl(const QWidget& form, int number) {
+    return FindControlAs<QLineEdit>(form, QStringLiteral("Text%1").arg(number));
 }
 
 }  // namespace vardolin::forms

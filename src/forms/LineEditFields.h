@@ -29,4 +29,7 @@ private:
     std::map<int, QPointer<QLineEdit>> fields_;
 };
 
+// The text box of field `number` ("Text<number>") under `form`, or nullptr.
+QLineEdit* FieldControl(const QWidget& form, int number);
+
 }  // namespace vardolin::forms

@@ -155,8 +155,8 @@ bool ModelFileActions::ExportResults() {
 }
 
 bool ModelFileActions::ExportResultsTo(const QString& path) {
-    const DistributionRecord& record = form_.histogram().record();
-    if (!record.last || record.fixedDataSince || form_.resultsAreStale()) {
+    const RunDistribution* current = form_.histogram().record().current();
+    if (current == nullptr || form_.resultsAreStale()) {
         dialogs_.ShowError(&form_, Caption(),
                            tr("There are no trials to export: the results shown come from no "
                               "Monte Carlo run. Press Calculation first."));
@@ -165,7 +165,7 @@ bool ModelFileActions::ExportResultsTo(const QString& path) {
     const LineEditFields fields(form_);
     try {
         WriteFileAtomically(LocalPath(path),
-                            ResultsCsv(form_.analysis(), fields, record.last->factors));
+                            ResultsCsv(form_.analysis(), fields, current->factors));
     } catch (const FileWriteError& e) {
         dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;
@@ -203,10 +203,9 @@ void ModelFileActions::RunFinished() {
     if (form_.resultsAreStale()) {
         return;  // stopped, failed or cancelled: the last run with results stays the kept one
     }
-    const DistributionRecord& record = form_.histogram().record();
     std::vector<double> factors;
-    if (record.last && !record.fixedDataSince) {
-        factors = record.last->factors;
+    if (const RunDistribution* current = form_.histogram().record().current()) {
+        factors = current->factors;
     }
     lastRun_ = KeptRun{
         std::move(inputs),

@@ -6,7 +6,7 @@
 #include "plane/PlaneSafetyFactor.h"
 #include "shared/CountChecks.h"
 #include "shared/FieldValues.h"
-#include "shared/RunMessages.h"
+#include "shared/MeanReport.h"
 #include "shared/UncertainParameters.h"
 
 namespace vardolin {
@@ -93,13 +93,6 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     const double ran = trials;
     f.WriteNumber(FailureProbability, FailurePercentage(failures, ran));
 
-    double sum = 0.0;
-    for (int i = 1; i <= trials; ++i) {
-        sum = generic::Add(sum, factors[i]);
-    }
-    const double mean = generic::Divide(sum, ran);
-    f.WriteNumber(MeanSafetyFactor, mean);
-    f.Write(MessageField, messages::Verdict(mean));
     RunOutcome outcome;
     outcome.end = RunOutcome::End::Completed;
     outcome.trials = trials;
@@ -107,6 +100,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     for (int i = 1; i <= trials; ++i) {
         outcome.trialFactors.push_back(factors[i]);
     }
+    WriteMeanAndVerdict(f, outcome.trialFactors, MeanSafetyFactor, MessageField);
     return outcome;
 }
 

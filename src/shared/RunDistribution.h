@@ -20,6 +20,10 @@ struct RunDistribution {
 struct DistributionRecord {
     std::optional<RunDistribution> last;
     bool fixedDataSince = false;
+
+    // The Monte Carlo run the form's results come from: the last one, unless a fixed-data run
+    // came after it.
+    const RunDistribution* current() const { return last && !fixedDataSince ? &*last : nullptr; }
 };
 
 }  // namespace vardolin
