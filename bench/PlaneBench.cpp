@@ -2,12 +2,13 @@
 // The plane-failure run through the field texts, against the bare computation it wraps.
 #include <benchmark/benchmark.h>
 
+#include "fields/FieldTextMap.h"
 #include "numerics/NormalSampler.h"
-#include "plane/PlaneAnalysis.h"
-#include "plane/PlaneFailureDescription.h"
-#include "plane/PlaneFields.h"
-#include "plane/PlaneSafetyFactor.h"
-#include "shared/FieldTextMap.h"
+#include "plane_failure/PlaneAnalysis.h"
+#include "plane_failure/PlaneFailureDescription.h"
+#include "plane_failure/PlaneFields.h"
+#include "plane_failure/PlaneKeptTables.h"
+#include "plane_failure/PlaneSafetyFactor.h"
 
 namespace vardolin {
 namespace {
@@ -21,10 +22,10 @@ FieldTextMap LargestDefaultRun() {
 }
 
 void BM_PlaneRun(benchmark::State& state) {
-    MainModule module;
+    KeptTables kept;
     for (auto _ : state) {
         UniformSequence uniforms;
-        AnalysisContext context{uniforms, module, {}};
+        AnalysisContext context{uniforms, kept, {}};
         FieldTextMap fields = LargestDefaultRun();
         RunPlaneAnalysis(fields, context);
         benchmark::DoNotOptimize(fields.text(plane::MeanSafetyFactor));
@@ -35,7 +36,7 @@ BENCHMARK(BM_PlaneRun)->Unit(benchmark::kMicrosecond);
 
 // The same trials with every input already a double: draws, factors, failures and the mean.
 void BM_PlaneKernel(benchmark::State& state) {
-    MainModule module;
+    PlaneKeptTables kept;
     for (auto _ : state) {
         UniformSequence uniforms;
         int failures = 0;
@@ -45,12 +46,12 @@ void BM_PlaneKernel(benchmark::State& state) {
             const double gammaR = SampleNormal(uniforms, 27000, 2000);
             const double zw = SampleNormal(uniforms, 2, 0.5);
             const double factor = PlaneSafetyFactor(20, 60, 40, 3, 9800, c, phi, gammaR, zw);
-            module.TrialSafetyFactors[i] = factor;
+            kept.TrialSafetyFactors[i] = factor;
             failures += factor < 1.0 ? 1 : 0;
         }
         double sum = 0.0;
         for (int i = 1; i <= kTrials; ++i) {
-            sum += module.TrialSafetyFactors[i];
+            sum += kept.TrialSafetyFactors[i];
         }
         benchmark::DoNotOptimize(sum / kTrials);
         benchmark::DoNotOptimize(failures);

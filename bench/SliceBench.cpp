@@ -4,13 +4,14 @@
 
 #include <string>
 
-#include "circle/SliceAnalysis.h"
-#include "circle/SliceFields.h"
-#include "circle/SliceInputs.h"
-#include "circle/SliceMethodDescription.h"
-#include "circle/SliceTrials.h"
-#include "shared/FieldTextMap.h"
-#include "shared/ThreadCount.h"
+#include "analysis/ThreadCount.h"
+#include "fields/FieldTextMap.h"
+#include "slice_method/SliceAnalysis.h"
+#include "slice_method/SliceFields.h"
+#include "slice_method/SliceInputs.h"
+#include "slice_method/SliceKeptTables.h"
+#include "slice_method/SliceMethodDescription.h"
+#include "slice_method/SliceTrials.h"
 
 namespace vardolin {
 namespace {
@@ -31,10 +32,10 @@ FieldTextMap Texts(int trials, int slices) {
 
 // The run from field texts to result texts.
 void RunFromTexts(benchmark::State& state, int trials, int slices, int threads) {
-    MainModule module;
+    KeptTables kept;
     for (auto _ : state) {
         UniformSequence uniforms;
-        AnalysisContext context{uniforms, module, {}, nullptr, threads};
+        AnalysisContext context{uniforms, kept, {}, nullptr, threads};
         FieldTextMap fields = Texts(trials, slices);
         RunSliceAnalysis(fields, context);
         benchmark::DoNotOptimize(fields.text(circle::MeanSafetyFactor));
@@ -46,14 +47,14 @@ void RunFromTexts(benchmark::State& state, int trials, int slices, int threads) 
 // The same trials through the same trial code on one thread, with every input already a
 // double: circles, slices, draws, Bishop sums, failures and the mean.
 void RunKernel(benchmark::State& state, int trials, int slices) {
-    MainModule module;
+    SliceKeptTables kept;
     SliceInputValues values = SliceInputValues::Defaults();
     values.sliceCount = slices;
     FixedSliceInputs inputs(values);
     for (auto _ : state) {
         UniformSequence uniforms;
         SliceTables tables;
-        const SliceTrialsOutcome outcome = RunSliceTrials(trials, inputs, uniforms, module, tables);
+        const SliceTrialsOutcome outcome = RunSliceTrials(trials, inputs, uniforms, kept, tables);
         double sum = 0.0;
         for (int i = 1; i <= trials; ++i) {
             sum += tables.CircleSafetyFactors[i];

@@ -3,14 +3,14 @@
 // ends with results, one of its messages or a run-time error, leaving what that ending promises.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "FuzzFields.h"
-#include "circle/SliceAnalysis.h"
-#include "shared/AnalysisDescription.h"
-#include "shared/RunMessages.h"
+#include "analysis/AnalysisDescription.h"
+#include "analysis/RunMessages.h"
 
 namespace vardolin::fuzz {
 
@@ -37,41 +37,35 @@ inline void RequireResultsUntouched(const FieldTextMap& f, const ReportFields& r
     Require(f.text(r.percentage) == kOldPercentage, "a stopped run wrote the percentage");
 }
 
-inline void CheckOutcome(const FieldTextMap& f, const ReportFields& r, const RunOutcome& result) {
+inline void CheckOutcome(const AnalysisDescription& analysis, const FieldTextMap& f,
+                         const ReportFields& r, const RunOutcome& result) {
     using End = RunOutcome::End;
     const std::string message = f.text(r.message);
-    const auto stoppedWith = [&](std::string_view expected) {
-        Require(message == expected, "wrong message");
-        RequireResultsUntouched(f, r);
-    };
     switch (result.end) {
-        case End::CountNotAboveOne:
-            Require(message == messages::kCountNotAboveOne, "wrong count message");
-            Require(
-                f.text(r.count).empty() && f.text(r.mean).empty() && f.text(r.percentage).empty(),
-                "count message left results");
-            return;
-        case End::CountNotBelowLimit:
-            Require(message == messages::kCountNotBelowLimit, "wrong count message");
-            Require(f.text(r.count).empty() && f.text(r.percentage).empty(),
-                    "count message left the count or the percentage");
-            Require(f.text(r.mean) == kOldMean, "mean cleared");
+        case End::Stopped:
+            Require(std::find(analysis.messages.begin(), analysis.messages.end(), message) !=
+                            analysis.messages.end() &&
+                        message != messages::kStable && message != messages::kNotStable,
+                    "a stopped run without a message of its own");
+            if (message == messages::kCountNotAboveOne) {
+                Require(f.text(r.count).empty() && f.text(r.mean).empty() &&
+                            f.text(r.percentage).empty(),
+                        "count message left results");
+            } else if (message == messages::kCountNotBelowLimit) {
+                Require(f.text(r.count).empty() && f.text(r.percentage).empty(),
+                        "count message left the count or the percentage");
+                Require(f.text(r.mean) == kOldMean, "mean cleared");
+            } else {
+                RequireResultsUntouched(f, r);
+            }
             return;
         case End::FixedData: {
-            Require(message == "This Exprimentation Included Fix Data", "wrong message");
+            Require(message == messages::kFixedData, "wrong message");
             RequireNumber(f.text(r.mean));
             const std::string percentage = f.text(r.percentage);
             Require(percentage == "100" || percentage == "0", "fixed data percentage");
             return;
         }
-        case End::SliceCountNotAboveZero:
-            return stoppedWith(messages::kSliceCountNotAboveZero);
-        case End::SliceCountNotBelowLimit:
-            return stoppedWith(messages::kSliceCountNotBelowLimit);
-        case End::NoCircleBeyondCrest:
-            return stoppedWith(messages::kNoCircleBeyondCrest);
-        case End::ZeroSliceWidth:
-            return stoppedWith(messages::kZeroSliceWidth);
         case End::Completed: {
             Require(message == messages::kStable || message == messages::kNotStable, "no verdict");
             const double mean = RequireNumber(f.text(r.mean));
@@ -104,10 +98,10 @@ inline int FuzzAnalysisRun(const AnalysisDescription& analysis, const std::uint8
     fields.setText(report.mean, kOldMean);
     fields.setText(report.percentage, kOldPercentage);
     UniformSequence uniforms;
-    MainModule module;
-    AnalysisContext context{uniforms, module, {}};
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, {}};
     try {
-        CheckOutcome(fields, report, analysis.run(fields, context));
+        CheckOutcome(analysis, fields, report, analysis.run(fields, context));
     } catch (const RunTimeError& e) {
         RequireKnownError(e);
         RequireResultsUntouched(fields, report);

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "fields/FieldTextMap.h"
 #include "numerics/NumberText.h"
 #include "numerics/RunTimeError.h"
-#include "shared/FieldTextMap.h"
 
 namespace vardolin::fuzz {
 

@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "FuzzFields.h"
-#include "shared/ModelReader.h"
-#include "shared/ModelWriter.h"
+#include "catalogue/ProgramCatalogue.h"
+#include "files/ModelReader.h"
+#include "files/ModelWriter.h"
 
 namespace {
 
@@ -31,9 +32,10 @@ void CheckWhole(const Model& model) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
-        const ModelRead read = ReadModel(bytes, "fuzz.vardolin");
+        const ModelRead read = ReadModel(bytes, "fuzz.vardolin", ProgramCatalogue());
         CheckWhole(read.model);
-        const ModelRead again = ReadModel(WriteModel(read.model), "again.vardolin");
+        const ModelRead again =
+            ReadModel(WriteModel(read.model), "again.vardolin", ProgramCatalogue());
         fuzz::Require(again.notes.empty(), "a written model lacks a key");
         fuzz::Require(again.model.inputs == read.model.inputs, "inputs changed on the way");
         fuzz::Require(again.model.lastRun.has_value() == read.model.lastRun.has_value(),

@@ -9,15 +9,17 @@
 #include <QTest>
 #include <cstdio>
 
+#include "analysis/AnalysisCatalogue.h"
+#include "analysis/AnalysisContext.h"
+#include "analysis/KeptTables.h"
+#include "catalogue/ProgramCatalogue.h"
+#include "catalogue/ProgramWindows.h"
 #include "forms/AnalysisForm.h"
 #include "forms/ControlTable.h"
 #include "forms/HistogramWindow.h"
 #include "forms/MainMenu.h"
 #include "forms/Navigator.h"
 #include "numerics/UniformSequence.h"
-#include "shared/AnalysisCatalogue.h"
-#include "shared/AnalysisContext.h"
-#include "shared/MainModule.h"
 
 namespace {
 
@@ -29,12 +31,14 @@ bool Save(QWidget& window, const QDir& directory, const QString& name) {
     return saved;
 }
 
-// The state of one program start: its own sequence, module and windows.
+// The state of one program start: its own sequence, tables and windows.
 struct Session {
     vardolin::UniformSequence uniforms;
-    vardolin::MainModule module;
-    vardolin::AnalysisContext context{uniforms, module, {"."}};
-    vardolin::forms::Navigator navigator{context};
+    vardolin::KeptTables kept;
+    vardolin::AnalysisContext context{uniforms, kept, {"."}};
+    const vardolin::AnalysisCatalogue catalogue = vardolin::ProgramCatalogue();
+    const vardolin::forms::WindowCatalogue windows = vardolin::ProgramWindows();
+    vardolin::forms::Navigator navigator{context, catalogue, windows};
 };
 
 void Click(const QWidget& form, const char* button) {
@@ -59,7 +63,7 @@ int main(int argc, char* argv[]) {
         ok = Save(session.navigator.ShowMainMenu(), directory, QStringLiteral("main-menu.png"));
     }
     // Every analysis form after a default run from a fresh start, and its histogram.
-    for (const vardolin::AnalysisDescription* analysis : vardolin::Analyses()) {
+    for (const vardolin::AnalysisDescription* analysis : vardolin::ProgramCatalogue()) {
         Session session;
         vardolin::forms::AnalysisForm& form = session.navigator.ShowAnalysis(*analysis);
         const QString name = QString::fromUtf8(analysis->caption).toLower().replace(' ', '-');

@@ -39,22 +39,23 @@ constexpr std::array<ButtonSlot<AnalysisForm>, 3> kButtons{{
 
 }  // namespace
 
-AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navigator,
-                           AnalysisContext& context, QWidget* parent)
+AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWindow& window,
+                           Navigator& navigator, AnalysisContext& context, QWidget* parent)
     : QMainWindow(parent),
       analysis_(analysis),
+      window_(window),
       navigator_(navigator),
       context_(context),
       histogram_(QString::fromUtf8(analysis.caption), context_.locale),
       progressDialog_(new QProgressDialog(this)),
       progressTimer_(new QTimer(this)),
-      files_(new ModelFileActions(*this, navigator.fileDialogs())) {
+      files_(new ModelFileActions(*this, navigator.fileDialogs(), navigator.catalogue())) {
     setObjectName(QString::fromUtf8(analysis.formName));
     setWindowTitle(QString::fromUtf8(analysis.caption));
     auto* client = new QWidget(this);
-    BuildControls(*client, analysis.controls);
-    client->setFixedSize(TwipsToPixels(analysis.clientWidthTwips),
-                         TwipsToPixels(analysis.clientHeightTwips));
+    BuildControls(*client, window.controls);
+    client->setFixedSize(TwipsToPixels(window.clientWidthTwips),
+                         TwipsToPixels(window.clientHeightTwips));
     setCentralWidget(client);
     // The menu bar writes in the form's font, as every control without its own does.
     setFont(client->font());
@@ -71,7 +72,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, Navigator& navig
     ApplyTooltips(*this, analysis);
     histogram_.SetFileDialogs(navigator.fileDialogs());
     ConnectButtons<AnalysisForm>(*this, kButtons);
-    ConnectNavigation(*this, analysis.navigation, navigator);
+    ConnectNavigation(*this, window.navigation, navigator);
     if (navigator.runInFlight()) {
         FindControl(*this, QStringLiteral("Command1"))->setEnabled(false);
     }

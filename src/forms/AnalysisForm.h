@@ -4,10 +4,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "analysis/AnalysisContext.h"
+#include "analysis/AnalysisDescription.h"
 #include "forms/AnalysisRun.h"
+#include "forms/AnalysisWindow.h"
 #include "forms/FormHistogram.h"
-#include "shared/AnalysisContext.h"
-#include "shared/AnalysisDescription.h"
 
 class QProgressDialog;
 class QTimer;
@@ -17,7 +18,8 @@ namespace vardolin::forms {
 class ModelFileActions;
 class Navigator;
 
-// The window of one analysis, built from its description: the controls of its table, the
+// The window of one analysis, built from its description and its window part: the controls of
+// its table, the
 // default texts of its fields, its diagram and its buttons. Its whole state is the texts of its
 // text boxes: "Calculation" runs the analysis on them, "Clear Data" empties them in the order of
 // the field list, "Histogram" shows the distribution of the form's runs, and the navigation
@@ -34,11 +36,12 @@ class AnalysisForm final : public QMainWindow {
     Q_OBJECT
 
 public:
-    AnalysisForm(const AnalysisDescription& analysis, Navigator& navigator,
-                 AnalysisContext& context, QWidget* parent = nullptr);
+    AnalysisForm(const AnalysisDescription& analysis, const AnalysisWindow& window,
+                 Navigator& navigator, AnalysisContext& context, QWidget* parent = nullptr);
     ~AnalysisForm() override;
 
     const AnalysisDescription& analysis() const { return analysis_; }
+    const AnalysisWindow& window() const { return window_; }
 
     // The distribution of this form's runs, and its window once "Histogram" opened it.
     const FormHistogram& histogram() const { return histogram_; }
@@ -80,6 +83,7 @@ private:
     void MarkResultsStale(bool stale);
 
     const AnalysisDescription& analysis_;
+    const AnalysisWindow& window_;
     Navigator& navigator_;
     AnalysisContext& context_;
     FormHistogram histogram_;

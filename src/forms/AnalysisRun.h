@@ -8,13 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/AnalysisContext.h"
+#include "analysis/AnalysisDescription.h"
+#include "analysis/ContextSnapshot.h"
+#include "analysis/RunOutcome.h"
+#include "analysis/RunProgress.h"
+#include "fields/FieldTextsSnapshot.h"
 #include "numerics/RunTimeError.h"
-#include "shared/AnalysisContext.h"
-#include "shared/AnalysisDescription.h"
-#include "shared/ContextSnapshot.h"
-#include "shared/FieldTextsSnapshot.h"
-#include "shared/RunOutcome.h"
-#include "shared/RunProgress.h"
 
 class QThread;
 

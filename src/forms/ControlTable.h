@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "shared/FormLayout.h"
+#include "forms/FormLayout.h"
 
 namespace vardolin::forms {
 

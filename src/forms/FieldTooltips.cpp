@@ -8,9 +8,9 @@
 #include <QTextDocument>
 #include <QToolTip>
 
+#include "analysis/Tooltips.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
-#include "shared/Tooltips.h"
 
 namespace vardolin::forms {
 

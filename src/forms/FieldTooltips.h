@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shared/AnalysisDescription.h"
+#include "analysis/AnalysisDescription.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "numerics/NumberText.h"
-#include "shared/RunDistribution.h"
+#include "statistics/RunDistribution.h"
 
 class QWidget;
 

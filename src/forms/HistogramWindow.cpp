@@ -25,7 +25,7 @@
 #include "forms/ControlTable.h"
 #include "forms/FileDialogs.h"
 #include "forms/WidgetImage.h"
-#include "shared/TrialDistribution.h"
+#include "statistics/TrialDistribution.h"
 
 namespace vardolin::forms {
 

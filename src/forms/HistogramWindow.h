@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "numerics/NumberText.h"
-#include "shared/RunDistribution.h"
+#include "statistics/RunDistribution.h"
 
 class QChartView;
 class QLabel;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shared/FieldTexts.h"
+#include "fields/FieldTexts.h"
 
 namespace vardolin::forms {
 

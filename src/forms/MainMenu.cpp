@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "forms/MainMenu.h"
 
+#include <QPushButton>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "forms/ControlTable.h"
 #include "forms/Navigator.h"
-#include "shared/AnalysisDescription.h"
 
 namespace vardolin::forms {
 
@@ -15,26 +17,14 @@ using enum ControlKind;
 
 constexpr DesignFont kDefault{};
 
-// Client area 8535 x 5100 twips. Rows are in stacking order, bottom first: the buttons lie
-// over the frame.
-constexpr std::array kControls = {
-    // clang-format off
-    //          name        idx       in       idx       left  top   width height caption                 font                        tab
-    ControlRow{Frame,  "Frame1",   kNoIndex, nullptr, kNoIndex, 120,  120, 8295, 4815, " VARDOLIN",     {"Arial", 12.0, true},    3},
-    ControlRow{Button, "Command1", kNoIndex, nullptr, kNoIndex, 240,  600, 7935, 1095, "Plan Method",   kDefault,                 0},
-    ControlRow{Button, "Command2", kNoIndex, nullptr, kNoIndex, 240, 2400, 7935, 1095, "Slice Method",  kDefault,                 1},
-    ControlRow{Button, "Command3", kNoIndex, nullptr, kNoIndex, 6120, 4200, 1935, 615, "Exit",          kDefault,                 2},
-    // clang-format on
-};
-
+// Client area 8535 x 5100 twips with two analyses; each further analysis adds a row below them
+// and grows the frame, the window and Exit's place by kRowStep. Rows are in stacking order,
+// bottom first: the buttons lie over the frame.
 constexpr int kClientWidthTwips = 8535;
 constexpr int kClientHeightTwips = 5100;
-
-// The menu's rows: the analysis form each button opens.
-constexpr std::array<NavigationButton, 2> kMenuRows{{
-    {"Command1", "Vardolin"},  // "Plan Method"
-    {"Command2", "vard2"},     // "Slice Method"
-}};
+constexpr int kRowTop = 600;
+constexpr int kRowStep = 1800;
+constexpr int kDrawnRows = 2;
 
 constexpr std::array<ButtonSlot<MainMenu>, 1> kButtons{{
     {"Command3", &MainMenu::Exit},
@@ -42,12 +32,44 @@ constexpr std::array<ButtonSlot<MainMenu>, 1> kButtons{{
 
 }  // namespace
 
+QString MainMenu::RowButtonName(int row) {
+    return QStringLiteral("Command%1").arg(row < kDrawnRows ? row + 1 : row + 2);
+}
+
 MainMenu::MainMenu(Navigator& navigator, QWidget* parent) : QWidget(parent), navigator_(navigator) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vardolin - co"));
-    BuildControls(*this, kControls);
-    resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-    ConnectNavigation(*this, kMenuRows, navigator_);
+
+    const auto analyses = navigator_.catalogue().analyses();
+    const int rows = static_cast<int>(analyses.size());
+    const int grown = kRowStep * std::max(0, rows - kDrawnRows);
+    std::vector<std::string> names;
+    names.reserve(analyses.size());
+    for (int row = 0; row < rows; ++row) {
+        names.push_back(RowButtonName(row).toStdString());
+    }
+
+    // clang-format off
+    //                          name        idx       in       idx       left  top           width height          caption       font                   tab
+    std::vector<ControlRow> table{
+        ControlRow{Frame,  "Frame1",   kNoIndex, nullptr, kNoIndex, 120,  120,          8295, 4815 + grown, " VARDOLIN", {"Arial", 12.0, true}, rows + 1},
+    };
+    for (int row = 0; row < rows; ++row) {
+        const char* caption = navigator_.windows().Of(analyses[row]->id).menuCaption;
+        table.push_back(
+        ControlRow{Button, names[row].c_str(), kNoIndex, nullptr, kNoIndex, 240, kRowTop + kRowStep * row, 7935, 1095, caption, kDefault, row});
+    }
+    table.push_back(
+        ControlRow{Button, "Command3", kNoIndex, nullptr, kNoIndex, 6120, 4200 + grown, 1935,  615,          "Exit",      kDefault,              rows});
+    // clang-format on
+    BuildControls(*this, table);
+    resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips + grown));
+
+    for (int row = 0; row < rows; ++row) {
+        auto* button = FindControlAs<QPushButton>(*this, RowButtonName(row));
+        const std::string form = analyses[row]->formName;
+        connect(button, &QPushButton::clicked, this, [this, form] { navigator_.Show(form); });
+    }
     ConnectButtons<MainMenu>(*this, kButtons);
 }
 

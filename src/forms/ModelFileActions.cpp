@@ -8,13 +8,13 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "files/AtomicFile.h"
+#include "files/ModelReader.h"
+#include "files/ModelWriter.h"
+#include "files/TrialsCsv.h"
 #include "forms/AnalysisForm.h"
 #include "forms/FileDialogs.h"
 #include "forms/LineEditFields.h"
-#include "shared/AtomicFile.h"
-#include "shared/ModelReader.h"
-#include "shared/ModelWriter.h"
-#include "shared/TrialsCsv.h"
 
 namespace vardolin::forms {
 
@@ -31,8 +31,9 @@ QString WithSuffix(const QString& path, const QString& suffix) {
 
 }  // namespace
 
-ModelFileActions::ModelFileActions(AnalysisForm& form, FileDialogs& dialogs)
-    : QObject(&form), form_(form), dialogs_(dialogs) {
+ModelFileActions::ModelFileActions(AnalysisForm& form, FileDialogs& dialogs,
+                                   const AnalysisCatalogue& catalogue)
+    : QObject(&form), form_(form), dialogs_(dialogs), catalogue_(catalogue) {
     QMenu* file = form.menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
     const auto add = [&](const QString& text, const char* name, QKeySequence keys,
@@ -80,7 +81,7 @@ bool ModelFileActions::OpenFile(const QString& path) {
     }
     ModelRead read;
     try {
-        read = ReadModelFile(LocalPath(path));
+        read = ReadModelFile(LocalPath(path), catalogue_);
     } catch (const ModelFileError& e) {
         dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;

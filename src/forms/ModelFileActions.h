@@ -8,7 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "shared/Model.h"
+#include "analysis/AnalysisCatalogue.h"
+#include "files/Model.h"
 
 namespace vardolin::forms {
 
@@ -32,7 +33,7 @@ public:
     static constexpr const char* kModelFilter = "Vardolin models (*.vardolin)";
     static constexpr const char* kCsvFilter = "Comma-separated values (*.csv)";
 
-    ModelFileActions(AnalysisForm& form, FileDialogs& dialogs);
+    ModelFileActions(AnalysisForm& form, FileDialogs& dialogs, const AnalysisCatalogue& catalogue);
 
     // Each returns whether it did what it was asked (false: refused, failed or cancelled).
     bool Open();
@@ -61,6 +62,7 @@ private:
 
     AnalysisForm& form_;
     FileDialogs& dialogs_;
+    const AnalysisCatalogue& catalogue_;
     QString path_;
     std::optional<std::map<std::string, std::string, std::less<>>> savedInputs_;
     // The run being made: the inputs and the state it started from.

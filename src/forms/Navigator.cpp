@@ -9,17 +9,20 @@
 #include "forms/ControlTable.h"
 #include "forms/FileDialogs.h"
 #include "forms/MainMenu.h"
-#include "shared/AnalysisCatalogue.h"
 
 namespace vardolin::forms {
 
-Navigator::Navigator(AnalysisContext& context)
+Navigator::Navigator(AnalysisContext& context, const AnalysisCatalogue& catalogue,
+                     const WindowCatalogue& windows)
     : context_(context),
+      catalogue_(catalogue),
+      windows_(windows),
       ownDialogs_(std::make_unique<NativeFileDialogs>()),
       dialogs_(*ownDialogs_) {}
 
-Navigator::Navigator(AnalysisContext& context, FileDialogs& dialogs)
-    : context_(context), dialogs_(dialogs) {}
+Navigator::Navigator(AnalysisContext& context, const AnalysisCatalogue& catalogue,
+                     const WindowCatalogue& windows, FileDialogs& dialogs)
+    : context_(context), catalogue_(catalogue), windows_(windows), dialogs_(dialogs) {}
 
 Navigator::~Navigator() {
     for (auto& [name, form] : forms_) {
@@ -31,7 +34,7 @@ QWidget& Navigator::Show(std::string_view formName) {
     if (formName == kMainMenuName) {
         return ShowMainMenu();
     }
-    const AnalysisDescription* analysis = FindAnalysisByForm(formName);
+    const AnalysisDescription* analysis = catalogue_.FindByForm(formName);
     if (analysis == nullptr) {
         throw std::invalid_argument("no form " + std::string(formName));
     }
@@ -66,8 +69,9 @@ MainMenu& Navigator::ShowMainMenu() {
 }
 
 AnalysisForm& Navigator::ShowAnalysis(const AnalysisDescription& analysis) {
-    return ShowForm<AnalysisForm>(forms_[analysis.formName],
-                                  [&] { return new AnalysisForm(analysis, *this, context_); });
+    return ShowForm<AnalysisForm>(forms_[analysis.formName], [&] {
+        return new AnalysisForm(analysis, windows_.Of(analysis.id), *this, context_);
+    });
 }
 
 QWidget* Navigator::Find(std::string_view formName) const {

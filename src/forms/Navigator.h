@@ -9,17 +9,21 @@
 #include <string>
 #include <string_view>
 
-#include "shared/AnalysisContext.h"
-#include "shared/AnalysisDescription.h"
+#include "analysis/AnalysisCatalogue.h"
+#include "analysis/AnalysisContext.h"
+#include "analysis/AnalysisDescription.h"
+#include "forms/AnalysisWindow.h"
 
 // The windows of the program and how they meet.
 //
-//   main() creates the one UniformSequence, MainModule and AnalysisContext of the process and
-//   one Navigator over them, and shows the main menu (Form1). From then on every window is
-//   reached through the Navigator's Show(form name):
+//   main() creates the one UniformSequence, KeptTables and AnalysisContext of the process and
+//   one Navigator over them and the program's catalogues (catalogue/), and shows the main menu
+//   (Form1). From then on every window is reached through the Navigator's Show(form name):
 //
-//     Form1  one button per analysis  -> Show("Vardolin"), Show("vard2")    "Exit" -> Exit()
-//     each analysis form (AnalysisForm, built from its AnalysisDescription):
+//     Form1  one button per analysis of the catalogue -> Show("Vardolin"), Show("vard2"), …
+//            "Exit" -> Exit()
+//     each analysis form (AnalysisForm, built from its AnalysisDescription and its
+//     AnalysisWindow):
 //            "Calculation" -> the analysis's run on the window's text boxes and the context
 //            its navigation buttons -> Show(their target)
 //
@@ -46,12 +50,14 @@ inline constexpr std::string_view kMainMenuName = "Form1";
 
 class Navigator {
 public:
-    // The context is the process's one; it must outlive the Navigator. The analysis forms are
-    // those of the catalogue.
-    explicit Navigator(AnalysisContext& context);
+    // The context is the process's one. The analysis forms are those of `catalogue`, laid out
+    // by `windows`. All three must outlive the Navigator.
+    Navigator(AnalysisContext& context, const AnalysisCatalogue& catalogue,
+              const WindowCatalogue& windows);
     // The same, with the file dialogs every form asks (tests answer them without a dialog);
     // `dialogs` must outlive the Navigator.
-    Navigator(AnalysisContext& context, FileDialogs& dialogs);
+    Navigator(AnalysisContext& context, const AnalysisCatalogue& catalogue,
+              const WindowCatalogue& windows, FileDialogs& dialogs);
     // Destroys the windows still open.
     ~Navigator();
 
@@ -67,6 +73,8 @@ public:
     QWidget* Find(std::string_view formName) const;
 
     FileDialogs& fileDialogs() const { return dialogs_; }
+    const AnalysisCatalogue& catalogue() const { return catalogue_; }
+    const WindowCatalogue& windows() const { return windows_; }
 
     // Ends the program at once: leaves the event loop, with no question asked.
     void Exit();
@@ -78,6 +86,8 @@ public:
 
 private:
     AnalysisContext& context_;
+    const AnalysisCatalogue& catalogue_;
+    const WindowCatalogue& windows_;
     std::unique_ptr<FileDialogs> ownDialogs_;  // the platform's, unless others were given
     FileDialogs& dialogs_;
     std::map<std::string, QPointer<QWidget>, std::less<>> forms_;

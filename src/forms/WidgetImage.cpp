@@ -9,7 +9,7 @@
 #include <QSvgGenerator>
 #include <QWidget>
 
-#include "shared/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 namespace vardolin::forms {
 

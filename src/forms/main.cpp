@@ -6,11 +6,13 @@
 #include <QLocale>
 #include <cstdlib>
 
+#include "analysis/AnalysisContext.h"
+#include "analysis/KeptTables.h"
+#include "analysis/ThreadCount.h"
+#include "catalogue/ProgramCatalogue.h"
+#include "catalogue/ProgramWindows.h"
 #include "forms/Navigator.h"
 #include "numerics/UniformSequence.h"
-#include "shared/AnalysisContext.h"
-#include "shared/MainModule.h"
-#include "shared/ThreadCount.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,12 +22,14 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/forms/vardolin.svg")));
 
     vardolin::UniformSequence uniforms;
-    vardolin::MainModule module;
-    vardolin::AnalysisContext context{uniforms, module, {QLocale().decimalPoint().toStdString()}};
+    vardolin::KeptTables kept;
+    vardolin::AnalysisContext context{uniforms, kept, {QLocale().decimalPoint().toStdString()}};
     // Every core by default; VARDOLIN_THREADS=1 takes the sequential path. Figures are the same.
     context.threads = vardolin::ThreadsFromEnvironment(std::getenv("VARDOLIN_THREADS"));
 
-    vardolin::forms::Navigator navigator(context);
+    const vardolin::AnalysisCatalogue catalogue = vardolin::ProgramCatalogue();
+    const vardolin::forms::WindowCatalogue windows = vardolin::ProgramWindows();
+    vardolin::forms::Navigator navigator(context, catalogue, windows);
     navigator.ShowMainMenu();
     return QApplication::exec();
 }

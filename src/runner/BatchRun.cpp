@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "analysis/FieldRun.h"
+#include "analysis/KeptTables.h"
+#include "files/AtomicFile.h"
+#include "files/Model.h"
+#include "files/ModelReader.h"
+#include "files/TrialsCsv.h"
 #include "numerics/UniformSequence.h"
-#include "shared/AtomicFile.h"
-#include "shared/FieldRun.h"
-#include "shared/MainModule.h"
-#include "shared/Model.h"
-#include "shared/ModelReader.h"
-#include "shared/TrialDistribution.h"
-#include "shared/TrialsCsv.h"
+#include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
 
@@ -45,10 +45,11 @@ void Override(Job& job, const RunnerOptions& options) {
     }
 }
 
-std::vector<Job> ReadJobs(const RunnerOptions& options, std::ostream& err) {
+std::vector<Job> ReadJobs(const RunnerOptions& options, const AnalysisCatalogue& catalogue,
+                          std::ostream& err) {
     std::vector<Job> jobs;
     for (const std::string& file : options.models) {
-        ModelRead read = ReadModelFile(file);
+        ModelRead read = ReadModelFile(file, catalogue);
         for (const std::string& note : read.notes) {
             err << "vardolin-run: " << note << '\n';
         }
@@ -121,23 +122,23 @@ std::string TrialsCsv(const std::vector<Ran>& runs) {
 
 }  // namespace
 
-int RunBatch(const RunnerOptions& options, std::ostream& out, std::ostream& err, int threads,
-             const NumberLocale& locale) {
+int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, std::ostream& out,
+             std::ostream& err, int threads, const NumberLocale& locale) {
     if (options.help) {
         out << kUsage;
         return kResults;
     }
     std::vector<Job> jobs;
     try {
-        jobs = ReadJobs(options, err);
+        jobs = ReadJobs(options, catalogue, err);
     } catch (const ModelFileError& e) {
         err << "vardolin-run: " << e.what() << '\n';
         return kBadFileOrArgument;
     }
 
     UniformSequence uniforms;
-    MainModule module;
-    AnalysisContext context{uniforms, module, locale, nullptr, threads};
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, locale, nullptr, threads};
     std::vector<Ran> runs;
     runs.reserve(jobs.size());
     bool stopped = false;

@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "analysis/AnalysisCatalogue.h"
 #include "numerics/NumberText.h"
 #include "runner/RunnerOptions.h"
 
@@ -15,11 +16,12 @@ enum ExitStatus : int {
     kBadFileOrArgument = 2  // a model or an argument was refused; nothing ran
 };
 
-// Runs the models of the options in order on one fresh uniform sequence and one module, prints
+// Runs the models of the options, each of an analysis of the catalogue, in order on one fresh
+// uniform sequence and one set of kept tables, prints
 // the results to `out` and every refusal or note to `err`. Reads the models and the overrides
 // before the first run, so a bad one stops the batch before anything ran. Writes nothing but
 // `out`, `err` and the trials file asked for.
-int RunBatch(const RunnerOptions& options, std::ostream& out, std::ostream& err, int threads,
-             const NumberLocale& locale);
+int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, std::ostream& out,
+             std::ostream& err, int threads, const NumberLocale& locale);
 
 }  // namespace vardolin::runner

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ThreadCount.h"
+#include "catalogue/ProgramCatalogue.h"
 #include "runner/BatchRun.h"
 #include "runner/RunnerOptions.h"
-#include "shared/ThreadCount.h"
 
 namespace {
 
@@ -36,5 +37,6 @@ int main(int argc, char* argv[]) {
         return kBadFileOrArgument;
     }
     const int threads = vardolin::ThreadsFromEnvironment(std::getenv("VARDOLIN_THREADS"));
-    return RunBatch(options, std::cout, std::cerr, threads, UserNumberLocale());
+    return RunBatch(options, vardolin::ProgramCatalogue(), std::cout, std::cerr, threads,
+                    UserNumberLocale());
 }

@@ -5,11 +5,11 @@
 #include <map>
 
 #include "TestSupport.h"
-#include "circle/SliceAnalysis.h"
+#include "fields/FieldTextMap.h"
 #include "forms/FormTestSupport.h"
 #include "forms/LineEditFields.h"
-#include "plane/PlaneAnalysis.h"
-#include "shared/FieldTextMap.h"
+#include "plane_failure/PlaneAnalysis.h"
+#include "slice_method/SliceAnalysis.h"
 
 namespace vardolin::forms {
 namespace {
@@ -207,8 +207,8 @@ TEST_P(SharedSequence, RunsOnBothWindowsContinueOneSequence) {
     FieldTextMap sliceTexts = TextsToReplay(slice);
 
     UniformSequence replayUniforms;
-    MainModule replayModule;
-    AnalysisContext replay{replayUniforms, replayModule, context_.locale};
+    KeptTables replayKept;
+    AnalysisContext replay{replayUniforms, replayKept, context_.locale};
     if (GetParam().planeFirst) {
         Click(plane, "Command1");
         Click(slice, "Command1");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// A fresh program state for every window test: its own sequence, module and navigator.
+// A fresh program state for every window test: its own sequence, tables and navigator.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,17 +12,19 @@
 #include <ostream>
 
 #include "ScriptedDialogs.h"
-#include "circle/SliceFields.h"
-#include "circle/SliceMethodDescription.h"
+#include "analysis/AnalysisContext.h"
+#include "analysis/KeptTables.h"
+#include "catalogue/ProgramCatalogue.h"
+#include "catalogue/ProgramWindows.h"
 #include "forms/AnalysisForm.h"
 #include "forms/ControlTable.h"
 #include "forms/MainMenu.h"
 #include "forms/Navigator.h"
 #include "numerics/UniformSequence.h"
-#include "plane/PlaneFailureDescription.h"
-#include "plane/PlaneFields.h"
-#include "shared/AnalysisContext.h"
-#include "shared/MainModule.h"
+#include "plane_failure/PlaneFailureDescription.h"
+#include "plane_failure/PlaneFields.h"
+#include "slice_method/SliceFields.h"
+#include "slice_method/SliceMethodDescription.h"
 
 namespace vardolin::forms::testing_support {
 
@@ -134,10 +136,13 @@ protected:
     }
 
     UniformSequence uniforms_;
-    std::unique_ptr<MainModule> module_ = std::make_unique<MainModule>();
-    AnalysisContext context_{uniforms_, *module_, {"."}};
+    std::unique_ptr<KeptTables> kept_ = std::make_unique<KeptTables>();
+    AnalysisContext context_{uniforms_, *kept_, {"."}};
     ScriptedDialogs dialogs_;
-    std::unique_ptr<Navigator> navigator_ = std::make_unique<Navigator>(context_, dialogs_);
+    const AnalysisCatalogue catalogue_ = ProgramCatalogue();
+    const WindowCatalogue windows_ = ProgramWindows();
+    std::unique_ptr<Navigator> navigator_ =
+        std::make_unique<Navigator>(context_, catalogue_, windows_, dialogs_);
 };
 
 }  // namespace vardolin::forms::testing_support

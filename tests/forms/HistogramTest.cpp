@@ -12,12 +12,13 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "circle/SliceMethodDescription.h"
 #include "forms/FormTestSupport.h"
 #include "forms/HistogramWindow.h"
 #include "numerics/NumberText.h"
-#include "plane/PlaneFields.h"
-#include "shared/TrialDistribution.h"
+#include "plane_failure/PlaneFields.h"
+#include "plane_failure/PlaneKeptTables.h"
+#include "slice_method/SliceMethodDescription.h"
+#include "statistics/TrialDistribution.h"
 
 namespace vardolin::forms {
 namespace {
@@ -66,7 +67,7 @@ TEST_F(Histogram, ShowsTheTrialsOfTheLastRunAndFollowsEveryNewRun) {
     EXPECT_EQ(Figure(window, "FailureProbability"), "96.6");
     std::vector<double> factors;
     for (int i = 1; i <= 500; ++i) {
-        factors.push_back(module_->TrialSafetyFactors[i]);
+        factors.push_back(kept_->Of<PlaneKeptTables>().TrialSafetyFactors[i]);
     }
     const TrialDistribution expected = Describe(factors);
     EXPECT_EQ(Figure(window, "Mean"), QString::fromStdString(DoubleToText(expected.mean)));

@@ -7,14 +7,14 @@
 #include <utility>
 #include <vector>
 
-#include "circle/SliceAnalysis.h"
-#include "circle/SliceFields.h"
-#include "circle/SliceMethodDescription.h"
+#include "fields/FieldTextMap.h"
 #include "forms/FormTestSupport.h"
 #include "numerics/RunTimeError.h"
-#include "plane/PlaneAnalysis.h"
-#include "plane/PlaneFields.h"
-#include "shared/FieldTextMap.h"
+#include "plane_failure/PlaneAnalysis.h"
+#include "plane_failure/PlaneFields.h"
+#include "slice_method/SliceAnalysis.h"
+#include "slice_method/SliceFields.h"
+#include "slice_method/SliceMethodDescription.h"
 
 namespace vardolin::forms {
 namespace {
@@ -101,10 +101,10 @@ protected:
         }
     }
 
-    // A second sequence and module that the core runs on, step for step with the window's.
+    // A second sequence and set of tables that the core runs on, step for step with the window's.
     UniformSequence twinUniforms_;
-    MainModule twinModule_;
-    AnalysisContext twin_{twinUniforms_, twinModule_, {"."}};
+    KeptTables twinKept_;
+    AnalysisContext twin_{twinUniforms_, twinKept_, {"."}};
 };
 
 TEST_P(HostileInput, EndsWithAnOutcomeOfTheProgramAndTheNextRunIsRight) {

@@ -12,10 +12,10 @@
 #include "FormTestSupport.h"
 #include "TestFolder.h"
 #include "TestSupport.h"
+#include "files/ModelReader.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
 #include "runner/BatchRun.h"
-#include "shared/ModelReader.h"
 
 namespace vardolin::forms {
 namespace {
@@ -86,9 +86,9 @@ TEST_F(ModelFileWindow, SavedReopenedAndRunGivesTheTextsOfTypingTheInputs) {
 
     navigator_.reset();  // a freshly started program
     UniformSequence uniforms;
-    MainModule module;
-    AnalysisContext context{uniforms, module, {"."}};
-    Navigator fresh(context, dialogs_);
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, {"."}};
+    Navigator fresh(context, catalogue_, windows_, dialogs_);
     AnalysisForm& reopened = fresh.ShowAnalysis(SliceMethod());
     ASSERT_TRUE(reopened.files().OpenFile(PathOf("slope.vardolin")));
     FindControlAs<QPushButton>(reopened, QStringLiteral("Command1"))->click();
@@ -99,8 +99,8 @@ TEST_F(ModelFileWindow, SavedReopenedAndRunGivesTheTextsOfTypingTheInputs) {
 
     std::ostringstream out;
     std::ostringstream err;
-    runner::RunBatch(runner::ParseArguments({PathOf("slope.vardolin").toStdString()}), out, err, 1,
-                     {});
+    runner::RunBatch(runner::ParseArguments({PathOf("slope.vardolin").toStdString()}), catalogue_,
+                     out, err, 1, {});
     EXPECT_EQ(out.str(), PathOf("slope.vardolin").toStdString() + "\t" +
                              byTyping.at(circle::FailureProbability) + "\t" +
                              byTyping.at(circle::MeanSafetyFactor) + "\t" +
@@ -225,7 +225,8 @@ TEST_P(ClosingChangedForm, AsksWhetherToSaveAndDoesAsAnswered) {
     dialogs_.unsavedAnswers = {GetParam().answer};
     EXPECT_EQ(again.close(), GetParam().closes);
     EXPECT_EQ(dialogs_.questions.size(), 1);
-    EXPECT_EQ(ReadModelFile(PathOf("slope.vardolin").toStdString()).model.inputs.at("slope_height"),
+    EXPECT_EQ(ReadModelFile(PathOf("slope.vardolin").toStdString(), catalogue_)
+                  .model.inputs.at("slope_height"),
               GetParam().savedHeight);
 }
 
@@ -247,7 +248,7 @@ TEST_F(ModelFileWindow, SaveKeepsTheLastRunWithTheStateItStartedFrom) {
     dialogs_.fileNames = {PathOf("run.vardolin")};
     ASSERT_TRUE(slice.files().SaveAs());
 
-    const Model saved = ReadModelFile(PathOf("run.vardolin").toStdString()).model;
+    const Model saved = ReadModelFile(PathOf("run.vardolin").toStdString(), catalogue_).model;
     ASSERT_TRUE(saved.lastRun.has_value());
     EXPECT_EQ(saved.lastRun->results.at("mean_safety_factor"),
               Text(slice, circle::MeanSafetyFactor).toStdString());
@@ -256,7 +257,7 @@ TEST_F(ModelFileWindow, SaveKeepsTheLastRunWithTheStateItStartedFrom) {
     std::ostringstream err;
     EXPECT_EQ(runner::RunBatch(runner::ParseArguments(
                                    {"--from-saved-state", PathOf("run.vardolin").toStdString()}),
-                               out, err, 2, {}),
+                               catalogue_, out, err, 2, {}),
               runner::kResults);
     EXPECT_EQ(out.str(), PathOf("run.vardolin").toStdString() + "\t" +
                              Text(slice, circle::FailureProbability).toStdString() + "\t" +
@@ -265,7 +266,8 @@ TEST_F(ModelFileWindow, SaveKeepsTheLastRunWithTheStateItStartedFrom) {
 
     Type(slice, circle::SlopeHeight, "19");
     ASSERT_TRUE(slice.files().Save());
-    EXPECT_FALSE(ReadModelFile(PathOf("run.vardolin").toStdString()).model.lastRun.has_value());
+    EXPECT_FALSE(
+        ReadModelFile(PathOf("run.vardolin").toStdString(), catalogue_).model.lastRun.has_value());
 }
 
 TEST_F(ModelFileWindow, AFailedSaveSaysWhyAndKeepsTheFileAndItsName) {

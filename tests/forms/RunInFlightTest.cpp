@@ -5,10 +5,12 @@
 #include <QSignalSpy>
 
 #include "TestSupport.h"
-#include "circle/SliceAnalysis.h"
+#include "fields/FieldTextMap.h"
 #include "forms/FormTestSupport.h"
-#include "plane/PlaneAnalysis.h"
-#include "shared/FieldTextMap.h"
+#include "plane_failure/PlaneAnalysis.h"
+#include "plane_failure/PlaneKeptTables.h"
+#include "slice_method/SliceAnalysis.h"
+#include "slice_method/SliceKeptTables.h"
 
 namespace vardolin::forms {
 namespace {
@@ -48,10 +50,10 @@ protected:
     };
     ProcessState State() const {
         ProcessState state{uniforms_.state(), {}};
-        for (int i = 1; i <= MainModule::kMaxTrials; ++i) {
-            state.tables.push_back(module_->BaseAngleDegrees[i]);
-            state.tables.push_back(module_->BaseAngleRadianTotal[i]);
-            state.tables.push_back(module_->TrialSafetyFactors[i]);
+        for (int i = 1; i <= kCountLimit; ++i) {
+            state.tables.push_back(kept_->Of<SliceKeptTables>().BaseAngleDegrees[i]);
+            state.tables.push_back(kept_->Of<SliceKeptTables>().BaseAngleRadianTotal[i]);
+            state.tables.push_back(kept_->Of<PlaneKeptTables>().TrialSafetyFactors[i]);
         }
         return state;
     }
@@ -108,8 +110,8 @@ TEST_F(RunInFlight, CancelLeavesNoTraceSoTheNextRunIsTheOneWithoutIt) {
     Type(form, circle::SliceCount, "10");
     Click(form, "Command1");
     UniformSequence twin;
-    MainModule twinModule;
-    AnalysisContext twinContext{twin, twinModule, {"."}};
+    KeptTables twinKept;
+    AnalysisContext twinContext{twin, twinKept, {"."}};
     FieldTextMap planeTexts = DefaultTexts(PlaneFailure());
     RunPlaneAnalysis(planeTexts, twinContext);
     FieldTextMap sliceTexts = DefaultTexts(SliceMethod());

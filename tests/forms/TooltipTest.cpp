@@ -60,7 +60,7 @@ TEST_P(Tooltips, EveryLabelOfTheDiagramExplainsItsQuantity) {
     AnalysisForm& shown = form();
     auto* diagram = FindControlAs<QSvgWidget>(shown, QStringLiteral("Image1"));
     ASSERT_NE(diagram, nullptr);
-    const auto& controls = shown.analysis().controls;
+    const auto& controls = shown.window().controls;
     const auto picture = std::find_if(controls.begin(), controls.end(), [](const ControlRow& row) {
         return row.kind == ControlKind::Picture;
     });

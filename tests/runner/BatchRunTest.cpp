@@ -10,14 +10,15 @@
 
 #include "TestFolder.h"
 #include "TestSupport.h"
-#include "circle/SliceFields.h"
-#include "circle/SliceMethodDescription.h"
-#include "plane/PlaneFailureDescription.h"
-#include "plane/PlaneFields.h"
+#include "analysis/FieldRun.h"
+#include "catalogue/ProgramCatalogue.h"
+#include "files/ModelWriter.h"
+#include "plane_failure/PlaneFailureDescription.h"
+#include "plane_failure/PlaneFields.h"
 #include "runner/BatchRun.h"
-#include "shared/FieldRun.h"
-#include "shared/ModelWriter.h"
-#include "shared/TrialDistribution.h"
+#include "slice_method/SliceFields.h"
+#include "slice_method/SliceMethodDescription.h"
+#include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
 namespace {
@@ -35,14 +36,15 @@ struct Printed {
 Printed Runner(const std::vector<std::string>& arguments, int threads = 1) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunBatch(ParseArguments(arguments), out, err, threads, {});
+    const int status =
+        RunBatch(ParseArguments(arguments), ProgramCatalogue(), out, err, threads, {});
     return {status, out.str(), err.str()};
 }
 
 // The texts a window shows after typing `typed` and pressing "Calculation" on a fresh program.
 FieldTextMap TypedAndRun(const AnalysisDescription& analysis, FieldTextMap typed,
-                         UniformSequence& uniforms, MainModule& module) {
-    AnalysisContext context{uniforms, module, {}};
+                         UniformSequence& uniforms, KeptTables& kept) {
+    AnalysisContext context{uniforms, kept, {}};
     RunOnFields(analysis, typed, context);
     return typed;
 }
@@ -76,10 +78,10 @@ TEST_F(BatchRun, DefaultModelsGiveThePinnedFiguresAndTheSliceRunContinuesTheSequ
     EXPECT_EQ(printed.err, "");
 
     UniformSequence uniforms;
-    MainModule module;
-    TypedAndRun(PlaneFailure(), DefaultTexts(PlaneFailure()), uniforms, module);
+    KeptTables kept;
+    TypedAndRun(PlaneFailure(), DefaultTexts(PlaneFailure()), uniforms, kept);
     const FieldTextMap slice =
-        TypedAndRun(SliceMethod(), DefaultTexts(SliceMethod()), uniforms, module);
+        TypedAndRun(SliceMethod(), DefaultTexts(SliceMethod()), uniforms, kept);
     using namespace circle;
     EXPECT_EQ(slice.text(MeanSafetyFactor), "1.32257227909155");
     EXPECT_EQ(printed.out,
@@ -112,8 +114,8 @@ TEST_F(BatchRun, SavedModelRunsAsTypingItsTextsWould) {
     const std::string file = Save("typed.vardolin", ModelFromFields(PlaneFailure(), typed));
 
     UniformSequence uniforms;
-    MainModule module;
-    const FieldTextMap shown = TypedAndRun(PlaneFailure(), typed, uniforms, module);
+    KeptTables kept;
+    const FieldTextMap shown = TypedAndRun(PlaneFailure(), typed, uniforms, kept);
     EXPECT_EQ(Runner({file}).out,
               Line(file, shown, FailureProbability, MeanSafetyFactor, MessageField));
 }
@@ -122,9 +124,9 @@ TEST_F(BatchRun, OverridesAnInputOfEveryModel) {
     FieldTextMap typed = DefaultTexts(PlaneFailure());
     typed.setText(WaterHeightMean, "6");
     UniformSequence uniforms;
-    MainModule module;
-    const FieldTextMap shown = TypedAndRun(PlaneFailure(), typed, uniforms, module);
-    const FieldTextMap second = TypedAndRun(PlaneFailure(), typed, uniforms, module);
+    KeptTables kept;
+    const FieldTextMap shown = TypedAndRun(PlaneFailure(), typed, uniforms, kept);
+    const FieldTextMap second = TypedAndRun(PlaneFailure(), typed, uniforms, kept);
     using namespace plane;
     EXPECT_EQ(Runner({"--set", "water_height_mean=6", kPlaneDefaults, kPlaneDefaults}).out,
               Line(kPlaneDefaults, shown, FailureProbability, MeanSafetyFactor, MessageField) +
@@ -135,8 +137,8 @@ TEST_F(BatchRun, OverridesAnInputOfEveryModel) {
 // other figures, from its saved state the stored ones.
 TEST_F(BatchRun, FromSavedStateReproducesTheStoredResults) {
     UniformSequence uniforms;
-    MainModule module;
-    AnalysisContext context{uniforms, module, {}};
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, {}};
     FieldTextMap plane = DefaultTexts(PlaneFailure());
     RunOnFields(PlaneFailure(), plane, context);
     FieldTextMap slice = DefaultTexts(SliceMethod());

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "analysis/AnalysisContext.h"
+#include "analysis/RunOutcome.h"
+#include "fields/DiagramLabel.h"
+#include "fields/FieldFacts.h"
+#include "fields/FieldTexts.h"
+
+namespace vardolin {
+
+// What the program needs to offer one analysis, windows aside: its form's name, its fields, its
+// run and the labels of its diagram. The model files, the command-line runner, the tooltips,
+// the tests and the fuzzers work from this; the windows add the form's layout (forms/).
+struct AnalysisDescription {
+    std::string_view id;   // the analysis in model files: "plane_failure"
+    const char* formName;  // the form's objectName: "Vardolin"
+    const char* caption;   // "Limiting Equilibrium"
+    // Every text field of the form, in the order "Clear Data" empties them.
+    std::span<const FieldFact> fields;
+    RunOutcome (*run)(FieldTexts& fields, AnalysisContext& context);
+    // Every text the run may leave in the message field, run-time errors aside: the messages
+    // of its checks and its verdicts.
+    std::span<const std::string_view> messages;
+    // The labelled quantities of the form's diagram, first match first, for its tooltips.
+    std::span<const DiagramLabel> diagramLabels = {};
+
+    // The one field of a role that occurs once (the count, the message, the results).
+    const FieldFact& fieldWith(FieldRole role) const;
+    // The field Text<number>, or nullptr.
+    const FieldFact* findField(int number) const;
+    // The field of a model-file key, or nullptr.
+    const FieldFact* findKey(std::string_view key) const;
+};
+
+// The form's default texts, as a run without a window starts from them.
+class FieldTextMap;
+FieldTextMap DefaultTexts(const AnalysisDescription& analysis);
+
+}  // namespace vardolin

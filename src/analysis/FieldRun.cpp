@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/FieldRun.h"
+
+#include "numerics/RunTimeError.h"
+
+namespace vardolin {
+
+FieldRun RunOnFields(const AnalysisDescription& analysis, FieldTexts& fields,
+                     AnalysisContext& context) {
+    FieldRun run;
+    run.uniformStateAtStart = context.uniforms.state();
+    try {
+        run.outcome = analysis.run(fields, context);
+    } catch (const RunTimeError& error) {
+        fields.setText(analysis.fieldWith(FieldRole::Message).number, error.message());
+    }
+    return run;
+}
+
+}  // namespace vardolin

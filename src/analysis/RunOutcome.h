@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <vector>
+
+namespace vardolin {
+
+// How an analysis run ended, the same for every analysis. A run that meets a bad value does not
+// end here: it raises RunTimeError at that step. What only one analysis counts (circles it
+// rejected, slices it summed) stays with that analysis.
+struct RunOutcome {
+    enum class End {
+        Completed,  // Monte Carlo results written
+        FixedData,  // every deviation 0: one evaluation at the averages
+        Stopped,    // a check stopped the run; it has written its message already
+    };
+    End end = End::Stopped;
+    int trials = 0;                    // trials completed
+    std::vector<double> trialFactors;  // a completed Monte Carlo run's factors, trial 1 first
+
+    bool completed() const { return end == End::Completed; }
+    // Results (a Monte Carlo run or the one evaluation of fixed data), rather than a message
+    // that says why the run stopped.
+    bool gaveResults() const { return end == End::Completed || end == End::FixedData; }
+
+    // A run that stopped after `trials` trials (0: before any).
+    static RunOutcome Stopped(int trials = 0) {
+        RunOutcome outcome;
+        outcome.trials = trials;
+        return outcome;
+    }
+};
+
+}  // namespace vardolin

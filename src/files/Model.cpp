@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "files/Model.h"
+
+#include <utility>
+
+namespace vardolin {
+
+std::optional<std::string> WhyNotAFieldText(std::string_view text) {
+    if (text.size() > kMaxFieldTextBytes) {
+        return "is longer than " + std::to_string(kMaxFieldTextBytes) + " characters";
+    }
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            return "holds a control character";
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view ProgramVersion() {
+    return VARDOLIN_VERSION;
+}
+
+Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fields) {
+    Model model;
+    model.analysis = &analysis;
+    model.programVersion = ProgramVersion();
+    for (const FieldFact& field : analysis.fields) {
+        if (field.isInput()) {
+            model.inputs.emplace(field.key, fields.text(field.number));
+        }
+    }
+    return model;
+}
+
+SavedRun SavedRunFromFields(const AnalysisDescription& analysis, const FieldTexts& fields,
+                            std::uint32_t uniformStateAtStart, std::vector<double> trialFactors) {
+    SavedRun run;
+    run.uniformStateAtStart = uniformStateAtStart;
+    run.trialFactors = std::move(trialFactors);
+    for (const FieldFact& field : analysis.fields) {
+        if (!field.isInput()) {
+            run.results.emplace(field.key, fields.text(field.number));
+        }
+    }
+    return run;
+}
+
+void ApplyInputs(const Model& model, FieldTexts& fields) {
+    for (const FieldFact& field : model.analysis->fields) {
+        if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
+            fields.setText(field.number, found->second);
+        }
+    }
+}
+
+FieldTextMap FieldsOf(const Model& model) {
+    FieldTextMap fields;
+    for (const FieldFact& field : model.analysis->fields) {
+        fields.setText(field.number, "");
+    }
+    ApplyInputs(model, fields);
+    return fields;
+}
+
+}  // namespace vardolin

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/AnalysisDescription.h"
+#include "fields/FieldTextMap.h"
+#include "fields/FieldTexts.h"
+
+namespace vardolin {
+
+// The format a model file is written in. A reader refuses a file of a later format rather than
+// guess at what it would lose.
+inline constexpr int kModelFormatVersion = 1;
+// No model comes near this; a larger file is refused before it is parsed.
+inline constexpr std::size_t kMaxModelFileBytes = 1024 * 1024;
+// Longer than anyone types into a field; a longer text in a file is refused.
+inline constexpr std::size_t kMaxFieldTextBytes = 1000;
+
+// Why a text cannot be a field's text ("is longer than 1000 characters", "holds a control
+// character"), or nothing when it can.
+std::optional<std::string> WhyNotAFieldText(std::string_view text);
+
+// A run kept with its model: the state of the uniform sequence when it started, the texts it
+// left in the result fields and its trial factors. Starting a run on the model's inputs from
+// that state gives the same texts again.
+struct SavedRun {
+    std::uint32_t uniformStateAtStart = 0;
+    std::map<std::string, std::string, std::less<>> results;  // result field key -> text
+    std::vector<double> trialFactors;                         // trial 1 first; empty if none
+};
+
+// One analysis as a file keeps it: which analysis, and every input field as the text typed
+// (a text that is not yet a valid number included), by its key ("slope_height").
+// Invariant: `inputs` holds exactly the input keys of `analysis`.
+struct Model {
+    const AnalysisDescription* analysis = nullptr;
+    std::map<std::string, std::string, std::less<>> inputs;
+    std::optional<SavedRun> lastRun;
+    std::string programVersion;  // of the program that wrote it
+};
+
+// A file that cannot be read as a model. what() names the file and the key or position, e.g.
+// "slope.vardolin: \"slope_height\" must be a text in quotes".
+class ModelFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// This program's version, as it writes it into the files it saves.
+std::string_view ProgramVersion();
+
+// The inputs of the fields (a window's text boxes, a map), without a run.
+Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fields);
+
+// The model's results, read from the fields a run has just written.
+SavedRun SavedRunFromFields(const AnalysisDescription& analysis, const FieldTexts& fields,
+                            std::uint32_t uniformStateAtStart, std::vector<double> trialFactors);
+
+// Writes every input of the model into the fields; the other fields stay as they are.
+void ApplyInputs(const Model& model, FieldTexts& fields);
+
+// The fields a form would show right after opening the model: its inputs, the results empty.
+FieldTextMap FieldsOf(const Model& model);
+
+}  // namespace vardolin

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "files/ModelWriter.h"
+
+#include <nlohmann/json.hpp>
+
+#include "files/AtomicFile.h"
+
+namespace vardolin {
+
+std::string WriteModel(const Model& model) {
+    // ordered_json keeps the keys in the order written, so a file reads like the form.
+    using nlohmann::ordered_json;
+    ordered_json root;
+    root["format_version"] = kModelFormatVersion;
+    root["program_version"] = model.programVersion;
+    root["analysis"] = std::string(model.analysis->id);
+    ordered_json inputs = ordered_json::object();
+    for (const FieldFact& field : model.analysis->fields) {
+        if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
+            inputs[found->first] = found->second;
+        }
+    }
+    root["inputs"] = std::move(inputs);
+    if (model.lastRun) {
+        ordered_json run;
+        run["uniform_state_at_start"] = model.lastRun->uniformStateAtStart;
+        ordered_json results = ordered_json::object();
+        for (const FieldFact& field : model.analysis->fields) {
+            const auto found = model.lastRun->results.find(field.key);
+            if (found != model.lastRun->results.end()) {
+                results[found->first] = found->second;
+            }
+        }
+        run["results"] = std::move(results);
+        // Written with enough digits to read back as the same doubles.
+        run["trial_factors"] = model.lastRun->trialFactors;
+        root["last_run"] = std::move(run);
+    }
+    return root.dump(2) + "\n";
+}
+
+void SaveModelFile(const std::filesystem::path& path, const Model& model) {
+    WriteFileAtomically(path, WriteModel(model));
+}
+
+}  // namespace vardolin

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "files/TrialsCsv.h"
+
+#include <array>
+#include <charconv>
+
+namespace vardolin {
+
+namespace {
+
+std::string FactorText(double factor) {
+    std::array<char, 32> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), factor).ptr;
+    return std::string(digits.data(), end);
+}
+
+void AppendTrial(std::string& csv, int trial, double factor) {
+    csv += std::to_string(trial);
+    csv += ',';
+    csv += FactorText(factor);
+    csv += factor < 1.0 ? ",yes\r\n" : ",no\r\n";
+}
+
+bool IsReportedResult(FieldRole role) {
+    return role == FieldRole::FailurePercentage || role == FieldRole::MeanSafetyFactor ||
+           role == FieldRole::Message;
+}
+
+}  // namespace
+
+std::string CsvValue(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fields,
+                       std::span<const double> factors) {
+    std::string csv = "analysis," + CsvValue(analysis.id) + "\r\n";
+    for (const FieldFact& field : analysis.fields) {
+        if (field.isInput() || IsReportedResult(field.role)) {
+            csv += CsvValue(field.key) + "," + CsvValue(fields.text(field.number)) + "\r\n";
+        }
+    }
+    csv += "\r\ntrial,factor_of_safety,failed\r\n";
+    int trial = 0;
+    for (const double factor : factors) {
+        AppendTrial(csv, ++trial, factor);
+    }
+    return csv;
+}
+
+std::string TrialRowsCsv(std::string_view model, std::span<const double> factors) {
+    const std::string name = CsvValue(model) + ",";
+    std::string csv;
+    int trial = 0;
+    for (const double factor : factors) {
+        csv += name;
+        AppendTrial(csv, ++trial, factor);
+    }
+    return csv;
+}
+
+}  // namespace vardolin

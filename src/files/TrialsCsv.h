@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "analysis/AnalysisDescription.h"
+#include "fields/FieldTexts.h"
+
+namespace vardolin {
+
+// Trial factors as comma-separated values a spreadsheet opens as they are (RFC 4180: a value
+// with a comma, a quote or a line break is quoted). Factors are written with the fewest digits
+// that read back as the same double, always with a point.
+
+// One analysis's run for a report: a header of "key,text" rows (the analysis, every input and the
+// three result texts as the form shows them), an empty row, then one row per trial:
+// "trial,factor_of_safety,failed" with failed "yes" for a factor below 1.
+std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fields,
+                       std::span<const double> factors);
+
+// The header row of TrialRowsCsv.
+inline constexpr std::string_view kTrialRowsHeader = "model,trial,factor_of_safety,failed\r\n";
+
+// The trials of one model of a batch, each row starting with the model's name.
+std::string TrialRowsCsv(std::string_view model, std::span<const double> factors);
+
+// One CSV value, quoted if it needs to be.
+std::string CsvValue(std::string_view text);
+
+}  // namespace vardolin

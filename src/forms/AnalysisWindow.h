@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "forms/FormLayout.h"
+
+namespace vardolin::forms {
+
+// A button of an analysis form that shows another form, by the target's form name.
+struct NavigationButton {
+    const char* button;  // "Command2"
+    const char* form;    // "Form1", "vard2"
+};
+
+// What the windows add to an analysis's description: where its form's controls lie, its row on
+// the main menu and the buttons that lead from its form to others. Kept beside each analysis,
+// in the part of its folder that only the windows link.
+struct AnalysisWindow {
+    std::string_view id;      // the analysis whose form this lays out: "plane_failure"
+    const char* menuCaption;  // its row on the main menu: "Plan Method"
+    std::span<const ControlRow> controls;
+    int clientWidthTwips;
+    int clientHeightTwips;
+    std::span<const NavigationButton> navigation;
+};
+
+// The windows of the analyses a program offers, found by their analysis's id.
+class WindowCatalogue {
+public:
+    // `windows` must outlive the catalogue.
+    explicit WindowCatalogue(std::span<const AnalysisWindow* const> windows) : windows_(windows) {}
+
+    // The window of an analysis; every analysis the windows show has one.
+    const AnalysisWindow& Of(std::string_view id) const;
+
+private:
+    std::span<const AnalysisWindow* const> windows_;
+};
+
+}  // namespace vardolin::forms

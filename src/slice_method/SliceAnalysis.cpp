@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+#include "slice_method/SliceAnalysis.h"
+
+#include <cstdint>
+
+#include "analysis/CountChecks.h"
+#include "analysis/CountLimit.h"
+#include "analysis/MeanReport.h"
+#include "analysis/RunMessages.h"
+#include "fields/FieldValues.h"
+#include "numerics/FloatingPointStatus.h"
+#include "slice_method/ParallelSliceTrials.h"
+#include "slice_method/SliceFieldConversion.h"
+#include "slice_method/SliceFields.h"
+#include "slice_method/SliceInputs.h"
+#include "slice_method/SliceTables.h"
+#include "slice_method/SliceTrials.h"
+
+namespace vardolin {
+
+namespace {
+
+using namespace circle;
+
+constexpr std::string_view kExplanation = "This Software Used in The Bishop Method";
+
+// The trial's inputs taken from the form's fields, each converted at its first use.
+class FieldSliceInputs final : public SliceInputs {
+public:
+    explicit FieldSliceInputs(FieldValues& fields) : f_(fields) {}
+
+    double SlopeHeight() override { return f_.Number(circle::SlopeHeight); }
+    double SlopeFaceAngle() override { return f_.Number(circle::SlopeFaceAngle); }
+    double CentreX1() override { return f_.Number(circle::CentreX1); }
+    double CentreX2() override { return f_.Number(circle::CentreX2); }
+    double CentreY2() override { return f_.Number(circle::CentreY2); }
+    double SliceCount() override { return f_.Number(circle::SliceCount); }
+    double WaterUnitWeight() override { return f_.Number(circle::WaterUnitWeight); }
+    UncertainParameters DrawParameters(UniformSequence& uniforms) override {
+        return DrawUncertainParameters(uniforms, f_);
+    }
+
+private:
+    FieldValues& f_;
+};
+
+// The trials on the context's threads when every input they read converts; otherwise, or
+// with one thread, the sequential trials, which convert each field at its first use.
+SliceTrialsOutcome RunTrials(int trials, FieldTexts& fields, SliceInputs& inputs,
+                             AnalysisContext& context, SliceTables& tables) {
+    SliceKeptTables& kept = context.kept.Of<SliceKeptTables>();
+    if (context.threads > 1) {
+        if (const auto values = ConvertSliceInputs(fields, context.locale)) {
+            return RunSliceTrialsInParallel(trials, *values, context.uniforms, kept, tables,
+                                            context.threads, context.progress);
+        }
+    }
+    return RunSliceTrials(trials, inputs, context.uniforms, kept, tables, context.progress);
+}
+
+}  // namespace
+
+RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
+    return RunSliceMethod(fields, context).outcome;
+}
+
+SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
+    SliceTables tables;
+    FieldValues f(fields, context.locale);
+    SliceRun run;
+    RunOutcome& result = run.outcome;
+    f.Write(ExplanationField, kExplanation);
+
+    const CountFields countFields{CalculationCount, MessageField, FailureProbability,
+                                  MeanSafetyFactor};
+    if (RejectCountNotAboveOne(f, countFields)) {
+        return run;
+    }
+    if (RejectCountNotBelowLimit(f, countFields)) {
+        return run;
+    }
+    const double sliceCount = f.Number(SliceCount);
+    if (sliceCount < 1.0) {
+        f.Write(MessageField, messages::kSliceCountNotAboveZero);
+        return run;
+    }
+    // Slice counts from the limit on would make a run of practically endless length.
+    if (sliceCount >= kCountLimit) {
+        f.Write(MessageField, messages::kSliceCountNotBelowLimit);
+        return run;
+    }
+
+    const std::int16_t trials = f.RoundedInt16(CalculationCount);
+    FieldSliceInputs inputs(f);
+    const SliceTrialsOutcome outcome = RunTrials(trials, fields, inputs, context, tables);
+    result.trials = outcome.completedTrials;
+    run.rejectedCircles = outcome.rejectedCircles;
+    run.processedSlices = outcome.processedSlices;
+    if (outcome.end == TrialEnd::NoCircleBeyondCrest) {
+        f.Write(MessageField, messages::kNoCircleBeyondCrest);
+        return run;
+    }
+    if (outcome.end == TrialEnd::ZeroSliceWidth) {
+        f.Write(MessageField, messages::kZeroSliceWidth);
+        return run;
+    }
+    result.end = RunOutcome::End::Completed;
+
+    // Both divisions are by the trials that ran: a count of 2.5 runs two trials, and two
+    // failures of two are 100 %, not 80 %.
+    const double ran = trials;
+    FloatingPointStatus status;
+    const double percentage = status.Note(status.Divide(outcome.failures, ran) * 100.0);
+    status.Test();
+    f.WriteNumber(FailureProbability, percentage);
+
+    result.trialFactors.reserve(static_cast<std::size_t>(trials));
+    for (int i = 1; i <= trials; ++i) {
+        result.trialFactors.push_back(tables.CircleSafetyFactors[i]);
+    }
+    WriteMeanAndVerdict(f, result.trialFactors, MeanSafetyFactor, MessageField);
+    return run;
+}
+
+}  // namespace vardolin

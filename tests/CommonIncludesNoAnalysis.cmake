@@ -1,0 +1,22 @@
+# Fails if a file of the common folders includes anything of src/ outside them: the common
+# core knows no analysis, no catalogue and no window.
+#   cmake -DSOURCE_DIR=<src> -P CommonIncludesNoAnalysis.cmake
+cmake_minimum_required(VERSION 3.25)
+set(common numerics fields analysis files statistics)
+set(offending)
+foreach(folder IN LISTS common)
+    file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" includes REGEX "^#include \"[a-z_]+/")
+        foreach(line IN LISTS includes)
+            string(REGEX MATCH "^#include \"([a-z_]+)/" _ "${line}")
+            if(NOT CMAKE_MATCH_1 IN_LIST common)
+                list(APPEND offending "${source}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(offending)
+    list(JOIN offending "\n" report)
+    message(FATAL_ERROR "The common core includes what lies above it:\n${report}")
+endif()

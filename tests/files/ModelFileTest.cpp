@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "TestFolder.h"
+#include "TestSupport.h"
+#include "catalogue/ProgramCatalogue.h"
+#include "fields/FieldTextMap.h"
+#include "files/ModelReader.h"
+#include "files/ModelWriter.h"
+#include "plane_failure/PlaneFailureDescription.h"
+#include "plane_failure/PlaneFields.h"
+
+namespace vardolin {
+namespace {
+
+using namespace plane;
+
+// A valid plane-failure model with one input replaced by `replaced` (the text from "inputs" on).
+std::string PlaneFile(const std::string& inputs = R"("slope_height": "20")",
+                      const std::string& rest = "") {
+    return R"({"format_version": 1, "analysis": "plane_failure", "inputs": {)" + inputs + "}" +
+           rest + "}";
+}
+
+// What the reader must give back: every text exactly, however odd, and every factor to the bit.
+TEST(ModelFile, WrittenModelReadsBackUnchanged) {
+    FieldTextMap typed = DefaultTexts(PlaneFailure());
+    typed.setText(SlopeHeight, "1,5e");  // not yet a number: a file keeps it all the same
+    typed.setText(CohesionStdDev, "");
+    typed.setText(WaterHeightMean, "  ½ \"quoted\" \\ ");
+    Model model = ModelFromFields(PlaneFailure(), typed);
+    typed.setText(MessageField, "Block is not Stable");
+    typed.setText(FailureProbability, "96.6");
+    model.lastRun = SavedRunFromFields(PlaneFailure(), typed, 16777215,
+                                       {0.1 + 0.2, 5e-324, 1.7976931348623157e308, -0.0});
+
+    const ModelRead read = ReadModel(WriteModel(model), "m.vardolin", ProgramCatalogue());
+    EXPECT_TRUE(read.notes.empty());
+    EXPECT_EQ(read.model.analysis, &PlaneFailure());
+    EXPECT_EQ(read.model.inputs, model.inputs);
+    EXPECT_EQ(read.model.programVersion, ProgramVersion());
+    ASSERT_TRUE(read.model.lastRun.has_value());
+    EXPECT_EQ(read.model.lastRun->uniformStateAtStart, 16777215u);
+    EXPECT_EQ(read.model.lastRun->results, model.lastRun->results);
+    EXPECT_EQ(read.model.lastRun->results.at("message"), "Block is not Stable");
+    EXPECT_EQ(read.model.lastRun->trialFactors, model.lastRun->trialFactors);
+    EXPECT_EQ(read.model.inputs.at("slope_height"), "1,5e");
+}
+
+TEST(ModelFile, MissingInputTakesTheDefaultAndSaysSo) {
+    const ModelRead read =
+        ReadModel(PlaneFile(R"("slope_height": "35")"), "slope.vardolin", ProgramCatalogue());
+    EXPECT_EQ(read.model.inputs.at("slope_height"), "35");
+    EXPECT_EQ(read.model.inputs.at("cohesion_sd"), "200");
+    EXPECT_EQ(read.model.inputs.size(), 14u);
+    ASSERT_EQ(read.notes.size(), 13u);
+    EXPECT_EQ(read.notes[0],
+              "slope.vardolin: no \"slope_face_angle\"; the form's default \"60\" is taken");
+}
+
+struct BadFileRow {
+    const char* name;
+    std::string bytes;
+    std::string message;  // after "bad.vardolin: "
+};
+
+class BadModelFile : public testing::TestWithParam<BadFileRow> {};
+
+TEST_P(BadModelFile, IsRefusedWithAMessageNamingTheFileAndWhere) {
+    try {
+        ReadModel(GetParam().bytes, "bad.vardolin", ProgramCatalogue());
+        FAIL() << "read";
+    } catch (const ModelFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "bad.vardolin: " + GetParam().message);
+    }
+}
+
+// `count` times `c`, with `separator` between them.
+std::string Repeated(char c, std::size_t count, std::string_view separator = "") {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += (i == 0 ? "" : std::string(separator)) + c;
+    }
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BadModelFile,
+    testing::Values(
+        BadFileRow{
+            "Empty", "",
+            "not a model file: no valid JSON at line 1, column 1; syntax error while parsing "
+            "value - unexpected end of input; expected '[', '{', or a literal"},
+        BadFileRow{
+            "PlainText", "slope 20 m\n",
+            "not a model file: no valid JSON at line 1, column 1; syntax error while parsing "
+            "value - invalid literal"},
+        BadFileRow{
+            "CutShort", "{\"format_version\": 1,\n  \"inputs\": {\"slope_height\": ",
+            "not a model file: no valid JSON at line 2, column 30; syntax error while parsing "
+            "value - unexpected end of input; expected '[', '{', or a literal"},
+        BadFileRow{
+            "BrokenCharacter", PlaneFile("\"slope_height\": \"2\xff\""),
+            "not a model file: no valid JSON at line 1, column 81; syntax error while parsing "
+            "value - invalid string: ill-formed UTF-8 byte"},
+        BadFileRow{"ListAtTheTop", "[1, 2]", "not a model file: no JSON object at the top"},
+        BadFileRow{"OtherJson", R"({"name": "x"})", "unknown key \"name\""},
+        BadFileRow{"NoFormat", R"({"analysis": "plane_failure", "inputs": {}})",
+                   "not a model file: no \"format_version\""},
+        BadFileRow{"LaterFormat", R"({"format_version": 2, "analysis": "plane_failure"})",
+                   "written in model format 2 by a later version of the program; this one reads "
+                   "format 1"},
+        BadFileRow{"UnknownAnalysis", R"({"format_version": 1, "analysis": "toppling"})",
+                   "\"analysis\" is \"toppling\", which is no analysis of this program"},
+        BadFileRow{"NoInputs", R"({"format_version": 1, "analysis": "plane_failure"})",
+                   "no \"inputs\""},
+        BadFileRow{"MisspeltInput", PlaneFile(R"("cohesion_maen": "1")"),
+                   "\"inputs\" has the unknown key \"cohesion_maen\""},
+        BadFileRow{"ResultAmongInputs", PlaneFile(R"("message": "x")"),
+                   "\"inputs\" has the unknown key \"message\""},
+        BadFileRow{"NumberNotText", PlaneFile(R"("slope_height": 20)"),
+                   "\"inputs.slope_height\" must be a text in quotes"},
+        BadFileRow{"AbsurdlyLongText",
+                   PlaneFile("\"slope_height\": \"" + Repeated('9', 1001) + "\""),
+                   "\"inputs.slope_height\" is longer than 1000 characters"},
+        BadFileRow{"LineBreakInText", PlaneFile(R"("slope_height": "2\n0")"),
+                   "\"inputs.slope_height\" holds a control character"},
+        BadFileRow{"RepeatedKey", PlaneFile(R"("slope_height": "20", "slope_height": "30")"),
+                   "key \"slope_height\" appears twice"},
+        BadFileRow{"TooDeep", PlaneFile(R"("slope_height": [[["20"]]])"),
+                   "nested deeper than any model file"},
+        BadFileRow{"HugeNumber", PlaneFile("", R"(, "last_run": {"trial_factors": [1e999]})"),
+                   "a number beyond the range of doubles"},
+        BadFileRow{"RunWithoutState", PlaneFile("", R"(, "last_run": {"trial_factors": []})"),
+                   "\"last_run\" has no \"uniform_state_at_start\""},
+        BadFileRow{"StateBeyondTheSequence",
+                   PlaneFile("", R"(, "last_run": {"uniform_state_at_start": 16777216})"),
+                   "\"last_run.uniform_state_at_start\" must be a whole number from 0 to 16777215"},
+        BadFileRow{
+            "FactorAsText",
+            PlaneFile("",
+                      R"(, "last_run": {"uniform_state_at_start": 1, "trial_factors": [1, "2"]})"),
+            "\"last_run.trial_factors[1]\" must be a finite number"},
+        BadFileRow{
+            "InputAmongResults",
+            PlaneFile(
+                "",
+                R"(, "last_run": {"uniform_state_at_start": 1, "results": {"slope_height": "1"}})"),
+            "\"last_run.results\" has the unknown key \"slope_height\""},
+        BadFileRow{
+            "MoreFactorsThanTrials",
+            PlaneFile("", R"(, "last_run": {"uniform_state_at_start": 1, "trial_factors": [)" +
+                              Repeated('1', 10001, ",") + "]}"),
+            "\"last_run.trial_factors\" has more factors than a run has trials"},
+        BadFileRow{"OverOneMegabyte", PlaneFile() + Repeated(' ', 1024 * 1024),
+                   "larger than 1 MB, which no model file is"}),
+    testing_support::RowName());
+
+TEST(ModelFile, FileOnDiskIsReadAndAMissingOneNamed) {
+    const testing_support::TestFolder folder;
+    const auto path = folder.path() / "slope.vardolin";
+    std::ofstream(path) << PlaneFile();
+    EXPECT_EQ(ReadModelFile(path, ProgramCatalogue()).model.inputs.at("slope_height"), "20");
+    try {
+        ReadModelFile(folder.path() / "none.vardolin", ProgramCatalogue());
+        FAIL() << "read";
+    } catch (const ModelFileError& e) {
+        EXPECT_EQ(std::string(e.what()), (folder.path() / "none.vardolin").string() +
+                                             ": cannot be opened (No such file or directory)");
+    }
+}
+
+}  // namespace
+}  // namespace vardolin

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+#include "numerics/UniformSequence.h"
+#include "statistics/TrialDistribution.h"
+
+namespace vardolin {
+namespace {
+
+TEST(Describe, GivesTheFiguresOfASmallSetWorkedByHand) {
+    const std::vector<double> factors = {0.8, 1.0, 1.2, 1.4};
+    const TrialDistribution d = Describe(factors);
+    EXPECT_EQ(d.trials, 4);
+    EXPECT_DOUBLE_EQ(d.mean, 1.1);
+    // Squares about the mean: 0.09 + 0.01 + 0.01 + 0.09 = 0.2, over n - 1 = 3.
+    EXPECT_DOUBLE_EQ(d.standardDeviation, std::sqrt(0.2 / 3.0));
+    EXPECT_EQ(d.minimum, 0.8);
+    EXPECT_EQ(d.maximum, 1.4);
+    ASSERT_TRUE(d.reliabilityIndex.has_value());
+    EXPECT_NEAR(*d.reliabilityIndex, 0.1 / std::sqrt(0.2 / 3.0), 1e-12);
+}
+
+TEST(Describe, LeavesTheReliabilityIndexUndefinedWithoutSpread) {
+    const std::vector<double> same = {0.9, 0.9, 0.9};
+    EXPECT_EQ(Describe(same).standardDeviation, 0.0);
+    EXPECT_FALSE(Describe(same).reliabilityIndex.has_value());
+    const std::vector<double> one = {1.3};
+    const TrialDistribution single = Describe(one);
+    EXPECT_EQ(single.trials, 1);
+    EXPECT_EQ(single.mean, 1.3);
+    EXPECT_EQ(single.standardDeviation, 0.0);
+    EXPECT_FALSE(single.reliabilityIndex.has_value());
+}
+
+void ExpectEveryFactorBinnedOnceWithOneOnAnEdge(const std::vector<double>& factors) {
+    const FactorHistogram h = BinFactors(factors);
+    ASSERT_FALSE(h.counts.empty());
+    EXPECT_EQ(std::accumulate(h.counts.begin(), h.counts.end(), 0),
+              static_cast<int>(factors.size()));
+    for (double f : factors) {
+        const std::size_t bin = static_cast<std::size_t>(std::floor((f - h.start) / h.width));
+        const std::size_t clamped = std::min(bin, h.counts.size() - 1);
+        EXPECT_LE(h.lowerEdge(clamped), f);
+        EXPECT_GE(h.lowerEdge(clamped + 1) + h.width * 1e-9, f);
+        // A trial at or above 1 never lands in a failure bar, and one below 1 always does.
+        EXPECT_EQ(h.belowOne(clamped), f < 1.0) << f;
+    }
+    const std::vector<double> cumulative = CumulativeFractions(h);
+    EXPECT_DOUBLE_EQ(cumulative.back(), 1.0);
+    EXPECT_TRUE(std::is_sorted(cumulative.begin(), cumulative.end()));
+}
+
+TEST(BinFactors, CountsEveryTrialOnceAndSplitsAtOne) {
+    ExpectEveryFactorBinnedOnceWithOneOnAnEdge({0.8, 1.0, 1.2, 1.4});
+    ExpectEveryFactorBinnedOnceWithOneOnAnEdge({1.0, 1.0});  // a tie at 1
+    ExpectEveryFactorBinnedOnceWithOneOnAnEdge({0.5});
+    ExpectEveryFactorBinnedOnceWithOneOnAnEdge({2.0, 3.0, 2.5});  // nothing fails
+    ExpectEveryFactorBinnedOnceWithOneOnAnEdge({-3.0, 0.2, 0.99999});
+    UniformSequence uniforms;
+    std::vector<double> many;
+    for (int i = 0; i < 9999; ++i) {
+        many.push_back(0.5 + uniforms.NextUniform());
+    }
+    ExpectEveryFactorBinnedOnceWithOneOnAnEdge(many);
+    EXPECT_LE(BinFactors(many).counts.size(), 41u);
+}
+
+}  // namespace
+}  // namespace vardolin
