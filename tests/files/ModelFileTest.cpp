@@ -129,6 +129,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"inputs.slope_height\" is longer than 1000 characters"},
         BadFileRow{"LineBreakInText", PlaneFile(R"("slope_height": "2\n0")"),
                    "\"inputs.slope_height\" holds a control character"},
+        BadFileRow{"DeleteInText",
+                   PlaneFile("\"slope_height\": \"2\x7f"
+                             "0\""),
+                   "\"inputs.slope_height\" holds a control character"},
         BadFileRow{"RepeatedKey", PlaneFile(R"("slope_height": "20", "slope_height": "30")"),
                    "key \"slope_height\" appears twice"},
         BadFileRow{"TooDeep", PlaneFile(R"("slope_height": [[["20"]]])"),

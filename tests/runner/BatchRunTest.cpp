@@ -255,6 +255,12 @@ INSTANTIATE_TEST_SUITE_P(
                   kStoppedRun,
                   "Please Inter Namber of calculation Under 10000\n",
                   ""},
+        // A 30 degree face: no circle of the slice grid passes its crest; the block still slides.
+        StatusRow{"FirstStopsTheSecondRuns",
+                  {"--set", "slope_face_angle=30", kSliceDefaults, kPlaneDefaults},
+                  kStoppedRun,
+                  "Passes Beyond the Crest\n" + kPlaneDefaults + "\t97.6\t",
+                  ""},
         StatusRow{"KeyOfTheOtherAnalysis",
                   {kPlaneDefaults, "--set", "slice_count=0", kSliceDefaults},
                   kBadFileOrArgument,
