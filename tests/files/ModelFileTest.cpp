@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "ConstantAnalysis.h"
 #include "TestFolder.h"
 #include "TestSupport.h"
 #include "catalogue/ProgramCatalogue.h"
@@ -49,6 +50,21 @@ TEST(ModelFile, WrittenModelReadsBackUnchanged) {
     EXPECT_EQ(read.model.lastRun->results.at("message"), "Block is not Stable");
     EXPECT_EQ(read.model.lastRun->trialFactors, model.lastRun->trialFactors);
     EXPECT_EQ(read.model.inputs.at("slope_height"), "1,5e");
+}
+
+// A model of any analysis a catalogue holds goes through a file and back; a catalogue without
+// that analysis refuses it.
+TEST(ModelFile, ModelOfAnAnalysisOfTheCataloguesOwnReadsBackOnlyWithIt) {
+    using testing_support::kConstantAnalysis;
+    FieldTextMap typed = DefaultTexts(kConstantAnalysis);
+    typed.setText(testing_support::kConstantCount, "7");
+    const std::string bytes = WriteModel(ModelFromFields(kConstantAnalysis, typed));
+
+    const ModelRead read =
+        ReadModel(bytes, "c.vardolin", testing_support::CatalogueWithConstantAnalysis());
+    EXPECT_EQ(read.model.analysis, &kConstantAnalysis);
+    EXPECT_EQ(read.model.inputs.at("trial_count"), "7");
+    EXPECT_THROW(ReadModel(bytes, "c.vardolin", ProgramCatalogue()), ModelFileError);
 }
 
 TEST(ModelFile, MissingInputTakesTheDefaultAndSaysSo) {

@@ -36,8 +36,9 @@ void ExpectEveryControlInsideItsContainer(const QWidget& form) {
 
 TEST_F(FormLayout, EveryControlLiesInsideItsContainer) {
     ExpectEveryControlInsideItsContainer(navigator().ShowMainMenu());
-    ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(PlaneFailure()).clientArea());
-    ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(SliceMethod()).clientArea());
+    for (const AnalysisDescription* analysis : catalogue_) {
+        ExpectEveryControlInsideItsContainer(navigator().ShowAnalysis(*analysis).clientArea());
+    }
 }
 
 TEST_F(FormLayout, ClientAreasHaveTheirDesignSize) {
@@ -79,8 +80,9 @@ void ExpectEveryCaptionToFit(const QWidget& form) {
 
 TEST_F(FormLayout, EveryCaptionFitsItsControl) {
     ExpectEveryCaptionToFit(navigator().ShowMainMenu());
-    ExpectEveryCaptionToFit(navigator().ShowAnalysis(PlaneFailure()));
-    ExpectEveryCaptionToFit(navigator().ShowAnalysis(SliceMethod()));
+    for (const AnalysisDescription* analysis : catalogue_) {
+        ExpectEveryCaptionToFit(navigator().ShowAnalysis(*analysis));
+    }
 }
 
 TEST_F(FormLayout, MenuButtonsLieOverTheFrameAndTakeTheClicks) {
@@ -176,8 +178,9 @@ void ExpectEveryFieldAndButtonOnTop(const QWidget& form) {
 
 TEST_F(FormLayout, EveryFieldAndButtonTakesAClickAtItsCentre) {
     ExpectEveryFieldAndButtonOnTop(navigator().ShowMainMenu());
-    ExpectEveryFieldAndButtonOnTop(navigator().ShowAnalysis(PlaneFailure()));
-    ExpectEveryFieldAndButtonOnTop(navigator().ShowAnalysis(SliceMethod()));
+    for (const AnalysisDescription* analysis : catalogue_) {
+        ExpectEveryFieldAndButtonOnTop(navigator().ShowAnalysis(*analysis));
+    }
 }
 
 TEST_F(FormLayout, MessageAndExplanationFieldsArePaleYellow) {
