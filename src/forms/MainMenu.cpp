@@ -16,10 +16,10 @@ namespace {
 using enum ControlKind;
 
 constexpr DesignFont kDefault{};
+constexpr DesignFont kTitleFont{"Arial", 12.0, true};
 
 // Client area 8535 x 5100 twips with two analyses; each further analysis adds a row below them
-// and grows the frame, the window and Exit's place by kRowStep. Rows are in stacking order,
-// bottom first: the buttons lie over the frame.
+// and grows the frame, the window and Exit's place by kRowStep.
 constexpr int kClientWidthTwips = 8535;
 constexpr int kClientHeightTwips = 5100;
 constexpr int kRowTop = 600;
@@ -49,19 +49,17 @@ MainMenu::MainMenu(Navigator& navigator, QWidget* parent) : QWidget(parent), nav
         names.push_back(RowButtonName(row).toStdString());
     }
 
-    // clang-format off
-    //                          name        idx       in       idx       left  top           width height          caption       font                   tab
-    std::vector<ControlRow> table{
-        ControlRow{Frame,  "Frame1",   kNoIndex, nullptr, kNoIndex, 120,  120,          8295, 4815 + grown, " VARDOLIN", {"Arial", 12.0, true}, rows + 1},
-    };
+    // Stacking order, bottom first: the buttons lie over the frame.
+    std::vector<ControlRow> table;
+    table.push_back({Frame, "Frame1", kNoIndex, nullptr, kNoIndex, 120, 120, 8295, 4815 + grown,
+                     " VARDOLIN", kTitleFont, rows + 1});
     for (int row = 0; row < rows; ++row) {
         const char* caption = navigator_.windows().Of(analyses[row]->id).menuCaption;
-        table.push_back(
-        ControlRow{Button, names[row].c_str(), kNoIndex, nullptr, kNoIndex, 240, kRowTop + kRowStep * row, 7935, 1095, caption, kDefault, row});
+        table.push_back({Button, names[row].c_str(), kNoIndex, nullptr, kNoIndex, 240,
+                         kRowTop + kRowStep * row, 7935, 1095, caption, kDefault, row});
     }
-    table.push_back(
-        ControlRow{Button, "Command3", kNoIndex, nullptr, kNoIndex, 6120, 4200 + grown, 1935,  615,          "Exit",      kDefault,              rows});
-    // clang-format on
+    table.push_back({Button, "Command3", kNoIndex, nullptr, kNoIndex, 6120, 4200 + grown, 1935, 615,
+                     "Exit", kDefault, rows});
     BuildControls(*this, table);
     resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips + grown));
 
