@@ -13,14 +13,18 @@ namespace {
 TEST(RunnerOptions, TakesEveryOptionAndTheModelsInOrder) {
     const RunnerOptions options =
         ParseArguments({"--json", "b.vardolin", "--set", "slope_height=25", "--trials-csv", "t.csv",
-                        "--from-saved-state", "--set", "message==x", "a.vardolin", "--", "--json"});
+                        "--from-saved-state", "--set", "message==x", "--check", "--strict", "--set",
+                        "slice_method.grid_x1=2.5", "a.vardolin", "--", "--json"});
     EXPECT_TRUE(options.json);
     EXPECT_TRUE(options.fromSavedState);
+    EXPECT_TRUE(options.check);
+    EXPECT_TRUE(options.strict);
     EXPECT_EQ(options.trialsCsv, "t.csv");
     EXPECT_EQ(options.models, (std::vector<std::string>{"b.vardolin", "a.vardolin", "--json"}));
-    const std::vector<std::pair<std::string, std::string>> overrides{{"slope_height", "25"},
-                                                                     {"message", "=x"}};
+    const std::vector<Override> overrides{
+        {"", "slope_height", "25"}, {"", "message", "=x"}, {"slice_method", "grid_x1", "2.5"}};
     EXPECT_EQ(options.overrides, overrides);
+    EXPECT_EQ(options.overrides[2].given(), "slice_method.grid_x1=2.5");
 }
 
 struct UsageRow {
@@ -42,16 +46,24 @@ TEST_P(BadCommandLine, IsRefusedSayingWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BadCommandLine,
-    testing::Values(
-        UsageRow{"NoModel", {"--json"}, "no model file given"},
-        UsageRow{"NothingAtAll", {}, "no model file given"},
-        UsageRow{"UnknownOption", {"--seed", "m"}, "unknown option --seed"},
-        UsageRow{"SetWithoutValue", {"m", "--set"}, "--set needs a value"},
-        UsageRow{"CsvWithoutFile", {"m", "--trials-csv"}, "--trials-csv needs a value"},
-        UsageRow{"SetWithoutEquals",
-                 {"--set", "slope_height", "m"},
-                 "--set needs KEY=TEXT, not \"slope_height\""},
-        UsageRow{"SetWithoutKey", {"--set", "=20", "m"}, "--set needs KEY=TEXT, not \"=20\""}),
+    testing::Values(UsageRow{"NoModel", {"--json"}, "no model file given"},
+                    UsageRow{"NothingAtAll", {}, "no model file given"},
+                    UsageRow{"UnknownOption", {"--seed", "m"}, "unknown option --seed"},
+                    UsageRow{"SetWithoutValue", {"m", "--set"}, "--set needs a value"},
+                    UsageRow{"CsvWithoutFile", {"m", "--trials-csv"}, "--trials-csv needs a value"},
+                    UsageRow{"SetWithoutEquals",
+                             {"--set", "slope_height", "m"},
+                             "--set needs KEY=TEXT or ANALYSIS.KEY=TEXT, not \"slope_height\""},
+                    UsageRow{"SetWithoutKey",
+                             {"--set", "=20", "m"},
+                             "--set needs KEY=TEXT or ANALYSIS.KEY=TEXT, not \"=20\""},
+                    UsageRow{"SetWithoutAnalysis",
+                             {"--set", ".slope_height=20", "m"},
+                             "--set needs KEY=TEXT or ANALYSIS.KEY=TEXT, not \".slope_height=20\""},
+                    UsageRow{
+                        "SetWithAnalysisButNoKey",
+                        {"--set", "plane_failure.=20", "m"},
+                        "--set needs KEY=TEXT or ANALYSIS.KEY=TEXT, not \"plane_failure.=20\""}),
     testing_support::RowName());
 
 }  // namespace
