@@ -38,8 +38,7 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
             const std::size_t equals = assignment.find('=');
             const std::size_t dot = assignment.substr(0, equals).find('.');
             if (equals == std::string::npos || equals == 0 || dot == 0 || dot + 1 == equals) {
-                throw UsageError("--set needs KEY=TEXT or ANALYSIS.KEY=TEXT, not \"" + assignment +
-                                 "\"");
+                throw UsageError("--set needs [ANALYSIS.]KEY=TEXT, not \"" + assignment + "\"");
             }
             Override given;
             if (dot != std::string::npos) {

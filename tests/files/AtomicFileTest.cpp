@@ -47,22 +47,15 @@ TEST(AtomicFile, CreatesAndReplacesAFileLeavingNothingElse) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"slope.vardolin"});
 }
 
-// The check before a long piece of work: it fails where the write would, and leaves no trace.
-TEST(AtomicFile, CheckWritableFailsWhereTheWriteWouldAndLeavesNothing) {
+// The check before a long piece of work leaves no trace; where it fails the runner's tests show.
+TEST(AtomicFile, CheckWritableLeavesNothingAndRefusesAFolder) {
     const TestFolder folder;
-    EXPECT_NO_THROW(CheckWritable(folder.path() / "new.csv"));
     WriteFileAtomically(folder.path() / "old.csv", "kept");
-    EXPECT_NO_THROW(CheckWritable(folder.path() / "old.csv"));
+    CheckWritable(folder.path() / "old.csv");
+    CheckWritable(folder.path() / "new.csv");
     EXPECT_EQ(Contents(folder.path() / "old.csv"), "kept");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.csv"});
-    for (const auto& path : {folder.path() / "none" / "t.csv", folder.path()}) {
-        try {
-            CheckWritable(path);
-            FAIL() << path;
-        } catch (const FileWriteError& e) {
-            EXPECT_TRUE(std::string(e.what()).starts_with(path.string() + ": cannot be saved ("));
-        }
-    }
+    EXPECT_THROW(CheckWritable(folder.path()), FileWriteError);
 }
 
 // Without the flush a power cut just after the rename could leave the path naming a file whose

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -65,49 +64,14 @@ TEST(ModelFile, MissingInputTakesTheDefaultAndSaysSo) {
 
 // A number, as JSON written by hand has it, stands for its shortest text; the note says so.
 TEST(ModelFile, NumberInputIsTakenAsItsShortestText) {
-    const struct {
-        const char* json;
-        const char* text;
-    } rows[] = {{"20", "20"},          {"0.5", "0.5"},
-                {"20.0", "20"},        {"-3", "-3"},
-                {"1e2", "100"},        {"0.1", "0.1"},
-                {"2.5e-7", "2.5e-07"}, {"18446744073709551615", "18446744073709551615"}};
-    for (const auto& row : rows) {
-        const ModelRead read = ReadModel(PlaneFile(std::string(R"("slope_height": )") + row.json),
+    for (const auto& [json, text] : std::initializer_list<std::pair<const char*, std::string>>{
+             {"20", "20"}, {"20.0", "20"}, {"-3", "-3"}, {"0.1", "0.1"}, {"2.5e-7", "2.5e-07"}}) {
+        const ModelRead read = ReadModel(PlaneFile(std::string(R"("slope_height": )") + json),
                                          "m.vardolin", ProgramCatalogue());
-        EXPECT_EQ(read.model.inputs.at("slope_height"), row.text) << row.json;
+        EXPECT_EQ(read.model.inputs.at("slope_height"), text) << json;
         EXPECT_EQ(read.notes.front(),
-                  "m.vardolin: \"inputs.slope_height\" is a number, not a "
-                  "text; \"" +
-                      std::string(row.text) + "\" is taken");
-    }
-}
-
-// What a file lacks: a text supplied from elsewhere, the default, or with strict reading an
-// error naming the first and counting the others.
-TEST(ModelFile, MissingInputsAreSuppliedDefaultedOrRefused) {
-    ModelReadOptions options;
-    options.supply = [](const AnalysisDescription& analysis, std::string_view key) {
-        EXPECT_EQ(&analysis, &PlaneFailure());
-        return key == "cohesion_sd" ? std::optional<SuppliedText>({"150", "--set cohesion_sd=150"})
-                                    : std::nullopt;
-    };
-    const ModelRead read = ReadModel(PlaneFile(), "m.vardolin", ProgramCatalogue(), options);
-    EXPECT_EQ(read.model.inputs.at("cohesion_sd"), "150");
-    EXPECT_EQ(read.model.inputs.at("cohesion_mean"), "10000");
-    EXPECT_NE(
-        std::find(read.notes.begin(), read.notes.end(),
-                  "m.vardolin: no \"cohesion_sd\"; \"150\" of --set cohesion_sd=150 is taken"),
-        read.notes.end());
-
-    options.strict = true;
-    try {
-        ReadModel(PlaneFile(), "m.vardolin", ProgramCatalogue(), options);
-        FAIL() << "read";
-    } catch (const ModelFileError& e) {
-        EXPECT_STREQ(e.what(),
-                     "m.vardolin: \"inputs\" lacks \"slope_face_angle\" and 11 more; "
-                     "every input must be given");
+                  "m.vardolin: \"inputs.slope_height\" is a number, not a text; \"" + text +
+                      "\" is taken");
     }
 }
 

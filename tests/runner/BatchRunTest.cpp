@@ -18,7 +18,6 @@
 #include "catalogue/ProgramCatalogue.h"
 #include "files/ModelReader.h"
 #include "files/ModelWriter.h"
-#include "files/ShortestText.h"
 #include "plane_failure/PlaneFailureDescription.h"
 #include "plane_failure/PlaneFields.h"
 #include "runner/BatchRun.h"
@@ -42,27 +41,20 @@ struct Printed {
 
 // An analysis of the test's own that stops after two trials, as one that meets a message part
 // way through its trials does.
-constexpr std::array<FieldFact, 4> kStopsFields{{
-    {1, FieldRole::Count, "n", "Count", "5", "count", ""},
-    {2, FieldRole::Message, "message", "Message", "", "", ""},
-    {3, FieldRole::MeanSafetyFactor, "mean_safety_factor", "Mean", "", "", ""},
-    {4, FieldRole::FailurePercentage, "failure_probability", "Failed", "", "%", ""},
-}};
+// clang-format off
+constexpr std::array<FieldFact, 4> kStopsFields{{{1, FieldRole::Count, "n", "", "5", "", ""},
+    {2, FieldRole::Message, "message", "", "", "", ""}, {3, FieldRole::MeanSafetyFactor, "mean", "", "", "", ""},
+    {4, FieldRole::FailurePercentage, "failed", "", "", "", ""}}};
 constexpr std::array<std::string_view, 1> kStopsMessages{"Stopped at trial 3"};
-RunOutcome StopAfterTwoTrials(FieldTexts& fields, AnalysisContext&) {
-    fields.setText(2, kStopsMessages[0]);
-    RunOutcome outcome = RunOutcome::Stopped(2);
-    outcome.trialFactors = {0.5, 1.5};
-    return outcome;
-}
-constexpr AnalysisDescription kStops{.id = "stops",
-                                     .formName = "Stops",
-                                     .caption = "Stops",
-                                     .fields = kStopsFields,
-                                     .run = StopAfterTwoTrials,
-                                     .messages = kStopsMessages};
+constexpr AnalysisDescription kStops{"stops", "Stops", "Stops", kStopsFields,
+    [](FieldTexts& fields, AnalysisContext&) {
+        fields.setText(2, kStopsMessages[0]);
+        RunOutcome outcome = RunOutcome::Stopped(2);
+        outcome.trialFactors = {0.5, 1.5};
+        return outcome;
+    }, kStopsMessages};
+// clang-format on
 const std::array<const AnalysisDescription*, 1> kStopsList{&kStops};
-const AnalysisCatalogue kWithStops(kStopsList);
 
 Printed Runner(const std::vector<std::string>& arguments, int threads = 1,
                const AnalysisCatalogue& catalogue = ProgramCatalogue()) {
@@ -270,27 +262,16 @@ TEST_F(BatchRun, AModelNamedAsTheTrialsFileSurvivesByteForByte) {
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a.vardolin", "m.model", "t.csv"}));
 }
 
-// A key without an analysis goes to every model that has the input, one with an analysis to
-// that analysis's models; the last one given for an input wins.
-TEST_F(BatchRun, OverridesGoToTheModelsWhoseAnalysisHasTheInput) {
-    UniformSequence uniforms;
-    KeptTables kept;
-    FieldTextMap plane = DefaultTexts(PlaneFailure());
-    plane.setText(plane::CalculationCount, "50");
-    FieldTextMap slice = DefaultTexts(SliceMethod());
-    slice.setText(circle::CalculationCount, "60");
-    slice.setText(circle::CentreX1, "3");
-    plane = TypedAndRun(PlaneFailure(), plane, uniforms, kept);
-    slice = TypedAndRun(SliceMethod(), slice, uniforms, kept);
-
-    const Printed printed = Runner({"--set", "slice_method.trial_count=70", "--set",
-                                    "trial_count=50", "--set", "slice_method.trial_count=60",
-                                    "--set", "grid_x1=3", kPlaneDefaults, kSliceDefaults});
-    EXPECT_EQ(printed.status, kResults);
-    EXPECT_EQ(printed.out, Line(kPlaneDefaults, plane, plane::FailureProbability,
-                                plane::MeanSafetyFactor, plane::MessageField) +
-                               Line(kSliceDefaults, slice, circle::FailureProbability,
-                                    circle::MeanSafetyFactor, circle::MessageField));
+// ANALYSIS.KEY goes to that analysis's models only, and the last --set for an input wins, as the
+// inputs echoed show.
+TEST_F(BatchRun, OverridesByAnalysisGoToItsModelsAndTheLastWins) {
+    const auto json = nlohmann::json::parse(
+        Runner({"--json", "--set", "slice_method.trial_count=70", "--set", "trial_count=50",
+                "--set", "slice_method.trial_count=60", kPlaneDefaults, kSliceDefaults})
+            .out);
+    EXPECT_EQ(json[0]["inputs"]["trial_count"], "50");
+    EXPECT_EQ(json[1]["inputs"]["trial_count"], "60");
+    EXPECT_EQ(json[1]["trials"]["count"], 60);
 }
 
 // A saved run whose figures were changed afterwards: the check names each one and exits 1.
@@ -301,7 +282,6 @@ TEST_F(BatchRun, CheckListsEveryFigureThatDiffersFromTheSavedRun) {
     model.lastRun->trialFactors[1] = 0.5;
     model.lastRun->trialFactors[2] = std::nextafter(model.lastRun->trialFactors[2], 1.0);
     const std::string file = Save("changed.vardolin", model);
-    const std::string third = ShortestText(model.lastRun->trialFactors[2]);
     const Printed printed = Runner({"--check", file});
     EXPECT_EQ(printed.status, kStoppedRun);
     EXPECT_EQ(printed.err, "");
@@ -310,18 +290,13 @@ TEST_F(BatchRun, CheckListsEveryFigureThatDiffersFromTheSavedRun) {
                                         "\"0.73889069232438\"\n" +
                                         file + ": trial_factors[2]: saved \"0.5\", run \""))
         << printed.out;
-    EXPECT_NE(printed.out.find(file + ": trial_factors[3]: saved \"" + third + "\""),
-              std::string::npos);
 
-    // One trial fewer: the same trials but the last, and the two changed ones.
+    // One trial fewer: the same trials but the last, and the two changed ones, one by a bit.
     const auto fewer = nlohmann::json::parse(
         Runner({"--check", "--json", "--set", "trial_count=499", file}).out)[0]["check"];
     EXPECT_EQ(fewer["status"], "differs");
     EXPECT_EQ(fewer["differing_factors"], 2);
-    const nlohmann::json count = {
-        {"what", "trial_factors"}, {"saved", "500 factors"}, {"run", "499 factors"}};
-    EXPECT_NE(std::find(fewer["differences"].begin(), fewer["differences"].end(), count),
-              fewer["differences"].end());
+    EXPECT_NE(fewer["differences"].dump().find(R"("run":"499 factors")"), std::string::npos);
     // Another slope: every factor differs, and the first few are listed.
     const Printed other = Runner({"--check", "--set", "slope_height=21", file});
     EXPECT_NE(other.out.find(file + ": trial_factors[5]: saved"), std::string::npos);
@@ -338,23 +313,17 @@ TEST_F(BatchRun, FixedDataAndAStoppedRunWriteTheTrialsTheyRan) {
     EXPECT_EQ(printed.status, kResults);
     EXPECT_EQ(Lines(csv), (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
                                                     fixed + ",1,0.7337507356331036,yes\r"}));
-    const auto trials = nlohmann::json::parse(printed.out)[0]["trials"];
-    EXPECT_EQ(trials["count"], 1);
-    EXPECT_EQ(trials["mean"], 0.7337507356331036);
-    EXPECT_EQ(trials["standard_deviation"], 0.0);
-    EXPECT_TRUE(trials["reliability_index"].is_null());
+    EXPECT_TRUE(nlohmann::json::parse(printed.out)[0]["trials"]["reliability_index"].is_null());
 
     const std::string stops = SaveText(
         "stops.vardolin", R"({"format_version": 1, "analysis": "stops", "inputs": {"n": "5"}})");
-    const Printed stopped = Runner({"--json", "--trials-csv", csv, stops}, 1, kWithStops);
+    const Printed stopped =
+        Runner({"--json", "--trials-csv", csv, stops}, 1, AnalysisCatalogue(kStopsList));
     EXPECT_EQ(stopped.status, kStoppedRun);
     EXPECT_EQ(Lines(csv),
               (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
                                         stops + ",1,0.5,yes\r", stops + ",2,1.5,no\r"}));
-    const auto json = nlohmann::json::parse(stopped.out)[0];
-    EXPECT_EQ(json["stopped"], true);
-    EXPECT_EQ(json["trials"]["count"], 2);
-    EXPECT_EQ(json["trials"]["mean"], 1.0);
+    EXPECT_EQ(nlohmann::json::parse(stopped.out)[0]["trials"]["count"], 2);
 }
 
 struct StatusRow {
@@ -369,7 +338,6 @@ class BatchRunStatus : public BatchRun, public testing::WithParamInterface<Statu
 
 TEST_P(BatchRunStatus, SaysWhatHappenedInTheExitStatusAndTheSameMessageAsTheWindow) {
     const std::string bad = SaveText("bad.vardolin", "{\"format_version\": 1,");
-    // The default model but for the one input it has, as a number, and 13 it lacks.
     const std::string partial = SaveText(
         "partial.vardolin",
         R"({"format_version": 1, "analysis": "plane_failure", "inputs": {"slope_height": 20}})");
@@ -421,55 +389,28 @@ INSTANTIATE_TEST_SUITE_P(
                   kStoppedRun,
                   "Passes Beyond the Crest\n" + kPlaneDefaults + "\t97.6\t",
                   ""},
-        // Each --set goes to the models that have its input.
-        StatusRow{"KeyOfOneAnalysisOnly",
-                  {kPlaneDefaults, "--set", "slice_count=0", kSliceDefaults},
-                  kStoppedRun,
-                  "96.6\t0.73889069232438\tBlock is not Stable\n" + kSliceDefaults +
-                      "\t\t\tPlease Enter Number of Slice Upper 0\n",
-                  ""},
-        StatusRow{"KeyOfAnAnalysisNotInTheBatch",
-                  {"--set", "slice_method.slope_height=5", kPlaneDefaults},
-                  kBadFileOrArgument,
-                  "",
-                  "--set slice_method.slope_height=5: no model of the batch of slice_method has "
-                  "an input \"slope_height\""},
-        StatusRow{"KeyTheNamedAnalysisLacks",
-                  {"--set", "plane_failure.grid_x1=3", kPlaneDefaults, kSliceDefaults},
-                  kBadFileOrArgument,
-                  "",
-                  "--set plane_failure.grid_x1=3: no model of the batch of plane_failure"},
-        StatusRow{"UnknownAnalysis",
-                  {"--set", "toppling.slope_height=3", kPlaneDefaults},
-                  kBadFileOrArgument,
-                  "",
-                  "--set toppling.slope_height: \"toppling\" is no analysis of this program\n"},
-        StatusRow{"JsonNumberAndDefaults",
-                  {"{partial}"},
-                  kResults,
-                  "\t96.6\t0.73889069232438\tBlock is not Stable\n",
-                  "partial.vardolin: \"inputs.slope_height\" is a number, not a text; \"20\" is "
-                  "taken\n"},
-        StatusRow{"MissingInputGivenBySet",
-                  {"--set", "plane_failure.water_height_sd=0.5", "{partial}"},
-                  kResults,
-                  "\t96.6\t0.73889069232438\tBlock is not Stable\n",
-                  "partial.vardolin: no \"water_height_sd\"; \"0.5\" of --set "
-                  "plane_failure.water_height_sd=0.5 is taken\n"},
-        StatusRow{"StrictRefusesAMissingInput",
-                  {"--strict", "{partial}"},
-                  kBadFileOrArgument,
-                  "",
-                  "partial.vardolin: \"inputs\" lacks \"slope_face_angle\" and 12 more; every "
-                  "input must be given\n"},
-        StatusRow{"CheckSavedRunsAndSkipTheOthers",
-                  {"--check", kExamples + "/plane-failure-saved-run.vardolin", kPlaneDefaults,
-                   kExamples + "/slice-method-after-plane-run.vardolin"},
-                  kResults,
-                  kExamples + "/plane-failure-saved-run.vardolin: OK\n" + kPlaneDefaults +
-                      ": SKIPPED, no saved run\n" + kExamples +
-                      "/slice-method-after-plane-run.vardolin: OK\n",
-                  ""},
+        // clang-format off
+        // Each --set goes to the models that have its input; one that none has is an error.
+        StatusRow{"KeyOfOneAnalysisOnly", {kPlaneDefaults, "--set", "slice_count=0", kSliceDefaults},
+                  kStoppedRun, "Stable\n" + kSliceDefaults + "\t\t\tPlease Enter Number of Slice Upper 0\n", ""},
+        StatusRow{"KeyOfAnAnalysisNotInTheBatch", {"--set", "slice_method.slope_height=5", kPlaneDefaults},
+                  kBadFileOrArgument, "", "--set slice_method.slope_height=5: no model of the batch of slice_method"},
+        StatusRow{"UnknownAnalysis", {"--set", "toppling.slope_height=3", kPlaneDefaults}, kBadFileOrArgument,
+                  "", "--set toppling.slope_height: \"toppling\" is no analysis of this program\n"},
+        // {partial} has one input, 20 as a number, and lacks 13.
+        StatusRow{"MissingInputGivenBySet", {"--set", "plane_failure.water_height_sd=0.5", "{partial}"},
+                  kResults, "\t96.6\t0.73889069232438\tBlock is not Stable\n",
+                  "no \"water_height_sd\"; \"0.5\" of --set plane_failure.water_height_sd=0.5 is taken\n"},
+        StatusRow{"StrictRefusesAMissingInput", {"--strict", "{partial}"}, kBadFileOrArgument, "",
+                  "partial.vardolin: \"inputs\" lacks \"slope_face_angle\" and 12 more; every input must be given\n"},
+        StatusRow{"CheckSavedRunsAndSkipTheOthers", {"--check", kExamples + "/plane-failure-saved-run.vardolin",
+                  kPlaneDefaults}, kResults, "saved-run.vardolin: OK\n" + kPlaneDefaults + ": SKIPPED, no saved run\n", ""},
+        // An output that cannot be written stops the batch before anything runs.
+        StatusRow{"TrialsFileInAMissingFolder", {"--trials-csv", "{folder}/none/t.csv", kPlaneDefaults},
+                  kBadFileOrArgument, "", "t.csv: cannot be saved (No such file or directory)"},
+        StatusRow{"TrialsFileNamedAsAModel", {"--trials-csv", "{folder}/t.vardolin", kPlaneDefaults},
+                  kBadFileOrArgument, "", "t.vardolin: ends in .vardolin, which is for models"},
+        // clang-format on
         StatusRow{"NotAModel",
                   {kPlaneDefaults, "{bad}"},
                   kBadFileOrArgument,
@@ -494,24 +435,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--from-saved-state", kPlaneDefaults},
                   kBadFileOrArgument,
                   "",
-                  "plane-failure-defaults.vardolin: no saved run to take the sequence state from"},
-        // An output that cannot be written stops the batch before anything runs.
-        StatusRow{"TrialsFileInAMissingFolder",
-                  {"--trials-csv", "{folder}/none/t.csv", kPlaneDefaults},
-                  kBadFileOrArgument,
-                  "",
-                  "t.csv: cannot be saved (No such file or directory)"},
-        StatusRow{"TrialsFileIsAFolder",
-                  {"--trials-csv", "{folder}", kPlaneDefaults},
-                  kBadFileOrArgument,
-                  "",
-                  "cannot be saved (Is a directory)"},
-        StatusRow{"TrialsFileNamedAsAModel",
-                  {"--trials-csv", "{folder}/t.vardolin", kPlaneDefaults},
-                  kBadFileOrArgument,
-                  "",
-                  "t.vardolin: ends in .vardolin, which is for models; a model is never written "
-                  "over\n"}),
+                  "plane-failure-defaults.vardolin: no saved run to take the sequence state from"}),
     testing_support::RowName());
 
 }  // namespace
