@@ -15,8 +15,11 @@ struct RunOutcome {
         Stopped,    // a check stopped the run; it has written its message already
     };
     End end = End::Stopped;
-    int trials = 0;                    // trials completed
-    std::vector<double> trialFactors;  // a completed Monte Carlo run's factors, trial 1 first
+    int trials = 0;  // trials completed
+    // The factors of the trials completed, trial 1 first: all of a completed run, those before
+    // the stop of a stopped one, the one evaluation of fixed data. Only a completed run's
+    // factors are a distribution.
+    std::vector<double> trialFactors;
 
     bool completed() const { return end == End::Completed; }
     // Results (a Monte Carlo run or the one evaluation of fixed data), rather than a message

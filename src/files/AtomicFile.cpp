@@ -65,14 +65,26 @@ TemporaryFile CreateBeside(const std::filesystem::path& path) {
     }
 }
 
-}  // namespace
-
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    struct stat existing {};
+// Whether a file exists at `path`; throws if something other than a file does.
+bool ExistingFile(const std::filesystem::path& path, struct stat& existing) {
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
         Fail(path, "cannot be saved", EISDIR);
     }
+    return exists;
+}
+
+}  // namespace
+
+void CheckWritable(const std::filesystem::path& path) {
+    struct stat existing {};
+    ExistingFile(path, existing);
+    CreateBeside(path);  // removed again as it goes out of scope
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    struct stat existing {};
+    const bool exists = ExistingFile(path, existing);
     TemporaryFile temporary = CreateBeside(path);
     if (exists) {
         ::fchmod(temporary.descriptor(), existing.st_mode & 07777);

@@ -20,4 +20,10 @@ public:
 // that existed keeps its own. Throws FileWriteError, leaving no temporary file behind.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// Throws the FileWriteError WriteFileAtomically would throw for want of a place to write: a
+// folder that does not exist or cannot be written into, a path that is a folder. It tries
+// what the write does first, creating and removing a new file beside `path`, so that work whose
+// result goes there need not be done in vain.
+void CheckWritable(const std::filesystem::path& path);
+
 }  // namespace vardolin

@@ -20,6 +20,8 @@ namespace vardolin {
 inline constexpr int kModelFormatVersion = 1;
 // No model comes near this; a larger file is refused before it is parsed.
 inline constexpr std::size_t kMaxModelFileBytes = 1024 * 1024;
+// The extension of model files, which no other file the program writes takes.
+inline constexpr std::string_view kModelExtension = ".vardolin";
 // Longer than anyone types into a field; a longer text in a file is refused.
 inline constexpr std::size_t kMaxFieldTextBytes = 1000;
 

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "analysis/CountLimit.h"
+#include "files/ShortestText.h"
 
 namespace vardolin {
 
@@ -23,8 +24,9 @@ constexpr std::uint32_t kUniformStates = 1u << 24;
 
 class Reader {
 public:
-    Reader(std::string_view fileName, const AnalysisCatalogue& catalogue)
-        : fileName_(fileName), catalogue_(catalogue) {}
+    Reader(std::string_view fileName, const AnalysisCatalogue& catalogue,
+           const ModelReadOptions& options)
+        : fileName_(fileName), catalogue_(catalogue), options_(options) {}
 
     [[noreturn]] void Refuse(const std::string& why) const {
         throw ModelFileError(fileName_ + ": " + why);
@@ -165,20 +167,60 @@ private:
             }
         }
         std::map<std::string, std::string, std::less<>> inputs;
+        std::vector<std::string> missing;
         for (const FieldFact& field : analysis.fields) {
             if (!field.isInput()) {
                 continue;
             }
             const std::string key(field.key);
             if (const auto found = object.find(key); found != object.end()) {
-                inputs.emplace(key, Text(*found, "inputs." + key));
+                inputs.emplace(key, InputText(*found, "inputs." + key, notes));
+            } else if (const auto supplied = Supplied(analysis, key)) {
+                inputs.emplace(key, supplied->text);
+                notes.push_back(fileName_ + ": no \"" + key + "\"; \"" + supplied->text + "\" of " +
+                                supplied->source + " is taken");
             } else {
                 inputs.emplace(key, std::string(field.defaultText));
+                missing.push_back(key);
                 notes.push_back(fileName_ + ": no \"" + key + "\"; the form's default \"" +
                                 std::string(field.defaultText) + "\" is taken");
             }
         }
+        if (options_.strict && !missing.empty()) {
+            const std::string more =
+                missing.size() > 1 ? " and " + std::to_string(missing.size() - 1) + " more" : "";
+            Refuse("\"inputs\" lacks \"" + missing.front() + "\"" + more +
+                   "; every input must be given");
+        }
         return inputs;
+    }
+
+    std::optional<SuppliedText> Supplied(const AnalysisDescription& analysis,
+                                         const std::string& key) const {
+        return options_.supply ? options_.supply(analysis, key) : std::nullopt;
+    }
+
+    // An input is the text typed; a number, as people write JSON by hand, stands for the
+    // shortest text that reads back as the same double.
+    std::string InputText(const json& value, const std::string& key,
+                          std::vector<std::string>& notes) const {
+        if (!value.is_number()) {
+            if (!value.is_string()) {
+                Refuse("\"" + key + "\" must be a text in quotes or a number");
+            }
+            return Text(value, key);
+        }
+        std::string text;
+        if (value.is_number_unsigned()) {
+            text = std::to_string(value.get<std::uint64_t>());
+        } else if (value.is_number_integer()) {
+            text = std::to_string(value.get<std::int64_t>());
+        } else {
+            text = ShortestText(value.get<double>());
+        }
+        notes.push_back(fileName_ + ": \"" + key + "\" is a number, not a text; \"" + text +
+                        "\" is taken");
+        return text;
     }
 
     SavedRun LastRun(const json& run, const AnalysisDescription& analysis) const {
@@ -255,20 +297,22 @@ private:
 
     std::string fileName_;
     const AnalysisCatalogue& catalogue_;
+    const ModelReadOptions& options_;
 };
 
 }  // namespace
 
 ModelRead ReadModel(std::string_view bytes, std::string_view fileName,
-                    const AnalysisCatalogue& catalogue) {
-    const Reader reader(fileName, catalogue);
+                    const AnalysisCatalogue& catalogue, const ModelReadOptions& options) {
+    const Reader reader(fileName, catalogue, options);
     const json root = reader.Parse(bytes);
     ModelRead read;
     read.model = reader.Take(root, read.notes);
     return read;
 }
 
-ModelRead ReadModelFile(const std::filesystem::path& path, const AnalysisCatalogue& catalogue) {
+ModelRead ReadModelFile(const std::filesystem::path& path, const AnalysisCatalogue& catalogue,
+                        const ModelReadOptions& options) {
     const std::string name = path.string();
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -281,7 +325,7 @@ ModelRead ReadModelFile(const std::filesystem::path& path, const AnalysisCatalog
         throw ModelFileError(name + ": cannot be read");
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return ReadModel(bytes, name, catalogue);
+    return ReadModel(bytes, name, catalogue, options);
 }
 
 }  // namespace vardolin

@@ -1,23 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "files/TrialsCsv.h"
 
-#include <array>
-#include <charconv>
+#include "files/ShortestText.h"
 
 namespace vardolin {
 
 namespace {
 
-std::string FactorText(double factor) {
-    std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), factor).ptr;
-    return std::string(digits.data(), end);
-}
-
 void AppendTrial(std::string& csv, int trial, double factor) {
     csv += std::to_string(trial);
     csv += ',';
-    csv += FactorText(factor);
+    csv += ShortestText(factor);
     csv += factor < 1.0 ? ",yes\r\n" : ",no\r\n";
 }
 

@@ -64,6 +64,7 @@ RunOutcome RunFixedData(FieldValues& f) {
     RunOutcome outcome;
     outcome.end = RunOutcome::End::FixedData;
     outcome.trials = 1;
+    outcome.trialFactors.push_back(factor);
     return outcome;
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "runner/BatchRun.h"
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,12 +14,17 @@
 #include "files/Model.h"
 #include "files/ModelReader.h"
 #include "files/TrialsCsv.h"
+#include "numerics/RunTimeError.h"
 #include "numerics/UniformSequence.h"
+#include "runner/InputOverrides.h"
+#include "runner/SavedRunCheck.h"
 #include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
 
 namespace {
+
+using nlohmann::ordered_json;
 
 struct Job {
     std::string file;
@@ -27,50 +35,60 @@ struct Ran {
     const Job* job;
     FieldTextMap fields;
     FieldRun run;
+    bool skipped = false;  // --check, and the model keeps no run to check against
+    std::optional<SavedRunCheck> check;
+
+    std::span<const double> factors() const {
+        if (run.outcome) {
+            return run.outcome->trialFactors;
+        }
+        return {};
+    }
 };
 
-// The overrides go through the same checks as a file's texts: a key of the model's analysis,
-// a text of sensible length without control characters.
-void Override(Job& job, const RunnerOptions& options) {
-    for (const auto& [key, text] : options.overrides) {
-        const auto input = job.model.inputs.find(key);
-        if (input == job.model.inputs.end()) {
-            throw ModelFileError("--set " + key + ": " + std::string(job.model.analysis->id) +
-                                 " (" + job.file + ") has no input \"" + key + "\"");
-        }
-        if (const std::optional<std::string> why = WhyNotAFieldText(text)) {
-            throw ModelFileError("--set " + key + ": the text " + *why);
-        }
-        input->second = text;
+// Before anything runs, so that a batch never computes what it cannot write, and never writes
+// over a model: neither one of the batch (by whatever path it is named) nor any other.
+void CheckOutput(const std::string& output, const std::vector<std::string>& models) {
+    const std::filesystem::path path(output);
+    if (path.extension() == kModelExtension) {
+        throw UsageError("--trials-csv " + output + ": ends in " + std::string(kModelExtension) +
+                         ", which is for models; a model is never written over");
     }
+    for (const std::string& model : models) {
+        std::error_code notThere;
+        if (std::filesystem::equivalent(path, model, notThere)) {
+            throw UsageError("--trials-csv " + output + ": is the model " + model +
+                             "; a model is never written over");
+        }
+    }
+    CheckWritable(path);
 }
 
 std::vector<Job> ReadJobs(const RunnerOptions& options, const AnalysisCatalogue& catalogue,
-                          std::ostream& err) {
+                          InputOverrides& overrides, std::ostream& err) {
+    ModelReadOptions readOptions;
+    readOptions.strict = options.strict;
+    readOptions.supply = [&overrides](const AnalysisDescription& analysis, std::string_view key) {
+        return overrides.For(analysis, key);
+    };
     std::vector<Job> jobs;
     for (const std::string& file : options.models) {
-        ModelRead read = ReadModelFile(file, catalogue);
+        ModelRead read = ReadModelFile(file, catalogue, readOptions);
         for (const std::string& note : read.notes) {
             err << "vardolin-run: " << note << '\n';
         }
-        if (options.fromSavedState && !read.model.lastRun) {
+        if (options.fromSavedState && !options.check && !read.model.lastRun) {
             throw ModelFileError(file + ": no saved run to take the sequence state from");
         }
+        overrides.Apply(read.model);
         jobs.push_back({file, std::move(read.model)});
-        Override(jobs.back(), options);
     }
+    overrides.RequireEachApplied();
     return jobs;
 }
 
 std::string Result(const Ran& ran, FieldRole role) {
     return ran.fields.text(ran.job->model.analysis->fieldWith(role).number);
-}
-
-const std::vector<double>* TrialFactors(const Ran& ran) {
-    if (ran.run.outcome && ran.run.outcome->completed() && !ran.run.outcome->trialFactors.empty()) {
-        return &ran.run.outcome->trialFactors;
-    }
-    return nullptr;
 }
 
 void PrintText(const std::vector<Ran>& runs, std::ostream& out) {
@@ -81,30 +99,99 @@ void PrintText(const std::vector<Ran>& runs, std::ostream& out) {
     }
 }
 
-void PrintJson(const std::vector<Ran>& runs, std::ostream& out) {
-    using nlohmann::ordered_json;
+// Like sha256sum --check: one line a model, and the differences, all on the standard output,
+// which is what was asked for; the standard error stays for what kept the check from running.
+void PrintCheck(const std::vector<Ran>& runs, std::ostream& out) {
+    for (const Ran& ran : runs) {
+        const std::string& file = ran.job->file;
+        if (ran.skipped) {
+            out << file << ": SKIPPED, no saved run\n";
+            continue;
+        }
+        out << file << (ran.check->agrees() ? ": OK\n" : ": DIFFERS\n");
+        for (const Difference& d : ran.check->differences) {
+            out << file << ": " << d.what << ": saved \"" << d.saved << "\", run \"" << d.run
+                << "\"\n";
+        }
+        if (ran.check->differingFactors > kShownFactors) {
+            out << file << ": trial_factors: " << ran.check->differingFactors
+                << " differ, the first " << kShownFactors << " shown\n";
+        }
+    }
+}
+
+// The number a result text shows, for a script that wants to compute with it; null when the
+// text is no number (the results of a run that stopped before writing them).
+ordered_json Number(const std::string& text, const NumberLocale& locale) {
+    try {
+        return TextToDouble(text, locale);
+    } catch (const RunTimeError&) {
+        return nullptr;
+    }
+}
+
+ordered_json Trials(std::span<const double> factors) {
+    if (factors.empty()) {
+        return nullptr;
+    }
+    const TrialDistribution d = Describe(factors);
+    ordered_json trials;
+    trials["count"] = d.trials;
+    trials["mean"] = d.mean;
+    trials["standard_deviation"] = d.standardDeviation;
+    trials["minimum"] = d.minimum;
+    trials["maximum"] = d.maximum;
+    trials["reliability_index"] =
+        d.reliabilityIndex ? ordered_json(*d.reliabilityIndex) : ordered_json(nullptr);
+    return trials;
+}
+
+ordered_json Check(const Ran& ran) {
+    ordered_json check;
+    if (ran.skipped) {
+        check["status"] = "skipped";
+        return check;
+    }
+    check["status"] = ran.check->agrees() ? "ok" : "differs";
+    ordered_json differences = ordered_json::array();
+    for (const Difference& d : ran.check->differences) {
+        differences.push_back({{"what", d.what}, {"saved", d.saved}, {"run", d.run}});
+    }
+    check["differences"] = std::move(differences);
+    check["differing_factors"] = ran.check->differingFactors;
+    return check;
+}
+
+void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, std::ostream& out) {
     ordered_json all = ordered_json::array();
     for (const Ran& ran : runs) {
+        const Model& model = ran.job->model;
         ordered_json entry;
         entry["file"] = ran.job->file;
-        entry["analysis"] = std::string(ran.job->model.analysis->id);
-        entry["failure_probability"] = Result(ran, FieldRole::FailurePercentage);
-        entry["mean_safety_factor"] = Result(ran, FieldRole::MeanSafetyFactor);
-        entry["message"] = Result(ran, FieldRole::Message);
-        entry["stopped"] = !ran.run.gaveResults();
-        entry["uniform_state_at_start"] = ran.run.uniformStateAtStart;
-        ordered_json trials = nullptr;
-        if (const std::vector<double>* factors = TrialFactors(ran)) {
-            const TrialDistribution d = Describe(*factors);
-            trials["count"] = d.trials;
-            trials["mean"] = d.mean;
-            trials["standard_deviation"] = d.standardDeviation;
-            trials["minimum"] = d.minimum;
-            trials["maximum"] = d.maximum;
-            trials["reliability_index"] =
-                d.reliabilityIndex ? ordered_json(*d.reliabilityIndex) : ordered_json(nullptr);
+        entry["analysis"] = std::string(model.analysis->id);
+        ordered_json inputs = ordered_json::object();
+        for (const FieldFact& field : model.analysis->fields) {
+            if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
+                inputs[found->first] = found->second;
+            }
         }
-        entry["trials"] = std::move(trials);
+        entry["inputs"] = std::move(inputs);
+        if (!ran.skipped) {
+            for (const auto& [key, role] :
+                 {std::pair{"failure_probability", FieldRole::FailurePercentage},
+                  std::pair{"mean_safety_factor", FieldRole::MeanSafetyFactor}}) {
+                const std::string text = Result(ran, role);
+                entry[key] = text;
+                entry[std::string(key) + "_number"] = Number(text, locale);
+            }
+            entry["message"] = Result(ran, FieldRole::Message);
+            entry["stopped"] = !ran.run.gaveResults();
+            entry["uniform_state_at_start"] = ran.run.uniformStateAtStart;
+            entry["trials"] = Trials(ran.factors());
+        }
+        if (ran.check || ran.skipped) {
+            entry["check"] = Check(ran);
+        }
         all.push_back(std::move(entry));
     }
     out << all.dump(2) << '\n';
@@ -113,9 +200,7 @@ void PrintJson(const std::vector<Ran>& runs, std::ostream& out) {
 std::string TrialsCsv(const std::vector<Ran>& runs) {
     std::string csv(kTrialRowsHeader);
     for (const Ran& ran : runs) {
-        if (const std::vector<double>* factors = TrialFactors(ran)) {
-            csv += TrialRowsCsv(ran.job->file, *factors);
-        }
+        csv += TrialRowsCsv(ran.job->file, ran.factors());
     }
     return csv;
 }
@@ -130,8 +215,12 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     }
     std::vector<Job> jobs;
     try {
-        jobs = ReadJobs(options, catalogue, err);
-    } catch (const ModelFileError& e) {
+        if (options.trialsCsv) {
+            CheckOutput(*options.trialsCsv, options.models);
+        }
+        InputOverrides overrides(options.overrides, catalogue);
+        jobs = ReadJobs(options, catalogue, overrides, err);
+    } catch (const std::runtime_error& e) {  // a model, an argument or an output refused
         err << "vardolin-run: " << e.what() << '\n';
         return kBadFileOrArgument;
     }
@@ -142,18 +231,31 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     std::vector<Ran> runs;
     runs.reserve(jobs.size());
     bool stopped = false;
+    bool differs = false;
     for (const Job& job : jobs) {
-        if (options.fromSavedState) {
-            uniforms.Restore(job.model.lastRun->uniformStateAtStart);
+        Ran ran{&job, FieldsOf(job.model), {}, false, std::nullopt};
+        const std::optional<SavedRun>& saved = job.model.lastRun;
+        if (options.check && !saved) {
+            ran.skipped = true;
+            runs.push_back(std::move(ran));
+            continue;
         }
-        Ran ran{&job, FieldsOf(job.model), {}};
+        if (options.fromSavedState || options.check) {
+            uniforms.Restore(saved->uniformStateAtStart);
+        }
         ran.run = RunOnFields(*job.model.analysis, ran.fields, context);
         stopped = stopped || !ran.run.gaveResults();
+        if (options.check) {
+            ran.check = CheckAgainstSaved(*job.model.analysis, *saved, ran.fields, ran.factors());
+            differs = differs || !ran.check->agrees();
+        }
         runs.push_back(std::move(ran));
     }
 
     if (options.json) {
-        PrintJson(runs, out);
+        PrintJson(runs, locale, out);
+    } else if (options.check) {
+        PrintCheck(runs, out);
     } else {
         PrintText(runs, out);
     }
@@ -162,11 +264,12 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
         try {
             WriteFileAtomically(*options.trialsCsv, TrialsCsv(runs));
         } catch (const FileWriteError& e) {
+            // Checked writable before the runs; only a disk that filled up meanwhile gets here.
             err << "vardolin-run: " << e.what() << '\n';
             return kBadFileOrArgument;
         }
     }
-    return stopped ? kStoppedRun : kResults;
+    return stopped || differs ? kStoppedRun : kResults;
 }
 
 }  // namespace vardolin::runner

@@ -2,6 +2,7 @@
 #include "runner/RunnerOptions.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace vardolin::runner {
 
@@ -24,6 +25,10 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
             options.json = true;
         } else if (argument == "--from-saved-state") {
             options.fromSavedState = true;
+        } else if (argument == "--check") {
+            options.check = true;
+        } else if (argument == "--strict") {
+            options.strict = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
         } else if (argument == "--trials-csv") {
@@ -31,11 +36,18 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
         } else if (argument == "--set") {
             const std::string& assignment = value();
             const std::size_t equals = assignment.find('=');
-            if (equals == std::string::npos || equals == 0) {
-                throw UsageError("--set needs KEY=TEXT, not \"" + assignment + "\"");
+            const std::size_t dot = assignment.substr(0, equals).find('.');
+            if (equals == std::string::npos || equals == 0 || dot == 0 || dot + 1 == equals) {
+                throw UsageError("--set needs [ANALYSIS.]KEY=TEXT, not \"" + assignment + "\"");
             }
-            options.overrides.emplace_back(assignment.substr(0, equals),
-                                           assignment.substr(equals + 1));
+            Override given;
+            if (dot != std::string::npos) {
+                given.analysis = assignment.substr(0, dot);
+            }
+            const std::size_t key = dot == std::string::npos ? 0 : dot + 1;
+            given.key = assignment.substr(key, equals - key);
+            given.text = assignment.substr(equals + 1);
+            options.overrides.push_back(std::move(given));
         } else {
             throw UsageError("unknown option " + argument);
         }

@@ -4,10 +4,23 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vardolin::runner {
+
+// One --set: TEXT for the input KEY of the models whose analysis has it, or of one analysis's
+// models only ("slice_method.grid_x1=3").
+struct Override {
+    std::string analysis;  // an analysis id, or empty for every analysis with the input
+    std::string key;
+    std::string text;
+
+    // As given on the command line, for messages: "slice_method.grid_x1=3".
+    std::string given() const {
+        return (analysis.empty() ? "" : analysis + ".") + key + "=" + text;
+    }
+    bool operator==(const Override&) const = default;
+};
 
 // What the command line asks for.
 struct RunnerOptions {
@@ -15,7 +28,9 @@ struct RunnerOptions {
     bool json = false;
     std::optional<std::string> trialsCsv;
     bool fromSavedState = false;
-    std::vector<std::pair<std::string, std::string>> overrides;  // --set key=text, in order
+    bool check = false;
+    bool strict = false;
+    std::vector<Override> overrides;  // in order: a later one wins
     bool help = false;
 };
 
@@ -27,7 +42,7 @@ public:
 
 // Reads the arguments after the program name. "--" ends the options, so a model may be named
 // "-x.vardolin". Throws UsageError for an unknown option, an option without its value, a --set
-// without "=" or with an empty key, and no model at all (unless --help).
+// without "=" or with an empty key or analysis, and no model at all (unless --help).
 RunnerOptions ParseArguments(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kUsage =
@@ -36,14 +51,21 @@ inline constexpr const char* kUsage =
     "freshly started program would, and prints for each: the file, the failure probability (%),\n"
     "the mean factor of safety and the message, separated by tabs.\n"
     "\n"
-    "  --json               print the results as JSON, with the trial statistics\n"
-    "  --trials-csv FILE    write every trial's factor of safety to FILE\n"
+    "  --json               print the results as JSON, with the inputs used and the trial\n"
+    "                       statistics\n"
+    "  --trials-csv FILE    write every trial's factor of safety to FILE (never a model)\n"
     "  --from-saved-state   start each run from the sequence state saved with its last run\n"
-    "  --set KEY=TEXT       take TEXT for the input KEY of every model (repeatable)\n"
+    "  --check              run each model with a saved run from its saved state and print\n"
+    "                       FILE: OK, or FILE: DIFFERS and each result text or trial factor\n"
+    "                       that differs from the saved one; a model without one is SKIPPED\n"
+    "  --set KEY=TEXT       take TEXT for the input KEY of every model that has it\n"
+    "  --set ANALYSIS.KEY=TEXT  the same for the models of one analysis (repeatable; the\n"
+    "                       last one given for an input wins)\n"
+    "  --strict             refuse a model that lacks an input rather than take the default\n"
     "  --help               show this and stop\n"
     "\n"
     "VARDOLIN_THREADS sets the threads of a run; the results are the same for any count.\n"
-    "Exit status: 0 every run gave results, 1 a run stopped with a message, 2 a bad file or\n"
-    "argument (nothing is run).\n";
+    "Exit status: 0 every run gave results (and every check agreed), 1 a run stopped with a\n"
+    "message or a check found a difference, 2 a bad file or argument (nothing is run).\n";
 
 }  // namespace vardolin::runner

@@ -94,6 +94,10 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
     FieldSliceInputs inputs(f);
     const SliceTrialsOutcome outcome = RunTrials(trials, fields, inputs, context, tables);
     result.trials = outcome.completedTrials;
+    result.trialFactors.reserve(static_cast<std::size_t>(result.trials));
+    for (int i = 1; i <= result.trials; ++i) {
+        result.trialFactors.push_back(tables.CircleSafetyFactors[i]);
+    }
     run.rejectedCircles = outcome.rejectedCircles;
     run.processedSlices = outcome.processedSlices;
     if (outcome.end == TrialEnd::NoCircleBeyondCrest) {
@@ -113,11 +117,6 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
     const double percentage = status.Note(status.Divide(outcome.failures, ran) * 100.0);
     status.Test();
     f.WriteNumber(FailureProbability, percentage);
-
-    result.trialFactors.reserve(static_cast<std::size_t>(trials));
-    for (int i = 1; i <= trials; ++i) {
-        result.trialFactors.push_back(tables.CircleSafetyFactors[i]);
-    }
     WriteMeanAndVerdict(f, result.trialFactors, MeanSafetyFactor, MessageField);
     return run;
 }

@@ -9,6 +9,30 @@
 
 namespace vardolin {
 
+namespace {
+
+// Neumaier's compensated sum: the rounding error of each addition is kept and added at the end,
+// so the sum of many factors is as good as if it had been taken exactly and rounded once.
+class CompensatedSum {
+public:
+    void Add(double value) {
+        const double next = sum_ + value;
+        if (std::abs(sum_) >= std::abs(value)) {
+            compensation_ += (sum_ - next) + value;
+        } else {
+            compensation_ += (value - next) + sum_;
+        }
+        sum_ = next;
+    }
+    double value() const { return sum_ + compensation_; }
+
+private:
+    double sum_ = 0.0;
+    double compensation_ = 0.0;
+};
+
+}  // namespace
+
 TrialDistribution Describe(std::span<const double> factors) {
     assert(!factors.empty());
     TrialDistribution d;
@@ -16,18 +40,29 @@ TrialDistribution Describe(std::span<const double> factors) {
     const auto [low, high] = std::minmax_element(factors.begin(), factors.end());
     d.minimum = *low;
     d.maximum = *high;
-    double sum = 0.0;
+    if (d.minimum == d.maximum) {
+        // No spread: the value itself, not a sum divided back that may miss it by a bit.
+        d.mean = d.minimum;
+        return d;
+    }
+    const auto n = static_cast<double>(factors.size());
+    // Two passes: a first mean, then the mean of the deviations from it corrects what the
+    // first one's rounding left.
+    CompensatedSum sum;
     for (double f : factors) {
-        sum += f;
+        sum.Add(f);
     }
-    d.mean = sum / static_cast<double>(factors.size());
-    if (factors.size() > 1) {
-        double squares = 0.0;
-        for (double f : factors) {
-            squares += Square(f - d.mean);
-        }
-        d.standardDeviation = std::sqrt(squares / static_cast<double>(factors.size() - 1));
+    const double rough = sum.value() / n;
+    CompensatedSum deviations;
+    CompensatedSum squares;
+    for (double f : factors) {
+        deviations.Add(f - rough);
+        squares.Add(Square(f - rough));
     }
+    d.mean = std::clamp(rough + deviations.value() / n, d.minimum, d.maximum);
+    // The squares about the rough mean, less what its offset from the true mean adds to them.
+    const double centred = std::max(squares.value() - Square(deviations.value()) / n, 0.0);
+    d.standardDeviation = std::sqrt(centred / (n - 1.0));
     if (d.standardDeviation > 0.0) {
         d.reliabilityIndex = (d.mean - 1.0) / d.standardDeviation;
     }

@@ -7,11 +7,13 @@
 
 namespace vardolin {
 
-// What the trial factors of safety of one Monte Carlo run say as a distribution.
+// What the trial factors of safety of one Monte Carlo run say as a distribution, each figure as
+// close to the exact one as a double allows: factors that are all the same give that factor as
+// the mean, a deviation of exactly 0 and no reliability index.
 struct TrialDistribution {
     int trials = 0;
     double mean = 0.0;
-    double standardDeviation = 0.0;  // sample deviation (n - 1); 0 for a single trial
+    double standardDeviation = 0.0;  // sample deviation (n - 1); 0 without spread
     double minimum = 0.0;
     double maximum = 0.0;
     // Reliability index (mean - 1) / standard deviation; not defined for a zero deviation.

@@ -47,6 +47,17 @@ TEST(AtomicFile, CreatesAndReplacesAFileLeavingNothingElse) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"slope.vardolin"});
 }
 
+// The check before a long piece of work leaves no trace; where it fails the runner's tests show.
+TEST(AtomicFile, CheckWritableLeavesNothingAndRefusesAFolder) {
+    const TestFolder folder;
+    WriteFileAtomically(folder.path() / "old.csv", "kept");
+    CheckWritable(folder.path() / "old.csv");
+    CheckWritable(folder.path() / "new.csv");
+    EXPECT_EQ(Contents(folder.path() / "old.csv"), "kept");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.csv"});
+    EXPECT_THROW(CheckWritable(folder.path()), FileWriteError);
+}
+
 // Without the flush a power cut just after the rename could leave the path naming a file whose
 // bytes never reached the disk.
 TEST(AtomicFile, FlushesTheNewFileBeforeRenamingItOverThePath) {

@@ -78,6 +78,19 @@ TEST(ModelFile, MissingInputTakesTheDefaultAndSaysSo) {
               "slope.vardolin: no \"slope_face_angle\"; the form's default \"60\" is taken");
 }
 
+// A number, as JSON written by hand has it, stands for its shortest text; the note says so.
+TEST(ModelFile, NumberInputIsTakenAsItsShortestText) {
+    for (const auto& [json, text] : std::initializer_list<std::pair<const char*, std::string>>{
+             {"20", "20"}, {"20.0", "20"}, {"-3", "-3"}, {"0.1", "0.1"}, {"2.5e-7", "2.5e-07"}}) {
+        const ModelRead read = ReadModel(PlaneFile(std::string(R"("slope_height": )") + json),
+                                         "m.vardolin", ProgramCatalogue());
+        EXPECT_EQ(read.model.inputs.at("slope_height"), text) << json;
+        EXPECT_EQ(read.notes.front(),
+                  "m.vardolin: \"inputs.slope_height\" is a number, not a text; \"" + text +
+                      "\" is taken");
+    }
+}
+
 struct BadFileRow {
     const char* name;
     std::string bytes;
@@ -138,8 +151,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"inputs\" has the unknown key \"cohesion_maen\""},
         BadFileRow{"ResultAmongInputs", PlaneFile(R"("message": "x")"),
                    "\"inputs\" has the unknown key \"message\""},
-        BadFileRow{"NumberNotText", PlaneFile(R"("slope_height": 20)"),
-                   "\"inputs.slope_height\" must be a text in quotes"},
+        BadFileRow{"TruthNotText", PlaneFile(R"("slope_height": true)"),
+                   "\"inputs.slope_height\" must be a text in quotes or a number"},
+        BadFileRow{"NumberAsAResult",
+                   PlaneFile("", R"(, "last_run": {"uniform_state_at_start": 1, "results": )"
+                                 R"({"mean_safety_factor": 0.7}})"),
+                   "\"last_run.results.mean_safety_factor\" must be a text in quotes"},
         BadFileRow{"AbsurdlyLongText",
                    PlaneFile("\"slope_height\": \"" + Repeated('9', 1001) + "\""),
                    "\"inputs.slope_height\" is longer than 1000 characters"},

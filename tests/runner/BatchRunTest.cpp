@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -12,10 +16,12 @@
 #include "TestSupport.h"
 #include "analysis/FieldRun.h"
 #include "catalogue/ProgramCatalogue.h"
+#include "files/ModelReader.h"
 #include "files/ModelWriter.h"
 #include "plane_failure/PlaneFailureDescription.h"
 #include "plane_failure/PlaneFields.h"
 #include "runner/BatchRun.h"
+#include "runner/SavedRunCheck.h"
 #include "slice_method/SliceFields.h"
 #include "slice_method/SliceMethodDescription.h"
 #include "statistics/TrialDistribution.h"
@@ -33,11 +39,28 @@ struct Printed {
     std::string err;
 };
 
-Printed Runner(const std::vector<std::string>& arguments, int threads = 1) {
+// An analysis of the test's own that stops after two trials, as one that meets a message part
+// way through its trials does.
+// clang-format off
+constexpr std::array<FieldFact, 4> kStopsFields{{{1, FieldRole::Count, "n", "", "5", "", ""},
+    {2, FieldRole::Message, "message", "", "", "", ""}, {3, FieldRole::MeanSafetyFactor, "mean", "", "", "", ""},
+    {4, FieldRole::FailurePercentage, "failed", "", "", "", ""}}};
+constexpr std::array<std::string_view, 1> kStopsMessages{"Stopped at trial 3"};
+constexpr AnalysisDescription kStops{"stops", "Stops", "Stops", kStopsFields,
+    [](FieldTexts& fields, AnalysisContext&) {
+        fields.setText(2, kStopsMessages[0]);
+        RunOutcome outcome = RunOutcome::Stopped(2);
+        outcome.trialFactors = {0.5, 1.5};
+        return outcome;
+    }, kStopsMessages};
+// clang-format on
+const std::array<const AnalysisDescription*, 1> kStopsList{&kStops};
+
+Printed Runner(const std::vector<std::string>& arguments, int threads = 1,
+               const AnalysisCatalogue& catalogue = ProgramCatalogue()) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status =
-        RunBatch(ParseArguments(arguments), ProgramCatalogue(), out, err, threads, {});
+    const int status = RunBatch(ParseArguments(arguments), catalogue, out, err, threads, {});
     return {status, out.str(), err.str()};
 }
 
@@ -171,7 +194,11 @@ TEST_F(BatchRun, JsonGivesTheTextsAndTheTrialStatistics) {
     EXPECT_EQ(json[0]["file"], kPlaneDefaults);
     EXPECT_EQ(json[0]["analysis"], "plane_failure");
     EXPECT_EQ(json[0]["failure_probability"], "96.6");
+    EXPECT_EQ(json[0]["failure_probability_number"], 96.6);
     EXPECT_EQ(json[0]["mean_safety_factor"], "0.73889069232438");
+    EXPECT_EQ(json[0]["mean_safety_factor_number"], 0.73889069232438);
+    EXPECT_EQ(json[1]["inputs"].size(), 14u);
+    EXPECT_EQ(json[1]["inputs"]["trial_count"], "1");
     EXPECT_EQ(json[0]["message"], "Block is not Stable");
     EXPECT_EQ(json[0]["stopped"], false);
     // The figures the histogram window shows.
@@ -185,6 +212,7 @@ TEST_F(BatchRun, JsonGivesTheTextsAndTheTrialStatistics) {
     EXPECT_EQ(json[1]["message"], "Please Inter Namber of calculation Upper 1");
     EXPECT_EQ(json[1]["stopped"], true);
     EXPECT_TRUE(json[1]["trials"].is_null());
+    EXPECT_TRUE(json[1]["mean_safety_factor_number"].is_null());
 }
 
 TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
@@ -203,6 +231,101 @@ TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
     EXPECT_TRUE(lines[501].starts_with(kSliceDefaults + ",1,"));
 }
 
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Lines(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The trials file is checked before anything runs: a model named as it, by its own name or by
+// another (a link), is never written over, and nothing is printed.
+TEST_F(BatchRun, AModelNamedAsTheTrialsFileSurvivesByteForByte) {
+    const std::string model = SaveText("a.vardolin", Bytes(kPlaneDefaults));
+    const std::string other = SaveText("m.model", Bytes(kPlaneDefaults));
+    const std::string link = (folder.path() / "t.csv").string();
+    std::filesystem::create_hard_link(other, link);
+    for (const auto& [csv, file] : {std::pair{model, model}, std::pair{link, other}}) {
+        const Printed printed = Runner({"--trials-csv", csv, file});
+        EXPECT_EQ(printed.status, kBadFileOrArgument) << csv;
+        EXPECT_EQ(printed.out, "");
+        EXPECT_NE(printed.err.find("a model is never written over"), std::string::npos);
+        EXPECT_EQ(Bytes(file), Bytes(kPlaneDefaults));
+    }
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a.vardolin", "m.model", "t.csv"}));
+}
+
+// ANALYSIS.KEY goes to that analysis's models only, and the last --set for an input wins, as the
+// inputs echoed show.
+TEST_F(BatchRun, OverridesByAnalysisGoToItsModelsAndTheLastWins) {
+    const auto json = nlohmann::json::parse(
+        Runner({"--json", "--set", "slice_method.trial_count=70", "--set", "trial_count=50",
+                "--set", "slice_method.trial_count=60", kPlaneDefaults, kSliceDefaults})
+            .out);
+    EXPECT_EQ(json[0]["inputs"]["trial_count"], "50");
+    EXPECT_EQ(json[1]["inputs"]["trial_count"], "60");
+    EXPECT_EQ(json[1]["trials"]["count"], 60);
+}
+
+// A saved run whose figures were changed afterwards: the check names each one and exits 1.
+TEST_F(BatchRun, CheckListsEveryFigureThatDiffersFromTheSavedRun) {
+    Model model =
+        ReadModelFile(kExamples + "/plane-failure-saved-run.vardolin", ProgramCatalogue()).model;
+    model.lastRun->results["mean_safety_factor"] = "0.7";
+    model.lastRun->trialFactors[1] = 0.5;
+    model.lastRun->trialFactors[2] = std::nextafter(model.lastRun->trialFactors[2], 1.0);
+    const std::string file = Save("changed.vardolin", model);
+    const Printed printed = Runner({"--check", file});
+    EXPECT_EQ(printed.status, kStoppedRun);
+    EXPECT_EQ(printed.err, "");
+    EXPECT_TRUE(printed.out.starts_with(file + ": DIFFERS\n" + file +
+                                        ": mean_safety_factor: saved \"0.7\", run "
+                                        "\"0.73889069232438\"\n" +
+                                        file + ": trial_factors[2]: saved \"0.5\", run \""))
+        << printed.out;
+
+    // One trial fewer: the same trials but the last, and the two changed ones, one by a bit.
+    const auto fewer = nlohmann::json::parse(
+        Runner({"--check", "--json", "--set", "trial_count=499", file}).out)[0]["check"];
+    EXPECT_EQ(fewer["status"], "differs");
+    EXPECT_EQ(fewer["differing_factors"], 2);
+    EXPECT_NE(fewer["differences"].dump().find(R"("run":"499 factors")"), std::string::npos);
+    // Another slope: every factor differs, and the first few are listed.
+    const Printed other = Runner({"--check", "--set", "slope_height=21", file});
+    EXPECT_NE(other.out.find(file + ": trial_factors[5]: saved"), std::string::npos);
+    EXPECT_EQ(other.out.find(file + ": trial_factors[6]"), std::string::npos);
+    EXPECT_TRUE(other.out.ends_with(file + ": trial_factors: 500 differ, the first 5 shown\n"));
+}
+
+// Fixed data computes one factor, and a run that stops after some trials has their factors:
+// both reach the trials file and the statistics.
+TEST_F(BatchRun, FixedDataAndAStoppedRunWriteTheTrialsTheyRan) {
+    const std::string fixed = kExamples + "/plane-failure-water-filled-crack.vardolin";
+    const std::string csv = (folder.path() / "trials.csv").string();
+    const Printed printed = Runner({"--json", "--trials-csv", csv, fixed});
+    EXPECT_EQ(printed.status, kResults);
+    EXPECT_EQ(Lines(csv), (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
+                                                    fixed + ",1,0.7337507356331036,yes\r"}));
+    EXPECT_TRUE(nlohmann::json::parse(printed.out)[0]["trials"]["reliability_index"].is_null());
+
+    const std::string stops = SaveText(
+        "stops.vardolin", R"({"format_version": 1, "analysis": "stops", "inputs": {"n": "5"}})");
+    const Printed stopped =
+        Runner({"--json", "--trials-csv", csv, stops}, 1, AnalysisCatalogue(kStopsList));
+    EXPECT_EQ(stopped.status, kStoppedRun);
+    EXPECT_EQ(Lines(csv),
+              (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
+                                        stops + ",1,0.5,yes\r", stops + ",2,1.5,no\r"}));
+    EXPECT_EQ(nlohmann::json::parse(stopped.out)[0]["trials"]["count"], 2);
+}
+
 struct StatusRow {
     const char* name;
     std::vector<std::string> arguments;  // "{bad}" and "{folder}" stand for paths of the test
@@ -215,10 +338,15 @@ class BatchRunStatus : public BatchRun, public testing::WithParamInterface<Statu
 
 TEST_P(BatchRunStatus, SaysWhatHappenedInTheExitStatusAndTheSameMessageAsTheWindow) {
     const std::string bad = SaveText("bad.vardolin", "{\"format_version\": 1,");
+    const std::string partial = SaveText(
+        "partial.vardolin",
+        R"({"format_version": 1, "analysis": "plane_failure", "inputs": {"slope_height": 20}})");
     std::vector<std::string> arguments = GetParam().arguments;
     for (std::string& argument : arguments) {
         if (argument == "{bad}") {
             argument = bad;
+        } else if (argument == "{partial}") {
+            argument = partial;
         } else if (argument.starts_with("{folder}")) {
             argument = folder.path().string() + argument.substr(8);
         }
@@ -261,11 +389,28 @@ INSTANTIATE_TEST_SUITE_P(
                   kStoppedRun,
                   "Passes Beyond the Crest\n" + kPlaneDefaults + "\t97.6\t",
                   ""},
-        StatusRow{"KeyOfTheOtherAnalysis",
-                  {kPlaneDefaults, "--set", "slice_count=0", kSliceDefaults},
-                  kBadFileOrArgument,
-                  "",
-                  "has no input \"slice_count\""},
+        // clang-format off
+        // Each --set goes to the models that have its input; one that none has is an error.
+        StatusRow{"KeyOfOneAnalysisOnly", {kPlaneDefaults, "--set", "slice_count=0", kSliceDefaults},
+                  kStoppedRun, "Stable\n" + kSliceDefaults + "\t\t\tPlease Enter Number of Slice Upper 0\n", ""},
+        StatusRow{"KeyOfAnAnalysisNotInTheBatch", {"--set", "slice_method.slope_height=5", kPlaneDefaults},
+                  kBadFileOrArgument, "", "--set slice_method.slope_height=5: no model of the batch of slice_method"},
+        StatusRow{"UnknownAnalysis", {"--set", "toppling.slope_height=3", kPlaneDefaults}, kBadFileOrArgument,
+                  "", "--set toppling.slope_height: \"toppling\" is no analysis of this program\n"},
+        // {partial} has one input, 20 as a number, and lacks 13.
+        StatusRow{"MissingInputGivenBySet", {"--set", "plane_failure.water_height_sd=0.5", "{partial}"},
+                  kResults, "\t96.6\t0.73889069232438\tBlock is not Stable\n",
+                  "no \"water_height_sd\"; \"0.5\" of --set plane_failure.water_height_sd=0.5 is taken\n"},
+        StatusRow{"StrictRefusesAMissingInput", {"--strict", "{partial}"}, kBadFileOrArgument, "",
+                  "partial.vardolin: \"inputs\" lacks \"slope_face_angle\" and 12 more; every input must be given\n"},
+        StatusRow{"CheckSavedRunsAndSkipTheOthers", {"--check", kExamples + "/plane-failure-saved-run.vardolin",
+                  kPlaneDefaults}, kResults, "saved-run.vardolin: OK\n" + kPlaneDefaults + ": SKIPPED, no saved run\n", ""},
+        // An output that cannot be written stops the batch before anything runs.
+        StatusRow{"TrialsFileInAMissingFolder", {"--trials-csv", "{folder}/none/t.csv", kPlaneDefaults},
+                  kBadFileOrArgument, "", "t.csv: cannot be saved (No such file or directory)"},
+        StatusRow{"TrialsFileNamedAsAModel", {"--trials-csv", "{folder}/t.vardolin", kPlaneDefaults},
+                  kBadFileOrArgument, "", "t.vardolin: ends in .vardolin, which is for models"},
+        // clang-format on
         StatusRow{"NotAModel",
                   {kPlaneDefaults, "{bad}"},
                   kBadFileOrArgument,
@@ -280,7 +425,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--set", "height=3", kPlaneDefaults},
                   kBadFileOrArgument,
                   "",
-                  "--set height: plane_failure ("},
+                  "--set height=3: no model of the batch has an input \"height\"\n"},
         StatusRow{"OverrideWithLineBreak",
                   {"--set", "slope_height=2\n0", kPlaneDefaults},
                   kBadFileOrArgument,
@@ -290,12 +435,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--from-saved-state", kPlaneDefaults},
                   kBadFileOrArgument,
                   "",
-                  "plane-failure-defaults.vardolin: no saved run to take the sequence state from"},
-        StatusRow{"TrialsFileInAMissingFolder",
-                  {"--trials-csv", "{folder}/none/t.csv", kPlaneDefaults},
-                  kBadFileOrArgument,
-                  "96.6",
-                  "t.csv: cannot be saved (No such file or directory)"}),
+                  "plane-failure-defaults.vardolin: no saved run to take the sequence state from"}),
     testing_support::RowName());
 
 }  // namespace

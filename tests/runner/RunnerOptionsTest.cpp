@@ -13,13 +13,14 @@ namespace {
 TEST(RunnerOptions, TakesEveryOptionAndTheModelsInOrder) {
     const RunnerOptions options =
         ParseArguments({"--json", "b.vardolin", "--set", "slope_height=25", "--trials-csv", "t.csv",
-                        "--from-saved-state", "--set", "message==x", "a.vardolin", "--", "--json"});
+                        "--from-saved-state", "--set", "message==x", "--check", "--strict", "--set",
+                        "slice_method.grid_x1=2.5", "a.vardolin", "--", "--json"});
     EXPECT_TRUE(options.json);
-    EXPECT_TRUE(options.fromSavedState);
+    EXPECT_TRUE(options.fromSavedState && options.check && options.strict);
     EXPECT_EQ(options.trialsCsv, "t.csv");
     EXPECT_EQ(options.models, (std::vector<std::string>{"b.vardolin", "a.vardolin", "--json"}));
-    const std::vector<std::pair<std::string, std::string>> overrides{{"slope_height", "25"},
-                                                                     {"message", "=x"}};
+    const std::vector<Override> overrides{
+        {"", "slope_height", "25"}, {"", "message", "=x"}, {"slice_method", "grid_x1", "2.5"}};
     EXPECT_EQ(options.overrides, overrides);
 }
 
@@ -42,16 +43,20 @@ TEST_P(BadCommandLine, IsRefusedSayingWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BadCommandLine,
-    testing::Values(
-        UsageRow{"NoModel", {"--json"}, "no model file given"},
-        UsageRow{"NothingAtAll", {}, "no model file given"},
-        UsageRow{"UnknownOption", {"--seed", "m"}, "unknown option --seed"},
-        UsageRow{"SetWithoutValue", {"m", "--set"}, "--set needs a value"},
-        UsageRow{"CsvWithoutFile", {"m", "--trials-csv"}, "--trials-csv needs a value"},
-        UsageRow{"SetWithoutEquals",
-                 {"--set", "slope_height", "m"},
-                 "--set needs KEY=TEXT, not \"slope_height\""},
-        UsageRow{"SetWithoutKey", {"--set", "=20", "m"}, "--set needs KEY=TEXT, not \"=20\""}),
+    testing::Values(UsageRow{"NoModel", {"--json"}, "no model file given"},
+                    UsageRow{"NothingAtAll", {}, "no model file given"},
+                    UsageRow{"UnknownOption", {"--seed", "m"}, "unknown option --seed"},
+                    UsageRow{"SetWithoutValue", {"m", "--set"}, "--set needs a value"},
+                    UsageRow{"CsvWithoutFile", {"m", "--trials-csv"}, "--trials-csv needs a value"},
+                    UsageRow{"SetWithoutEquals",
+                             {"--set", "slope_height", "m"},
+                             "--set needs [ANALYSIS.]KEY=TEXT, not \"slope_height\""},
+                    UsageRow{"SetWithoutKey",
+                             {"--set", "=20", "m"},
+                             "--set needs [ANALYSIS.]KEY=TEXT, not \"=20\""},
+                    UsageRow{"SetWithoutKeyAfterTheAnalysis",
+                             {"--set", "plane_failure.=2", "m"},
+                             "--set needs [ANALYSIS.]KEY=TEXT, not \"plane_failure.=2\""}),
     testing_support::RowName());
 
 }  // namespace

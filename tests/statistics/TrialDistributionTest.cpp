@@ -25,16 +25,27 @@ TEST(Describe, GivesTheFiguresOfASmallSetWorkedByHand) {
     EXPECT_NEAR(*d.reliabilityIndex, 0.1 / std::sqrt(0.2 / 3.0), 1e-12);
 }
 
-TEST(Describe, LeavesTheReliabilityIndexUndefinedWithoutSpread) {
-    const std::vector<double> same = {0.9, 0.9, 0.9};
-    EXPECT_EQ(Describe(same).standardDeviation, 0.0);
-    EXPECT_FALSE(Describe(same).reliabilityIndex.has_value());
-    const std::vector<double> one = {1.3};
-    const TrialDistribution single = Describe(one);
-    EXPECT_EQ(single.trials, 1);
-    EXPECT_EQ(single.mean, 1.3);
-    EXPECT_EQ(single.standardDeviation, 0.0);
-    EXPECT_FALSE(single.reliabilityIndex.has_value());
+// Factors without spread: their value exactly, no deviation, no index. Summed and divided back,
+// 0.1 three times gives a mean a bit off, a deviation of about 1e-17 and an index of -1e17.
+TEST(Describe, GivesTheValueItselfAndNoIndexWithoutSpread) {
+    for (const double value : {0.1, 1.3, 0.7337507356331036}) {
+        for (const std::size_t count : {1u, 3u, 9999u}) {
+            const TrialDistribution d = Describe(std::vector<double>(count, value));
+            EXPECT_EQ(d.mean, value) << count << " x " << value;
+            EXPECT_EQ(d.standardDeviation, 0.0) << count << " x " << value;
+            EXPECT_FALSE(d.reliabilityIndex.has_value());
+        }
+    }
+}
+
+// 0.1 and 0.3, 5000 times each: summed in one plain pass, the mean is 0.199999999999966.
+TEST(Describe, KeepsTheDigitsThatAPlainSumLoses) {
+    std::vector<double> pairs;
+    for (int i = 0; i < 5000; ++i) {
+        pairs.insert(pairs.end(), {0.1, 0.3});
+    }
+    EXPECT_EQ(Describe(pairs).mean, 0.2);
+    EXPECT_DOUBLE_EQ(Describe(pairs).standardDeviation, 0.1 * std::sqrt(10000.0 / 9999.0));
 }
 
 void ExpectEveryFactorBinnedOnceWithOneOnAnEdge(const std::vector<double>& factors) {
