@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <vector>
+
+#include "analysis/OutOfRangeDraws.h"
 
 namespace vardolin {
 
@@ -17,6 +20,10 @@ struct RunOutcome {
     End end = End::Stopped;
     int trials = 0;                    // trials completed
     std::vector<double> trialFactors;  // a completed Monte Carlo run's factors, trial 1 first
+    // A completed Monte Carlo run's trials that drew a parameter outside its physical range.
+    std::vector<OutOfRangeCount> outOfRange;
+    // The input whose check stopped the run, for the window to take the user to.
+    std::optional<int> stoppedAtField;
 
     bool completed() const { return end == End::Completed; }
     // Results (a Monte Carlo run or the one evaluation of fixed data), rather than a message
@@ -27,6 +34,12 @@ struct RunOutcome {
     static RunOutcome Stopped(int trials = 0) {
         RunOutcome outcome;
         outcome.trials = trials;
+        return outcome;
+    }
+    // A run that an input's check stopped before any trial.
+    static RunOutcome StoppedAt(int field) {
+        RunOutcome outcome;
+        outcome.stoppedAtField = field;
         return outcome;
     }
 };

@@ -105,6 +105,14 @@ void PrintJson(const std::vector<Ran>& runs, std::ostream& out) {
                 d.reliabilityIndex ? ordered_json(*d.reliabilityIndex) : ordered_json(nullptr);
         }
         entry["trials"] = std::move(trials);
+        // Per parameter, the trials that drew it outside its physical range.
+        if (ran.run.outcome && !ran.run.outcome->outOfRange.empty()) {
+            ordered_json outOfRange;
+            for (const OutOfRangeCount& count : ran.run.outcome->outOfRange) {
+                outOfRange[std::string(count.parameter)] = count.trials;
+            }
+            entry["trials_out_of_range"] = std::move(outOfRange);
+        }
         all.push_back(std::move(entry));
     }
     out << all.dump(2) << '\n';

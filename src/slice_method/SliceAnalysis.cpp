@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
 #include "analysis/CountLimit.h"
 #include "analysis/MeanReport.h"
@@ -13,6 +14,7 @@
 #include "slice_method/SliceFieldConversion.h"
 #include "slice_method/SliceFields.h"
 #include "slice_method/SliceInputs.h"
+#include "slice_method/SliceOutOfRangeDraws.h"
 #include "slice_method/SliceTables.h"
 #include "slice_method/SliceTrials.h"
 
@@ -58,6 +60,24 @@ SliceTrialsOutcome RunTrials(int trials, FieldTexts& fields, SliceInputs& inputs
     return RunSliceTrials(trials, inputs, context.uniforms, kept, tables, context.progress);
 }
 
+// Inputs that describe no slope a slip circle could be drawn in, stopped before anything is
+// drawn; the first that fails names its field.
+std::optional<RunOutcome> CheckInputs(FieldValues& f) {
+    InputChecks checks(f);
+    checks.RequireRange(SlopeHeight, NumberRange::From(0.0, false),
+                        messages::kSlopeHeightNotAboveZero);
+    checks.RequireRange(SlopeFaceAngle, NumberRange::Between(0.0, false, 90.0, true),
+                        messages::kSliceFaceAngleOutOfRange);
+    checks.RequireRange(WaterUnitWeight, NumberRange::From(0.0, false),
+                        messages::kWaterUnitWeightNotAboveZero);
+    CheckStatisticsAverages(checks);
+    if (const std::optional<double> H = checks.Value(SlopeHeight)) {
+        checks.RequireRange(WaterHeightMean, NumberRange::Between(0.0, true, *H, true),
+                            messages::kWaterAboveSlope);
+    }
+    return checks.Stop(MessageField);
+}
+
 }  // namespace
 
 RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
@@ -90,7 +110,13 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
         return run;
     }
 
+    if (std::optional<RunOutcome> stopped = CheckInputs(f)) {
+        result = *stopped;
+        return run;
+    }
+
     const std::int16_t trials = f.RoundedInt16(CalculationCount);
+    const std::uint32_t start = context.uniforms.state();
     FieldSliceInputs inputs(f);
     const SliceTrialsOutcome outcome = RunTrials(trials, fields, inputs, context, tables);
     result.trials = outcome.completedTrials;
@@ -119,6 +145,12 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
         result.trialFactors.push_back(tables.CircleSafetyFactors[i]);
     }
     WriteMeanAndVerdict(f, result.trialFactors, MeanSafetyFactor, MessageField);
+    // A run without a slice may not have read the statistics; it drew nothing out of range.
+    if (const auto values = ConvertSliceInputs(fields, context.locale)) {
+        result.outOfRange = CountSliceDrawsOutOfRange(trials, *values, start);
+    } else {
+        result.outOfRange = OutOfRangeTally(PhysicalRanges(0.0)).Counts();
+    }
     return run;
 }
 
