@@ -10,6 +10,7 @@
 #include "analysis/RunMessages.h"
 #include "fields/FieldValues.h"
 #include "numerics/FloatingPointStatus.h"
+#include "numerics/RunTimeError.h"
 #include "slice_method/ParallelSliceTrials.h"
 #include "slice_method/SliceFieldConversion.h"
 #include "slice_method/SliceFields.h"
@@ -58,6 +59,29 @@ SliceTrialsOutcome RunTrials(int trials, FieldTexts& fields, SliceInputs& inputs
         }
     }
     return RunSliceTrials(trials, inputs, context.uniforms, kept, tables, context.progress);
+}
+
+// The inputs as the run converted them; nothing if one was never read and does not convert.
+std::optional<SliceInputValues> ConvertedInputs(FieldValues& f) {
+    try {
+        return SliceInputValues{f.Number(SlopeHeight),
+                                f.Number(SlopeFaceAngle),
+                                f.Number(CentreX1),
+                                f.Number(CentreX2),
+                                f.Number(CentreY2),
+                                f.Number(SliceCount),
+                                f.Number(WaterUnitWeight),
+                                f.Number(CohesionMean),
+                                f.Number(CohesionStdDev),
+                                f.Number(FrictionAngleMean),
+                                f.Number(FrictionAngleStdDev),
+                                f.Number(RockUnitWeightMean),
+                                f.Number(RockUnitWeightStdDev),
+                                f.Number(WaterHeightMean),
+                                f.Number(WaterHeightStdDev)};
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
 }
 
 // Inputs that describe no slope a slip circle could be drawn in, stopped before anything is
@@ -146,7 +170,7 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
     }
     WriteMeanAndVerdict(f, result.trialFactors, MeanSafetyFactor, MessageField);
     // A run without a slice may not have read the statistics; it drew nothing out of range.
-    if (const auto values = ConvertSliceInputs(fields, context.locale)) {
+    if (const auto values = ConvertedInputs(f)) {
         result.outOfRange = CountSliceDrawsOutOfRange(trials, *values, start);
     } else {
         result.outOfRange = OutOfRangeTally(PhysicalRanges(0.0)).Counts();
