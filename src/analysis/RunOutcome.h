@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <vector>
+
+#include "analysis/OutOfRangeDraws.h"
 
 namespace vardolin {
 
@@ -20,6 +23,10 @@ struct RunOutcome {
     // the stop of a stopped one, the one evaluation of fixed data. Only a completed run's
     // factors are a distribution.
     std::vector<double> trialFactors;
+    // A completed Monte Carlo run's trials that drew a parameter outside its physical range.
+    std::vector<OutOfRangeCount> outOfRange;
+    // The input whose check stopped the run, for the window to take the user to.
+    std::optional<int> stoppedAtField;
 
     bool completed() const { return end == End::Completed; }
     // Results (a Monte Carlo run or the one evaluation of fixed data), rather than a message
@@ -30,6 +37,12 @@ struct RunOutcome {
     static RunOutcome Stopped(int trials = 0) {
         RunOutcome outcome;
         outcome.trials = trials;
+        return outcome;
+    }
+    // A run that an input's check stopped before any trial.
+    static RunOutcome StoppedAt(int field) {
+        RunOutcome outcome;
+        outcome.stoppedAtField = field;
         return outcome;
     }
 };

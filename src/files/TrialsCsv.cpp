@@ -37,12 +37,17 @@ std::string CsvValue(std::string_view text) {
 }
 
 std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fields,
-                       std::span<const double> factors) {
+                       std::span<const double> factors,
+                       std::span<const OutOfRangeCount> outOfRange) {
     std::string csv = "analysis," + CsvValue(analysis.id) + "\r\n";
     for (const FieldFact& field : analysis.fields) {
         if (field.isInput() || IsReportedResult(field.role)) {
             csv += CsvValue(field.key) + "," + CsvValue(fields.text(field.number)) + "\r\n";
         }
+    }
+    for (const OutOfRangeCount& count : outOfRange) {
+        csv += "trials_out_of_range_" + std::string(count.parameter) + "," +
+               std::to_string(count.trials) + "\r\n";
     }
     csv += "\r\ntrial,factor_of_safety,failed\r\n";
     int trial = 0;

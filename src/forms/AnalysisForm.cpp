@@ -68,6 +68,10 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
         if (field.role == FieldRole::Message || field.role == FieldRole::Explanation) {
             PaintPaleYellow(*control);
         }
+        if (field.isInput()) {
+            connect(control, &QLineEdit::textChanged, this,
+                    &AnalysisForm::CompareInputsWithResults);
+        }
     }
     ApplyTooltips(*this, analysis);
     histogram_.SetFileDialogs(navigator.fileDialogs());
@@ -110,6 +114,7 @@ void AnalysisForm::Calculate() {
     for (const FieldFact& field : analysis_.fields) {
         texts.setText(field.number, fields.text(field.number));
     }
+    runTexts_ = texts;
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
     // Disabling "Calculation" moves the focus on; it comes back when the run is over, unless
@@ -154,6 +159,8 @@ void AnalysisForm::FinishRun() {
 
     LineEditFields fields(*this);
     const int message = analysis_.fieldWith(FieldRole::Message).number;
+    // The results written now belong to the texts the run started from, with its own writes.
+    resultsTexts_.reset();
     if (result.cancelled) {
         fields.setText(message, kCancelledMessage);
         MarkResultsStale(true);
@@ -161,43 +168,91 @@ void AnalysisForm::FinishRun() {
         return;
     }
     for (const auto& [field, text] : result.writes) {
+        runTexts_.setText(field, text);
+    }
+    for (const auto& [field, text] : result.writes) {
         fields.setText(field, text);
     }
+    // A text that is not a number, a number beyond the range, or an input the checks refuse:
+    // ready to be typed over at once. An error of the arithmetic belongs to no one field, and
+    // the focus stays where it is.
+    std::optional<int> culprit;
     if (result.error) {
         fields.setText(message, result.error->message());
-        MarkResultsStale(true);
-        // A text that is not a number, or is beyond the range: ready to be typed over at once.
-        // An error of the arithmetic belongs to no one field, and the focus stays where it is.
-        if (const std::optional<int> culprit = result.error->field()) {
-            if (QLineEdit* control = FieldControl(*this, *culprit)) {
-                control->setFocus(Qt::OtherFocusReason);
-                control->selectAll();
-            }
-        }
+        culprit = result.error->field();
     } else if (!result.failure.empty()) {
         fields.setText(message, result.failure);
-        MarkResultsStale(true);
     } else if (result.outcome->completed()) {
         const int failures = analysis_.fieldWith(FieldRole::FailurePercentage).number;
-        histogram_.RecordMonteCarlo({result.outcome->trialFactors, fields.text(failures)});
-        MarkResultsStale(false);
+        histogram_.RecordMonteCarlo(
+            {result.outcome->trialFactors, fields.text(failures), result.outcome->outOfRange});
+        resultsTexts_ = runTexts_;
     } else if (result.outcome->end == RunOutcome::End::FixedData) {
         histogram_.RecordFixedData();
-        MarkResultsStale(false);
+        resultsTexts_ = runTexts_;
     } else {
-        MarkResultsStale(true);
+        culprit = result.outcome->stoppedAtField;
     }
+    if (culprit) {
+        if (QLineEdit* control = FieldControl(*this, *culprit)) {
+            control->setFocus(Qt::OtherFocusReason);
+            control->selectAll();
+        }
+    }
+    MarkResultsStale(true);
+    CompareInputsWithResults();
     emit runFinished();
 }
 
-void AnalysisForm::MarkResultsStale(bool stale) {
-    if (resultsStale_ == stale) {
-        return;
+FieldTextMap AnalysisForm::InputTexts() const {
+    const LineEditFields fields(*this);
+    FieldTextMap texts;
+    for (const FieldFact& field : analysis_.fields) {
+        if (field.isInput()) {
+            texts.setText(field.number, fields.text(field.number));
+        }
     }
+    return texts;
+}
+
+void AnalysisForm::CompareInputsWithResults() {
+    if (!resultsTexts_) {
+        return;  // a stopped run's fields stay muted; no run's empty fields stay as they are
+    }
+    bool same = true;
+    const FieldTextMap shown = InputTexts();
+    for (const auto& [number, text] : shown.texts()) {
+        same = same && resultsTexts_->text(number) == text;
+    }
+    MarkResultsStale(!same);
+}
+
+void AnalysisForm::ForgetResults() {
+    resultsTexts_.reset();
+    MarkResultsStale(false);
+}
+
+void AnalysisForm::MarkResultsStale(bool stale) {
+    const bool changes = resultsStale_ != stale;
     resultsStale_ = stale;
     static const char* const kOwnToolTip = "ownToolTip";
+    const QString why =
+        resultsTexts_
+            ? tr("From other inputs: an input changed since the run that wrote this "
+                 "result; it counts again when the inputs are back as they were.")
+            : tr("From an earlier run: the last run stopped before it wrote this result.");
     for (const FieldRole role : {FieldRole::FailurePercentage, FieldRole::MeanSafetyFactor}) {
         QLineEdit* control = FieldControl(*this, analysis_.fieldWith(role).number);
+        if (!control->property(kOwnToolTip).isValid()) {
+            control->setProperty(kOwnToolTip, control->toolTip());
+        }
+        const QString own = control->property(kOwnToolTip).toString();
+        // Why it is muted, which changes with what made it stale.
+        control->setToolTip(stale ? Qt::convertFromPlainText(why, Qt::WhiteSpaceNormal) + own
+                                  : own);
+        if (!changes) {
+            continue;
+        }
         // Muted by colour and by slant, so that it does not rest on colour alone.
         QPalette palette = control->palette();
         QFont font = control->font();
@@ -207,15 +262,8 @@ void AnalysisForm::MarkResultsStale(bool stale) {
             palette.setColor(QPalette::Text, QColor((text.red() + base.red()) / 2,
                                                     (text.green() + base.green()) / 2,
                                                     (text.blue() + base.blue()) / 2));
-            control->setProperty(kOwnToolTip, control->toolTip());
-            control->setToolTip(
-                Qt::convertFromPlainText(
-                    tr("From an earlier run: the last run stopped before it wrote this result."),
-                    Qt::WhiteSpaceNormal) +
-                control->toolTip());
         } else {
             palette.setColor(QPalette::Text, QWidget::palette().color(QPalette::Text));
-            control->setToolTip(control->property(kOwnToolTip).toString());
         }
         font.setItalic(stale);
         control->setFont(font);

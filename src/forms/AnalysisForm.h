@@ -3,9 +3,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <optional>
 
 #include "analysis/AnalysisContext.h"
 #include "analysis/AnalysisDescription.h"
+#include "fields/FieldTextMap.h"
 #include "forms/AnalysisRun.h"
 #include "forms/AnalysisWindow.h"
 #include "forms/FormHistogram.h"
@@ -53,8 +55,15 @@ public:
 
     // Whether a run of this form is in flight.
     bool isRunning() const { return run_ != nullptr; }
-    // Whether the result fields belong to an earlier run than the texts shown beside them.
+    // Whether the result fields belong to other inputs than the texts shown beside them: the
+    // last run stopped, or an input was changed since the run that wrote them. Such results
+    // are muted, and come back when the inputs return to those of their run.
     bool resultsAreStale() const { return resultsStale_; }
+    // Every field's text as the last run with results left it (its inputs, the count it may
+    // have rewritten, and its results); nullptr when the last run gave none.
+    const FieldTextMap* resultsTexts() const { return resultsTexts_ ? &*resultsTexts_ : nullptr; }
+    // Opening a model empties the results: they belong to no inputs any more.
+    void ForgetResults();
 
     // The message a cancelled run leaves.
     static constexpr const char* kCancelledMessage = "Calculation cancelled";
@@ -67,7 +76,7 @@ public slots:
     // "Calculation": starts the analysis on the form's texts. A run-time error stops the run
     // where it arises and leaves what it wrote; the form reports it in its message field
     // ("Run-time error '13': Type mismatch"), puts the focus in the field whose text caused it,
-    // and stays usable.
+    // and stays usable. An input the run's checks refuse is shown the same way.
     void Calculate();
     void ClearData();      // "Clear Data"
     void ShowHistogram();  // "Histogram"
@@ -81,6 +90,9 @@ private:
     void FinishRun();
     void ShowRunProgress();
     void MarkResultsStale(bool stale);
+    // After an edit: stale unless the inputs are those of the shown results.
+    void CompareInputsWithResults();
+    FieldTextMap InputTexts() const;
 
     const AnalysisDescription& analysis_;
     const AnalysisWindow& window_;
@@ -93,6 +105,8 @@ private:
     QPointer<QWidget> focusBeforeRun_;
     QPointer<QWidget> focusDuringRun_;
     bool resultsStale_ = false;
+    FieldTextMap runTexts_;  // the texts the run in flight started from
+    std::optional<FieldTextMap> resultsTexts_;
     ModelFileActions* files_;
 };
 

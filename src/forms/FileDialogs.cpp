@@ -62,10 +62,15 @@ void NativeFileDialogs::ShowNote(QWidget* parent, const QString& caption, const 
 }
 
 FileDialogs::UnsavedAnswer NativeFileDialogs::AskToSave(QWidget* parent, const QString& caption,
-                                                        const QString& text) {
+                                                        const QString& text,
+                                                        UnsavedAnswer defaultAnswer) {
+    const QMessageBox::StandardButton byDefault =
+        defaultAnswer == UnsavedAnswer::Save      ? QMessageBox::Save
+        : defaultAnswer == UnsavedAnswer::Discard ? QMessageBox::Discard
+                                                  : QMessageBox::Cancel;
     switch (QMessageBox::question(parent, caption, text,
                                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                  QMessageBox::Save)) {
+                                  byDefault)) {
         case QMessageBox::Save:
             return UnsavedAnswer::Save;
         case QMessageBox::Discard:

@@ -27,8 +27,9 @@ public:
     virtual void ShowNote(QWidget* parent, const QString& caption, const QString& text) = 0;
 
     enum class UnsavedAnswer { Save, Discard, Cancel };
-    virtual UnsavedAnswer AskToSave(QWidget* parent, const QString& caption,
-                                    const QString& text) = 0;
+    // Save, Discard or Cancel; Enter gives `defaultAnswer`.
+    virtual UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text,
+                                    UnsavedAnswer defaultAnswer) = 0;
 
 protected:
     FileDialogs() = default;
@@ -45,7 +46,8 @@ public:
                          const QString& filter) override;
     void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowNote(QWidget* parent, const QString& caption, const QString& text) override;
-    UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text) override;
+    UnsavedAnswer AskToSave(QWidget* parent, const QString& caption, const QString& text,
+                            UnsavedAnswer defaultAnswer) override;
 
 private:
     QString lastFolder_;

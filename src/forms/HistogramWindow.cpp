@@ -146,6 +146,7 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
       maximum_(FigureLabel("Maximum", this)),
       failurePercentage_(FigureLabel("FailureProbability", this)),
       reliabilityIndex_(FigureLabel("ReliabilityIndex", this)),
+      outOfRange_(FigureLabel("OutOfRange", this)),
       saveImage_(new QPushButton(tr("Save Image…"), this)),
       copy_(new QPushButton(tr("Copy"), this)) {
     setObjectName(QStringLiteral("Histogram"));
@@ -174,6 +175,8 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
     figures->addRow(tr("Maximum :"), maximum_);
     figures->addRow(tr("Failure probability (%) :"), failurePercentage_);
     figures->addRow(tr("Reliability index \u03B2 :"), reliabilityIndex_);
+    figures->addRow(tr("Trials out of physical range :"), outOfRange_);
+    outOfRange_->setWordWrap(true);
     auto* side = new QVBoxLayout;
     side->addLayout(figures);
     side->addWidget(note_);
@@ -238,6 +241,18 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
     failurePercentage_->setText(QString::fromStdString(distribution.failurePercentage));
     reliabilityIndex_->setText(d.reliabilityIndex ? Figure(*d.reliabilityIndex)
                                                   : tr("not defined (no spread)"));
+    // Draws a slope cannot hold (a negative cohesion, water above the crack): the deviations
+    // reach that far, and the run used those draws as they came.
+    QStringList outOfRange;
+    for (const OutOfRangeCount& count : distribution.outOfRange) {
+        outOfRange.append(QStringLiteral("%1 %2").arg(
+            QString::fromUtf8(count.parameter.data(),
+                              static_cast<qsizetype>(count.parameter.size()))
+                .replace(QLatin1Char('_'), QLatin1Char(' ')),
+            Figure(count.trials)));
+    }
+    outOfRange_->setText(outOfRange.isEmpty() ? tr("not counted")
+                                              : outOfRange.join(QStringLiteral("; ")));
 
     const FactorHistogram h = BinFactors(distribution.factors);
     const std::vector<double> cumulative = CumulativeFractions(h);

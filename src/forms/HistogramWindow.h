@@ -20,7 +20,8 @@ class FileDialogs;
 // a histogram with the failed trials (factor below 1) in a warning colour, vertical lines at a
 // factor of 1 and at the mean, the cumulative distribution on a second axis, and beside it the
 // figures: trials, mean, standard deviation, minimum, maximum, failure percentage as the form
-// reported it, and the reliability index. It writes its figures as the form writes its
+// reported it, the reliability index and, per parameter, the trials that drew it outside its
+// physical range. It writes its figures as the form writes its
 // results (DoubleToText with the user's decimal separator, no grouping) in the form's font, and
 // closes with Escape or Ctrl+W. It only reads what it is given: showing it changes no field and
 // takes no uniform value.
@@ -61,6 +62,7 @@ private:
     QLabel* maximum_;
     QLabel* failurePercentage_;
     QLabel* reliabilityIndex_;
+    QLabel* outOfRange_;
     QPushButton* saveImage_;
     QPushButton* copy_;
     FileDialogs* dialogs_ = nullptr;

@@ -21,7 +21,7 @@ public:
     static QString RowButtonName(int row);
 
 public slots:
-    void Exit();  // "Exit": ends the program at once
+    void Exit();  // "Exit": ends the program, once forms with unsaved inputs have asked
 
 private:
     Navigator& navigator_;

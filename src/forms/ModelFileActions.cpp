@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "files/AtomicFile.h"
 #include "files/ModelReader.h"
@@ -95,6 +96,7 @@ bool ModelFileActions::OpenFile(const QString& path) {
     // Checked whole above; from here on every field takes its text.
     LineEditFields fields(form_);
     const FieldTextMap shown = FieldsOf(read.model);
+    form_.ForgetResults();
     for (const auto& [number, text] : shown.texts()) {
         fields.setText(number, text);
     }
@@ -157,19 +159,26 @@ bool ModelFileActions::ExportResults() {
 
 bool ModelFileActions::ExportResultsTo(const QString& path) {
     const RunDistribution* current = form_.histogram().record().current();
-    if (current == nullptr || form_.resultsAreStale()) {
+    const FieldTextMap* results = form_.resultsTexts();
+    if (current == nullptr || results == nullptr) {
         dialogs_.ShowError(&form_, Caption(),
                            tr("There are no trials to export: the results shown come from no "
                               "Monte Carlo run. Press Calculation first."));
         return false;
     }
-    const LineEditFields fields(form_);
+    // The inputs written are those the results were computed from, whatever the form shows now.
     try {
-        WriteFileAtomically(LocalPath(path),
-                            ResultsCsv(form_.analysis(), fields, current->factors));
+        WriteFileAtomically(LocalPath(path), ResultsCsv(form_.analysis(), *results,
+                                                        current->factors, current->outOfRange));
     } catch (const FileWriteError& e) {
         dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;
+    }
+    if (ModelFromFields(form_.analysis(), *results).inputs != CurrentInputs()) {
+        dialogs_.ShowNote(&form_, Caption(),
+                          tr("The form now shows other inputs than those the results were "
+                             "computed from; %1 holds the inputs of the results.")
+                              .arg(QFileInfo(path).fileName()));
     }
     return true;
 }
@@ -178,9 +187,19 @@ bool ModelFileActions::MayClose() {
     if (!hasUnsavedChanges()) {
         return true;
     }
+    // Inputs with an empty one (after Clear Data) make no model: Enter must not write them over
+    // the file, nor throw away what was typed. Cancel loses nothing.
+    const auto inputs = CurrentInputs();
+    const bool someEmpty = std::any_of(inputs.begin(), inputs.end(),
+                                       [](const auto& input) { return input.second.empty(); });
+    QString question =
+        tr("The inputs differ from those in %1. Save them?").arg(QFileInfo(path_).fileName());
+    if (someEmpty) {
+        question += QStringLiteral(" ") + tr("Some of them are empty.");
+    }
     switch (dialogs_.AskToSave(
-        &form_, Caption(),
-        tr("The inputs differ from those in %1. Save them?").arg(QFileInfo(path_).fileName()))) {
+        &form_, Caption(), question,
+        someEmpty ? FileDialogs::UnsavedAnswer::Cancel : FileDialogs::UnsavedAnswer::Save)) {
         case FileDialogs::UnsavedAnswer::Save:
             return Save();
         case FileDialogs::UnsavedAnswer::Discard:
@@ -192,25 +211,26 @@ bool ModelFileActions::MayClose() {
 }
 
 void ModelFileActions::RunStarting(std::uint32_t uniformState) {
-    starting_.emplace(CurrentInputs(), uniformState);
+    startingState_ = uniformState;
 }
 
 void ModelFileActions::RunFinished() {
-    if (!starting_) {
+    if (!startingState_) {
         return;
     }
-    auto [inputs, state] = std::move(*starting_);
-    starting_.reset();
-    if (form_.resultsAreStale()) {
-        return;  // stopped, failed or cancelled: the last run with results stays the kept one
+    const std::uint32_t state = *startingState_;
+    startingState_.reset();
+    // Stopped, failed or cancelled: the last run with results stays the kept one.
+    const FieldTextMap* results = form_.resultsTexts();
+    if (results == nullptr) {
+        return;
     }
     std::vector<double> factors;
     if (const RunDistribution* current = form_.histogram().record().current()) {
         factors = current->factors;
     }
-    lastRun_ = KeptRun{
-        std::move(inputs),
-        SavedRunFromFields(form_.analysis(), LineEditFields(form_), state, std::move(factors))};
+    lastRun_ = KeptRun{ModelFromFields(form_.analysis(), *results).inputs,
+                       SavedRunFromFields(form_.analysis(), *results, state, std::move(factors))};
 }
 
 }  // namespace vardolin::forms

@@ -26,6 +26,8 @@ class FileDialogs;
 //
 // The last run that gave results is kept with the inputs and the sequence state it started
 // from; Save writes it into the file as long as the inputs shown are still those of that run.
+// Export Results writes the inputs the results were computed from, and says so when the form
+// shows others. After Clear Data the question on closing defaults to Cancel.
 class ModelFileActions final : public QObject {
     Q_OBJECT
 
@@ -65,9 +67,8 @@ private:
     const AnalysisCatalogue& catalogue_;
     QString path_;
     std::optional<std::map<std::string, std::string, std::less<>>> savedInputs_;
-    // The run being made: the inputs and the state it started from.
-    std::optional<std::pair<std::map<std::string, std::string, std::less<>>, std::uint32_t>>
-        starting_;
+    // The state the run being made started from.
+    std::optional<std::uint32_t> startingState_;
     struct KeptRun {
         std::map<std::string, std::string, std::less<>> inputs;
         SavedRun run;

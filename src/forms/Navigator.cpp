@@ -9,6 +9,7 @@
 #include "forms/ControlTable.h"
 #include "forms/FileDialogs.h"
 #include "forms/MainMenu.h"
+#include "forms/ModelFileActions.h"
 
 namespace vardolin::forms {
 
@@ -82,8 +83,17 @@ QWidget* Navigator::Find(std::string_view formName) const {
     return found->second.data();
 }
 
-void Navigator::Exit() {
+bool Navigator::Exit() {
+    // Each form whose inputs changed since it was opened or saved asks, as its own close does;
+    // Cancel on any keeps the program and every text as they are.
+    for (const auto& [name, form] : forms_) {
+        auto* analysis = qobject_cast<AnalysisForm*>(form.data());
+        if (analysis != nullptr && !analysis->isHidden() && !analysis->files().MayClose()) {
+            return false;
+        }
+    }
     QCoreApplication::exit(0);
+    return true;
 }
 
 void Navigator::SetRunInFlight(bool inFlight) {

@@ -34,7 +34,7 @@
 //   modeless and brings it to the front; the calling window stays as it is. Closing a window
 //   with its close box destroys it and its texts (Qt::WA_DeleteOnClose); the next Show builds
 //   it afresh. Closing the last window ends the event loop (Qt's quit on last window closed);
-//   Exit ends it at once.
+//   Exit ends it once every form with changed inputs of a file has asked.
 //
 // Invariant: at most one instance of each form exists; the Navigator's QPointer to a form is
 // the only way to reach it and is null once the form is gone.
@@ -76,8 +76,10 @@ public:
     const AnalysisCatalogue& catalogue() const { return catalogue_; }
     const WindowCatalogue& windows() const { return windows_; }
 
-    // Ends the program at once: leaves the event loop, with no question asked.
-    void Exit();
+    // Ends the program: leaves the event loop once every form whose inputs changed since it was
+    // opened from or saved to a file has had its question answered (Save, Discard). Cancel on
+    // any keeps the program running; returns whether it ends.
+    bool Exit();
 
     // Whether a run is in flight on any form. While one is, "Calculation" is disabled on every
     // analysis form, those opened meanwhile included: all runs share one sequence.

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "plane_failure/PlaneAnalysis.h"
 
+#include <cmath>
+
+#include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
+#include "analysis/InputChecks.h"
 #include "analysis/MeanReport.h"
 #include "analysis/RunMessages.h"
 #include "analysis/UncertainParameters.h"
 #include "fields/FieldValues.h"
 #include "numerics/GenericArithmetic.h"
+#include "numerics/Square.h"
 #include "plane_failure/PlaneFields.h"
 #include "plane_failure/PlaneKeptTables.h"
 #include "plane_failure/PlaneSafetyFactor.h"
@@ -68,6 +73,45 @@ RunOutcome RunFixedData(FieldValues& f) {
     return outcome;
 }
 
+// Inputs that describe no block that could slide, stopped before anything is drawn; the first
+// that fails names its field.
+std::optional<RunOutcome> CheckInputs(FieldValues& f) {
+    InputChecks checks(f);
+    const NumberRange aboveZero = NumberRange::From(0.0, false);
+    const NumberRange acuteAngle = NumberRange::Between(0.0, false, 90.0, false);
+    checks.RequireRange(SlopeHeight, aboveZero, messages::kSlopeHeightNotAboveZero);
+    checks.RequireRange(SlopeFaceAngle, acuteAngle, messages::kFaceAngleOutOfRange);
+    checks.RequireRange(DiscontinuityAngle, acuteAngle, messages::kPlaneAngleOutOfRange);
+    const std::optional<double> H = checks.Value(SlopeHeight);
+    const std::optional<double> faceAngle = checks.Value(SlopeFaceAngle);
+    const std::optional<double> planeAngle = checks.Value(DiscontinuityAngle);
+    const std::optional<double> z = checks.Value(TensionCrackDepth);
+    if (faceAngle && planeAngle) {
+        checks.Require(DiscontinuityAngle, *planeAngle < *faceAngle,
+                       messages::kPlaneDoesNotDaylight);
+    }
+    checks.RequireRange(WaterUnitWeight, aboveZero, messages::kWaterUnitWeightNotAboveZero);
+    if (H) {
+        checks.RequireRange(TensionCrackDepth, NumberRange::Between(0.0, true, *H, false),
+                            messages::kCrackDepthOutOfRange);
+    }
+    // The crack must lie behind the crest, or the block above the plane has no weight: the
+    // bracket of the weight, (1 - (z/H)^2) cot(psi_p) - cot(psi_f), must be above 0. Taken
+    // only when the geometry above passed, so that every term is finite.
+    if (!checks.failed() && H && faceAngle && planeAngle && z) {
+        const double psiP = *planeAngle * kPi / 180.0;
+        const double psiF = *faceAngle * kPi / 180.0;
+        const double bracket = (1.0 - Square(*z / *H)) / std::tan(psiP) - 1.0 / std::tan(psiF);
+        checks.Require(TensionCrackDepth, bracket > 0.0, messages::kCrackNotBehindCrest);
+    }
+    CheckStatisticsAverages(checks);
+    if (z) {
+        checks.RequireRange(WaterHeightMean, NumberRange::Between(0.0, true, *z, true),
+                            messages::kWaterAboveCrack);
+    }
+    return checks.Stop(MessageField);
+}
+
 RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     auto& factors = context.kept.Of<PlaneKeptTables>().TrialSafetyFactors;
     int failures = 0;
@@ -79,10 +123,14 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
         progress->trialsTotal.store(static_cast<int>(end));
     }
     ThrowIfCancelled(progress);
+    // The checks have converted the crack depth: the water in it reaches at most its foot.
+    OutOfRangeTally outOfRange(PhysicalRanges(f.Number(TensionCrackDepth)));
     int trials = 0;
     for (double i = 1; i <= end; i += 1) {
         const int index = static_cast<int>(i);
         const UncertainParameters drawn = DrawUncertainParameters(context.uniforms, f);
+        outOfRange.Note(drawn);
+        outOfRange.EndTrial();
         factors[index] = SafetyFactor(ReadGeometry(f), drawn);
         if (factors[index] < 1.0) {
             ++failures;
@@ -98,6 +146,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     RunOutcome outcome;
     outcome.end = RunOutcome::End::Completed;
     outcome.trials = trials;
+    outcome.outOfRange = outOfRange.Counts();
     outcome.trialFactors.reserve(static_cast<std::size_t>(trials));
     for (int i = 1; i <= trials; ++i) {
         outcome.trialFactors.push_back(factors[i]);
@@ -112,25 +161,24 @@ RunOutcome RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context) {
     FieldValues f(fields, context.locale);
     f.Write(ExplanationField, kExplanation);
 
-    const CountFields countFields{CalculationCount, MessageField, FailureProbability,
-                                  MeanSafetyFactor};
-    if (RejectCountNotAboveOne(f, countFields)) {
-        return RunOutcome::Stopped();
-    }
-
-    // All four are converted, even after a non-zero one.
+    // All four are converted, even after a non-zero one. With all four 0 the count does not
+    // enter the run, so it is not checked: a fixed-data model runs again after it wrote "1".
     const bool cohesionFixed = f.Number(CohesionStdDev) == 0.0;
     const bool frictionFixed = f.Number(FrictionAngleStdDev) == 0.0;
     const bool rockFixed = f.Number(RockUnitWeightStdDev) == 0.0;
     const bool waterFixed = f.Number(WaterHeightStdDev) == 0.0;
-    if (cohesionFixed && frictionFixed && rockFixed && waterFixed) {
-        return RunFixedData(f);
-    }
+    const bool fixedData = cohesionFixed && frictionFixed && rockFixed && waterFixed;
 
-    if (RejectCountNotBelowLimit(f, countFields)) {
+    const CountFields countFields{CalculationCount, MessageField, FailureProbability,
+                                  MeanSafetyFactor};
+    if (!fixedData &&
+        (RejectCountNotAboveOne(f, countFields) || RejectCountNotBelowLimit(f, countFields))) {
         return RunOutcome::Stopped();
     }
-    return RunMonteCarlo(f, context);
+    if (std::optional<RunOutcome> stopped = CheckInputs(f)) {
+        return *stopped;
+    }
+    return fixedData ? RunFixedData(f) : RunMonteCarlo(f, context);
 }
 
 }  // namespace vardolin

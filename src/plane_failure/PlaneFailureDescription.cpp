@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "analysis/CommonInputChecks.h"
 #include "analysis/RunMessages.h"
 #include "plane_failure/PlaneAnalysis.h"
 #include "plane_failure/PlaneFields.h"
@@ -40,9 +41,23 @@ constexpr std::array<DiagramLabel, 10> kDiagramLabels{{
      "water times the water height times the length of the plane, per metre of slope (N/m)."},
 }};
 
-constexpr std::array<std::string_view, 5> kMessages{
-    messages::kCountNotAboveOne, messages::kCountNotBelowLimit, messages::kFixedData,
-    messages::kStable,           messages::kNotStable,
+constexpr std::array<std::string_view, 16> kMessages{
+    messages::kCountNotAboveOne,
+    messages::kCountNotBelowLimit,
+    messages::kFixedData,
+    messages::kStable,
+    messages::kNotStable,
+    messages::kSlopeHeightNotAboveZero,
+    messages::kFaceAngleOutOfRange,
+    messages::kPlaneAngleOutOfRange,
+    messages::kPlaneDoesNotDaylight,
+    messages::kWaterUnitWeightNotAboveZero,
+    messages::kCrackDepthOutOfRange,
+    messages::kCrackNotBehindCrest,
+    messages::kCohesionBelowZero,
+    messages::kFrictionAngleOutOfRange,
+    messages::kRockUnitWeightNotAboveZero,
+    messages::kWaterAboveCrack,
 };
 
 constexpr AnalysisDescription kPlaneFailure{

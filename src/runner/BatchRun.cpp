@@ -192,6 +192,14 @@ void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, std::os
         if (ran.check || ran.skipped) {
             entry["check"] = Check(ran);
         }
+        // Per parameter, the trials that drew it outside its physical range.
+        if (ran.run.outcome && !ran.run.outcome->outOfRange.empty()) {
+            ordered_json outOfRange;
+            for (const OutOfRangeCount& count : ran.run.outcome->outOfRange) {
+                outOfRange[std::string(count.parameter)] = count.trials;
+            }
+            entry["trials_out_of_range"] = std::move(outOfRange);
+        }
         all.push_back(std::move(entry));
     }
     out << all.dump(2) << '\n';

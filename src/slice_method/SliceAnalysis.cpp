@@ -3,16 +3,19 @@
 
 #include <cstdint>
 
+#include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
 #include "analysis/CountLimit.h"
 #include "analysis/MeanReport.h"
 #include "analysis/RunMessages.h"
 #include "fields/FieldValues.h"
 #include "numerics/FloatingPointStatus.h"
+#include "numerics/RunTimeError.h"
 #include "slice_method/ParallelSliceTrials.h"
 #include "slice_method/SliceFieldConversion.h"
 #include "slice_method/SliceFields.h"
 #include "slice_method/SliceInputs.h"
+#include "slice_method/SliceOutOfRangeDraws.h"
 #include "slice_method/SliceTables.h"
 #include "slice_method/SliceTrials.h"
 
@@ -58,6 +61,47 @@ SliceTrialsOutcome RunTrials(int trials, FieldTexts& fields, SliceInputs& inputs
     return RunSliceTrials(trials, inputs, context.uniforms, kept, tables, context.progress);
 }
 
+// The inputs as the run converted them; nothing if one was never read and does not convert.
+std::optional<SliceInputValues> ConvertedInputs(FieldValues& f) {
+    try {
+        return SliceInputValues{f.Number(SlopeHeight),
+                                f.Number(SlopeFaceAngle),
+                                f.Number(CentreX1),
+                                f.Number(CentreX2),
+                                f.Number(CentreY2),
+                                f.Number(SliceCount),
+                                f.Number(WaterUnitWeight),
+                                f.Number(CohesionMean),
+                                f.Number(CohesionStdDev),
+                                f.Number(FrictionAngleMean),
+                                f.Number(FrictionAngleStdDev),
+                                f.Number(RockUnitWeightMean),
+                                f.Number(RockUnitWeightStdDev),
+                                f.Number(WaterHeightMean),
+                                f.Number(WaterHeightStdDev)};
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+}
+
+// Inputs that describe no slope a slip circle could be drawn in, stopped before anything is
+// drawn; the first that fails names its field.
+std::optional<RunOutcome> CheckInputs(FieldValues& f) {
+    InputChecks checks(f);
+    checks.RequireRange(SlopeHeight, NumberRange::From(0.0, false),
+                        messages::kSlopeHeightNotAboveZero);
+    checks.RequireRange(SlopeFaceAngle, NumberRange::Between(0.0, false, 90.0, true),
+                        messages::kSliceFaceAngleOutOfRange);
+    checks.RequireRange(WaterUnitWeight, NumberRange::From(0.0, false),
+                        messages::kWaterUnitWeightNotAboveZero);
+    CheckStatisticsAverages(checks);
+    if (const std::optional<double> H = checks.Value(SlopeHeight)) {
+        checks.RequireRange(WaterHeightMean, NumberRange::Between(0.0, true, *H, true),
+                            messages::kWaterAboveSlope);
+    }
+    return checks.Stop(MessageField);
+}
+
 }  // namespace
 
 RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
@@ -90,7 +134,13 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
         return run;
     }
 
+    if (std::optional<RunOutcome> stopped = CheckInputs(f)) {
+        result = *stopped;
+        return run;
+    }
+
     const std::int16_t trials = f.RoundedInt16(CalculationCount);
+    const std::uint32_t start = context.uniforms.state();
     FieldSliceInputs inputs(f);
     const SliceTrialsOutcome outcome = RunTrials(trials, fields, inputs, context, tables);
     result.trials = outcome.completedTrials;
@@ -118,6 +168,12 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
     status.Test();
     f.WriteNumber(FailureProbability, percentage);
     WriteMeanAndVerdict(f, result.trialFactors, MeanSafetyFactor, MessageField);
+    // A run without a slice may not have read the statistics; it drew nothing out of range.
+    if (const auto values = ConvertedInputs(f)) {
+        result.outOfRange = CountSliceDrawsOutOfRange(trials, *values, start);
+    } else {
+        result.outOfRange = OutOfRangeTally(PhysicalRanges(0.0)).Counts();
+    }
     return run;
 }
 

@@ -18,6 +18,9 @@ inline constexpr std::string_view kNoCircleBeyondCrest =
     "No Slip Circle of the Grid Passes Beyond the Crest";
 inline constexpr std::string_view kZeroSliceWidth =
     "Slice Width is Zero: the Slip Circle Does Not Reach Beyond the Toe";
+inline constexpr std::string_view kSliceFaceAngleOutOfRange = "Please Enter Angle Upper 0 up to 90";
+inline constexpr std::string_view kWaterAboveSlope =
+    "Please Enter Average of Water Height from 0 up to the Slope Height";
 
 }  // namespace messages
 
@@ -26,15 +29,20 @@ inline constexpr std::string_view kZeroSliceWidth =
 //   2. checks the count: 1 or less -> "Upper 1" message, count and results emptied; then,
 //      read again, 10000 or more -> "Under 10000" message, count and percentage emptied;
 //   3. checks the slice count: below 1 or 10000 or more -> its message, nothing else written;
-//   4. N = the count rounded half to even (500.5 -> 500, 501.5 -> 502);
-//   5. for i = 1..N (RunSliceTrials): a slip circle drawn from the grid (one uniform value per
+//   4. checks the inputs (CheckInputs): a slope height not above 0, a face angle not above 0 or
+//      above 90, water below 0 or above the slope, … stops with its message, naming its field,
+//      before anything is drawn;
+//   5. N = the count rounded half to even (500.5 -> 500, 501.5 -> 502);
+//   6. for i = 1..N (RunSliceTrials): a slip circle drawn from the grid (one uniform value per
 //      candidate; a trial whose 100000 candidates in a row all fail to pass the crest stops the
 //      run with its message), its slices laid under it, and for every processed slice its base,
 //      four draws (cohesion, friction angle, unit weight of rock, water height; one uniform
 //      value each), its weight and water terms and the Bishop sums, which give
 //      CircleSafetyFactors(i); a trial with a slice and a factor below 1 counts as failed;
-//   6. writes failures / N * 100, then the mean of CircleSafetyFactors(1..N) (the sum divided
-//      by N) and the verdict, in this order: both divisions are by the trials that ran.
+//   7. writes failures / N * 100, then the mean of CircleSafetyFactors(1..N) (the sum divided
+//      by N) and the verdict, in this order: both divisions are by the trials that ran; the
+//      outcome carries, per parameter, the trials that drew it outside its physical range in
+//      some slice (CountSliceDrawsOutOfRange).
 // BaseAngleDegrees and BaseAngleRadianTotal (SliceKeptTables in context.kept) outlive the run and
 // are never cleared; the run continues context.uniforms where the previous run of either form left
 // it. A bad field or an arithmetic fault raises RunTimeError at its step: what the run wrote before

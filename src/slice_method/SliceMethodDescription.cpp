@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "analysis/CommonInputChecks.h"
 #include "analysis/RunMessages.h"
 #include "slice_method/SliceAnalysis.h"
 #include "slice_method/SliceFields.h"
@@ -51,7 +52,7 @@ constexpr std::array<DiagramLabel, 18> kDiagramLabels{{
     {76, 44, 52, 34, 0, kGridOfCentres},
 }};
 
-constexpr std::array<std::string_view, 8> kMessages{
+constexpr std::array<std::string_view, 15> kMessages{
     messages::kCountNotAboveOne,
     messages::kCountNotBelowLimit,
     messages::kSliceCountNotAboveZero,
@@ -60,6 +61,13 @@ constexpr std::array<std::string_view, 8> kMessages{
     messages::kZeroSliceWidth,
     messages::kStable,
     messages::kNotStable,
+    messages::kSlopeHeightNotAboveZero,
+    messages::kSliceFaceAngleOutOfRange,
+    messages::kWaterUnitWeightNotAboveZero,
+    messages::kCohesionBelowZero,
+    messages::kFrictionAngleOutOfRange,
+    messages::kRockUnitWeightNotAboveZero,
+    messages::kWaterAboveSlope,
 };
 
 constexpr AnalysisDescription kSliceMethod{

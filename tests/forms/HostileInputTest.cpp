@@ -83,6 +83,13 @@ bool IsAnOutcomeOfTheProgram(const std::string& message) {
             return true;
         }
     }
+    // The checks' messages, which every analysis lists with its own.
+    for (const AnalysisDescription* analysis : {&PlaneFailure(), &SliceMethod()}) {
+        if (std::find(analysis->messages.begin(), analysis->messages.end(), message) !=
+            analysis->messages.end()) {
+            return true;
+        }
+    }
     return std::find(kMessages.begin(), kMessages.end(), message) != kMessages.end();
 }
 

@@ -310,5 +310,90 @@ TEST_F(ModelFileWindow, ExportWritesOneRowPerTrialUnderTheInputsAndResults) {
     EXPECT_EQ(dialogs_.errors.size(), 2);
 }
 
+// Results belong to their inputs: muted as soon as an input differs from the texts they were
+// computed from, back when the texts return; the export writes the inputs of the results and
+// says that the form shows others.
+TEST_F(ModelFileWindow, ResultsBesideOtherInputsAreMutedAndExportedWithTheirOwn) {
+    AnalysisForm& form = PlaneForm();
+    Type(form, plane::SlopeHeight, "30");
+    Click(form, "Command1");
+    EXPECT_FALSE(form.resultsAreStale());
+    EXPECT_GT(form.histogram().record().current()->outOfRange[3].trials, 0);
+    Type(form, plane::SlopeHeight, "40");
+    EXPECT_TRUE(form.resultsAreStale());
+    EXPECT_TRUE(Field(form, plane::MeanSafetyFactor)->font().italic());
+
+    ASSERT_TRUE(form.files().ExportResultsTo(PathOf("h30.csv")));
+    const std::string csv = Contents(PathOf("h30.csv").toStdString());
+    EXPECT_NE(csv.find("slope_height,30\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("trials_out_of_range_water_height,"), std::string::npos);
+    ASSERT_EQ(dialogs_.notes.size(), 1);
+    EXPECT_TRUE(dialogs_.notes[0].contains("h30.csv"));
+
+    Type(form, plane::SlopeHeight, "30");
+    EXPECT_FALSE(form.resultsAreStale());
+    EXPECT_FALSE(Field(form, plane::MeanSafetyFactor)->font().italic());
+    ASSERT_TRUE(form.files().ExportResultsTo(PathOf("again.csv")));
+    EXPECT_EQ(dialogs_.notes.size(), 1);
+}
+
+// A fixed-data run rewrites its count to "1"; the results belong to that text, the next runs
+// give the same figure, and the saved model keeps the run.
+TEST_F(ModelFileWindow, AFixedDataModelRunsAgainAndKeepsItsRun) {
+    AnalysisForm& form = PlaneForm();
+    for (int sd : {CohesionStdDev, FrictionAngleStdDev, RockUnitWeightStdDev, WaterHeightStdDev}) {
+        Type(form, sd, "0");
+    }
+    Type(form, plane::CalculationCount, "2000");
+    for (int run = 0; run < 3; ++run) {
+        Click(form, "Command1");
+        EXPECT_EQ(Text(form, plane::MeanSafetyFactor), "0.735382455347463");
+        EXPECT_EQ(Text(form, plane::CalculationCount), "1");
+        EXPECT_FALSE(form.resultsAreStale());
+    }
+    dialogs_.fileNames = {PathOf("fixed.vardolin")};
+    ASSERT_TRUE(form.files().SaveAs());
+    EXPECT_TRUE(ReadModelFile(PathOf("fixed.vardolin").toStdString(), catalogue_)
+                    .model.lastRun.has_value());
+}
+
+// After Clear Data the question defaults to Cancel: Enter writes no empty inputs over the file.
+TEST_F(ModelFileWindow, AfterClearDataTheQuestionDefaultsToCancel) {
+    AnalysisForm& form = PlaneForm();
+    dialogs_.fileNames = {PathOf("slope.vardolin")};
+    ASSERT_TRUE(form.files().SaveAs());
+    Type(form, plane::SlopeHeight, "21");
+    dialogs_.unsavedAnswers = {FileDialogs::UnsavedAnswer::Cancel};
+    EXPECT_FALSE(form.files().MayClose());
+    Click(form, "Command4");
+    dialogs_.unsavedAnswers = {FileDialogs::UnsavedAnswer::Cancel};
+    EXPECT_FALSE(form.files().Open());
+    EXPECT_EQ(dialogs_.defaults,
+              (std::vector{FileDialogs::UnsavedAnswer::Save, FileDialogs::UnsavedAnswer::Cancel}));
+    EXPECT_TRUE(dialogs_.questions.last().contains("empty"));
+    EXPECT_EQ(ReadModelFile(PathOf("slope.vardolin").toStdString(), catalogue_)
+                  .model.inputs.at("slope_height"),
+              "20");
+}
+
+// Exit asks about every form with changed inputs of a file; Cancel keeps the program and the
+// change, Discard ends it.
+TEST_F(ModelFileWindow, ExitAsksAboutChangedFormsAndCancelKeepsTheProgram) {
+    AnalysisForm& plane = PlaneForm();
+    dialogs_.fileNames = {PathOf("slope.vardolin")};
+    ASSERT_TRUE(plane.files().SaveAs());
+    Type(plane, plane::SlopeHeight, "21");
+    SliceForm();  // never touched a file: no question
+
+    dialogs_.unsavedAnswers = {FileDialogs::UnsavedAnswer::Cancel};
+    EXPECT_FALSE(navigator().Exit());
+    EXPECT_EQ(dialogs_.questions.size(), 1);
+    EXPECT_EQ(Text(plane, plane::SlopeHeight), "21");
+
+    dialogs_.unsavedAnswers = {FileDialogs::UnsavedAnswer::Discard};
+    EXPECT_TRUE(navigator().Exit());
+    EXPECT_EQ(dialogs_.questions.size(), 2);
+}
+
 }  // namespace
 }  // namespace vardolin::forms

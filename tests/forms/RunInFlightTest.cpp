@@ -172,11 +172,23 @@ TEST_F(RunInFlight, ATextThatIsNotANumberTakesTheFocusWithItsTextSelected) {
     EXPECT_EQ(QApplication::focusWidget(), Field(form, plane::SlopeFaceAngle));
     EXPECT_EQ(Field(form, plane::SlopeFaceAngle)->selectedText(), "6o");
 
-    // An error of the arithmetic, not of a text: the focus stays on the button clicked.
+    // An input the checks refuse is shown the same way, before anything is drawn.
     Type(form, plane::SlopeFaceAngle, "60");
-    Type(form, plane::DiscontinuityAngle, "0");
+    Type(form, plane::DiscontinuityAngle, "70");
+    const std::uint32_t before = uniforms_.state();
     Click(form, "Command1");
-    EXPECT_EQ(Text(form, plane::MessageField), "Run-time error '11': Division by zero");
+    EXPECT_EQ(Text(form, plane::MessageField),
+              "Discontinuity Angle is Not Under the Slope Face Angle: the Plane Does Not Daylight");
+    EXPECT_EQ(QApplication::focusWidget(), Field(form, plane::DiscontinuityAngle));
+    EXPECT_EQ(Field(form, plane::DiscontinuityAngle)->selectedText(), "70");
+    EXPECT_EQ(uniforms_.state(), before);
+
+    // An error of the arithmetic, not of a text: the focus stays on the button clicked.
+    Type(form, plane::DiscontinuityAngle, "40");
+    Type(form, RockUnitWeightMean, "1");
+    Type(form, RockUnitWeightStdDev, "1e306");
+    Click(form, "Command1");
+    EXPECT_EQ(Text(form, plane::MessageField), "Run-time error '6': Overflow");
     EXPECT_EQ(QApplication::focusWidget(), FindControl(form, "Command1"));
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 #include "forms/FileDialogs.h"
 
@@ -24,6 +25,7 @@ public:
     QStringList notes;
     QStringList questions;
     QStringList filters;
+    std::vector<UnsavedAnswer> defaults;  // what Enter would have answered, per question
 
     QString OpenFileName(QWidget*, const QString&, const QString& filter) override {
         filters.append(filter);
@@ -35,8 +37,10 @@ public:
     }
     void ShowError(QWidget*, const QString&, const QString& text) override { errors.append(text); }
     void ShowNote(QWidget*, const QString&, const QString& text) override { notes.append(text); }
-    UnsavedAnswer AskToSave(QWidget*, const QString&, const QString& text) override {
+    UnsavedAnswer AskToSave(QWidget*, const QString&, const QString& text,
+                            UnsavedAnswer defaultAnswer) override {
         questions.append(text);
+        defaults.push_back(defaultAnswer);
         if (unsavedAnswers.empty()) {
             ADD_FAILURE() << "an unexpected question: " << text.toStdString();
             return UnsavedAnswer::Cancel;

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "TestSupport.h"
+#include "analysis/CommonInputChecks.h"
 #include "fields/FieldTextMap.h"
+#include "numerics/NormalSampler.h"
 #include "numerics/RunTimeError.h"
 #include "plane_failure/PlaneAnalysis.h"
 #include "plane_failure/PlaneFailureDescription.h"
@@ -139,26 +143,31 @@ using Path = RunOutcome::End;
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, PlaneCountCheck,
-    testing::Values(
-        CountRow{"One", "1", false, Path::Stopped, kUpper1, "", "", ""},
-        CountRow{"Zero", "0", false, Path::Stopped, kUpper1, "", "", ""},
-        CountRow{"Negative", "-5", false, Path::Stopped, kUpper1, "", "", ""},
-        CountRow{"OneComesBeforeFixedData", "1", true, Path::Stopped, kUpper1, "", "", ""},
-        CountRow{"TenThousand", "10000", false, Path::Stopped, kUnder10000, "", "", "old mean"},
-        CountRow{"FixedDataAtDefaults", "500", true, Path::FixedData, kFixed, "1", "100",
-                 "0.735382455347463"},
-        CountRow{"FixedDataIgnoresTheUpperBound", "20000", true, Path::FixedData, kFixed, "1",
-                 "100", "0.735382455347463"}),
+    testing::Values(CountRow{"One", "1", false, Path::Stopped, kUpper1, "", "", ""},
+                    CountRow{"Zero", "0", false, Path::Stopped, kUpper1, "", "", ""},
+                    CountRow{"Negative", "-5", false, Path::Stopped, kUpper1, "", "", ""},
+                    CountRow{"FixedDataDoesNotCheckACountOfOne", "1", true, Path::FixedData, kFixed,
+                             "1", "100", "0.735382455347463"},
+                    CountRow{"TenThousand", "10000", false, Path::Stopped, kUnder10000, "", "",
+                             "old mean"},
+                    CountRow{"FixedDataAtDefaults", "500", true, Path::FixedData, kFixed, "1",
+                             "100", "0.735382455347463"},
+                    CountRow{"FixedDataIgnoresTheUpperBound", "20000", true, Path::FixedData,
+                             kFixed, "1", "100", "0.735382455347463"}),
     testing_support::RowName());
 
-TEST_F(PlaneAnalysis, AfterFixedDataOrAMessageTheNextClickStopsOnTheCount) {
+// The count a fixed-data run writes, "1", does not enter the next one: it gives the same figure
+// every time.
+TEST_F(PlaneAnalysis, AFixedDataRunRunsAgainAfterItWroteOne) {
     for (int sd : {CohesionStdDev, FrictionAngleStdDev, RockUnitWeightStdDev, WaterHeightStdDev}) {
         fields.setText(sd, "0");
     }
-    Run();
-    Run();  // the count now reads "1"
-    EXPECT_EQ(Text(MessageField), kUpper1);
-    EXPECT_EQ(RunExpectingError(), ErrorCode::TypeMismatch);  // and now it is empty
+    for (int run = 0; run < 3; ++run) {
+        EXPECT_EQ(Run().end, RunOutcome::End::FixedData);
+        EXPECT_EQ(Text(MeanSafetyFactor), "0.735382455347463");
+        EXPECT_EQ(Text(CalculationCount), "1");
+    }
+    EXPECT_EQ(Consumed(), 0);
 }
 
 TEST_F(PlaneAnalysis, AFractionalCountRunsWhileTheTrialIsWithinItAndAveragesTheTrialsThatRan) {
@@ -173,25 +182,28 @@ TEST_F(PlaneAnalysis, AFractionalCountRunsWhileTheTrialIsWithinItAndAveragesTheT
     EXPECT_EQ(Text(FailureProbability), "100");  // two failures of the two trials that ran
 }
 
-// A crack as deep as the slope leaves no sliding-plane length for the cohesion, so without water
-// the factor is the ratio of the friction and plane tangents: exactly 1 at 5 degrees, the double
-// just below 1 at 4 degrees (which still prints as "1").
+// Without cohesion and water the factor is the ratio of the friction and plane tangents: exactly
+// 1 at 4 degrees, the double just below 1 at 3 degrees (which still prints as "1"). A deviation
+// of the unit weight too small to change it keeps the run a Monte Carlo run.
 TEST_F(PlaneAnalysis, AFactorOfExactlyOneIsNotAFailureAndAMeanOfOneIsStable) {
-    fields.setText(TensionCrackDepth, "20");
-    fields.setText(WaterHeightMean, "0");
-    fields.setText(WaterHeightStdDev, "0");
-    fields.setText(RockUnitWeightStdDev, "0");
-    fields.setText(FrictionAngleStdDev, "0");
-    fields.setText(DiscontinuityAngle, "5");
-    fields.setText(FrictionAngleMean, "5");
-    Run();
+    for (const auto& [field, text] : {std::pair<int, const char*>{CohesionMean, "0"},
+                                      {CohesionStdDev, "0"},
+                                      {WaterHeightMean, "0"},
+                                      {WaterHeightStdDev, "0"},
+                                      {FrictionAngleStdDev, "0"},
+                                      {RockUnitWeightStdDev, "1e-300"},
+                                      {DiscontinuityAngle, "4"},
+                                      {FrictionAngleMean, "4"}}) {
+        fields.setText(field, text);
+    }
+    EXPECT_EQ(Run().end, RunOutcome::End::Completed);
     EXPECT_EQ(kept.Of<PlaneKeptTables>().TrialSafetyFactors[1], 1.0);
     EXPECT_EQ(Text(FailureProbability), "0");
     EXPECT_EQ(Text(MeanSafetyFactor), "1");
     EXPECT_EQ(Text(MessageField), "Block is Stable");
 
-    fields.setText(DiscontinuityAngle, "4");
-    fields.setText(FrictionAngleMean, "4");
+    fields.setText(DiscontinuityAngle, "3");
+    fields.setText(FrictionAngleMean, "3");
     Run();
     EXPECT_LT(kept.Of<PlaneKeptTables>().TrialSafetyFactors[1], 1.0);
     EXPECT_EQ(Text(FailureProbability), "100");
@@ -247,15 +259,122 @@ INSTANTIATE_TEST_SUITE_P(
         FaultRow{"EmptyWaterAverage", WaterHeightMean, "", ErrorCode::TypeMismatch, 4},
         FaultRow{"EmptySlopeHeight", SlopeHeight, "", ErrorCode::TypeMismatch, 4},
         FaultRow{"EmptyWaterUnitWeight", WaterUnitWeight, " ", ErrorCode::TypeMismatch, 4},
-        FaultRow{"FlatDiscontinuity", DiscontinuityAngle, "0", ErrorCode::DivisionByZero, 4},
-        FaultRow{"FlatFace", SlopeFaceAngle, "0", ErrorCode::DivisionByZero, 4},
-        FaultRow{"WordForFaceAngle", SlopeFaceAngle, "abc", ErrorCode::TypeMismatch, 4},
-        FaultRow{"ZeroHeight", SlopeHeight, "0", ErrorCode::DivisionByZero, 4}),
+        FaultRow{"WordForFaceAngle", SlopeFaceAngle, "abc", ErrorCode::TypeMismatch, 4}),
     testing_support::RowName());
+
+// Inputs that describe no block that could slide stop before anything is drawn, with a message
+// that names the field to correct; the results and the count keep their texts.
+struct ImpossibleRow {
+    const char* name;
+    friend void PrintTo(const ImpossibleRow& row, std::ostream* os) { *os << row.name; }
+    std::vector<std::pair<int, const char*>> texts;
+    int field;
+    std::string_view message;
+};
+
+class PlaneImpossibleInput : public PlaneAnalysis,
+                             public testing::WithParamInterface<ImpossibleRow> {};
+
+TEST_P(PlaneImpossibleInput, StopsBeforeAnyDrawNamingTheField) {
+    const ImpossibleRow& row = GetParam();
+    for (const auto& [field, text] : row.texts) {
+        fields.setText(field, text);
+    }
+    fields.setText(MeanSafetyFactor, "old mean");
+    fields.setText(FailureProbability, "old percentage");
+    const std::string count = Text(CalculationCount);
+    const RunOutcome outcome = Run();
+    EXPECT_EQ(outcome.end, RunOutcome::End::Stopped);
+    EXPECT_EQ(outcome.stoppedAtField, row.field);
+    EXPECT_EQ(Text(MessageField), row.message);
+    EXPECT_EQ(Consumed(), 0);
+    EXPECT_EQ(Text(MeanSafetyFactor), "old mean");
+    EXPECT_EQ(Text(FailureProbability), "old percentage");
+    EXPECT_EQ(Text(CalculationCount), count);
+}
+
+const std::vector<std::pair<int, const char*>> kFixedData{{CohesionStdDev, "0"},
+                                                          {FrictionAngleStdDev, "0"},
+                                                          {RockUnitWeightStdDev, "0"},
+                                                          {WaterHeightStdDev, "0"}};
+
+std::vector<std::pair<int, const char*>> FixedData(
+    std::initializer_list<std::pair<int, const char*>> texts) {
+    std::vector<std::pair<int, const char*>> all = kFixedData;
+    all.insert(all.end(), texts);
+    return all;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Inputs, PlaneImpossibleInput, testing::Values(
+    ImpossibleRow{"WaterAboveTheCrack", FixedData({{WaterHeightMean, "12"}, {TensionCrackDepth, "8"}}),
+                  WaterHeightMean, messages::kWaterAboveCrack},
+    ImpossibleRow{"NegativeWater", FixedData({{WaterHeightMean, "-3"}}), WaterHeightMean,
+                  messages::kWaterAboveCrack},
+    ImpossibleRow{"CrackDeeperThanTheSlope", FixedData({{TensionCrackDepth, "40"}, {SlopeHeight, "30"}}),
+                  TensionCrackDepth, messages::kCrackDepthOutOfRange},
+    ImpossibleRow{"CrackAsDeepAsTheSlope", {{TensionCrackDepth, "20"}}, TensionCrackDepth,
+                  messages::kCrackDepthOutOfRange},
+    ImpossibleRow{"NegativeCrack", {{TensionCrackDepth, "-1"}}, TensionCrackDepth,
+                  messages::kCrackDepthOutOfRange},
+    ImpossibleRow{"CrackOnTheFace", {{TensionCrackDepth, "15"}}, TensionCrackDepth,
+                  messages::kCrackNotBehindCrest},
+    ImpossibleRow{"PlaneSteeperThanTheFace",
+                  FixedData({{DiscontinuityAngle, "70"}, {SlopeFaceAngle, "65"}}), DiscontinuityAngle,
+                  messages::kPlaneDoesNotDaylight},
+    ImpossibleRow{"PlaneAsSteepAsTheFace", FixedData({{DiscontinuityAngle, "60"}}),
+                  DiscontinuityAngle, messages::kPlaneDoesNotDaylight},
+    ImpossibleRow{"FlatPlane", {{DiscontinuityAngle, "0"}}, DiscontinuityAngle,
+                  messages::kPlaneAngleOutOfRange},
+    ImpossibleRow{"FlatFace", {{SlopeFaceAngle, "0"}}, SlopeFaceAngle, messages::kFaceAngleOutOfRange},
+    ImpossibleRow{"VerticalFace", {{SlopeFaceAngle, "90"}}, SlopeFaceAngle,
+                  messages::kFaceAngleOutOfRange},
+    ImpossibleRow{"ZeroHeight", {{SlopeHeight, "0"}}, SlopeHeight, messages::kSlopeHeightNotAboveZero},
+    ImpossibleRow{"FrictionOf95", FixedData({{FrictionAngleMean, "95"}}), FrictionAngleMean,
+                  messages::kFrictionAngleOutOfRange},
+    ImpossibleRow{"FrictionOf90", {{FrictionAngleMean, "90"}}, FrictionAngleMean,
+                  messages::kFrictionAngleOutOfRange},
+    ImpossibleRow{"NegativeCohesion", {{CohesionMean, "-1"}}, CohesionMean,
+                  messages::kCohesionBelowZero},
+    ImpossibleRow{"WeightlessRock", {{RockUnitWeightMean, "0"}}, RockUnitWeightMean,
+                  messages::kRockUnitWeightNotAboveZero},
+    ImpossibleRow{"WeightlessWater", {{WaterUnitWeight, "0"}}, WaterUnitWeight,
+                  messages::kWaterUnitWeightNotAboveZero},
+    // The first failed check is the one reported; a text that is not a number is left to fail
+    // where the run first needs it.
+    ImpossibleRow{"FirstOfTwoInFieldOrder", {{SlopeHeight, "-1"}, {FrictionAngleMean, "95"}},
+                  SlopeHeight, messages::kSlopeHeightNotAboveZero},
+    ImpossibleRow{"BesideAWordForTheHeight", {{SlopeHeight, "abc"}, {CohesionMean, "-1"}},
+                  CohesionMean, messages::kCohesionBelowZero}),
+    testing_support::RowName());
+// clang-format on
+
+// Per parameter, the trials whose draw left its physical range; the figures stay as they are.
+TEST_F(PlaneAnalysis, CountsTheTrialsThatDrewAParameterOutOfItsRange) {
+    fields.setText(WaterHeightStdDev, "2");
+    fields.setText(CohesionMean, "0");
+    const RunOutcome outcome = Run();
+    ASSERT_EQ(outcome.outOfRange.size(), 4u);
+    std::vector<int> expected(4, 0);
+    UniformSequence replay;
+    for (int trial = 0; trial < outcome.trials; ++trial) {
+        const double c = SampleNormal(replay, 0.0, 200.0);
+        SampleNormal(replay, 30.0, 5.0);
+        SampleNormal(replay, 27000.0, 2000.0);
+        const double zw = SampleNormal(replay, 2.0, 2.0);
+        expected[0] += c < 0.0 ? 1 : 0;
+        expected[3] += zw < 0.0 || zw > 3.0 ? 1 : 0;
+    }
+    EXPECT_GT(expected[3], 0);
+    for (std::size_t p = 0; p < 4; ++p) {
+        EXPECT_EQ(outcome.outOfRange[p].trials, expected[p]) << outcome.outOfRange[p].parameter;
+    }
+    EXPECT_EQ(outcome.outOfRange[3].parameter, "water_height");
+}
 
 TEST_F(PlaneAnalysis, AFaultInALaterTrialKeepsTheEntriesOfEarlierTrials) {
     // A deviation so wide that some trial's unit weight overflows the weight term.
-    fields.setText(RockUnitWeightMean, "0");
+    fields.setText(RockUnitWeightMean, "1");
     fields.setText(RockUnitWeightStdDev, "1e306");
     EXPECT_EQ(RunExpectingError(), ErrorCode::Overflow);
     EXPECT_EQ(blamedField, std::nullopt);  // both texts are fine numbers

@@ -209,10 +209,32 @@ TEST_F(BatchRun, JsonGivesTheTextsAndTheTrialStatistics) {
     EXPECT_NEAR(trials["reliability_index"].get<double>(),
                 (trials["mean"].get<double>() - 1.0) / trials["standard_deviation"].get<double>(),
                 1e-12);
+    // Per parameter, the trials that drew it out of its range: water above the 3 m crack.
+    const auto& outOfRange = json[0]["trials_out_of_range"];
+    EXPECT_EQ(outOfRange.size(), 4u);
+    EXPECT_EQ(outOfRange["cohesion"], 0);
+    EXPECT_GT(outOfRange["water_height"].get<int>(), 0);
     EXPECT_EQ(json[1]["message"], "Please Inter Namber of calculation Upper 1");
     EXPECT_EQ(json[1]["stopped"], true);
     EXPECT_TRUE(json[1]["trials"].is_null());
     EXPECT_TRUE(json[1]["mean_safety_factor_number"].is_null());
+    EXPECT_FALSE(json[1].contains("trials_out_of_range"));
+}
+
+// A fixed-data model saved after its run holds the count "1" it wrote; it runs again, and
+// gives the same figure every time.
+TEST_F(BatchRun, AFixedDataModelSavedAfterItsRunRunsAgain) {
+    FieldTextMap fixed = DefaultTexts(PlaneFailure());
+    for (int sd : {CohesionStdDev, FrictionAngleStdDev, RockUnitWeightStdDev, WaterHeightStdDev}) {
+        fixed.setText(sd, "0");
+    }
+    fixed.setText(plane::CalculationCount, "1");
+    const std::string file = Save("fixed.vardolin", ModelFromFields(PlaneFailure(), fixed));
+    const Printed printed = Runner({file, file, file});
+    EXPECT_EQ(printed.status, kResults);
+    const std::string line =
+        file + "\t100\t0.735382455347463\tThis Exprimentation Included Fix Data\n";
+    EXPECT_EQ(printed.out, line + line + line);
 }
 
 TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
@@ -373,21 +395,27 @@ INSTANTIATE_TEST_SUITE_P(
                   kStoppedRun,
                   "\t\t\tRun-time error '13': Type mismatch\n",
                   ""},
-        StatusRow{"DivisionByZero",
-                  {"--set", "slope_height=0", kSliceDefaults},
+        // Slopes that cannot be stop with the window's message, before anything is drawn.
+        StatusRow{"CrackDeeperThanTheSlope",
+                  {"--set", "tension_crack_depth=40", "--set", "slope_height=30", kPlaneDefaults},
                   kStoppedRun,
-                  "Run-time error '11': Division by zero",
+                  "Please Enter Height of Tension Crack from 0 Under the Slope Height\n",
+                  ""},
+        StatusRow{"WaterAboveTheSlope",
+                  {"--set", "water_height_mean=50", kSliceDefaults},
+                  kStoppedRun,
+                  "Please Enter Average of Water Height from 0 up to the Slope Height\n",
                   ""},
         StatusRow{"CountRejected",
                   {"--set", "trial_count=10000", kPlaneDefaults},
                   kStoppedRun,
                   "Please Inter Namber of calculation Under 10000\n",
                   ""},
-        // A 30 degree face: no circle of the slice grid passes its crest; the block still slides.
+        // Water 4 m high stands above the plane's 3 m crack, not above the 20 m slope.
         StatusRow{"FirstStopsTheSecondRuns",
-                  {"--set", "slope_face_angle=30", kSliceDefaults, kPlaneDefaults},
+                  {"--set", "water_height_mean=4", kPlaneDefaults, kSliceDefaults},
                   kStoppedRun,
-                  "Passes Beyond the Crest\n" + kPlaneDefaults + "\t97.6\t",
+                  "Tension Crack\n" + kSliceDefaults + "\t",
                   ""},
         // clang-format off
         // Each --set goes to the models that have its input; one that none has is an error.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "analysis/CommonInputChecks.h"
 #include "analysis/RunMessages.h"
 #include "fields/FieldTextMap.h"
 #include "numerics/NumberText.h"
@@ -18,6 +19,8 @@
 #include "slice_method/SliceFields.h"
 #include "slice_method/SliceKeptTables.h"
 #include "slice_method/SliceMethodDescription.h"
+#include "slice_method/SliceTables.h"
+#include "slice_method/SliceTrials.h"
 
 namespace vardolin {
 namespace {
@@ -133,9 +136,9 @@ TEST_F(SliceRun, BaseAngleTablesOutliveTheRunAndAreNeverCleared) {
     EXPECT_EQ(kept.Of<SliceKeptTables>().BaseAngleDegrees[3], degrees3);
 }
 
-// Fields in the order the run first converts them: the count, the slice count, the grid and
-// the slope of the first candidate circle, the four draws of the first slice, then the unit
-// weight of water for its water terms.
+// Fields in the order the run first converts them: the count, the slice count, the inputs the
+// checks look at (slope, water unit weight, the four averages), the grid of the first candidate
+// circle, then the deviations of the first slice's four draws.
 TEST_F(SliceRun, ConvertsEachFieldAtTheStepThatFirstNeedsIt) {
     class Recording final : public FieldTexts {
     public:
@@ -153,10 +156,10 @@ TEST_F(SliceRun, ConvertsEachFieldAtTheStepThatFirstNeedsIt) {
     RunSliceAnalysis(recording, context);
     EXPECT_EQ(
         recording.read,
-        (std::vector<int>{CalculationCount, SliceCount, CentreX1, CentreX2, CentreY2, SlopeHeight,
-                          SlopeFaceAngle, CohesionMean, CohesionStdDev, FrictionAngleMean,
-                          FrictionAngleStdDev, RockUnitWeightMean, RockUnitWeightStdDev,
-                          WaterHeightMean, WaterHeightStdDev, WaterUnitWeight}));
+        (std::vector<int>{CalculationCount, SliceCount, SlopeHeight, SlopeFaceAngle,
+                          WaterUnitWeight, CohesionMean, FrictionAngleMean, RockUnitWeightMean,
+                          WaterHeightMean, CentreX1, CentreX2, CentreY2, CohesionStdDev,
+                          FrictionAngleStdDev, RockUnitWeightStdDev, WaterHeightStdDev}));
 }
 
 // Trials are the typed count rounded half to even; both divisions use the typed count.
@@ -202,6 +205,7 @@ struct StopRow {
     std::string_view message;
     std::vector<int> emptied;
     long consumed;
+    std::optional<int> field = std::nullopt;  // the input a check stopped at
 };
 
 class SliceRunStop : public SliceRun, public testing::WithParamInterface<StopRow> {};
@@ -215,7 +219,8 @@ TEST_P(SliceRunStop, WritesItsMessageAndLeavesTheOtherResults) {
     fields.setText(MeanSafetyFactor, "old");
     const std::string count = Text(CalculationCount);
 
-    EXPECT_EQ(Run().end, row.end);
+    const RunOutcome outcome = Run();
+    EXPECT_EQ(outcome.end, row.end);
     EXPECT_EQ(Text(MessageField), row.message);
     EXPECT_EQ(Text(ExplanationField), "This Software Used in The Bishop Method");
     const auto emptied = [&](int field) {
@@ -225,6 +230,8 @@ TEST_P(SliceRunStop, WritesItsMessageAndLeavesTheOtherResults) {
     EXPECT_EQ(Text(MeanSafetyFactor), emptied(MeanSafetyFactor) ? "" : "old");
     EXPECT_EQ(Text(CalculationCount), emptied(CalculationCount) ? "" : count);
     EXPECT_EQ(ConsumedBy(uniforms), row.consumed);
+    // A check names the field to correct; the other stops belong to no one field.
+    EXPECT_EQ(outcome.stoppedAtField, row.field);
 }
 
 const std::vector<int> kAllResults{CalculationCount, FailureProbability, MeanSafetyFactor};
@@ -245,10 +252,28 @@ INSTANTIATE_TEST_SUITE_P(Messages, SliceRunStop, testing::Values(
     // Every centre at (0, H): R = H, E = 0, never beyond the crest.
     StopRow{"NoCircleOfTheGridPassesTheCrest", {{CentreX1, "0"}, {CentreX2, "0"}, {CentreY2, "20"}},
             End::Stopped, messages::kNoCircleBeyondCrest, {}, 100000},
-    // A face leaning over the toe puts the crest at D < 0, so E = 0 is accepted.
-    StopRow{"ZeroSliceWidth",
+    // Inputs no slope can have stop before anything is drawn, naming the field to correct.
+    StopRow{"WaterAboveTheSlope", {{WaterHeightMean, "50"}}, End::Stopped,
+            messages::kWaterAboveSlope, {}, 0, WaterHeightMean},
+    StopRow{"NegativeWater", {{WaterHeightMean, "-1"}}, End::Stopped,
+            messages::kWaterAboveSlope, {}, 0, WaterHeightMean},
+    StopRow{"FlatFace", {{SlopeFaceAngle, "0"}}, End::Stopped,
+            messages::kSliceFaceAngleOutOfRange, {}, 0, SlopeFaceAngle},
+    StopRow{"OverhangingFace", {{SlopeFaceAngle, "91"}}, End::Stopped,
+            messages::kSliceFaceAngleOutOfRange, {}, 0, SlopeFaceAngle},
+    StopRow{"FrictionOf90", {{FrictionAngleMean, "90"}}, End::Stopped,
+            messages::kFrictionAngleOutOfRange, {}, 0, FrictionAngleMean},
+    StopRow{"NegativeFriction", {{FrictionAngleMean, "-1"}}, End::Stopped,
+            messages::kFrictionAngleOutOfRange, {}, 0, FrictionAngleMean},
+    StopRow{"NegativeCohesion", {{CohesionMean, "-1"}}, End::Stopped,
+            messages::kCohesionBelowZero, {}, 0, CohesionMean},
+    StopRow{"WeightlessRock", {{RockUnitWeightMean, "0"}}, End::Stopped,
+            messages::kRockUnitWeightNotAboveZero, {}, 0, RockUnitWeightMean},
+    StopRow{"WeightlessWater", {{WaterUnitWeight, "0"}}, End::Stopped,
+            messages::kWaterUnitWeightNotAboveZero, {}, 0, WaterUnitWeight},
+    StopRow{"NegativeSlopeHeight",
             {{SlopeHeight, "-20"}, {CentreX1, "0"}, {CentreX2, "0"}, {CentreY2, "-20"}},
-            End::Stopped, messages::kZeroSliceWidth, {}, 1}),
+            End::Stopped, messages::kSlopeHeightNotAboveZero, {}, 0, SlopeHeight}),
     RowName());
 // clang-format on
 
@@ -287,16 +312,6 @@ INSTANTIATE_TEST_SUITE_P(Faults, SliceRunError, testing::Values(
     ErrorRow{"EmptyCohesionMean", {{CohesionMean, ""}}, ErrorCode::TypeMismatch, 2},
     ErrorRow{"EmptyWaterHeightDeviation", {{WaterHeightStdDev, ""}}, ErrorCode::TypeMismatch, 5},
     ErrorRow{"EmptyWaterUnitWeight", {{WaterUnitWeight, ""}}, ErrorCode::TypeMismatch, 5},
-    ErrorRow{"FlatFaceDividesByZero", {{SlopeFaceAngle, "0"}}, ErrorCode::DivisionByZero, 1},
-    // H < 0 with every centre below the toe's level: R < |H|, root of a negative number.
-    ErrorRow{"RadiusShortOfTheHeight",
-             {{SlopeHeight, "-20"}, {CentreX1, "0"}, {CentreX2, "0"}, {CentreY2, "0"}},
-             ErrorCode::InvalidProcedureCall, 1},
-    // H = 0 and R = 3 in three slices: the third lands on x = R, where s = 0.
-    ErrorRow{"SliceAtTheEndOfTheRadius",
-             {{SlopeHeight, "0"}, {CentreX1, "3"}, {CentreX2, "3"}, {CentreY2, "0"},
-              {SliceCount, "3"}},
-             ErrorCode::DivisionByZero, 1 + 4 * 2},
     ErrorRow{"WeightOverflows", {{RockUnitWeightMean, "1e308"}}, ErrorCode::Overflow, 5}),
     RowName());
 // clang-format on
@@ -307,8 +322,114 @@ TEST_F(SliceRun, OnThreadsTooOnlyTheErrorOfABadTextNamesItsField) {
     context.threads = 2;
     fields.setText(SlopeFaceAngle, "abc");
     EXPECT_EQ(testing_support::RaisedBy([&] { Run(); }).value().field(), SlopeFaceAngle);
-    fields.setText(SlopeFaceAngle, "0");
+    fields.setText(SlopeFaceAngle, "45");
+    fields.setText(RockUnitWeightMean, "1e308");
     EXPECT_EQ(testing_support::RaisedBy([&] { Run(); }).value().field(), std::nullopt);
+}
+
+// Trials past what the checks let through, on numbers: how the trial code ends them.
+struct TrialEndRow {
+    const char* name;
+    SliceInputValues values;
+    std::optional<ErrorCode> error;
+    TrialEnd end;
+};
+
+SliceInputValues Geometry(double H, double x1, double x2, double y2, double slices = 10) {
+    SliceInputValues v = SliceInputValues::Defaults();
+    v.slopeHeight = H;
+    v.centreX1 = x1;
+    v.centreX2 = x2;
+    v.centreY2 = y2;
+    v.sliceCount = slices;
+    return v;
+}
+
+class SliceTrialEnd : public testing::TestWithParam<TrialEndRow> {};
+
+TEST_P(SliceTrialEnd, EndsAsTheTrialCodeSays) {
+    UniformSequence uniforms;
+    SliceKeptTables kept;
+    SliceTables tables;
+    FixedSliceInputs inputs(GetParam().values);
+    SliceTrialsOutcome outcome;
+    EXPECT_EQ(testing_support::ErrorOf(
+                  [&] { outcome = RunSliceTrials(1, inputs, uniforms, kept, tables); }),
+              GetParam().error);
+    EXPECT_EQ(outcome.end, GetParam().end);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PastTheChecks, SliceTrialEnd, testing::Values(
+    // A face leaning over the toe puts the crest at D < 0, so E = 0 is accepted.
+    TrialEndRow{"ZeroSliceWidth", Geometry(-20, 0, 0, -20), std::nullopt, TrialEnd::ZeroSliceWidth},
+    // H < 0 with every centre below the toe's level: R < |H|, root of a negative number.
+    TrialEndRow{"RadiusShortOfTheHeight", Geometry(-20, 0, 0, 0), ErrorCode::InvalidProcedureCall,
+                TrialEnd::Completed},
+    // H = 0 and R = 3 in three slices: the third lands on x = R, where s = 0.
+    TrialEndRow{"SliceAtTheEndOfTheRadius", Geometry(0, 3, 3, 0, 3), ErrorCode::DivisionByZero,
+                TrialEnd::Completed}),
+    RowName());
+// clang-format on
+
+// Per parameter, the trials that drew it out of its range in some slice: the same on threads,
+// and the same as noting every draw of every trial.
+TEST_F(SliceRun, CountsTheTrialsThatDrewAParameterOutOfItsRange) {
+    SetTexts({{WaterHeightStdDev, "8"}, {CohesionMean, "100"}, {CalculationCount, "50"}});
+    const RunOutcome sequential = Run();
+    UniformSequence again;
+    KeptTables keptAgain;
+    AnalysisContext threaded{again, keptAgain, {}, nullptr, 3};
+    FieldTextMap texts = fields;
+    const RunOutcome parallel = RunSliceAnalysis(texts, threaded);
+
+    class Noting final : public SliceInputs {
+    public:
+        explicit Noting(const SliceInputValues& v) : v_(v), fixed_(v) {}
+        double SlopeHeight() override { return v_.slopeHeight; }
+        double SlopeFaceAngle() override { return v_.slopeFaceAngle; }
+        double CentreX1() override { return v_.centreX1; }
+        double CentreX2() override { return v_.centreX2; }
+        double CentreY2() override { return v_.centreY2; }
+        double SliceCount() override { return v_.sliceCount; }
+        double WaterUnitWeight() override { return v_.waterUnitWeight; }
+        UncertainParameters DrawParameters(UniformSequence& u) override {
+            const UncertainParameters p = fixed_.DrawParameters(u);
+            cohesion = cohesion || p.cohesion < 0.0;
+            water = water || p.waterHeight < 0.0 || p.waterHeight > v_.slopeHeight;
+            return p;
+        }
+        bool cohesion = false;
+        bool water = false;
+
+    private:
+        SliceInputValues v_;
+        FixedSliceInputs fixed_;
+    };
+    SliceInputValues values = SliceInputValues::Defaults();
+    values.waterHeightStdDev = 8;
+    values.cohesionMean = 100;
+    Noting noting(values);
+    UniformSequence replay;
+    SliceKeptTables kept2;
+    SliceTables tables;
+    SliceTrialsOutcome outcome;
+    int cohesionTrials = 0;
+    int waterTrials = 0;
+    for (int i = 1; i <= 50; ++i) {
+        noting.cohesion = noting.water = false;
+        ContinueSliceTrials(i, i, noting, replay, kept2, tables, outcome, nullptr);
+        cohesionTrials += noting.cohesion ? 1 : 0;
+        waterTrials += noting.water ? 1 : 0;
+    }
+    ASSERT_EQ(sequential.outOfRange.size(), 4u);
+    EXPECT_EQ(sequential.outOfRange[0].trials, cohesionTrials);
+    EXPECT_EQ(sequential.outOfRange[3].trials, waterTrials);
+    EXPECT_GT(waterTrials, 0);
+    EXPECT_GT(cohesionTrials, 0);
+    for (std::size_t p = 0; p < 4; ++p) {
+        EXPECT_EQ(parallel.outOfRange[p].trials, sequential.outOfRange[p].trials);
+    }
 }
 
 }  // namespace
