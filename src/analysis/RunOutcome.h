@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "analysis/ParameterDraws.h"
+
 namespace vardolin {
 
 // How an analysis run ended, the same for every analysis. A run that meets a bad value does not
@@ -17,6 +19,9 @@ struct RunOutcome {
     End end = End::Stopped;
     int trials = 0;                    // trials completed
     std::vector<double> trialFactors;  // a completed Monte Carlo run's factors, trial 1 first
+    // What its trials drew, for an analysis that draws each parameter once per trial; empty
+    // for the others.
+    ParameterDraws draws;
 
     bool completed() const { return end == End::Completed; }
     // Results (a Monte Carlo run or the one evaluation of fixed data), rather than a message

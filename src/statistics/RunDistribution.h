@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ParameterDraws.h"
+
 namespace vardolin {
 
 // The trial factors of safety of a Monte Carlo run, copied when the run ends for its histogram;
@@ -12,6 +14,7 @@ namespace vardolin {
 struct RunDistribution {
     std::vector<double> factors;    // trial 1 first
     std::string failurePercentage;  // the text the form reported
+    ParameterDraws draws;           // what the trials drew, where the analysis keeps it
 };
 
 // What a form's histogram has to show: the last Monte Carlo run, if any, and whether a
