@@ -13,12 +13,14 @@
 #include <QTimer>
 #include <array>
 
+#include "analysis/Sensitivity.h"
 #include "forms/AnalysisRun.h"
 #include "forms/ControlTable.h"
 #include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
+#include "forms/ReportActions.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
@@ -71,6 +73,8 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
     }
     ApplyTooltips(*this, analysis);
     histogram_.SetFileDialogs(navigator.fileDialogs());
+    histogram_.SetAnalysis(analysis);
+    new ReportActions(*this, navigator.fileDialogs());
     ConnectButtons<AnalysisForm>(*this, kButtons);
     ConnectNavigation(*this, window.navigation, navigator);
     if (navigator.runInFlight()) {
@@ -110,6 +114,7 @@ void AnalysisForm::Calculate() {
     for (const FieldFact& field : analysis_.fields) {
         texts.setText(field.number, fields.text(field.number));
     }
+    runInputs_ = texts;
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
     // Disabling "Calculation" moves the focus on; it comes back when the run is over, unless
@@ -179,7 +184,14 @@ void AnalysisForm::FinishRun() {
         MarkResultsStale(true);
     } else if (result.outcome->completed()) {
         const int failures = analysis_.fieldWith(FieldRole::FailurePercentage).number;
-        histogram_.RecordMonteCarlo({result.outcome->trialFactors, fields.text(failures)});
+        RunDistribution distribution{result.outcome->trialFactors, fields.text(failures),
+                                     result.outcome->draws, std::nullopt};
+        try {
+            distribution.sensitivity = SensitivityOf(analysis_, runInputs_, context_.locale);
+        } catch (const RunTimeError&) {
+            // The averages themselves cannot be evaluated: the tab says so.
+        }
+        histogram_.RecordMonteCarlo(std::move(distribution));
         MarkResultsStale(false);
     } else if (result.outcome->end == RunOutcome::End::FixedData) {
         histogram_.RecordFixedData();

@@ -6,6 +6,7 @@
 
 #include "analysis/AnalysisContext.h"
 #include "analysis/AnalysisDescription.h"
+#include "fields/FieldTextMap.h"
 #include "forms/AnalysisRun.h"
 #include "forms/AnalysisWindow.h"
 #include "forms/FormHistogram.h"
@@ -42,6 +43,8 @@ public:
 
     const AnalysisDescription& analysis() const { return analysis_; }
     const AnalysisWindow& window() const { return window_; }
+    // The user's number conventions, as its runs write their results.
+    const NumberLocale& locale() const { return context_.locale; }
 
     // The distribution of this form's runs, and its window once "Histogram" opened it.
     const FormHistogram& histogram() const { return histogram_; }
@@ -94,6 +97,7 @@ private:
     QPointer<QWidget> focusDuringRun_;
     bool resultsStale_ = false;
     ModelFileActions* files_;
+    FieldTextMap runInputs_;  // the texts the last run started from, for its sensitivity
 };
 
 }  // namespace vardolin::forms

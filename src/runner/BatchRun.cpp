@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "runner/BatchRun.h"
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -11,7 +12,9 @@
 #include "files/Model.h"
 #include "files/ModelReader.h"
 #include "files/TrialsCsv.h"
+#include "numerics/RunTimeError.h"
 #include "numerics/UniformSequence.h"
+#include "runner/JsonFigures.h"
 #include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
@@ -81,7 +84,17 @@ void PrintText(const std::vector<Ran>& runs, std::ostream& out) {
     }
 }
 
-void PrintJson(const std::vector<Ran>& runs, std::ostream& out) {
+// The curves of a run's inputs as its model gave them; none for inputs they cannot take.
+std::optional<Sensitivity> SensitivityOfModel(const Ran& ran, const NumberLocale& locale) {
+    try {
+        return SensitivityOf(*ran.job->model.analysis, FieldsOf(ran.job->model), locale);
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+}
+
+void PrintJson(const std::vector<Ran>& runs, std::ostream& out, bool sensitivity,
+               const NumberLocale& locale) {
     using nlohmann::ordered_json;
     ordered_json all = ordered_json::array();
     for (const Ran& ran : runs) {
@@ -105,6 +118,12 @@ void PrintJson(const std::vector<Ran>& runs, std::ostream& out) {
                 d.reliabilityIndex ? ordered_json(*d.reliabilityIndex) : ordered_json(nullptr);
         }
         entry["trials"] = std::move(trials);
+        const std::vector<double>* factors = TrialFactors(ran);
+        entry["convergence"] = factors ? ConvergenceJson(*factors) : ordered_json(nullptr);
+        if (sensitivity) {
+            entry["sensitivity"] =
+                SensitivityJson(*ran.job->model.analysis, SensitivityOfModel(ran, locale));
+        }
         all.push_back(std::move(entry));
     }
     out << all.dump(2) << '\n';
@@ -120,13 +139,32 @@ std::string TrialsCsv(const std::vector<Ran>& runs) {
     return csv;
 }
 
+RunReport ReportOf(const Ran& ran, const NumberLocale& locale) {
+    RunReport report;
+    report.analysis = ran.job->model.analysis;
+    report.modelFile = std::filesystem::path(ran.job->file).filename().string();
+    report.programVersion = std::string(ProgramVersion());
+    report.locale = locale;
+    report.texts = ran.fields;
+    if (const std::vector<double>* factors = TrialFactors(ran)) {
+        report.distribution = RunDistribution{*factors, Result(ran, FieldRole::FailurePercentage),
+                                              ran.run.outcome->draws};
+    }
+    return report;
+}
+
 }  // namespace
 
 int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, std::ostream& out,
-             std::ostream& err, int threads, const NumberLocale& locale) {
+             std::ostream& err, int threads, const NumberLocale& locale,
+             const ReportWriter& writeReport) {
     if (options.help) {
         out << kUsage;
         return kResults;
+    }
+    if (options.report && !writeReport) {
+        err << "vardolin-run: --report: this build has no report writer (built without Qt)\n";
+        return kBadFileOrArgument;
     }
     std::vector<Job> jobs;
     try {
@@ -153,7 +191,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     }
 
     if (options.json) {
-        PrintJson(runs, out);
+        PrintJson(runs, out, options.sensitivity, locale);
     } else {
         PrintText(runs, out);
     }
@@ -163,6 +201,13 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
             WriteFileAtomically(*options.trialsCsv, TrialsCsv(runs));
         } catch (const FileWriteError& e) {
             err << "vardolin-run: " << e.what() << '\n';
+            return kBadFileOrArgument;
+        }
+    }
+    if (options.report) {
+        const std::string failure = writeReport(ReportOf(runs.front(), locale), *options.report);
+        if (!failure.empty()) {
+            err << "vardolin-run: " << failure << '\n';
             return kBadFileOrArgument;
         }
     }

@@ -17,6 +17,8 @@ struct RunnerOptions {
     bool fromSavedState = false;
     std::vector<std::pair<std::string, std::string>> overrides;  // --set key=text, in order
     bool help = false;
+    bool sensitivity = false;           // --sensitivity: the curves in the JSON
+    std::optional<std::string> report;  // --report FILE.pdf, for one model
 };
 
 // A command line that asks for nothing sensible; what() says why.
@@ -27,7 +29,8 @@ public:
 
 // Reads the arguments after the program name. "--" ends the options, so a model may be named
 // "-x.vardolin". Throws UsageError for an unknown option, an option without its value, a --set
-// without "=" or with an empty key, and no model at all (unless --help).
+// without "=" or with an empty key, no model at all (unless --help), --sensitivity without
+// --json and --report with other than one model.
 RunnerOptions ParseArguments(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kUsage =
@@ -40,6 +43,9 @@ inline constexpr const char* kUsage =
     "  --trials-csv FILE    write every trial's factor of safety to FILE\n"
     "  --from-saved-state   start each run from the sequence state saved with its last run\n"
     "  --set KEY=TEXT       take TEXT for the input KEY of every model (repeatable)\n"
+    "  --sensitivity        with --json: the factor as each parameter moves over its mean\n"
+    "                       +-3 standard deviations, the others at their means\n"
+    "  --report FILE.pdf    write the printable report of the one model given to FILE.pdf\n"
     "  --help               show this and stop\n"
     "\n"
     "VARDOLIN_THREADS sets the threads of a run; the results are the same for any count.\n"

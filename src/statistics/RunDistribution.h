@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/ParameterDraws.h"
+#include "analysis/Sensitivity.h"
 
 namespace vardolin {
 
@@ -15,6 +16,9 @@ struct RunDistribution {
     std::vector<double> factors;    // trial 1 first
     std::string failurePercentage;  // the text the form reported
     ParameterDraws draws;           // what the trials drew, where the analysis keeps it
+    // The factor as each parameter moves alone, where the analysis has one evaluation at the
+    // averages; worked out from the run's inputs without a draw.
+    std::optional<Sensitivity> sensitivity;
 };
 
 // What a form's histogram has to show: the last Monte Carlo run, if any, and whether a
