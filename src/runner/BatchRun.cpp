@@ -148,7 +148,7 @@ RunReport ReportOf(const Ran& ran, const NumberLocale& locale) {
     report.texts = ran.fields;
     if (const std::vector<double>* factors = TrialFactors(ran)) {
         report.distribution = RunDistribution{*factors, Result(ran, FieldRole::FailurePercentage),
-                                              ran.run.outcome->draws};
+                                              ran.run.outcome->draws, std::nullopt};
     }
     return report;
 }

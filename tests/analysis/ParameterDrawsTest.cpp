@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "TestSupport.h"
 #include "analysis/ParameterDraws.h"
 
@@ -13,6 +15,7 @@ struct DrawsRow {
     double planned;  // the run's loop end
     int stride;
     std::size_t rows;
+    friend void PrintTo(const DrawsRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class ParameterDrawsKept : public testing::TestWithParam<DrawsRow> {};

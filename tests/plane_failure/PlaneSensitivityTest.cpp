@@ -3,6 +3,7 @@
 // what each trial drew.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ using namespace plane;
 struct InputsRow {
     const char* name;
     std::vector<std::pair<int, std::string>> changes;  // to the form's defaults
+    friend void PrintTo(const InputsRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class PlaneSensitivity : public testing::TestWithParam<InputsRow> {

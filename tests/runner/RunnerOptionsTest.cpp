@@ -51,7 +51,14 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"SetWithoutEquals",
                  {"--set", "slope_height", "m"},
                  "--set needs KEY=TEXT, not \"slope_height\""},
-        UsageRow{"SetWithoutKey", {"--set", "=20", "m"}, "--set needs KEY=TEXT, not \"=20\""}),
+        UsageRow{"SetWithoutKey", {"--set", "=20", "m"}, "--set needs KEY=TEXT, not \"=20\""},
+        UsageRow{"SensitivityWithoutJson",
+                 {"--sensitivity", "m"},
+                 "--sensitivity adds to the JSON: give --json as well"},
+        UsageRow{"ReportOfTwoModels",
+                 {"--report", "r.pdf", "a", "b"},
+                 "--report writes the report of one model; 2 given"},
+        UsageRow{"ReportWithoutFile", {"m", "--report"}, "--report needs a value"}),
     testing_support::RowName());
 
 }  // namespace

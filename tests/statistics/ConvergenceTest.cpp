@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "TestSupport.h"
@@ -17,6 +18,7 @@ struct BandRow {
     double standardError;
     double low;
     double high;
+    friend void PrintTo(const BandRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class FailureBandOf : public testing::TestWithParam<BandRow> {};
