@@ -27,6 +27,14 @@ struct AnalysisDescription {
     std::span<const std::string_view> messages;
     // The labelled quantities of the form's diagram, first match first, for its tooltips.
     std::span<const DiagramLabel> diagramLabels = {};
+    // The factor of safety with every parameter at its average, on a copy of the form's texts,
+    // drawing nothing; the same figure as the run's fixed-data evaluation. It raises the
+    // RunTimeError of a bad value. nullptr where a trial is not one evaluation at drawn values
+    // (the slice method draws a circle per trial): no sensitivity then.
+    double (*factorAtMeans)(FieldTexts& fields, const NumberLocale& locale) = nullptr;
+    // The file name of its form's diagram among the program's diagrams ("PlaneDiagram.svg"),
+    // for a report; empty if it has none.
+    std::string_view diagram = {};
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/OutOfRangeDraws.h"
+#include "analysis/ParameterDraws.h"
 
 namespace vardolin {
 
@@ -27,6 +28,9 @@ struct RunOutcome {
     std::vector<OutOfRangeCount> outOfRange;
     // The input whose check stopped the run, for the window to take the user to.
     std::optional<int> stoppedAtField;
+    // What its trials drew, for an analysis that draws each parameter once per trial; empty
+    // for the others.
+    ParameterDraws draws;
 
     bool completed() const { return end == End::Completed; }
     // Results (a Monte Carlo run or the one evaluation of fixed data), rather than a message

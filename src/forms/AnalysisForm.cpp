@@ -13,12 +13,14 @@
 #include <QTimer>
 #include <array>
 
+#include "analysis/Sensitivity.h"
 #include "forms/AnalysisRun.h"
 #include "forms/ControlTable.h"
 #include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
+#include "forms/ReportActions.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
@@ -75,6 +77,8 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
     }
     ApplyTooltips(*this, analysis);
     histogram_.SetFileDialogs(navigator.fileDialogs());
+    histogram_.SetAnalysis(analysis);
+    new ReportActions(*this, navigator.fileDialogs());
     ConnectButtons<AnalysisForm>(*this, kButtons);
     ConnectNavigation(*this, window.navigation, navigator);
     if (navigator.runInFlight()) {
@@ -184,8 +188,15 @@ void AnalysisForm::FinishRun() {
         fields.setText(message, result.failure);
     } else if (result.outcome->completed()) {
         const int failures = analysis_.fieldWith(FieldRole::FailurePercentage).number;
-        histogram_.RecordMonteCarlo(
-            {result.outcome->trialFactors, fields.text(failures), result.outcome->outOfRange});
+        RunDistribution distribution{result.outcome->trialFactors, fields.text(failures),
+                                     result.outcome->outOfRange, result.outcome->draws,
+                                     std::nullopt};
+        try {
+            distribution.sensitivity = SensitivityOf(analysis_, runTexts_, context_.locale);
+        } catch (const RunTimeError&) {
+            // The averages themselves cannot be evaluated: the tab says so.
+        }
+        histogram_.RecordMonteCarlo(std::move(distribution));
         resultsTexts_ = runTexts_;
     } else if (result.outcome->end == RunOutcome::End::FixedData) {
         histogram_.RecordFixedData();

@@ -44,6 +44,8 @@ public:
 
     const AnalysisDescription& analysis() const { return analysis_; }
     const AnalysisWindow& window() const { return window_; }
+    // The user's number conventions, as its runs write their results.
+    const NumberLocale& locale() const { return context_.locale; }
 
     // The distribution of this form's runs, and its window once "Histogram" opened it.
     const FormHistogram& histogram() const { return histogram_; }

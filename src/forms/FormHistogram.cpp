@@ -20,6 +20,7 @@ void FormHistogram::Show(QWidget& form) {
     if (!window_ || window_->isHidden()) {
         window_ = new HistogramWindow(analysis_, locale_, &form);
         window_->SetFileDialogs(dialogs_);
+        window_->SetAnalysis(description_);
         Refresh();
     }
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "analysis/AnalysisDescription.h"
 #include "numerics/NumberText.h"
 #include "statistics/RunDistribution.h"
 
@@ -26,6 +27,9 @@ public:
     void RecordMonteCarlo(RunDistribution distribution);
     void RecordFixedData();
 
+    // The analysis whose parameters the window's Sensitivity and Scatter tabs name.
+    void SetAnalysis(const AnalysisDescription& analysis) { description_ = &analysis; }
+
     // The dialogs the window's "Save Image…" asks.
     void SetFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
 
@@ -46,6 +50,7 @@ private:
     DistributionRecord record_;
     QPointer<HistogramWindow> window_;
     FileDialogs* dialogs_ = nullptr;
+    const AnalysisDescription* description_ = nullptr;
 };
 
 }  // namespace vardolin::forms

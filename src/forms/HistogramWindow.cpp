@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -24,6 +25,7 @@
 
 #include "forms/ControlTable.h"
 #include "forms/FileDialogs.h"
+#include "forms/ResultTabs.h"
 #include "forms/WidgetImage.h"
 #include "statistics/TrialDistribution.h"
 
@@ -148,7 +150,8 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
       reliabilityIndex_(FigureLabel("ReliabilityIndex", this)),
       outOfRange_(FigureLabel("OutOfRange", this)),
       saveImage_(new QPushButton(tr("Save Image…"), this)),
-      copy_(new QPushButton(tr("Copy"), this)) {
+      copy_(new QPushButton(tr("Copy"), this)),
+      tabs_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("Histogram"));
     setWindowTitle(tr("Histogram - %1").arg(analysis));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -189,7 +192,10 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
 
     pages_->addWidget(nothingYet_);
     pages_->addWidget(distributionPage);
-    auto* layout = new QVBoxLayout(this);
+    // The histogram is the first tab of the run's results; the others follow (ResultTabs).
+    auto* histogramTab = new QWidget(this);
+    auto* layout = new QVBoxLayout(histogramTab);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
 
     // Below the page, so that a saved or copied picture holds the chart and figures only.
@@ -203,10 +209,21 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
     buttons->addWidget(saveImage_);
     buttons->addWidget(copy_);
     layout->addLayout(buttons);
+    tabs_->setObjectName(QStringLiteral("ResultTabs"));
+    tabs_->addTab(histogramTab, tr("Histogram"));
+    results_ = std::make_unique<ResultTabs>(*tabs_, locale_);
+    (new QVBoxLayout(this))->addWidget(tabs_);
     Show(DistributionRecord{});
 }
 
+HistogramWindow::~HistogramWindow() = default;
+
+void HistogramWindow::SetAnalysis(const AnalysisDescription* analysis) {
+    results_->SetAnalysis(analysis);
+}
+
 void HistogramWindow::Show(const DistributionRecord& record) {
+    results_->Show(record, font());
     saveImage_->setEnabled(record.last.has_value());
     copy_->setEnabled(record.last.has_value());
     if (!record.last) {
@@ -318,6 +335,7 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
 void HistogramWindow::SetFileDialogs(FileDialogs* dialogs) {
     dialogs_ = dialogs;
     saveImage_->setVisible(dialogs != nullptr);
+    results_->SetFileDialogs(dialogs);
 }
 
 void HistogramWindow::SaveImage() {

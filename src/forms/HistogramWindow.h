@@ -3,7 +3,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
+#include "analysis/AnalysisDescription.h"
 #include "numerics/NumberText.h"
 #include "statistics/RunDistribution.h"
 
@@ -11,11 +13,16 @@ class QChartView;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
+class QTabWidget;
 
 namespace vardolin::forms {
 
 class FileDialogs;
+class ResultTabs;
 
+// The results of one analysis form's last Monte Carlo run, in tabs: first the histogram, then
+// its convergence, sensitivity and scatter (ResultTabs).
+//
 // The distribution of the trial factors of safety of one analysis form's last Monte Carlo run:
 // a histogram with the failed trials (factor below 1) in a warning colour, vertical lines at a
 // factor of 1 and at the mean, the cumulative distribution on a second axis, and beside it the
@@ -31,6 +38,10 @@ class HistogramWindow final : public QWidget {
 public:
     // `analysis` names the form, e.g. "Limiting Equilibrium", in the caption.
     HistogramWindow(const QString& analysis, const NumberLocale& locale, QWidget* parent = nullptr);
+    ~HistogramWindow() override;
+
+    // The analysis whose parameters the Sensitivity and Scatter tabs name.
+    void SetAnalysis(const AnalysisDescription* analysis);
 
     // Shows the record: the distribution, a note if a fixed-data run came after it, or that
     // there is nothing to show yet.
@@ -65,6 +76,8 @@ private:
     QLabel* outOfRange_;
     QPushButton* saveImage_;
     QPushButton* copy_;
+    QTabWidget* tabs_;
+    std::unique_ptr<ResultTabs> results_;  // the tabs after the histogram
     FileDialogs* dialogs_ = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include "analysis/CountChecks.h"
 #include "analysis/InputChecks.h"
 #include "analysis/MeanReport.h"
+#include "analysis/ParameterDraws.h"
 #include "analysis/RunMessages.h"
 #include "analysis/UncertainParameters.h"
 #include "fields/FieldValues.h"
@@ -53,15 +54,20 @@ double FailurePercentage(double failures, double count) {
     return generic::Multiply(generic::Divide(failures, count), 100.0);
 }
 
-RunOutcome RunFixedData(FieldValues& f) {
-    f.Write(CalculationCount, "1");
+// The geometry first, then the averages, in the order the factor takes them.
+double FactorAtAverages(FieldValues& f) {
     const Geometry geometry = ReadGeometry(f);
     UncertainParameters averages;
     averages.cohesion = f.Number(CohesionMean);
     averages.frictionAngle = f.Number(FrictionAngleMean);
     averages.rockUnitWeight = f.Number(RockUnitWeightMean);
     averages.waterHeight = f.Number(WaterHeightMean);
-    const double factor = SafetyFactor(geometry, averages);
+    return SafetyFactor(geometry, averages);
+}
+
+RunOutcome RunFixedData(FieldValues& f) {
+    f.Write(CalculationCount, "1");
+    const double factor = FactorAtAverages(f);
     f.WriteNumber(MeanSafetyFactor, factor);
     const double failures = factor < 1.0 ? 1.0 : 0.0;
     f.WriteNumber(FailureProbability, FailurePercentage(failures, f.Number(CalculationCount)));
@@ -126,11 +132,13 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     // The checks have converted the crack depth: the water in it reaches at most its foot.
     OutOfRangeTally outOfRange(PhysicalRanges(f.Number(TensionCrackDepth)));
     int trials = 0;
+    ParameterDraws draws(kUncertainMeanFields, end);
     for (double i = 1; i <= end; i += 1) {
         const int index = static_cast<int>(i);
         const UncertainParameters drawn = DrawUncertainParameters(context.uniforms, f);
         outOfRange.Note(drawn);
         outOfRange.EndTrial();
+        draws.Keep(index, drawn);
         factors[index] = SafetyFactor(ReadGeometry(f), drawn);
         if (factors[index] < 1.0) {
             ++failures;
@@ -147,6 +155,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     outcome.end = RunOutcome::End::Completed;
     outcome.trials = trials;
     outcome.outOfRange = outOfRange.Counts();
+    outcome.draws = std::move(draws);
     outcome.trialFactors.reserve(static_cast<std::size_t>(trials));
     for (int i = 1; i <= trials; ++i) {
         outcome.trialFactors.push_back(factors[i]);
@@ -156,6 +165,11 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
 }
 
 }  // namespace
+
+double PlaneFactorAtMeans(FieldTexts& fields, const NumberLocale& locale) {
+    FieldValues f(fields, locale);
+    return FactorAtAverages(f);
+}
 
 RunOutcome RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context) {
     FieldValues f(fields, context.locale);

@@ -38,12 +38,17 @@ inline constexpr std::string_view kWaterAboveCrack =
 //   5. Monte Carlo: for i = 1, 2, ... while i <= count, four draws (cohesion, friction angle,
 //      unit weight of rock, water height; one uniform value each), the factor of safety into
 //      TrialSafetyFactors(i), failures counted below 1; the outcome carries a copy of the
-//      factors of trials 1..n and, per parameter, the trials that drew it outside its
-//      physical range (the water height above the crack's depth); then the failure percentage, the
+//      factors of trials 1..n, what they drew (ParameterDraws) and, per parameter, the trials
+//      that drew it outside its physical range (the water height above the crack's depth); then
+//      the failure percentage, the
 //      mean factor and the verdict are written, in this order. Both divisions are by the number of
 //      trials that ran (2 for a count of 2.5).
 // A bad field or a floating-point fault raises RunTimeError at its step; what the run wrote
 // before stays written, every other field keeps its text.
 RunOutcome RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context);
+
+// The factor at the averages, the fixed-data run's figure, without its writes: for the
+// sensitivity curves (AnalysisDescription::factorAtMeans). Draws nothing.
+double PlaneFactorAtMeans(FieldTexts& fields, const NumberLocale& locale);
 
 }  // namespace vardolin

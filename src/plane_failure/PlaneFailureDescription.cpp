@@ -68,6 +68,8 @@ constexpr AnalysisDescription kPlaneFailure{
     .run = RunPlaneAnalysis,
     .messages = kMessages,
     .diagramLabels = kDiagramLabels,
+    .factorAtMeans = PlaneFactorAtMeans,
+    .diagram = "PlaneDiagram.svg",
 };
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "numerics/UniformSequence.h"
 #include "runner/InputOverrides.h"
 #include "runner/SavedRunCheck.h"
+#include "runner/JsonFigures.h"
 #include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
@@ -162,7 +163,25 @@ ordered_json Check(const Ran& ran) {
     return check;
 }
 
-void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, std::ostream& out) {
+// The factors of a completed Monte Carlo run, the only ones that are a distribution.
+const std::vector<double>* TrialFactors(const Ran& ran) {
+    if (ran.run.outcome && ran.run.outcome->completed() && !ran.run.outcome->trialFactors.empty()) {
+        return &ran.run.outcome->trialFactors;
+    }
+    return nullptr;
+}
+
+// The curves of a run's inputs as its model gave them; none for inputs they cannot take.
+std::optional<Sensitivity> SensitivityOfModel(const Ran& ran, const NumberLocale& locale) {
+    try {
+        return SensitivityOf(*ran.job->model.analysis, FieldsOf(ran.job->model), locale);
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+}
+
+void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool sensitivity,
+               std::ostream& out) {
     ordered_json all = ordered_json::array();
     for (const Ran& ran : runs) {
         const Model& model = ran.job->model;
@@ -200,6 +219,14 @@ void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, std::os
             }
             entry["trials_out_of_range"] = std::move(outOfRange);
         }
+        if (!ran.skipped) {
+            const std::vector<double>* factors = TrialFactors(ran);
+            entry["convergence"] = factors ? ConvergenceJson(*factors) : ordered_json(nullptr);
+            if (sensitivity) {
+                entry["sensitivity"] =
+                    SensitivityJson(*ran.job->model.analysis, SensitivityOfModel(ran, locale));
+            }
+        }
         all.push_back(std::move(entry));
     }
     out << all.dump(2) << '\n';
@@ -213,13 +240,32 @@ std::string TrialsCsv(const std::vector<Ran>& runs) {
     return csv;
 }
 
+RunReport ReportOf(const Ran& ran, const NumberLocale& locale) {
+    RunReport report;
+    report.analysis = ran.job->model.analysis;
+    report.modelFile = std::filesystem::path(ran.job->file).filename().string();
+    report.programVersion = std::string(ProgramVersion());
+    report.locale = locale;
+    report.texts = ran.fields;
+    if (const std::vector<double>* factors = TrialFactors(ran)) {
+        report.distribution = RunDistribution{*factors, Result(ran, FieldRole::FailurePercentage), ran.run.outcome->outOfRange,
+                                              ran.run.outcome->draws, std::nullopt};
+    }
+    return report;
+}
+
 }  // namespace
 
 int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, std::ostream& out,
-             std::ostream& err, int threads, const NumberLocale& locale) {
+             std::ostream& err, int threads, const NumberLocale& locale,
+             const ReportWriter& writeReport) {
     if (options.help) {
         out << kUsage;
         return kResults;
+    }
+    if (options.report && !writeReport) {
+        err << "vardolin-run: --report: this build has no report writer (built without Qt)\n";
+        return kBadFileOrArgument;
     }
     std::vector<Job> jobs;
     try {
@@ -261,7 +307,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     }
 
     if (options.json) {
-        PrintJson(runs, locale, out);
+        PrintJson(runs, locale, options.sensitivity, out);
     } else if (options.check) {
         PrintCheck(runs, out);
     } else {
@@ -274,6 +320,13 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
         } catch (const FileWriteError& e) {
             // Checked writable before the runs; only a disk that filled up meanwhile gets here.
             err << "vardolin-run: " << e.what() << '\n';
+            return kBadFileOrArgument;
+        }
+    }
+    if (options.report) {
+        const std::string failure = writeReport(ReportOf(runs.front(), locale), *options.report);
+        if (!failure.empty()) {
+            err << "vardolin-run: " << failure << '\n';
             return kBadFileOrArgument;
         }
     }

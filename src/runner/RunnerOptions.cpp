@@ -2,6 +2,7 @@
 #include "runner/RunnerOptions.h"
 
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace vardolin::runner {
@@ -31,6 +32,10 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
             options.strict = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--sensitivity") {
+            options.sensitivity = true;
+        } else if (argument == "--report") {
+            options.report = value();
         } else if (argument == "--trials-csv") {
             options.trialsCsv = value();
         } else if (argument == "--set") {
@@ -54,6 +59,13 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
     }
     if (options.models.empty() && !options.help) {
         throw UsageError("no model file given");
+    }
+    if (options.sensitivity && !options.json) {
+        throw UsageError("--sensitivity adds to the JSON: give --json as well");
+    }
+    if (options.report && options.models.size() != 1 && !options.help) {
+        throw UsageError("--report writes the report of one model; " +
+                         std::to_string(options.models.size()) + " given");
     }
     return options;
 }

@@ -32,6 +32,8 @@ struct RunnerOptions {
     bool strict = false;
     std::vector<Override> overrides;  // in order: a later one wins
     bool help = false;
+    bool sensitivity = false;           // --sensitivity: the curves in the JSON
+    std::optional<std::string> report;  // --report FILE.pdf, for one model
 };
 
 // A command line that asks for nothing sensible; what() says why.
@@ -42,7 +44,8 @@ public:
 
 // Reads the arguments after the program name. "--" ends the options, so a model may be named
 // "-x.vardolin". Throws UsageError for an unknown option, an option without its value, a --set
-// without "=" or with an empty key or analysis, and no model at all (unless --help).
+// without "=" or with an empty key or analysis, no model at all (unless --help), --sensitivity
+// without --json and --report with other than one model.
 RunnerOptions ParseArguments(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kUsage =
@@ -62,6 +65,9 @@ inline constexpr const char* kUsage =
     "  --set ANALYSIS.KEY=TEXT  the same for the models of one analysis (repeatable; the\n"
     "                       last one given for an input wins)\n"
     "  --strict             refuse a model that lacks an input rather than take the default\n"
+    "  --sensitivity        with --json: the factor as each parameter moves over its mean\n"
+    "                       +-3 standard deviations, the others at their means\n"
+    "  --report FILE.pdf    write the printable report of the one model given to FILE.pdf\n"
     "  --help               show this and stop\n"
     "\n"
     "VARDOLIN_THREADS sets the threads of a run; the results are the same for any count.\n"

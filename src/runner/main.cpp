@@ -10,6 +10,9 @@
 #include "catalogue/ProgramCatalogue.h"
 #include "runner/BatchRun.h"
 #include "runner/RunnerOptions.h"
+#ifdef VARDOLIN_REPORT_WRITER
+#include "forms/report/ReportPdf.h"
+#endif
 
 namespace {
 
@@ -37,6 +40,11 @@ int main(int argc, char* argv[]) {
         return kBadFileOrArgument;
     }
     const int threads = vardolin::ThreadsFromEnvironment(std::getenv("VARDOLIN_THREADS"));
+#ifdef VARDOLIN_REPORT_WRITER
+    const ReportWriter writeReport = vardolin::forms::WriteReportPdf;
+#else
+    const ReportWriter writeReport;  // a build without Qt refuses --report
+#endif
     return RunBatch(options, vardolin::ProgramCatalogue(), std::cout, std::cerr, threads,
-                    UserNumberLocale());
+                    UserNumberLocale(), writeReport);
 }

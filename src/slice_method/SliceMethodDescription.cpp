@@ -78,6 +78,8 @@ constexpr AnalysisDescription kSliceMethod{
     .run = RunSliceAnalysis,
     .messages = kMessages,
     .diagramLabels = kDiagramLabels,
+    // No factorAtMeans: each trial draws its own circle, so no one evaluation stands for it.
+    .diagram = "SliceDiagram.svg",
 };
 
 }  // namespace

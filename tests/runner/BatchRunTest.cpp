@@ -237,6 +237,49 @@ TEST_F(BatchRun, AFixedDataModelSavedAfterItsRunRunsAgain) {
     EXPECT_EQ(printed.out, line + line + line);
 }
 
+TEST_F(BatchRun, JsonAddsTheConvergenceBandAndOnRequestTheSensitivityCurves) {
+    const auto json = nlohmann::json::parse(
+        Runner({"--json", "--sensitivity", kPlaneDefaults, kSliceDefaults}).out);
+    // 483 of 500 failed: 96.6 % ± 1.96 √(0.966 · 0.034 / 500), by hand 95.0114565766086 %
+    // to 98.1885434233914 %.
+    const auto& band = json[0]["convergence"];
+    EXPECT_EQ(band["failures"], 483);
+    EXPECT_NEAR(band["band_95_low_percentage"].get<double>(), 95.0114565766086, 1e-12);
+    EXPECT_NEAR(band["band_95_high_percentage"].get<double>(), 98.1885434233914, 1e-12);
+    const auto& curves = json[0]["sensitivity"]["curves"];
+    ASSERT_EQ(curves.size(), 4u);
+    EXPECT_EQ(curves[1]["parameter"], "friction_angle_mean");
+    EXPECT_EQ(curves[1]["points"].size(), 25u);
+    EXPECT_EQ(curves[1]["points"][0]["value"], 15.0);
+    EXPECT_EQ(curves[1]["points"][12]["factor"], json[0]["sensitivity"]["factor_at_means"]);
+    // The slice method draws a circle per trial: no one evaluation at the means.
+    EXPECT_TRUE(json[1]["sensitivity"].is_null());
+    EXPECT_FALSE(json[1]["convergence"].is_null());
+}
+
+TEST_F(BatchRun, ReportHandsTheWriterTheRunOfTheOneModel) {
+    RunReport written;
+    std::string where;
+    const ReportWriter writer = [&](const RunReport& report, const std::string& path) {
+        written = report;
+        where = path;
+        return std::string();
+    };
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunBatch(ParseArguments({"--report", "r.pdf", kPlaneDefaults}), ProgramCatalogue(),
+                       out, err, 1, {}, writer),
+              kResults);
+    EXPECT_EQ(where, "r.pdf");
+    EXPECT_EQ(written.modelFile, "plane-failure-defaults.vardolin");
+    EXPECT_EQ(written.texts.text(plane::FailureProbability), "96.6");
+    ASSERT_TRUE(written.distribution.has_value());
+    EXPECT_EQ(written.distribution->factors.size(), 500u);
+    EXPECT_EQ(written.distribution->draws.rows(), 500u);
+    // Without a writer (a build without Qt) --report is refused before anything runs.
+    EXPECT_EQ(Runner({"--report", "r.pdf", kPlaneDefaults}).status, kBadFileOrArgument);
+}
+
 TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
     const std::string csv = (folder.path() / "trials.csv").string();
     EXPECT_EQ(Runner({"--trials-csv", csv, kPlaneDefaults, kSliceDefaults}).status, kResults);

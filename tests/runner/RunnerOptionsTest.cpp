@@ -56,7 +56,14 @@ INSTANTIATE_TEST_SUITE_P(
                              "--set needs [ANALYSIS.]KEY=TEXT, not \"=20\""},
                     UsageRow{"SetWithoutKeyAfterTheAnalysis",
                              {"--set", "plane_failure.=2", "m"},
-                             "--set needs [ANALYSIS.]KEY=TEXT, not \"plane_failure.=2\""}),
+                             "--set needs [ANALYSIS.]KEY=TEXT, not \"plane_failure.=2\""},
+                    UsageRow{"SensitivityWithoutJson",
+                             {"--sensitivity", "m"},
+                             "--sensitivity adds to the JSON: give --json as well"},
+                    UsageRow{"ReportOfTwoModels",
+                             {"--report", "r.pdf", "a", "b"},
+                             "--report writes the report of one model; 2 given"},
+                    UsageRow{"ReportWithoutFile", {"m", "--report"}, "--report needs a value"}),
     testing_support::RowName());
 
 }  // namespace

@@ -36,7 +36,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, RunnerProgram,
                          testing::Values(CommandRow{"UnknownOption", "--bogus " + kModel,
                                                     kBadFileOrArgument},
                                          CommandRow{"NoModels", "", kBadFileOrArgument},
-                                         CommandRow{"Help", "--help", kResults}),
+                                         CommandRow{"Help", "--help", kResults},
+                                         // Built with Qt: the report writer is linked in.
+                                         CommandRow{"Report",
+                                                    "--report \"${TMPDIR:-/tmp}/"
+                                                    "vardolin-run-report-test.pdf\" " +
+                                                        kModel,
+                                                    kResults}),
                          testing_support::RowName());
 
 }  // namespace

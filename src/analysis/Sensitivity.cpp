@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/Sensitivity.h"
+
+#include <charconv>
+#include <string>
+
+#include "fields/FieldTextMap.h"
+#include "fields/FieldValues.h"
+#include "numerics/RunTimeError.h"
+
+namespace vardolin {
+
+namespace {
+
+// The shortest text that reads back to exactly `value`: the evaluation sees the value the
+// curve plots, not one rounded to the 15 digits of a result.
+std::string ExactText(double value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return {buffer, end};
+}
+
+// A field's number, its error naming the field as a run's would.
+double NumberOf(const FieldTexts& texts, int field, const NumberLocale& locale) {
+    FieldTextMap one{{field, texts.text(field)}};
+    return FieldValues(one, locale).Number(field);
+}
+
+}  // namespace
+
+std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
+                                         const FieldTexts& texts, const NumberLocale& locale) {
+    if (analysis.factorAtMeans == nullptr) {
+        return std::nullopt;
+    }
+    FieldTextMap fixed;
+    for (const FieldFact& field : analysis.fields) {
+        fixed.setText(field.number, field.role == FieldRole::StatisticsStdDev
+                                        ? std::string("0")
+                                        : texts.text(field.number));
+    }
+    Sensitivity sensitivity;
+    {
+        FieldTextMap copy = fixed;
+        sensitivity.factorAtMeans = analysis.factorAtMeans(copy, locale);
+    }
+    // Each average pairs with the deviation that follows it in field order.
+    const FieldFact* mean = nullptr;
+    for (const FieldFact& field : analysis.fields) {
+        if (field.role == FieldRole::StatisticsMean) {
+            mean = &field;
+            continue;
+        }
+        if (field.role != FieldRole::StatisticsStdDev || mean == nullptr) {
+            continue;
+        }
+        SensitivityCurve curve;
+        curve.meanField = mean->number;
+        curve.sdField = field.number;
+        curve.mean = NumberOf(texts, mean->number, locale);
+        curve.standardDeviation = NumberOf(texts, field.number, locale);
+        constexpr int kSteps = kSensitivitySpan * kSensitivityStepsPerSd;
+        for (int step = -kSteps; step <= kSteps; ++step) {
+            curve.offsets.push_back(static_cast<double>(step) / kSensitivityStepsPerSd);
+            FieldTextMap copy = fixed;
+            copy.setText(curve.meanField, ExactText(curve.valueAt(curve.offsets.size() - 1)));
+            try {
+                curve.factors.emplace_back(analysis.factorAtMeans(copy, locale));
+            } catch (const RunTimeError&) {
+                curve.factors.emplace_back(std::nullopt);
+            }
+        }
+        sensitivity.curves.push_back(std::move(curve));
+        mean = nullptr;
+    }
+    return sensitivity;
+}
+
+}  // namespace vardolin

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "analysis/AnalysisDescription.h"
+#include "fields/FieldTextMap.h"
+#include "numerics/NumberText.h"
+#include "statistics/RunDistribution.h"
+
+namespace vardolin {
+
+// What a printed report of one run shows: the analysis, the model file, every input with its
+// unit and the results as the form shows them, and the Monte Carlo run behind the results for
+// its histogram, convergence and scatter. The windows and vardolin-run fill it alike; the report
+// writer (forms/report) lays it out on pages.
+struct RunReport {
+    const AnalysisDescription* analysis = nullptr;
+    std::string modelFile;  // the model's file name; empty for inputs never saved
+    std::string programVersion;
+    NumberLocale locale;  // the results' decimal separator, for the figures the report adds
+    FieldTextMap texts;   // every field of the form
+    // The Monte Carlo run the results come from; none when they come from fixed data (or no
+    // run gave results).
+    std::optional<RunDistribution> distribution;
+};
+
+}  // namespace vardolin

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#include "forms/ReportActions.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "files/Model.h"
+#include "forms/AnalysisForm.h"
+#include "forms/FileDialogs.h"
+#include "forms/LineEditFields.h"
+#include "forms/ModelFileActions.h"
+#include "forms/report/ReportPainter.h"
+#include "forms/report/ReportPdf.h"
+
+namespace vardolin::forms {
+
+ReportActions::ReportActions(AnalysisForm& form, FileDialogs& dialogs)
+    : QObject(&form), form_(form), dialogs_(dialogs) {
+    auto* file = form.findChild<QMenu*>(QStringLiteral("FileMenu"));
+    file->addSeparator();
+    QAction* exportReport = file->addAction(tr("Export &Report…"));
+    exportReport->setObjectName(QStringLiteral("ExportReportAction"));
+    connect(exportReport, &QAction::triggered, this, [this] { ExportReport(); });
+    QAction* print = file->addAction(tr("&Print…"));
+    print->setObjectName(QStringLiteral("PrintAction"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] { Print(); });
+}
+
+RunReport ReportActions::Report() const {
+    RunReport report;
+    report.analysis = &form_.analysis();
+    report.modelFile = QFileInfo(form_.files().filePath()).fileName().toStdString();
+    report.programVersion = std::string(ProgramVersion());
+    report.locale = form_.locale();
+    const LineEditFields fields(form_);
+    for (const FieldFact& field : form_.analysis().fields) {
+        report.texts.setText(field.number, fields.text(field.number));
+    }
+    if (const RunDistribution* run = form_.histogram().record().current()) {
+        report.distribution = *run;
+    }
+    return report;
+}
+
+bool ReportActions::MayReport() {
+    if (form_.isRunning() || form_.resultsAreStale()) {
+        dialogs_.ShowError(&form_, QString::fromUtf8(form_.analysis().caption),
+                           tr("The results shown do not come from the inputs shown: press "
+                              "\"Calculation\" and let it finish, then ask for the report."));
+        return false;
+    }
+    return true;
+}
+
+bool ReportActions::ExportReport() {
+    if (!MayReport()) {
+        return false;
+    }
+    const QString path = dialogs_.SaveFileName(
+        &form_, tr("Export Report"), QStringLiteral("report.pdf"), QString::fromLatin1(kPdfFilter));
+    if (path.isEmpty()) {
+        return false;
+    }
+    return ExportReportTo(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf")
+                                                             : path);
+}
+
+bool ReportActions::ExportReportTo(const QString& path) {
+    if (!MayReport()) {
+        return false;
+    }
+    const std::string failure = WriteReportPdf(Report(), QFile::encodeName(path).toStdString());
+    if (!failure.empty()) {
+        dialogs_.ShowError(&form_, QString::fromUtf8(form_.analysis().caption),
+                           QString::fromStdString(failure));
+    }
+    return failure.empty();
+}
+
+bool ReportActions::Print() {
+    if (!MayReport()) {
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(ReportPageSize(QLocale().territory())));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(tr("Vardolin report: %1").arg(QString::fromUtf8(form_.analysis().caption)));
+    QPrintDialog dialog(&printer, &form_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    PaintReport(printer, Report(), QDateTime::currentDateTime());
+    return true;
+}
+
+}  // namespace vardolin::forms

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+#include <span>
+
+#include "analysis/AnalysisDescription.h"
+#include "analysis/ParameterDraws.h"
+#include "analysis/Sensitivity.h"
+#include "numerics/NumberText.h"
+
+class QPainter;
+
+namespace vardolin::forms {
+
+// The plots of a run, drawn with a painter alone (no widget), so that the results window and the
+// printed report draw the same picture on a screen, an image, a printer or a PDF.
+//
+// Colours of the Okabe-Ito palette, as the histogram window has them: they stay apart for
+// readers with any common colour vision deficiency, and lines differ by their dashes as well.
+namespace plot_colours {
+inline const QColor kFailed(0xD5, 0x5E, 0x00);  // vermillion: failed trials
+inline const QColor kStable(0x00, 0x72, 0xB2);  // blue: stable trials
+inline const QColor kFactorOfOne(0x00, 0x00, 0x00);
+inline const QColor kMean(0x00, 0x9E, 0x73);        // bluish green
+inline const QColor kCumulative(0xCC, 0x79, 0xA7);  // reddish purple
+inline const QColor kBand(0x56, 0xB4, 0xE9);        // sky blue
+}  // namespace plot_colours
+
+// How the plots write: the font, and the numbers in the form's style (DoubleToText with the
+// user's decimal separator).
+struct PlotStyle {
+    QFont font;
+    NumberLocale locale;
+
+    QString Number(double value) const;
+};
+
+// The trial factors as a histogram: failed bins vermillion, stable ones blue, the line at 1 and
+// the mean, and the cumulative share on a second axis.
+void PaintHistogram(QPainter& painter, const QRectF& area, std::span<const double> factors,
+                    const PlotStyle& style);
+
+// The running mean factor (above) and the running failure percentage with its 95 % band
+// (below) against the trial number.
+void PaintConvergence(QPainter& painter, const QRectF& area, std::span<const double> factors,
+                      const PlotStyle& style);
+
+// The factor at the means as one parameter at a time moves across its mean ± 3 SD: one curve
+// per parameter on a common axis of standard deviations, and the line at 1.
+void PaintSensitivity(QPainter& painter, const QRectF& area, const AnalysisDescription& analysis,
+                      const Sensitivity& sensitivity, const PlotStyle& style);
+
+// Each kept trial's factor against each drawn parameter, one panel per parameter, failed
+// trials vermillion.
+void PaintScatter(QPainter& painter, const QRectF& area, const AnalysisDescription& analysis,
+                  std::span<const double> factors, const ParameterDraws& draws,
+                  const PlotStyle& style);
+
+// What a parameter is called and its unit: "Cohesion of Discontinuity Surface (Pa)".
+QString ParameterTitle(const AnalysisDescription& analysis, int meanField);
+
+}  // namespace vardolin::forms

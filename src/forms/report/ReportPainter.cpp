@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: MIT
+#include "forms/report/ReportPainter.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QObject>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "forms/report/Plots.h"
+#include "numerics/RunTimeError.h"
+#include "statistics/Convergence.h"
+
+namespace vardolin::forms {
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A font of `points` points: sized in the painter's units, which are points on every device.
+QFont ReportFont(double points, bool bold = false) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(points));
+    font.setBold(bold);
+    return font;
+}
+
+// Writes down the page from `y`: headings, paragraphs and tables of label, value, unit.
+class PageWriter {
+public:
+    PageWriter(QPainter& painter, double width) : painter_(painter), width_(width) {}
+
+    double y() const { return y_; }
+    void Skip(double points) { y_ += points; }
+
+    void Heading(const QString& text, double points = 12.0) {
+        y_ += points * 0.4;
+        Paragraph(text, ReportFont(points, true));
+        y_ += points * 0.2;
+    }
+
+    void Paragraph(const QString& text, const QFont& font = ReportFont(9.0)) {
+        painter_.setFont(font);
+        painter_.setPen(Qt::black);
+        const QRectF box(0, y_, width_, 1000);
+        const QRectF used = painter_.boundingRect(box, Qt::TextWordWrap, text);
+        painter_.drawText(box, Qt::TextWordWrap, text);
+        y_ += used.height();
+    }
+
+    // Rows of three columns: what, its value, its unit; a light rule under each.
+    void Table(const std::vector<std::array<QString, 3>>& rows) {
+        const QFont font = ReportFont(9.0);
+        painter_.setFont(font);
+        const QFontMetricsF fm(font, painter_.device());
+        const double valueAt = width_ * 0.52;
+        const double unitAt = width_ * 0.80;
+        for (const auto& row : rows) {
+            const QRectF value(valueAt, y_, unitAt - valueAt - 6, 1000);
+            const double height =
+                std::max(fm.height(),
+                         painter_.boundingRect(value, Qt::TextWordWrap, row[1]).height()) +
+                3.0;
+            painter_.setPen(Qt::black);
+            painter_.drawText(QRectF(0, y_, valueAt - 6, height), Qt::AlignLeft, row[0]);
+            painter_.drawText(value, Qt::TextWordWrap, row[1]);
+            painter_.drawText(QRectF(unitAt, y_, width_ - unitAt, height), Qt::AlignLeft, row[2]);
+            y_ += height;
+            painter_.setPen(QPen(QColor(0xC8, 0xC8, 0xC8), 0.5));
+            painter_.drawLine(QPointF(0, y_ - 1.5), QPointF(width_, y_ - 1.5));
+        }
+    }
+
+private:
+    QPainter& painter_;
+    double width_;
+    double y_ = 0.0;
+};
+
+std::vector<std::array<QString, 3>> InputRows(const RunReport& report) {
+    std::vector<std::array<QString, 3>> rows;
+    for (const FieldFact& field : report.analysis->fields) {
+        if (field.isInput()) {
+            rows.push_back({Q(field.label), QString::fromStdString(report.texts.text(field.number)),
+                            Q(field.unit)});
+        }
+    }
+    return rows;
+}
+
+std::vector<std::array<QString, 3>> ResultRows(const RunReport& report, const PlotStyle& style) {
+    std::vector<std::array<QString, 3>> rows;
+    for (const FieldRole role : {FieldRole::FailurePercentage, FieldRole::MeanSafetyFactor,
+                                 FieldRole::Message, FieldRole::Explanation}) {
+        const FieldFact& field = report.analysis->fieldWith(role);
+        rows.push_back({Q(field.label), QString::fromStdString(report.texts.text(field.number)),
+                        Q(field.unit)});
+    }
+    if (!report.distribution) {
+        return rows;
+    }
+    const ConvergenceSummary s = SummariseConvergence(report.distribution->factors);
+    rows.push_back({QObject::tr("Trials / failed"),
+                    QStringLiteral("%1 / %2").arg(s.trials).arg(s.failures), QString()});
+    rows.push_back({QObject::tr("Failure probability, 95 % band"),
+                    QStringLiteral("%1 to %2")
+                        .arg(style.Number(s.band.low * 100.0), style.Number(s.band.high * 100.0)),
+                    QStringLiteral("%")});
+    rows.push_back({QObject::tr("Standard error of the failure probability"),
+                    style.Number(s.band.standardError * 100.0), QStringLiteral("%")});
+    rows.push_back({QObject::tr("Standard error of the mean factor"),
+                    style.Number(s.meanStandardError), QString()});
+    return rows;
+}
+
+}  // namespace
+
+QPageSize::PageSizeId ReportPageSize(QLocale::Territory territory) {
+    switch (territory) {
+        case QLocale::UnitedStates:
+        case QLocale::Canada:
+        case QLocale::Mexico:
+        case QLocale::Chile:
+        case QLocale::Colombia:
+        case QLocale::CostaRica:
+        case QLocale::Guatemala:
+        case QLocale::Panama:
+        case QLocale::Philippines:
+        case QLocale::PuertoRico:
+        case QLocale::Venezuela:
+            return QPageSize::Letter;
+        default:
+            return QPageSize::A4;
+    }
+}
+
+int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateTime& when) {
+    const AnalysisDescription& analysis = *report.analysis;
+    QPainter painter(&device);
+    const double scale = device.logicalDpiX() / 72.0;
+    painter.scale(scale, device.logicalDpiY() / 72.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double width = device.width() / scale;
+    const double height = device.height() / (device.logicalDpiY() / 72.0);
+    const PlotStyle style{ReportFont(8.0), report.locale};
+
+    PageWriter page(painter, width);
+    page.Heading(QObject::tr("Vardolin report: %1").arg(QString::fromUtf8(analysis.caption)), 16.0);
+    page.Table({
+        {QObject::tr("Analysis"), QString::fromUtf8(analysis.caption), Q(analysis.id)},
+        {QObject::tr("Model file"),
+         report.modelFile.empty() ? QObject::tr("(not saved to a file)")
+                                  : QString::fromStdString(report.modelFile),
+         QString()},
+        {QObject::tr("Date"), QLocale().toString(when, QLocale::LongFormat), QString()},
+        {QObject::tr("Program"),
+         QObject::tr("Vardolin %1").arg(QString::fromStdString(report.programVersion)), QString()},
+    });
+    page.Heading(QObject::tr("Inputs"));
+    page.Table(InputRows(report));
+    page.Heading(QObject::tr("Results"));
+    page.Table(ResultRows(report, style));
+    if (!report.distribution) {
+        page.Skip(4);
+        page.Paragraph(
+            QObject::tr("The results come from fixed data (every standard deviation "
+                        "0): one evaluation at the averages, not a distribution."));
+    }
+    QSvgRenderer diagram(QStringLiteral(":/diagrams/") + Q(analysis.diagram));
+    if (diagram.isValid() && height - page.y() > 120) {
+        page.Heading(QObject::tr("Diagram"));
+        QSizeF size = diagram.defaultSize();
+        size.scale(width, height - page.y() - 4, Qt::KeepAspectRatio);
+        diagram.render(&painter, QRectF(QPointF((width - size.width()) / 2, page.y()), size));
+    }
+    int pages = 1;
+    if (!report.distribution) {
+        return pages;
+    }
+    const RunDistribution& run = *report.distribution;
+    device.newPage();
+    ++pages;
+    PaintHistogram(painter, QRectF(0, 0, width, height * 0.42), run.factors, style);
+    PaintConvergence(painter, QRectF(0, height * 0.45, width, height * 0.55), run.factors, style);
+
+    std::optional<Sensitivity> sensitivity;
+    try {
+        sensitivity = SensitivityOf(analysis, report.texts, report.locale);
+    } catch (const RunTimeError&) {
+        // Inputs the formula cannot take at their averages: no curves to show.
+    }
+    if (sensitivity || !run.draws.empty()) {
+        device.newPage();
+        ++pages;
+        double top = 0.0;
+        if (sensitivity) {
+            PaintSensitivity(painter, QRectF(0, 0, width, height * 0.42), analysis, *sensitivity,
+                             style);
+            top = height * 0.45;
+        }
+        if (!run.draws.empty()) {
+            PaintScatter(painter, QRectF(0, top, width, height * 0.55), analysis, run.factors,
+                         run.draws, style);
+        }
+    }
+    return pages;
+}
+
+QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(72);
+    pdf.setPageSize(QPageSize(ReportPageSize(QLocale().territory())));
+    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setTitle(
+        QObject::tr("Vardolin report: %1").arg(QString::fromUtf8(report.analysis->caption)));
+    pdf.setCreator(
+        QStringLiteral("Vardolin %1").arg(QString::fromStdString(report.programVersion)));
+    PaintReport(pdf, report, when);
+    return bytes;
+}
+
+}  // namespace vardolin::forms

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QLocale>
+#include <QPageSize>
+
+#include "files/RunReport.h"
+
+class QPagedPaintDevice;
+
+namespace vardolin::forms {
+
+// The printable report of one run, drawn with a painter on pages (a PDF or a printer):
+//   page 1: the analysis, the date and program version, the model file, every input with its
+//           unit, the results with the failure probability's 95 % band, and the form's diagram;
+//   page 2: the histogram and the convergence plot of the Monte Carlo run behind the results;
+//   page 3: where the analysis has them, the sensitivity curves and the scatter of the draws.
+// Results from fixed data are one evaluation: the report says so and has no page 2 or 3.
+//
+// Its lengths are in points (1/72 inch) whatever the device's resolution.
+
+// Letter where it is the common paper (the Americas that use it, the Philippines), A4 elsewhere.
+QPageSize::PageSizeId ReportPageSize(QLocale::Territory territory);
+
+// Paints the report on `device`, whose page size and margins are already set; returns the
+// number of pages.
+int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateTime& when);
+
+// The report as PDF bytes, on the paper of the system's locale.
+QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when);
+
+}  // namespace vardolin::forms

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// The printable report of a form's last run, read back from the PDF as a reader would: its text
+// layer (pdftotext) and its pages as pictures (pdftoppm).
+#include <QFile>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "TestFolder.h"
+#include "TestSupport.h"
+#include "forms/FormTestSupport.h"
+#include "forms/ReportActions.h"
+#include "forms/report/ReportPainter.h"
+#include "numerics/NumberText.h"
+#include "slice_method/SliceMethodDescription.h"
+#include "statistics/Convergence.h"
+
+namespace vardolin::forms {
+namespace {
+
+using testing_support::WindowTest;
+
+struct ReportRow {
+    const char* name;
+    const AnalysisDescription& (*analysis)();
+    int pages;  // the slice method has no sensitivity and keeps no draws: no third page
+    friend void PrintTo(const ReportRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class Report : public WindowTest, public testing::WithParamInterface<ReportRow> {
+protected:
+    // Runs `command` in the test's folder; whether it succeeded.
+    bool Shell(const std::string& command) const {
+        return std::system(("cd '" + folder_.path().string() + "' && " + command).c_str()) == 0;
+    }
+
+    std::string Read(const std::string& name) const {
+        std::ifstream in(folder_.path() / name);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    vardolin::testing_support::TestFolder folder_;
+};
+
+TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
+    const AnalysisDescription& analysis = GetParam().analysis();
+    AnalysisForm& form = navigator().ShowAnalysis(analysis);
+    Click(form, "Command1");
+    auto* actions = form.findChild<ReportActions*>();
+    ASSERT_NE(actions, nullptr);
+    const QString pdf = QString::fromStdString((folder_.path() / "report.pdf").string());
+    ASSERT_TRUE(actions->ExportReportTo(pdf));
+
+    ASSERT_TRUE(Shell("pdftotext -layout report.pdf report.txt"));
+    // Rows of the table are laid out on one line each: label, value, unit.
+    const std::string text = Read("report.txt");
+    for (const FieldFact& field : analysis.fields) {
+        if (!field.isInput()) {
+            continue;
+        }
+        const std::string value = Text(form, field.number).toStdString();
+        const std::size_t row = text.find("\n" + std::string(field.label) + "  ") + 1;
+        ASSERT_NE(row, 0u) << field.label;
+        const std::string line = text.substr(row, text.find('\n', row) - row);
+        EXPECT_NE(line.find(" " + value), std::string::npos) << line;
+        EXPECT_NE(line.find(std::string(field.unit)), std::string::npos) << line;
+    }
+    for (const FieldRole role :
+         {FieldRole::FailurePercentage, FieldRole::MeanSafetyFactor, FieldRole::Message}) {
+        const std::string result = Text(form, analysis.fieldWith(role).number).toStdString();
+        EXPECT_NE(text.find(result), std::string::npos) << result;
+    }
+    const ConvergenceSummary s = SummariseConvergence(form.histogram().record().last->factors);
+    EXPECT_NE(text.find(DoubleToText(s.band.low * 100.0) + " to"), std::string::npos);
+    EXPECT_NE(text.find(analysis.caption), std::string::npos);
+    EXPECT_NE(text.find("Vardolin 1.00"), std::string::npos);
+    EXPECT_NE(text.find("Running failure probability with its 95 % band"), std::string::npos);
+
+    ASSERT_TRUE(Shell("pdftoppm -r 30 -png report.pdf page"));
+    for (int page = 1; page <= 3; ++page) {
+        const bool exists =
+            std::filesystem::exists(folder_.path() / ("page-" + std::to_string(page) + ".png"));
+        EXPECT_EQ(exists, page <= GetParam().pages) << "page " << page;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Analyses, Report,
+                         testing::Values(ReportRow{"PlaneFailure", PlaneFailure, 3},
+                                         ReportRow{"SliceMethod", SliceMethod, 2}),
+                         vardolin::testing_support::RowName{});
+
+TEST_F(Report, IsRefusedWhenTheResultsAreFromAnEarlierRun) {
+    AnalysisForm& form = navigator().ShowAnalysis(PlaneFailure());
+    Click(form, "Command1");
+    Type(form, plane::SlopeHeight, "x");
+    Click(form, "Command1");
+    const QString pdf = QString::fromStdString((folder_.path() / "report.pdf").string());
+    EXPECT_FALSE(form.findChild<ReportActions*>()->ExportReportTo(pdf));
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(dialogs_.errors.size(), 1);
+}
+
+TEST(ReportPaper, IsLetterWhereThatIsTheCommonPaperAndA4Elsewhere) {
+    EXPECT_EQ(ReportPageSize(QLocale::UnitedStates), QPageSize::Letter);
+    EXPECT_EQ(ReportPageSize(QLocale::Canada), QPageSize::Letter);
+    EXPECT_EQ(ReportPageSize(QLocale::Germany), QPageSize::A4);
+    EXPECT_EQ(ReportPageSize(QLocale::AnyTerritory), QPageSize::A4);
+}
+
+}  // namespace
+}  // namespace vardolin::forms
