@@ -6,6 +6,7 @@
 
 #include "analysis/AnalysisContext.h"
 #include "analysis/RunOutcome.h"
+#include "analysis/UncertainInput.h"
 #include "fields/DiagramLabel.h"
 #include "fields/FieldFacts.h"
 #include "fields/FieldTexts.h"
@@ -27,6 +28,10 @@ struct AnalysisDescription {
     std::span<const std::string_view> messages;
     // The labelled quantities of the form's diagram, first match first, for its tooltips.
     std::span<const DiagramLabel> diagramLabels = {};
+    // The parameters its run draws once per trial, which the sampling choices (distribution,
+    // bounds, Latin hypercube, correlation) address by name. Empty for a run that draws its own
+    // way: the seed is then its only sampling choice.
+    std::span<const UncertainInput> sampledParameters = {};
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;

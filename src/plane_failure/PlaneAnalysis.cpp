@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "plane_failure/PlaneAnalysis.h"
 
+#include <cmath>
+
 #include "analysis/CountChecks.h"
 #include "analysis/MeanReport.h"
+#include "analysis/ParameterDraws.h"
 #include "analysis/RunMessages.h"
 #include "analysis/UncertainParameters.h"
 #include "fields/FieldValues.h"
@@ -78,10 +81,13 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
         progress->trialsTotal.store(static_cast<int>(end));
     }
     ThrowIfCancelled(progress);
+    // The count is above 1 and below the limit here, so its whole part is the trials that run.
+    ParameterDraws draws(kUncertainInputs, f, context.sampling, static_cast<int>(std::floor(end)),
+                         context.uniforms);
     int trials = 0;
     for (double i = 1; i <= end; i += 1) {
         const int index = static_cast<int>(i);
-        const UncertainParameters drawn = DrawUncertainParameters(context.uniforms, f);
+        const UncertainParameters drawn = UncertainParametersOf(draws.Next());
         factors[index] = SafetyFactor(ReadGeometry(f), drawn);
         if (factors[index] < 1.0) {
             ++failures;

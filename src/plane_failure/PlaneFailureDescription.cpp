@@ -53,6 +53,7 @@ constexpr AnalysisDescription kPlaneFailure{
     .run = RunPlaneAnalysis,
     .messages = kMessages,
     .diagramLabels = kDiagramLabels,
+    .sampledParameters = kUncertainInputs,
 };
 
 }  // namespace

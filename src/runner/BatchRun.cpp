@@ -12,6 +12,7 @@
 #include "files/ModelReader.h"
 #include "files/TrialsCsv.h"
 #include "numerics/UniformSequence.h"
+#include "sampling/SamplingKeys.h"
 #include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
@@ -33,6 +34,15 @@ struct Ran {
 // a text of sensible length without control characters.
 void Override(Job& job, const RunnerOptions& options) {
     for (const auto& [key, text] : options.overrides) {
+        if (key.starts_with(kSamplingKeyPrefix)) {
+            const auto why =
+                SetSamplingChoice(job.model.sampling, key.substr(kSamplingKeyPrefix.size()), text,
+                                  SampledParameterNames(*job.model.analysis));
+            if (why) {
+                throw ModelFileError("--set " + key + ": " + *why + " (" + job.file + ")");
+            }
+            continue;
+        }
         const auto input = job.model.inputs.find(key);
         if (input == job.model.inputs.end()) {
             throw ModelFileError("--set " + key + ": " + std::string(job.model.analysis->id) +
@@ -42,6 +52,9 @@ void Override(Job& job, const RunnerOptions& options) {
             throw ModelFileError("--set " + key + ": the text " + *why);
         }
         input->second = text;
+    }
+    if (const auto why = WhyNotDrawable(job.model.sampling)) {
+        throw ModelFileError(job.file + ": sampling " + *why);
     }
 }
 
@@ -146,6 +159,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
         if (options.fromSavedState) {
             uniforms.Restore(job.model.lastRun->uniformStateAtStart);
         }
+        context.sampling = job.model.sampling;
         Ran ran{&job, FieldsOf(job.model), {}};
         ran.run = RunOnFields(*job.model.analysis, ran.fields, context);
         stopped = stopped || !ran.run.gaveResults();

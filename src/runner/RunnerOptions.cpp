@@ -28,6 +28,9 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
             options.help = true;
         } else if (argument == "--trials-csv") {
             options.trialsCsv = value();
+        } else if (argument == "--seed") {
+            // The same as --set sampling.seed=N, so that both go through one check.
+            options.overrides.emplace_back("sampling.seed", value());
         } else if (argument == "--set") {
             const std::string& assignment = value();
             const std::size_t equals = assignment.find('=');
