@@ -11,15 +11,15 @@ namespace vardolin::runner {
 namespace {
 
 TEST(RunnerOptions, TakesEveryOptionAndTheModelsInOrder) {
-    const RunnerOptions options =
-        ParseArguments({"--json", "b.vardolin", "--set", "slope_height=25", "--trials-csv", "t.csv",
-                        "--from-saved-state", "--set", "message==x", "a.vardolin", "--", "--json"});
+    const RunnerOptions options = ParseArguments(
+        {"--json", "b.vardolin", "--set", "slope_height=25", "--trials-csv", "t.csv",
+         "--from-saved-state", "--set", "message==x", "--seed", "7", "a.vardolin", "--", "--json"});
     EXPECT_TRUE(options.json);
     EXPECT_TRUE(options.fromSavedState);
     EXPECT_EQ(options.trialsCsv, "t.csv");
     EXPECT_EQ(options.models, (std::vector<std::string>{"b.vardolin", "a.vardolin", "--json"}));
-    const std::vector<std::pair<std::string, std::string>> overrides{{"slope_height", "25"},
-                                                                     {"message", "=x"}};
+    const std::vector<std::pair<std::string, std::string>> overrides{
+        {"slope_height", "25"}, {"message", "=x"}, {"sampling.seed", "7"}};
     EXPECT_EQ(options.overrides, overrides);
 }
 
@@ -45,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         UsageRow{"NoModel", {"--json"}, "no model file given"},
         UsageRow{"NothingAtAll", {}, "no model file given"},
-        UsageRow{"UnknownOption", {"--seed", "m"}, "unknown option --seed"},
+        UsageRow{"UnknownOption", {"--sead", "m"}, "unknown option --sead"},
+        UsageRow{"SeedWithoutValue", {"m", "--seed"}, "--seed needs a value"},
         UsageRow{"SetWithoutValue", {"m", "--set"}, "--set needs a value"},
         UsageRow{"CsvWithoutFile", {"m", "--trials-csv"}, "--trials-csv needs a value"},
         UsageRow{"SetWithoutEquals",
