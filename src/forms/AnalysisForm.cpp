@@ -19,6 +19,7 @@
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
+#include "forms/SamplingActions.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
@@ -49,7 +50,8 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
       histogram_(QString::fromUtf8(analysis.caption), context_.locale),
       progressDialog_(new QProgressDialog(this)),
       progressTimer_(new QTimer(this)),
-      files_(new ModelFileActions(*this, navigator.fileDialogs(), navigator.catalogue())) {
+      files_(new ModelFileActions(*this, navigator.fileDialogs(), navigator.catalogue())),
+      sampling_(new SamplingActions(*this)) {
     setObjectName(QString::fromUtf8(analysis.formName));
     setWindowTitle(QString::fromUtf8(analysis.caption));
     auto* client = new QWidget(this);
@@ -110,6 +112,7 @@ void AnalysisForm::Calculate() {
     for (const FieldFact& field : analysis_.fields) {
         texts.setText(field.number, fields.text(field.number));
     }
+    context_.sampling = sampling_->choices();
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
     // Disabling "Calculation" moves the focus on; it comes back when the run is over, unless

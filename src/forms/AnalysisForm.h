@@ -17,6 +17,7 @@ namespace vardolin::forms {
 
 class ModelFileActions;
 class Navigator;
+class SamplingActions;
 
 // The window of one analysis, built from its description and its window part: the controls of
 // its table, the
@@ -50,6 +51,8 @@ public:
     QWidget& clientArea() const { return *centralWidget(); }
     // Open, Save, Save As, Export Results.
     ModelFileActions& files() const { return *files_; }
+    // Its sampling choices (Options > Sampling…), handed to every run it starts.
+    SamplingActions& sampling() const { return *sampling_; }
 
     // Whether a run of this form is in flight.
     bool isRunning() const { return run_ != nullptr; }
@@ -94,6 +97,7 @@ private:
     QPointer<QWidget> focusDuringRun_;
     bool resultsStale_ = false;
     ModelFileActions* files_;
+    SamplingActions* sampling_;
 };
 
 }  // namespace vardolin::forms
