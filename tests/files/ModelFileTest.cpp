@@ -208,10 +208,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "larger than 1 MB, which no model file is"},
         BadFileRow{"SamplingInFormatOne", PlaneFile("", R"(, "sampling": {"seed": 1})"),
                    "\"sampling\" needs model format 2"},
-        BadFileRow{"UnknownDistribution",
-                   SampledPlaneFile(R"("cohesion": {"distribution": "gamma"})"),
-                   "\"sampling.cohesion.distribution\": \"gamma\" is no distribution: normal, "
-                   "lognormal, uniform or triangular"},
         BadFileRow{"BoundAsTruth", SampledPlaneFile(R"("cohesion": {"lower": true})"),
                    "\"sampling.cohesion.lower\" must be a number or a text"},
         BadFileRow{"BoundsCrossed",

@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(SamplingWindow, OkMakesTheChoicesShownTheFormsAndTheSliceFormOffersTheSeedOnly) {
+TEST_F(SamplingWindow, OkTakesTheChoicesShownOrSaysWhyNotAndTheSliceFormOffersTheSeedOnly) {
     AnalysisForm& plane = navigator().ShowAnalysis(PlaneFailure());
     SamplingDialog* dialog = OpenDialog(plane);
     ASSERT_NE(dialog, nullptr);
@@ -44,6 +44,12 @@ TEST_F(SamplingWindow, OkMakesTheChoicesShownTheFormsAndTheSliceFormOffersTheSee
     Find<QLineEdit>(*dialog, "water_heightLowerEdit")->setText("0");
     Find<QLineEdit>(*dialog, "CorrelationEdit")->setText("-0.25");
     Find<QLineEdit>(*dialog, "SeedEdit")->setText("4242");
+    Find<QLineEdit>(*dialog, "water_heightUpperEdit")->setText("-1");
+    dialog->accept();  // refused: the dialog stays and says why
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(Find<QLabel>(*dialog, "SamplingErrorLabel")->text().contains("is not below"));
+    EXPECT_TRUE(plane.sampling().choices().isDefault());
+    Find<QLineEdit>(*dialog, "water_heightUpperEdit")->clear();
     dialog->accept();
 
     SamplingChoices expected;
@@ -59,19 +65,6 @@ TEST_F(SamplingWindow, OkMakesTheChoicesShownTheFormsAndTheSliceFormOffersTheSee
     EXPECT_NE(Find<QLineEdit>(*slice, "SeedEdit"), nullptr);
     EXPECT_EQ(Find<QComboBox>(*slice, "SamplingMethodBox"), nullptr);
     EXPECT_EQ(Find<QComboBox>(*slice, "cohesionDistributionBox"), nullptr);
-}
-
-TEST_F(SamplingWindow, ARefusedTextKeepsTheDialogOpenAndSaysWhy) {
-    AnalysisForm& plane = navigator().ShowAnalysis(PlaneFailure());
-    SamplingDialog* dialog = OpenDialog(plane);
-    ASSERT_NE(dialog, nullptr);
-    Find<QLineEdit>(*dialog, "cohesionLowerEdit")->setText("12000");
-    Find<QLineEdit>(*dialog, "cohesionUpperEdit")->setText("8000");
-    dialog->accept();
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(
-        Find<QLabel>(*dialog, "SamplingErrorLabel")->text().contains("is not below the upper"));
-    EXPECT_TRUE(plane.sampling().choices().isDefault());
 }
 
 // A seeded form gives the same figures at every click, as a run of its saved file does, and the

@@ -312,19 +312,6 @@ INSTANTIATE_TEST_SUITE_P(
             "LatinHypercube", {{"method", "latin_hypercube"}}, 3996, "97.8", "0.741238948457762"}),
     testing_support::RowName());
 
-TEST_F(PlaneAnalysis, ASeededRunRepeatsItsFiguresWhereverTheSequenceStands) {
-    context.sampling.method = SamplingMethod::LatinHypercube;
-    context.sampling.seed = 99;
-    const auto seededRun = [&] {
-        context.StartSequence();
-        Run();
-        return Text(FailureProbability) + " " + Text(MeanSafetyFactor);
-    };
-    const std::string first = seededRun();
-    uniforms.Skip(777);
-    EXPECT_EQ(seededRun(), first);
-}
-
 // Other choices read every mean and deviation before the first draw: a bad one costs nothing.
 TEST_F(PlaneAnalysis, ChoicesOtherThanTheDefaultsReadTheStatisticsBeforeDrawing) {
     context.sampling.correlation = 0.3;

@@ -29,18 +29,5 @@ TEST(LatinHypercube, PutsOneTrialInEachStratumOfEveryParameter) {
     }
 }
 
-TEST(LatinHypercube, PairsTheParametersInOrdersOfTheirOwn) {
-    UniformSequence uniforms;
-    const auto probabilities = LatinHypercube(2, 1000, uniforms);
-    int sameStratum = 0;
-    for (std::size_t i = 0; i < 1000; ++i) {
-        sameStratum += static_cast<int>(probabilities[0][i] * 1000) ==
-                               static_cast<int>(probabilities[1][i] * 1000)
-                           ? 1
-                           : 0;
-    }
-    EXPECT_LT(sameStratum, 10);  // one expected at random
-}
-
 }  // namespace
 }  // namespace vardolin
