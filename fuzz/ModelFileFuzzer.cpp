@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ReadModel(WriteModel(read.model), "again.vardolin", ProgramCatalogue());
         fuzz::Require(again.notes.empty(), "a written model lacks a key");
         fuzz::Require(again.model.inputs == read.model.inputs, "inputs changed on the way");
+        fuzz::Require(again.model.sampling == read.model.sampling, "sampling changed on the way");
         fuzz::Require(again.model.lastRun.has_value() == read.model.lastRun.has_value(),
                       "the saved run got lost");
         if (read.model.lastRun) {

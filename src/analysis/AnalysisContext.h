@@ -5,6 +5,7 @@
 #include "analysis/RunProgress.h"
 #include "numerics/NumberText.h"
 #include "numerics/UniformSequence.h"
+#include "sampling/SamplingChoices.h"
 
 namespace vardolin {
 
@@ -19,6 +20,17 @@ struct AnalysisContext {
     RunProgress* progress = nullptr;
     // Threads a run may use; 1 takes the sequential path every other path is compared with.
     int threads = 1;
+    // How the run samples its parameters; whoever starts a run sets them (a form's Sampling
+    // dialog, a model file, the runner).
+    SamplingChoices sampling = {};
+
+    // Puts the sequence to the seed of the sampling choices, if they have one; called by
+    // whoever starts a run, before the state it starts from is recorded.
+    void StartSequence() {
+        if (sampling.seed) {
+            uniforms.Restore(*sampling.seed);
+        }
+    }
 };
 
 }  // namespace vardolin

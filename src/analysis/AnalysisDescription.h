@@ -6,6 +6,7 @@
 
 #include "analysis/AnalysisContext.h"
 #include "analysis/RunOutcome.h"
+#include "analysis/UncertainInput.h"
 #include "fields/DiagramLabel.h"
 #include "fields/FieldFacts.h"
 #include "fields/FieldTexts.h"
@@ -35,6 +36,10 @@ struct AnalysisDescription {
     // The file name of its form's diagram among the program's diagrams ("PlaneDiagram.svg"),
     // for a report; empty if it has none.
     std::string_view diagram = {};
+    // The parameters its run draws once per trial, which the sampling choices (distribution,
+    // bounds, Latin hypercube, correlation) address by name. Empty for a run that draws its own
+    // way: the seed is then its only sampling choice.
+    std::span<const UncertainInput> sampledParameters = {};
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;

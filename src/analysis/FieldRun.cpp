@@ -8,6 +8,7 @@ namespace vardolin {
 FieldRun RunOnFields(const AnalysisDescription& analysis, FieldTexts& fields,
                      AnalysisContext& context) {
     FieldRun run;
+    context.StartSequence();
     run.uniformStateAtStart = context.uniforms.state();
     try {
         run.outcome = analysis.run(fields, context);

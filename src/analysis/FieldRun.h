@@ -23,6 +23,8 @@ struct FieldRun {
     bool gaveResults() const { return outcome && outcome->gaveResults(); }
 };
 
+// A seed among the context's sampling choices puts the sequence to it first; uniformStateAtStart
+// is the state the run then starts from.
 FieldRun RunOnFields(const AnalysisDescription& analysis, FieldTexts& fields,
                      AnalysisContext& context);
 

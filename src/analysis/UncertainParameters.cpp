@@ -12,6 +12,10 @@ double DrawParameter(UniformSequence& uniforms, FieldValues& fields, int meanFie
     return z.Scale(mean, sd);
 }
 
+UncertainParameters UncertainParametersOf(std::span<const double> values) {
+    return {values[0], values[1], values[2], values[3]};
+}
+
 UncertainParameters DrawUncertainParameters(UniformSequence& uniforms, FieldValues& fields) {
     UncertainParameters p;
     p.cohesion = DrawParameter(uniforms, fields, CohesionMean, CohesionStdDev);

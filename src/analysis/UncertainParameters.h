@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <span>
 
+#include "analysis/UncertainInput.h"
 #include "fields/FieldFacts.h"
 #include "fields/FieldValues.h"
 #include "numerics/UniformSequence.h"
@@ -51,6 +53,14 @@ inline constexpr std::array<FieldFact, 8> kStatisticsFields{{
      "Standard deviation of the water height; 0 keeps it at its average."},
 }};
 
+// The four as the sampling choices name them, in the order every trial draws them.
+inline constexpr std::array<UncertainInput, 4> kUncertainInputs{{
+    {"cohesion", "Cohesion", CohesionMean, CohesionStdDev},
+    {"friction_angle", "Friction angle", FrictionAngleMean, FrictionAngleStdDev},
+    {"rock_unit_weight", "Unit weight of rock", RockUnitWeightMean, RockUnitWeightStdDev},
+    {"water_height", "Water height", WaterHeightMean, WaterHeightStdDev},
+}};
+
 struct UncertainParameters {
     double cohesion = 0.0;
     double frictionAngle = 0.0;  // degrees
@@ -61,6 +71,9 @@ struct UncertainParameters {
 // One draw of a parameter: its uniform value is taken first, then its average and standard
 // deviation are read, so a bad field fails after its draw has consumed its value.
 double DrawParameter(UniformSequence& uniforms, FieldValues& fields, int meanField, int sdField);
+
+// The four from the values of one trial drawn over kUncertainInputs.
+UncertainParameters UncertainParametersOf(std::span<const double> values);
 
 // Draws the four parameters in their fixed order (cohesion, friction angle, unit weight of
 // rock, water height), one uniform value each.

@@ -17,6 +17,14 @@ std::optional<std::string> WhyNotAFieldText(std::string_view text) {
     return std::nullopt;
 }
 
+std::vector<std::string_view> SampledParameterNames(const AnalysisDescription& analysis) {
+    std::vector<std::string_view> names;
+    for (const UncertainInput& input : analysis.sampledParameters) {
+        names.push_back(input.name);
+    }
+    return names;
+}
+
 std::string_view ProgramVersion() {
     return VARDOLIN_VERSION;
 }

@@ -12,12 +12,15 @@
 #include "analysis/AnalysisDescription.h"
 #include "fields/FieldTextMap.h"
 #include "fields/FieldTexts.h"
+#include "sampling/SamplingChoices.h"
 
 namespace vardolin {
 
-// The format a model file is written in. A reader refuses a file of a later format rather than
-// guess at what it would lose.
-inline constexpr int kModelFormatVersion = 1;
+// The latest format a model file is written in (2 adds "sampling"). A reader refuses a file of a
+// later format rather than guess at what it would lose. A model whose sampling choices are all
+// the defaults is written in format 1, which older programs and tools read.
+inline constexpr int kModelFormatVersion = 2;
+inline constexpr int kFirstModelFormatVersion = 1;
 // No model comes near this; a larger file is refused before it is parsed.
 inline constexpr std::size_t kMaxModelFileBytes = 1024 * 1024;
 // The extension of model files, which no other file the program writes takes.
@@ -46,7 +49,12 @@ struct Model {
     std::map<std::string, std::string, std::less<>> inputs;
     std::optional<SavedRun> lastRun;
     std::string programVersion;  // of the program that wrote it
+    // The defaults for a file of format 1.
+    SamplingChoices sampling;
 };
+
+// The names the sampling choices of the analysis's models may use.
+std::vector<std::string_view> SampledParameterNames(const AnalysisDescription& analysis);
 
 // A file that cannot be read as a model. what() names the file and the key or position, e.g.
 // "slope.vardolin: \"slope_height\" must be a text in quotes".

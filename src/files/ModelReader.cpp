@@ -11,6 +11,7 @@
 
 #include "analysis/CountLimit.h"
 #include "files/ShortestText.h"
+#include "sampling/SamplingKeys.h"
 
 namespace vardolin {
 
@@ -75,7 +76,7 @@ public:
         }
         for (const auto& [key, value] : root.items()) {
             if (key != "format_version" && key != "program_version" && key != "analysis" &&
-                key != "inputs" && key != "last_run") {
+                key != "inputs" && key != "last_run" && key != "sampling") {
                 Refuse("unknown key \"" + key + "\"");
             }
         }
@@ -92,6 +93,12 @@ public:
         model.inputs = Inputs(*inputs, *model.analysis, notes);
         if (const auto run = root.find("last_run"); run != root.end() && !run->is_null()) {
             model.lastRun = LastRun(*run, *model.analysis);
+        }
+        if (const auto sampling = root.find("sampling"); sampling != root.end()) {
+            if (root.at("format_version").get<long long>() < 2) {
+                Refuse("\"sampling\" needs model format 2");
+            }
+            model.sampling = Sampling(*sampling, *model.analysis);
         }
         return model;
     }
@@ -247,6 +254,42 @@ private:
             Refuse("\"last_run\" has no \"uniform_state_at_start\"");
         }
         return saved;
+    }
+
+    // The texts of the sampling keys, numbers as JSON writes them, then the whole checked.
+    SamplingChoices Sampling(const json& object, const AnalysisDescription& analysis) const {
+        if (!object.is_object()) {
+            Refuse("\"sampling\" must be an object");
+        }
+        const std::vector<std::string_view> names = SampledParameterNames(analysis);
+        SamplingChoices choices;
+        const auto set = [&](const std::string& key, const json& value) {
+            std::string text;
+            if (value.is_string()) {
+                text = value.get<std::string>();
+            } else if (value.is_number()) {
+                text = value.is_number_float() ? SamplingNumberText(value.get<double>())
+                                               : value.dump();
+            } else if (!value.is_null()) {
+                Refuse("\"sampling." + key + "\" must be a number or a text");
+            }
+            if (const auto why = SetSamplingChoice(choices, key, text, names)) {
+                Refuse("\"sampling." + key + "\": " + *why);
+            }
+        };
+        for (const auto& [key, value] : object.items()) {
+            if (!value.is_object()) {
+                set(key, value);
+                continue;
+            }
+            for (const auto& [field, inner] : value.items()) {
+                set(key + "." + field, inner);
+            }
+        }
+        if (const auto why = WhyNotDrawable(choices)) {
+            Refuse("\"sampling\": " + *why);
+        }
+        return choices;
     }
 
     std::map<std::string, std::string, std::less<>> Results(

@@ -4,14 +4,51 @@
 #include <nlohmann/json.hpp>
 
 #include "files/AtomicFile.h"
+#include "sampling/SamplingKeys.h"
 
 namespace vardolin {
 
+namespace {
+
+using nlohmann::ordered_json;
+
+// The choices that differ from the defaults, under the keys SetSamplingChoice takes.
+ordered_json SamplingObject(const SamplingChoices& choices, const AnalysisDescription& analysis) {
+    ordered_json sampling = ordered_json::object();
+    if (choices.method != SamplingMethod::MonteCarlo) {
+        sampling["method"] = std::string(NameOf(choices.method));
+    }
+    if (choices.seed) {
+        sampling["seed"] = *choices.seed;
+    }
+    if (choices.correlation != 0.0) {
+        sampling["correlation"] = choices.correlation;
+    }
+    for (const UncertainInput& input : analysis.sampledParameters) {
+        const ParameterChoice& choice = choices.of(input.name);
+        if (choice.isDefault()) {
+            continue;
+        }
+        ordered_json parameter;
+        parameter["distribution"] = std::string(NameOf(choice.distribution));
+        if (choice.lower) {
+            parameter["lower"] = *choice.lower;
+        }
+        if (choice.upper) {
+            parameter["upper"] = *choice.upper;
+        }
+        sampling[std::string(input.name)] = std::move(parameter);
+    }
+    return sampling;
+}
+
+}  // namespace
+
 std::string WriteModel(const Model& model) {
     // ordered_json keeps the keys in the order written, so a file reads like the form.
-    using nlohmann::ordered_json;
     ordered_json root;
-    root["format_version"] = kModelFormatVersion;
+    root["format_version"] =
+        model.sampling.isDefault() ? kFirstModelFormatVersion : kModelFormatVersion;
     root["program_version"] = model.programVersion;
     root["analysis"] = std::string(model.analysis->id);
     ordered_json inputs = ordered_json::object();
@@ -21,6 +58,9 @@ std::string WriteModel(const Model& model) {
         }
     }
     root["inputs"] = std::move(inputs);
+    if (!model.sampling.isDefault()) {
+        root["sampling"] = SamplingObject(model.sampling, *model.analysis);
+    }
     if (model.lastRun) {
         ordered_json run;
         run["uniform_state_at_start"] = model.lastRun->uniformStateAtStart;

@@ -21,6 +21,7 @@
 #include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
 #include "forms/ReportActions.h"
+#include "forms/SamplingActions.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
@@ -51,7 +52,8 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
       histogram_(QString::fromUtf8(analysis.caption), context_.locale),
       progressDialog_(new QProgressDialog(this)),
       progressTimer_(new QTimer(this)),
-      files_(new ModelFileActions(*this, navigator.fileDialogs(), navigator.catalogue())) {
+      files_(new ModelFileActions(*this, navigator.fileDialogs(), navigator.catalogue())),
+      sampling_(new SamplingActions(*this)) {
     setObjectName(QString::fromUtf8(analysis.formName));
     setWindowTitle(QString::fromUtf8(analysis.caption));
     auto* client = new QWidget(this);
@@ -119,6 +121,7 @@ void AnalysisForm::Calculate() {
         texts.setText(field.number, fields.text(field.number));
     }
     runTexts_ = texts;
+    context_.sampling = sampling_->choices();
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
     // Disabling "Calculation" moves the focus on; it comes back when the run is over, unless

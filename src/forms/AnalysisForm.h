@@ -19,6 +19,7 @@ namespace vardolin::forms {
 
 class ModelFileActions;
 class Navigator;
+class SamplingActions;
 
 // The window of one analysis, built from its description and its window part: the controls of
 // its table, the
@@ -54,6 +55,8 @@ public:
     QWidget& clientArea() const { return *centralWidget(); }
     // Open, Save, Save As, Export Results.
     ModelFileActions& files() const { return *files_; }
+    // Its sampling choices (Options > Sampling…), handed to every run it starts.
+    SamplingActions& sampling() const { return *sampling_; }
 
     // Whether a run of this form is in flight.
     bool isRunning() const { return run_ != nullptr; }
@@ -110,6 +113,7 @@ private:
     FieldTextMap runTexts_;  // the texts the run in flight started from
     std::optional<FieldTextMap> resultsTexts_;
     ModelFileActions* files_;
+    SamplingActions* sampling_;
 };
 
 }  // namespace vardolin::forms

@@ -15,6 +15,8 @@ AnalysisRun::AnalysisRun(const AnalysisDescription& analysis, FieldTextMap texts
       before_(context),
       texts_(std::move(texts)) {
     runContext_.progress = &progress_;
+    // After the snapshot: a cancelled run puts the sequence back to before its seed.
+    context_.StartSequence();
 }
 
 AnalysisRun::~AnalysisRun() {

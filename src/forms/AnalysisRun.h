@@ -39,6 +39,8 @@ public:
         bool cancelled = false;
     };
 
+    // Puts the sequence to the seed of the context's sampling choices, if any, before the run's
+    // start state is read.
     AnalysisRun(const AnalysisDescription& analysis, FieldTextMap texts, AnalysisContext& context,
                 QObject* parent = nullptr);
     // Cancels a run still going and waits for it.

@@ -16,6 +16,7 @@
 #include "forms/AnalysisForm.h"
 #include "forms/FileDialogs.h"
 #include "forms/LineEditFields.h"
+#include "forms/SamplingActions.h"
 
 namespace vardolin::forms {
 
@@ -100,6 +101,7 @@ bool ModelFileActions::OpenFile(const QString& path) {
     for (const auto& [number, text] : shown.texts()) {
         fields.setText(number, text);
     }
+    form_.sampling().SetChoices(read.model.sampling);
     path_ = path;
     savedInputs_ = read.model.inputs;
     lastRun_.reset();
@@ -133,6 +135,7 @@ bool ModelFileActions::SaveAs() {
 
 bool ModelFileActions::SaveTo(const QString& path) {
     Model model = ModelFromFields(form_.analysis(), LineEditFields(form_));
+    model.sampling = form_.sampling().choices();
     if (lastRun_ && lastRun_->inputs == model.inputs) {
         model.lastRun = lastRun_->run;
     }

@@ -35,6 +35,17 @@ TailPoint TailPointOf(float u) {
     return {std::sqrt(m), lower};
 }
 
+TailPoint TailPointAt(double p) {
+    const bool lower = p <= 0.5;
+    double q = lower ? p : 1.0 - p;
+    if (q <= 0.0) {
+        q = UniformSequence::kResolution;
+    }
+    const double logQ = std::log(q);
+    const double m = logQ * -2.0;
+    return {std::sqrt(m), lower};
+}
+
 NormalDeviate Approximation(TailPoint point, double cube) {
     const double t = point.t;
     const double numerator = (kC0 + kC1 * t) + kC2 * Square(t);
@@ -48,6 +59,11 @@ NormalDeviate Approximation(TailPoint point, double cube) {
 NormalDeviate NormalDeviateOf(float u) {
     const TailPoint point = TailPointOf(u);
     // t is at most about 5.8, so the checked power never raises here.
+    return Approximation(point, generic::Power(point.t, 3.0));
+}
+
+NormalDeviate NormalDeviateAtProbability(double p) {
+    const TailPoint point = TailPointAt(p);
     return Approximation(point, generic::Power(point.t, 3.0));
 }
 

@@ -23,6 +23,11 @@ struct NormalDeviate {
 // the smallest value the sequence delivers, so that no draw needs the logarithm of zero.
 NormalDeviate NormalDeviateOf(float u);
 
+// The same approximation at a probability that is no value of the sequence (a stratum of a
+// Latin hypercube, a truncated range): the tail 1 - p is taken in double precision. At every
+// value the sequence delivers it equals NormalDeviateOf, since 1 - u is exact there.
+NormalDeviate NormalDeviateAtProbability(double p);
+
 // The same deviate with the cube of the approximation taken by PowCube: equal to
 // NormalDeviateOf at every value the sequence delivers, at about two thirds of the cost. The
 // parallel slice run draws with it; the reference runs keep the formula with pow itself.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/CommonInputChecks.h"
+#include "analysis/TrialDraws.h"
 #include "analysis/CountChecks.h"
 #include "analysis/InputChecks.h"
 #include "analysis/MeanReport.h"
@@ -131,11 +132,14 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     ThrowIfCancelled(progress);
     // The checks have converted the crack depth: the water in it reaches at most its foot.
     OutOfRangeTally outOfRange(PhysicalRanges(f.Number(TensionCrackDepth)));
+    // The count is above 1 and below the limit here, so its whole part is the trials that run.
+    TrialDraws sampled(kUncertainInputs, f, context.sampling, static_cast<int>(std::floor(end)),
+                       context.uniforms);
     int trials = 0;
     ParameterDraws draws(kUncertainMeanFields, end);
     for (double i = 1; i <= end; i += 1) {
         const int index = static_cast<int>(i);
-        const UncertainParameters drawn = DrawUncertainParameters(context.uniforms, f);
+        const UncertainParameters drawn = UncertainParametersOf(sampled.Next());
         outOfRange.Note(drawn);
         outOfRange.EndTrial();
         draws.Keep(index, drawn);

@@ -70,6 +70,7 @@ constexpr AnalysisDescription kPlaneFailure{
     .diagramLabels = kDiagramLabels,
     .factorAtMeans = PlaneFactorAtMeans,
     .diagram = "PlaneDiagram.svg",
+    .sampledParameters = kUncertainInputs,
 };
 
 }  // namespace

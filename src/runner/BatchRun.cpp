@@ -19,6 +19,7 @@
 #include "runner/InputOverrides.h"
 #include "runner/SavedRunCheck.h"
 #include "runner/JsonFigures.h"
+#include "sampling/SamplingKeys.h"
 #include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
@@ -287,6 +288,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     bool stopped = false;
     bool differs = false;
     for (const Job& job : jobs) {
+        context.sampling = job.model.sampling;
         Ran ran{&job, FieldsOf(job.model), {}, false, std::nullopt};
         const std::optional<SavedRun>& saved = job.model.lastRun;
         if (options.check && !saved) {

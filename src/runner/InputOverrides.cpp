@@ -1,9 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "runner/InputOverrides.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "sampling/SamplingKeys.h"
+
 namespace vardolin::runner {
+
+namespace {
+
+bool IsSamplingKey(std::string_view key) {
+    return key.starts_with(kSamplingKeyPrefix);
+}
+
+// Whether a model of the analysis has the sampling choice `key`: the seed every analysis has;
+// the others only one that draws its parameters once per trial, and a parameter only if it is
+// one of them.
+bool TakesSamplingKey(const AnalysisDescription& analysis, std::string_view key) {
+    if (key == "seed") {
+        return true;
+    }
+    if (analysis.sampledParameters.empty()) {
+        return false;
+    }
+    const std::string_view name = key.substr(0, key.find('.'));
+    if (name == "method" || name == "correlation") {
+        return true;
+    }
+    const std::vector<std::string_view> names = SampledParameterNames(analysis);
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
 
 InputOverrides::InputOverrides(std::vector<Override> overrides, const AnalysisCatalogue& catalogue)
     : overrides_(std::move(overrides)), applied_(overrides_.size(), false) {
@@ -26,6 +55,9 @@ bool InputOverrides::Matches(const Override& given, const AnalysisDescription& a
     if (given.key != key || (!given.analysis.empty() && given.analysis != analysis.id)) {
         return false;
     }
+    if (IsSamplingKey(key)) {
+        return TakesSamplingKey(analysis, key.substr(kSamplingKeyPrefix.size()));
+    }
     const FieldFact* field = analysis.findKey(key);
     return field != nullptr && field->isInput();
 }
@@ -43,10 +75,23 @@ std::optional<SuppliedText> InputOverrides::For(const AnalysisDescription& analy
 void InputOverrides::Apply(Model& model) {
     for (std::size_t i = 0; i < overrides_.size(); ++i) {
         const Override& given = overrides_[i];
-        if (Matches(given, *model.analysis, given.key)) {
-            model.inputs[given.key] = given.text;
-            applied_[i] = true;
+        if (!Matches(given, *model.analysis, given.key)) {
+            continue;
         }
+        if (IsSamplingKey(given.key)) {
+            const std::vector<std::string_view> names = SampledParameterNames(*model.analysis);
+            if (const auto why = SetSamplingChoice(
+                    model.sampling, std::string_view(given.key).substr(kSamplingKeyPrefix.size()),
+                    given.text, names)) {
+                throw UsageError("--set " + given.given() + ": " + *why);
+            }
+        } else {
+            model.inputs[given.key] = given.text;
+        }
+        applied_[i] = true;
+    }
+    if (const auto why = WhyNotDrawable(model.sampling)) {
+        throw UsageError("--set: sampling " + *why);
     }
 }
 
@@ -54,6 +99,12 @@ void InputOverrides::RequireEachApplied() const {
     for (std::size_t i = 0; i < overrides_.size(); ++i) {
         if (!applied_[i]) {
             const Override& given = overrides_[i];
+            if (IsSamplingKey(given.key)) {
+                throw UsageError("--set " + given.given() + ": no model of the batch" +
+                                 (given.analysis.empty() ? "" : " of " + given.analysis) +
+                                 " takes it; only the seed can be chosen for an analysis that "
+                                 "draws its parameters its own way");
+            }
             throw UsageError("--set " + given.given() + ": no model of the batch" +
                              (given.analysis.empty() ? "" : " of " + given.analysis) +
                              " has an input \"" + given.key + "\"");

@@ -38,6 +38,9 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
             options.report = value();
         } else if (argument == "--trials-csv") {
             options.trialsCsv = value();
+        } else if (argument == "--seed") {
+            // The same as --set sampling.seed=N, so that both go through one check.
+            options.overrides.push_back({"", "sampling.seed", value()});
         } else if (argument == "--set") {
             const std::string& assignment = value();
             const std::size_t equals = assignment.find('=');
@@ -46,10 +49,12 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
                 throw UsageError("--set needs [ANALYSIS.]KEY=TEXT, not \"" + assignment + "\"");
             }
             Override given;
-            if (dot != std::string::npos) {
+            // A sampling choice is no input of an analysis: "sampling.seed=7" names none.
+            const bool sampling = assignment.starts_with("sampling.");
+            if (dot != std::string::npos && !sampling) {
                 given.analysis = assignment.substr(0, dot);
             }
-            const std::size_t key = dot == std::string::npos ? 0 : dot + 1;
+            const std::size_t key = dot == std::string::npos || sampling ? 0 : dot + 1;
             given.key = assignment.substr(key, equals - key);
             given.text = assignment.substr(equals + 1);
             options.overrides.push_back(std::move(given));

@@ -27,6 +27,34 @@ std::string PlaneFile(const std::string& inputs = R"("slope_height": "20")",
            rest + "}";
 }
 
+// A plane-failure model of format 2 with the given sampling object's members.
+std::string SampledPlaneFile(const std::string& sampling) {
+    return R"({"format_version": 2, "analysis": "plane_failure", "inputs": {}, "sampling": {)" +
+           sampling + "}}";
+}
+
+// Choices all at their defaults keep the file in format 1, which older programs read; any other
+// choice, a seed alone included, makes it format 2, and every choice reads back as written.
+TEST(ModelFile, SamplingChoicesReadBackInTheFormatTheyNeed) {
+    SamplingChoices seedOnly;
+    seedOnly.seed = 123;
+    SamplingChoices all;
+    all.method = SamplingMethod::LatinHypercube;
+    all.correlation = -0.1 - 0.2;
+    all.Set("cohesion", {DistributionKind::Lognormal, 0.1 + 0.2, std::nullopt});
+    all.Set("water_height", {DistributionKind::Triangular, -0.0, 1e300});
+    for (const auto& [choices, format] :
+         {std::pair{SamplingChoices{}, 1}, std::pair{seedOnly, 2}, std::pair{all, 2}}) {
+        Model model = ModelFromFields(PlaneFailure(), DefaultTexts(PlaneFailure()));
+        model.sampling = choices;
+        const std::string bytes = WriteModel(model);
+        EXPECT_NE(bytes.find("\"format_version\": " + std::to_string(format)), std::string::npos);
+        EXPECT_EQ(bytes.find("sampling") != std::string::npos, format == 2);
+        const ModelRead read = ReadModel(bytes, "m.vardolin", ProgramCatalogue());
+        EXPECT_EQ(read.model.sampling, choices) << bytes;
+    }
+}
+
 // What the reader must give back: every text exactly, however odd, and every factor to the bit.
 TEST(ModelFile, WrittenModelReadsBackUnchanged) {
     FieldTextMap typed = DefaultTexts(PlaneFailure());
@@ -140,9 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileRow{"OtherJson", R"({"name": "x"})", "unknown key \"name\""},
         BadFileRow{"NoFormat", R"({"analysis": "plane_failure", "inputs": {}})",
                    "not a model file: no \"format_version\""},
-        BadFileRow{"LaterFormat", R"({"format_version": 2, "analysis": "plane_failure"})",
-                   "written in model format 2 by a later version of the program; this one reads "
-                   "format 1"},
+        BadFileRow{"LaterFormat", R"({"format_version": 3, "analysis": "plane_failure"})",
+                   "written in model format 3 by a later version of the program; this one reads "
+                   "format 2"},
         BadFileRow{"UnknownAnalysis", R"({"format_version": 1, "analysis": "toppling"})",
                    "\"analysis\" is \"toppling\", which is no analysis of this program"},
         BadFileRow{"NoInputs", R"({"format_version": 1, "analysis": "plane_failure"})",
@@ -194,7 +222,15 @@ INSTANTIATE_TEST_SUITE_P(
                               Repeated('1', 10001, ",") + "]}"),
             "\"last_run.trial_factors\" has more factors than a run has trials"},
         BadFileRow{"OverOneMegabyte", PlaneFile() + Repeated(' ', 1024 * 1024),
-                   "larger than 1 MB, which no model file is"}),
+                   "larger than 1 MB, which no model file is"},
+        BadFileRow{"SamplingInFormatOne", PlaneFile("", R"(, "sampling": {"seed": 1})"),
+                   "\"sampling\" needs model format 2"},
+        BadFileRow{"BoundAsTruth", SampledPlaneFile(R"("cohesion": {"lower": true})"),
+                   "\"sampling.cohesion.lower\" must be a number or a text"},
+        BadFileRow{"BoundsCrossed",
+                   SampledPlaneFile(R"("water_height": {"lower": 3, "upper": 1.5})"),
+                   "\"sampling\": water_height: the lower bound 3 is not below the upper bound "
+                   "1.5"}),
     testing_support::RowName());
 
 TEST(ModelFile, FileOnDiskIsReadAndAMissingOneNamed) {

@@ -3,18 +3,21 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "TestSupport.h"
 #include "analysis/CommonInputChecks.h"
 #include "fields/FieldTextMap.h"
 #include "numerics/NormalSampler.h"
+#include "files/Model.h"
 #include "numerics/RunTimeError.h"
 #include "plane_failure/PlaneAnalysis.h"
 #include "plane_failure/PlaneFailureDescription.h"
 #include "plane_failure/PlaneFields.h"
 #include "plane_failure/PlaneKeptTables.h"
 #include "plane_failure/PlaneSafetyFactor.h"
+#include "sampling/SamplingKeys.h"
 
 namespace vardolin {
 namespace {
@@ -380,6 +383,60 @@ TEST_F(PlaneAnalysis, AFaultInALaterTrialKeepsTheEntriesOfEarlierTrials) {
     EXPECT_EQ(blamedField, std::nullopt);  // both texts are fine numbers
     EXPECT_NE(kept.Of<PlaneKeptTables>().TrialSafetyFactors[1], 0.0);
     EXPECT_EQ(Text(MeanSafetyFactor), "");
+}
+
+struct SamplingRow {
+    const char* name;
+    friend void PrintTo(const SamplingRow& row, std::ostream* os) { *os << row.name; }
+    std::vector<std::pair<const char*, const char*>> keys;  // sampling keys and their texts
+    long consumed;                                          // by a run of 500 trials
+    const char* failurePercentage;
+    const char* meanFactor;
+};
+
+class PlaneSampling : public PlaneAnalysis, public testing::WithParamInterface<SamplingRow> {};
+
+// Each choice gives its pinned figures from a program's fresh start, and takes the uniform values
+// its method costs: four per trial, or 2n - 1 per parameter for a Latin hypercube.
+TEST_P(PlaneSampling, GivesItsPinnedFiguresAndConsumption) {
+    for (const auto& [key, text] : GetParam().keys) {
+        ASSERT_FALSE(
+            SetSamplingChoice(context.sampling, key, text, SampledParameterNames(PlaneFailure())));
+    }
+    EXPECT_EQ(Run().end, RunOutcome::End::Completed);
+    EXPECT_EQ(Consumed(), GetParam().consumed);
+    EXPECT_EQ(Text(FailureProbability), GetParam().failurePercentage);
+    EXPECT_EQ(Text(MeanSafetyFactor), GetParam().meanFactor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, PlaneSampling,
+    testing::Values(
+        SamplingRow{"Defaults", {}, 2000, "96.6", "0.73889069232438"},
+        SamplingRow{"LognormalCohesion",
+                    {{"cohesion.distribution", "lognormal"}},
+                    2000,
+                    "96.6",
+                    "0.738889537147091"},
+        SamplingRow{
+            "DryCrackAtLeast", {{"water_height.lower", "0"}}, 2000, "96.6", "0.738888803336164"},
+        SamplingRow{"UniformFriction",
+                    {{"friction_angle.distribution", "uniform"}, {"friction_angle.upper", "35"}},
+                    2000,
+                    "100",
+                    "0.691613234183165"},
+        SamplingRow{"Correlated", {{"correlation", "-0.5"}}, 2000, "97.6", "0.739155232370685"},
+        SamplingRow{
+            "LatinHypercube", {{"method", "latin_hypercube"}}, 3996, "97.8", "0.741238948457762"}),
+    testing_support::RowName());
+
+// Other choices read every mean and deviation before the first draw: a bad one costs nothing.
+TEST_F(PlaneAnalysis, ChoicesOtherThanTheDefaultsReadTheStatisticsBeforeDrawing) {
+    context.sampling.correlation = 0.3;
+    fields.setText(WaterHeightMean, "x");
+    EXPECT_EQ(RunExpectingError(), ErrorCode::TypeMismatch);
+    EXPECT_EQ(blamedField, WaterHeightMean);
+    EXPECT_EQ(Consumed(), 0);
 }
 
 }  // namespace

@@ -156,6 +156,37 @@ TEST_F(BatchRun, OverridesAnInputOfEveryModel) {
                   Line(kPlaneDefaults, second, FailureProbability, MeanSafetyFactor, MessageField));
 }
 
+// With a seed every run starts from it, so equal models give equal figures, as a window with
+// the same choices gives them; the program's starting state as seed gives a fresh start's run.
+TEST_F(BatchRun, SeededRunsRepeatTheirFiguresWithTheChoicesOfTheCommandLine) {
+    using namespace plane;
+    const auto shown = [](const SamplingChoices& choices) {
+        UniformSequence uniforms;
+        uniforms.Skip(12345);  // wherever the sequence stands, the seed decides
+        KeptTables kept;
+        AnalysisContext context{uniforms, kept, {}};
+        context.sampling = choices;
+        FieldTextMap typed = DefaultTexts(PlaneFailure());
+        RunOnFields(PlaneFailure(), typed, context);
+        return Line(kPlaneDefaults, typed, FailureProbability, MeanSafetyFactor, MessageField);
+    };
+    SamplingChoices choices;
+    choices.seed = UniformSequence::kInitialState;
+    EXPECT_EQ(Runner({"--seed", "327680", kPlaneDefaults, kPlaneDefaults}).out,
+              Runner({kPlaneDefaults}).out + Runner({kPlaneDefaults}).out);
+    EXPECT_EQ(shown(choices), Runner({kPlaneDefaults}).out);
+
+    choices.seed = 4242;
+    choices.method = SamplingMethod::LatinHypercube;
+    choices.Set("cohesion", {DistributionKind::Lognormal, std::nullopt, std::nullopt});
+    const std::string line = shown(choices);
+    EXPECT_NE(line, Runner({"--seed", "4242", kPlaneDefaults}).out);
+    EXPECT_EQ(Runner({"--set", "sampling.method=latin_hypercube", "--seed", "4242", "--set",
+                      "sampling.cohesion.distribution=lognormal", kPlaneDefaults, kPlaneDefaults})
+                  .out,
+              line + line);
+}
+
 // A slice run saved after a plane run started mid-sequence; alone on a fresh sequence it gives
 // other figures, from its saved state the stored ones.
 TEST_F(BatchRun, FromSavedStateReproducesTheStoredResults) {
@@ -481,6 +512,8 @@ INSTANTIATE_TEST_SUITE_P(
                   kBadFileOrArgument, "", "t.csv: cannot be saved (No such file or directory)"},
         StatusRow{"TrialsFileNamedAsAModel", {"--trials-csv", "{folder}/t.vardolin", kPlaneDefaults},
                   kBadFileOrArgument, "", "t.vardolin: ends in .vardolin, which is for models"},
+        StatusRow{"SeedOnlyForTheSliceMethod", {"--set", "sampling.method=latin_hypercube", kSliceDefaults},
+                  kBadFileOrArgument, "", "only the seed can be chosen"},
         // clang-format on
         StatusRow{"NotAModel",
                   {kPlaneDefaults, "{bad}"},

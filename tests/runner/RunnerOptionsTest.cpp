@@ -14,13 +14,13 @@ TEST(RunnerOptions, TakesEveryOptionAndTheModelsInOrder) {
     const RunnerOptions options =
         ParseArguments({"--json", "b.vardolin", "--set", "slope_height=25", "--trials-csv", "t.csv",
                         "--from-saved-state", "--set", "message==x", "--check", "--strict", "--set",
-                        "slice_method.grid_x1=2.5", "a.vardolin", "--", "--json"});
+                        "slice_method.grid_x1=2.5", "--seed", "7", "a.vardolin", "--", "--json"});
     EXPECT_TRUE(options.json);
     EXPECT_TRUE(options.fromSavedState && options.check && options.strict);
     EXPECT_EQ(options.trialsCsv, "t.csv");
     EXPECT_EQ(options.models, (std::vector<std::string>{"b.vardolin", "a.vardolin", "--json"}));
     const std::vector<Override> overrides{
-        {"", "slope_height", "25"}, {"", "message", "=x"}, {"slice_method", "grid_x1", "2.5"}};
+        {"", "slope_height", "25"}, {"", "message", "=x"}, {"slice_method", "grid_x1", "2.5"}, {"", "sampling.seed", "7"}};
     EXPECT_EQ(options.overrides, overrides);
 }
 
@@ -45,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, BadCommandLine,
     testing::Values(UsageRow{"NoModel", {"--json"}, "no model file given"},
                     UsageRow{"NothingAtAll", {}, "no model file given"},
-                    UsageRow{"UnknownOption", {"--seed", "m"}, "unknown option --seed"},
+                    UsageRow{"UnknownOption", {"--sead", "m"}, "unknown option --sead"},
+                    UsageRow{"SeedWithoutValue", {"m", "--seed"}, "--seed needs a value"},
                     UsageRow{"SetWithoutValue", {"m", "--set"}, "--set needs a value"},
                     UsageRow{"CsvWithoutFile", {"m", "--trials-csv"}, "--trials-csv needs a value"},
                     UsageRow{"SetWithoutEquals",

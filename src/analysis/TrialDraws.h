@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "analysis/UncertainInput.h"
+#include "fields/FieldValues.h"
+#include "numerics/UniformSequence.h"
+#include "sampling/SamplingChoices.h"
+#include "sampling/TrialSampler.h"
+
+namespace vardolin {
+
+// The pair whose correlation the sampling choices give, when a run draws both.
+inline constexpr std::string_view kCorrelatedFirst = "cohesion";
+inline constexpr std::string_view kCorrelatedSecond = "friction_angle";
+
+// The uncertain parameters of one run, trial by trial, as the sampling choices ask.
+//
+// With choices that draw as before, each Next() draws every input in order as DrawParameter
+// does: its uniform value first, then its two fields read, so the consumption and the errors of
+// a bad field are as they always were. Otherwise every mean and standard deviation is read
+// once, in input order, before the first value is drawn (a Latin hypercube needs them all at
+// once), and a TrialSampler draws the trials.
+class TrialDraws {
+public:
+    TrialDraws(std::span<const UncertainInput> inputs, FieldValues& fields,
+                   const SamplingChoices& choices, int trials, UniformSequence& uniforms);
+
+    // The next trial's values, in the order of the inputs; valid until the next call.
+    std::span<const double> Next();
+
+private:
+    std::span<const UncertainInput> inputs_;
+    FieldValues& fields_;
+    UniformSequence& uniforms_;
+    std::optional<TrialSampler> sampler_;  // none: the draws as before
+    std::vector<double> values_;
+};
+
+}  // namespace vardolin

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "analysis/UncertainInput.h"
+#include "sampling/SamplingChoices.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace vardolin::forms {
+
+// The sampling choices of one analysis form: the method, the correlation of cohesion and
+// friction angle, each drawn parameter's distribution and bounds, and the seed. A form whose
+// run draws its own way (no sampled parameters) shows the seed alone.
+//
+// Its controls are named for tests and tools: "SamplingMethodBox", "CorrelationEdit",
+// "<parameter>DistributionBox", "<parameter>LowerEdit", "<parameter>UpperEdit" (e.g.
+// "cohesionLowerEdit"), "SeedEdit", "SamplingErrorLabel", "SamplingButtons". OK takes the
+// texts through the same keys as model files and the runner; a text they refuse keeps the
+// dialog open and says why.
+class SamplingDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    SamplingDialog(std::span<const UncertainInput> parameters, const SamplingChoices& choices,
+                   QWidget* parent = nullptr);
+
+    // The choices the controls hold, or nothing (and why()) when a text is refused.
+    std::optional<SamplingChoices> ChoicesShown();
+    const QString& why() const { return why_; }
+
+    // The choices taken by OK.
+    const SamplingChoices& choices() const { return choices_; }
+
+public slots:
+    void accept() override;
+
+private:
+    struct ParameterRow {
+        std::string_view name;
+        QComboBox* distribution;
+        QLineEdit* lower;
+        QLineEdit* upper;
+    };
+
+    std::span<const UncertainInput> parameters_;
+    SamplingChoices choices_;
+    QComboBox* method_ = nullptr;
+    QLineEdit* correlation_ = nullptr;
+    std::vector<ParameterRow> rows_;
+    QLineEdit* seed_;
+    QLabel* error_;
+    QString why_;
+};
+
+}  // namespace vardolin::forms

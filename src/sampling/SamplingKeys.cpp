@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#include "sampling/SamplingKeys.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace vardolin {
+
+namespace {
+
+constexpr std::string_view kMethodNames[] = {"monte_carlo", "latin_hypercube"};
+
+std::optional<double> NumberOf(std::string_view text) {
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::optional<std::string> SetBound(std::optional<double>& bound, std::string_view text) {
+    if (text.empty()) {
+        bound.reset();
+        return std::nullopt;
+    }
+    const std::optional<double> value = NumberOf(text);
+    if (!value) {
+        return Quoted(text) + " is not a number";
+    }
+    bound = *value;
+    return std::nullopt;
+}
+
+std::optional<std::string> SetParameter(SamplingChoices& choices, std::string_view name,
+                                        std::string_view field, std::string_view text) {
+    ParameterChoice choice = choices.of(name);
+    if (field == "distribution") {
+        const std::optional<DistributionKind> kind = DistributionNamed(text);
+        if (!kind) {
+            return Quoted(text) + " is no distribution: normal, lognormal, uniform or triangular";
+        }
+        choice.distribution = *kind;
+    } else if (field == "lower" || field == "upper") {
+        if (auto why = SetBound(field == "lower" ? choice.lower : choice.upper, text)) {
+            return why;
+        }
+    } else {
+        return "unknown key " + Quoted(field) + ": distribution, lower or upper";
+    }
+    choices.Set(name, choice);
+    return std::nullopt;
+}
+
+std::optional<std::string> SetSeed(SamplingChoices& choices, std::string_view text) {
+    if (text.empty()) {
+        choices.seed.reset();
+        return std::nullopt;
+    }
+    std::uint64_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (error != std::errc() || end != text.data() + text.size() || seed >= kSeedStates) {
+        return "the seed " + Quoted(text) + " is not a whole number from 0 to " +
+               std::to_string(kSeedStates - 1);
+    }
+    choices.seed = static_cast<std::uint32_t>(seed);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string_view NameOf(SamplingMethod method) {
+    return kMethodNames[static_cast<std::size_t>(method)];
+}
+
+std::optional<std::string> SetSamplingChoice(SamplingChoices& choices, std::string_view key,
+                                             std::string_view text,
+                                             std::span<const std::string_view> parameters) {
+    if (key == "seed") {
+        return SetSeed(choices, text);
+    }
+    if (parameters.empty()) {
+        return "only the seed can be chosen: this analysis draws its parameters its own way";
+    }
+    if (key == "method") {
+        const auto* found = std::find(std::begin(kMethodNames), std::end(kMethodNames), text);
+        if (found == std::end(kMethodNames)) {
+            return Quoted(text) + " is no method: monte_carlo or latin_hypercube";
+        }
+        choices.method = static_cast<SamplingMethod>(found - std::begin(kMethodNames));
+        return std::nullopt;
+    }
+    if (key == "correlation") {
+        const std::optional<double> rho = NumberOf(text);
+        if (!rho || !(*rho > -1.0 && *rho < 1.0)) {
+            return "the correlation " + Quoted(text) + " is not a number between -1 and 1";
+        }
+        choices.correlation = *rho;
+        return std::nullopt;
+    }
+    const std::size_t dot = key.find('.');
+    const std::string_view name = key.substr(0, dot);
+    if (dot == std::string_view::npos ||
+        std::find(parameters.begin(), parameters.end(), name) == parameters.end()) {
+        return "unknown key " + Quoted(key);
+    }
+    return SetParameter(choices, name, key.substr(dot + 1), text);
+}
+
+std::optional<std::string> WhyNotDrawable(const SamplingChoices& choices) {
+    for (const auto& [name, choice] : choices.parameters) {
+        if (choice.lower && choice.upper && !(*choice.lower < *choice.upper)) {
+            return name + ": the lower bound " + SamplingNumberText(*choice.lower) +
+                   " is not below the upper bound " + SamplingNumberText(*choice.upper);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string SamplingNumberText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+}  // namespace vardolin

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "sampling/SamplingChoices.h"
+
+namespace vardolin {
+
+// The sampling choices by key and text, as the runner's --set takes them after "sampling." and
+// a model file nests them under "sampling":
+//   method                    monte_carlo | latin_hypercube
+//   seed                      0 .. 16777215 (a state of the sequence); empty: none
+//   correlation               -1 < rho < 1, between the analysis's correlated pair
+//   <parameter>.distribution  normal | lognormal | uniform | triangular
+//   <parameter>.lower         a number; empty: no lower bound
+//   <parameter>.upper         a number; empty: no upper bound
+// <parameter> is one of `parameters` (e.g. "cohesion"). An analysis without such parameters
+// (it draws its own way) takes the seed only. Numbers are written with a point.
+inline constexpr std::string_view kSamplingKeyPrefix = "sampling.";
+inline constexpr std::uint32_t kSeedStates = 1u << 24;
+
+std::string_view NameOf(SamplingMethod method);
+
+// Sets the choice under `key` from `text`; says why not when it cannot, and changes nothing.
+std::optional<std::string> SetSamplingChoice(SamplingChoices& choices, std::string_view key,
+                                             std::string_view text,
+                                             std::span<const std::string_view> parameters);
+
+// Why choices whose keys each made sense cannot be drawn from together (a lower bound not below
+// the upper one), or nothing.
+std::optional<std::string> WhyNotDrawable(const SamplingChoices& choices);
+
+// A number as SetSamplingChoice reads it back to the same double.
+std::string SamplingNumberText(double value);
+
+}  // namespace vardolin

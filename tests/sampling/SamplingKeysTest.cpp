@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "TestSupport.h"
+#include "sampling/SamplingKeys.h"
+
+namespace vardolin {
+namespace {
+
+constexpr std::array<std::string_view, 2> kNames{"cohesion", "friction_angle"};
+
+struct KeyRow {
+    const char* name;
+    friend void PrintTo(const KeyRow& row, std::ostream* os) { *os << row.name; }
+    const char* key;
+    const char* text;
+    bool accepted;
+};
+
+class SamplingKey : public testing::TestWithParam<KeyRow> {};
+
+TEST_P(SamplingKey, IsTakenOrRefusedWithAReason) {
+    SamplingChoices choices;
+    const auto why = SetSamplingChoice(choices, GetParam().key, GetParam().text, kNames);
+    EXPECT_EQ(!why.has_value(), GetParam().accepted) << why.value_or("");
+    if (why) {
+        EXPECT_EQ(choices, SamplingChoices{}) << "a refused text changes nothing";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SamplingKey,
+    testing::Values(KeyRow{"Method", "method", "latin_hypercube", true},
+                    KeyRow{"UnknownMethod", "method", "stratified", false},
+                    KeyRow{"Seed", "seed", "16777215", true},
+                    KeyRow{"SeedBeyondTheStates", "seed", "16777216", false},
+                    KeyRow{"NegativeSeed", "seed", "-1", false},
+                    KeyRow{"Correlation", "correlation", "-0.5", true},
+                    KeyRow{"CorrelationOfOne", "correlation", "1", false},
+                    KeyRow{"CorrelationNotANumber", "correlation", "0.5x", false},
+                    KeyRow{"Distribution", "cohesion.distribution", "lognormal", true},
+                    KeyRow{"UnknownDistribution", "cohesion.distribution", "gamma", false},
+                    KeyRow{"LowerBound", "friction_angle.lower", "-2.5e1", true},
+                    KeyRow{"BoundNotANumber", "friction_angle.upper", "inf", false},
+                    KeyRow{"UnknownParameter", "density.distribution", "normal", false},
+                    KeyRow{"UnknownParameterKey", "cohesion.mode", "1", false},
+                    KeyRow{"ParameterAlone", "cohesion", "normal", false}),
+    testing_support::RowName());
+
+TEST(SamplingKeys, AnAnalysisWithoutSampledParametersTakesTheSeedOnly) {
+    SamplingChoices choices;
+    EXPECT_FALSE(SetSamplingChoice(choices, "seed", "42", {}).has_value());
+    EXPECT_TRUE(SetSamplingChoice(choices, "method", "latin_hypercube", {}).has_value());
+    EXPECT_EQ(choices.seed, 42u);
+    EXPECT_FALSE(SetSamplingChoice(choices, "seed", "", {}).has_value());
+    EXPECT_FALSE(choices.seed.has_value());
+}
+
+TEST(SamplingKeys, ChoicesBackAtTheirDefaultsAreTheDefaultChoices) {
+    SamplingChoices choices;
+    ASSERT_FALSE(SetSamplingChoice(choices, "cohesion.lower", "0", kNames));
+    ASSERT_FALSE(SetSamplingChoice(choices, "cohesion.upper", "0", kNames));
+    EXPECT_TRUE(WhyNotDrawable(choices).has_value()) << "the lower bound must lie below";
+    ASSERT_FALSE(SetSamplingChoice(choices, "cohesion.lower", "", kNames));
+    ASSERT_FALSE(SetSamplingChoice(choices, "cohesion.upper", "", kNames));
+    EXPECT_TRUE(choices.isDefault());
+}
+
+}  // namespace
+}  // namespace vardolin
