@@ -6,7 +6,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -339,11 +338,9 @@ void HistogramWindow::SetFileDialogs(FileDialogs* dialogs) {
 }
 
 void HistogramWindow::SaveImage() {
-    const QString path =
-        dialogs_->SaveFileName(this, tr("Save Image"), QStringLiteral("histogram.png"),
-                               tr("PNG image (*.png);;SVG image (*.svg)"));
+    const QString path = AskImagePath(*dialogs_, this, QStringLiteral("histogram.png"));
     if (!path.isEmpty()) {
-        SaveImageTo(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".png") : path);
+        SaveImageTo(path);
     }
 }
 

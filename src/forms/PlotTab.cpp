@@ -2,7 +2,6 @@
 #include "forms/PlotTab.h"
 
 #include <QClipboard>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -114,11 +113,9 @@ void PlotTab::SetFileDialogs(FileDialogs* dialogs) {
 }
 
 void PlotTab::SaveImage() {
-    const QString path =
-        dialogs_->SaveFileName(this, tr("Save Image"), name_.toLower() + QStringLiteral(".png"),
-                               tr("PNG image (*.png);;SVG image (*.svg)"));
+    const QString path = AskImagePath(*dialogs_, this, name_.toLower() + QStringLiteral(".png"));
     if (!path.isEmpty()) {
-        SaveImageTo(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".png") : path);
+        SaveImageTo(path);
     }
 }
 

@@ -4,12 +4,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QObject>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgGenerator>
 #include <QWidget>
 
 #include "files/AtomicFile.h"
+#include "forms/FileDialogs.h"
 
 namespace vardolin::forms {
 
@@ -48,6 +50,15 @@ QString SaveWidgetImage(QWidget& widget, const QString& path) {
         return QString::fromUtf8(e.what());
     }
     return {};
+}
+
+QString AskImagePath(FileDialogs& dialogs, QWidget* parent, const QString& suggested) {
+    const QString path = dialogs.SaveFileName(parent, QObject::tr("Save Image"), suggested,
+                                              QObject::tr("PNG image (*.png);;SVG image (*.svg)"));
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
+        return path;
+    }
+    return path + QStringLiteral(".png");
 }
 
 }  // namespace vardolin::forms
