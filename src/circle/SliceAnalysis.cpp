@@ -2,9 +2,9 @@
 #include "circle/SliceAnalysis.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "circle/ParallelSliceTrials.h"
-#include "circle/SliceFieldConversion.h"
 #include "circle/SliceFields.h"
 #include "circle/SliceInputs.h"
 #include "circle/SliceTables.h"
@@ -24,26 +24,6 @@ using namespace circle;
 
 constexpr std::string_view kExplanation = "This Software Used in The Bishop Method";
 
-// The trial's inputs taken from the form's fields, each converted at its first use.
-class FieldSliceInputs final : public SliceInputs {
-public:
-    explicit FieldSliceInputs(FieldValues& fields) : f_(fields) {}
-
-    double SlopeHeight() override { return f_.Number(circle::SlopeHeight); }
-    double SlopeFaceAngle() override { return f_.Number(circle::SlopeFaceAngle); }
-    double CentreX1() override { return f_.Number(circle::CentreX1); }
-    double CentreX2() override { return f_.Number(circle::CentreX2); }
-    double CentreY2() override { return f_.Number(circle::CentreY2); }
-    double SliceCount() override { return f_.Number(circle::SliceCount); }
-    double WaterUnitWeight() override { return f_.Number(circle::WaterUnitWeight); }
-    UncertainParameters DrawParameters(UniformSequence& uniforms) override {
-        return DrawUncertainParameters(uniforms, f_);
-    }
-
-private:
-    FieldValues& f_;
-};
-
 RunOutcome::End EndOf(TrialEnd end) {
     switch (end) {
         case TrialEnd::NoCircleBeyondCrest:
@@ -58,12 +38,13 @@ RunOutcome::End EndOf(TrialEnd end) {
 
 // The trials on the context's threads when every input they read converts; otherwise, or
 // with one thread, the sequential trials, which convert each field at its first use.
-SliceTrialsOutcome RunTrials(int trials, FieldTexts& fields, SliceInputs& inputs,
-                             AnalysisContext& context, SliceTables& tables) {
+SliceTrialsOutcome RunTrials(int trials, SliceInputs& inputs, AnalysisContext& context,
+                             SliceTables& tables) {
     if (context.threads > 1) {
-        if (const auto values = ConvertSliceInputs(fields, context.locale)) {
-            return RunSliceTrialsInParallel(trials, *values, context.uniforms, context.module,
-                                            tables, context.threads, context.progress);
+        if (auto numbers = inputs.Converted()) {
+            return RunSliceTrialsInParallel(trials, *std::move(numbers), context.uniforms,
+                                            context.module, tables, context.threads,
+                                            context.progress);
         }
     }
     return RunSliceTrials(trials, inputs, context.uniforms, context.module, tables,
@@ -102,8 +83,8 @@ RunOutcome RunSliceAnalysis(FieldTexts& fields, AnalysisContext& context) {
     }
 
     const std::int16_t trials = f.RoundedInt16(CalculationCount);
-    FieldSliceInputs inputs(f);
-    const SliceTrialsOutcome outcome = RunTrials(trials, fields, inputs, context, tables);
+    SliceInputs inputs(f);
+    const SliceTrialsOutcome outcome = RunTrials(trials, inputs, context, tables);
     result.end = EndOf(outcome.end);
     result.trials = outcome.completedTrials;
     result.rejectedCircles = outcome.rejectedCircles;
