@@ -10,12 +10,14 @@
 #include "numerics/Pi.h"
 #include "shared/UncertainParameters.h"
 
-// A processed slice's base and loads, each written once for either fault policy; the order of
-// operations is fixed, results are compared to the last digit.
 namespace vardolin {
 
-// What every slice of a trial shares, worked out once when its circle and width are known.
-// None of these can meet a bad value: H is a finite number, 0 < |H| <= R, 0 < b <= E.
+// A processed slice's base and loads, each written once for either fault policy. The order of
+// operations is fixed: results are compared to the last digit.
+
+// What every slice of a trial shares, worked out once when its circle and its width are known.
+// For an accepted circle none of them meets a bad value (H is finite, 0 < R, |H| <= R and
+// b = E / n is finite), so working them out ahead of the first slice moves no error.
 struct SliceTerms {
     SlipCircle circle;
     double width = 0.0;                // b

@@ -21,30 +21,24 @@ struct PolicyRow {
     std::optional<ErrorCode> error;
 };
 
+// The operations of either policy, in the order of Operation.
+template <FaultPolicy Policy>
+constexpr double (*kOperations[])(Policy&, double, double) = {
+    [](Policy& p, double a, double b) { return p.Add(a, b); },
+    [](Policy& p, double a, double b) { return p.Subtract(a, b); },
+    [](Policy& p, double a, double b) { return p.Multiply(a, b); },
+    [](Policy& p, double a, double b) { return p.Divide(a, b); },
+    [](Policy& p, double a, double) { return p.Square(a); },
+    [](Policy& p, double a, double) { return p.SquareRoot(a); },
+    [](Policy& p, double a, double) { return p.Note(a); },
+    [](Policy& p, double a, double b) { return p.NoteQuotient(a, b); },
+};
+
 // The operation, then the test that ends a group of noted operations.
 template <FaultPolicy Policy>
 double Apply(Policy& policy, const PolicyRow& row) {
-    const double result = [&] {
-        switch (row.operation) {
-            case Operation::Add:
-                return policy.Add(row.a, row.b);
-            case Operation::Subtract:
-                return policy.Subtract(row.a, row.b);
-            case Operation::Multiply:
-                return policy.Multiply(row.a, row.b);
-            case Operation::Divide:
-                return policy.Divide(row.a, row.b);
-            case Operation::Square:
-                return policy.Square(row.a);
-            case Operation::SquareRoot:
-                return policy.SquareRoot(row.a);
-            case Operation::Note:
-                return policy.Note(row.a);
-            case Operation::NoteQuotient:
-                break;
-        }
-        return policy.NoteQuotient(row.a, row.b);
-    }();
+    const double result =
+        kOperations<Policy>[static_cast<int>(row.operation)](policy, row.a, row.b);
     policy.Test();
     return result;
 }
