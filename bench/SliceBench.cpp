@@ -48,9 +48,8 @@ void RunFromTexts(benchmark::State& state, int trials, int slices, int threads) 
 // double: circles, slices, draws, Bishop sums, failures and the mean.
 void RunKernel(benchmark::State& state, int trials, int slices) {
     SliceKeptTables kept;
-    SliceInputValues values = SliceInputValues::Defaults();
-    values.sliceCount = slices;
-    FixedSliceInputs inputs(values);
+    SliceInputs inputs = SliceInputs::Defaults();
+    inputs.Set(circle::SliceCount, slices);
     for (auto _ : state) {
         UniformSequence uniforms;
         SliceTables tables;

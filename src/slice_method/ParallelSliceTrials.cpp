@@ -16,8 +16,8 @@ namespace {
 // The trials of the layout, worked out by whichever thread claims them next.
 class TrialWork {
 public:
-    TrialWork(const TrialLayout& layout, const SliceInputValues& inputs,
-              const SliceKeptTables& module, RunProgress* progress)
+    TrialWork(const TrialLayout& layout, const SliceInputs& inputs, const SliceKeptTables& module,
+              RunProgress* progress)
         : layout_(layout),
           inputs_(inputs),
           module_(module),
@@ -50,6 +50,8 @@ public:
 
 private:
     void Work() {
+        // Every thread its own copy: reading an input may convert it, which is a write.
+        SliceInputs inputs = inputs_;
         const int planned = static_cast<int>(layout_.trials.size());
         for (;;) {
             const int begin = next_.fetch_add(chunk_, std::memory_order_relaxed);
@@ -62,7 +64,7 @@ private:
                     cancelled_.store(true);
                     return;
                 }
-                if (!WorkOut(index)) {
+                if (!WorkOut(index, inputs)) {
                     NoteFault(index);
                     return;
                 }
@@ -73,11 +75,11 @@ private:
         }
     }
 
-    bool WorkOut(int index) {
+    bool WorkOut(int index, SliceInputs& inputs) {
         const int trial = index + 1;
         try {
             const PlannedTrialResult r =
-                WorkOutPlannedTrial(layout_.trials[static_cast<std::size_t>(index)], inputs_,
+                WorkOutPlannedTrial(layout_.trials[static_cast<std::size_t>(index)], inputs,
                                     module_.BaseAngleRadianTotal[trial]);
             results_[static_cast<std::size_t>(index)] = r;
             if (r.faulted) {
@@ -97,7 +99,7 @@ private:
     }
 
     const TrialLayout& layout_;
-    const SliceInputValues& inputs_;
+    const SliceInputs& inputs_;
     const SliceKeptTables& module_;
     RunProgress* progress_;
     std::vector<PlannedTrialResult> results_;
@@ -109,16 +111,15 @@ private:
 
 }  // namespace
 
-SliceTrialsOutcome RunSliceTrialsInParallel(int trials, const SliceInputValues& inputs,
+SliceTrialsOutcome RunSliceTrialsInParallel(int trials, SliceInputs inputs,
                                             UniformSequence& uniforms, SliceKeptTables& module,
                                             SliceTables& tables, int threads,
                                             RunProgress* progress) {
     if (progress != nullptr) {
         progress->trialsTotal.store(trials);
     }
-    FixedSliceInputs fixed(inputs);
     UniformSequence layoutUniforms(uniforms.state());
-    const TrialLayout layout = LayOutSliceTrials(trials, fixed, layoutUniforms, tables, progress);
+    const TrialLayout layout = LayOutSliceTrials(trials, inputs, layoutUniforms, tables, progress);
 
     TrialWork work(layout, inputs, module, progress);
     work.Run(threads);
@@ -152,7 +153,7 @@ SliceTrialsOutcome RunSliceTrialsInParallel(int trials, const SliceInputValues& 
         progress->trialsDone.store(good);
     }
     if (good < trials) {
-        ContinueSliceTrials(good + 1, trials, fixed, uniforms, module, tables, outcome, progress);
+        ContinueSliceTrials(good + 1, trials, inputs, uniforms, module, tables, outcome, progress);
     }
     return outcome;
 }

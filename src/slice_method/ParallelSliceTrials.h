@@ -10,9 +10,9 @@
 
 namespace vardolin {
 
-// RunSliceTrials on several threads, with every input already a number, giving the same
-// outcome, the same tables and module entries, the same sequence state and the same error at
-// the same step as RunSliceTrials(trials, FixedSliceInputs(inputs), ...):
+// RunSliceTrials on several threads, with every input already a number (SliceInputs::Converted
+// or Defaults), giving the same outcome, the same tables and module entries, the same sequence
+// state and the same error at the same step as RunSliceTrials(trials, inputs, ...):
 //   1. a sequential layout plans each trial (its circle, its position in the sequence, its
 //      slice count), stopping at the first trial whose circle or width does not work out;
 //   2. the planned trials are worked out on `threads` threads (this one among them) into
@@ -21,7 +21,7 @@ namespace vardolin {
 //   3. the trials before the first faulted or unplanned one are committed in trial order;
 //      from that one on, RunSliceTrials's own trial code carries on from its start state.
 // Cancelling is seen between trials on every thread and throws RunCancelled.
-SliceTrialsOutcome RunSliceTrialsInParallel(int trials, const SliceInputValues& inputs,
+SliceTrialsOutcome RunSliceTrialsInParallel(int trials, SliceInputs inputs,
                                             UniformSequence& uniforms, SliceKeptTables& module,
                                             SliceTables& tables, int threads,
                                             RunProgress* progress = nullptr);

@@ -2,6 +2,7 @@
 #include "slice_method/SliceAnalysis.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
@@ -10,9 +11,7 @@
 #include "analysis/RunMessages.h"
 #include "fields/FieldValues.h"
 #include "numerics/FloatingPointStatus.h"
-#include "numerics/RunTimeError.h"
 #include "slice_method/ParallelSliceTrials.h"
-#include "slice_method/SliceFieldConversion.h"
 #include "slice_method/SliceFields.h"
 #include "slice_method/SliceInputs.h"
 #include "slice_method/SliceOutOfRangeDraws.h"
@@ -27,61 +26,18 @@ using namespace circle;
 
 constexpr std::string_view kExplanation = "This Software Used in The Bishop Method";
 
-// The trial's inputs taken from the form's fields, each converted at its first use.
-class FieldSliceInputs final : public SliceInputs {
-public:
-    explicit FieldSliceInputs(FieldValues& fields) : f_(fields) {}
-
-    double SlopeHeight() override { return f_.Number(circle::SlopeHeight); }
-    double SlopeFaceAngle() override { return f_.Number(circle::SlopeFaceAngle); }
-    double CentreX1() override { return f_.Number(circle::CentreX1); }
-    double CentreX2() override { return f_.Number(circle::CentreX2); }
-    double CentreY2() override { return f_.Number(circle::CentreY2); }
-    double SliceCount() override { return f_.Number(circle::SliceCount); }
-    double WaterUnitWeight() override { return f_.Number(circle::WaterUnitWeight); }
-    UncertainParameters DrawParameters(UniformSequence& uniforms) override {
-        return DrawUncertainParameters(uniforms, f_);
-    }
-
-private:
-    FieldValues& f_;
-};
-
 // The trials on the context's threads when every input they read converts; otherwise, or
 // with one thread, the sequential trials, which convert each field at its first use.
-SliceTrialsOutcome RunTrials(int trials, FieldTexts& fields, SliceInputs& inputs,
-                             AnalysisContext& context, SliceTables& tables) {
+SliceTrialsOutcome RunTrials(int trials, SliceInputs& inputs, AnalysisContext& context,
+                             SliceTables& tables) {
     SliceKeptTables& kept = context.kept.Of<SliceKeptTables>();
     if (context.threads > 1) {
-        if (const auto values = ConvertSliceInputs(fields, context.locale)) {
-            return RunSliceTrialsInParallel(trials, *values, context.uniforms, kept, tables,
-                                            context.threads, context.progress);
+        if (auto numbers = inputs.Converted()) {
+            return RunSliceTrialsInParallel(trials, *std::move(numbers), context.uniforms, kept,
+                                            tables, context.threads, context.progress);
         }
     }
     return RunSliceTrials(trials, inputs, context.uniforms, kept, tables, context.progress);
-}
-
-// The inputs as the run converted them; nothing if one was never read and does not convert.
-std::optional<SliceInputValues> ConvertedInputs(FieldValues& f) {
-    try {
-        return SliceInputValues{f.Number(SlopeHeight),
-                                f.Number(SlopeFaceAngle),
-                                f.Number(CentreX1),
-                                f.Number(CentreX2),
-                                f.Number(CentreY2),
-                                f.Number(SliceCount),
-                                f.Number(WaterUnitWeight),
-                                f.Number(CohesionMean),
-                                f.Number(CohesionStdDev),
-                                f.Number(FrictionAngleMean),
-                                f.Number(FrictionAngleStdDev),
-                                f.Number(RockUnitWeightMean),
-                                f.Number(RockUnitWeightStdDev),
-                                f.Number(WaterHeightMean),
-                                f.Number(WaterHeightStdDev)};
-    } catch (const RunTimeError&) {
-        return std::nullopt;
-    }
 }
 
 // Inputs that describe no slope a slip circle could be drawn in, stopped before anything is
@@ -141,8 +97,8 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
 
     const std::int16_t trials = f.RoundedInt16(CalculationCount);
     const std::uint32_t start = context.uniforms.state();
-    FieldSliceInputs inputs(f);
-    const SliceTrialsOutcome outcome = RunTrials(trials, fields, inputs, context, tables);
+    SliceInputs inputs(f);
+    const SliceTrialsOutcome outcome = RunTrials(trials, inputs, context, tables);
     result.trials = outcome.completedTrials;
     result.trialFactors.reserve(static_cast<std::size_t>(result.trials));
     for (int i = 1; i <= result.trials; ++i) {
@@ -169,8 +125,8 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
     f.WriteNumber(FailureProbability, percentage);
     WriteMeanAndVerdict(f, result.trialFactors, MeanSafetyFactor, MessageField);
     // A run without a slice may not have read the statistics; it drew nothing out of range.
-    if (const auto values = ConvertedInputs(f)) {
-        result.outOfRange = CountSliceDrawsOutOfRange(trials, *values, start);
+    if (auto numbers = inputs.Converted()) {
+        result.outOfRange = CountSliceDrawsOutOfRange(trials, *std::move(numbers), start);
     } else {
         result.outOfRange = OutOfRangeTally(PhysicalRanges(0.0)).Counts();
     }

@@ -2,24 +2,29 @@
 #include "slice_method/SliceInputs.h"
 
 #include "fields/FieldTextMap.h"
-#include "numerics/NormalSampler.h"
-#include "slice_method/SliceFieldConversion.h"
+#include "numerics/RunTimeError.h"
 #include "slice_method/SliceMethodDescription.h"
 
 namespace vardolin {
 
-SliceInputValues SliceInputValues::Defaults() {
+SliceInputs SliceInputs::Defaults() {
+    FieldTextMap texts = DefaultTexts(SliceMethod());
+    const NumberLocale locale{};
+    FieldValues fields(texts, locale);
     // The form's default texts are all numbers.
-    return *ConvertSliceInputs(DefaultTexts(SliceMethod()), NumberLocale{});
+    return *SliceInputs(fields).Converted();
 }
 
-UncertainParameters FixedSliceInputs::DrawParameters(UniformSequence& uniforms) {
-    UncertainParameters p;
-    p.cohesion = SampleNormal(uniforms, v_.cohesionMean, v_.cohesionStdDev);
-    p.frictionAngle = SampleNormal(uniforms, v_.frictionAngleMean, v_.frictionAngleStdDev);
-    p.rockUnitWeight = SampleNormal(uniforms, v_.rockUnitWeightMean, v_.rockUnitWeightStdDev);
-    p.waterHeight = SampleNormal(uniforms, v_.waterHeightMean, v_.waterHeightStdDev);
-    return p;
+std::optional<SliceInputs> SliceInputs::Converted() {
+    SliceInputs numbers;
+    try {
+        for (const int field : kFields) {
+            numbers.Set(field, Number(field));
+        }
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+    return numbers;
 }
 
 }  // namespace vardolin

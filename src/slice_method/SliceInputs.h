@@ -1,74 +1,80 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cassert>
+#include <optional>
+
 #include "analysis/UncertainParameters.h"
+#include "fields/FieldValues.h"
 #include "numerics/UniformSequence.h"
+#include "slice_method/FaultPolicy.h"
+#include "slice_method/SliceFields.h"
 
 namespace vardolin {
 
-// The numbers a slice-method trial takes, each asked for at the step that needs it. The run
-// answers from the form's fields, converting a field at its first use so that a bad text fails
-// at exactly that step; the benchmark kernel and the tests answer from plain doubles. Both go
-// through the same trial code.
+// The numbers a slice-method trial reads, named by their fields, each converted at its first
+// use. From a form's fields, a field is converted the first time a step asks for it, so that a
+// bad text fails at exactly that step, naming its field; the parallel run, the benchmarks and
+// the tests take every input as a number already (Converted, Defaults, Set). The sequential
+// trials and the parallel worker read them through the same trial code.
 class SliceInputs {
 public:
-    virtual ~SliceInputs() = default;
+    // The fields a trial reads, in field order.
+    static constexpr std::array<int, 15> kFields{
+        circle::CentreX1,       circle::SlopeHeight, circle::CentreX2,       circle::CentreY2,
+        circle::SlopeFaceAngle, CohesionMean,        CohesionStdDev,         FrictionAngleMean,
+        FrictionAngleStdDev,    RockUnitWeightMean,  RockUnitWeightStdDev,   WaterHeightMean,
+        WaterHeightStdDev,      circle::SliceCount,  circle::WaterUnitWeight};
 
-    virtual double SlopeHeight() = 0;     // H
-    virtual double SlopeFaceAngle() = 0;  // beta, degrees
-    virtual double CentreX1() = 0;
-    virtual double CentreX2() = 0;
-    virtual double CentreY2() = 0;
-    virtual double SliceCount() = 0;       // n
-    virtual double WaterUnitWeight() = 0;  // gamma_w
-
-    // Cohesion, friction angle, unit weight of rock and water height of one slice, drawn in
-    // this order with one uniform value each.
-    virtual UncertainParameters DrawParameters(UniformSequence& uniforms) = 0;
-
-protected:
-    SliceInputs() = default;
-    SliceInputs(const SliceInputs&) = default;
-    SliceInputs& operator=(const SliceInputs&) = default;
-};
-
-// Every input of a slice-method trial as a double.
-struct SliceInputValues {
-    double slopeHeight = 0;
-    double slopeFaceAngle = 0;
-    double centreX1 = 0;
-    double centreX2 = 0;
-    double centreY2 = 0;
-    double sliceCount = 0;
-    double waterUnitWeight = 0;
-    double cohesionMean = 0;
-    double cohesionStdDev = 0;
-    double frictionAngleMean = 0;
-    double frictionAngleStdDev = 0;
-    double rockUnitWeightMean = 0;
-    double rockUnitWeightStdDev = 0;
-    double waterHeightMean = 0;
-    double waterHeightStdDev = 0;
+    explicit SliceInputs(FieldValues& fields) : fields_(&fields) {}
 
     // The form's default texts as numbers.
-    static SliceInputValues Defaults();
-};
+    static SliceInputs Defaults();
 
-class FixedSliceInputs final : public SliceInputs {
-public:
-    explicit FixedSliceInputs(const SliceInputValues& values) : v_(values) {}
+    // Every input as a number, without its fields, so that a copy can go to another thread;
+    // nothing if one of them does not convert (the failed conversion is not kept, so the trial
+    // code still fails at the step that first needs that field).
+    std::optional<SliceInputs> Converted();
 
-    double SlopeHeight() override { return v_.slopeHeight; }
-    double SlopeFaceAngle() override { return v_.slopeFaceAngle; }
-    double CentreX1() override { return v_.centreX1; }
-    double CentreX2() override { return v_.centreX2; }
-    double CentreY2() override { return v_.centreY2; }
-    double SliceCount() override { return v_.sliceCount; }
-    double WaterUnitWeight() override { return v_.waterUnitWeight; }
-    UncertainParameters DrawParameters(UniformSequence& uniforms) override;
+    // The input of `field`, one of kFields (TypeMismatch, Overflow as FieldValues::Number).
+    double Number(int field) {
+        std::optional<double>& slot = values_[static_cast<std::size_t>(field)];
+        if (!slot) [[unlikely]] {
+            assert(fields_ != nullptr);
+            slot = fields_->Number(field);
+        }
+        return *slot;
+    }
+
+    void Set(int field, double value) { values_[static_cast<std::size_t>(field)] = value; }
+
+    // Cohesion, friction angle, unit weight of rock and water height of one slice, in this
+    // order. Each takes its uniform value first, then reads its average and standard deviation,
+    // so a bad field fails after its draw has consumed its value.
+    template <FaultPolicy Policy>
+    UncertainParameters DrawParameters(Policy& policy, UniformSequence& uniforms) {
+        return {.cohesion = Draw(policy, uniforms, CohesionMean, CohesionStdDev),
+                .frictionAngle = Draw(policy, uniforms, FrictionAngleMean, FrictionAngleStdDev),
+                .rockUnitWeight = Draw(policy, uniforms, RockUnitWeightMean, RockUnitWeightStdDev),
+                .waterHeight = Draw(policy, uniforms, WaterHeightMean, WaterHeightStdDev)};
+    }
 
 private:
-    SliceInputValues v_;
+    SliceInputs() = default;
+
+    // mean - sd * x or mean + sd * x on the deviate's branch, as NormalDeviate::Scale.
+    template <FaultPolicy Policy>
+    double Draw(Policy& policy, UniformSequence& uniforms, int meanField, int sdField) {
+        const NormalDeviate z = policy.Deviate(uniforms.NextUniform());
+        const double mean = Number(meanField);
+        const double sd = Number(sdField);
+        const double spread = policy.Multiply(sd, z.size);
+        return z.lower ? policy.Subtract(mean, spread) : policy.Add(mean, spread);
+    }
+
+    std::array<std::optional<double>, FieldValues::kMaxField + 1> values_{};
+    FieldValues* fields_ = nullptr;  // none once every input is a number
 };
 
 }  // namespace vardolin

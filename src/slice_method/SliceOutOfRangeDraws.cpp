@@ -50,23 +50,24 @@ double Replay(UniformSequence& uniforms, const Parameter& p) {
 
 }  // namespace
 
-std::vector<OutOfRangeCount> CountSliceDrawsOutOfRange(int trials, const SliceInputValues& inputs,
+std::vector<OutOfRangeCount> CountSliceDrawsOutOfRange(int trials, SliceInputs inputs,
                                                        std::uint32_t start) {
-    const ParameterRanges ranges = PhysicalRanges(inputs.slopeHeight);
+    const ParameterRanges ranges = PhysicalRanges(inputs.Number(circle::SlopeHeight));
     std::array<Parameter, 4> parameters{{
-        {inputs.cohesionMean, inputs.cohesionStdDev, ranges.cohesion},
-        {inputs.frictionAngleMean, inputs.frictionAngleStdDev, ranges.frictionAngle},
-        {inputs.rockUnitWeightMean, inputs.rockUnitWeightStdDev, ranges.rockUnitWeight},
-        {inputs.waterHeightMean, inputs.waterHeightStdDev, ranges.waterHeight},
+        {inputs.Number(CohesionMean), inputs.Number(CohesionStdDev), ranges.cohesion},
+        {inputs.Number(FrictionAngleMean), inputs.Number(FrictionAngleStdDev),
+         ranges.frictionAngle},
+        {inputs.Number(RockUnitWeightMean), inputs.Number(RockUnitWeightStdDev),
+         ranges.rockUnitWeight},
+        {inputs.Number(WaterHeightMean), inputs.Number(WaterHeightStdDev), ranges.waterHeight},
     }};
     for (Parameter& p : parameters) {
         p.safeTail = SafeTail(p);
     }
 
-    FixedSliceInputs fixed(inputs);
     UniformSequence uniforms(start);
     const auto scratch = std::make_unique<SliceTables>();
-    const TrialLayout layout = LayOutSliceTrials(trials, fixed, uniforms, *scratch, nullptr);
+    const TrialLayout layout = LayOutSliceTrials(trials, inputs, uniforms, *scratch, nullptr);
     OutOfRangeTally tally(ranges);
     for (const PlannedTrial& trial : layout.trials) {
         UniformSequence draws(trial.slicesStart);

@@ -16,7 +16,8 @@ namespace vardolin {
 // values. A draw whose uniform value lies too near the middle for its deviate to reach a bound
 // is passed over without working the deviate out: the deviate is below the variable t of the
 // approximation, and t grows as the tail probability falls.
-std::vector<OutOfRangeCount> CountSliceDrawsOutOfRange(int trials, const SliceInputValues& inputs,
+// `inputs` must all be numbers (SliceInputs::Converted).
+std::vector<OutOfRangeCount> CountSliceDrawsOutOfRange(int trials, SliceInputs inputs,
                                                        std::uint32_t start);
 
 }  // namespace vardolin

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "slice_method/SliceTrials.h"
 
-#include "numerics/FloatingPointStatus.h"
-#include "numerics/GenericArithmetic.h"
-#include "numerics/Pi.h"
-#include "slice_method/BishopSafetyFactor.h"
+#include "slice_method/FaultPolicy.h"
 #include "slice_method/SlicePasses.h"
-#include "slice_method/SliceQuantities.h"
 #include "slice_method/SlipCircle.h"
+#include "slice_method/TrialSlices.h"
 
 namespace vardolin {
 
@@ -22,30 +19,17 @@ SliceTrialOutcome RunSliceTrial(int i, SliceInputs& inputs, UniformSequence& uni
     }
     const SlipCircle& circle = *draw.circle;
 
-    const double b = SliceWidth(circle, inputs.SliceCount());
+    const double b = SliceWidth(circle, inputs.Number(circle::SliceCount));
     if (b == 0.0) {
         outcome.end = TrialEnd::ZeroSliceWidth;
         return outcome;
     }
 
-    BishopSafetyFactor factor;
-    FloatingPointStatus status;
+    StopAtFault policy;
+    TrialSlices slices(policy, circle, b, inputs);
     ForEachProcessedSlice(circle, b, [&](double x) {
-        const SliceBase base = SliceBaseOf(x, b, circle.radius);
-        module.BaseAngleDegrees[i] = base.angle;
-        module.BaseAngleRadianTotal[i] =
-            status.Note(module.BaseAngleRadianTotal[i] + status.Divide(base.angle * kPi, 180.0));
-        status.Test();
-
-        const UncertainParameters drawn = inputs.DrawParameters(uniforms);
-        const SliceLoads loads = SliceLoadsOf(circle, x, base, b, drawn, inputs);
-        tables.CircleSafetyFactors[i] = factor.AddSlice({.baseAngle = base.angle,
-                                                         .width = b,
-                                                         .baseLength = base.length,
-                                                         .weight = loads.weight,
-                                                         .porePressure = loads.porePressure,
-                                                         .waterThrust = loads.waterThrust,
-                                                         .drawn = drawn});
+        tables.CircleSafetyFactors[i] =
+            slices.Add(x, uniforms, module.BaseAngleDegrees[i], module.BaseAngleRadianTotal[i]);
         ++outcome.processedSlices;
     });
     return outcome;

@@ -181,8 +181,8 @@ struct TrialsRow {
 class ParallelSliceTrials : public testing::TestWithParam<TrialsRow> {};
 
 TEST_P(ParallelSliceTrials, EndLikeTheSequentialTrials) {
-    SliceInputValues values = SliceInputValues::Defaults();
-    values.sliceCount = GetParam().sliceCount;
+    SliceInputs inputs = SliceInputs::Defaults();
+    inputs.Set(SliceCount, GetParam().sliceCount);
     struct Side {
         UniformSequence uniforms;
         SliceKeptTables kept;
@@ -190,13 +190,12 @@ TEST_P(ParallelSliceTrials, EndLikeTheSequentialTrials) {
         SliceTrialsOutcome outcome;
         std::optional<ErrorCode> error;
     } sequential, parallel;
-    FixedSliceInputs inputs(values);
     sequential.error = testing_support::ErrorOf([&] {
         sequential.outcome = RunSliceTrials(GetParam().trials, inputs, sequential.uniforms,
                                             sequential.kept, sequential.tables);
     });
     parallel.error = testing_support::ErrorOf([&] {
-        parallel.outcome = RunSliceTrialsInParallel(GetParam().trials, values, parallel.uniforms,
+        parallel.outcome = RunSliceTrialsInParallel(GetParam().trials, inputs, parallel.uniforms,
                                                     parallel.kept, parallel.tables, 3);
     });
     EXPECT_EQ(parallel.error, sequential.error);

@@ -15,12 +15,15 @@
 #include "plane_failure/PlaneAnalysis.h"
 #include "plane_failure/PlaneFailureDescription.h"
 #include "plane_failure/PlaneFields.h"
+#include "slice_method/FaultPolicy.h"
 #include "slice_method/SliceAnalysis.h"
 #include "slice_method/SliceFields.h"
+#include "slice_method/SliceInputs.h"
 #include "slice_method/SliceKeptTables.h"
 #include "slice_method/SliceMethodDescription.h"
 #include "slice_method/SliceTables.h"
 #include "slice_method/SliceTrials.h"
+#include "slice_method/SlipCircle.h"
 
 namespace vardolin {
 namespace {
@@ -330,19 +333,19 @@ TEST_F(SliceRun, OnThreadsTooOnlyTheErrorOfABadTextNamesItsField) {
 // Trials past what the checks let through, on numbers: how the trial code ends them.
 struct TrialEndRow {
     const char* name;
-    SliceInputValues values;
+    SliceInputs values;
     std::optional<ErrorCode> error;
     TrialEnd end;
 };
 
-SliceInputValues Geometry(double H, double x1, double x2, double y2, double slices = 10) {
-    SliceInputValues v = SliceInputValues::Defaults();
-    v.slopeHeight = H;
-    v.centreX1 = x1;
-    v.centreX2 = x2;
-    v.centreY2 = y2;
-    v.sliceCount = slices;
-    return v;
+SliceInputs Geometry(double H, double x1, double x2, double y2, double slices = 10) {
+    SliceInputs inputs = SliceInputs::Defaults();
+    inputs.Set(SlopeHeight, H);
+    inputs.Set(CentreX1, x1);
+    inputs.Set(CentreX2, x2);
+    inputs.Set(CentreY2, y2);
+    inputs.Set(SliceCount, slices);
+    return inputs;
 }
 
 class SliceTrialEnd : public testing::TestWithParam<TrialEndRow> {};
@@ -351,7 +354,7 @@ TEST_P(SliceTrialEnd, EndsAsTheTrialCodeSays) {
     UniformSequence uniforms;
     SliceKeptTables kept;
     SliceTables tables;
-    FixedSliceInputs inputs(GetParam().values);
+    SliceInputs inputs = GetParam().values;
     SliceTrialsOutcome outcome;
     EXPECT_EQ(testing_support::ErrorOf(
                   [&] { outcome = RunSliceTrials(1, inputs, uniforms, kept, tables); }),
@@ -383,44 +386,34 @@ TEST_F(SliceRun, CountsTheTrialsThatDrewAParameterOutOfItsRange) {
     FieldTextMap texts = fields;
     const RunOutcome parallel = RunSliceAnalysis(texts, threaded);
 
-    class Noting final : public SliceInputs {
-    public:
-        explicit Noting(const SliceInputValues& v) : v_(v), fixed_(v) {}
-        double SlopeHeight() override { return v_.slopeHeight; }
-        double SlopeFaceAngle() override { return v_.slopeFaceAngle; }
-        double CentreX1() override { return v_.centreX1; }
-        double CentreX2() override { return v_.centreX2; }
-        double CentreY2() override { return v_.centreY2; }
-        double SliceCount() override { return v_.sliceCount; }
-        double WaterUnitWeight() override { return v_.waterUnitWeight; }
-        UncertainParameters DrawParameters(UniformSequence& u) override {
-            const UncertainParameters p = fixed_.DrawParameters(u);
-            cohesion = cohesion || p.cohesion < 0.0;
-            water = water || p.waterHeight < 0.0 || p.waterHeight > v_.slopeHeight;
-            return p;
-        }
-        bool cohesion = false;
-        bool water = false;
-
-    private:
-        SliceInputValues v_;
-        FixedSliceInputs fixed_;
-    };
-    SliceInputValues values = SliceInputValues::Defaults();
-    values.waterHeightStdDev = 8;
-    values.cohesionMean = 100;
-    Noting noting(values);
-    UniformSequence replay;
+    // Each trial run by the trial code, then its draws replayed from where it started: its
+    // circle, then the four draws of every slice it processed.
+    SliceInputs inputs = SliceInputs::Defaults();
+    inputs.Set(WaterHeightStdDev, 8);
+    inputs.Set(CohesionMean, 100);
+    const double H = inputs.Number(SlopeHeight);
+    UniformSequence sequence;
     SliceKeptTables kept2;
     SliceTables tables;
     SliceTrialsOutcome outcome;
+    StopAtFault policy;
     int cohesionTrials = 0;
     int waterTrials = 0;
     for (int i = 1; i <= 50; ++i) {
-        noting.cohesion = noting.water = false;
-        ContinueSliceTrials(i, i, noting, replay, kept2, tables, outcome, nullptr);
-        cohesionTrials += noting.cohesion ? 1 : 0;
-        waterTrials += noting.water ? 1 : 0;
+        UniformSequence replay(sequence.state());
+        const long slicesBefore = outcome.processedSlices;
+        ContinueSliceTrials(i, i, inputs, sequence, kept2, tables, outcome, nullptr);
+        DrawSlipCircle(replay, inputs, tables.TrialRadius, i);
+        bool cohesion = false;
+        bool water = false;
+        for (long slice = slicesBefore; slice < outcome.processedSlices; ++slice) {
+            const UncertainParameters p = inputs.DrawParameters(policy, replay);
+            cohesion = cohesion || p.cohesion < 0.0;
+            water = water || p.waterHeight < 0.0 || p.waterHeight > H;
+        }
+        EXPECT_EQ(replay.state(), sequence.state());
+        cohesionTrials += cohesion ? 1 : 0;
+        waterTrials += water ? 1 : 0;
     }
     ASSERT_EQ(sequential.outOfRange.size(), 4u);
     EXPECT_EQ(sequential.outOfRange[0].trials, cohesionTrials);

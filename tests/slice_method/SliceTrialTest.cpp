@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "numerics/Pi.h"
 #include "slice_method/BishopSafetyFactor.h"
+#include "slice_method/FaultPolicy.h"
 #include "slice_method/SliceQuantities.h"
 #include "slice_method/SliceTrials.h"
 
@@ -17,13 +18,15 @@ using testing_support::RowName;
 
 // A grid of one centre at (E, H) with exact figures: R = hypot(E, H) and reach E, with the
 // face steep enough (80 degrees) for the circle to pass the crest.
-SliceInputValues OneCentre(double reach, double height, double slices) {
-    SliceInputValues v = SliceInputValues::Defaults();
-    v.slopeHeight = v.centreY2 = height;
-    v.centreX1 = v.centreX2 = reach;
-    v.slopeFaceAngle = 80;
-    v.sliceCount = slices;
-    return v;
+SliceInputs OneCentre(double reach, double height, double slices) {
+    SliceInputs inputs = SliceInputs::Defaults();
+    inputs.Set(circle::SlopeHeight, height);
+    inputs.Set(circle::CentreY2, height);
+    inputs.Set(circle::CentreX1, reach);
+    inputs.Set(circle::CentreX2, reach);
+    inputs.Set(circle::SlopeFaceAngle, 80);
+    inputs.Set(circle::SliceCount, slices);
+    return inputs;
 }
 
 struct PassRow {
@@ -38,7 +41,7 @@ class SlicePasses : public testing::TestWithParam<PassRow> {};
 // stays within the radius, that is if 1.1 E <= R for ten slices.
 TEST_P(SlicePasses, ProcessEveryPassWithinTheRadius) {
     const PassRow& row = GetParam();
-    FixedSliceInputs inputs(OneCentre(row.reach, row.height, row.slices));
+    SliceInputs inputs = OneCentre(row.reach, row.height, row.slices);
     UniformSequence uniforms;
     SliceKeptTables kept;
     SliceTables tables;
@@ -67,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Trial 2 of a run gives the same factor as a first trial started where trial 1 left the
 // sequence: its offsets, pass counter and sums start afresh.
 TEST(SliceTrial, StartsItsOffsetsAndSumsAfresh) {
-    FixedSliceInputs inputs(SliceInputValues::Defaults());
+    SliceInputs inputs = SliceInputs::Defaults();
     SliceKeptTables kept;
     SliceTables run;
     UniformSequence together;
@@ -103,12 +106,12 @@ TEST_P(SliceLoad, TakesHeightFromTheSectionAndPoreHeadFromTheWater) {
     const SliceBase base{.depth = 3, .angle = 7, .length = 2.1};
     UncertainParameters drawn{
         .cohesion = 0, .frictionAngle = 0, .rockUnitWeight = 25, .waterHeight = row.waterHeight};
-    SliceInputValues values = SliceInputValues::Defaults();
-    values.slopeHeight = 10;
-    values.waterUnitWeight = 9800;
-    FixedSliceInputs inputs(values);
+    SliceInputs inputs = SliceInputs::Defaults();
+    inputs.Set(circle::WaterUnitWeight, 9800);
+    StopAtFault policy;
+    const SliceTerms terms = SliceTermsOf(policy, circle, 2, 10);
 
-    const SliceLoads loads = SliceLoadsOf(circle, 1, base, 2, drawn, inputs);
+    const SliceLoads loads = SliceLoadsOf(policy, terms, 1, base, drawn, inputs);
     EXPECT_DOUBLE_EQ(loads.height, row.height);
     EXPECT_DOUBLE_EQ(loads.weight, 25 * row.height * 2);
     EXPECT_DOUBLE_EQ(loads.poreHead, row.poreHead);
@@ -132,35 +135,40 @@ constexpr double kDegree = kPi / 180;
 // Without cohesion, water and thrust, a slice's Bishop factor is tan(phi) / tan(alpha), as for
 // an infinite slope: F0 is the same ratio, and m-alpha then equals 1 / cos(alpha).
 TEST(BishopSafetyFactor, DryCohesionlessSliceGivesTheInfiniteSlopeRatio) {
+    StopAtFault policy;
     BishopSafetyFactor factor;
-    const double f = factor.AddSlice({.baseAngle = 20,
-                                      .width = 1,
-                                      .baseLength = 1.06,
-                                      .weight = 5000,
-                                      .porePressure = 0,
-                                      .waterThrust = 0,
-                                      .drawn = {0, 30, 25000, 0}});
+    const double f = factor.AddSlice(policy, {.baseRadians = 20 * kDegree,
+                                              .baseCosine = std::cos(20 * kDegree),
+                                              .width = 1,
+                                              .baseLength = 1.06,
+                                              .weight = 5000,
+                                              .porePressure = 0,
+                                              .waterThrust = 0,
+                                              .drawn = {0, 30, 25000, 0}});
     EXPECT_NEAR(f, std::tan(30 * kDegree) / std::tan(20 * kDegree), 1e-12);
 }
 
 // The Bishop numerator takes the pore pressure over the slice's width, not the rock's weight
 // of the water: with a flat base (m-alpha = 1) the factor is (c b + (W - u b) tan phi) / M.
 TEST(BishopSafetyFactor, NumeratorTakesThePorePressureOverTheSliceWidth) {
+    StopAtFault policy;
     BishopSafetyFactor factor;
-    const double f = factor.AddSlice({.baseAngle = 0,
-                                      .width = 2,
-                                      .baseLength = 2,
-                                      .weight = 5000,
-                                      .porePressure = 400,
-                                      .waterThrust = 100,
-                                      .drawn = {300, 30, 25000, 7}});
+    const double f = factor.AddSlice(policy, {.baseRadians = 0,
+                                              .baseCosine = 1,
+                                              .width = 2,
+                                              .baseLength = 2,
+                                              .weight = 5000,
+                                              .porePressure = 400,
+                                              .waterThrust = 100,
+                                              .drawn = {300, 30, 25000, 7}});
     const double tanPhi = std::tan(30 * kPi / 180);
     EXPECT_EQ(f, (300.0 * 2 + (5000 - 400.0 * 2) * tanPhi) / 100);
 }
 
 // A slice without weight and base adds only its water thrust to the driving sums.
 TEST(BishopSafetyFactor, WeightlessSliceAddsItsThrustAndFailsAsTheFirstSlice) {
-    const BishopSlice weighty{.baseAngle = 20,
+    const BishopSlice weighty{.baseRadians = 20 * kDegree,
+                              .baseCosine = std::cos(20 * kDegree),
                               .width = 1,
                               .baseLength = 1.06,
                               .weight = 5000,
@@ -170,20 +178,22 @@ TEST(BishopSafetyFactor, WeightlessSliceAddsItsThrustAndFailsAsTheFirstSlice) {
     BishopSlice weightless = weighty;
     weightless.weight = weightless.baseLength = 0;
 
+    StopAtFault policy;
     BishopSafetyFactor sums;
-    sums.AddSlice(weighty);
+    sums.AddSlice(policy, weighty);
     const double resisting = sums.ordinaryResisting();
     const double driving = sums.ordinaryDriving();
-    sums.AddSlice(weightless);
+    sums.AddSlice(policy, weightless);
     EXPECT_EQ(sums.ordinaryResisting(), resisting);
     EXPECT_EQ(sums.ordinaryDriving(), driving + 30);
     EXPECT_EQ(sums.bishopDriving(), driving + 30);
 
     // F0 = 0 / 30 = 0 divides tan(a) tan(p); with no thrust either, F0 is 0 / 0.
-    EXPECT_EQ(ErrorOf([&] { BishopSafetyFactor().AddSlice(weightless); }),
+    EXPECT_EQ(ErrorOf([&] { BishopSafetyFactor().AddSlice(policy, weightless); }),
               ErrorCode::DivisionByZero);
     weightless.waterThrust = 0;
-    EXPECT_EQ(ErrorOf([&] { BishopSafetyFactor().AddSlice(weightless); }), ErrorCode::Overflow);
+    EXPECT_EQ(ErrorOf([&] { BishopSafetyFactor().AddSlice(policy, weightless); }),
+              ErrorCode::Overflow);
 }
 
 }  // namespace

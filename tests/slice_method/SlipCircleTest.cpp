@@ -36,13 +36,12 @@ class SlipCircleCentre : public testing::TestWithParam<CentreRow> {};
 // A steep face (80 degrees) keeps the crest near the toe, so the first candidate is accepted.
 TEST_P(SlipCircleCentre, LiesOnTheGridDiagonalFromX1AndH) {
     const CentreRow& row = GetParam();
-    SliceInputValues values = SliceInputValues::Defaults();
-    values.slopeHeight = 5;
-    values.slopeFaceAngle = 80;
-    values.centreX1 = row.x1;
-    values.centreX2 = row.x2;
-    values.centreY2 = row.y2;
-    FixedSliceInputs inputs(values);
+    SliceInputs inputs = SliceInputs::Defaults();
+    inputs.Set(circle::SlopeHeight, 5);
+    inputs.Set(circle::SlopeFaceAngle, 80);
+    inputs.Set(circle::CentreX1, row.x1);
+    inputs.Set(circle::CentreX2, row.x2);
+    inputs.Set(circle::CentreY2, row.y2);
     UniformSequence uniforms(StateBefore(row.r));
     TrialTable radius;
 
@@ -68,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
 // On the default grid a circle passes the crest (E > D, D a little above 20) only for r above
 // about 0.428; each rejected candidate takes one more value.
 TEST(SlipCircle, DefaultGridRejectsCirclesThatDoNotPassTheCrest) {
-    FixedSliceInputs inputs(SliceInputValues::Defaults());
+    SliceInputs inputs = SliceInputs::Defaults();
     TrialTable radius;
 
     UniformSequence accepted(StateBefore(0.429f));
