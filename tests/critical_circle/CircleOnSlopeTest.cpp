@@ -19,12 +19,12 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(SimpleSlope, RefusesHeightsAndAnglesWithoutAGroundLevel) {
     for (const auto& [height, angle] : {std::pair{0.0, 45.0},
-                                       {-1.0, 45.0},
-                                       {kNaN, 45.0},
-                                       {HUGE_VAL, 45.0},
-                                       {10.0, 0.0},
-                                       {10.0, 90.5},
-                                       {10.0, kNaN}}) {
+                                        {-1.0, 45.0},
+                                        {kNaN, 45.0},
+                                        {HUGE_VAL, 45.0},
+                                        {10.0, 0.0},
+                                        {10.0, 90.5},
+                                        {10.0, kNaN}}) {
         EXPECT_FALSE(SimpleSlope::Make(height, angle)) << height << " " << angle;
     }
     const SimpleSlope vertical = *SimpleSlope::Make(10.0, 90.0);
