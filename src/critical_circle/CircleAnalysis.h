@@ -7,6 +7,16 @@
 #include "critical_circle/SimpleSlope.h"
 #include "critical_circle/SoilValues.h"
 
+// The critical-circle analysis, in the order a run uses it:
+//   1. SimpleSlope: the ground, toe at (0, 0), rising to the right.
+//   2. CircleAnalyser (here), for each circle: LocateCircle finds where it cuts the ground,
+//      LayOutSlices its slices, FactorEvaluator both factors; a circle without a proper mass or
+//      with a caution gets a status, never an exception.
+//   3. FindCriticalCircle (CircleSearch.h): the grid of centres with their radii on every core,
+//      the lowest circle taken in centre order, then refined. AnalyseCircle checks one circle.
+//   4. RunCircleTrials (CircleTrials.h): Monte Carlo on the critical circle's slices, whose
+//      geometry the draws do not change; SummariseTrials (TrialStatistics.h) the figures.
+//   5. TabulateSlices (SliceTable.h): the critical circle's slices for the export.
 namespace vardolin::critical {
 
 // Everything about one circle: where it cuts the ground, its slices and both factors. The
