@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "critical_circle/CircleOnSlope.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "numerics/Square.h"
 
@@ -40,7 +40,14 @@ public:
 
     std::size_t count() const noexcept { return count_; }
     double operator[](std::size_t i) const noexcept { return points_[i]; }
-    void Sort() noexcept { std::sort(points_.begin(), points_.begin() + count_); }
+    // Insertion: at most eight points, most of them in order already.
+    void Sort() noexcept {
+        for (std::size_t i = 1; i < count_; ++i) {
+            for (std::size_t j = i; j > 0 && points_[j] < points_[j - 1]; --j) {
+                std::swap(points_[j], points_[j - 1]);
+            }
+        }
+    }
 
 private:
     std::array<double, 8> points_{};
