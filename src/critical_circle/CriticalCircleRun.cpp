@@ -33,8 +33,7 @@ using namespace critical;
 
 constexpr double kMaxGridCircles = 1'000'000;
 
-constexpr std::string_view kExplanation =
-    "This Software Used in The Critical Circle by Bishop's Simplified Method";
+constexpr std::string_view kExplanation = "This Software Used in The Critical Circle (Bishop)";
 
 constexpr std::array<int, 13> kCircleResults{
     CriticalCentreX, CriticalCentreY,  CriticalRadius,

@@ -111,8 +111,7 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(Consumed(), 4000);
     EXPECT_EQ(progress.trialsTotal.load(), 1000);
     EXPECT_EQ(progress.trialsDone.load(), 1000);
-    EXPECT_EQ(Text(ExplanationField),
-              "This Software Used in The Critical Circle by Bishop's Simplified Method");
+    EXPECT_EQ(Text(ExplanationField), "This Software Used in The Critical Circle (Bishop)");
     EXPECT_EQ(Text(BishopFactor), "1.13330091911658");
     EXPECT_EQ(Text(FailureProbability), "13.8");
     EXPECT_EQ(Text(MeanSafetyFactor), "1.13516570916315");

@@ -137,6 +137,7 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
         const Circle& c = critical.circle;
         const QPointF centre = view.At(c.centreX, c.centreY);
         // The slices, each from its base on the circle up to the ground.
+        painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(QColor(60, 60, 60), 0.8));
         const CircleSlices& slices = critical.slices;
         for (int i = 0; i <= slices.count(); ++i) {
