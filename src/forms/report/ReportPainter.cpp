@@ -104,6 +104,13 @@ std::vector<std::array<QString, 3>> ResultRows(const RunReport& report, const Pl
         rows.push_back({Q(field.label), QString::fromStdString(report.texts.text(field.number)),
                         Q(field.unit)});
     }
+    // The analysis's own figures (a critical circle, its factors), in field order.
+    for (const FieldFact& field : report.analysis->fields) {
+        if (field.role == FieldRole::Result) {
+            rows.push_back({Q(field.label), QString::fromStdString(report.texts.text(field.number)),
+                            Q(field.unit)});
+        }
+    }
     if (!report.distribution) {
         return rows;
     }
