@@ -181,7 +181,11 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
             QObject::tr("The results come from fixed data (every standard deviation "
                         "0): one evaluation at the averages, not a distribution."));
     }
-    QSvgRenderer diagram(QStringLiteral(":/diagrams/") + Q(analysis.diagram));
+    // An analysis without a picture (one whose window draws its diagram) has no page part.
+    QSvgRenderer diagram;
+    if (!analysis.diagram.empty()) {
+        diagram.load(QStringLiteral(":/diagrams/") + Q(analysis.diagram));
+    }
     if (diagram.isValid() && height - page.y() > 120) {
         page.Heading(QObject::tr("Diagram"));
         QSizeF size = diagram.defaultSize();
