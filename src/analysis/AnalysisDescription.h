@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "analysis/AnalysisContext.h"
+#include "analysis/ExportTable.h"
 #include "analysis/RunOutcome.h"
 #include "analysis/UncertainInput.h"
 #include "fields/DiagramLabel.h"
@@ -40,6 +41,9 @@ struct AnalysisDescription {
     // bounds, Latin hypercube, correlation) address by name. Empty for a run that draws its own
     // way: the seed is then its only sampling choice.
     std::span<const UncertainInput> sampledParameters = {};
+    // The tables of its last run that its exported results add (a slice table), from the tables
+    // it keeps; nullptr for none.
+    ExportTables (*exportTables)(KeptTables& kept) = nullptr;
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;

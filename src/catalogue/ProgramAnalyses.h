@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "critical_circle/CriticalCircleDescription.h"
 #include "plane_failure/PlaneFailureDescription.h"
 #include "slice_method/SliceMethodDescription.h"
 
@@ -12,6 +13,7 @@ struct AnalysisList {};
 // Every analysis the program offers, in menu order: the one list a new analysis joins. Each
 // entry has Description(), which the core's catalogue takes, and Window(), which only the
 // windows' catalogue names, so that the core and the runner link no window.
-using ProgramAnalyses = AnalysisList<PlaneFailureAnalysis, SliceMethodAnalysis>;
+using ProgramAnalyses =
+    AnalysisList<PlaneFailureAnalysis, SliceMethodAnalysis, CriticalCircleAnalysis>;
 
 }  // namespace vardolin

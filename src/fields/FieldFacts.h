@@ -19,6 +19,7 @@ enum class FieldRole {
     MeanSafetyFactor,   // result
     Message,            // the verdict or why the run stopped
     Explanation,        // the run's explanation line
+    Result,             // any other figure the run writes (a model's saved run keeps it)
 };
 
 constexpr bool IsInputRole(FieldRole role) {

@@ -16,7 +16,7 @@ void AppendTrial(std::string& csv, int trial, double factor) {
 
 bool IsReportedResult(FieldRole role) {
     return role == FieldRole::FailurePercentage || role == FieldRole::MeanSafetyFactor ||
-           role == FieldRole::Message;
+           role == FieldRole::Message || role == FieldRole::Result;
 }
 
 }  // namespace
@@ -37,8 +37,8 @@ std::string CsvValue(std::string_view text) {
 }
 
 std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fields,
-                       std::span<const double> factors,
-                       std::span<const OutOfRangeCount> outOfRange) {
+                       std::span<const double> factors, std::span<const OutOfRangeCount> outOfRange,
+                       std::span<const ExportTable> tables) {
     std::string csv = "analysis," + CsvValue(analysis.id) + "\r\n";
     for (const FieldFact& field : analysis.fields) {
         if (field.isInput() || IsReportedResult(field.role)) {
@@ -48,6 +48,9 @@ std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fi
     for (const OutOfRangeCount& count : outOfRange) {
         csv += "trials_out_of_range_" + std::string(count.parameter) + "," +
                std::to_string(count.trials) + "\r\n";
+    }
+    for (const ExportTable& table : tables) {
+        csv += "\r\n" + CsvValue(table.name) + "\r\n" + table.csv;
     }
     csv += "\r\ntrial,factor_of_safety,failed\r\n";
     int trial = 0;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "analysis/AnalysisDescription.h"
+#include "analysis/ExportTable.h"
 #include "analysis/OutOfRangeDraws.h"
 #include "fields/FieldTexts.h"
 
@@ -15,13 +16,15 @@ namespace vardolin {
 // with a comma, a quote or a line break is quoted). Factors are written with the fewest digits
 // that read back as the same double, always with a point.
 
-// One analysis's run for a report: a header of "key,text" rows (the analysis, every input and the
-// three result texts as the form shows them, and "trials_out_of_range_<parameter>,count" for each
-// count given), an empty row, then one row per trial: "trial,factor_of_safety,failed" with
-// failed "yes" for a factor below 1.
+// One analysis's run for a report: a header of "key,text" rows (the analysis, every input, the
+// three result texts and the analysis's other results as the form shows them, and
+// "trials_out_of_range_<parameter>,count" for each count given), then each of the analysis's
+// own tables after an empty row and its name, then an empty row and one row per trial:
+// "trial,factor_of_safety,failed" with failed "yes" for a factor below 1.
 std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fields,
                        std::span<const double> factors,
-                       std::span<const OutOfRangeCount> outOfRange = {});
+                       std::span<const OutOfRangeCount> outOfRange = {},
+                       std::span<const ExportTable> tables = {});
 
 // The header row of TrialRowsCsv.
 inline constexpr std::string_view kTrialRowsHeader = "model,trial,factor_of_safety,failed\r\n";

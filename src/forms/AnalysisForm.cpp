@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPalette>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -33,6 +34,26 @@ void PaintPaleYellow(QWidget& field) {
     palette.setColor(QPalette::Base, QColor(255, 255, 192));
     field.setPalette(palette);
 }
+
+// A diagram drawn by its analysis's window part, over the picture it replaces.
+class DiagramCanvas final : public QWidget {
+public:
+    DiagramCanvas(QWidget& picture, AnalysisForm& form) : QWidget(&picture), form_(form) {
+        setGeometry(picture.rect());
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const LineEditFields fields(form_);
+        form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.shownTables());
+    }
+
+private:
+    AnalysisForm& form_;
+};
 
 constexpr std::array<ButtonSlot<AnalysisForm>, 3> kButtons{{
     {"Command1", &AnalysisForm::Calculate},
@@ -75,6 +96,19 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
         if (field.isInput()) {
             connect(control, &QLineEdit::textChanged, this,
                     &AnalysisForm::CompareInputsWithResults);
+        }
+    }
+    if (window.drawDiagram != nullptr) {
+        if (QWidget* picture = FindControl(*this, QStringLiteral("Image1"))) {
+            diagramCanvas_ = new DiagramCanvas(*picture, *this);
+        }
+    }
+    if (diagramCanvas_ != nullptr) {
+        for (const FieldFact& field : analysis.fields) {
+            if (field.isInput()) {
+                connect(FieldControl(*this, field.number), &QLineEdit::textChanged, diagramCanvas_,
+                        qOverload<>(&QWidget::update));
+            }
         }
     }
     ApplyTooltips(*this, analysis);
@@ -176,6 +210,10 @@ void AnalysisForm::FinishRun() {
     }
     for (const auto& [field, text] : result.writes) {
         runTexts_.setText(field, text);
+    }
+    shownTables_ = context_.kept;
+    if (diagramCanvas_ != nullptr) {
+        diagramCanvas_->update();
     }
     for (const auto& [field, text] : result.writes) {
         fields.setText(field, text);

@@ -67,6 +67,9 @@ public:
     // Every field's text as the last run with results left it (its inputs, the count it may
     // have rewritten, and its results); nullptr when the last run gave none.
     const FieldTextMap* resultsTexts() const { return resultsTexts_ ? &*resultsTexts_ : nullptr; }
+    // The tables the analysis kept after the form's last run that was not cancelled, for its
+    // diagram and its exported results.
+    KeptTables& shownTables() { return shownTables_; }
     // Opening a model empties the results: they belong to no inputs any more.
     void ForgetResults();
 
@@ -114,6 +117,8 @@ private:
     std::optional<FieldTextMap> resultsTexts_;
     ModelFileActions* files_;
     SamplingActions* sampling_;
+    KeptTables shownTables_;
+    QWidget* diagramCanvas_ = nullptr;  // draws the diagram of a window with drawDiagram
 };
 
 }  // namespace vardolin::forms

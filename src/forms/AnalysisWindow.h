@@ -6,6 +6,14 @@
 
 #include "forms/FormLayout.h"
 
+class QPainter;
+class QRectF;
+
+namespace vardolin {
+class FieldTexts;
+class KeptTables;
+}  // namespace vardolin
+
 namespace vardolin::forms {
 
 // A button of an analysis form that shows another form, by the target's form name.
@@ -24,6 +32,10 @@ struct AnalysisWindow {
     int clientWidthTwips;
     int clientHeightTwips;
     std::span<const NavigationButton> navigation;
+    // Draws the form's diagram in `area` of the picture Image1 from the form's texts and the
+    // tables of its last run, in place of the picture's file; nullptr shows the file.
+    void (*drawDiagram)(QPainter& painter, const QRectF& area, const FieldTexts& fields,
+                        KeptTables& kept) = nullptr;
 };
 
 // The windows of the analyses a program offers, found by their analysis's id.

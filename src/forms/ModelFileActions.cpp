@@ -171,8 +171,12 @@ bool ModelFileActions::ExportResultsTo(const QString& path) {
     }
     // The inputs written are those the results were computed from, whatever the form shows now.
     try {
-        WriteFileAtomically(LocalPath(path), ResultsCsv(form_.analysis(), *results,
-                                                        current->factors, current->outOfRange));
+        const ExportTables tables = form_.analysis().exportTables != nullptr
+                                        ? form_.analysis().exportTables(form_.shownTables())
+                                        : ExportTables{};
+        WriteFileAtomically(
+            LocalPath(path),
+            ResultsCsv(form_.analysis(), *results, current->factors, current->outOfRange, tables));
     } catch (const FileWriteError& e) {
         dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;

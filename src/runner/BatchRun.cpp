@@ -17,8 +17,8 @@
 #include "numerics/RunTimeError.h"
 #include "numerics/UniformSequence.h"
 #include "runner/InputOverrides.h"
-#include "runner/SavedRunCheck.h"
 #include "runner/JsonFigures.h"
+#include "runner/SavedRunCheck.h"
 #include "sampling/SamplingKeys.h"
 #include "statistics/TrialDistribution.h"
 
@@ -205,6 +205,15 @@ void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool se
                 entry[std::string(key) + "_number"] = Number(text, locale);
             }
             entry["message"] = Result(ran, FieldRole::Message);
+            // Every figure the run writes, by its key: what an analysis reports beyond the
+            // three above (a critical circle, its factors) comes out without code of its own.
+            ordered_json results = ordered_json::object();
+            for (const FieldFact& field : model.analysis->fields) {
+                if (!field.isInput()) {
+                    results[std::string(field.key)] = ran.fields.text(field.number);
+                }
+            }
+            entry["results"] = std::move(results);
             entry["stopped"] = !ran.run.gaveResults();
             entry["uniform_state_at_start"] = ran.run.uniformStateAtStart;
             entry["trials"] = Trials(ran.factors());
@@ -249,8 +258,9 @@ RunReport ReportOf(const Ran& ran, const NumberLocale& locale) {
     report.locale = locale;
     report.texts = ran.fields;
     if (const std::vector<double>* factors = TrialFactors(ran)) {
-        report.distribution = RunDistribution{*factors, Result(ran, FieldRole::FailurePercentage), ran.run.outcome->outOfRange,
-                                              ran.run.outcome->draws, std::nullopt};
+        report.distribution =
+            RunDistribution{*factors, Result(ran, FieldRole::FailurePercentage),
+                            ran.run.outcome->outOfRange, ran.run.outcome->draws, std::nullopt};
     }
     return report;
 }

@@ -2,6 +2,7 @@
 // An analysis that no production file names, handed to the program in its catalogue: the main
 // menu grows a row for it, its form runs it, saves it, and vardolin-run runs the saved file.
 #include <QPushButton>
+#include <iterator>
 #include <sstream>
 
 #include "ConstantAnalysis.h"
@@ -72,9 +73,12 @@ protected:
 
 TEST_F(CatalogueAnalysis, IsOfferedRunSavedAndRunByTheRunnerLikeTheProgramsOwn) {
     MainMenu& menu = navigator().ShowMainMenu();
-    // One row more than the two the menu draws, and the window one row taller.
-    EXPECT_EQ(menu.height(), TwipsToPixels(5100 + 1800));
-    auto* row = FindControlAs<QPushButton>(menu, MainMenu::RowButtonName(2));
+    // A row below the program's own, and the window a row taller for each beyond the two the
+    // menu draws.
+    const auto programRows =
+        static_cast<int>(std::distance(ProgramCatalogue().begin(), ProgramCatalogue().end()));
+    EXPECT_EQ(menu.height(), TwipsToPixels(5100 + 1800 * (programRows + 1 - 2)));
+    auto* row = FindControlAs<QPushButton>(menu, MainMenu::RowButtonName(programRows));
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->text(), QStringLiteral("Constant Factor"));
     row->click();

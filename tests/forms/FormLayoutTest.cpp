@@ -6,6 +6,7 @@
 #include <QSvgWidget>
 #include <utility>
 
+#include "critical_circle/CriticalCircleDescription.h"
 #include "forms/FormTestSupport.h"
 
 namespace vardolin::forms {
@@ -42,7 +43,9 @@ TEST_F(FormLayout, EveryControlLiesInsideItsContainer) {
 }
 
 TEST_F(FormLayout, ClientAreasHaveTheirDesignSize) {
-    EXPECT_EQ(navigator().ShowMainMenu().size(), QSize(569, 340));
+    // Two rows drawn, and a row of 1800 twips for the critical circle below them.
+    EXPECT_EQ(navigator().ShowMainMenu().size(), QSize(569, 340 + 120));
+    EXPECT_EQ(navigator().ShowAnalysis(CriticalCircle()).clientArea().size(), QSize(1000, 704));
     EXPECT_EQ(navigator().ShowAnalysis(PlaneFailure()).clientArea().size(), QSize(805, 696));
     EXPECT_EQ(navigator().ShowAnalysis(SliceMethod()).clientArea().size(), QSize(807, 704));
 }
@@ -88,13 +91,14 @@ TEST_F(FormLayout, EveryCaptionFitsItsControl) {
 TEST_F(FormLayout, MenuButtonsLieOverTheFrameAndTakeTheClicks) {
     const MainMenu& menu = navigator().ShowMainMenu();
     const QRect frame = FindControl(menu, "Frame1")->geometry();
-    for (const char* name : {"Command1", "Command2", "Command3"}) {
+    for (const char* name : {"Command1", "Command2", "Command4", "Command3"}) {
         const QWidget* button = FindControl(menu, QString::fromLatin1(name));
         EXPECT_TRUE(frame.contains(button->geometry())) << name;
         EXPECT_EQ(menu.childAt(button->geometry().center()), button) << name;
     }
     EXPECT_EQ(FindControl(menu, "Command1")->geometry(), QRect(16, 40, 529, 73));
-    EXPECT_EQ(FindControl(menu, "Command3")->geometry(), QRect(408, 280, 129, 41));
+    EXPECT_EQ(FindControl(menu, "Command4")->geometry(), QRect(16, 280, 529, 73));
+    EXPECT_EQ(FindControl(menu, "Command3")->geometry(), QRect(408, 280 + 120, 129, 41));
 }
 
 TEST_F(FormLayout, OverlappingControlsStackAsDesigned) {
@@ -211,11 +215,11 @@ TEST_F(FormLayout, MenuFocusStartsOnPlanMethodAndTabWalksTheButtons) {
     MainMenu& menu = navigator().ShowMainMenu();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
     QStringList visited;
-    for (int step = 0; step < 4; ++step) {
+    for (int step = 0; step < 5; ++step) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(visited, QStringList({"Command1", "Command2", "Command3", "Command1"}));
+    EXPECT_EQ(visited, QStringList({"Command1", "Command2", "Command4", "Command3", "Command1"}));
 }
 
 }  // namespace

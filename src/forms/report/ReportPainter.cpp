@@ -104,6 +104,13 @@ std::vector<std::array<QString, 3>> ResultRows(const RunReport& report, const Pl
         rows.push_back({Q(field.label), QString::fromStdString(report.texts.text(field.number)),
                         Q(field.unit)});
     }
+    // The analysis's own figures (a critical circle, its factors), in field order.
+    for (const FieldFact& field : report.analysis->fields) {
+        if (field.role == FieldRole::Result) {
+            rows.push_back({Q(field.label), QString::fromStdString(report.texts.text(field.number)),
+                            Q(field.unit)});
+        }
+    }
     if (!report.distribution) {
         return rows;
     }
@@ -174,7 +181,11 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
             QObject::tr("The results come from fixed data (every standard deviation "
                         "0): one evaluation at the averages, not a distribution."));
     }
-    QSvgRenderer diagram(QStringLiteral(":/diagrams/") + Q(analysis.diagram));
+    // An analysis without a picture (one whose window draws its diagram) has no page part.
+    QSvgRenderer diagram;
+    if (!analysis.diagram.empty()) {
+        diagram.load(QStringLiteral(":/diagrams/") + Q(analysis.diagram));
+    }
     if (diagram.isValid() && height - page.y() > 120) {
         page.Heading(QObject::tr("Diagram"));
         QSizeF size = diagram.defaultSize();

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vardolin {
+
+
+// A table an analysis adds to its exported results, after the results and before the trials:
+// a name on a line of its own, then comma-separated rows, the first naming the columns, each
+// ending in CRLF.
+struct ExportTable {
+    std::string name;
+    std::string csv;
+};
+
+using ExportTables = std::vector<ExportTable>;
+
+}  // namespace vardolin

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <vector>
+
+#include "critical_circle/CircleSlices.h"
+#include "critical_circle/CriticalCircleLimits.h"
+#include "critical_circle/FactorEvaluator.h"
+#include "critical_circle/SoilValues.h"
+#include "critical_circle/TrialStatistics.h"
+#include "numerics/UniformSequence.h"
+#include "analysis/RunProgress.h"
+
+namespace vardolin::critical {
+
+// The soil's means and standard deviations.
+struct UncertainSoil {
+    SoilValues mean;
+    SoilValues sd;
+};
+
+// Uniform values one trial takes: c, phi, gamma and ru, in this order.
+inline constexpr int kDrawsPerTrial = 4;
+
+struct CircleTrialsOutcome {
+    std::vector<double> factors;  // Bishop's factor of each trial (NaN where it has none)
+    std::vector<FactorStatus> statuses;
+    TrialStatistics statistics;
+};
+
+// Monte Carlo trials on one fixed circle: each trial draws c, phi, gamma and ru once for the
+// whole sliding mass, one uniform value each in this order, through the normal sampler
+// (DrawNormalDeviate(uniforms).Scale(mean, sd)), and evaluates both factors on the circle's
+// slices, whose geometry no draw changes. Trial i takes the values 4i .. 4i + 3 counted from
+// the sequence's state at the start, so each thread jumps straight to its trials (Skip) and the
+// figures are those of one thread in trial order, bit for bit, whatever `threads` is (1 is the
+// sequential reference path). The sequence ends where the trials' draws leave it.
+// A draw whose value overflows raises RunTimeError(Overflow) with the sequence just past that
+// draw, as a loop over the trials in order would; a cancel throws RunCancelled and leaves the
+// sequence where it was. Each finished chunk of trials is added to the watcher's trialsDone
+// (the caller sets trialsTotal). A count outside kMinTrials .. kMaxTrials runs no trial.
+CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainSoil& soil,
+                                    int trials, UniformSequence& uniforms, int threads,
+                                    RunProgress* progress = nullptr);
+
+}  // namespace vardolin::critical

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+
+#include "analysis/UncertainInput.h"
+#include "analysis/UncertainParameters.h"
+#include "fields/FieldFacts.h"
+#include "fields/ReportFields.h"
+
+namespace vardolin::critical {
+
+// The fields of the critical-circle form, by control number (Text1 is 1). The report fields
+// (Text5, Text6, Text7, Text17) and the statistics (Text9..Text16) sit where the other forms
+// have them; the pore-pressure ratio takes the water height's place.
+enum Field : int {
+    SlopeHeight = 1,
+    FaceAngle = 2,
+    SliceCount = 3,
+    TrialCount = 4,
+    MessageField = 5,
+    MeanSafetyFactor = 6,
+    ExplanationField = 7,
+    SoilCohesionMean = vardolin::CohesionMean,
+    SoilCohesionStdDev = vardolin::CohesionStdDev,
+    FrictionMean = vardolin::FrictionAngleMean,
+    FrictionStdDev = vardolin::FrictionAngleStdDev,
+    UnitWeightMean = vardolin::RockUnitWeightMean,
+    UnitWeightStdDev = vardolin::RockUnitWeightStdDev,
+    PoreRatioMean = vardolin::WaterHeightMean,
+    PoreRatioStdDev = vardolin::WaterHeightStdDev,
+    FailureProbability = 17,
+    GridXFrom = 18,
+    GridXTo = 19,
+    GridYFrom = 20,
+    GridYTo = 21,
+    CentresPerSide = 22,
+    RadiiPerCentre = 23,
+    DepthBelowToe = 24,
+    GivenCentreX = 25,
+    GivenCentreY = 26,
+    GivenRadius = 27,
+    // Results beyond the report fields.
+    CriticalCentreX = 28,
+    CriticalCentreY = 29,
+    CriticalRadius = 30,
+    EntryX = 31,
+    EntryY = 32,
+    ExitX = 33,
+    ExitY = 34,
+    OrdinaryFactor = 35,
+    BishopFactor = 36,
+    FactorStdDev = 37,
+    ReliabilityIndex = 38,
+    LognormalReliabilityIndex = 39,
+    SearchWarning = 40,
+};
+
+// Every field of the form in field order, which is also the order "Clear Data" empties them.
+// The defaults: a 10 m slope at 45 degrees in a soil of c = 10 kPa, phi = 30 degrees,
+// gamma = 18 kN/m3 and ru = 0.1, searched over centres above the face.
+inline constexpr auto kFields = JoinFieldFacts(
+    std::array<FieldFact, 4>{{
+        {SlopeHeight, FieldRole::Input, "slope_height", "Slope Height", "10", "m",
+         "Height of the slope from its toe at (0, 0) up to its crest. Any consistent set of "
+         "units gives the same factor."},
+        {FaceAngle, FieldRole::Input, "slope_face_angle", "Slope Face Angle", "45", "degrees",
+         "Inclination of the slope face from the horizontal: above 0, at most 90."},
+        {SliceCount, FieldRole::Input, "slice_count", "Namber of Slices", "50", "count",
+         "Slices of equal width across the whole sliding mass: 1 to 10000."},
+        {TrialCount, FieldRole::Count, "trial_count", "Namber of Calculation", "1000", "count",
+         "Number of Monte Carlo trials on the critical circle: more than 1 and at most "
+         "1000000. A failure probability of 0.001 needs about 100000 trials to be known to "
+         "10 %."},
+    }},
+    kVerdictFields,
+    std::array<FieldFact, 8>{{
+        {SoilCohesionMean, FieldRole::StatisticsMean, "cohesion_mean", "Cohesion: Average", "10000",
+         "Pa",
+         "Average cohesion c of the soil, in N/m². Any consistent set of units gives the same "
+         "factor."},
+        {SoilCohesionStdDev, FieldRole::StatisticsStdDev, "cohesion_sd",
+         "Cohesion: Standard deviation", "2000", "Pa",
+         "Standard deviation of the cohesion; 0 keeps it at its average."},
+        {FrictionMean, FieldRole::StatisticsMean, "friction_angle_mean", "Friction Angle: Average",
+         "30", "degrees", "Average friction angle phi of the soil: from 0, below 90."},
+        {FrictionStdDev, FieldRole::StatisticsStdDev, "friction_angle_sd",
+         "Friction Angle: Standard deviation", "3", "degrees",
+         "Standard deviation of the friction angle; 0 keeps it at its average."},
+        {UnitWeightMean, FieldRole::StatisticsMean, "unit_weight_mean",
+         "Unit Weight of Soil: Average", "18000", "N/m³",
+         "Average unit weight gamma of the soil. Any consistent set of units gives the same "
+         "factor."},
+        {UnitWeightStdDev, FieldRole::StatisticsStdDev, "unit_weight_sd",
+         "Unit Weight of Soil: Standard deviation", "500", "N/m³",
+         "Standard deviation of the unit weight; 0 keeps it at its average."},
+        {PoreRatioMean, FieldRole::StatisticsMean, "pore_ratio_mean",
+         "Pore-Pressure Ratio ru: Average", "0.1", "",
+         "Average pore-pressure ratio ru, without unit: the pore pressure on a slice's base is "
+         "ru times the unit weight times the slice's height. From 0, below 1."},
+        {PoreRatioStdDev, FieldRole::StatisticsStdDev, "pore_ratio_sd",
+         "Pore-Pressure Ratio ru: Standard deviation", "0.02", "",
+         "Standard deviation of the pore-pressure ratio; 0 keeps it at its average."},
+    }},
+    kFailurePercentageField,
+    std::array<FieldFact, 10>{{
+        {GridXFrom, FieldRole::Input, "grid_x_from", "Grid of Centres: x from", "-5", "m",
+         "Left side of the grid of centres, measured from the toe (x grows toward the crest)."},
+        {GridXTo, FieldRole::Input, "grid_x_to", "Grid of Centres: x to", "5", "m",
+         "Right side of the grid of centres."},
+        {GridYFrom, FieldRole::Input, "grid_y_from", "Grid of Centres: y from", "10", "m",
+         "Lower side of the grid of centres, measured up from the toe."},
+        {GridYTo, FieldRole::Input, "grid_y_to", "Grid of Centres: y to", "20", "m",
+         "Upper side of the grid of centres."},
+        {CentresPerSide, FieldRole::Input, "centres_per_side", "Centres per Side", "20", "count",
+         "Centres along each side of the grid: 1 to 1000 (their square in all)."},
+        {RadiiPerCentre, FieldRole::Input, "radii_per_centre", "Radii per Centre", "20", "count",
+         "Radii tried at each centre, in equal steps from the circle through the toe out to the "
+         "circle that touches the depth level: 1 to 1000."},
+        {DepthBelowToe, FieldRole::Input, "depth_below_toe", "Depth below Toe", "5", "m",
+         "How deep below the toe the circles may reach: the deepest circle of each centre "
+         "touches this level."},
+        {GivenCentreX, FieldRole::Input, "circle_centre_x", "Given Circle: Centre x", "", "m",
+         "Centre x of one circle to check instead of a search; leave the three given-circle "
+         "fields empty to search."},
+        {GivenCentreY, FieldRole::Input, "circle_centre_y", "Given Circle: Centre y", "", "m",
+         "Centre y of the circle to check."},
+        {GivenRadius, FieldRole::Input, "circle_radius", "Given Circle: Radius", "", "m",
+         "Radius of the circle to check."},
+    }},
+    std::array<FieldFact, 13>{{
+        {CriticalCentreX, FieldRole::Result, "critical_centre_x", "Critical Circle: Centre x", "",
+         "m", "Centre x of the critical circle (the given one in given-circle mode)."},
+        {CriticalCentreY, FieldRole::Result, "critical_centre_y", "Critical Circle: Centre y", "",
+         "m", "Centre y of the critical circle."},
+        {CriticalRadius, FieldRole::Result, "critical_radius", "Critical Circle: Radius", "", "m",
+         "Radius of the critical circle."},
+        {EntryX, FieldRole::Result, "entry_x", "Entry Point: x", "", "m",
+         "Where the critical circle enters the ground, toward the crest."},
+        {EntryY, FieldRole::Result, "entry_y", "Entry Point: y", "", "m",
+         "Height of the entry point."},
+        {ExitX, FieldRole::Result, "exit_x", "Exit Point: x", "", "m",
+         "Where the critical circle leaves the ground, toward the toe."},
+        {ExitY, FieldRole::Result, "exit_y", "Exit Point: y", "", "m", "Height of the exit point."},
+        {OrdinaryFactor, FieldRole::Result, "ordinary_factor", "Ordinary Factor", "", "",
+         "The ordinary (Fellenius) factor of safety of the critical circle at the averages."},
+        {BishopFactor, FieldRole::Result, "bishop_factor", "Bishop Factor", "", "",
+         "Bishop's simplified factor of safety of the critical circle at the averages."},
+        {FactorStdDev, FieldRole::Result, "factor_sd", "Standard Deviation of Factor", "", "",
+         "Standard deviation of the trials' factors of safety."},
+        {ReliabilityIndex, FieldRole::Result, "reliability_index", "Reliability Index", "", "",
+         "(mean factor - 1) / standard deviation."},
+        {LognormalReliabilityIndex, FieldRole::Result, "lognormal_reliability_index",
+         "Lognormal Reliability Index", "", "",
+         "The reliability index of a lognormally distributed factor of safety."},
+        {SearchWarning, FieldRole::Result, "search_warning", "Caution", "", "",
+         "What the search warns of: a minimum on the grid's edge or at its depth level, or "
+         "trials left out."},
+    }});
+static_assert(AreInFieldOrder(kFields), "one fact per field, the shared ones among the form's own");
+static_assert(MessageField == kVerdictFields[0].number &&
+              MeanSafetyFactor == kVerdictFields[1].number &&
+              ExplanationField == kVerdictFields[2].number &&
+              FailureProbability == kFailurePercentageField[0].number);
+
+// The four as the sampling choices name them, in the order every trial draws them.
+inline constexpr std::array<UncertainInput, 4> kCircleInputs{{
+    {"cohesion", "Cohesion", SoilCohesionMean, SoilCohesionStdDev},
+    {"friction_angle", "Friction angle", FrictionMean, FrictionStdDev},
+    {"unit_weight", "Unit weight of soil", UnitWeightMean, UnitWeightStdDev},
+    {"pore_ratio", "Pore-pressure ratio ru", PoreRatioMean, PoreRatioStdDev},
+}};
+
+inline constexpr std::array<int, 4> kCircleMeanFields{SoilCohesionMean, FrictionMean,
+                                                      UnitWeightMean, PoreRatioMean};
+
+}  // namespace vardolin::critical

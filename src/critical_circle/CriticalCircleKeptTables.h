@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <vector>
+
+#include "critical_circle/CircleAnalysis.h"
+#include "critical_circle/CircleSearch.h"
+#include "critical_circle/SliceTable.h"
+
+namespace vardolin::critical {
+
+// What the last run of the critical-circle form found, for its diagram and its export: the
+// grid's lowest factor per centre (empty for a given circle), the critical circle with its
+// slices, and their table at the averages. Replaced whole by each run that reaches its circle.
+struct CriticalCircleKeptTables {
+    bool hasCircle = false;
+    SearchGrid grid;
+    std::vector<CentreMinimum> centres;
+    CircleAnalysis critical;
+    std::vector<SliceRow> sliceTable;
+};
+
+}  // namespace vardolin::critical

@@ -1,0 +1,385 @@
+// SPDX-License-Identifier: MIT
+#include "critical_circle/CriticalCircleRun.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "analysis/CommonInputChecks.h"
+#include "analysis/CountChecks.h"
+#include "analysis/InputChecks.h"
+#include "analysis/MeanReport.h"
+#include "analysis/ParameterDraws.h"
+#include "analysis/RunMessages.h"
+#include "analysis/TrialDraws.h"
+#include "critical_circle/CircleSearch.h"
+#include "critical_circle/CriticalCircleFields.h"
+#include "critical_circle/CriticalCircleKeptTables.h"
+#include "critical_circle/CriticalCircleLimits.h"
+#include "critical_circle/DrawnCircleTrials.h"
+#include "critical_circle/SliceTable.h"
+#include "critical_circle/TrialStatistics.h"
+#include "fields/FieldValues.h"
+#include "numerics/RunTimeError.h"
+
+namespace vardolin {
+
+namespace {
+
+using namespace critical;
+
+constexpr double kMaxGridCircles = 1'000'000;
+
+constexpr std::string_view kExplanation = "This Software Used in The Critical Circle (Bishop)";
+
+constexpr std::array<int, 13> kCircleResults{
+    CriticalCentreX, CriticalCentreY,  CriticalRadius,
+    EntryX,          EntryY,           ExitX,
+    ExitY,           OrdinaryFactor,   BishopFactor,
+    FactorStdDev,    ReliabilityIndex, LognormalReliabilityIndex,
+    SearchWarning};
+
+bool IsBlank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Whether the given-circle fields ask for one circle: all three filled. Some but not all
+// filled is an input to correct: the first empty one.
+struct GivenCircleMode {
+    bool given = false;
+    std::optional<int> firstEmpty;
+};
+
+GivenCircleMode GivenMode(const FieldTexts& texts) {
+    GivenCircleMode mode;
+    int filled = 0;
+    for (const int field : {GivenCentreX, GivenCentreY, GivenRadius}) {
+        if (IsBlank(texts.text(field))) {
+            mode.firstEmpty = mode.firstEmpty.value_or(field);
+        } else {
+            ++filled;
+        }
+    }
+    mode.given = filled == 3;
+    if (filled == 0) {
+        mode.firstEmpty.reset();
+    }
+    return mode;
+}
+
+std::optional<bool> IsWholeIn(std::optional<double> value, int lowest, int highest) {
+    if (!value) {
+        return std::nullopt;
+    }
+    return *value == std::floor(*value) && *value >= lowest && *value <= highest;
+}
+
+void RequireOrder(InputChecks& checks, int fromField, int toField, std::string_view message) {
+    const std::optional<double> from = checks.Value(fromField);
+    const std::optional<double> to = checks.Value(toField);
+    if (from && to) {
+        checks.Require(fromField, *from <= *to, message);
+    }
+}
+
+// Inputs that describe no slope, soil or search a run could stand for, stopped before anything
+// is drawn; the first that fails names its field.
+std::optional<RunOutcome> CheckInputs(FieldValues& f, const GivenCircleMode& mode) {
+    InputChecks checks(f);
+    const NumberRange aboveZero = NumberRange::From(0.0, false);
+    const NumberRange fromZero = NumberRange::From(0.0);
+    checks.RequireRange(SlopeHeight, aboveZero, messages::kSlopeHeightNotAboveZero);
+    checks.RequireRange(FaceAngle, NumberRange::Between(0.0, false, 90.0, true),
+                        messages::kCircleFaceAngleOutOfRange);
+    checks.Require(SliceCount, IsWholeIn(checks.Value(SliceCount), kMinSlices, kMaxSlices),
+                   messages::kSliceCountOutOfRange);
+    checks.RequireRange(SoilCohesionMean, fromZero, messages::kCohesionBelowZero);
+    checks.RequireRange(FrictionMean, NumberRange::Between(0.0, true, 90.0, false),
+                        messages::kFrictionAngleOutOfRange);
+    checks.RequireRange(UnitWeightMean, aboveZero, messages::kSoilUnitWeightNotAboveZero);
+    checks.RequireRange(PoreRatioMean, NumberRange::Between(0.0, true, 1.0, false),
+                        messages::kPoreRatioOutOfRange);
+    for (const int sd : {SoilCohesionStdDev, FrictionStdDev, UnitWeightStdDev, PoreRatioStdDev}) {
+        checks.RequireRange(sd, fromZero, messages::kDeviationBelowZero);
+    }
+    if (mode.firstEmpty) {
+        checks.Require(*mode.firstEmpty, false, messages::kGivenCircleIncomplete);
+    } else if (mode.given) {
+        checks.RequireRange(GivenRadius, aboveZero, messages::kGivenRadiusNotAboveZero);
+    } else {
+        RequireOrder(checks, GridXFrom, GridXTo, messages::kGridXOutOfOrder);
+        RequireOrder(checks, GridYFrom, GridYTo, messages::kGridYOutOfOrder);
+        checks.Require(CentresPerSide,
+                       IsWholeIn(checks.Value(CentresPerSide), 1, kMaxCentresPerSide),
+                       messages::kCentresOutOfRange);
+        checks.Require(RadiiPerCentre,
+                       IsWholeIn(checks.Value(RadiiPerCentre), 1, kMaxRadiiPerCentre),
+                       messages::kRadiiOutOfRange);
+        // A grid beyond a million circles would keep the program busy for minutes.
+        const std::optional<double> centres = checks.Value(CentresPerSide);
+        const std::optional<double> radii = checks.Value(RadiiPerCentre);
+        if (centres && radii) {
+            checks.Require(CentresPerSide, *centres * *centres * *radii <= kMaxGridCircles,
+                           messages::kTooManyCircles);
+        }
+        checks.RequireRange(DepthBelowToe, fromZero, messages::kDepthBelowZero);
+    }
+    return checks.Stop(MessageField);
+}
+
+// A count above one million: its message, naming the count to correct; the results of the
+// last run stay, muted by the window as those of other inputs.
+bool RejectCountAboveLimit(FieldValues& f) {
+    if (f.Number(TrialCount) <= kMaxTrials) {
+        return false;
+    }
+    f.Write(MessageField, messages::kCircleCountAboveLimit);
+    return true;
+}
+
+SoilValues MeansOf(FieldValues& f) {
+    SoilValues soil;
+    soil.cohesion = f.Number(SoilCohesionMean);
+    soil.frictionAngle = f.Number(FrictionMean);
+    soil.unitWeight = f.Number(UnitWeightMean);
+    soil.poreRatio = f.Number(PoreRatioMean);
+    return soil;
+}
+
+SearchGrid GridOf(FieldValues& f) {
+    SearchGrid grid;
+    grid.xFrom = f.Number(GridXFrom);
+    grid.xTo = f.Number(GridXTo);
+    grid.yFrom = f.Number(GridYFrom);
+    grid.yTo = f.Number(GridYTo);
+    grid.centresPerSide = static_cast<int>(f.Number(CentresPerSide));
+    grid.radiiPerCentre = static_cast<int>(f.Number(RadiiPerCentre));
+    grid.depthBelowToe = f.Number(DepthBelowToe);
+    return grid;
+}
+
+// The circle at the averages, or the message that says why there is none.
+struct FoundCircle {
+    std::optional<CircleAnalysis> circle;
+    std::optional<SearchResult> search;  // the search's result, for a search
+    std::string_view failure;
+    int failureField = 0;
+};
+
+FoundCircle FindCircle(FieldValues& f, bool given, int threads, RunProgress* progress) {
+    const std::optional<SimpleSlope> slope =
+        SimpleSlope::Make(f.Number(SlopeHeight), f.Number(FaceAngle));
+    if (!slope) {
+        throw RunTimeError(ErrorCode::Overflow);  // the checks let no such slope through
+    }
+    const int slices = static_cast<int>(f.Number(SliceCount));
+    const SoilValues means = MeansOf(f);
+    FoundCircle found;
+    if (given) {
+        const Circle circle{f.Number(GivenCentreX), f.Number(GivenCentreY), f.Number(GivenRadius)};
+        CircleAnalysis analysis = AnalyseCircle(*slope, means, circle, slices);
+        if (analysis.located.status != CircleStatus::Valid) {
+            found.failure = messages::kGivenCircleNoMass;
+            found.failureField = GivenRadius;
+        } else if (!analysis.factors.usable()) {
+            found.failure = messages::kGivenCircleNoFactor;
+            found.failureField = GivenRadius;
+        } else {
+            found.circle = std::move(analysis);
+        }
+        return found;
+    }
+    SearchSettings settings;
+    settings.grid = GridOf(f);
+    settings.slices = slices;
+    if (progress != nullptr) {
+        progress->trialsDone.store(0);
+        progress->trialsTotal.store(settings.grid.centresPerSide * settings.grid.centresPerSide);
+    }
+    SearchResult search = FindCriticalCircle(*slope, means, settings, threads, progress);
+    if (search.status != SearchStatus::Found) {
+        found.failure = messages::kNoUsableCircle;
+        found.failureField = GridXFrom;
+        return found;
+    }
+    found.circle = search.critical;
+    found.search = std::move(search);
+    return found;
+}
+
+void KeepCircle(AnalysisContext& context, FieldValues& f, const FoundCircle& found) {
+    auto& kept = context.kept.Of<CriticalCircleKeptTables>();
+    kept = CriticalCircleKeptTables{};
+    if (found.search) {
+        kept.grid = GridOf(f);
+        kept.centres = found.search->centres;
+    }
+    if (found.circle) {
+        kept.hasCircle = true;
+        kept.critical = *found.circle;
+        kept.sliceTable =
+            TabulateSlices(found.circle->slices, MeansOf(f), found.circle->factors.bishop);
+    }
+}
+
+void WriteCircle(FieldValues& f, const CircleAnalysis& circle) {
+    f.WriteNumber(CriticalCentreX, circle.circle.centreX);
+    f.WriteNumber(CriticalCentreY, circle.circle.centreY);
+    f.WriteNumber(CriticalRadius, circle.circle.radius);
+    f.WriteNumber(EntryX, circle.located.entryX);
+    f.WriteNumber(EntryY, circle.located.entryY);
+    f.WriteNumber(ExitX, circle.located.exitX);
+    f.WriteNumber(ExitY, circle.located.exitY);
+    f.WriteNumber(OrdinaryFactor, circle.factors.ordinary);
+    f.WriteNumber(BishopFactor, circle.factors.bishop);
+}
+
+std::string SearchCaution(const FoundCircle& found) {
+    std::string caution;
+    if (found.search && found.search->minimumOnGridEdge) {
+        caution = "Minimum on the Grid's Edge: the True Minimum May Lie Outside the Grid. ";
+    }
+    if (found.search && found.search->minimumAtDepthLevel) {
+        caution += "Minimum at the Depth Level: Deeper Circles May Be Lower. ";
+    }
+    return caution;
+}
+
+void WriteCaution(FieldValues& f, std::string caution) {
+    while (!caution.empty() && caution.back() == ' ') {
+        caution.pop_back();
+    }
+    f.Write(SearchWarning, caution);
+}
+
+RunOutcome RunFixedData(FieldValues& f, const CircleAnalysis& circle, const std::string& caution) {
+    f.Write(TrialCount, "1");
+    const double factor = circle.factors.bishop;
+    f.WriteNumber(MeanSafetyFactor, factor);
+    f.WriteNumber(FailureProbability, factor < 1.0 ? 100.0 : 0.0);
+    f.Write(MessageField, messages::kFixedData);
+    WriteCaution(f, caution);
+    RunOutcome outcome;
+    outcome.end = RunOutcome::End::FixedData;
+    outcome.trials = 1;
+    outcome.trialFactors.push_back(factor);
+    return outcome;
+}
+
+void WriteOptional(FieldValues& f, int field, std::optional<double> value) {
+    if (value) {
+        f.WriteNumber(field, *value);
+    } else {
+        f.Write(field, "");
+    }
+}
+
+RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleAnalysis& circle,
+                         std::string caution) {
+    const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
+    RunProgress* progress = context.progress;
+    ThrowIfCancelled(progress);
+    // Every trial's draws first, in trial order on this thread, so that the sequence and the
+    // sampling choices give the same values whatever the threads do afterwards.
+    TrialDraws sampled(kCircleInputs, f, context.sampling, trials, context.uniforms);
+    std::vector<SoilValues> drawn(static_cast<std::size_t>(trials));
+    for (SoilValues& soil : drawn) {
+        const std::span<const double> values = sampled.Next();
+        soil = SoilValues{values[0], values[1], values[2], values[3]};
+    }
+    if (progress != nullptr) {
+        progress->trialsDone.store(0);
+        progress->trialsTotal.store(trials);
+    }
+    const DrawnTrialFactors evaluated =
+        EvaluateDrawnTrials(circle.slices, drawn, context.threads, progress);
+    const TrialStatistics statistics = SummariseTrials(evaluated.factors, evaluated.statuses);
+    if (statistics.usable == 0) {
+        f.Write(MessageField, messages::kNoUsableTrial);
+        return RunOutcome::Stopped(trials);
+    }
+
+    // The distribution is that of the trials with a usable factor, and the scatter of what
+    // they drew, renumbered so that each row stays beside its factor.
+    RunOutcome outcome;
+    outcome.end = RunOutcome::End::Completed;
+    outcome.trials = statistics.usable;
+    outcome.draws = ParameterDraws(kCircleMeanFields, statistics.usable);
+    outcome.trialFactors.reserve(static_cast<std::size_t>(statistics.usable));
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        if (evaluated.statuses[i] != FactorStatus::Valid) {
+            continue;
+        }
+        outcome.trialFactors.push_back(evaluated.factors[i]);
+        const SoilValues& soil = drawn[i];
+        const std::array<double, 4> values{soil.cohesion, soil.frictionAngle, soil.unitWeight,
+                                           soil.poreRatio};
+        outcome.draws.Keep(static_cast<int>(outcome.trialFactors.size()), values);
+    }
+    f.WriteNumber(FailureProbability, statistics.failurePercent);
+    WriteMeanAndVerdict(f, outcome.trialFactors, MeanSafetyFactor, MessageField);
+    f.WriteNumber(FactorStdDev, statistics.standardDeviation);
+    WriteOptional(f, ReliabilityIndex, statistics.reliabilityIndex);
+    WriteOptional(f, LognormalReliabilityIndex, statistics.lognormalReliabilityIndex);
+    if (const int left = statistics.trials - statistics.usable; left > 0) {
+        caution += std::to_string(left) + " of " + std::to_string(statistics.trials) +
+                   " Trials Had No Usable Factor and Were Left Out. ";
+    }
+    WriteCaution(f, std::move(caution));
+    return outcome;
+}
+
+}  // namespace
+
+double CriticalCircleFactorAtMeans(FieldTexts& fields, const NumberLocale& locale) {
+    FieldValues f(fields, locale);
+    const GivenCircleMode mode = GivenMode(fields);
+    if (CheckInputs(f, mode)) {
+        throw RunTimeError(ErrorCode::Overflow);
+    }
+    const int threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    const FoundCircle found = FindCircle(f, mode.given, threads, nullptr);
+    if (!found.circle) {
+        throw RunTimeError(ErrorCode::Overflow);
+    }
+    return found.circle->factors.bishop;
+}
+
+RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
+    FieldValues f(fields, context.locale);
+    f.Write(ExplanationField, kExplanation);
+    for (const int field : kCircleResults) {
+        f.Write(field, "");
+    }
+
+    // All four are converted, even after a non-zero one, as the other forms do.
+    const bool cohesionFixed = f.Number(SoilCohesionStdDev) == 0.0;
+    const bool frictionFixed = f.Number(FrictionStdDev) == 0.0;
+    const bool weightFixed = f.Number(UnitWeightStdDev) == 0.0;
+    const bool poreFixed = f.Number(PoreRatioStdDev) == 0.0;
+    const bool fixedData = cohesionFixed && frictionFixed && weightFixed && poreFixed;
+
+    const CountFields countFields{TrialCount, MessageField, FailureProbability, MeanSafetyFactor};
+    if (!fixedData && (RejectCountNotAboveOne(f, countFields) || RejectCountAboveLimit(f))) {
+        return RunOutcome::StoppedAt(TrialCount);
+    }
+    const GivenCircleMode mode = GivenMode(fields);
+    if (std::optional<RunOutcome> stopped = CheckInputs(f, mode)) {
+        return *stopped;
+    }
+    const FoundCircle found = FindCircle(f, mode.given, context.threads, context.progress);
+    KeepCircle(context, f, found);
+    if (!found.circle) {
+        f.Write(MessageField, found.failure);
+        return RunOutcome::StoppedAt(found.failureField);
+    }
+    WriteCircle(f, *found.circle);
+    std::string caution = SearchCaution(found);
+    return fixedData ? RunFixedData(f, *found.circle, caution)
+                     : RunMonteCarlo(f, context, *found.circle, std::move(caution));
+}
+
+}  // namespace vardolin

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: MIT
+#include "critical_circle/window/CriticalCircleDiagram.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "analysis/KeptTables.h"
+#include "critical_circle/CriticalCircleFields.h"
+#include "critical_circle/CriticalCircleKeptTables.h"
+#include "critical_circle/SimpleSlope.h"
+#include "fields/FieldTexts.h"
+#include "numerics/NumberText.h"
+#include "numerics/RunTimeError.h"
+
+namespace vardolin::critical {
+
+namespace {
+
+std::optional<double> NumberIn(const FieldTexts& fields, int field) {
+    try {
+        const double value = TextToDouble(fields.text(field), NumberLocale{});
+        return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+}
+
+// Low factors red, 1.5 and above blue, through yellow and green.
+QColor FactorColour(double share) {
+    share = std::clamp(share, 0.0, 1.0);
+    return QColor::fromHsvF(static_cast<float>(share * 0.66), 0.85F, 0.95F);
+}
+
+// From the slope's frame (m, y up) to the picture's pixels, one scale for both axes.
+struct View {
+    double left, bottom, scale;
+    QRectF area;
+    QPointF At(double x, double y) const {
+        return {area.left() + (x - left) * scale, area.bottom() - (y - bottom) * scale};
+    }
+};
+
+}  // namespace
+
+void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
+                               KeptTables& kept) {
+    painter.fillRect(area, Qt::white);
+    const std::optional<double> height = NumberIn(fields, SlopeHeight);
+    const std::optional<double> angle = NumberIn(fields, FaceAngle);
+    const std::optional<SimpleSlope> slope =
+        height && angle ? SimpleSlope::Make(*height, *angle) : std::nullopt;
+    if (!slope) {
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("Enter the slope height and face angle to see the slope."));
+        return;
+    }
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    const double H = slope->height();
+    double xMin = -0.6 * H;
+    double xMax = slope->crestX() + 0.6 * H;
+    double yMin = -0.3 * H;
+    double yMax = 1.3 * H;
+    const auto take = [&](std::optional<double> x, std::optional<double> y) {
+        if (x) {
+            xMin = std::min(xMin, *x);
+            xMax = std::max(xMax, *x);
+        }
+        if (y) {
+            yMin = std::min(yMin, *y);
+            yMax = std::max(yMax, *y);
+        }
+    };
+    const std::optional<double> gx0 = NumberIn(fields, GridXFrom);
+    const std::optional<double> gx1 = NumberIn(fields, GridXTo);
+    const std::optional<double> gy0 = NumberIn(fields, GridYFrom);
+    const std::optional<double> gy1 = NumberIn(fields, GridYTo);
+    const std::optional<double> depth = NumberIn(fields, DepthBelowToe);
+    take(gx0, gy0);
+    take(gx1, gy1);
+    if (depth) {
+        take(std::nullopt, -*depth);
+    }
+    if (tables.hasCircle) {
+        const Circle& c = tables.critical.circle;
+        take(c.centreX, c.centreY);
+        take(tables.critical.located.exitX, c.centreY - c.radius);
+        take(tables.critical.located.entryX, std::nullopt);
+    }
+    // Room for the colour scale on the right and the labels.
+    const QRectF plot = area.adjusted(8, 8, -48, -8);
+    const double scale = std::min(plot.width() / (xMax - xMin), plot.height() / (yMax - yMin));
+    const View view{xMin, yMin, scale, plot};
+
+    // The ground and the soil below it.
+    QPainterPath ground;
+    ground.moveTo(view.At(xMin, yMin));
+    ground.lineTo(view.At(xMin, 0.0));
+    ground.lineTo(view.At(0.0, 0.0));
+    ground.lineTo(view.At(slope->crestX(), H));
+    ground.lineTo(view.At(xMax, H));
+    ground.lineTo(view.At(xMax, yMin));
+    ground.closeSubpath();
+    painter.setPen(QPen(QColor(90, 60, 30), 1.5));
+    painter.setBrush(QColor(222, 200, 160));
+    painter.drawPath(ground);
+
+    // The grid from the inputs, and each centre's lowest factor from the last search.
+    painter.setBrush(Qt::NoBrush);
+    if (gx0 && gx1 && gy0 && gy1) {
+        painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
+        painter.drawRect(QRectF(view.At(*gx0, *gy1), view.At(*gx1, *gy0)));
+    }
+    double lowest = 0.0;
+    double highest = 0.0;
+    bool anyFound = false;
+    for (const CentreMinimum& centre : tables.centres) {
+        if (centre.found) {
+            lowest = anyFound ? std::min(lowest, centre.factor) : centre.factor;
+            highest = anyFound ? std::max(highest, centre.factor) : centre.factor;
+            anyFound = true;
+        }
+    }
+    const double range = highest > lowest ? highest - lowest : 1.0;
+    painter.setPen(Qt::NoPen);
+    for (const CentreMinimum& centre : tables.centres) {
+        painter.setBrush(centre.found ? FactorColour((centre.factor - lowest) / range)
+                                      : QColor(200, 200, 200));
+        painter.drawEllipse(view.At(centre.centreX, centre.centreY), 2.2, 2.2);
+    }
+
+    if (tables.hasCircle) {
+        const CircleAnalysis& critical = tables.critical;
+        const Circle& c = critical.circle;
+        const QPointF centre = view.At(c.centreX, c.centreY);
+        // The slices, each from its base on the circle up to the ground.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(60, 60, 60), 0.8));
+        const CircleSlices& slices = critical.slices;
+        for (int i = 0; i <= slices.count(); ++i) {
+            const double x = critical.located.exitX + i * slices.width;
+            const double dx = x - c.centreX;
+            const double under = c.radius * c.radius - dx * dx;
+            if (under < 0.0) {
+                continue;
+            }
+            const double base = c.centreY - std::sqrt(under);
+            painter.drawLine(view.At(x, base), view.At(x, slope->GroundLevel(x)));
+        }
+        // The slip surface between exit and entry, and the rest of the circle faintly.
+        painter.setPen(QPen(QColor(160, 160, 160), 0.8, Qt::DotLine));
+        painter.drawEllipse(centre, c.radius * scale, c.radius * scale);
+        const double exitAngle =
+            std::atan2(critical.located.exitY - c.centreY, critical.located.exitX - c.centreX);
+        const double entryAngle =
+            std::atan2(critical.located.entryY - c.centreY, critical.located.entryX - c.centreX);
+        QPainterPath arc;
+        constexpr int kSteps = 120;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double t = exitAngle + (entryAngle - exitAngle) * i / kSteps;
+            const QPointF point =
+                view.At(c.centreX + c.radius * std::cos(t), c.centreY + c.radius * std::sin(t));
+            if (i == 0) {
+                arc.moveTo(point);
+            } else {
+                arc.lineTo(point);
+            }
+        }
+        painter.setPen(QPen(QColor(200, 0, 0), 2.0));
+        painter.drawPath(arc);
+        painter.setPen(QPen(QColor(200, 0, 0), 0.8, Qt::DashLine));
+        painter.drawLine(centre, view.At(critical.located.exitX, critical.located.exitY));
+        painter.drawLine(centre, view.At(critical.located.entryX, critical.located.entryY));
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(centre, 3.0, 3.0);
+        painter.drawText(centre + QPointF(5, -5),
+                         QStringLiteral("F = %1").arg(critical.factors.bishop, 0, 'f', 3));
+    }
+
+    // The colour scale: the lowest factor at the bottom, the highest at the top.
+    if (anyFound) {
+        const QRectF bar(area.right() - 40, area.top() + 20, 12, area.height() * 0.5);
+        constexpr int kBands = 40;
+        painter.setPen(Qt::NoPen);
+        for (int band = 0; band < kBands; ++band) {
+            painter.setBrush(FactorColour(static_cast<double>(band) / (kBands - 1)));
+            const double top = bar.bottom() - (band + 1) * bar.height() / kBands;
+            painter.drawRect(QRectF(bar.left(), top, bar.width(), bar.height() / kBands + 0.5));
+        }
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(bar);
+        painter.drawText(QPointF(bar.left() - 4, bar.top() - 6), QString::number(highest, 'f', 2));
+        painter.drawText(QPointF(bar.left() - 4, bar.bottom() + 14),
+                         QString::number(lowest, 'f', 2));
+    }
+}
+
+}  // namespace vardolin::critical

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TestSupport.h"
+#include "analysis/CommonInputChecks.h"
+#include "analysis/RunMessages.h"
+#include "critical_circle/CircleTrials.h"
+#include "critical_circle/CriticalCircleDescription.h"
+#include "critical_circle/CriticalCircleFields.h"
+#include "critical_circle/CriticalCircleKeptTables.h"
+#include "critical_circle/CriticalCircleRun.h"
+#include "fields/FieldTextMap.h"
+#include "numerics/NumberText.h"
+
+namespace vardolin {
+namespace {
+
+using namespace critical;
+
+// Every test has its own sequence and tables, started as at program start.
+class CriticalCircleRun : public testing::Test {
+protected:
+    RunOutcome Run() { return CriticalCircle().run(fields, context); }
+    long Consumed() const { return testing_support::ConsumedBy(uniforms); }
+    std::string Text(int field) const { return fields.text(field); }
+    double Number(int field) const { return TextToDouble(fields.text(field)); }
+    void SetFixed() {
+        for (const int sd :
+             {SoilCohesionStdDev, FrictionStdDev, UnitWeightStdDev, PoreRatioStdDev}) {
+            fields.setText(sd, "0");
+        }
+    }
+
+    UniformSequence uniforms;
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, {}};
+    FieldTextMap fields = DefaultTexts(CriticalCircle());
+};
+
+// Fredlund, D. G. and Krahn, J. (1977), "Comparison of slope stability methods of analysis",
+// Canadian Geotechnical Journal 14(3): the given circle, mirrored so that the toe is at (0, 0):
+// H = 40 ft, 2:1 face, c = 600 psf, phi = 20 degrees, gamma = 120 pcf, centre (20, 70), R = 80.
+// Published ordinary 1.928 and 1.607, Bishop 2.080 and 1.766 (ru = 0 and 0.25). The form takes
+// the feet and pounds as they are, as any consistent units; fixed data, 2,000 slices (the
+// example file's 50 slices give 1.9264 / 2.0747 and 1.6049 / 1.7584).
+struct PublishedCircle {
+    const char* name;
+    const char* poreRatio;
+    double ordinary;
+    double bishop;
+    const char* meanText;  // this program's Bishop factor at 2,000 slices
+};
+
+class FredlundKrahnOnTheForm : public CriticalCircleRun,
+                               public testing::WithParamInterface<PublishedCircle> {};
+
+TEST_P(FredlundKrahnOnTheForm, GivesThePublishedFactorsAsFixedData) {
+    const PublishedCircle& row = GetParam();
+    for (const auto& [field, text] : {std::pair{SlopeHeight, "40"},
+                                      {FaceAngle, "26.565051177078"},
+                                      {SoilCohesionMean, "600"},
+                                      {FrictionMean, "20"},
+                                      {UnitWeightMean, "120"},
+                                      {PoreRatioMean, row.poreRatio},
+                                      {GivenCentreX, "20"},
+                                      {GivenCentreY, "70"},
+                                      {SliceCount, "2000"},
+                                      {GivenRadius, "80"}}) {
+        fields.setText(field, text);
+    }
+    SetFixed();
+    const RunOutcome outcome = Run();
+    EXPECT_EQ(outcome.end, RunOutcome::End::FixedData);
+    EXPECT_EQ(Text(MessageField), messages::kFixedData);
+    EXPECT_EQ(Text(TrialCount), "1");
+    EXPECT_EQ(Text(FailureProbability), "0");
+    EXPECT_EQ(Text(MeanSafetyFactor), row.meanText);
+    EXPECT_EQ(Text(BishopFactor), row.meanText);
+    EXPECT_NEAR(Number(OrdinaryFactor), row.ordinary, row.ordinary * 0.001);
+    EXPECT_NEAR(Number(BishopFactor), row.bishop, row.bishop * 0.005);
+    EXPECT_EQ(Text(CriticalRadius), "80");
+    EXPECT_EQ(Text(SearchWarning), "");
+    EXPECT_EQ(Consumed(), 0);
+    // The export's slice table is the given circle's.
+    const ExportTables tables = CriticalCircle().exportTables(kept);
+    ASSERT_EQ(tables.size(), 1u);
+    EXPECT_EQ(tables[0].name, "critical_circle_slices");
+    EXPECT_EQ(std::count(tables[0].csv.begin(), tables[0].csv.end(), '\n'), 2001);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Published, FredlundKrahnOnTheForm,
+    testing::Values(PublishedCircle{"Dry", "0", 1.928, 2.080, "2.07563235392441"},
+                    PublishedCircle{"PoreRatio025", "0.25", 1.607, 1.766, "1.75921285549855"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
+    RunProgress progress;
+    context.progress = &progress;
+    const RunOutcome outcome = Run();
+    ASSERT_EQ(outcome.end, RunOutcome::End::Completed);
+    EXPECT_EQ(outcome.trials, 1000);
+    EXPECT_EQ(outcome.trialFactors.size(), 1000u);
+    EXPECT_EQ(outcome.draws.rows(), 1000u);
+    EXPECT_EQ(Consumed(), 4000);
+    EXPECT_EQ(progress.trialsTotal.load(), 1000);
+    EXPECT_EQ(progress.trialsDone.load(), 1000);
+    EXPECT_EQ(Text(ExplanationField), "This Software Used in The Critical Circle (Bishop)");
+    EXPECT_EQ(Text(BishopFactor), "1.13330091911658");
+    EXPECT_EQ(Text(FailureProbability), "13.8");
+    EXPECT_EQ(Text(MeanSafetyFactor), "1.13516570916315");
+    EXPECT_EQ(Text(FactorStdDev), "0.125282857871463");
+    EXPECT_EQ(Text(ReliabilityIndex), "1.07888430595849");
+    EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09718867225615");
+    EXPECT_EQ(Text(MessageField), "Block is Stable");
+    EXPECT_EQ(Text(SearchWarning), "");
+    EXPECT_NEAR(Number(ReliabilityIndex), (Number(MeanSafetyFactor) - 1.0) / Number(FactorStdDev),
+                1e-12);
+
+    // The draws are those of the core's trials on the same circle from the same state: one
+    // uniform value per parameter, c, phi, gamma, ru, through the normal sampler.
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    UniformSequence fresh;
+    const UncertainSoil soil{{10000, 30, 18000, 0.1}, {2000, 3, 500, 0.02}};
+    const CircleTrialsOutcome core = RunCircleTrials(tables.critical.slices, soil, 1000, fresh, 1);
+    EXPECT_EQ(outcome.trialFactors, core.factors);
+    EXPECT_EQ(fresh.state(), uniforms.state());
+    // The diagram's colour map: one lowest factor per centre of the 20 x 20 grid.
+    EXPECT_EQ(tables.centres.size(), 400u);
+}
+
+TEST_F(CriticalCircleRun, GivesTheSameTextsOnAnyNumberOfThreads) {
+    std::vector<FieldTextMap> results;
+    for (const int threads : {1, 2, 7}) {
+        UniformSequence sequence;
+        KeptTables tables;
+        AnalysisContext threaded{sequence, tables, {}, nullptr, threads};
+        FieldTextMap texts = DefaultTexts(CriticalCircle());
+        CriticalCircle().run(texts, threaded);
+        results.push_back(texts);
+    }
+    for (const FieldFact& field : CriticalCircle().fields) {
+        EXPECT_EQ(results[1].text(field.number), results[0].text(field.number)) << field.key;
+        EXPECT_EQ(results[2].text(field.number), results[0].text(field.number)) << field.key;
+    }
+}
+
+// Inputs no slope, soil or search can stand for stop before any draw and before the search,
+// naming their field.
+struct ImpossibleInput {
+    const char* name;
+    int field;
+    const char* text;
+    std::string_view message;
+};
+
+class CriticalCircleStops : public CriticalCircleRun,
+                            public testing::WithParamInterface<ImpossibleInput> {};
+
+TEST_P(CriticalCircleStops, BeforeAnyDrawNamingTheField) {
+    const ImpossibleInput& row = GetParam();
+    fields.setText(row.field, row.text);
+    const RunOutcome outcome = Run();
+    EXPECT_EQ(outcome.end, RunOutcome::End::Stopped);
+    EXPECT_EQ(outcome.stoppedAtField, row.field);
+    EXPECT_EQ(Text(MessageField), row.message);
+    EXPECT_EQ(Consumed(), 0);
+    EXPECT_FALSE(kept.Of<CriticalCircleKeptTables>().hasCircle);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CriticalCircleStops,
+    testing::Values(
+        ImpossibleInput{"CountOne", TrialCount, "1", messages::kCountNotAboveOne},
+        ImpossibleInput{"CountAboveMillion", TrialCount, "1000001",
+                        messages::kCircleCountAboveLimit},
+        ImpossibleInput{"FlatSlope", SlopeHeight, "0", messages::kSlopeHeightNotAboveZero},
+        ImpossibleInput{"Overhang", FaceAngle, "90.5", messages::kCircleFaceAngleOutOfRange},
+        ImpossibleInput{"NoSlices", SliceCount, "0", messages::kSliceCountOutOfRange},
+        ImpossibleInput{"TooManySlices", SliceCount, "10001", messages::kSliceCountOutOfRange},
+        ImpossibleInput{"HalfASlice", SliceCount, "2.5", messages::kSliceCountOutOfRange},
+        ImpossibleInput{"NegativeCohesion", SoilCohesionMean, "-1", messages::kCohesionBelowZero},
+        ImpossibleInput{"WeightlessSoil", UnitWeightMean, "0",
+                        messages::kSoilUnitWeightNotAboveZero},
+        ImpossibleInput{"PoreRatioOne", PoreRatioMean, "1", messages::kPoreRatioOutOfRange},
+        ImpossibleInput{"NegativeDeviation", FrictionStdDev, "-2", messages::kDeviationBelowZero},
+        ImpossibleInput{"GridXReversed", GridXFrom, "6", messages::kGridXOutOfOrder},
+        ImpossibleInput{"NoCentres", CentresPerSide, "0", messages::kCentresOutOfRange},
+        ImpossibleInput{"TooManyRadii", RadiiPerCentre, "1001", messages::kRadiiOutOfRange},
+        ImpossibleInput{"TooManyCircles", CentresPerSide, "300", messages::kTooManyCircles}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(CriticalCircleRun, AHalfGivenCircleNamesItsFirstEmptyField) {
+    fields.setText(GivenCentreX, "3");
+    EXPECT_EQ(Run().stoppedAtField, GivenCentreY);
+}
+
+TEST_F(CriticalCircleRun, AGivenCircleOffTheSlopeStopsAfterNoDraw) {
+    fields.setText(GivenCentreX, "0");
+    fields.setText(GivenCentreY, "100");
+    fields.setText(GivenRadius, "5");
+    const RunOutcome outcome = Run();
+    EXPECT_EQ(outcome.stoppedAtField, GivenRadius);
+    EXPECT_EQ(Text(MessageField), messages::kGivenCircleNoMass);
+    EXPECT_EQ(Consumed(), 0);
+}
+
+TEST_F(CriticalCircleRun, AGridWhoseMinimumLiesOnItsEdgeSaysSo) {
+    fields.setText(GridXFrom, "3");
+    fields.setText(GridXTo, "8");
+    SetFixed();
+    Run();
+    EXPECT_NE(Text(SearchWarning).find("Grid's Edge"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vardolin
