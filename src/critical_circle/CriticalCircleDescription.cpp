@@ -8,10 +8,15 @@
 #include "analysis/RunMessages.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
+#include "critical_circle/CriticalCircleLimits.h"
 #include "critical_circle/CriticalCircleRun.h"
+#include "files/Model.h"
 #include "files/ShortestText.h"
 
 namespace vardolin {
+
+// A saved run keeps every factor of the longest run this analysis makes.
+static_assert(static_cast<std::size_t>(critical::kMaxTrials) <= kMaxSavedTrialFactors);
 
 namespace {
 

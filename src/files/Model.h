@@ -21,8 +21,11 @@ namespace vardolin {
 // the defaults is written in format 1, which older programs and tools read.
 inline constexpr int kModelFormatVersion = 2;
 inline constexpr int kFirstModelFormatVersion = 1;
-// No model comes near this; a larger file is refused before it is parsed.
-inline constexpr std::size_t kMaxModelFileBytes = 1024 * 1024;
+// The most trial factors a saved run holds: as many as the longest run any analysis makes.
+inline constexpr std::size_t kMaxSavedTrialFactors = 1'000'000;
+// A model with the longest saved run (a factor takes at most 25 bytes of JSON) stays below
+// this; a larger file is refused before it is parsed.
+inline constexpr std::size_t kMaxModelFileBytes = 32 * 1024 * 1024;
 // The extension of model files, which no other file the program writes takes.
 inline constexpr std::string_view kModelExtension = ".vardolin";
 // Longer than anyone types into a field; a longer text in a file is refused.

@@ -9,7 +9,6 @@
 #include <set>
 #include <utility>
 
-#include "analysis/CountLimit.h"
 #include "files/ShortestText.h"
 #include "sampling/SamplingKeys.h"
 
@@ -35,7 +34,7 @@ public:
 
     json Parse(std::string_view bytes) const {
         if (bytes.size() > kMaxModelFileBytes) {
-            Refuse("larger than 1 MB, which no model file is");
+            Refuse("larger than 32 MB, which no model file is");
         }
         // Repeated keys would otherwise keep the last silently; too deep a nesting is no model.
         std::vector<std::set<std::string>> openObjects;
@@ -312,7 +311,7 @@ private:
         if (!array.is_array()) {
             Refuse("\"last_run.trial_factors\" must be a list of numbers");
         }
-        if (array.size() > static_cast<std::size_t>(kCountLimit)) {
+        if (array.size() > kMaxSavedTrialFactors) {
             Refuse("\"last_run.trial_factors\" has more factors than a run has trials");
         }
         std::vector<double> factors;

@@ -56,6 +56,19 @@ TEST(ModelFile, SamplingChoicesReadBackInTheFormatTheyNeed) {
 }
 
 // What the reader must give back: every text exactly, however odd, and every factor to the bit.
+// The longest run any analysis makes, with factors of the longest text, saves into a file that
+// opens again.
+TEST(ModelFile, LongestSavedRunReadsBack) {
+    Model model = ModelFromFields(PlaneFailure(), DefaultTexts(PlaneFailure()));
+    model.lastRun =
+        SavedRunFromFields(PlaneFailure(), DefaultTexts(PlaneFailure()), 1,
+                           std::vector<double>(kMaxSavedTrialFactors, -2.2250738585072014e-308));
+    const std::string bytes = WriteModel(model);
+    EXPECT_LT(bytes.size(), kMaxModelFileBytes);
+    EXPECT_EQ(ReadModel(bytes, "m.vardolin", ProgramCatalogue()).model.lastRun->trialFactors.size(),
+              kMaxSavedTrialFactors);
+}
+
 TEST(ModelFile, WrittenModelReadsBackUnchanged) {
     FieldTextMap typed = DefaultTexts(PlaneFailure());
     typed.setText(SlopeHeight, "1,5e");  // not yet a number: a file keeps it all the same
@@ -219,10 +232,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileRow{
             "MoreFactorsThanTrials",
             PlaneFile("", R"(, "last_run": {"uniform_state_at_start": 1, "trial_factors": [)" +
-                              Repeated('1', 10001, ",") + "]}"),
+                              Repeated('1', kMaxSavedTrialFactors + 1, ",") + "]}"),
             "\"last_run.trial_factors\" has more factors than a run has trials"},
-        BadFileRow{"OverOneMegabyte", PlaneFile() + Repeated(' ', 1024 * 1024),
-                   "larger than 1 MB, which no model file is"},
+        BadFileRow{"OverTheSizeLimit", PlaneFile() + Repeated(' ', kMaxModelFileBytes),
+                   "larger than 32 MB, which no model file is"},
         BadFileRow{"SamplingInFormatOne", PlaneFile("", R"(, "sampling": {"seed": 1})"),
                    "\"sampling\" needs model format 2"},
         BadFileRow{"BoundAsTruth", SampledPlaneFile(R"("cohesion": {"lower": true})"),

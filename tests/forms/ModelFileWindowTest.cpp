@@ -194,8 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
             R"({"format_version": 1, "analysis": "plane_failure", "inputs": {"slope_height": ")" +
                 std::string(5000, '1') + "\"}}",
             ": \"inputs.slope_height\" is longer than 1000 characters"},
-        BadFileRow{"OverOneMegabyte", std::string(1024 * 1024 + 1, ' '),
-                   ": larger than 1 MB, which no model file is"}),
+        BadFileRow{"OverTheSizeLimit", std::string(kMaxModelFileBytes + 1, ' '),
+                   ": larger than 32 MB, which no model file is"}),
     vardolin::testing_support::RowName());
 
 TEST_F(ModelFileWindow, AFormThatNeverTouchedAFileClosesWithoutAQuestion) {
