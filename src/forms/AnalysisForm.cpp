@@ -232,11 +232,7 @@ void AnalysisForm::FinishRun() {
         RunDistribution distribution{result.outcome->trialFactors, fields.text(failures),
                                      result.outcome->outOfRange, result.outcome->draws,
                                      std::nullopt};
-        try {
-            distribution.sensitivity = SensitivityOf(analysis_, runTexts_, context_.locale);
-        } catch (const RunTimeError&) {
-            // The averages themselves cannot be evaluated: the tab says so.
-        }
+        distribution.sensitivity = result.sensitivity;
         histogram_.RecordMonteCarlo(std::move(distribution));
         resultsTexts_ = runTexts_;
     } else if (result.outcome->end == RunOutcome::End::FixedData) {

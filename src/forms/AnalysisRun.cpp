@@ -39,6 +39,13 @@ void AnalysisRun::Start() {
             result_.failure = other.what();
         }
         result_.writes = texts_.writes();
+        if (result_.outcome && result_.outcome->completed()) {
+            try {
+                result_.sensitivity = SensitivityOf(analysis_, texts_, runContext_.locale);
+            } catch (const RunTimeError&) {
+                // The averages themselves cannot be evaluated: the tab says so.
+            }
+        }
     });
     worker_->setParent(this);
     connect(worker_, &QThread::finished, this, &AnalysisRun::Conclude);
