@@ -6,7 +6,6 @@
 
 namespace vardolin {
 
-
 // A table an analysis adds to its exported results, after the results and before the trials:
 // a name on a line of its own, then comma-separated rows, the first naming the columns, each
 // ending in CRLF.

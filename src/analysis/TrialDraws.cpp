@@ -21,8 +21,7 @@ std::optional<std::size_t> IndexOf(std::span<const UncertainInput> inputs, std::
 }  // namespace
 
 TrialDraws::TrialDraws(std::span<const UncertainInput> inputs, FieldValues& fields,
-                               const SamplingChoices& choices, int trials,
-                               UniformSequence& uniforms)
+                       const SamplingChoices& choices, int trials, UniformSequence& uniforms)
     : inputs_(inputs), fields_(fields), uniforms_(uniforms), values_(inputs.size()) {
     if (choices.drawsAsBefore()) {
         return;

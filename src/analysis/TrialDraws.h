@@ -28,7 +28,7 @@ inline constexpr std::string_view kCorrelatedSecond = "friction_angle";
 class TrialDraws {
 public:
     TrialDraws(std::span<const UncertainInput> inputs, FieldValues& fields,
-                   const SamplingChoices& choices, int trials, UniformSequence& uniforms);
+               const SamplingChoices& choices, int trials, UniformSequence& uniforms);
 
     // The next trial's values, in the order of the inputs; valid until the next call.
     std::span<const double> Next();

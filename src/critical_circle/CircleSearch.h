@@ -3,9 +3,9 @@
 
 #include <vector>
 
+#include "analysis/RunProgress.h"
 #include "critical_circle/CircleAnalysis.h"
 #include "critical_circle/CriticalCircleLimits.h"
-#include "analysis/RunProgress.h"
 
 namespace vardolin::critical {
 

@@ -3,13 +3,13 @@
 
 #include <vector>
 
+#include "analysis/RunProgress.h"
 #include "critical_circle/CircleSlices.h"
 #include "critical_circle/CriticalCircleLimits.h"
 #include "critical_circle/FactorEvaluator.h"
 #include "critical_circle/SoilValues.h"
 #include "critical_circle/TrialStatistics.h"
 #include "numerics/UniformSequence.h"
-#include "analysis/RunProgress.h"
 
 namespace vardolin::critical {
 

@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "analysis/CommonInputChecks.h"
-#include "analysis/TrialDraws.h"
 #include "analysis/CountChecks.h"
 #include "analysis/InputChecks.h"
 #include "analysis/MeanReport.h"
 #include "analysis/ParameterDraws.h"
 #include "analysis/RunMessages.h"
+#include "analysis/TrialDraws.h"
 #include "analysis/UncertainParameters.h"
 #include "fields/FieldValues.h"
 #include "numerics/GenericArithmetic.h"

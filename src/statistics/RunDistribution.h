@@ -18,7 +18,7 @@ struct RunDistribution {
     std::string failurePercentage;  // the text the form reported
     // Per parameter, the trials that drew it outside its physical range.
     std::vector<OutOfRangeCount> outOfRange;
-    ParameterDraws draws;           // what the trials drew, where the analysis keeps it
+    ParameterDraws draws;  // what the trials drew, where the analysis keeps it
     // The factor as each parameter moves alone, where the analysis has one evaluation at the
     // averages; worked out from the run's inputs without a draw.
     std::optional<Sensitivity> sensitivity;

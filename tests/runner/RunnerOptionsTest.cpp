@@ -19,8 +19,10 @@ TEST(RunnerOptions, TakesEveryOptionAndTheModelsInOrder) {
     EXPECT_TRUE(options.fromSavedState && options.check && options.strict);
     EXPECT_EQ(options.trialsCsv, "t.csv");
     EXPECT_EQ(options.models, (std::vector<std::string>{"b.vardolin", "a.vardolin", "--json"}));
-    const std::vector<Override> overrides{
-        {"", "slope_height", "25"}, {"", "message", "=x"}, {"slice_method", "grid_x1", "2.5"}, {"", "sampling.seed", "7"}};
+    const std::vector<Override> overrides{{"", "slope_height", "25"},
+                                          {"", "message", "=x"},
+                                          {"slice_method", "grid_x1", "2.5"},
+                                          {"", "sampling.seed", "7"}};
     EXPECT_EQ(options.overrides, overrides);
 }
 
