@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "critical_circle/CircleTrials.h"
 
-#include <atomic>
-#include <cstdint>
+#include <utility>
+#include <vector>
 
-#include "critical_circle/ParallelChunks.h"
+#include "critical_circle/DrawnCircleTrials.h"
 #include "numerics/NormalSampler.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::critical {
 
 namespace {
-
-// Small enough for two threads to finish together, large enough that a jump in the sequence
-// and a claim are nothing beside the chunk's Bishop iterations.
-constexpr int kChunk = 256;
 
 SoilValues Draw(UniformSequence& uniforms, const UncertainSoil& soil) {
     SoilValues values;
@@ -26,10 +22,6 @@ SoilValues Draw(UniformSequence& uniforms, const UncertainSoil& soil) {
     return values;
 }
 
-std::uint64_t DrawsBefore(int trial) {
-    return static_cast<std::uint64_t>(trial) * kDrawsPerTrial;
-}
-
 }  // namespace
 
 CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainSoil& soil,
@@ -39,53 +31,22 @@ CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainS
     if (trials < kMinTrials || trials > kMaxTrials) {
         return outcome;
     }
-    const std::uint32_t start = uniforms.state();
-    outcome.factors.resize(static_cast<std::size_t>(trials));
-    outcome.statuses.resize(static_cast<std::size_t>(trials));
-    threads = ThreadsForChunks(threads, trials, kChunk);
-    std::vector<FactorEvaluator> evaluators;
-    evaluators.reserve(static_cast<std::size_t>(threads));
-    for (int t = 0; t < threads; ++t) {
-        evaluators.emplace_back(slices.count());
-    }
-    // The first trial whose draw overflowed; trials after it need not run.
-    std::atomic<int> firstFault{trials};
-
-    auto work = [&](int thread, int begin, int end) {
-        if (begin > firstFault.load(std::memory_order_relaxed)) {
-            return;
+    // The draws in trial order on a copy, which the caller's sequence follows only when they
+    // are all drawn (or one overflowed): a cancelled run leaves it where it was.
+    UniformSequence draws(uniforms.state());
+    std::vector<SoilValues> drawn(static_cast<std::size_t>(trials));
+    try {
+        for (SoilValues& values : drawn) {
+            values = Draw(draws, soil);
         }
-        UniformSequence draws(start);
-        draws.Skip(DrawsBefore(begin));
-        FactorEvaluator& evaluator = evaluators[static_cast<std::size_t>(thread)];
-        for (int i = begin; i < end; ++i) {
-            SoilValues values;
-            try {
-                values = Draw(draws, soil);
-            } catch (const RunTimeError&) {
-                int current = firstFault.load();
-                while (i < current && !firstFault.compare_exchange_weak(current, i)) {
-                }
-                return;
-            }
-            const FactorsOfSafety factors = evaluator.Evaluate(slices, values);
-            outcome.factors[static_cast<std::size_t>(i)] = factors.bishop;
-            outcome.statuses[static_cast<std::size_t>(i)] = factors.status;
-        }
-        AddTrialsDone(progress, end - begin);
-    };
-    if (!RunInChunks(trials, kChunk, threads, progress, work)) {
-        throw RunCancelled();
+    } catch (const RunTimeError&) {
+        uniforms.Restore(draws.state());
+        throw;
     }
-
-    const int fault = firstFault.load();
-    if (fault < trials) {
-        // Meets the fault again on the caller's sequence, which it leaves just past the draw.
-        uniforms.Skip(DrawsBefore(fault));
-        Draw(uniforms, soil);
-        throw RunTimeError(ErrorCode::Overflow);  // not reached: the draw above throws
-    }
-    uniforms.Skip(DrawsBefore(trials));
+    DrawnTrialFactors factors = EvaluateDrawnTrials(slices, drawn, threads, progress);
+    uniforms.Restore(draws.state());
+    outcome.factors = std::move(factors.factors);
+    outcome.statuses = std::move(factors.statuses);
     outcome.statistics = SummariseTrials(outcome.factors, outcome.statuses);
     return outcome;
 }

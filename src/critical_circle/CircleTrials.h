@@ -31,10 +31,10 @@ struct CircleTrialsOutcome {
 // Monte Carlo trials on one fixed circle: each trial draws c, phi, gamma and ru once for the
 // whole sliding mass, one uniform value each in this order, through the normal sampler
 // (DrawNormalDeviate(uniforms).Scale(mean, sd)), and evaluates both factors on the circle's
-// slices, whose geometry no draw changes. Trial i takes the values 4i .. 4i + 3 counted from
-// the sequence's state at the start, so each thread jumps straight to its trials (Skip) and the
-// figures are those of one thread in trial order, bit for bit, whatever `threads` is (1 is the
-// sequential reference path). The sequence ends where the trials' draws leave it.
+// slices, whose geometry no draw changes. The draws are made in trial order first, then the
+// trials are worked out by EvaluateDrawnTrials, as the analysis's run does, so the figures are
+// those of one thread, bit for bit, whatever `threads` is (1 is the sequential reference
+// path). The sequence ends where the trials' draws leave it.
 // A draw whose value overflows raises RunTimeError(Overflow) with the sequence just past that
 // draw, as a loop over the trials in order would; a cancel throws RunCancelled and leaves the
 // sequence where it was. Each finished chunk of trials is added to the watcher's trialsDone
