@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "critical_circle/CircleTrials.h"
 
-#include <utility>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
-#include "critical_circle/DrawnCircleTrials.h"
+#include "critical_circle/ParallelChunks.h"
 #include "numerics/NormalSampler.h"
 #include "numerics/RunTimeError.h"
 
@@ -12,14 +15,20 @@ namespace vardolin::critical {
 
 namespace {
 
-SoilValues Draw(UniformSequence& uniforms, const UncertainSoil& soil) {
-    SoilValues values;
-    values.cohesion = DrawNormalDeviate(uniforms).Scale(soil.mean.cohesion, soil.sd.cohesion);
-    values.frictionAngle =
-        DrawNormalDeviate(uniforms).Scale(soil.mean.frictionAngle, soil.sd.frictionAngle);
-    values.unitWeight = DrawNormalDeviate(uniforms).Scale(soil.mean.unitWeight, soil.sd.unitWeight);
-    values.poreRatio = DrawNormalDeviate(uniforms).Scale(soil.mean.poreRatio, soil.sd.poreRatio);
-    return values;
+// As the slice method's trials: large enough that a claim and a jump of the sequence are
+// nothing beside the chunk's evaluations.
+constexpr int kChunk = 256;
+
+constexpr std::array<double SoilValues::*, kDrawsPerTrial> kDrawOrder{
+    &SoilValues::cohesion, &SoilValues::frictionAngle, &SoilValues::unitWeight,
+    &SoilValues::poreRatio};
+
+constexpr std::int64_t kNoFault = std::numeric_limits<std::int64_t>::max();
+
+void LowerTo(std::atomic<std::int64_t>& lowest, std::int64_t value) {
+    std::int64_t seen = lowest.load(std::memory_order_relaxed);
+    while (value < seen && !lowest.compare_exchange_weak(seen, value)) {
+    }
 }
 
 }  // namespace
@@ -31,22 +40,57 @@ CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainS
     if (trials < kMinTrials || trials > kMaxTrials) {
         return outcome;
     }
-    // The draws in trial order on a copy, which the caller's sequence follows only when they
-    // are all drawn (or one overflowed): a cancelled run leaves it where it was.
-    UniformSequence draws(uniforms.state());
-    std::vector<SoilValues> drawn(static_cast<std::size_t>(trials));
-    try {
-        for (SoilValues& values : drawn) {
-            values = Draw(draws, soil);
-        }
-    } catch (const RunTimeError&) {
-        uniforms.Restore(draws.state());
-        throw;
+    const auto count = static_cast<std::size_t>(trials);
+    outcome.drawn.resize(count);
+    outcome.factors.resize(count);
+    outcome.statuses.resize(count);
+    threads = ThreadsForChunks(threads, trials, kChunk);
+    std::vector<FactorEvaluator> evaluators;
+    evaluators.reserve(static_cast<std::size_t>(threads));
+    for (int t = 0; t < threads; ++t) {
+        evaluators.emplace_back(slices.count());
     }
-    DrawnTrialFactors factors = EvaluateDrawnTrials(slices, drawn, threads, progress);
-    uniforms.Restore(draws.state());
-    outcome.factors = std::move(factors.factors);
-    outcome.statuses = std::move(factors.statuses);
+
+    // Trial i takes the values 4i .. 4i + 3 of the sequence, so a chunk jumps straight to its
+    // first trial's values, and draws and evaluates its trials on its own thread.
+    const std::uint32_t start = uniforms.state();
+    std::atomic<std::int64_t> firstFault{kNoFault};  // the lowest draw that overflowed
+    auto work = [&](int thread, int begin, int end) {
+        FactorEvaluator& evaluator = evaluators[static_cast<std::size_t>(thread)];
+        UniformSequence draws(start);
+        draws.Skip(static_cast<std::uint64_t>(begin) * kDrawsPerTrial);
+        for (int i = begin; i < end; ++i) {
+            const std::int64_t first = std::int64_t{i} * kDrawsPerTrial;
+            if (first > firstFault.load(std::memory_order_relaxed)) {
+                break;  // nothing after an overflow counts
+            }
+            const auto at = static_cast<std::size_t>(i);
+            SoilValues& values = outcome.drawn[at];
+            int k = 0;
+            try {
+                for (; k < kDrawsPerTrial; ++k) {
+                    const auto parameter = kDrawOrder[static_cast<std::size_t>(k)];
+                    values.*parameter = FastNormalDeviateOf(draws.NextUniform())
+                                            .Scale(soil.mean.*parameter, soil.sd.*parameter);
+                }
+            } catch (const RunTimeError&) {
+                LowerTo(firstFault, first + k);
+                break;
+            }
+            const FactorsOfSafety factors = evaluator.Evaluate(slices, values);
+            outcome.factors[at] = factors.bishop;
+            outcome.statuses[at] = factors.status;
+        }
+        AddTrialsDone(progress, end - begin);
+    };
+    if (!RunInChunks(trials, kChunk, threads, progress, work)) {
+        throw RunCancelled();
+    }
+    if (const std::int64_t fault = firstFault.load(); fault != kNoFault) {
+        uniforms.Skip(static_cast<std::uint64_t>(fault) + 1);
+        throw RunTimeError(ErrorCode::Overflow);
+    }
+    uniforms.Skip(static_cast<std::uint64_t>(trials) * kDrawsPerTrial);
     outcome.statistics = SummariseTrials(outcome.factors, outcome.statuses);
     return outcome;
 }

@@ -23,22 +23,23 @@ struct UncertainSoil {
 inline constexpr int kDrawsPerTrial = 4;
 
 struct CircleTrialsOutcome {
-    std::vector<double> factors;  // Bishop's factor of each trial (NaN where it has none)
+    std::vector<SoilValues> drawn;  // each trial's values
+    std::vector<double> factors;    // Bishop's factor of each trial (NaN where it has none)
     std::vector<FactorStatus> statuses;
     TrialStatistics statistics;
 };
 
 // Monte Carlo trials on one fixed circle: each trial draws c, phi, gamma and ru once for the
 // whole sliding mass, one uniform value each in this order, through the normal sampler
-// (DrawNormalDeviate(uniforms).Scale(mean, sd)), and evaluates both factors on the circle's
-// slices, whose geometry no draw changes. The draws are made in trial order first, then the
-// trials are worked out by EvaluateDrawnTrials, as the analysis's run does, so the figures are
-// those of one thread, bit for bit, whatever `threads` is (1 is the sequential reference
-// path). The sequence ends where the trials' draws leave it.
+// (mean + sd * z, as SampleNormal), and evaluates both factors on the circle's slices, whose
+// geometry no draw changes. Trial i takes values 4i .. 4i + 3 of the sequence, so the trials
+// are drawn and worked out together on `threads` threads (1 is the sequential reference path)
+// and the figures are those of a loop over the trials in order, bit for bit, whatever their
+// number. The sequence ends where the trials' draws leave it.
 // A draw whose value overflows raises RunTimeError(Overflow) with the sequence just past that
-// draw, as a loop over the trials in order would; a cancel throws RunCancelled and leaves the
-// sequence where it was. Each finished chunk of trials is added to the watcher's trialsDone
-// (the caller sets trialsTotal). A count outside kMinTrials .. kMaxTrials runs no trial.
+// draw, as the loop would; a cancel throws RunCancelled and leaves the sequence where it was.
+// Each finished chunk of trials is added to the watcher's trialsDone (the caller sets
+// trialsTotal). A count outside kMinTrials .. kMaxTrials runs no trial.
 CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainSoil& soil,
                                     int trials, UniformSequence& uniforms, int threads,
                                     RunProgress* progress = nullptr);

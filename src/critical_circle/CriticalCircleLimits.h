@@ -8,7 +8,8 @@ namespace vardolin::critical {
 inline constexpr int kDefaultSlices = 50;
 inline constexpr int kMinSlices = 1;
 inline constexpr int kMaxSlices = 10'000;
-inline constexpr int kMinTrials = 2;
+// The form asks for a count above 1 and runs its whole part: "1.5" runs one trial.
+inline constexpr int kMinTrials = 1;
 inline constexpr int kMaxTrials = 1'000'000;
 inline constexpr int kMaxCentresPerSide = 1'000;
 inline constexpr int kMaxRadiiPerCentre = 1'000;

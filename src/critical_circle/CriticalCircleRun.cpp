@@ -16,6 +16,7 @@
 #include "analysis/RunMessages.h"
 #include "analysis/TrialDraws.h"
 #include "critical_circle/CircleSearch.h"
+#include "critical_circle/CircleTrials.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
 #include "critical_circle/CriticalCircleLimits.h"
@@ -196,6 +197,7 @@ FoundCircle FindCircle(FieldValues& f, bool given, int threads, RunProgress* pro
     settings.grid = GridOf(f);
     settings.slices = slices;
     if (progress != nullptr) {
+        progress->unit.store(ProgressUnit::SearchCentre);
         progress->trialsDone.store(0);
         progress->trialsTotal.store(settings.grid.centresPerSide * settings.grid.centresPerSide);
     }
@@ -277,26 +279,52 @@ void WriteOptional(FieldValues& f, int field, std::optional<double> value) {
     }
 }
 
-RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleAnalysis& circle,
-                         std::string caution) {
-    const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
+UncertainSoil SoilOf(FieldValues& f) {
+    UncertainSoil soil;
+    soil.mean = MeansOf(f);
+    soil.sd.cohesion = f.Number(SoilCohesionStdDev);
+    soil.sd.frictionAngle = f.Number(FrictionStdDev);
+    soil.sd.unitWeight = f.Number(UnitWeightStdDev);
+    soil.sd.poreRatio = f.Number(PoreRatioStdDev);
+    return soil;
+}
+
+// The trials as the sampling choices ask. Plain normal draws are drawn and worked out together
+// on every thread; other choices draw every trial in order on this thread first (a Latin
+// hypercube shuffles its strata over all of them), then work them out on every thread.
+CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
+                              const CircleAnalysis& circle, int trials) {
     RunProgress* progress = context.progress;
-    ThrowIfCancelled(progress);
-    // Every trial's draws first, in trial order on this thread, so that the sequence and the
-    // sampling choices give the same values whatever the threads do afterwards.
-    TrialDraws sampled(kCircleInputs, f, context.sampling, trials, context.uniforms);
-    std::vector<SoilValues> drawn(static_cast<std::size_t>(trials));
-    for (SoilValues& soil : drawn) {
-        const std::span<const double> values = sampled.Next();
-        soil = SoilValues{values[0], values[1], values[2], values[3]};
-    }
     if (progress != nullptr) {
+        progress->unit.store(ProgressUnit::Trial);
         progress->trialsDone.store(0);
         progress->trialsTotal.store(trials);
     }
-    const DrawnTrialFactors evaluated =
-        EvaluateDrawnTrials(circle.slices, drawn, context.threads, progress);
-    const TrialStatistics statistics = SummariseTrials(evaluated.factors, evaluated.statuses);
+    if (context.sampling.drawsAsBefore()) {
+        return RunCircleTrials(circle.slices, SoilOf(f), trials, context.uniforms, context.threads,
+                               progress);
+    }
+    TrialDraws sampled(kCircleInputs, f, context.sampling, trials, context.uniforms);
+    CircleTrialsOutcome outcome;
+    outcome.drawn.resize(static_cast<std::size_t>(trials));
+    for (SoilValues& soil : outcome.drawn) {
+        const std::span<const double> values = sampled.Next();
+        soil = SoilValues{values[0], values[1], values[2], values[3]};
+    }
+    DrawnTrialFactors evaluated =
+        EvaluateDrawnTrials(circle.slices, outcome.drawn, context.threads, progress);
+    outcome.factors = std::move(evaluated.factors);
+    outcome.statuses = std::move(evaluated.statuses);
+    outcome.statistics = SummariseTrials(outcome.factors, outcome.statuses);
+    return outcome;
+}
+
+RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleAnalysis& circle,
+                         std::string caution) {
+    const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
+    ThrowIfCancelled(context.progress);
+    const CircleTrialsOutcome evaluated = RunTrials(f, context, circle, trials);
+    const TrialStatistics& statistics = evaluated.statistics;
     if (statistics.usable == 0) {
         f.Write(MessageField, messages::kNoUsableTrial);
         return RunOutcome::Stopped(trials);
@@ -309,12 +337,12 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleA
     outcome.trials = statistics.usable;
     outcome.draws = ParameterDraws(kCircleMeanFields, statistics.usable);
     outcome.trialFactors.reserve(static_cast<std::size_t>(statistics.usable));
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
+    for (std::size_t i = 0; i < evaluated.drawn.size(); ++i) {
         if (evaluated.statuses[i] != FactorStatus::Valid) {
             continue;
         }
         outcome.trialFactors.push_back(evaluated.factors[i]);
-        const SoilValues& soil = drawn[i];
+        const SoilValues& soil = evaluated.drawn[i];
         const std::array<double, 4> values{soil.cohesion, soil.frictionAngle, soil.unitWeight,
                                            soil.poreRatio};
         outcome.draws.Keep(static_cast<int>(outcome.trialFactors.size()), values);

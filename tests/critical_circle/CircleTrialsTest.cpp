@@ -64,26 +64,29 @@ TEST(CircleTrials, WithoutSpreadEveryTrialHasTheFactorAtTheMeans) {
     EXPECT_EQ(outcome.statistics.failurePercent, 0.0);
 }
 
-// A deviation of 1e308 overflows for deviates beyond about 1.8: the run stops at the first such
-// draw with Overflow, its sequence just past it, as a loop over the trials in order stops.
+// A deviation of 1e308 overflows for deviates beyond about 1.8, within the first chunk of trials;
+// one of 6e307 beyond about 3, a few chunks later. The run stops at the first such draw with
+// Overflow, its sequence just past it, as a loop over the trials in order stops.
 TEST(CircleTrials, DrawThatOverflowsStopsAtTheSameStepOnAnyThreadCount) {
     const CircleSlices slices = Slices();
-    UncertainSoil soil = kSoil;
-    soil.sd.unitWeight = 1e308;
-    UniformSequence expected;
-    EXPECT_EQ(ErrorOf([&] {
-                  for (int i = 0; i < 4000; ++i) {
-                      for (int p = 0; p < kDrawsPerTrial; ++p) {
-                          DrawNormalDeviate(expected).Scale(120, p == 2 ? 1e308 : 0.0);
+    for (const double sd : {1e308, 6e307}) {
+        UncertainSoil soil = kSoil;
+        soil.sd.unitWeight = sd;
+        UniformSequence expected;
+        EXPECT_EQ(ErrorOf([&] {
+                      for (int i = 0; i < 4000; ++i) {
+                          for (int p = 0; p < kDrawsPerTrial; ++p) {
+                              DrawNormalDeviate(expected).Scale(120, p == 2 ? sd : 0.0);
+                          }
                       }
-                  }
-              }),
-              ErrorCode::Overflow);
-    for (int threads : {1, 2}) {
-        UniformSequence uniforms;
-        EXPECT_EQ(ErrorOf([&] { RunCircleTrials(slices, soil, 4000, uniforms, threads); }),
+                  }),
                   ErrorCode::Overflow);
-        EXPECT_EQ(uniforms.state(), expected.state()) << threads;
+        for (int threads : {1, 2, 7}) {
+            UniformSequence uniforms;
+            EXPECT_EQ(ErrorOf([&] { RunCircleTrials(slices, soil, 4000, uniforms, threads); }),
+                      ErrorCode::Overflow);
+            EXPECT_EQ(uniforms.state(), expected.state()) << sd << " " << threads;
+        }
     }
 }
 
