@@ -6,9 +6,14 @@
 
 namespace vardolin {
 
+// What a run's counters count at the moment: its trials, or first the centres of a search
+// that comes before them.
+enum class ProgressUnit { Trial, SearchCentre };
+
 // Shared between a run on a worker thread and whoever watches it. Counters only ever grow
-// during a run; a watcher may read them at any time.
+// during a stage of a run; a watcher may read them at any time.
 struct RunProgress {
+    std::atomic<ProgressUnit> unit{ProgressUnit::Trial};
     std::atomic<int> trialsDone{0};
     std::atomic<int> trialsTotal{0};  // set by the run once its count is known
     std::atomic<bool> cancelRequested{false};

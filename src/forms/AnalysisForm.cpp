@@ -181,7 +181,9 @@ void AnalysisForm::ShowRunProgress() {
     const int done = std::min(progress.trialsDone.load(), total);
     // The dialog shows itself once the run looks like taking more than its minimum duration.
     progressDialog_->setMaximum(total);
-    progressDialog_->setLabelText(tr("Trial %1 of %2").arg(done).arg(total));
+    progressDialog_->setLabelText(progress.unit.load() == ProgressUnit::SearchCentre
+                                      ? tr("Searching: centre %1 of %2").arg(done).arg(total)
+                                      : tr("Trial %1 of %2").arg(done).arg(total));
     progressDialog_->setValue(std::min(done, total - 1));
 }
 
