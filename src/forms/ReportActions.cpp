@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "files/Model.h"
 #include "forms/AnalysisForm.h"
+#include "forms/AnalysisWindow.h"
 #include "forms/FileDialogs.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
@@ -47,6 +49,17 @@ RunReport ReportActions::Report() const {
     return report;
 }
 
+DiagramPainter ReportActions::Diagram() const {
+    const AnalysisWindow& window = form_.window();
+    if (window.drawDiagram == nullptr) {
+        return {};
+    }
+    return [this, &window](QPainter& painter, const QRectF& area) {
+        const LineEditFields fields(form_);
+        window.drawDiagram(painter, area, fields, form_.shownTables());
+    };
+}
+
 bool ReportActions::MayReport() {
     if (form_.isRunning() || form_.resultsAreStale()) {
         dialogs_.ShowError(&form_, QString::fromUtf8(form_.analysis().caption),
@@ -74,7 +87,8 @@ bool ReportActions::ExportReportTo(const QString& path) {
     if (!MayReport()) {
         return false;
     }
-    const std::string failure = WriteReportPdf(Report(), QFile::encodeName(path).toStdString());
+    const std::string failure =
+        WriteReportPdf(Report(), QFile::encodeName(path).toStdString(), Diagram());
     if (!failure.empty()) {
         dialogs_.ShowError(&form_, QString::fromUtf8(form_.analysis().caption),
                            QString::fromStdString(failure));
@@ -94,7 +108,7 @@ bool ReportActions::Print() {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    PaintReport(printer, Report(), QDateTime::currentDateTime());
+    PaintReport(printer, Report(), QDateTime::currentDateTime(), Diagram());
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "files/RunReport.h"
+#include "forms/report/DiagramPainter.h"
 
 namespace vardolin::forms {
 
@@ -33,6 +34,8 @@ public:
 
 private:
     bool MayReport();
+    // The form's drawn diagram, for an analysis whose window draws one.
+    DiagramPainter Diagram() const;
 
     AnalysisForm& form_;
     FileDialogs& dialogs_;

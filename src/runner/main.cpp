@@ -41,7 +41,11 @@ int main(int argc, char* argv[]) {
     }
     const int threads = vardolin::ThreadsFromEnvironment(std::getenv("VARDOLIN_THREADS"));
 #ifdef VARDOLIN_REPORT_WRITER
-    const ReportWriter writeReport = vardolin::forms::WriteReportPdf;
+    // The runner has no window to draw a diagram with: an analysis without a picture has none.
+    const ReportWriter writeReport = [](const vardolin::RunReport& report,
+                                        const std::string& path) {
+        return vardolin::forms::WriteReportPdf(report, path);
+    };
 #else
     const ReportWriter writeReport;  // a build without Qt refuses --report
 #endif

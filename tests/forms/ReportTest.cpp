@@ -9,6 +9,8 @@
 
 #include "TestFolder.h"
 #include "TestSupport.h"
+#include "critical_circle/CriticalCircleDescription.h"
+#include "critical_circle/CriticalCircleFields.h"
 #include "forms/FormTestSupport.h"
 #include "forms/ReportActions.h"
 #include "forms/report/ReportPainter.h"
@@ -24,7 +26,9 @@ using testing_support::WindowTest;
 struct ReportRow {
     const char* name;
     const AnalysisDescription& (*analysis)();
-    int pages;  // the slice method has no sensitivity and keeps no draws: no third page
+    // The slice method has no sensitivity and keeps no draws: no plots page; the critical
+    // circle's many fields leave its diagram a page of its own.
+    int pages;
     friend void PrintTo(const ReportRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -78,9 +82,10 @@ TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
     EXPECT_NE(text.find(analysis.caption), std::string::npos);
     EXPECT_NE(text.find("Vardolin 1.00"), std::string::npos);
     EXPECT_NE(text.find("Running failure probability with its 95 % band"), std::string::npos);
+    EXPECT_NE(text.find("Diagram"), std::string::npos);
 
     ASSERT_TRUE(Shell("pdftoppm -r 30 -png report.pdf page"));
-    for (int page = 1; page <= 3; ++page) {
+    for (int page = 1; page <= 4; ++page) {
         const bool exists =
             std::filesystem::exists(folder_.path() / ("page-" + std::to_string(page) + ".png"));
         EXPECT_EQ(exists, page <= GetParam().pages) << "page " << page;
@@ -89,8 +94,22 @@ TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
 
 INSTANTIATE_TEST_SUITE_P(Analyses, Report,
                          testing::Values(ReportRow{"PlaneFailure", PlaneFailure, 3},
-                                         ReportRow{"SliceMethod", SliceMethod, 2}),
+                                         ReportRow{"SliceMethod", SliceMethod, 2},
+                                         ReportRow{"CriticalCircle", CriticalCircle, 4}),
                          vardolin::testing_support::RowName{});
+
+// The form draws its diagram from its last run: the report draws the same, critical circle and
+// its factor included.
+TEST_F(Report, DrawsTheDiagramOfAFormThatDrawsOne) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    Click(form, "Command1");
+    const QString pdf = QString::fromStdString((folder_.path() / "report.pdf").string());
+    ASSERT_TRUE(form.findChild<ReportActions*>()->ExportReportTo(pdf));
+    ASSERT_TRUE(Shell("pdftotext -f 1 -l 2 report.pdf report.txt"));
+    const double bishop = Text(form, critical::BishopFactor).toDouble();
+    const std::string factor = QStringLiteral("F = %1").arg(bishop, 0, 'f', 3).toStdString();
+    EXPECT_NE(Read("report.txt").find(factor), std::string::npos) << factor;
+}
 
 TEST_F(Report, IsRefusedWhenTheResultsAreFromAnEarlierRun) {
     AnalysisForm& form = navigator().ShowAnalysis(PlaneFailure());

@@ -20,6 +20,9 @@ namespace vardolin::forms {
 
 namespace {
 
+// Points a diagram needs to be read: less than this left on the first page moves it on.
+constexpr double kLeastDiagramRoom = 200.0;
+
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -40,6 +43,7 @@ public:
 
     double y() const { return y_; }
     void Skip(double points) { y_ += points; }
+    void NewPage() { y_ = 0.0; }
 
     void Heading(const QString& text, double points = 12.0) {
         y_ += points * 0.4;
@@ -149,7 +153,8 @@ QPageSize::PageSizeId ReportPageSize(QLocale::Territory territory) {
     }
 }
 
-int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateTime& when) {
+int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateTime& when,
+                const DiagramPainter& drawDiagram) {
     const AnalysisDescription& analysis = *report.analysis;
     QPainter painter(&device);
     const double scale = device.logicalDpiX() / 72.0;
@@ -181,18 +186,33 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
             QObject::tr("The results come from fixed data (every standard deviation "
                         "0): one evaluation at the averages, not a distribution."));
     }
-    // An analysis without a picture (one whose window draws its diagram) has no page part.
-    QSvgRenderer diagram;
-    if (!analysis.diagram.empty()) {
-        diagram.load(QStringLiteral(":/diagrams/") + Q(analysis.diagram));
-    }
-    if (diagram.isValid() && height - page.y() > 120) {
-        page.Heading(QObject::tr("Diagram"));
-        QSizeF size = diagram.defaultSize();
-        size.scale(width, height - page.y() - 4, Qt::KeepAspectRatio);
-        diagram.render(&painter, QRectF(QPointF((width - size.width()) / 2, page.y()), size));
-    }
+    // A diagram without room left on the first page takes the top of a page of its own; a drawn
+    // one takes the width of the page and at most three fifths of it in height.
     int pages = 1;
+    QSvgRenderer picture;
+    if (!analysis.diagram.empty()) {
+        picture.load(QStringLiteral(":/diagrams/") + Q(analysis.diagram));
+    }
+    if (drawDiagram || picture.isValid()) {
+        if (height - page.y() < kLeastDiagramRoom) {
+            device.newPage();
+            ++pages;
+            page.NewPage();
+        }
+        page.Heading(QObject::tr("Diagram"));
+        const double room = height - page.y() - 4;
+        if (drawDiagram) {
+            const QRectF area(0, page.y(), width, std::min(room, width * 0.6));
+            painter.save();
+            painter.setClipRect(area);
+            drawDiagram(painter, area);
+            painter.restore();
+        } else {
+            QSizeF size = picture.defaultSize();
+            size.scale(width, room, Qt::KeepAspectRatio);
+            picture.render(&painter, QRectF(QPointF((width - size.width()) / 2, page.y()), size));
+        }
+    }
     if (!report.distribution) {
         return pages;
     }
@@ -225,7 +245,8 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
     return pages;
 }
 
-QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when) {
+QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when,
+                          const DiagramPainter& drawDiagram) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -237,7 +258,7 @@ QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when) {
         QObject::tr("Vardolin report: %1").arg(QString::fromUtf8(report.analysis->caption)));
     pdf.setCreator(
         QStringLiteral("Vardolin %1").arg(QString::fromStdString(report.programVersion)));
-    PaintReport(pdf, report, when);
+    PaintReport(pdf, report, when, drawDiagram);
     return bytes;
 }
 

@@ -7,6 +7,7 @@
 #include <QPageSize>
 
 #include "files/RunReport.h"
+#include "forms/report/DiagramPainter.h"
 
 class QPagedPaintDevice;
 
@@ -14,7 +15,8 @@ namespace vardolin::forms {
 
 // The printable report of one run, drawn with a painter on pages (a PDF or a printer):
 //   page 1: the analysis, the date and program version, the model file, every input with its
-//           unit, the results with the failure probability's 95 % band, and the form's diagram;
+//           unit, the results with the failure probability's 95 % band, and the form's diagram
+//           (on a page of its own where the first has no room left for it);
 //   page 2: the histogram and the convergence plot of the Monte Carlo run behind the results;
 //   page 3: where the analysis has them, the sensitivity curves and the scatter of the draws.
 // Results from fixed data are one evaluation: the report says so and has no page 2 or 3.
@@ -25,10 +27,12 @@ namespace vardolin::forms {
 QPageSize::PageSizeId ReportPageSize(QLocale::Territory territory);
 
 // Paints the report on `device`, whose page size and margins are already set; returns the
-// number of pages.
-int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateTime& when);
+// number of pages. The diagram is the analysis's picture, or what `drawDiagram` draws.
+int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateTime& when,
+                const DiagramPainter& drawDiagram = {});
 
 // The report as PDF bytes, on the paper of the system's locale.
-QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when);
+QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when,
+                          const DiagramPainter& drawDiagram = {});
 
 }  // namespace vardolin::forms

@@ -9,7 +9,8 @@
 
 namespace vardolin::forms {
 
-std::string WriteReportPdf(const RunReport& report, const std::string& path) {
+std::string WriteReportPdf(const RunReport& report, const std::string& path,
+                           const DiagramPainter& drawDiagram) {
     // Fonts need an application; a program without windows gets one that shows none.
     static int argc = 3;
     static char name[] = "vardolin-run";
@@ -20,7 +21,7 @@ std::string WriteReportPdf(const RunReport& report, const std::string& path) {
     if (QCoreApplication::instance() == nullptr) {
         application.emplace(argc, argv);
     }
-    const QByteArray bytes = ReportPdfBytes(report, QDateTime::currentDateTime());
+    const QByteArray bytes = ReportPdfBytes(report, QDateTime::currentDateTime(), drawDiagram);
     try {
         WriteFileAtomically(
             path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
