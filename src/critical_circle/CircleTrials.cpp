@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "critical_circle/CircleTrials.h"
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <limits>
@@ -18,10 +17,6 @@ namespace {
 // As the slice method's trials: large enough that a claim and a jump of the sequence are
 // nothing beside the chunk's evaluations.
 constexpr int kChunk = 256;
-
-constexpr std::array<double SoilValues::*, kDrawsPerTrial> kDrawOrder{
-    &SoilValues::cohesion, &SoilValues::frictionAngle, &SoilValues::unitWeight,
-    &SoilValues::poreRatio};
 
 constexpr std::int64_t kNoFault = std::numeric_limits<std::int64_t>::max();
 
@@ -69,7 +64,7 @@ CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainS
             int k = 0;
             try {
                 for (; k < kDrawsPerTrial; ++k) {
-                    const auto parameter = kDrawOrder[static_cast<std::size_t>(k)];
+                    const auto parameter = kSoilParameters[static_cast<std::size_t>(k)];
                     values.*parameter = FastNormalDeviateOf(draws.NextUniform())
                                             .Scale(soil.mean.*parameter, soil.sd.*parameter);
                 }

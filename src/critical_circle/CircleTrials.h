@@ -20,7 +20,7 @@ struct UncertainSoil {
 };
 
 // Uniform values one trial takes: c, phi, gamma and ru, in this order.
-inline constexpr int kDrawsPerTrial = 4;
+inline constexpr int kDrawsPerTrial = static_cast<int>(kSoilParameters.size());
 
 struct CircleTrialsOutcome {
     std::vector<SoilValues> drawn;  // each trial's values

@@ -22,6 +22,7 @@
 #include "critical_circle/CriticalCircleLimits.h"
 #include "critical_circle/DrawnCircleTrials.h"
 #include "critical_circle/SliceTable.h"
+#include "critical_circle/SoilDrawsOutOfRange.h"
 #include "critical_circle/TrialStatistics.h"
 #include "fields/FieldValues.h"
 #include "numerics/RunTimeError.h"
@@ -97,12 +98,10 @@ std::optional<RunOutcome> CheckInputs(FieldValues& f, const GivenCircleMode& mod
                         messages::kCircleFaceAngleOutOfRange);
     checks.Require(SliceCount, IsWholeIn(checks.Value(SliceCount), kMinSlices, kMaxSlices),
                    messages::kSliceCountOutOfRange);
-    checks.RequireRange(SoilCohesionMean, fromZero, messages::kCohesionBelowZero);
-    checks.RequireRange(FrictionMean, NumberRange::Between(0.0, true, 90.0, false),
-                        messages::kFrictionAngleOutOfRange);
-    checks.RequireRange(UnitWeightMean, aboveZero, messages::kSoilUnitWeightNotAboveZero);
-    checks.RequireRange(PoreRatioMean, NumberRange::Between(0.0, true, 1.0, false),
-                        messages::kPoreRatioOutOfRange);
+    checks.RequireRange(SoilCohesionMean, kSoilRanges[0], messages::kCohesionBelowZero);
+    checks.RequireRange(FrictionMean, kSoilRanges[1], messages::kFrictionAngleOutOfRange);
+    checks.RequireRange(UnitWeightMean, kSoilRanges[2], messages::kSoilUnitWeightNotAboveZero);
+    checks.RequireRange(PoreRatioMean, kSoilRanges[3], messages::kPoreRatioOutOfRange);
     for (const int sd : {SoilCohesionStdDev, FrictionStdDev, UnitWeightStdDev, PoreRatioStdDev}) {
         checks.RequireRange(sd, fromZero, messages::kDeviationBelowZero);
     }
@@ -336,6 +335,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleA
     outcome.end = RunOutcome::End::Completed;
     outcome.trials = statistics.usable;
     outcome.draws = ParameterDraws(kCircleMeanFields, statistics.usable);
+    outcome.outOfRange = CountSoilDrawsOutOfRange(evaluated.drawn);
     outcome.trialFactors.reserve(static_cast<std::size_t>(statistics.usable));
     for (std::size_t i = 0; i < evaluated.drawn.size(); ++i) {
         if (evaluated.statuses[i] != FactorStatus::Valid) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -8,6 +9,7 @@
 #include "TestSupport.h"
 #include "critical_circle/CircleAnalysis.h"
 #include "critical_circle/CircleTrials.h"
+#include "critical_circle/SoilDrawsOutOfRange.h"
 #include "numerics/NormalSampler.h"
 
 namespace vardolin::critical {
@@ -100,6 +102,30 @@ TEST(CircleTrials, CountOutsideTheLimitsOrACancelLeavesTheSequenceAlone) {
     progress.cancelRequested = true;
     EXPECT_THROW(RunCircleTrials(slices, kSoil, 100, uniforms, 2, &progress), RunCancelled);
     EXPECT_EQ(uniforms.state(), UniformSequence::kInitialState);
+}
+
+// Each parameter's range, its ends included or not, counted per trial and parameter.
+TEST(SoilDrawsOutOfRange, CountEachParameterAgainstItsOwnRange) {
+    const SoilValues inside{0.0, 0.0, 1e-300, 0.0};
+    std::vector<SoilValues> drawn{inside};
+    const std::array<SoilValues, 7> outside{{
+        {-1e-300, 30, 18, 0.1},  // c below 0
+        {10, -1e-9, 18, 0.1},    // phi below 0
+        {10, 90, 18, 0.1},       // phi at 90
+        {10, 30, 0, 0.1},        // gamma at 0
+        {10, 30, -18, 0.1},      // gamma below 0
+        {10, 30, 18, 1.0},       // ru at 1
+        {-5, 30, 18, -0.1},      // c and ru both
+    }};
+    drawn.insert(drawn.end(), outside.begin(), outside.end());
+    const std::vector<OutOfRangeCount> counts = CountSoilDrawsOutOfRange(drawn);
+    ASSERT_EQ(counts.size(), 4u);
+    const std::array<std::pair<std::string_view, int>, 4> expected{
+        {{"cohesion", 2}, {"friction_angle", 2}, {"unit_weight", 2}, {"pore_ratio", 2}}};
+    for (std::size_t p = 0; p < expected.size(); ++p) {
+        EXPECT_EQ(counts[p].parameter, expected[p].first);
+        EXPECT_EQ(counts[p].trials, expected[p].second) << expected[p].first;
+    }
 }
 
 TEST(TrialStatistics, TakeOnlyUsableTrialsAndCountTheOthers) {

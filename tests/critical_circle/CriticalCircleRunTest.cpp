@@ -133,6 +133,21 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(fresh.state(), uniforms.state());
     // The diagram's colour map: one lowest factor per centre of the 20 x 20 grid.
     EXPECT_EQ(tables.centres.size(), 400u);
+    // The defaults' draws stay well inside what a soil can hold.
+    ASSERT_EQ(outcome.outOfRange.size(), 4u);
+    EXPECT_EQ(outcome.outOfRange[3].parameter, "pore_ratio");
+    for (const OutOfRangeCount& count : outcome.outOfRange) {
+        EXPECT_EQ(count.trials, 0) << count.parameter;
+    }
+}
+
+// A count above 1 runs its whole part, as the other forms do.
+TEST_F(CriticalCircleRun, ACountOfOneAndAHalfRunsOneTrial) {
+    fields.setText(TrialCount, "1.5");
+    const RunOutcome outcome = Run();
+    EXPECT_EQ(outcome.end, RunOutcome::End::Completed);
+    EXPECT_EQ(outcome.trials, 1);
+    EXPECT_EQ(Consumed(), 4);
 }
 
 TEST_F(CriticalCircleRun, GivesTheSameTextsOnAnyNumberOfThreads) {
