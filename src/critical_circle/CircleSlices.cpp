@@ -22,24 +22,36 @@ CircleStatus LayOutSlices(const SimpleSlope& slope, const Circle& circle,
     if (!(b > 0.0)) {
         return CircleStatus::DegenerateSlice;
     }
-    const double radiusSquared = Square(circle.radius);
+    // Locals, not the arguments' members: a store to a slice array might otherwise be taken to
+    // change them, and the loop would read them again at every slice.
+    const SimpleSlope ground = slope;
+    const double exitX = located.exitX;
+    const double centreX = circle.centreX;
+    const double centreY = circle.centreY;
+    const double radius = circle.radius;
+    const double radiusSquared = Square(radius);
+    double* middleX = slices.middleX.data();
+    double* height = slices.height.data();
+    double* sinBase = slices.sinBase.data();
+    double* cosBase = slices.cosBase.data();
+    double* baseLength = slices.baseLength.data();
     for (std::size_t i = 0; i < n; ++i) {
-        const double x = located.exitX + (static_cast<double>(i) + 0.5) * b;
-        const double dx = x - circle.centreX;
+        const double x = exitX + (static_cast<double>(i) + 0.5) * b;
+        const double dx = x - centreX;
         // The middle lies strictly between the crossings, so only rounding could make this
         // negative.
         const double below = std::sqrt(std::max(radiusSquared - Square(dx), 0.0));
         // Rounding may leave a hair below 0 where the arc touches the ground (a pinch).
-        const double h = std::max(slope.GroundLevel(x) - (circle.centreY - below), 0.0);
-        const double cosine = below / circle.radius;
+        const double h = std::max(ground.GroundLevel(x) - (centreY - below), 0.0);
+        const double cosine = below / radius;
         if (!(cosine > 0.0 && std::isfinite(h))) {
             return CircleStatus::DegenerateSlice;
         }
-        slices.middleX[i] = x;
-        slices.height[i] = h;
-        slices.sinBase[i] = dx / circle.radius;
-        slices.cosBase[i] = cosine;
-        slices.baseLength[i] = b / cosine;
+        middleX[i] = x;
+        height[i] = h;
+        sinBase[i] = dx / radius;
+        cosBase[i] = cosine;
+        baseLength[i] = b / cosine;
     }
     return CircleStatus::Valid;
 }

@@ -40,8 +40,9 @@ struct FactorsOfSafety {
 // the ordinary one until it settles; from 1 where the ordinary one is not a positive number or
 // the iteration from it fails. A pure
 // function of its arguments; the evaluator only keeps the slices' numerators between Bishop's
-// steps, so that once warm it allocates nothing. One evaluator per thread.
-class FactorEvaluator {
+// steps, so that once warm it allocates nothing. One evaluator per thread, each on a cache line
+// of its own: threads that keep theirs side by side would otherwise write to each other's line.
+class alignas(64) FactorEvaluator {
 public:
     // Room for this many slices from the start, so that evaluating them never allocates.
     explicit FactorEvaluator(int sliceCapacity = 0);
