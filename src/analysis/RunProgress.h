@@ -6,9 +6,9 @@
 
 namespace vardolin {
 
-// What a run's counters count at the moment: its trials, or first the centres of a search
-// that comes before them.
-enum class ProgressUnit { Trial, SearchCentre };
+// What a run's counters count at the moment: its trials; first the centres of a search that
+// comes before them; last the evaluations of the sensitivity curves after them.
+enum class ProgressUnit { Trial, SearchCentre, SensitivityPoint };
 
 // Shared between a run on a worker thread and whoever watches it. Counters only ever grow
 // during a stage of a run; a watcher may read them at any time.

@@ -3,6 +3,8 @@
 
 #include <charconv>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fields/FieldTextMap.h"
 #include "fields/FieldValues.h"
@@ -29,7 +31,8 @@ double NumberOf(const FieldTexts& texts, int field, const NumberLocale& locale) 
 }  // namespace
 
 std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
-                                         const FieldTexts& texts, const NumberLocale& locale) {
+                                         const FieldTexts& texts, const NumberLocale& locale,
+                                         RunProgress* progress) {
     if (analysis.factorAtMeans == nullptr) {
         return std::nullopt;
     }
@@ -39,28 +42,38 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
                                         ? std::string("0")
                                         : texts.text(field.number));
     }
-    Sensitivity sensitivity;
-    {
-        FieldTextMap copy = fixed;
-        sensitivity.factorAtMeans = analysis.factorAtMeans(copy, locale);
-    }
     // Each average pairs with the deviation that follows it in field order.
+    std::vector<std::pair<int, int>> pairs;
     const FieldFact* mean = nullptr;
     for (const FieldFact& field : analysis.fields) {
         if (field.role == FieldRole::StatisticsMean) {
             mean = &field;
-            continue;
+        } else if (field.role == FieldRole::StatisticsStdDev && mean != nullptr) {
+            pairs.emplace_back(mean->number, field.number);
+            mean = nullptr;
         }
-        if (field.role != FieldRole::StatisticsStdDev || mean == nullptr) {
-            continue;
-        }
+    }
+    constexpr int kSteps = kSensitivitySpan * kSensitivityStepsPerSd;
+    if (progress != nullptr) {
+        progress->unit.store(ProgressUnit::SensitivityPoint);
+        progress->trialsDone.store(0);
+        progress->trialsTotal.store(1 + static_cast<int>(pairs.size()) * (2 * kSteps + 1));
+    }
+
+    Sensitivity sensitivity;
+    {
+        FieldTextMap copy = fixed;
+        sensitivity.factorAtMeans = analysis.factorAtMeans(copy, locale);
+        AddTrialsDone(progress, 1);
+    }
+    for (const auto& [meanField, sdField] : pairs) {
         SensitivityCurve curve;
-        curve.meanField = mean->number;
-        curve.sdField = field.number;
-        curve.mean = NumberOf(texts, mean->number, locale);
-        curve.standardDeviation = NumberOf(texts, field.number, locale);
-        constexpr int kSteps = kSensitivitySpan * kSensitivityStepsPerSd;
+        curve.meanField = meanField;
+        curve.sdField = sdField;
+        curve.mean = NumberOf(texts, meanField, locale);
+        curve.standardDeviation = NumberOf(texts, sdField, locale);
         for (int step = -kSteps; step <= kSteps; ++step) {
+            ThrowIfCancelled(progress);
             curve.offsets.push_back(static_cast<double>(step) / kSensitivityStepsPerSd);
             FieldTextMap copy = fixed;
             copy.setText(curve.meanField, ExactText(curve.valueAt(curve.offsets.size() - 1)));
@@ -69,9 +82,9 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
             } catch (const RunTimeError&) {
                 curve.factors.emplace_back(std::nullopt);
             }
+            AddTrialsDone(progress, 1);
         }
         sensitivity.curves.push_back(std::move(curve));
-        mean = nullptr;
     }
     return sensitivity;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/AnalysisDescription.h"
+#include "analysis/RunProgress.h"
 #include "numerics/NumberText.h"
 
 namespace vardolin {
@@ -39,7 +40,10 @@ struct Sensitivity {
 // The curves of an analysis on `texts` (read, never written). None when the analysis has no
 // deterministic factor (its trials are not one evaluation at drawn values). Raises the
 // RunTimeError of the evaluation at the averages, without which there is no curve to draw.
+// A watcher sees the evaluations counted as SensitivityPoint and may cancel between two of them
+// (RunCancelled): an analysis whose evaluation is a search may take a while over its curves.
 std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
-                                         const FieldTexts& texts, const NumberLocale& locale);
+                                         const FieldTexts& texts, const NumberLocale& locale,
+                                         RunProgress* progress = nullptr);
 
 }  // namespace vardolin

@@ -181,9 +181,19 @@ void AnalysisForm::ShowRunProgress() {
     const int done = std::min(progress.trialsDone.load(), total);
     // The dialog shows itself once the run looks like taking more than its minimum duration.
     progressDialog_->setMaximum(total);
-    progressDialog_->setLabelText(progress.unit.load() == ProgressUnit::SearchCentre
-                                      ? tr("Searching: centre %1 of %2").arg(done).arg(total)
-                                      : tr("Trial %1 of %2").arg(done).arg(total));
+    QString label;
+    switch (progress.unit.load()) {
+        case ProgressUnit::Trial:
+            label = tr("Trial %1 of %2");
+            break;
+        case ProgressUnit::SearchCentre:
+            label = tr("Searching: centre %1 of %2");
+            break;
+        case ProgressUnit::SensitivityPoint:
+            label = tr("Sensitivity: evaluation %1 of %2");
+            break;
+    }
+    progressDialog_->setLabelText(label.arg(done).arg(total));
     progressDialog_->setValue(std::min(done, total - 1));
 }
 
@@ -235,6 +245,7 @@ void AnalysisForm::FinishRun() {
                                      result.outcome->outOfRange, result.outcome->draws,
                                      std::nullopt};
         distribution.sensitivity = result.sensitivity;
+        distribution.sensitivityCancelled = result.sensitivityCancelled;
         histogram_.RecordMonteCarlo(std::move(distribution));
         resultsTexts_ = runTexts_;
     } else if (result.outcome->end == RunOutcome::End::FixedData) {

@@ -41,9 +41,13 @@ void AnalysisRun::Start() {
         result_.writes = texts_.writes();
         if (result_.outcome && result_.outcome->completed()) {
             try {
-                result_.sensitivity = SensitivityOf(analysis_, texts_, runContext_.locale);
+                result_.sensitivity =
+                    SensitivityOf(analysis_, texts_, runContext_.locale, &progress_);
             } catch (const RunTimeError&) {
                 // The averages themselves cannot be evaluated: the tab says so.
+            } catch (const RunCancelled&) {
+                // The run's figures stand; only the curves are left out.
+                result_.sensitivityCancelled = true;
             }
         }
     });

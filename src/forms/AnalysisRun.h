@@ -41,6 +41,7 @@ public:
         // A completed run's sensitivity to each parameter, worked out on the worker too: an
         // analysis whose evaluation is a search takes a while over it.
         std::optional<Sensitivity> sensitivity;
+        bool sensitivityCancelled = false;  // Cancel came while the curves were worked out
     };
 
     // Puts the sequence to the seed of the context's sampling choices, if any, before the run's

@@ -73,6 +73,9 @@ void ResultTabs::Show(const DistributionRecord& record, const QFont& font) {
                 PaintSensitivity(painter, area, *analysis, *curves, style);
             },
             figures);
+    } else if (run.sensitivityCancelled) {
+        sensitivity_->ShowNothing(QObject::tr(
+            "Cancelled after the run: press \"Calculation\" to work the curves out again."));
     } else {
         sensitivity_->ShowNothing(
             QObject::tr("The inputs of the last run cannot be evaluated at their averages."));

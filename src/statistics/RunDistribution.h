@@ -22,6 +22,7 @@ struct RunDistribution {
     // The factor as each parameter moves alone, where the analysis has one evaluation at the
     // averages; worked out from the run's inputs without a draw.
     std::optional<Sensitivity> sensitivity;
+    bool sensitivityCancelled = false;  // the run finished, then Cancel stopped the curves
 };
 
 // What a form's histogram has to show: the last Monte Carlo run, if any, and whether a

@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 
 #include "TestSupport.h"
+#include "critical_circle/CriticalCircleDescription.h"
+#include "critical_circle/CriticalCircleFields.h"
 #include "fields/FieldTextMap.h"
 #include "forms/FormTestSupport.h"
 #include "plane_failure/PlaneAnalysis.h"
@@ -119,6 +121,26 @@ TEST_F(RunInFlight, CancelLeavesNoTraceSoTheNextRunIsTheOneWithoutIt) {
     EXPECT_EQ(Text(form, circle::MeanSafetyFactor).toStdString(),
               sliceTexts.text(circle::MeanSafetyFactor));
     EXPECT_FALSE(form.resultsAreStale());
+}
+
+// A search-based analysis works its sensitivity curves out by a search at each point, after the
+// run: Cancel then stops the curves only, and the run's figures stand.
+TEST_F(RunInFlight, CancelDuringTheSensitivityCurvesKeepsTheRunsFigures) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    Type(form, critical::CentresPerSide, "60");
+    Type(form, critical::RadiiPerCentre, "30");
+    Start(form);
+    QTRY_VERIFY_WITH_TIMEOUT(Progress(form)->labelText().startsWith("Sensitivity"), 20000);
+    ClickCancel(form);
+
+    EXPECT_NE(Text(form, critical::MessageField), AnalysisForm::kCancelledMessage);
+    EXPECT_FALSE(Text(form, critical::FailureProbability).isEmpty());
+    EXPECT_FALSE(form.resultsAreStale());
+    const RunDistribution* run = form.histogram().record().current();
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(run->factors.size(), 1000u);
+    EXPECT_FALSE(run->sensitivity);
+    EXPECT_TRUE(run->sensitivityCancelled);
 }
 
 TEST_F(RunInFlight, ClosingTheFormMidRunCancelsItAndFreesIt) {

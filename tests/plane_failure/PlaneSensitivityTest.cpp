@@ -106,6 +106,21 @@ TEST(PlaneSensitivityRequest, LeavesTheSequenceTablesAndFieldsAsTheyWere) {
     EXPECT_EQ(fields.text(FailureProbability), "97,4");
 }
 
+// A watcher sees every evaluation counted (the averages, then 25 points a parameter) and may
+// stop the curves between two of them.
+TEST(PlaneSensitivityRequest, CountsItsEvaluationsForAWatcherWhoMayCancel) {
+    const FieldTextMap fields = DefaultTexts(PlaneFailure());
+    RunProgress progress;
+    ASSERT_TRUE(SensitivityOf(PlaneFailure(), fields, {}, &progress).has_value());
+    EXPECT_EQ(progress.unit.load(), ProgressUnit::SensitivityPoint);
+    EXPECT_EQ(progress.trialsTotal.load(), 101);
+    EXPECT_EQ(progress.trialsDone.load(), 101);
+
+    progress.cancelRequested = true;
+    EXPECT_THROW(SensitivityOf(PlaneFailure(), fields, {}, &progress), RunCancelled);
+    EXPECT_EQ(progress.trialsDone.load(), 1);
+}
+
 TEST(PlaneRunHandsOn, EachTrialsDrawsAndTheConvergenceOfThePinnedRun) {
     UniformSequence uniforms;
     KeptTables kept;

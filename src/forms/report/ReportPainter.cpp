@@ -222,11 +222,15 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
     PaintHistogram(painter, QRectF(0, 0, width, height * 0.42), run.factors, style);
     PaintConvergence(painter, QRectF(0, height * 0.45, width, height * 0.55), run.factors, style);
 
-    std::optional<Sensitivity> sensitivity;
-    try {
-        sensitivity = SensitivityOf(analysis, report.texts, report.locale);
-    } catch (const RunTimeError&) {
-        // Inputs the formula cannot take at their averages: no curves to show.
+    // The run's own curves where it worked them out (a search-based analysis takes a while over
+    // them); none where Cancel stopped them.
+    std::optional<Sensitivity> sensitivity = run.sensitivity;
+    if (!sensitivity && !run.sensitivityCancelled) {
+        try {
+            sensitivity = SensitivityOf(analysis, report.texts, report.locale);
+        } catch (const RunTimeError&) {
+            // Inputs the formula cannot take at their averages: no curves to show.
+        }
     }
     if (sensitivity || !run.draws.empty()) {
         device.newPage();
