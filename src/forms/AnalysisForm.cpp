@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColor>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <array>
 
 #include "analysis/Sensitivity.h"
@@ -40,10 +42,32 @@ class DiagramCanvas final : public QWidget {
 public:
     DiagramCanvas(QWidget& picture, AnalysisForm& form) : QWidget(&picture), form_(form) {
         setGeometry(picture.rect());
-        setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
 protected:
+    // What lies under the pointer, where the analysis says; the picture's own tooltip elsewhere.
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) {
+            return QWidget::event(event);
+        }
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QString text;
+        if (const auto describe = form_.window().describeDiagramPoint) {
+            const LineEditFields fields(form_);
+            text = describe(QRectF(rect()), help->pos(), fields, form_.shownTables());
+        }
+        if (text.isEmpty()) {
+            text = parentWidget()->toolTip();
+        }
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, this);
+        }
+        return true;
+    }
+
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);

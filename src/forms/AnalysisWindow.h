@@ -7,7 +7,9 @@
 #include "forms/FormLayout.h"
 
 class QPainter;
+class QPointF;
 class QRectF;
+class QString;
 
 namespace vardolin {
 class FieldTexts;
@@ -36,6 +38,9 @@ struct AnalysisWindow {
     // tables of its last run, in place of the picture's file; nullptr shows the file.
     void (*drawDiagram)(QPainter& painter, const QRectF& area, const FieldTexts& fields,
                         KeptTables& kept) = nullptr;
+    // The tooltip of the drawn diagram at the point `at` of `area`; empty: the picture's own.
+    QString (*describeDiagramPoint)(const QRectF& area, const QPointF& at, const FieldTexts& fields,
+                                    KeptTables& kept) = nullptr;
 };
 
 // The windows of the analyses a program offers, found by their analysis's id.

@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 // The third analysis reached as a user reaches it: its row of the main menu, its form, a run,
 // the diagram drawn from the run and the slice table in the exported results.
+#include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
+#include <QToolTip>
 #include <fstream>
 #include <sstream>
 
 #include "TestFolder.h"
+#include "analysis/KeptTables.h"
 #include "critical_circle/CriticalCircleDescription.h"
 #include "critical_circle/CriticalCircleFields.h"
+#include "critical_circle/CriticalCircleKeptTables.h"
+#include "critical_circle/window/CriticalCircleDiagram.h"
 #include "forms/FormHistogram.h"
 #include "forms/FormTestSupport.h"
+#include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
 
 namespace vardolin::forms {
@@ -52,6 +59,36 @@ TEST_F(CriticalCircleForm, RunsFromTheThirdMenuRowAndDrawsAndExportsItsCircle) {
 
     Click(*form, "Command2");
     EXPECT_TRUE(menu.isVisible());
+}
+
+// Over the diagram the pointer reads the critical circle at its centre and each centre's lowest
+// factor, where the drawing puts them; elsewhere the picture's own tooltip.
+TEST_F(CriticalCircleForm, DiagramTooltipsNameWhatLiesUnderThePointer) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    Click(form, "Command1");
+    QWidget* picture = FindControl(form, QStringLiteral("Image1"));
+    auto* canvas = picture->findChild<QWidget*>();
+    ASSERT_NE(canvas, nullptr);
+    const QRectF area(canvas->rect());
+    const LineEditFields fields(form);
+    KeptTables& kept = form.shownTables();
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    const auto tipAt = [&](double x, double y) {
+        const QPointF at = CriticalCircleDiagramPoint(area, fields, kept, x, y);
+        QHelpEvent help(QEvent::ToolTip, at.toPoint(), canvas->mapToGlobal(at.toPoint()));
+        QApplication::sendEvent(canvas, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+
+    const Circle& critical = tables.critical.circle;
+    const QString atCritical = tipAt(critical.centreX, critical.centreY);
+    EXPECT_TRUE(atCritical.startsWith("Critical circle")) << atCritical.toStdString();
+    EXPECT_TRUE(atCritical.contains(QString::number(tables.critical.factors.bishop, 'g', 6)));
+    const CentreMinimum& corner = tables.centres.front();  // x from, y from: far from the circle
+    const QString atCorner = tipAt(corner.centreX, corner.centreY);
+    EXPECT_TRUE(atCorner.contains(QString::number(corner.factor, 'g', 6)))
+        << atCorner.toStdString();
+    EXPECT_EQ(DescribeCriticalCircleDiagramPoint(area, QPointF(1, 1), fields, kept), QString());
 }
 
 }  // namespace

@@ -44,24 +44,28 @@ struct View {
     }
 };
 
-}  // namespace
+// Where the diagram puts what it shows: one scale for both axes, the slope with room around it
+// and everything the inputs and the last run place (the grid, the depth level, the critical
+// circle) inside the picture. No slope: the inputs do not describe one yet.
+struct DiagramLayout {
+    std::optional<SimpleSlope> slope;
+    View view{};
+    double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0;
+    std::optional<double> gx0, gx1, gy0, gy1;
+};
 
-void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
-                               KeptTables& kept) {
-    painter.fillRect(area, Qt::white);
+DiagramLayout LayOutDiagram(const QRectF& area, const FieldTexts& fields,
+                            const CriticalCircleKeptTables& tables) {
+    DiagramLayout layout;
     const std::optional<double> height = NumberIn(fields, SlopeHeight);
     const std::optional<double> angle = NumberIn(fields, FaceAngle);
-    const std::optional<SimpleSlope> slope =
-        height && angle ? SimpleSlope::Make(*height, *angle) : std::nullopt;
-    if (!slope) {
-        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("Enter the slope height and face angle to see the slope."));
-        return;
+    layout.slope = height && angle ? SimpleSlope::Make(*height, *angle) : std::nullopt;
+    if (!layout.slope) {
+        return layout;
     }
-    const auto& tables = kept.Of<CriticalCircleKeptTables>();
-    const double H = slope->height();
+    const double H = layout.slope->height();
     double xMin = -0.6 * H;
-    double xMax = slope->crestX() + 0.6 * H;
+    double xMax = layout.slope->crestX() + 0.6 * H;
     double yMin = -0.3 * H;
     double yMax = 1.3 * H;
     const auto take = [&](std::optional<double> x, std::optional<double> y) {
@@ -74,13 +78,13 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
             yMax = std::max(yMax, *y);
         }
     };
-    const std::optional<double> gx0 = NumberIn(fields, GridXFrom);
-    const std::optional<double> gx1 = NumberIn(fields, GridXTo);
-    const std::optional<double> gy0 = NumberIn(fields, GridYFrom);
-    const std::optional<double> gy1 = NumberIn(fields, GridYTo);
+    layout.gx0 = NumberIn(fields, GridXFrom);
+    layout.gx1 = NumberIn(fields, GridXTo);
+    layout.gy0 = NumberIn(fields, GridYFrom);
+    layout.gy1 = NumberIn(fields, GridYTo);
     const std::optional<double> depth = NumberIn(fields, DepthBelowToe);
-    take(gx0, gy0);
-    take(gx1, gy1);
+    take(layout.gx0, layout.gy0);
+    take(layout.gx1, layout.gy1);
     if (depth) {
         take(std::nullopt, -*depth);
     }
@@ -93,7 +97,87 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
     // Room for the colour scale on the right and the labels.
     const QRectF plot = area.adjusted(8, 8, -48, -8);
     const double scale = std::min(plot.width() / (xMax - xMin), plot.height() / (yMax - yMin));
-    const View view{xMin, yMin, scale, plot};
+    layout.view = View{xMin, yMin, scale, plot};
+    layout.xMin = xMin;
+    layout.xMax = xMax;
+    layout.yMin = yMin;
+    layout.yMax = yMax;
+    return layout;
+}
+
+// How far from a point, in pixels, the pointer may be to be on it.
+constexpr double kPointReach = 5.0;
+
+double Distance(const QPointF& a, const QPointF& b) {
+    return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
+
+}  // namespace
+
+QPointF CriticalCircleDiagramPoint(const QRectF& area, const FieldTexts& fields, KeptTables& kept,
+                                   double x, double y) {
+    return LayOutDiagram(area, fields, kept.Of<CriticalCircleKeptTables>()).view.At(x, y);
+}
+
+QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at,
+                                           const FieldTexts& fields, KeptTables& kept) {
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    const DiagramLayout layout = LayOutDiagram(area, fields, tables);
+    if (!layout.slope) {
+        return {};
+    }
+    const auto figure = [](double value) { return QString::number(value, 'g', 6); };
+    if (tables.hasCircle) {
+        const CircleAnalysis& critical = tables.critical;
+        const Circle& c = critical.circle;
+        if (Distance(at, layout.view.At(c.centreX, c.centreY)) <= kPointReach) {
+            return QStringLiteral(
+                       "Critical circle: centre (%1, %2), radius %3\n"
+                       "Bishop factor %4, ordinary factor %5")
+                .arg(figure(c.centreX), figure(c.centreY), figure(c.radius),
+                     figure(critical.factors.bishop), figure(critical.factors.ordinary));
+        }
+    }
+    const CentreMinimum* nearest = nullptr;
+    double nearestDistance = kPointReach;
+    for (const CentreMinimum& centre : tables.centres) {
+        const double d = Distance(at, layout.view.At(centre.centreX, centre.centreY));
+        if (d <= nearestDistance) {
+            nearest = &centre;
+            nearestDistance = d;
+        }
+    }
+    if (nearest == nullptr) {
+        return {};
+    }
+    const QString where =
+        QStringLiteral("Centre (%1, %2)").arg(figure(nearest->centreX), figure(nearest->centreY));
+    return nearest->found ? QStringLiteral("%1: lowest factor %2, radius %3")
+                                .arg(where, figure(nearest->factor), figure(nearest->radius))
+                          : QStringLiteral("%1: no usable circle").arg(where);
+}
+
+void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
+                               KeptTables& kept) {
+    painter.fillRect(area, Qt::white);
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    const DiagramLayout layout = LayOutDiagram(area, fields, tables);
+    if (!layout.slope) {
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("Enter the slope height and face angle to see the slope."));
+        return;
+    }
+    const std::optional<SimpleSlope>& slope = layout.slope;
+    const double H = slope->height();
+    const double xMin = layout.xMin;
+    const double xMax = layout.xMax;
+    const double yMin = layout.yMin;
+    const View& view = layout.view;
+    const double scale = view.scale;
+    const std::optional<double>& gx0 = layout.gx0;
+    const std::optional<double>& gx1 = layout.gx1;
+    const std::optional<double>& gy0 = layout.gy0;
+    const std::optional<double>& gy1 = layout.gy1;
 
     // The ground and the soil below it.
     QPainterPath ground;

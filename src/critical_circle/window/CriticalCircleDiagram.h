@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointF>
+#include <QString>
+
 class QPainter;
 class QRectF;
 
@@ -16,5 +19,14 @@ namespace vardolin::critical {
 // slices and its centre. Inputs that do not convert leave out what needs them.
 void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
                                KeptTables& kept);
+
+// What the diagram shows at the point `at` of `area`, for its tooltip: the critical circle at
+// its centre, a centre of the grid with its lowest factor; empty elsewhere.
+QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at,
+                                           const FieldTexts& fields, KeptTables& kept);
+
+// Where the diagram draws the point (x, y) of the slope's frame.
+QPointF CriticalCircleDiagramPoint(const QRectF& area, const FieldTexts& fields, KeptTables& kept,
+                                   double x, double y);
 
 }  // namespace vardolin::critical

@@ -133,6 +133,7 @@ constexpr AnalysisWindow kCriticalCircleWindow{
     .clientHeightTwips = 10560,
     .navigation = kNavigation,
     .drawDiagram = critical::DrawCriticalCircleDiagram,
+    .describeDiagramPoint = critical::DescribeCriticalCircleDiagramPoint,
 };
 
 }  // namespace
