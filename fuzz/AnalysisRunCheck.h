@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FuzzFields.h"
@@ -91,9 +92,14 @@ inline int FuzzAnalysisRun(const AnalysisDescription& analysis, const std::uint8
                               analysis.fieldWith(FieldRole::MeanSafetyFactor).number,
                               analysis.fieldWith(FieldRole::FailurePercentage).number,
                               inputs.front()};
-    LimitCount(fields, report.count, 8);
-    if (const FieldFact* slices = analysis.findKey("slice_count")) {
-        LimitCount(fields, slices->number, 40);
+    LimitCount(fields, report.count, 8, 1'000'000);
+    // The search's counts, where an analysis searches.
+    for (const auto& [key, largest, acceptedUpTo] :
+         {std::tuple{"slice_count", 40, 10'000}, std::tuple{"centres_per_side", 4, 1'000},
+          std::tuple{"radii_per_centre", 4, 1'000}}) {
+        if (const FieldFact* field = analysis.findKey(key)) {
+            LimitCount(fields, field->number, largest, acceptedUpTo);
+        }
     }
     fields.setText(report.mean, kOldMean);
     fields.setText(report.percentage, kOldPercentage);

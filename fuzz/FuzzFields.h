@@ -29,11 +29,12 @@ inline FieldTextMap FieldsFrom(const std::uint8_t* data, std::size_t size,
     return texts;
 }
 
-// Keeps a run short: a count the run would accept above `largest` becomes `largest`.
-inline void LimitCount(FieldTextMap& texts, int countField, int largest) {
+// Keeps a run short: a count above `largest` and at most `acceptedUpTo` (the most any analysis
+// accepts there) becomes `largest`; a larger one stays, for the run to refuse.
+inline void LimitCount(FieldTextMap& texts, int countField, int largest, double acceptedUpTo) {
     try {
         const double count = TextToDouble(texts.text(countField));
-        if (count > largest && count < 10000) {
+        if (count > largest && count <= acceptedUpTo) {
             texts.setText(countField, std::to_string(largest));
         }
     } catch (const RunTimeError&) {

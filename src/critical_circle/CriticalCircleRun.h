@@ -29,7 +29,8 @@ inline constexpr std::string_view kCentresOutOfRange =
 inline constexpr std::string_view kRadiiOutOfRange =
     "Please Enter Radii per Centre as a Whole Number from 1 up to 1000";
 inline constexpr std::string_view kTooManyCircles =
-    "Please Enter Fewer Centres or Radii: at Most 1000000 Circles in the Grid";
+    "Please Enter Fewer Centres, Radii or Slices: at Most 1000000 Circles and 50000000 "
+    "Slices in the Grid";
 inline constexpr std::string_view kDepthBelowZero = "Please Enter Depth below Toe from 0";
 inline constexpr std::string_view kGivenCircleIncomplete =
     "Please Enter the Given Circle's Centre x, Centre y and Radius, or Leave All Three Empty";

@@ -208,7 +208,8 @@ INSTANTIATE_TEST_SUITE_P(
         ImpossibleInput{"GridXReversed", GridXFrom, "6", messages::kGridXOutOfOrder},
         ImpossibleInput{"NoCentres", CentresPerSide, "0", messages::kCentresOutOfRange},
         ImpossibleInput{"TooManyRadii", RadiiPerCentre, "1001", messages::kRadiiOutOfRange},
-        ImpossibleInput{"TooManyCircles", CentresPerSide, "300", messages::kTooManyCircles}),
+        ImpossibleInput{"TooManyCircles", CentresPerSide, "300", messages::kTooManyCircles},
+        ImpossibleInput{"TooManySlicesInTheGrid", SliceCount, "10000", messages::kTooManyCircles}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(CriticalCircleRun, AHalfGivenCircleNamesItsFirstEmptyField) {
