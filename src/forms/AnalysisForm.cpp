@@ -54,7 +54,8 @@ protected:
         QString text;
         if (const auto describe = form_.window().describeDiagramPoint) {
             const LineEditFields fields(form_);
-            text = describe(QRectF(rect()), help->pos(), fields, form_.shownTables());
+            text =
+                describe(QRectF(rect()), help->pos(), fields, form_.locale(), form_.shownTables());
         }
         if (text.isEmpty()) {
             text = parentWidget()->toolTip();
@@ -72,7 +73,8 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const LineEditFields fields(form_);
-        form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.shownTables());
+        form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.locale(),
+                                   form_.shownTables());
     }
 
 private:

@@ -14,6 +14,7 @@ class QString;
 namespace vardolin {
 class FieldTexts;
 class KeptTables;
+struct NumberLocale;
 }  // namespace vardolin
 
 namespace vardolin::forms {
@@ -37,10 +38,10 @@ struct AnalysisWindow {
     // Draws the form's diagram in `area` of the picture Image1 from the form's texts and the
     // tables of its last run, in place of the picture's file; nullptr shows the file.
     void (*drawDiagram)(QPainter& painter, const QRectF& area, const FieldTexts& fields,
-                        KeptTables& kept) = nullptr;
+                        const NumberLocale& locale, KeptTables& kept) = nullptr;
     // The tooltip of the drawn diagram at the point `at` of `area`; empty: the picture's own.
     QString (*describeDiagramPoint)(const QRectF& area, const QPointF& at, const FieldTexts& fields,
-                                    KeptTables& kept) = nullptr;
+                                    const NumberLocale& locale, KeptTables& kept) = nullptr;
 };
 
 // The windows of the analyses a program offers, found by their analysis's id.

@@ -56,7 +56,7 @@ DiagramPainter ReportActions::Diagram() const {
     }
     return [this, &window](QPainter& painter, const QRectF& area) {
         const LineEditFields fields(form_);
-        window.drawDiagram(painter, area, fields, form_.shownTables());
+        window.drawDiagram(painter, area, fields, form_.locale(), form_.shownTables());
     };
 }
 

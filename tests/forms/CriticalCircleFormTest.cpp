@@ -74,7 +74,7 @@ TEST_F(CriticalCircleForm, DiagramTooltipsNameWhatLiesUnderThePointer) {
     KeptTables& kept = form.shownTables();
     const auto& tables = kept.Of<CriticalCircleKeptTables>();
     const auto tipAt = [&](double x, double y) {
-        const QPointF at = CriticalCircleDiagramPoint(area, fields, kept, x, y);
+        const QPointF at = CriticalCircleDiagramPoint(area, fields, form.locale(), kept, x, y);
         QHelpEvent help(QEvent::ToolTip, at.toPoint(), canvas->mapToGlobal(at.toPoint()));
         QApplication::sendEvent(canvas, &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
@@ -88,7 +88,27 @@ TEST_F(CriticalCircleForm, DiagramTooltipsNameWhatLiesUnderThePointer) {
     const QString atCorner = tipAt(corner.centreX, corner.centreY);
     EXPECT_TRUE(atCorner.contains(QString::number(corner.factor, 'g', 6)))
         << atCorner.toStdString();
-    EXPECT_EQ(DescribeCriticalCircleDiagramPoint(area, QPointF(1, 1), fields, kept), QString());
+    EXPECT_EQ(DescribeCriticalCircleDiagramPoint(area, QPointF(1, 1), fields, form.locale(), kept),
+              QString());
+}
+
+// The diagram reads the texts as the run does, in the user's own decimal separator.
+TEST_F(CriticalCircleForm, DiagramReadsTheUsersDecimalSeparator) {
+    context_.locale = NumberLocale{","};
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    Type(form, FaceAngle, "26,565051177078");
+    Type(form, PoreRatioMean, "0,25");
+    Click(form, "Command1");
+    ASSERT_EQ(Text(form, MessageField), QStringLiteral("Block is Stable"));
+    auto* canvas = FindControl(form, QStringLiteral("Image1"))->findChild<QWidget*>();
+    const QRectF area(canvas->rect());
+    const LineEditFields fields(form);
+    KeptTables& kept = form.shownTables();
+    const Circle& critical = kept.Of<CriticalCircleKeptTables>().critical.circle;
+    const QPointF centre = CriticalCircleDiagramPoint(area, fields, form.locale(), kept,
+                                                      critical.centreX, critical.centreY);
+    EXPECT_TRUE(DescribeCriticalCircleDiagramPoint(area, centre, fields, form.locale(), kept)
+                    .startsWith("Critical circle"));
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ namespace vardolin::critical {
 
 namespace {
 
-std::optional<double> NumberIn(const FieldTexts& fields, int field) {
+std::optional<double> NumberIn(const FieldTexts& fields, const NumberLocale& locale, int field) {
     try {
-        const double value = TextToDouble(fields.text(field), NumberLocale{});
+        const double value = TextToDouble(fields.text(field), locale);
         return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
     } catch (const RunTimeError&) {
         return std::nullopt;
@@ -55,10 +55,10 @@ struct DiagramLayout {
 };
 
 DiagramLayout LayOutDiagram(const QRectF& area, const FieldTexts& fields,
-                            const CriticalCircleKeptTables& tables) {
+                            const NumberLocale& locale, const CriticalCircleKeptTables& tables) {
     DiagramLayout layout;
-    const std::optional<double> height = NumberIn(fields, SlopeHeight);
-    const std::optional<double> angle = NumberIn(fields, FaceAngle);
+    const std::optional<double> height = NumberIn(fields, locale, SlopeHeight);
+    const std::optional<double> angle = NumberIn(fields, locale, FaceAngle);
     layout.slope = height && angle ? SimpleSlope::Make(*height, *angle) : std::nullopt;
     if (!layout.slope) {
         return layout;
@@ -78,11 +78,11 @@ DiagramLayout LayOutDiagram(const QRectF& area, const FieldTexts& fields,
             yMax = std::max(yMax, *y);
         }
     };
-    layout.gx0 = NumberIn(fields, GridXFrom);
-    layout.gx1 = NumberIn(fields, GridXTo);
-    layout.gy0 = NumberIn(fields, GridYFrom);
-    layout.gy1 = NumberIn(fields, GridYTo);
-    const std::optional<double> depth = NumberIn(fields, DepthBelowToe);
+    layout.gx0 = NumberIn(fields, locale, GridXFrom);
+    layout.gx1 = NumberIn(fields, locale, GridXTo);
+    layout.gy0 = NumberIn(fields, locale, GridYFrom);
+    layout.gy1 = NumberIn(fields, locale, GridYTo);
+    const std::optional<double> depth = NumberIn(fields, locale, DepthBelowToe);
     take(layout.gx0, layout.gy0);
     take(layout.gx1, layout.gy1);
     if (depth) {
@@ -114,15 +114,17 @@ double Distance(const QPointF& a, const QPointF& b) {
 
 }  // namespace
 
-QPointF CriticalCircleDiagramPoint(const QRectF& area, const FieldTexts& fields, KeptTables& kept,
-                                   double x, double y) {
-    return LayOutDiagram(area, fields, kept.Of<CriticalCircleKeptTables>()).view.At(x, y);
+QPointF CriticalCircleDiagramPoint(const QRectF& area, const FieldTexts& fields,
+                                   const NumberLocale& locale, KeptTables& kept, double x,
+                                   double y) {
+    return LayOutDiagram(area, fields, locale, kept.Of<CriticalCircleKeptTables>()).view.At(x, y);
 }
 
 QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at,
-                                           const FieldTexts& fields, KeptTables& kept) {
+                                           const FieldTexts& fields, const NumberLocale& locale,
+                                           KeptTables& kept) {
     const auto& tables = kept.Of<CriticalCircleKeptTables>();
-    const DiagramLayout layout = LayOutDiagram(area, fields, tables);
+    const DiagramLayout layout = LayOutDiagram(area, fields, locale, tables);
     if (!layout.slope) {
         return {};
     }
@@ -158,10 +160,10 @@ QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at
 }
 
 void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
-                               KeptTables& kept) {
+                               const NumberLocale& locale, KeptTables& kept) {
     painter.fillRect(area, Qt::white);
     const auto& tables = kept.Of<CriticalCircleKeptTables>();
-    const DiagramLayout layout = LayOutDiagram(area, fields, tables);
+    const DiagramLayout layout = LayOutDiagram(area, fields, locale, tables);
     if (!layout.slope) {
         painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
                          QStringLiteral("Enter the slope height and face angle to see the slope."));

@@ -10,6 +10,7 @@ class QRectF;
 namespace vardolin {
 class FieldTexts;
 class KeptTables;
+struct NumberLocale;
 }  // namespace vardolin
 
 namespace vardolin::critical {
@@ -18,15 +19,17 @@ namespace vardolin::critical {
 // (each coloured by its lowest factor, with the colour scale), the critical circle with its
 // slices and its centre. Inputs that do not convert leave out what needs them.
 void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
-                               KeptTables& kept);
+                               const NumberLocale& locale, KeptTables& kept);
 
 // What the diagram shows at the point `at` of `area`, for its tooltip: the critical circle at
 // its centre, a centre of the grid with its lowest factor; empty elsewhere.
 QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at,
-                                           const FieldTexts& fields, KeptTables& kept);
+                                           const FieldTexts& fields, const NumberLocale& locale,
+                                           KeptTables& kept);
 
 // Where the diagram draws the point (x, y) of the slope's frame.
-QPointF CriticalCircleDiagramPoint(const QRectF& area, const FieldTexts& fields, KeptTables& kept,
-                                   double x, double y);
+QPointF CriticalCircleDiagramPoint(const QRectF& area, const FieldTexts& fields,
+                                   const NumberLocale& locale, KeptTables& kept, double x,
+                                   double y);
 
 }  // namespace vardolin::critical
