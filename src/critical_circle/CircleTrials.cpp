@@ -4,19 +4,16 @@
 #include <atomic>
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
-#include "critical_circle/ParallelChunks.h"
+#include "critical_circle/DrawnCircleTrials.h"
 #include "numerics/NormalSampler.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::critical {
 
 namespace {
-
-// As the slice method's trials: large enough that a claim and a jump of the sequence are
-// nothing beside the chunk's evaluations.
-constexpr int kChunk = 256;
 
 constexpr std::int64_t kNoFault = std::numeric_limits<std::int64_t>::max();
 
@@ -35,32 +32,21 @@ CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainS
     if (trials < kMinTrials || trials > kMaxTrials) {
         return outcome;
     }
-    const auto count = static_cast<std::size_t>(trials);
-    outcome.drawn.resize(count);
-    outcome.factors.resize(count);
-    outcome.statuses.resize(count);
-    threads = ThreadsForChunks(threads, trials, kChunk);
-    std::vector<FactorEvaluator> evaluators;
-    evaluators.reserve(static_cast<std::size_t>(threads));
-    for (int t = 0; t < threads; ++t) {
-        evaluators.emplace_back(slices.count());
-    }
+    outcome.drawn.resize(static_cast<std::size_t>(trials));
 
     // Trial i takes the values 4i .. 4i + 3 of the sequence, so a chunk jumps straight to its
-    // first trial's values, and draws and evaluates its trials on its own thread.
+    // first trial's values and draws its trials on its own thread before working them out.
     const std::uint32_t start = uniforms.state();
     std::atomic<std::int64_t> firstFault{kNoFault};  // the lowest draw that overflowed
-    auto work = [&](int thread, int begin, int end) {
-        FactorEvaluator& evaluator = evaluators[static_cast<std::size_t>(thread)];
+    auto draw = [&](int begin, int end) {
         UniformSequence draws(start);
         draws.Skip(static_cast<std::uint64_t>(begin) * kDrawsPerTrial);
         for (int i = begin; i < end; ++i) {
             const std::int64_t first = std::int64_t{i} * kDrawsPerTrial;
             if (first > firstFault.load(std::memory_order_relaxed)) {
-                break;  // nothing after an overflow counts
+                return i;  // nothing after an overflow counts
             }
-            const auto at = static_cast<std::size_t>(i);
-            SoilValues& values = outcome.drawn[at];
+            SoilValues& values = outcome.drawn[static_cast<std::size_t>(i)];
             int k = 0;
             try {
                 for (; k < kDrawsPerTrial; ++k) {
@@ -70,22 +56,19 @@ CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainS
                 }
             } catch (const RunTimeError&) {
                 LowerTo(firstFault, first + k);
-                break;
+                return i;
             }
-            const FactorsOfSafety factors = evaluator.Evaluate(slices, values);
-            outcome.factors[at] = factors.bishop;
-            outcome.statuses[at] = factors.status;
         }
-        AddTrialsDone(progress, end - begin);
+        return end;
     };
-    if (!RunInChunks(trials, kChunk, threads, progress, work)) {
-        throw RunCancelled();
-    }
+    DrawnTrialFactors factors = EvaluateTrials(slices, outcome.drawn, threads, progress, draw);
     if (const std::int64_t fault = firstFault.load(); fault != kNoFault) {
         uniforms.Skip(static_cast<std::uint64_t>(fault) + 1);
         throw RunTimeError(ErrorCode::Overflow);
     }
     uniforms.Skip(static_cast<std::uint64_t>(trials) * kDrawsPerTrial);
+    outcome.factors = std::move(factors.factors);
+    outcome.statuses = std::move(factors.statuses);
     outcome.statistics = SummariseTrials(outcome.factors, outcome.statuses);
     return outcome;
 }
