@@ -6,7 +6,11 @@
 namespace vardolin::critical {
 
 CircleAnalyser::CircleAnalyser(const SimpleSlope& slope, const SoilValues& soil, int sliceCount)
-    : slope_(slope), soil_(soil), sliceCount_(std::max(sliceCount, 1)), evaluator_(sliceCount_) {
+    : slope_(slope),
+      soil_(soil),
+      tanFriction_(TanOfDegrees(soil.frictionAngle)),
+      sliceCount_(std::max(sliceCount, 1)),
+      evaluator_(sliceCount_) {
     // Grown once here, so that no circle after allocates.
     CircleSlices& slices = analysis_.slices;
     const auto n = static_cast<std::size_t>(sliceCount_);
@@ -25,7 +29,7 @@ const CircleAnalysis& CircleAnalyser::Analyse(const Circle& circle) {
             LayOutSlices(slope_, circle, analysis_.located, sliceCount_, analysis_.slices);
     }
     if (analysis_.located.status == CircleStatus::Valid) {
-        analysis_.factors = evaluator_.Evaluate(analysis_.slices, soil_);
+        analysis_.factors = evaluator_.Evaluate(analysis_.slices, soil_, tanFriction_);
     }
     return analysis_;
 }

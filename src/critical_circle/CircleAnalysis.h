@@ -45,6 +45,7 @@ public:
 private:
     SimpleSlope slope_;
     SoilValues soil_;
+    double tanFriction_;  // of soil_, once for all its circles
     int sliceCount_;
     CircleAnalysis analysis_;
     FactorEvaluator evaluator_;

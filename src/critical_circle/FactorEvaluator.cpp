@@ -46,10 +46,14 @@ std::optional<double> FactorEvaluator::Settle(const CircleSlices& slices, double
 }
 
 FactorsOfSafety FactorEvaluator::Evaluate(const CircleSlices& slices, const SoilValues& soil) {
+    return Evaluate(slices, soil, TanOfDegrees(soil.frictionAngle));
+}
+
+FactorsOfSafety FactorEvaluator::Evaluate(const CircleSlices& slices, const SoilValues& soil,
+                                          double tanFriction) {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     const auto n = static_cast<std::size_t>(slices.count());
     numerators_.resize(n);
-    const double tanFriction = TanOfDegrees(soil.frictionAngle);
     const double b = slices.width;
 
     // One pass for what does not depend on the factor.

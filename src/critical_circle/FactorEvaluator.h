@@ -48,6 +48,9 @@ public:
     explicit FactorEvaluator(int sliceCapacity = 0);
 
     FactorsOfSafety Evaluate(const CircleSlices& slices, const SoilValues& soil);
+    // The same with tan(phi) worked out by the caller, who evaluates many circles in one soil.
+    FactorsOfSafety Evaluate(const CircleSlices& slices, const SoilValues& soil,
+                             double tanFriction);
 
 private:
     // Bishop's steps from `start` until a step changes the factor by at most kBishopTolerance
