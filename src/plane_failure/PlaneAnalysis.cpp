@@ -2,6 +2,7 @@
 #include "plane_failure/PlaneAnalysis.h"
 
 #include <cmath>
+#include <optional>
 
 #include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
@@ -130,20 +131,26 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
         progress->trialsTotal.store(static_cast<int>(end));
     }
     ThrowIfCancelled(progress);
-    // The checks have converted the crack depth: the water in it reaches at most its foot.
-    OutOfRangeTally outOfRange(PhysicalRanges(f.Number(TensionCrackDepth)));
     // The count is above 1 and below the limit here, so its whole part is the trials that run.
     TrialDraws sampled(kUncertainInputs, f, context.sampling, static_cast<int>(std::floor(end)),
                        context.uniforms);
     int trials = 0;
     ParameterDraws draws(kUncertainMeanFields, end);
+    // The water in the crack reaches at most its foot. The depth is taken where the first
+    // trial's evaluation converts it, after that trial's draws, so that a text that is not a
+    // number stops the run there and not before anything is drawn.
+    std::optional<OutOfRangeTally> outOfRange;
     for (double i = 1; i <= end; i += 1) {
         const int index = static_cast<int>(i);
         const UncertainParameters drawn = UncertainParametersOf(sampled.Next());
-        outOfRange.Note(drawn);
-        outOfRange.EndTrial();
+        const Geometry geometry = ReadGeometry(f);
+        if (!outOfRange) {
+            outOfRange.emplace(PhysicalRanges(geometry.tensionCrackDepth));
+        }
+        outOfRange->Note(drawn);
+        outOfRange->EndTrial();
         draws.Keep(index, drawn);
-        factors[index] = SafetyFactor(ReadGeometry(f), drawn);
+        factors[index] = SafetyFactor(geometry, drawn);
         if (factors[index] < 1.0) {
             ++failures;
         }
@@ -158,7 +165,8 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     RunOutcome outcome;
     outcome.end = RunOutcome::End::Completed;
     outcome.trials = trials;
-    outcome.outOfRange = outOfRange.Counts();
+    // The count is above 1, so at least one trial ran and set the ranges.
+    outcome.outOfRange = outOfRange->Counts();
     outcome.draws = std::move(draws);
     outcome.trialFactors.reserve(static_cast<std::size_t>(trials));
     for (int i = 1; i <= trials; ++i) {

@@ -2,11 +2,13 @@
 #include "slice_method/SliceAnalysis.h"
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
 #include "analysis/CountLimit.h"
+#include "analysis/InputChecks.h"
 #include "analysis/MeanReport.h"
 #include "analysis/RunMessages.h"
 #include "fields/FieldValues.h"
@@ -79,13 +81,15 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
     if (RejectCountNotBelowLimit(f, countFields)) {
         return run;
     }
-    const double sliceCount = f.Number(SliceCount);
-    if (sliceCount < 1.0) {
+    // A slice count that is not a number is left to fail where the first trial lays out its
+    // slices, after that trial's circle is drawn.
+    const std::optional<double> sliceCount = InputChecks(f).Value(SliceCount);
+    if (sliceCount && *sliceCount < 1.0) {
         f.Write(MessageField, messages::kSliceCountNotAboveZero);
         return run;
     }
     // Slice counts from the limit on would make a run of practically endless length.
-    if (sliceCount >= kCountLimit) {
+    if (sliceCount && *sliceCount >= kCountLimit) {
         f.Write(MessageField, messages::kSliceCountNotBelowLimit);
         return run;
     }

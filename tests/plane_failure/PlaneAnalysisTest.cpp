@@ -262,7 +262,13 @@ INSTANTIATE_TEST_SUITE_P(
         FaultRow{"EmptyWaterAverage", WaterHeightMean, "", ErrorCode::TypeMismatch, 4},
         FaultRow{"EmptySlopeHeight", SlopeHeight, "", ErrorCode::TypeMismatch, 4},
         FaultRow{"EmptyWaterUnitWeight", WaterUnitWeight, " ", ErrorCode::TypeMismatch, 4},
-        FaultRow{"WordForFaceAngle", SlopeFaceAngle, "abc", ErrorCode::TypeMismatch, 4}),
+        FaultRow{"WordForFaceAngle", SlopeFaceAngle, "abc", ErrorCode::TypeMismatch, 4},
+        FaultRow{"EmptyPlaneAngle", DiscontinuityAngle, "", ErrorCode::TypeMismatch, 4},
+        // The crack depth also bounds the water's range, yet it is first read by the first
+        // trial's evaluation, after that trial's four draws.
+        FaultRow{"BracketedCrackDepth", TensionCrackDepth, "(5)", ErrorCode::TypeMismatch, 4},
+        FaultRow{"EmptyCrackDepth", TensionCrackDepth, "", ErrorCode::TypeMismatch, 4},
+        FaultRow{"HugeCrackDepth", TensionCrackDepth, "1e400", ErrorCode::Overflow, 4}),
     testing_support::RowName());
 
 // Inputs that describe no block that could slide stop before anything is drawn, with a message
@@ -322,6 +328,9 @@ INSTANTIATE_TEST_SUITE_P(Inputs, PlaneImpossibleInput, testing::Values(
                   messages::kCrackDepthOutOfRange},
     ImpossibleRow{"CrackOnTheFace", {{TensionCrackDepth, "15"}}, TensionCrackDepth,
                   messages::kCrackNotBehindCrest},
+    // The crest of the default slope lies where the crack is 14.36 m deep (z/H = 0.718).
+    ImpossibleRow{"CrackJustInFrontOfTheCrest", {{TensionCrackDepth, "14.5"}}, TensionCrackDepth,
+                  messages::kCrackNotBehindCrest},
     ImpossibleRow{"PlaneSteeperThanTheFace",
                   FixedData({{DiscontinuityAngle, "70"}, {SlopeFaceAngle, "65"}}), DiscontinuityAngle,
                   messages::kPlaneDoesNotDaylight},
@@ -349,6 +358,35 @@ INSTANTIATE_TEST_SUITE_P(Inputs, PlaneImpossibleInput, testing::Values(
                   SlopeHeight, messages::kSlopeHeightNotAboveZero},
     ImpossibleRow{"BesideAWordForTheHeight", {{SlopeHeight, "abc"}, {CohesionMean, "-1"}},
                   CohesionMean, messages::kCohesionBelowZero}),
+    testing_support::RowName());
+// clang-format on
+
+// Inputs at the edge of what a slope can have are a slope: the run draws its trials.
+struct BoundRow {
+    const char* name;
+    friend void PrintTo(const BoundRow& row, std::ostream* os) { *os << row.name; }
+    std::vector<std::pair<int, const char*>> texts;
+};
+
+class PlaneInputAtItsBound : public PlaneAnalysis, public testing::WithParamInterface<BoundRow> {};
+
+TEST_P(PlaneInputAtItsBound, RunsItsTrials) {
+    for (const auto& [field, text] : GetParam().texts) {
+        fields.setText(field, text);
+    }
+    fields.setText(CalculationCount, "2");
+    EXPECT_EQ(Run().end, RunOutcome::End::Completed) << Text(MessageField);
+    EXPECT_EQ(Consumed(), 8);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Inputs, PlaneInputAtItsBound, testing::Values(
+    // Behind the crest by 0.36 m: (1 - (14/20)^2) cot 40 is above cot 60, though 1 - 14/20 is not.
+    BoundRow{"CrackJustBehindTheCrest", {{TensionCrackDepth, "14"}}},
+    BoundRow{"WaterFillingTheCrack", {{WaterHeightMean, "3"}}},
+    BoundRow{"NoCrackAndNoWater", {{TensionCrackDepth, "0"}, {WaterHeightMean, "0"}}},
+    BoundRow{"NoCohesion", {{CohesionMean, "0"}}},
+    BoundRow{"NoFriction", {{FrictionAngleMean, "0"}}}),
     testing_support::RowName());
 // clang-format on
 

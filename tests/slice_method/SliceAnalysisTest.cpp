@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -280,6 +281,35 @@ INSTANTIATE_TEST_SUITE_P(Messages, SliceRunStop, testing::Values(
     RowName());
 // clang-format on
 
+// Inputs at the edge of what a slope can have are a slope: the run draws its trials.
+struct BoundRow {
+    const char* name;
+    friend void PrintTo(const BoundRow& row, std::ostream* os) { *os << row.name; }
+    std::vector<std::pair<int, const char*>> texts;
+};
+
+class SliceInputAtItsBound : public SliceRun, public testing::WithParamInterface<BoundRow> {};
+
+TEST_P(SliceInputAtItsBound, RunsItsTrials) {
+    for (const auto& [field, text] : GetParam().texts) {
+        fields.setText(field, text);
+    }
+    fields.setText(CalculationCount, "2");
+    const RunOutcome outcome = Run();
+    EXPECT_EQ(outcome.end, End::Completed) << Text(MessageField);
+    EXPECT_EQ(outcome.trials, 2);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Inputs, SliceInputAtItsBound, testing::Values(
+    BoundRow{"WaterAtTheCrest", {{WaterHeightMean, "20"}}},
+    BoundRow{"NoWater", {{WaterHeightMean, "0"}}},
+    BoundRow{"VerticalFace", {{SlopeFaceAngle, "90"}}},
+    BoundRow{"NoCohesion", {{CohesionMean, "0"}}},
+    BoundRow{"OneSlice", {{SliceCount, "1"}}}),
+    RowName());
+// clang-format on
+
 // Faults that stop the run with a run-time error, and the uniform values taken by then. The
 // default run's first circle is accepted at once, and its first slice draws four values.
 struct ErrorRow {
@@ -309,8 +339,12 @@ TEST_P(SliceRunError, StopsAtItsStepAndLeavesTheResults) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Faults, SliceRunError, testing::Values(
     ErrorRow{"EmptyCount", {{CalculationCount, ""}}, ErrorCode::TypeMismatch, 0},
-    ErrorRow{"EmptySliceCount", {{SliceCount, ""}}, ErrorCode::TypeMismatch, 0},
+    // The slice count is first read where the first trial lays out its slices, after its circle.
+    ErrorRow{"EmptySliceCount", {{SliceCount, ""}}, ErrorCode::TypeMismatch, 1},
+    ErrorRow{"BracketedSliceCount", {{SliceCount, "(5)"}}, ErrorCode::TypeMismatch, 1},
+    ErrorRow{"HugeSliceCount", {{SliceCount, "1e400"}}, ErrorCode::Overflow, 1},
     ErrorRow{"EmptyCentreX1", {{CentreX1, ""}}, ErrorCode::TypeMismatch, 1},
+    ErrorRow{"EmptySlopeHeight", {{SlopeHeight, ""}}, ErrorCode::TypeMismatch, 1},
     ErrorRow{"EmptyFaceAngle", {{SlopeFaceAngle, ""}}, ErrorCode::TypeMismatch, 1},
     ErrorRow{"EmptyCohesionMean", {{CohesionMean, ""}}, ErrorCode::TypeMismatch, 2},
     ErrorRow{"EmptyWaterHeightDeviation", {{WaterHeightStdDev, ""}}, ErrorCode::TypeMismatch, 5},
