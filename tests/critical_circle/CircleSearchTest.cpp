@@ -26,6 +26,12 @@ SearchSettings Settings(SearchGrid grid) {
 const SearchGrid kAround{0, 50, 50, 110, 11, 10, 10};
 const SearchGrid kAboveRight{30, 50, 90, 110, 5, 10, 10};
 const SearchGrid kUnderground{40, 60, -20, -10, 5, 10, 10};
+// Each has the critical circle's centre beyond one of its sides only, so that its lowest circle
+// lies on that edge away from the corners.
+const SearchGrid kBelow{0, 50, 30, 70, 11, 10, 10};
+const SearchGrid kAbove{0, 50, 90, 130, 11, 10, 10};
+const SearchGrid kLeftOf{-10, 20, 50, 110, 11, 10, 10};
+const SearchGrid kRightOf{40, 80, 50, 110, 11, 10, 10};
 
 // Every figure of a search, centre by centre.
 std::vector<double> Figures(const SearchResult& r) {
@@ -116,6 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         SearchRow{"AroundTheMinimum", kSoil, kAround, 30, SearchStatus::Found},
         SearchRow{"MinimumInTheGridsCorner", kSoil, kAboveRight, 30, SearchStatus::Found, true},
+        // Each of the four edges on its own, the top row (the highest centres) as much as the
+        // others.
+        SearchRow{"MinimumOnTheGridsTopEdge", kSoil, kBelow, 30, SearchStatus::Found, true},
+        SearchRow{"MinimumOnTheGridsBottomEdge", kSoil, kAbove, 30, SearchStatus::Found, true},
+        SearchRow{"MinimumOnTheGridsLeftEdge", kSoil, kRightOf, 30, SearchStatus::Found, true},
+        SearchRow{"MinimumOnTheGridsRightEdge", kSoil, kLeftOf, 30, SearchStatus::Found, true},
         // Without friction the deepest circles are the critical ones on a face below 53 degrees.
         SearchRow{
             "NoFrictionGoesDown", {600, 0, 120, 0}, kAround, 30, SearchStatus::Found, false, true},

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "TestFolder.h"
 #include "TestSupport.h"
@@ -79,6 +80,9 @@ TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
     }
     const ConvergenceSummary s = SummariseConvergence(form.histogram().record().last->factors);
     EXPECT_NE(text.find(DoubleToText(s.band.low * 100.0) + " to"), std::string::npos);
+    const std::string counts = std::to_string(s.trials) + " / " + std::to_string(s.failures);
+    EXPECT_NE(text.find("Trials / failed"), std::string::npos);
+    EXPECT_NE(text.find(counts), std::string::npos) << counts;
     EXPECT_NE(text.find(analysis.caption), std::string::npos);
     EXPECT_NE(text.find("Vardolin 1.00"), std::string::npos);
     EXPECT_NE(text.find("Running failure probability with its 95 % band"), std::string::npos);

@@ -61,7 +61,10 @@ TEST_P(PlaneSensitivity, AtZeroDeviationsIsTheFixedDataFactor) {
     ASSERT_EQ(s->curves.size(), 4u);
     for (const SensitivityCurve& curve : s->curves) {
         ASSERT_EQ(curve.offsets.size(), 25u);
-        EXPECT_EQ(curve.offsets[12], 0.0);
+        // A point every quarter of a standard deviation, from -3 to 3.
+        for (std::size_t k = 0; k < curve.offsets.size(); ++k) {
+            EXPECT_EQ(curve.offsets[k], -3.0 + 0.25 * static_cast<double>(k)) << k;
+        }
         ASSERT_TRUE(curve.factors[12].has_value());
         EXPECT_EQ(*curve.factors[12], s->factorAtMeans) << "curve of Text" << curve.meanField;
         EXPECT_EQ(curve.valueAt(0), curve.mean - 3 * curve.standardDeviation);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 #include <vector>
 
@@ -61,6 +62,8 @@ TEST(RunningFigures, FollowTheTrialsInOrderAndEndAtTheRunsFigures) {
     const ConvergenceSummary summary = SummariseConvergence(factors);
     EXPECT_EQ(summary.failures, 2);
     EXPECT_EQ(summary.mean, running.mean.back());
+    // Squares about 0.95: 0.2025 + 0.3025 + 0.0225 + 0.0025 = 0.53, over n - 1 = 3; then / sqrt(4).
+    EXPECT_DOUBLE_EQ(summary.meanStandardError, std::sqrt(0.53 / 3.0) / 2.0);
     EXPECT_DOUBLE_EQ(summary.band.low * 100.0, running.bandLow.back());
     EXPECT_FALSE(summary.bandIsDegenerate());
     EXPECT_TRUE(SummariseConvergence(std::vector<double>{2.0, 3.0}).bandIsDegenerate());

@@ -46,6 +46,14 @@ TEST(Describe, KeepsTheDigitsThatAPlainSumLoses) {
     }
     EXPECT_EQ(Describe(pairs).mean, 0.2);
     EXPECT_DOUBLE_EQ(Describe(pairs).standardDeviation, 0.1 * std::sqrt(10000.0 / 9999.0));
+
+    // Large factors a few units in the last place apart: x, x and x + 2u average to x + 2u/3,
+    // whose nearest double is x + u. Their sum, 3x + 2u, lies halfway between two doubles and
+    // rounds to 3x, so the sum divided by 3 alone gives x.
+    for (const double x : {1e6, 1.5, 1000.5}) {
+        const double u = std::nextafter(x, 2.0 * x) - x;
+        EXPECT_EQ(Describe(std::vector<double>{x, x, x + 2.0 * u}).mean, x + u) << x;
+    }
 }
 
 void ExpectEveryFactorBinnedOnceWithOneOnAnEdge(const std::vector<double>& factors) {
