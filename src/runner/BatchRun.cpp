@@ -18,6 +18,7 @@
 #include "numerics/UniformSequence.h"
 #include "runner/InputOverrides.h"
 #include "runner/JsonFigures.h"
+#include "runner/OutputChecks.h"
 #include "runner/SavedRunCheck.h"
 #include "sampling/SamplingKeys.h"
 #include "statistics/TrialDistribution.h"
@@ -47,24 +48,6 @@ struct Ran {
         return {};
     }
 };
-
-// Before anything runs, so that a batch never computes what it cannot write, and never writes
-// over a model: neither one of the batch (by whatever path it is named) nor any other.
-void CheckOutput(const std::string& output, const std::vector<std::string>& models) {
-    const std::filesystem::path path(output);
-    if (path.extension() == kModelExtension) {
-        throw UsageError("--trials-csv " + output + ": ends in " + std::string(kModelExtension) +
-                         ", which is for models; a model is never written over");
-    }
-    for (const std::string& model : models) {
-        std::error_code notThere;
-        if (std::filesystem::equivalent(path, model, notThere)) {
-            throw UsageError("--trials-csv " + output + ": is the model " + model +
-                             "; a model is never written over");
-        }
-    }
-    CheckWritable(path);
-}
 
 std::vector<Job> ReadJobs(const RunnerOptions& options, const AnalysisCatalogue& catalogue,
                           InputOverrides& overrides, std::ostream& err) {
@@ -280,9 +263,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     }
     std::vector<Job> jobs;
     try {
-        if (options.trialsCsv) {
-            CheckOutput(*options.trialsCsv, options.models);
-        }
+        CheckOutputs(options);
         InputOverrides overrides(options.overrides, catalogue);
         jobs = ReadJobs(options, catalogue, overrides, err);
     } catch (const std::runtime_error& e) {  // a model, an argument or an output refused

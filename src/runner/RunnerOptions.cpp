@@ -7,6 +7,17 @@
 
 namespace vardolin::runner {
 
+std::vector<Output> RunnerOptions::outputs() const {
+    std::vector<Output> outputs;
+    if (trialsCsv) {
+        outputs.push_back({"--trials-csv", *trialsCsv});
+    }
+    if (report) {
+        outputs.push_back({"--report", *report});
+    }
+    return outputs;
+}
+
 RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
     RunnerOptions options;
     bool optionsEnded = false;

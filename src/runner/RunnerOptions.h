@@ -22,6 +22,12 @@ struct Override {
     bool operator==(const Override&) const = default;
 };
 
+// A file the batch writes, as the command line names it: "--report", "r.pdf".
+struct Output {
+    std::string option;
+    std::string path;
+};
+
 // What the command line asks for.
 struct RunnerOptions {
     std::vector<std::string> models;  // in the order given, which is the order of the runs
@@ -34,6 +40,9 @@ struct RunnerOptions {
     bool help = false;
     bool sensitivity = false;           // --sensitivity: the curves in the JSON
     std::optional<std::string> report;  // --report FILE.pdf, for one model
+
+    // Every file the batch writes, each of which CheckOutputs checks before anything runs.
+    std::vector<Output> outputs() const;
 };
 
 // A command line that asks for nothing sensible; what() says why.
