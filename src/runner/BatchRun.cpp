@@ -65,11 +65,25 @@ std::vector<Job> ReadJobs(const RunnerOptions& options, const AnalysisCatalogue&
         if (options.fromSavedState && !options.check && !read.model.lastRun) {
             throw ModelFileError(file + ": no saved run to take the sequence state from");
         }
-        overrides.Apply(read.model);
+        overrides.Apply(file, read.model);
         jobs.push_back({file, std::move(read.model)});
     }
     overrides.RequireEachApplied();
     return jobs;
+}
+
+// The window puts the focus in the field whose text stopped the run; the runner names it.
+void NoteTheFieldInError(const Ran& ran, std::ostream& err) {
+    const std::optional<RunTimeError>& error = ran.run.error;
+    const FieldFact* field =
+        error && error->field() ? ran.job->model.analysis->findField(*error->field()) : nullptr;
+    if (field != nullptr) {
+        err << "vardolin-run: " << ran.job->file << ": " << error->message() << " in the input "
+            << field->key << " (\"" << ran.fields.text(field->number) << "\"): "
+            << (error->code() == ErrorCode::TypeMismatch ? "a number is expected"
+                                                         : "the number is out of range")
+            << '\n';
+    }
 }
 
 std::string Result(const Ran& ran, FieldRole role) {
@@ -254,7 +268,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
              std::ostream& err, int threads, const NumberLocale& locale,
              const ReportWriter& writeReport) {
     if (options.help) {
-        out << kUsage;
+        out << HelpText(catalogue);
         return kResults;
     }
     if (options.report && !writeReport) {
@@ -264,7 +278,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     std::vector<Job> jobs;
     try {
         CheckOutputs(options);
-        InputOverrides overrides(options.overrides, catalogue);
+        InputOverrides overrides(options.overrides, catalogue, locale);
         jobs = ReadJobs(options, catalogue, overrides, err);
     } catch (const std::runtime_error& e) {  // a model, an argument or an output refused
         err << "vardolin-run: " << e.what() << '\n';
@@ -291,6 +305,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
             uniforms.Restore(saved->uniformStateAtStart);
         }
         ran.run = RunOnFields(*job.model.analysis, ran.fields, context);
+        NoteTheFieldInError(ran, err);
         stopped = stopped || !ran.run.gaveResults();
         if (options.check) {
             ran.check = CheckAgainstSaved(*job.model.analysis, *saved, ran.fields, ran.factors());

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AnalysisCatalogue.h"
+
 namespace vardolin::runner {
 
 // One --set: TEXT for the input KEY of the models whose analysis has it, or of one analysis's
@@ -70,13 +72,13 @@ inline constexpr const char* kUsage =
     "  --check              run each model with a saved run from its saved state and print\n"
     "                       FILE: OK, or FILE: DIFFERS and each result text or trial factor\n"
     "                       that differs from the saved one; a model without one is SKIPPED\n"
-    "  --set KEY=TEXT       take TEXT for the input KEY of every model that has it; the\n"
-    "                       sampling keys: sampling.method=monte_carlo|latin_hypercube,\n"
-    "                       sampling.correlation=RHO (cohesion and friction angle),\n"
-    "                       sampling.seed=N, sampling.PARAMETER.distribution=normal|\n"
-    "                       lognormal|uniform|triangular, sampling.PARAMETER.lower=X and\n"
-    "                       .upper=X (empty: none); PARAMETER: cohesion, friction_angle,\n"
-    "                       rock_unit_weight, water_height\n"
+    "  --set KEY=TEXT       take TEXT for the input KEY of every model that has it (the\n"
+    "                       keys of each analysis are listed below); a sampling choice:\n"
+    "                       sampling.method=monte_carlo|latin_hypercube,\n"
+    "                       sampling.correlation=RHO (-1 < RHO < 1, of the first two\n"
+    "                       parameters), sampling.seed=N, sampling.PARAMETER.distribution=\n"
+    "                       normal|lognormal|uniform|triangular, sampling.PARAMETER.lower=X\n"
+    "                       and .upper=X (empty: none)\n"
     "  --set ANALYSIS.KEY=TEXT  the same for the models of one analysis (repeatable; the\n"
     "                       last one given for an input wins)\n"
     "  --strict             refuse a model that lacks an input rather than take the default\n"
@@ -89,5 +91,8 @@ inline constexpr const char* kUsage =
     "VARDOLIN_THREADS sets the threads of a run; the results are the same for any count.\n"
     "Exit status: 0 every run gave results (and every check agreed), 1 a run stopped with a\n"
     "message or a check found a difference, 2 a bad file or argument (nothing is run).\n";
+
+// The usage and, from the catalogue, the input keys and the sampling keys of each analysis.
+std::string HelpText(const AnalysisCatalogue& catalogue);
 
 }  // namespace vardolin::runner

@@ -461,9 +461,13 @@ TEST_P(BatchRunStatus, SaysWhatHappenedInTheExitStatusAndTheSameMessageAsTheWind
     const std::string partial = SaveText(
         "partial.vardolin",
         R"({"format_version": 1, "analysis": "plane_failure", "inputs": {"slope_height": 20}})");
+    const std::string typo = SaveText("typo.vardolin", R"({"format_version": 1, "analysis":
+        "plane_failure", "inputs": {"slope_height": "2O"}})");
     std::vector<std::string> arguments = GetParam().arguments;
     for (std::string& argument : arguments) {
-        if (argument == "{bad}") {
+        if (argument == "{typo}") {
+            argument = typo;
+        } else if (argument == "{bad}") {
             argument = bad;
         } else if (argument == "{partial}") {
             argument = partial;
@@ -488,11 +492,37 @@ TEST_P(BatchRunStatus, SaysWhatHappenedInTheExitStatusAndTheSameMessageAsTheWind
 INSTANTIATE_TEST_SUITE_P(
     Rows, BatchRunStatus,
     testing::Values(
+        // A model's text that is no number stops its run as in the window; the runner names
+        // the input. A --set text that is none is refused before anything runs.
         StatusRow{"RunTimeError",
-                  {"--set", "slope_height=2O", kPlaneDefaults},
+                  {"{typo}"},
                   kStoppedRun,
                   "\t\t\tRun-time error '13': Type mismatch\n",
-                  ""},
+                  "typo.vardolin: Run-time error '13': Type mismatch in the input slope_height "
+                  "(\"2O\"): a number is expected\n"},
+        StatusRow{
+            "SetTextIsNoNumber",
+            {"--set", "cohesion_mean=10kPa", kExamples + "/critical-circle-defaults.vardolin"},
+            kBadFileOrArgument,
+            "",
+            "--set cohesion_mean=10kPa: " + kExamples +
+                "/critical-circle-defaults.vardolin (critical_circle): the input "
+                "cohesion_mean (Cohesion: Average, in Pa) takes a number such as 10 or 2.5, "
+                "written without its unit\n"},
+        StatusRow{"SamplingKeyOfAnotherAnalysis",
+                  {"--set", "sampling.rock_unit_weight.distribution=lognormal", kSliceDefaults,
+                   kExamples + "/critical-circle-defaults.vardolin"},
+                  kBadFileOrArgument,
+                  "",
+                  "--set sampling.rock_unit_weight.distribution=lognormal: no model of the batch "
+                  "takes it; " +
+                      kSliceDefaults +
+                      " (slice_method) takes sampling.seed only (its "
+                      "parameters are drawn its own way); " +
+                      kExamples +
+                      "/critical-circle-defaults.vardolin (critical_circle) takes sampling.seed, "
+                      "method, correlation, and PARAMETER.distribution, .lower, .upper for "
+                      "PARAMETER cohesion, friction_angle, unit_weight, pore_ratio\n"},
         // Slopes that cannot be stop with the window's message, before anything is drawn.
         StatusRow{"CrackDeeperThanTheSlope",
                   {"--set", "tension_crack_depth=40", "--set", "slope_height=30", kPlaneDefaults},
@@ -522,7 +552,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"KeyOfAnAnalysisNotInTheBatch", {"--set", "slice_method.slope_height=5", kPlaneDefaults},
                   kBadFileOrArgument, "", "--set slice_method.slope_height=5: no model of the batch of slice_method"},
         StatusRow{"UnknownAnalysis", {"--set", "toppling.slope_height=3", kPlaneDefaults}, kBadFileOrArgument,
-                  "", "--set toppling.slope_height: \"toppling\" is no analysis of this program\n"},
+                  "", "--set toppling.slope_height: \"toppling\" is no analysis of this program: plane_failure, slice_method, critical_circle\n"},
         // {partial} has one input, 20 as a number, and lacks 13.
         StatusRow{"MissingInputGivenBySet", {"--set", "plane_failure.water_height_sd=0.5", "{partial}"},
                   kResults, "\t96.6\t0.73889069232438\tBlock is not Stable\n",
@@ -537,7 +567,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"TrialsFileNamedAsAModel", {"--trials-csv", "{folder}/t.vardolin", kPlaneDefaults},
                   kBadFileOrArgument, "", "t.vardolin: ends in .vardolin, which is for models"},
         StatusRow{"SeedOnlyForTheSliceMethod", {"--set", "sampling.method=latin_hypercube", kSliceDefaults},
-                  kBadFileOrArgument, "", "only the seed can be chosen"},
+                  kBadFileOrArgument, "", "(slice_method) takes sampling.seed only"},
         // clang-format on
         StatusRow{"NotAModel",
                   {kPlaneDefaults, "{bad}"},
@@ -553,7 +583,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--set", "height=3", kPlaneDefaults},
                   kBadFileOrArgument,
                   "",
-                  "--set height=3: no model of the batch has an input \"height\"\n"},
+                  "--set height=3: no model of the batch has an input \"height\"; " +
+                      kPlaneDefaults + " (plane_failure) has slope_height, slope_face_angle,"},
         StatusRow{"OverrideWithLineBreak",
                   {"--set", "slope_height=2\n0", kPlaneDefaults},
                   kBadFileOrArgument,
