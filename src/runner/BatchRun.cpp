@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runner/BatchRun.h"
 
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -21,6 +23,7 @@
 #include "runner/OutputChecks.h"
 #include "runner/SavedRunCheck.h"
 #include "sampling/SamplingKeys.h"
+#include "sampling/SamplingRecord.h"
 #include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
@@ -178,6 +181,28 @@ std::optional<Sensitivity> SensitivityOfModel(const Ran& ran, const NumberLocale
     }
 }
 
+std::vector<SamplingChoiceText> SamplingOf(const Model& model) {
+    return SamplingRecord(model.sampling, SampledParameterNames(*model.analysis));
+}
+
+// Every sampling choice by its key: a number, a name, or null for none (no seed, no bound).
+ordered_json SamplingJson(const Model& model) {
+    ordered_json sampling = ordered_json::object();
+    for (const SamplingChoiceText& choice : SamplingOf(model)) {
+        if (choice.number) {
+            // A whole number (the seed, a bound of 0) as one: 4242, not 4242.0.
+            const double value = *choice.number;
+            const bool whole = std::trunc(value) == value && std::fabs(value) < 0x1p53;
+            sampling[choice.key] =
+                whole ? ordered_json(static_cast<std::int64_t>(value)) : ordered_json(value);
+        } else {
+            sampling[choice.key] =
+                choice.text.empty() ? ordered_json(nullptr) : ordered_json(choice.text);
+        }
+    }
+    return sampling;
+}
+
 void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool sensitivity,
                std::ostream& out) {
     ordered_json all = ordered_json::array();
@@ -193,6 +218,7 @@ void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool se
             }
         }
         entry["inputs"] = std::move(inputs);
+        entry["sampling"] = SamplingJson(model);
         if (!ran.skipped) {
             for (const auto& [key, role] :
                  {std::pair{"failure_probability", FieldRole::FailurePercentage},
@@ -240,7 +266,12 @@ void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool se
 }
 
 std::string TrialsCsv(const std::vector<Ran>& runs) {
-    std::string csv(kTrialRowsHeader);
+    std::string csv(kSamplingRowsHeader);
+    for (const Ran& ran : runs) {
+        csv += SamplingRowsCsv(ran.job->file, SamplingOf(ran.job->model));
+    }
+    csv += "\r\n";
+    csv += kTrialRowsHeader;
     for (const Ran& ran : runs) {
         csv += TrialRowsCsv(ran.job->file, ran.factors());
     }
@@ -254,6 +285,7 @@ RunReport ReportOf(const Ran& ran, const NumberLocale& locale) {
     report.programVersion = std::string(ProgramVersion());
     report.locale = locale;
     report.texts = ran.fields;
+    report.sampling = SamplingOf(ran.job->model);
     if (const std::vector<double>* factors = TrialFactors(ran)) {
         report.distribution =
             RunDistribution{*factors, Result(ran, FieldRole::FailurePercentage),

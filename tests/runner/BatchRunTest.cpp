@@ -335,22 +335,6 @@ TEST_F(BatchRun, ReportHandsTheWriterTheRunOfTheOneModel) {
     EXPECT_EQ(Runner({"--report", "r.pdf", kPlaneDefaults}).status, kBadFileOrArgument);
 }
 
-TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
-    const std::string csv = (folder.path() / "trials.csv").string();
-    EXPECT_EQ(Runner({"--trials-csv", csv, kPlaneDefaults, kSliceDefaults}).status, kResults);
-    std::ifstream in(csv);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    ASSERT_EQ(lines.size(), 1001u);
-    EXPECT_EQ(lines[0], "model,trial,factor_of_safety,failed\r");
-    const auto failed = std::count_if(lines.begin() + 1, lines.begin() + 501,
-                                      [](const auto& l) { return l.ends_with(",yes\r"); });
-    EXPECT_EQ(failed, 483);  // 96.6 % of 500
-    EXPECT_TRUE(lines[501].starts_with(kSliceDefaults + ",1,"));
-}
-
 std::string Bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -363,6 +347,54 @@ std::vector<std::string> Lines(const std::string& path) {
         lines.push_back(line);
     }
     return lines;
+}
+
+TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
+    const std::string csv = (folder.path() / "trials.csv").string();
+    EXPECT_EQ(Runner({"--trials-csv", csv, kPlaneDefaults, kSliceDefaults}).status, kResults);
+    std::ifstream in(csv);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    // Each model's sampling choices (the plane's 15, the slice method's seed), then the trials.
+    ASSERT_EQ(lines.size(), 1019u);
+    EXPECT_EQ(lines[0], "model,sampling_choice,text\r");
+    EXPECT_EQ(lines[1], kPlaneDefaults + ",seed,\r");
+    EXPECT_EQ(lines[2], kPlaneDefaults + ",method,monte_carlo\r");
+    EXPECT_EQ(lines[16], kSliceDefaults + ",seed,\r");
+    EXPECT_EQ(lines[17], "\r");
+    EXPECT_EQ(lines[18], "model,trial,factor_of_safety,failed\r");
+    const auto failed = std::count_if(lines.begin() + 19, lines.begin() + 519,
+                                      [](const auto& l) { return l.ends_with(",yes\r"); });
+    EXPECT_EQ(failed, 483);  // 96.6 % of 500
+    EXPECT_TRUE(lines[519].starts_with(kSliceDefaults + ",1,"));
+}
+
+// A checker reproduces a run from its record: the JSON and the trials file list every sampling
+// choice, the defaults too, under the keys --set sampling.KEY takes.
+TEST_F(BatchRun, TheJsonAndTheTrialsFileListTheSamplingChoicesInFull) {
+    const std::string csv = (folder.path() / "trials.csv").string();
+    const Printed printed =
+        Runner({"--json", "--trials-csv", csv, "--set", "sampling.method=latin_hypercube", "--seed",
+                "4242", "--set", "sampling.cohesion.lower=0.5", kPlaneDefaults, kSliceDefaults});
+    ASSERT_EQ(printed.status, kResults) << printed.err;
+    const auto json = nlohmann::ordered_json::parse(printed.out);
+    EXPECT_EQ(json[0]["sampling"].dump(),
+              R"({"seed":4242,"method":"latin_hypercube","correlation":0,)"
+              R"("cohesion.distribution":"normal","cohesion.lower":0.5,"cohesion.upper":null,)"
+              R"("friction_angle.distribution":"normal","friction_angle.lower":null,)"
+              R"("friction_angle.upper":null,"rock_unit_weight.distribution":"normal",)"
+              R"("rock_unit_weight.lower":null,"rock_unit_weight.upper":null,)"
+              R"("water_height.distribution":"normal","water_height.lower":null,)"
+              R"("water_height.upper":null})");
+    EXPECT_EQ(json[1]["sampling"].dump(), R"({"seed":4242})");
+    const std::vector<std::string> lines = Lines(csv);
+    ASSERT_GT(lines.size(), 18u);
+    EXPECT_EQ(lines[1], kPlaneDefaults + ",seed,4242\r");
+    EXPECT_EQ(lines[2], kPlaneDefaults + ",method,latin_hypercube\r");
+    EXPECT_EQ(lines[5], kPlaneDefaults + ",cohesion.lower,0.5\r");
+    EXPECT_EQ(lines[16], kSliceDefaults + ",seed,4242\r");
 }
 
 // The trials file is checked before anything runs: a model named as it, by its own name or by
@@ -431,8 +463,11 @@ TEST_F(BatchRun, FixedDataAndAStoppedRunWriteTheTrialsTheyRan) {
     const std::string csv = (folder.path() / "trials.csv").string();
     const Printed printed = Runner({"--json", "--trials-csv", csv, fixed});
     EXPECT_EQ(printed.status, kResults);
-    EXPECT_EQ(Lines(csv), (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
-                                                    fixed + ",1,0.7337507356331036,yes\r"}));
+    const std::vector<std::string> lines = Lines(csv);
+    ASSERT_EQ(lines.size(), 19u);  // the header, 15 sampling choices, an empty row
+    EXPECT_EQ(std::vector(lines.end() - 2, lines.end()),
+              (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
+                                        fixed + ",1,0.7337507356331036,yes\r"}));
     EXPECT_TRUE(nlohmann::json::parse(printed.out)[0]["trials"]["reliability_index"].is_null());
 
     const std::string stops = SaveText(
@@ -441,7 +476,8 @@ TEST_F(BatchRun, FixedDataAndAStoppedRunWriteTheTrialsTheyRan) {
         Runner({"--json", "--trials-csv", csv, stops}, 1, AnalysisCatalogue(kStopsList));
     EXPECT_EQ(stopped.status, kStoppedRun);
     EXPECT_EQ(Lines(csv),
-              (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
+              (std::vector<std::string>{"model,sampling_choice,text\r", stops + ",seed,\r", "\r",
+                                        "model,trial,factor_of_safety,failed\r",
                                         stops + ",1,0.5,yes\r", stops + ",2,1.5,no\r"}));
     EXPECT_EQ(nlohmann::json::parse(stopped.out)[0]["trials"]["count"], 2);
 }
