@@ -2,6 +2,7 @@
 #include "forms/SamplingActions.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -52,7 +53,16 @@ void SamplingActions::ShowLine() {
     const std::string named =
         NonDefaultSampling(SamplingRecord(choices_, SampledParameterNames(form_.analysis())));
     line_->setText(tr("Sampling: %1").arg(QString::fromStdString(named)));
-    form_.statusBar()->setVisible(!named.empty());
+    // Shown, the line makes the window taller; hidden again, it gives the height back.
+    QStatusBar& bar = *form_.statusBar();
+    if (bar.isVisibleTo(&form_) == named.empty()) {
+        const int height = bar.height();
+        bar.setVisible(!named.empty());
+        if (named.empty()) {
+            form_.layout()->activate();  // its minimum height without the line
+            form_.resize(form_.width(), form_.height() - height);
+        }
+    }
 }
 
 SamplingDialog* SamplingActions::ShowDialog() {

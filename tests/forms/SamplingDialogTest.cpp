@@ -108,6 +108,7 @@ TEST_F(SamplingWindow, ALineNamesTheChoicesOtherThanTheDefaultsAndOpensTheDialog
     auto* line = form.findChild<QPushButton*>(QStringLiteral("SamplingLine"));
     ASSERT_NE(line, nullptr);
     EXPECT_FALSE(line->isVisible());
+    const QSize size = form.size();
     SamplingChoices choices;
     choices.method = SamplingMethod::LatinHypercube;
     choices.seed = 4242;
@@ -126,6 +127,7 @@ TEST_F(SamplingWindow, ALineNamesTheChoicesOtherThanTheDefaultsAndOpensTheDialog
     Find<QLineEdit>(*dialog, "cohesionLowerEdit")->clear();
     dialog->accept();
     EXPECT_FALSE(line->isVisible());
+    EXPECT_EQ(form.size(), size) << "the form looks as it did";
 }
 
 // The choices are the model's as much as its inputs: changing them asks the save question, and
