@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/FieldRun.h"
 
-#include "numerics/RunTimeError.h"
-
 namespace vardolin {
 
 FieldRun RunOnFields(const AnalysisDescription& analysis, FieldTexts& fields,
@@ -14,6 +12,7 @@ FieldRun RunOnFields(const AnalysisDescription& analysis, FieldTexts& fields,
         run.outcome = analysis.run(fields, context);
     } catch (const RunTimeError& error) {
         fields.setText(analysis.fieldWith(FieldRole::Message).number, error.message());
+        run.error = error;
     }
     return run;
 }

@@ -9,6 +9,7 @@
 #include "analysis/AnalysisDescription.h"
 #include "analysis/RunOutcome.h"
 #include "fields/FieldTexts.h"
+#include "numerics/RunTimeError.h"
 
 namespace vardolin {
 
@@ -17,6 +18,7 @@ namespace vardolin {
 struct FieldRun {
     std::uint32_t uniformStateAtStart = 0;
     std::optional<RunOutcome> outcome;  // none when a run-time error stopped the run
+    std::optional<RunTimeError> error;  // that error
 
     // Results (a Monte Carlo run or the one evaluation of fixed data), rather than a message
     // that says why the run stopped.

@@ -7,6 +7,7 @@
 #include "analysis/AnalysisDescription.h"
 #include "fields/FieldTextMap.h"
 #include "numerics/NumberText.h"
+#include "sampling/SamplingRecord.h"
 #include "statistics/RunDistribution.h"
 
 namespace vardolin {
@@ -21,6 +22,8 @@ struct RunReport {
     std::string programVersion;
     NumberLocale locale;  // the results' decimal separator, for the figures the report adds
     FieldTextMap texts;   // every field of the form
+    // Every sampling choice of the run, the defaults included (SamplingRecord).
+    std::vector<SamplingChoiceText> sampling;
     // The Monte Carlo run the results come from; none when they come from fixed data (or no
     // run gave results).
     std::optional<RunDistribution> distribution;

@@ -38,12 +38,16 @@ std::string CsvValue(std::string_view text) {
 
 std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fields,
                        std::span<const double> factors, std::span<const OutOfRangeCount> outOfRange,
-                       std::span<const ExportTable> tables) {
+                       std::span<const ExportTable> tables,
+                       std::span<const SamplingChoiceText> sampling) {
     std::string csv = "analysis," + CsvValue(analysis.id) + "\r\n";
     for (const FieldFact& field : analysis.fields) {
         if (field.isInput() || IsReportedResult(field.role)) {
             csv += CsvValue(field.key) + "," + CsvValue(fields.text(field.number)) + "\r\n";
         }
+    }
+    for (const SamplingChoiceText& choice : sampling) {
+        csv += CsvValue("sampling." + choice.key) + "," + CsvValue(choice.text) + "\r\n";
     }
     for (const OutOfRangeCount& count : outOfRange) {
         csv += "trials_out_of_range_" + std::string(count.parameter) + "," +
@@ -56,6 +60,15 @@ std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fi
     int trial = 0;
     for (const double factor : factors) {
         AppendTrial(csv, ++trial, factor);
+    }
+    return csv;
+}
+
+std::string SamplingRowsCsv(std::string_view model, std::span<const SamplingChoiceText> record) {
+    const std::string name = CsvValue(model) + ",";
+    std::string csv;
+    for (const SamplingChoiceText& choice : record) {
+        csv += name + CsvValue(choice.key) + "," + CsvValue(choice.text) + "\r\n";
     }
     return csv;
 }

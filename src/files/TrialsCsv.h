@@ -9,6 +9,7 @@
 #include "analysis/ExportTable.h"
 #include "analysis/OutOfRangeDraws.h"
 #include "fields/FieldTexts.h"
+#include "sampling/SamplingRecord.h"
 
 namespace vardolin {
 
@@ -17,14 +18,22 @@ namespace vardolin {
 // that read back as the same double, always with a point.
 
 // One analysis's run for a report: a header of "key,text" rows (the analysis, every input, the
-// three result texts and the analysis's other results as the form shows them, and
-// "trials_out_of_range_<parameter>,count" for each count given), then each of the analysis's
-// own tables after an empty row and its name, then an empty row and one row per trial:
-// "trial,factor_of_safety,failed" with failed "yes" for a factor below 1.
+// three result texts and the analysis's other results as the form shows them, every sampling
+// choice of the record as "sampling.KEY,TEXT", and "trials_out_of_range_<parameter>,count" for each
+// count given), then each of the analysis's own tables after an empty row and its name, then an
+// empty row and one row per trial: "trial,factor_of_safety,failed" with failed "yes" for a factor
+// below 1.
 std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fields,
                        std::span<const double> factors,
                        std::span<const OutOfRangeCount> outOfRange = {},
-                       std::span<const ExportTable> tables = {});
+                       std::span<const ExportTable> tables = {},
+                       std::span<const SamplingChoiceText> sampling = {});
+
+// A batch's trials file starts with the sampling choices of each model's run in full, one a
+// row under this header ("CHOICE,TEXT" is what --set sampling.CHOICE=TEXT takes), then an empty
+// row, then the trial rows under their header.
+inline constexpr std::string_view kSamplingRowsHeader = "model,sampling_choice,text\r\n";
+std::string SamplingRowsCsv(std::string_view model, std::span<const SamplingChoiceText> record);
 
 // The header row of TrialRowsCsv.
 inline constexpr std::string_view kTrialRowsHeader = "model,trial,factor_of_safety,failed\r\n";

@@ -181,7 +181,7 @@ void AnalysisForm::Calculate() {
         texts.setText(field.number, fields.text(field.number));
     }
     runTexts_ = texts;
-    context_.sampling = sampling_->choices();
+    context_.sampling = sampling_->RunStarting();
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
     // Disabling "Calculation" moves the focus on; it comes back when the run is over, unless

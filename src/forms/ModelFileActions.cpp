@@ -63,7 +63,8 @@ std::map<std::string, std::string, std::less<>> ModelFileActions::CurrentInputs(
 }
 
 bool ModelFileActions::hasUnsavedChanges() const {
-    return savedInputs_.has_value() && *savedInputs_ != CurrentInputs();
+    return savedInputs_.has_value() &&
+           (*savedInputs_ != CurrentInputs() || savedSampling_ != form_.sampling().choices());
 }
 
 bool ModelFileActions::Open() {
@@ -104,6 +105,7 @@ bool ModelFileActions::OpenFile(const QString& path) {
     form_.sampling().SetChoices(read.model.sampling);
     path_ = path;
     savedInputs_ = read.model.inputs;
+    savedSampling_ = read.model.sampling;
     lastRun_.reset();
     if (read.model.lastRun) {
         lastRun_ = KeptRun{read.model.inputs, *read.model.lastRun};
@@ -147,6 +149,7 @@ bool ModelFileActions::SaveTo(const QString& path) {
     }
     path_ = path;
     savedInputs_ = std::move(model.inputs);
+    savedSampling_ = model.sampling;
     return true;
 }
 
@@ -176,7 +179,9 @@ bool ModelFileActions::ExportResultsTo(const QString& path) {
                                         : ExportTables{};
         WriteFileAtomically(
             LocalPath(path),
-            ResultsCsv(form_.analysis(), *results, current->factors, current->outOfRange, tables));
+            ResultsCsv(form_.analysis(), *results, current->factors, current->outOfRange, tables,
+                       SamplingRecord(form_.sampling().ofResults(),
+                                      SampledParameterNames(form_.analysis()))));
     } catch (const FileWriteError& e) {
         dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;

@@ -17,7 +17,8 @@ class AnalysisForm;
 class FileDialogs;
 
 // The File menu of an analysis form: Open…, Save, Save As… and Export Results…, and the
-// question on closing a form whose inputs changed since it was opened or saved.
+// question on closing a form whose inputs or sampling choices changed since it was opened or
+// saved.
 //
 // A model goes into the form whole or not at all: the file is read and checked completely
 // before the first field changes. Opening fills the inputs and empties the results; it takes no
@@ -67,6 +68,7 @@ private:
     const AnalysisCatalogue& catalogue_;
     QString path_;
     std::optional<std::map<std::string, std::string, std::less<>>> savedInputs_;
+    SamplingChoices savedSampling_;  // a model's choices are as much its own as its inputs
     // The state the run being made started from.
     std::optional<std::uint32_t> startingState_;
     struct KeptRun {

@@ -15,8 +15,10 @@
 #include "forms/FileDialogs.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
+#include "forms/SamplingActions.h"
 #include "forms/report/ReportPainter.h"
 #include "forms/report/ReportPdf.h"
+#include "sampling/SamplingRecord.h"
 
 namespace vardolin::forms {
 
@@ -43,6 +45,8 @@ RunReport ReportActions::Report() const {
     for (const FieldFact& field : form_.analysis().fields) {
         report.texts.setText(field.number, fields.text(field.number));
     }
+    report.sampling =
+        SamplingRecord(form_.sampling().ofResults(), SampledParameterNames(form_.analysis()));
     if (const RunDistribution* run = form_.histogram().record().current()) {
         report.distribution = *run;
     }

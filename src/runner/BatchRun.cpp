@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runner/BatchRun.h"
 
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -18,8 +20,10 @@
 #include "numerics/UniformSequence.h"
 #include "runner/InputOverrides.h"
 #include "runner/JsonFigures.h"
+#include "runner/OutputChecks.h"
 #include "runner/SavedRunCheck.h"
 #include "sampling/SamplingKeys.h"
+#include "sampling/SamplingRecord.h"
 #include "statistics/TrialDistribution.h"
 
 namespace vardolin::runner {
@@ -48,24 +52,6 @@ struct Ran {
     }
 };
 
-// Before anything runs, so that a batch never computes what it cannot write, and never writes
-// over a model: neither one of the batch (by whatever path it is named) nor any other.
-void CheckOutput(const std::string& output, const std::vector<std::string>& models) {
-    const std::filesystem::path path(output);
-    if (path.extension() == kModelExtension) {
-        throw UsageError("--trials-csv " + output + ": ends in " + std::string(kModelExtension) +
-                         ", which is for models; a model is never written over");
-    }
-    for (const std::string& model : models) {
-        std::error_code notThere;
-        if (std::filesystem::equivalent(path, model, notThere)) {
-            throw UsageError("--trials-csv " + output + ": is the model " + model +
-                             "; a model is never written over");
-        }
-    }
-    CheckWritable(path);
-}
-
 std::vector<Job> ReadJobs(const RunnerOptions& options, const AnalysisCatalogue& catalogue,
                           InputOverrides& overrides, std::ostream& err) {
     ModelReadOptions readOptions;
@@ -82,11 +68,25 @@ std::vector<Job> ReadJobs(const RunnerOptions& options, const AnalysisCatalogue&
         if (options.fromSavedState && !options.check && !read.model.lastRun) {
             throw ModelFileError(file + ": no saved run to take the sequence state from");
         }
-        overrides.Apply(read.model);
+        overrides.Apply(file, read.model);
         jobs.push_back({file, std::move(read.model)});
     }
     overrides.RequireEachApplied();
     return jobs;
+}
+
+// The window puts the focus in the field whose text stopped the run; the runner names it.
+void NoteTheFieldInError(const Ran& ran, std::ostream& err) {
+    const std::optional<RunTimeError>& error = ran.run.error;
+    const FieldFact* field =
+        error && error->field() ? ran.job->model.analysis->findField(*error->field()) : nullptr;
+    if (field != nullptr) {
+        err << "vardolin-run: " << ran.job->file << ": " << error->message() << " in the input "
+            << field->key << " (\"" << ran.fields.text(field->number) << "\"): "
+            << (error->code() == ErrorCode::TypeMismatch ? "a number is expected"
+                                                         : "the number is out of range")
+            << '\n';
+    }
 }
 
 std::string Result(const Ran& ran, FieldRole role) {
@@ -181,6 +181,28 @@ std::optional<Sensitivity> SensitivityOfModel(const Ran& ran, const NumberLocale
     }
 }
 
+std::vector<SamplingChoiceText> SamplingOf(const Model& model) {
+    return SamplingRecord(model.sampling, SampledParameterNames(*model.analysis));
+}
+
+// Every sampling choice by its key: a number, a name, or null for none (no seed, no bound).
+ordered_json SamplingJson(const Model& model) {
+    ordered_json sampling = ordered_json::object();
+    for (const SamplingChoiceText& choice : SamplingOf(model)) {
+        if (choice.number) {
+            // A whole number (the seed, a bound of 0) as one: 4242, not 4242.0.
+            const double value = *choice.number;
+            const bool whole = std::trunc(value) == value && std::fabs(value) < 0x1p53;
+            sampling[choice.key] =
+                whole ? ordered_json(static_cast<std::int64_t>(value)) : ordered_json(value);
+        } else {
+            sampling[choice.key] =
+                choice.text.empty() ? ordered_json(nullptr) : ordered_json(choice.text);
+        }
+    }
+    return sampling;
+}
+
 void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool sensitivity,
                std::ostream& out) {
     ordered_json all = ordered_json::array();
@@ -196,6 +218,7 @@ void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool se
             }
         }
         entry["inputs"] = std::move(inputs);
+        entry["sampling"] = SamplingJson(model);
         if (!ran.skipped) {
             for (const auto& [key, role] :
                  {std::pair{"failure_probability", FieldRole::FailurePercentage},
@@ -243,7 +266,12 @@ void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool se
 }
 
 std::string TrialsCsv(const std::vector<Ran>& runs) {
-    std::string csv(kTrialRowsHeader);
+    std::string csv(kSamplingRowsHeader);
+    for (const Ran& ran : runs) {
+        csv += SamplingRowsCsv(ran.job->file, SamplingOf(ran.job->model));
+    }
+    csv += "\r\n";
+    csv += kTrialRowsHeader;
     for (const Ran& ran : runs) {
         csv += TrialRowsCsv(ran.job->file, ran.factors());
     }
@@ -257,6 +285,7 @@ RunReport ReportOf(const Ran& ran, const NumberLocale& locale) {
     report.programVersion = std::string(ProgramVersion());
     report.locale = locale;
     report.texts = ran.fields;
+    report.sampling = SamplingOf(ran.job->model);
     if (const std::vector<double>* factors = TrialFactors(ran)) {
         report.distribution =
             RunDistribution{*factors, Result(ran, FieldRole::FailurePercentage),
@@ -271,7 +300,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
              std::ostream& err, int threads, const NumberLocale& locale,
              const ReportWriter& writeReport) {
     if (options.help) {
-        out << kUsage;
+        out << HelpText(catalogue);
         return kResults;
     }
     if (options.report && !writeReport) {
@@ -280,10 +309,8 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     }
     std::vector<Job> jobs;
     try {
-        if (options.trialsCsv) {
-            CheckOutput(*options.trialsCsv, options.models);
-        }
-        InputOverrides overrides(options.overrides, catalogue);
+        CheckOutputs(options);
+        InputOverrides overrides(options.overrides, catalogue, locale);
         jobs = ReadJobs(options, catalogue, overrides, err);
     } catch (const std::runtime_error& e) {  // a model, an argument or an output refused
         err << "vardolin-run: " << e.what() << '\n';
@@ -310,6 +337,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
             uniforms.Restore(saved->uniformStateAtStart);
         }
         ran.run = RunOnFields(*job.model.analysis, ran.fields, context);
+        NoteTheFieldInError(ran, err);
         stopped = stopped || !ran.run.gaveResults();
         if (options.check) {
             ran.check = CheckAgainstSaved(*job.model.analysis, *saved, ran.fields, ran.factors());

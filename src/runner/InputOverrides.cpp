@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "numerics/RunTimeError.h"
 #include "sampling/SamplingKeys.h"
 
 namespace vardolin::runner {
@@ -32,16 +33,57 @@ bool TakesSamplingKey(const AnalysisDescription& analysis, std::string_view key)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// "plane-failure-defaults.vardolin (plane_failure)", for messages.
+std::string ModelNamed(const std::string& file, const AnalysisDescription& analysis) {
+    return file + " (" + std::string(analysis.id) + ")";
+}
+
+std::string InputKeys(const AnalysisDescription& analysis) {
+    std::string keys;
+    for (const FieldFact& field : analysis.fields) {
+        if (field.isInput()) {
+            keys += (keys.empty() ? "" : ", ") + std::string(field.key);
+        }
+    }
+    return keys;
+}
+
+// Why `text` cannot be the number an input takes, or nothing. An empty text is left to the run,
+// as an optional input takes it.
+std::optional<std::string> WhyNotANumber(const FieldFact& field, const std::string& text,
+                                         const NumberLocale& locale) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    try {
+        TextToDouble(text, locale);
+        return std::nullopt;
+    } catch (const RunTimeError& e) {
+        const std::string unit =
+            field.unit.empty() || field.unit == "count" ? "" : ", in " + std::string(field.unit);
+        const std::string expected = "the input " + std::string(field.key) + " (" +
+                                     std::string(field.label) + unit + ") takes a number";
+        return e.code() == ErrorCode::Overflow
+                   ? expected + " within the range of doubles"
+                   : expected + " such as 10 or 2.5, written without its unit";
+    }
+}
+
 }  // namespace
 
-InputOverrides::InputOverrides(std::vector<Override> overrides, const AnalysisCatalogue& catalogue)
-    : overrides_(std::move(overrides)), applied_(overrides_.size(), false) {
+InputOverrides::InputOverrides(std::vector<Override> overrides, const AnalysisCatalogue& catalogue,
+                               const NumberLocale& locale)
+    : overrides_(std::move(overrides)), applied_(overrides_.size(), false), locale_(locale) {
     for (const Override& given : overrides_) {
         const std::string name =
             given.analysis.empty() ? given.key : given.analysis + "." + given.key;
         if (!given.analysis.empty() && catalogue.FindById(given.analysis) == nullptr) {
+            std::string analyses;
+            for (const AnalysisDescription* analysis : catalogue) {
+                analyses += (analyses.empty() ? "" : ", ") + std::string(analysis->id);
+            }
             throw UsageError("--set " + name + ": \"" + given.analysis +
-                             "\" is no analysis of this program");
+                             "\" is no analysis of this program: " + analyses);
         }
         // The same checks as a file's texts: of sensible length, without control characters.
         if (const std::optional<std::string> why = WhyNotAFieldText(given.text)) {
@@ -72,43 +114,68 @@ std::optional<SuppliedText> InputOverrides::For(const AnalysisDescription& analy
     return std::nullopt;
 }
 
-void InputOverrides::Apply(Model& model) {
+void InputOverrides::Apply(const std::string& file, Model& model) {
+    const AnalysisDescription& analysis = *model.analysis;
+    if (std::none_of(seen_.begin(), seen_.end(),
+                     [&](const Seen& seen) { return seen.analysis == &analysis; })) {
+        seen_.push_back({file, &analysis});
+    }
     for (std::size_t i = 0; i < overrides_.size(); ++i) {
         const Override& given = overrides_[i];
-        if (!Matches(given, *model.analysis, given.key)) {
+        if (!Matches(given, analysis, given.key)) {
             continue;
         }
+        const std::string refused = "--set " + given.given() + ": " + ModelNamed(file, analysis);
         if (IsSamplingKey(given.key)) {
-            const std::vector<std::string_view> names = SampledParameterNames(*model.analysis);
+            const std::vector<std::string_view> names = SampledParameterNames(analysis);
             if (const auto why = SetSamplingChoice(
                     model.sampling, std::string_view(given.key).substr(kSamplingKeyPrefix.size()),
                     given.text, names)) {
-                throw UsageError("--set " + given.given() + ": " + *why);
+                throw UsageError(refused + ": " + *why);
             }
         } else {
+            if (const auto why = WhyNotANumber(*analysis.findKey(given.key), given.text, locale_)) {
+                throw UsageError(refused + ": " + *why);
+            }
             model.inputs[given.key] = given.text;
         }
         applied_[i] = true;
     }
     if (const auto why = WhyNotDrawable(model.sampling)) {
-        throw UsageError("--set: sampling " + *why);
+        throw UsageError("--set: " + ModelNamed(file, analysis) + ": sampling " + *why);
     }
+}
+
+std::string InputOverrides::Accepted(const Override& given) const {
+    std::string accepted;
+    for (const Seen& seen : seen_) {
+        if (!given.analysis.empty() && given.analysis != seen.analysis->id) {
+            continue;
+        }
+        accepted += "; " + ModelNamed(seen.file, *seen.analysis);
+        if (IsSamplingKey(given.key)) {
+            const std::vector<std::string_view> names = SampledParameterNames(*seen.analysis);
+            accepted += " takes sampling." + AcceptedSamplingKeys(names);
+        } else {
+            accepted += " has " + InputKeys(*seen.analysis);
+        }
+    }
+    return accepted;
 }
 
 void InputOverrides::RequireEachApplied() const {
     for (std::size_t i = 0; i < overrides_.size(); ++i) {
-        if (!applied_[i]) {
-            const Override& given = overrides_[i];
-            if (IsSamplingKey(given.key)) {
-                throw UsageError("--set " + given.given() + ": no model of the batch" +
-                                 (given.analysis.empty() ? "" : " of " + given.analysis) +
-                                 " takes it; only the seed can be chosen for an analysis that "
-                                 "draws its parameters its own way");
-            }
-            throw UsageError("--set " + given.given() + ": no model of the batch" +
-                             (given.analysis.empty() ? "" : " of " + given.analysis) +
-                             " has an input \"" + given.key + "\"");
+        if (applied_[i]) {
+            continue;
         }
+        const Override& given = overrides_[i];
+        const std::string ofAnalysis = given.analysis.empty() ? "" : " of " + given.analysis;
+        if (IsSamplingKey(given.key)) {
+            throw UsageError("--set " + given.given() + ": no model of the batch" + ofAnalysis +
+                             " takes it" + Accepted(given));
+        }
+        throw UsageError("--set " + given.given() + ": no model of the batch" + ofAnalysis +
+                         " has an input \"" + given.key + "\"" + Accepted(given));
     }
 }
 

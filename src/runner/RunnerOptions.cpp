@@ -5,7 +5,63 @@
 #include <string>
 #include <utility>
 
+#include "files/Model.h"
+#include "sampling/SamplingKeys.h"
+
 namespace vardolin::runner {
+
+namespace {
+
+// Words after `lead`, wrapped at 79 columns, each further line indented by `indent`.
+std::string Wrapped(std::string lead, const std::vector<std::string>& words, std::size_t indent) {
+    std::string text;
+    std::string line = std::move(lead);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string word = words[i] + (i + 1 < words.size() ? "," : "");
+        if (line.size() + 1 + word.size() > 79 && line.find_first_not_of(' ') < line.size() &&
+            line.size() > indent) {
+            text += line + "\n";
+            line = std::string(indent, ' ');
+        }
+        line += (line.back() == ' ' ? "" : " ") + word;
+    }
+    return text + line + "\n";
+}
+
+}  // namespace
+
+std::string HelpText(const AnalysisCatalogue& catalogue) {
+    std::string help(kUsage);
+    help += "\nThe keys of each analysis (--set KEY=TEXT, --set sampling.KEY=TEXT):\n";
+    for (const AnalysisDescription* analysis : catalogue) {
+        help += "  " + std::string(analysis->id) + " (" + analysis->caption + ")\n";
+        std::vector<std::string> inputs;
+        for (const FieldFact& field : analysis->fields) {
+            if (field.isInput()) {
+                inputs.emplace_back(field.key);
+            }
+        }
+        help += Wrapped("    inputs:", inputs, 6);
+        const std::vector<std::string_view> parameters = SampledParameterNames(*analysis);
+        std::vector<std::string> sampling;
+        for (const std::string& key : SamplingKeysFor(parameters)) {
+            sampling.push_back(std::string(kSamplingKeyPrefix) + key);
+        }
+        help += Wrapped("    sampling:", sampling, 6);
+    }
+    return help;
+}
+
+std::vector<Output> RunnerOptions::outputs() const {
+    std::vector<Output> outputs;
+    if (trialsCsv) {
+        outputs.push_back({"--trials-csv", *trialsCsv});
+    }
+    if (report) {
+        outputs.push_back({"--report", *report});
+    }
+    return outputs;
+}
 
 RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
     RunnerOptions options;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AnalysisCatalogue.h"
+
 namespace vardolin::runner {
 
 // One --set: TEXT for the input KEY of the models whose analysis has it, or of one analysis's
@@ -22,6 +24,12 @@ struct Override {
     bool operator==(const Override&) const = default;
 };
 
+// A file the batch writes, as the command line names it: "--report", "r.pdf".
+struct Output {
+    std::string option;
+    std::string path;
+};
+
 // What the command line asks for.
 struct RunnerOptions {
     std::vector<std::string> models;  // in the order given, which is the order of the runs
@@ -34,6 +42,9 @@ struct RunnerOptions {
     bool help = false;
     bool sensitivity = false;           // --sensitivity: the curves in the JSON
     std::optional<std::string> report;  // --report FILE.pdf, for one model
+
+    // Every file the batch writes, each of which CheckOutputs checks before anything runs.
+    std::vector<Output> outputs() const;
 };
 
 // A command line that asks for nothing sensible; what() says why.
@@ -61,13 +72,13 @@ inline constexpr const char* kUsage =
     "  --check              run each model with a saved run from its saved state and print\n"
     "                       FILE: OK, or FILE: DIFFERS and each result text or trial factor\n"
     "                       that differs from the saved one; a model without one is SKIPPED\n"
-    "  --set KEY=TEXT       take TEXT for the input KEY of every model that has it; the\n"
-    "                       sampling keys: sampling.method=monte_carlo|latin_hypercube,\n"
-    "                       sampling.correlation=RHO (cohesion and friction angle),\n"
-    "                       sampling.seed=N, sampling.PARAMETER.distribution=normal|\n"
-    "                       lognormal|uniform|triangular, sampling.PARAMETER.lower=X and\n"
-    "                       .upper=X (empty: none); PARAMETER: cohesion, friction_angle,\n"
-    "                       rock_unit_weight, water_height\n"
+    "  --set KEY=TEXT       take TEXT for the input KEY of every model that has it (the\n"
+    "                       keys of each analysis are listed below); a sampling choice:\n"
+    "                       sampling.method=monte_carlo|latin_hypercube,\n"
+    "                       sampling.correlation=RHO (-1 < RHO < 1, of the first two\n"
+    "                       parameters), sampling.seed=N, sampling.PARAMETER.distribution=\n"
+    "                       normal|lognormal|uniform|triangular, sampling.PARAMETER.lower=X\n"
+    "                       and .upper=X (empty: none)\n"
     "  --set ANALYSIS.KEY=TEXT  the same for the models of one analysis (repeatable; the\n"
     "                       last one given for an input wins)\n"
     "  --strict             refuse a model that lacks an input rather than take the default\n"
@@ -80,5 +91,8 @@ inline constexpr const char* kUsage =
     "VARDOLIN_THREADS sets the threads of a run; the results are the same for any count.\n"
     "Exit status: 0 every run gave results (and every check agreed), 1 a run stopped with a\n"
     "message or a check found a difference, 2 a bad file or argument (nothing is run).\n";
+
+// The usage and, from the catalogue, the input keys and the sampling keys of each analysis.
+std::string HelpText(const AnalysisCatalogue& catalogue);
 
 }  // namespace vardolin::runner

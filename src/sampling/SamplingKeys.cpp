@@ -122,6 +122,32 @@ std::optional<std::string> WhyNotDrawable(const SamplingChoices& choices) {
     return std::nullopt;
 }
 
+std::vector<std::string> SamplingKeysFor(std::span<const std::string_view> parameters) {
+    std::vector<std::string> keys{"seed"};
+    if (parameters.empty()) {
+        return keys;
+    }
+    keys.insert(keys.end(), {"method", "correlation"});
+    for (const std::string_view name : parameters) {
+        for (const char* field : {".distribution", ".lower", ".upper"}) {
+            keys.push_back(std::string(name) + field);
+        }
+    }
+    return keys;
+}
+
+std::string AcceptedSamplingKeys(std::span<const std::string_view> parameters) {
+    if (parameters.empty()) {
+        return "seed only (its parameters are drawn its own way)";
+    }
+    std::string accepted =
+        "seed, method, correlation, and PARAMETER.distribution, .lower, .upper for PARAMETER";
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        accepted += (i == 0 ? " " : ", ") + std::string(parameters[i]);
+    }
+    return accepted;
+}
+
 std::string SamplingNumberText(double value) {
     char buffer[32];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);

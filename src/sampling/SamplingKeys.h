@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sampling/SamplingChoices.h"
 
@@ -33,6 +34,15 @@ std::optional<std::string> SetSamplingChoice(SamplingChoices& choices, std::stri
 // Why choices whose keys each made sense cannot be drawn from together (a lower bound not below
 // the upper one), or nothing.
 std::optional<std::string> WhyNotDrawable(const SamplingChoices& choices);
+
+// Every key the choices of an analysis drawing `parameters` take, in the order a record lists
+// them: "seed", then, with parameters, "method", "correlation" and each parameter's
+// "distribution", "lower" and "upper".
+std::vector<std::string> SamplingKeysFor(std::span<const std::string_view> parameters);
+
+// The keys in words, for a message or the help: "seed only (...)" or "seed, method,
+// correlation, and PARAMETER.distribution, .lower, .upper for PARAMETER cohesion, ...".
+std::string AcceptedSamplingKeys(std::span<const std::string_view> parameters);
 
 // A number as SetSamplingChoice reads it back to the same double.
 std::string SamplingNumberText(double value);

@@ -87,6 +87,8 @@ TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
     EXPECT_NE(text.find("Vardolin 1.00"), std::string::npos);
     EXPECT_NE(text.find("Running failure probability with its 95 % band"), std::string::npos);
     EXPECT_NE(text.find("Diagram"), std::string::npos);
+    EXPECT_NE(text.find("Sampling"), std::string::npos);
+    EXPECT_NE(text.find("seed none"), std::string::npos);
 
     ASSERT_TRUE(Shell("pdftoppm -r 30 -png report.pdf page"));
     for (int page = 1; page <= 4; ++page) {

@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <fstream>
+#include <sstream>
 
 #include "FormTestSupport.h"
 #include "TestFolder.h"
@@ -96,6 +99,62 @@ TEST_F(SamplingWindow, ASeededFormRepeatsItsFiguresAndItsFileKeepsTheChoices) {
     AnalysisForm& reopened = navigator().ShowAnalysis(PlaneFailure());
     ASSERT_TRUE(reopened.files().OpenFile(path));
     EXPECT_EQ(reopened.sampling().choices(), choices);
+}
+
+// Choices other than the defaults are named under the client area, and a click there opens the
+// dialog; with the defaults nothing is shown.
+TEST_F(SamplingWindow, ALineNamesTheChoicesOtherThanTheDefaultsAndOpensTheDialog) {
+    AnalysisForm& form = navigator().ShowAnalysis(PlaneFailure());
+    auto* line = form.findChild<QPushButton*>(QStringLiteral("SamplingLine"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_FALSE(line->isVisible());
+    const QSize size = form.size();
+    SamplingChoices choices;
+    choices.method = SamplingMethod::LatinHypercube;
+    choices.seed = 4242;
+    choices.Set("cohesion", {DistributionKind::Normal, 0.0, std::nullopt});
+    form.sampling().SetChoices(choices);
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(form.childAt(line->mapTo(&form, line->rect().center())), line);
+    EXPECT_EQ(line->text(),
+              QStringLiteral("Sampling: seed 4242, method latin_hypercube, cohesion.lower 0"));
+    QTest::mouseClick(line, Qt::LeftButton);
+    auto* dialog = form.findChild<SamplingDialog*>(QStringLiteral("SamplingDialog"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    Find<QComboBox>(*dialog, "SamplingMethodBox")->setCurrentIndex(0);
+    Find<QLineEdit>(*dialog, "SeedEdit")->clear();
+    Find<QLineEdit>(*dialog, "cohesionLowerEdit")->clear();
+    dialog->accept();
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_EQ(form.size(), size) << "the form looks as it did";
+}
+
+// The choices are the model's as much as its inputs: changing them asks the save question, and
+// the results exported list those of the run that gave them.
+TEST_F(SamplingWindow, ChangedChoicesMarkTheModelChangedAndTheExportListsThoseOfTheRun) {
+    AnalysisForm& form = navigator().ShowAnalysis(PlaneFailure());
+    const vardolin::testing_support::TestFolder folder;
+    const QString path = QString::fromStdString((folder.path() / "m.vardolin").string());
+    ASSERT_TRUE(form.files().SaveTo(path));
+    EXPECT_FALSE(form.files().hasUnsavedChanges());
+    SamplingChoices seeded;
+    seeded.seed = 99;
+    form.sampling().SetChoices(seeded);
+    EXPECT_TRUE(form.files().hasUnsavedChanges());
+    form.sampling().SetChoices({});
+    EXPECT_FALSE(form.files().hasUnsavedChanges());
+
+    form.sampling().SetChoices(seeded);
+    Click(form, "Command1");
+    form.sampling().SetChoices({});
+    const QString csv = QString::fromStdString((folder.path() / "r.csv").string());
+    ASSERT_TRUE(form.files().ExportResultsTo(csv));
+    std::stringstream text;
+    text << std::ifstream((folder.path() / "r.csv").string()).rdbuf();
+    EXPECT_NE(text.str().find("\r\nsampling.seed,99\r\nsampling.method,monte_carlo\r\n"),
+              std::string::npos)
+        << text.str();
 }
 
 }  // namespace

@@ -335,22 +335,6 @@ TEST_F(BatchRun, ReportHandsTheWriterTheRunOfTheOneModel) {
     EXPECT_EQ(Runner({"--report", "r.pdf", kPlaneDefaults}).status, kBadFileOrArgument);
 }
 
-TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
-    const std::string csv = (folder.path() / "trials.csv").string();
-    EXPECT_EQ(Runner({"--trials-csv", csv, kPlaneDefaults, kSliceDefaults}).status, kResults);
-    std::ifstream in(csv);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    ASSERT_EQ(lines.size(), 1001u);
-    EXPECT_EQ(lines[0], "model,trial,factor_of_safety,failed\r");
-    const auto failed = std::count_if(lines.begin() + 1, lines.begin() + 501,
-                                      [](const auto& l) { return l.ends_with(",yes\r"); });
-    EXPECT_EQ(failed, 483);  // 96.6 % of 500
-    EXPECT_TRUE(lines[501].starts_with(kSliceDefaults + ",1,"));
-}
-
 std::string Bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -363,6 +347,54 @@ std::vector<std::string> Lines(const std::string& path) {
         lines.push_back(line);
     }
     return lines;
+}
+
+TEST_F(BatchRun, WritesEveryTrialOfEveryModelToTheTrialsFile) {
+    const std::string csv = (folder.path() / "trials.csv").string();
+    EXPECT_EQ(Runner({"--trials-csv", csv, kPlaneDefaults, kSliceDefaults}).status, kResults);
+    std::ifstream in(csv);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    // Each model's sampling choices (the plane's 15, the slice method's seed), then the trials.
+    ASSERT_EQ(lines.size(), 1019u);
+    EXPECT_EQ(lines[0], "model,sampling_choice,text\r");
+    EXPECT_EQ(lines[1], kPlaneDefaults + ",seed,\r");
+    EXPECT_EQ(lines[2], kPlaneDefaults + ",method,monte_carlo\r");
+    EXPECT_EQ(lines[16], kSliceDefaults + ",seed,\r");
+    EXPECT_EQ(lines[17], "\r");
+    EXPECT_EQ(lines[18], "model,trial,factor_of_safety,failed\r");
+    const auto failed = std::count_if(lines.begin() + 19, lines.begin() + 519,
+                                      [](const auto& l) { return l.ends_with(",yes\r"); });
+    EXPECT_EQ(failed, 483);  // 96.6 % of 500
+    EXPECT_TRUE(lines[519].starts_with(kSliceDefaults + ",1,"));
+}
+
+// A checker reproduces a run from its record: the JSON and the trials file list every sampling
+// choice, the defaults too, under the keys --set sampling.KEY takes.
+TEST_F(BatchRun, TheJsonAndTheTrialsFileListTheSamplingChoicesInFull) {
+    const std::string csv = (folder.path() / "trials.csv").string();
+    const Printed printed =
+        Runner({"--json", "--trials-csv", csv, "--set", "sampling.method=latin_hypercube", "--seed",
+                "4242", "--set", "sampling.cohesion.lower=0.5", kPlaneDefaults, kSliceDefaults});
+    ASSERT_EQ(printed.status, kResults) << printed.err;
+    const auto json = nlohmann::ordered_json::parse(printed.out);
+    EXPECT_EQ(json[0]["sampling"].dump(),
+              R"({"seed":4242,"method":"latin_hypercube","correlation":0,)"
+              R"("cohesion.distribution":"normal","cohesion.lower":0.5,"cohesion.upper":null,)"
+              R"("friction_angle.distribution":"normal","friction_angle.lower":null,)"
+              R"("friction_angle.upper":null,"rock_unit_weight.distribution":"normal",)"
+              R"("rock_unit_weight.lower":null,"rock_unit_weight.upper":null,)"
+              R"("water_height.distribution":"normal","water_height.lower":null,)"
+              R"("water_height.upper":null})");
+    EXPECT_EQ(json[1]["sampling"].dump(), R"({"seed":4242})");
+    const std::vector<std::string> lines = Lines(csv);
+    ASSERT_GT(lines.size(), 18u);
+    EXPECT_EQ(lines[1], kPlaneDefaults + ",seed,4242\r");
+    EXPECT_EQ(lines[2], kPlaneDefaults + ",method,latin_hypercube\r");
+    EXPECT_EQ(lines[5], kPlaneDefaults + ",cohesion.lower,0.5\r");
+    EXPECT_EQ(lines[16], kSliceDefaults + ",seed,4242\r");
 }
 
 // The trials file is checked before anything runs: a model named as it, by its own name or by
@@ -431,8 +463,11 @@ TEST_F(BatchRun, FixedDataAndAStoppedRunWriteTheTrialsTheyRan) {
     const std::string csv = (folder.path() / "trials.csv").string();
     const Printed printed = Runner({"--json", "--trials-csv", csv, fixed});
     EXPECT_EQ(printed.status, kResults);
-    EXPECT_EQ(Lines(csv), (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
-                                                    fixed + ",1,0.7337507356331036,yes\r"}));
+    const std::vector<std::string> lines = Lines(csv);
+    ASSERT_EQ(lines.size(), 19u);  // the header, 15 sampling choices, an empty row
+    EXPECT_EQ(std::vector(lines.end() - 2, lines.end()),
+              (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
+                                        fixed + ",1,0.7337507356331036,yes\r"}));
     EXPECT_TRUE(nlohmann::json::parse(printed.out)[0]["trials"]["reliability_index"].is_null());
 
     const std::string stops = SaveText(
@@ -441,7 +476,8 @@ TEST_F(BatchRun, FixedDataAndAStoppedRunWriteTheTrialsTheyRan) {
         Runner({"--json", "--trials-csv", csv, stops}, 1, AnalysisCatalogue(kStopsList));
     EXPECT_EQ(stopped.status, kStoppedRun);
     EXPECT_EQ(Lines(csv),
-              (std::vector<std::string>{"model,trial,factor_of_safety,failed\r",
+              (std::vector<std::string>{"model,sampling_choice,text\r", stops + ",seed,\r", "\r",
+                                        "model,trial,factor_of_safety,failed\r",
                                         stops + ",1,0.5,yes\r", stops + ",2,1.5,no\r"}));
     EXPECT_EQ(nlohmann::json::parse(stopped.out)[0]["trials"]["count"], 2);
 }
@@ -461,9 +497,13 @@ TEST_P(BatchRunStatus, SaysWhatHappenedInTheExitStatusAndTheSameMessageAsTheWind
     const std::string partial = SaveText(
         "partial.vardolin",
         R"({"format_version": 1, "analysis": "plane_failure", "inputs": {"slope_height": 20}})");
+    const std::string typo = SaveText("typo.vardolin", R"({"format_version": 1, "analysis":
+        "plane_failure", "inputs": {"slope_height": "2O"}})");
     std::vector<std::string> arguments = GetParam().arguments;
     for (std::string& argument : arguments) {
-        if (argument == "{bad}") {
+        if (argument == "{typo}") {
+            argument = typo;
+        } else if (argument == "{bad}") {
             argument = bad;
         } else if (argument == "{partial}") {
             argument = partial;
@@ -488,11 +528,37 @@ TEST_P(BatchRunStatus, SaysWhatHappenedInTheExitStatusAndTheSameMessageAsTheWind
 INSTANTIATE_TEST_SUITE_P(
     Rows, BatchRunStatus,
     testing::Values(
+        // A model's text that is no number stops its run as in the window; the runner names
+        // the input. A --set text that is none is refused before anything runs.
         StatusRow{"RunTimeError",
-                  {"--set", "slope_height=2O", kPlaneDefaults},
+                  {"{typo}"},
                   kStoppedRun,
                   "\t\t\tRun-time error '13': Type mismatch\n",
-                  ""},
+                  "typo.vardolin: Run-time error '13': Type mismatch in the input slope_height "
+                  "(\"2O\"): a number is expected\n"},
+        StatusRow{
+            "SetTextIsNoNumber",
+            {"--set", "cohesion_mean=10kPa", kExamples + "/critical-circle-defaults.vardolin"},
+            kBadFileOrArgument,
+            "",
+            "--set cohesion_mean=10kPa: " + kExamples +
+                "/critical-circle-defaults.vardolin (critical_circle): the input "
+                "cohesion_mean (Cohesion: Average, in Pa) takes a number such as 10 or 2.5, "
+                "written without its unit\n"},
+        StatusRow{"SamplingKeyOfAnotherAnalysis",
+                  {"--set", "sampling.rock_unit_weight.distribution=lognormal", kSliceDefaults,
+                   kExamples + "/critical-circle-defaults.vardolin"},
+                  kBadFileOrArgument,
+                  "",
+                  "--set sampling.rock_unit_weight.distribution=lognormal: no model of the batch "
+                  "takes it; " +
+                      kSliceDefaults +
+                      " (slice_method) takes sampling.seed only (its "
+                      "parameters are drawn its own way); " +
+                      kExamples +
+                      "/critical-circle-defaults.vardolin (critical_circle) takes sampling.seed, "
+                      "method, correlation, and PARAMETER.distribution, .lower, .upper for "
+                      "PARAMETER cohesion, friction_angle, unit_weight, pore_ratio\n"},
         // Slopes that cannot be stop with the window's message, before anything is drawn.
         StatusRow{"CrackDeeperThanTheSlope",
                   {"--set", "tension_crack_depth=40", "--set", "slope_height=30", kPlaneDefaults},
@@ -522,7 +588,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"KeyOfAnAnalysisNotInTheBatch", {"--set", "slice_method.slope_height=5", kPlaneDefaults},
                   kBadFileOrArgument, "", "--set slice_method.slope_height=5: no model of the batch of slice_method"},
         StatusRow{"UnknownAnalysis", {"--set", "toppling.slope_height=3", kPlaneDefaults}, kBadFileOrArgument,
-                  "", "--set toppling.slope_height: \"toppling\" is no analysis of this program\n"},
+                  "", "--set toppling.slope_height: \"toppling\" is no analysis of this program: plane_failure, slice_method, critical_circle\n"},
         // {partial} has one input, 20 as a number, and lacks 13.
         StatusRow{"MissingInputGivenBySet", {"--set", "plane_failure.water_height_sd=0.5", "{partial}"},
                   kResults, "\t96.6\t0.73889069232438\tBlock is not Stable\n",
@@ -540,7 +606,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"TrialsFileNamedAsAModel", {"--trials-csv", "{folder}/t.vardolin", kPlaneDefaults},
                   kBadFileOrArgument, "", "t.vardolin: ends in .vardolin, which is for models"},
         StatusRow{"SeedOnlyForTheSliceMethod", {"--set", "sampling.method=latin_hypercube", kSliceDefaults},
-                  kBadFileOrArgument, "", "only the seed can be chosen"},
+                  kBadFileOrArgument, "", "(slice_method) takes sampling.seed only"},
         // clang-format on
         StatusRow{"NotAModel",
                   {kPlaneDefaults, "{bad}"},
@@ -556,7 +622,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--set", "height=3", kPlaneDefaults},
                   kBadFileOrArgument,
                   "",
-                  "--set height=3: no model of the batch has an input \"height\"\n"},
+                  "--set height=3: no model of the batch has an input \"height\"; " +
+                      kPlaneDefaults + " (plane_failure) has slope_height, slope_face_angle,"},
         StatusRow{"OverrideWithLineBreak",
                   {"--set", "slope_height=2\n0", kPlaneDefaults},
                   kBadFileOrArgument,

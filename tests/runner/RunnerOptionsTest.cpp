@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "catalogue/ProgramCatalogue.h"
 #include "runner/RunnerOptions.h"
 
 namespace vardolin::runner {
@@ -24,6 +25,37 @@ TEST(RunnerOptions, TakesEveryOptionAndTheModelsInOrder) {
                                           {"slice_method", "grid_x1", "2.5"},
                                           {"", "sampling.seed", "7"}};
     EXPECT_EQ(options.overrides, overrides);
+}
+
+// The help lists what the catalogue holds: every analysis, its inputs and its sampling keys.
+TEST(RunnerOptions, HelpListsTheKeysOfEveryAnalysisOfTheCatalogue) {
+    const std::string help = HelpText(ProgramCatalogue());
+    EXPECT_TRUE(help.starts_with(kUsage));
+    for (const AnalysisDescription* analysis : ProgramCatalogue()) {
+        const std::size_t at = help.find("\n  " + std::string(analysis->id) + " (");
+        ASSERT_NE(at, std::string::npos) << analysis->id;
+        std::size_t end = help.find("\n  ", at + 1);
+        while (end != std::string::npos && help[end + 3] == ' ') {
+            end = help.find("\n  ", end + 1);
+        }
+        const std::string section = help.substr(at, end - at);
+        for (const FieldFact& field : analysis->fields) {
+            const std::string key = " " + std::string(field.key) + ",";
+            EXPECT_EQ(section.find(key) != std::string::npos ||
+                          section.find(" " + std::string(field.key) + "\n") != std::string::npos,
+                      field.isInput())
+                << analysis->id << ": " << field.key;
+        }
+        for (const UncertainInput& parameter : analysis->sampledParameters) {
+            EXPECT_NE(section.find("sampling." + std::string(parameter.name) + ".distribution"),
+                      std::string::npos)
+                << analysis->id << ": " << parameter.name;
+        }
+        EXPECT_NE(section.find("sampling.seed"), std::string::npos) << analysis->id;
+        EXPECT_EQ(section.find("sampling.method") != std::string::npos,
+                  !analysis->sampledParameters.empty())
+            << analysis->id;
+    }
 }
 
 struct UsageRow {

@@ -43,7 +43,12 @@ INSTANTIATE_TEST_SUITE_P(
                                "--report \"${TMPDIR:-/tmp}/"
                                "vardolin-run-report-test.pdf\" " +
                                    kModel,
-                               VARDOLIN_RUN_WRITES_REPORTS ? kResults : kBadFileOrArgument}),
+                               VARDOLIN_RUN_WRITES_REPORTS ? kResults : kBadFileOrArgument},
+                    // Refused before the run, as every output that cannot be written is.
+                    CommandRow{
+                        "ReportInAMissingFolder",
+                        "--report \"${TMPDIR:-/tmp}/vardolin-run-no-folder/r.pdf\" " + kModel,
+                        kBadFileOrArgument}),
     testing_support::RowName());
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "sampling/SamplingKeys.h"
+#include "sampling/SamplingRecord.h"
 
 namespace vardolin {
 namespace {
@@ -66,6 +67,43 @@ TEST(SamplingKeys, ChoicesBackAtTheirDefaultsAreTheDefaultChoices) {
     ASSERT_FALSE(SetSamplingChoice(choices, "cohesion.lower", "", kNames));
     ASSERT_FALSE(SetSamplingChoice(choices, "cohesion.upper", "", kNames));
     EXPECT_TRUE(choices.isDefault());
+}
+
+// A record lists every choice the analysis takes, under the keys that set it: setting each
+// text again on the defaults gives the same choices.
+TEST(SamplingRecord, ListsEveryChoiceInFullAndGivesThemAgain) {
+    SamplingChoices choices;
+    for (const auto& [key, text] : {std::pair{"method", "latin_hypercube"},
+                                    {"seed", "4242"},
+                                    {"correlation", "-0.3"},
+                                    {"cohesion.distribution", "lognormal"},
+                                    {"cohesion.lower", "0"},
+                                    {"friction_angle.upper", "45.5"}}) {
+        ASSERT_FALSE(SetSamplingChoice(choices, key, text, kNames)) << key;
+    }
+    const std::vector<SamplingChoiceText> record = SamplingRecord(choices, kNames);
+    std::vector<std::string> keys;
+    for (const SamplingChoiceText& choice : record) {
+        keys.push_back(choice.key + "=" + choice.text);
+    }
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"seed=4242", "method=latin_hypercube", "correlation=-0.3",
+                                        "cohesion.distribution=lognormal", "cohesion.lower=0",
+                                        "cohesion.upper=", "friction_angle.distribution=normal",
+                                        "friction_angle.lower=", "friction_angle.upper=45.5"}));
+    EXPECT_EQ(record[0].number, 4242.0);
+    EXPECT_EQ(record[5].number, std::nullopt);
+    SamplingChoices again;
+    for (const SamplingChoiceText& choice : record) {
+        ASSERT_FALSE(SetSamplingChoice(again, choice.key, choice.text, kNames)) << choice.key;
+    }
+    EXPECT_EQ(again, choices);
+    EXPECT_EQ(NonDefaultSampling(record),
+              "seed 4242, method latin_hypercube, correlation -0.3, cohesion.distribution "
+              "lognormal, cohesion.lower 0, friction_angle.upper 45.5");
+    EXPECT_EQ(NonDefaultSampling(SamplingRecord({}, kNames)), "");
+    // An analysis that draws its own way records its seed alone.
+    EXPECT_EQ(SamplingRecord({}, {}), (std::vector<SamplingChoiceText>{{"seed", "", {}, true}}));
 }
 
 }  // namespace

@@ -132,6 +132,18 @@ std::vector<std::array<QString, 3>> ResultRows(const RunReport& report, const Pl
     return rows;
 }
 
+// Every sampling choice of the run in one paragraph, under the keys a model file and the runner
+// take: "seed none, method monte_carlo, correlation 0, cohesion.distribution normal, …".
+QString SamplingParagraph(const RunReport& report) {
+    QStringList choices;
+    for (const SamplingChoiceText& choice : report.sampling) {
+        choices.append(QStringLiteral("%1 %2").arg(
+            QString::fromStdString(choice.key),
+            choice.text.empty() ? QObject::tr("none") : QString::fromStdString(choice.text)));
+    }
+    return choices.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 QPageSize::PageSizeId ReportPageSize(QLocale::Territory territory) {
@@ -178,6 +190,10 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
     });
     page.Heading(QObject::tr("Inputs"));
     page.Table(InputRows(report));
+    if (!report.sampling.empty()) {
+        page.Heading(QObject::tr("Sampling"));
+        page.Paragraph(SamplingParagraph(report));
+    }
     page.Heading(QObject::tr("Results"));
     page.Table(ResultRows(report, style));
     if (!report.distribution) {
