@@ -13,4 +13,7 @@ namespace vardolin {
 void WriteMeanAndVerdict(FieldValues& f, std::span<const double> trialFactors, int meanField,
                          int messageField);
 
+// The mean alone, summed as above, for an analysis with its own verdict; returns it.
+double WriteMean(FieldValues& f, std::span<const double> trialFactors, int meanField);
+
 }  // namespace vardolin

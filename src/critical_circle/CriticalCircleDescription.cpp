@@ -6,6 +6,7 @@
 #include "analysis/CommonInputChecks.h"
 #include "analysis/KeptTables.h"
 #include "analysis/RunMessages.h"
+#include "critical_circle/AcceptanceVerdict.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
 #include "critical_circle/CriticalCircleLimits.h"
@@ -20,12 +21,17 @@ static_assert(static_cast<std::size_t>(critical::kMaxTrials) <= kMaxSavedTrialFa
 
 namespace {
 
-constexpr std::array<std::string_view, 25> kMessages{
+constexpr std::array<std::string_view, 32> kMessages{
     messages::kCountNotAboveOne,
     messages::kCircleCountAboveLimit,
-    messages::kFixedData,
-    messages::kStable,
-    messages::kNotStable,
+    critical::kAcceptanceVerdicts[0],
+    critical::kAcceptanceVerdicts[1],
+    critical::kAcceptanceVerdicts[2],
+    critical::kAcceptanceVerdicts[3],
+    critical::kAcceptanceVerdicts[4],
+    critical::kAcceptanceVerdicts[5],
+    critical::kAcceptanceVerdicts[6],
+    critical::kAcceptanceVerdicts[7],
     messages::kSlopeHeightNotAboveZero,
     messages::kCircleFaceAngleOutOfRange,
     messages::kSliceCountOutOfRange,
@@ -46,6 +52,8 @@ constexpr std::array<std::string_view, 25> kMessages{
     messages::kGivenCircleNoMass,
     messages::kGivenCircleNoFactor,
     messages::kNoUsableTrial,
+    messages::kMinimumFactorNotAboveZero,
+    messages::kMaximumPercentageOutOfRange,
 };
 
 std::string Row(std::initializer_list<double> values) {

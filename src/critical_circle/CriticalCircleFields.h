@@ -54,7 +54,27 @@ enum Field : int {
     ReliabilityIndex = 38,
     LognormalReliabilityIndex = 39,
     SearchWarning = 40,
+    // The acceptance criteria the verdict judges the run by.
+    MinimumSafetyFactor = 50,
+    MaximumFailurePercentage = 51,
 };
+
+// The report fields as this form names and shows them.
+inline constexpr std::array<FieldFact, 3> kCircleVerdictFields{{
+    {MessageField, FieldRole::Message, "message", "Message", "", "",
+     "The verdict of the last run against the acceptance criteria, or why it stopped."},
+    {MeanSafetyFactor, FieldRole::MeanSafetyFactor, "mean_safety_factor", "Mean Safety Factor", "",
+     "", "Mean factor of safety of the trials, a ratio without unit; below 1 the slope fails.",
+     FieldDisplay::Factor},
+    {ExplanationField, FieldRole::Explanation, "explanation", "Explanation", "", "",
+     "What the last run computed."},
+}};
+
+inline constexpr std::array<FieldFact, 1> kCircleFailurePercentageField{{
+    {FailureProbability, FieldRole::FailurePercentage, "failure_probability",
+     "Failure Probability (%)", "", "%",
+     "Percentage of the trials whose factor of safety is below 1.", FieldDisplay::Percentage},
+}};
 
 // Every field of the form in field order, which is also the order "Clear Data" empties them.
 // The defaults: a 10 m slope at 45 degrees in a soil of c = 10 kPa, phi = 30 degrees,
@@ -66,14 +86,14 @@ inline constexpr auto kFields = JoinFieldFacts(
          "units gives the same factor."},
         {FaceAngle, FieldRole::Input, "slope_face_angle", "Slope Face Angle", "45", "degrees",
          "Inclination of the slope face from the horizontal: above 0, at most 90."},
-        {SliceCount, FieldRole::Input, "slice_count", "Namber of Slices", "50", "count",
+        {SliceCount, FieldRole::Input, "slice_count", "Number of Slices", "50", "count",
          "Slices of equal width across the whole sliding mass: 1 to 10000."},
-        {TrialCount, FieldRole::Count, "trial_count", "Namber of Calculation", "1000", "count",
+        {TrialCount, FieldRole::Count, "trial_count", "Number of Trials", "1000", "count",
          "Number of Monte Carlo trials on the critical circle: more than 1 and at most "
          "1000000. A failure probability of 0.001 needs about 100000 trials to be known to "
          "10 %."},
     }},
-    kVerdictFields,
+    kCircleVerdictFields,
     std::array<FieldFact, 8>{{
         {SoilCohesionMean, FieldRole::StatisticsMean, "cohesion_mean", "Cohesion: Average", "10000",
          "Pa",
@@ -102,7 +122,7 @@ inline constexpr auto kFields = JoinFieldFacts(
          "Pore-Pressure Ratio ru: Standard deviation", "0.02", "",
          "Standard deviation of the pore-pressure ratio; 0 keeps it at its average."},
     }},
-    kFailurePercentageField,
+    kCircleFailurePercentageField,
     std::array<FieldFact, 10>{{
         {GridXFrom, FieldRole::Input, "grid_x_from", "Grid of Centres: x from", "-5", "m",
          "Left side of the grid of centres, measured from the toe (x grows toward the crest)."},
@@ -130,38 +150,57 @@ inline constexpr auto kFields = JoinFieldFacts(
     }},
     std::array<FieldFact, 13>{{
         {CriticalCentreX, FieldRole::Result, "critical_centre_x", "Critical Circle: Centre x", "",
-         "m", "Centre x of the critical circle (the given one in given-circle mode)."},
+         "m", "Centre x of the critical circle (the given one in given-circle mode).",
+         FieldDisplay::Length},
         {CriticalCentreY, FieldRole::Result, "critical_centre_y", "Critical Circle: Centre y", "",
-         "m", "Centre y of the critical circle."},
+         "m", "Centre y of the critical circle.", FieldDisplay::Length},
         {CriticalRadius, FieldRole::Result, "critical_radius", "Critical Circle: Radius", "", "m",
-         "Radius of the critical circle."},
+         "Radius of the critical circle.", FieldDisplay::Length},
         {EntryX, FieldRole::Result, "entry_x", "Entry Point: x", "", "m",
-         "Where the critical circle enters the ground, toward the crest."},
+         "Where the critical circle enters the ground, toward the crest.", FieldDisplay::Length},
         {EntryY, FieldRole::Result, "entry_y", "Entry Point: y", "", "m",
-         "Height of the entry point."},
+         "Height of the entry point.", FieldDisplay::Length},
         {ExitX, FieldRole::Result, "exit_x", "Exit Point: x", "", "m",
-         "Where the critical circle leaves the ground, toward the toe."},
-        {ExitY, FieldRole::Result, "exit_y", "Exit Point: y", "", "m", "Height of the exit point."},
+         "Where the critical circle leaves the ground, toward the toe.", FieldDisplay::Length},
+        {ExitY, FieldRole::Result, "exit_y", "Exit Point: y", "", "m", "Height of the exit point.",
+         FieldDisplay::Length},
         {OrdinaryFactor, FieldRole::Result, "ordinary_factor", "Ordinary Factor", "", "",
-         "The ordinary (Fellenius) factor of safety of the critical circle at the averages."},
+         "The ordinary (Fellenius) factor of safety of the critical circle at the averages.",
+         FieldDisplay::Factor},
         {BishopFactor, FieldRole::Result, "bishop_factor", "Bishop Factor", "", "",
-         "Bishop's simplified factor of safety of the critical circle at the averages."},
+         "Bishop's simplified factor of safety of the critical circle at the averages; the "
+         "verdict holds it against the minimum factor of safety.",
+         FieldDisplay::Factor},
         {FactorStdDev, FieldRole::Result, "factor_sd", "Standard Deviation of Factor", "", "",
-         "Standard deviation of the trials' factors of safety."},
+         "Standard deviation of the trials' factors of safety.", FieldDisplay::Factor},
         {ReliabilityIndex, FieldRole::Result, "reliability_index", "Reliability Index", "", "",
-         "(mean factor - 1) / standard deviation."},
+         "(mean factor - 1) / standard deviation.", FieldDisplay::Factor},
         {LognormalReliabilityIndex, FieldRole::Result, "lognormal_reliability_index",
          "Lognormal Reliability Index", "", "",
-         "The reliability index of a lognormally distributed factor of safety."},
+         "The reliability index of a lognormally distributed factor of safety.",
+         FieldDisplay::Factor},
         {SearchWarning, FieldRole::Result, "search_warning", "Caution", "", "",
          "What the search warns of: a minimum on the grid's edge or at its depth level, or "
          "trials left out."},
+    }},
+    std::array<FieldFact, 2>{{
+        {MinimumSafetyFactor, FieldRole::Input, "minimum_safety_factor",
+         "Acceptance: Minimum Factor of Safety", "1.5", "",
+         "The lowest Bishop factor at the averages the slope is accepted with: above 0. 1.5 by "
+         "default, the upper value for an overall slope with a high consequence of failure in "
+         "Read and Stacey's Guidelines for Open Pit Slope Design (2009)."},
+        {MaximumFailurePercentage, FieldRole::Input, "maximum_failure_probability",
+         "Acceptance: Maximum Probability of Failure (%)", "5", "%",
+         "The highest probability of failure the slope is accepted with: 0 to 100 %. 5 % by "
+         "default, as the same guidelines give for an overall slope with a high consequence of "
+         "failure."},
     }});
 static_assert(AreInFieldOrder(kFields), "one fact per field, the shared ones among the form's own");
 static_assert(MessageField == kVerdictFields[0].number &&
-              MeanSafetyFactor == kVerdictFields[1].number &&
-              ExplanationField == kVerdictFields[2].number &&
-              FailureProbability == kFailurePercentageField[0].number);
+                  MeanSafetyFactor == kVerdictFields[1].number &&
+                  ExplanationField == kVerdictFields[2].number &&
+                  FailureProbability == kFailurePercentageField[0].number,
+              "the report fields sit where the other forms have them");
 
 // The four as the sampling choices name them, in the order every trial draws them.
 inline constexpr std::array<UncertainInput, 4> kCircleInputs{{

@@ -15,6 +15,7 @@
 #include "analysis/ParameterDraws.h"
 #include "analysis/RunMessages.h"
 #include "analysis/TrialDraws.h"
+#include "critical_circle/AcceptanceVerdict.h"
 #include "critical_circle/CircleSearch.h"
 #include "critical_circle/CircleTrials.h"
 #include "critical_circle/CriticalCircleFields.h"
@@ -133,6 +134,9 @@ std::optional<RunOutcome> CheckInputs(FieldValues& f, const GivenCircleMode& mod
         }
         checks.RequireRange(DepthBelowToe, fromZero, messages::kDepthBelowZero);
     }
+    checks.RequireRange(MinimumSafetyFactor, aboveZero, messages::kMinimumFactorNotAboveZero);
+    checks.RequireRange(MaximumFailurePercentage, NumberRange::Between(0.0, true, 100.0, true),
+                        messages::kMaximumPercentageOutOfRange);
     return checks.Stop(MessageField);
 }
 
@@ -262,12 +266,18 @@ void WriteCaution(FieldValues& f, std::string caution) {
     f.Write(SearchWarning, caution);
 }
 
-RunOutcome RunFixedData(FieldValues& f, const CircleAnalysis& circle, const std::string& caution) {
+AcceptanceCriteria CriteriaOf(FieldValues& f) {
+    return {f.Number(MinimumSafetyFactor), f.Number(MaximumFailurePercentage)};
+}
+
+RunOutcome RunFixedData(FieldValues& f, const CircleAnalysis& circle,
+                        const AcceptanceCriteria& criteria, const std::string& caution) {
     f.Write(TrialCount, "1");
     const double factor = circle.factors.bishop;
+    const double failurePercentage = factor < 1.0 ? 100.0 : 0.0;
     f.WriteNumber(MeanSafetyFactor, factor);
-    f.WriteNumber(FailureProbability, factor < 1.0 ? 100.0 : 0.0);
-    f.Write(MessageField, messages::kFixedData);
+    f.WriteNumber(FailureProbability, failurePercentage);
+    f.Write(MessageField, AcceptanceVerdict(factor, failurePercentage, criteria, true));
     WriteCaution(f, caution);
     RunOutcome outcome;
     outcome.end = RunOutcome::End::FixedData;
@@ -325,7 +335,7 @@ CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
 }
 
 RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleAnalysis& circle,
-                         std::string caution) {
+                         const AcceptanceCriteria& criteria, std::string caution) {
     const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
     ThrowIfCancelled(context.progress);
     const CircleTrialsOutcome evaluated = RunTrials(f, context, circle, trials);
@@ -354,7 +364,9 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleA
         outcome.draws.Keep(static_cast<int>(outcome.trialFactors.size()), values);
     }
     f.WriteNumber(FailureProbability, statistics.failurePercent);
-    WriteMeanAndVerdict(f, outcome.trialFactors, MeanSafetyFactor, MessageField);
+    WriteMean(f, outcome.trialFactors, MeanSafetyFactor);
+    f.Write(MessageField,
+            AcceptanceVerdict(circle.factors.bishop, statistics.failurePercent, criteria, false));
     f.WriteNumber(FactorStdDev, statistics.standardDeviation);
     WriteOptional(f, ReliabilityIndex, statistics.reliabilityIndex);
     WriteOptional(f, LognormalReliabilityIndex, statistics.lognormalReliabilityIndex);
@@ -404,6 +416,8 @@ RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
     if (std::optional<RunOutcome> stopped = CheckInputs(f, mode)) {
         return *stopped;
     }
+    // Converted before any result is written: a text that is no number stops the run here.
+    const AcceptanceCriteria criteria = CriteriaOf(f);
     const FoundCircle found = FindCircle(f, mode.given, context.threads, context.progress);
     KeepCircle(context, f, found);
     if (!found.circle) {
@@ -412,8 +426,8 @@ RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
     }
     WriteCircle(f, *found.circle);
     std::string caution = SearchCaution(found);
-    return fixedData ? RunFixedData(f, *found.circle, caution)
-                     : RunMonteCarlo(f, context, *found.circle, std::move(caution));
+    return fixedData ? RunFixedData(f, *found.circle, criteria, caution)
+                     : RunMonteCarlo(f, context, *found.circle, criteria, std::move(caution));
 }
 
 }  // namespace vardolin

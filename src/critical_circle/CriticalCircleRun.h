@@ -44,6 +44,10 @@ inline constexpr std::string_view kGivenCircleNoFactor =
     "The Given Circle Has No Usable Bishop Factor (No Driving Moment, No Convergence or "
     "m-alpha Under 0.2)";
 inline constexpr std::string_view kNoUsableTrial = "No Trial Gave a Usable Bishop Factor";
+inline constexpr std::string_view kMinimumFactorNotAboveZero =
+    "Please Enter a Minimum Factor of Safety Above 0";
+inline constexpr std::string_view kMaximumPercentageOutOfRange =
+    "Please Enter a Maximum Probability of Failure from 0 to 100 %";
 
 }  // namespace messages
 
@@ -52,21 +56,22 @@ inline constexpr std::string_view kNoUsableTrial = "No Trial Gave a Usable Bisho
 //      standard deviations;
 //   2. unless all four are 0, checks the count: 1 or less -> "Upper 1"; above 1000000 -> its
 //      own message;
-//   3. checks the inputs: an impossible slope, soil, slice count, grid or a half-given circle
-//      stops with its message, naming its field, before anything is drawn;
+//   3. checks the inputs: an impossible slope, soil, slice count, grid, a half-given circle or
+//      acceptance criteria stop with their message, naming the field, before anything is
+//      drawn;
 //   4. the circle at the averages: the given one (all three given-circle fields filled), or
 //      the critical one of the grid's search on context.threads threads; kept with the grid's
 //      minima and its slice table (CriticalCircleKeptTables) for the diagram and the export;
 //      its centre, radius, entry and exit points and both factors written;
 //   5. all four standard deviations 0 -> fixed data: count "1", Bishop's factor as the mean,
-//      "100" or "0", "This Exprimentation Included Fix Data";
+//      "100" or "0", and the verdict against the acceptance criteria (AcceptanceVerdict);
 //   6. Monte Carlo on that circle: every trial's c, phi, gamma and ru drawn first, in trial
 //      order, as the sampling choices say (by default one uniform value each through the
 //      normal sampler, as the other forms draw); then the trials' factors on every thread
-//      (the same figures on any number); then the failure percentage, the mean and verdict,
-//      the standard deviation, beta and the lognormal beta, over the trials whose factor is
-//      usable: the outcome's trials and factors are theirs, the others are counted in the
-//      caution field.
+//      (the same figures on any number); then the failure percentage, the mean, the verdict
+//      against the acceptance criteria, the standard deviation, beta and the lognormal beta,
+//      over the trials whose factor is usable: the outcome's trials and factors are theirs,
+//      the others are counted in the caution field.
 RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context);
 
 // Bishop's factor at the averages on the circle the run would analyse (the given one, or a

@@ -27,9 +27,31 @@ constexpr bool IsInputRole(FieldRole role) {
            role == FieldRole::StatisticsMean || role == FieldRole::StatisticsStdDev;
 }
 
+// How a result field shows its figure; the text the run wrote stays whole behind it (a tooltip,
+// Copy, a saved run and the exported results keep every digit).
+enum class FieldDisplay {
+    AsWritten,   // every digit the run wrote
+    Factor,      // a factor of safety or an index: 3 decimals
+    Length,      // a coordinate or a length: to the millimetre, 3 decimals of a metre
+    Percentage,  // a percentage: to 0.1 %
+};
+
+constexpr int ShownDecimals(FieldDisplay display) {
+    switch (display) {
+        case FieldDisplay::Factor:
+        case FieldDisplay::Length:
+            return 3;
+        case FieldDisplay::Percentage:
+            return 1;
+        case FieldDisplay::AsWritten:
+            break;
+    }
+    return -1;
+}
+
 // Everything the program knows of one field, kept beside the form's field enum: the control
-// (Text<number>), its key in model files, what the form calls it, its default text, its unit and
-// what it means for a tooltip.
+// (Text<number>), its key in model files, what the form calls it, its default text, its unit,
+// what it means for a tooltip and how a result shows its figure.
 struct FieldFact {
     int number;
     FieldRole role;
@@ -38,8 +60,12 @@ struct FieldFact {
     std::string_view defaultText;
     std::string_view unit;  // "m", "degrees", "N/m³", "Pa", "count", "%", or empty
     std::string_view meaning;
+    FieldDisplay display = FieldDisplay::AsWritten;
 
     constexpr bool isInput() const { return IsInputRole(role); }
+    // An input empty by default may stay empty (a given circle the run checks instead of a
+    // search): a run does not need it.
+    constexpr bool mayStayEmpty() const { return isInput() && defaultText.empty(); }
 };
 
 // One list of field facts from several, in order.

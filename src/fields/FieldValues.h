@@ -18,7 +18,7 @@ namespace vardolin {
 // field's value, so a field the run rewrites (the count) is read afresh.
 class FieldValues {
 public:
-    static constexpr int kMaxField = 47;
+    static constexpr int kMaxField = 69;
 
     FieldValues(FieldTexts& texts, const NumberLocale& locale) : texts_(texts), locale_(locale) {}
 

@@ -16,14 +16,16 @@
 #include <QToolTip>
 #include <array>
 
-#include "analysis/Sensitivity.h"
 #include "forms/AnalysisRun.h"
+#include "forms/BackgroundSensitivity.h"
 #include "forms/ControlTable.h"
+#include "forms/EditActions.h"
 #include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
 #include "forms/ReportActions.h"
+#include "forms/ResultFieldDisplay.h"
 #include "forms/SamplingActions.h"
 #include "numerics/RunTimeError.h"
 
@@ -54,8 +56,8 @@ protected:
         QString text;
         if (const auto describe = form_.window().describeDiagramPoint) {
             const LineEditFields fields(form_);
-            text =
-                describe(QRectF(rect()), help->pos(), fields, form_.locale(), form_.shownTables());
+            text = describe(QRectF(rect()), help->pos(), fields, form_.locale(),
+                            form_.diagramTables());
         }
         if (text.isEmpty()) {
             text = parentWidget()->toolTip();
@@ -74,7 +76,7 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         const LineEditFields fields(form_);
         form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.locale(),
-                                   form_.shownTables());
+                                   form_.diagramTables());
     }
 
 private:
@@ -119,6 +121,9 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
         if (field.role == FieldRole::Message || field.role == FieldRole::Explanation) {
             PaintPaleYellow(*control);
         }
+        if (!field.isInput() && field.display != FieldDisplay::AsWritten) {
+            new ResultFieldDisplay(*control, field.display, context_.locale);
+        }
         if (field.isInput()) {
             connect(control, &QLineEdit::textChanged, this,
                     &AnalysisForm::CompareInputsWithResults);
@@ -138,6 +143,10 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
         }
     }
     ApplyTooltips(*this, analysis);
+    edit_ = new EditActions(*this);
+    sensitivity_ = new BackgroundSensitivity(analysis, context_.locale, histogram_, this);
+    histogram_.SetSensitivityActions([this] { sensitivity_->Skip(); },
+                                     [this] { sensitivity_->WorkOut(); });
     histogram_.SetFileDialogs(navigator.fileDialogs());
     histogram_.SetAnalysis(analysis);
     new ReportActions(*this, navigator.fileDialogs());
@@ -181,6 +190,9 @@ void AnalysisForm::Calculate() {
         texts.setText(field.number, fields.text(field.number));
     }
     runTexts_ = texts;
+    edit_->Forget();
+    // The last run's curves would only slow this one down; they can be worked out again.
+    sensitivity_->Skip();
     context_.sampling = sampling_->RunStarting();
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
@@ -270,10 +282,10 @@ void AnalysisForm::FinishRun() {
         RunDistribution distribution{result.outcome->trialFactors, fields.text(failures),
                                      result.outcome->outOfRange, result.outcome->draws,
                                      std::nullopt};
-        distribution.sensitivity = result.sensitivity;
-        distribution.sensitivityCancelled = result.sensitivityCancelled;
+        distribution.sensitivityPending = analysis_.factorAtMeans != nullptr;
         histogram_.RecordMonteCarlo(std::move(distribution));
         resultsTexts_ = runTexts_;
+        sensitivity_->Start(runTexts_);
     } else if (result.outcome->end == RunOutcome::End::FixedData) {
         histogram_.RecordFixedData();
         resultsTexts_ = runTexts_;
@@ -315,44 +327,59 @@ void AnalysisForm::CompareInputsWithResults() {
 }
 
 void AnalysisForm::ForgetResults() {
+    edit_->Forget();
     resultsTexts_.reset();
+    shownTables_ = KeptTables();
     MarkResultsStale(false);
+}
+
+KeptTables& AnalysisForm::diagramTables() {
+    return resultsStale_ ? noTables_ : shownTables_;
 }
 
 void AnalysisForm::MarkResultsStale(bool stale) {
     const bool changes = resultsStale_ != stale;
     resultsStale_ = stale;
+    if (changes && diagramCanvas_ != nullptr) {
+        diagramCanvas_->update();
+    }
     static const char* const kOwnToolTip = "ownToolTip";
     const QString why =
         resultsTexts_
             ? tr("From other inputs: an input changed since the run that wrote this "
                  "result; it counts again when the inputs are back as they were.")
             : tr("From an earlier run: the last run stopped before it wrote this result.");
-    for (const FieldRole role : {FieldRole::FailurePercentage, FieldRole::MeanSafetyFactor}) {
-        QLineEdit* control = FieldControl(*this, analysis_.fieldWith(role).number);
+    for (const FieldFact& field : analysis_.fields) {
+        if (field.isInput()) {
+            continue;
+        }
+        // A stopped run's message and explanation speak of the inputs shown.
+        const bool muted = stale && (resultsTexts_ || (field.role != FieldRole::Message &&
+                                                       field.role != FieldRole::Explanation));
+        QLineEdit* control = FieldControl(*this, field.number);
         if (!control->property(kOwnToolTip).isValid()) {
             control->setProperty(kOwnToolTip, control->toolTip());
         }
         const QString own = control->property(kOwnToolTip).toString();
         // Why it is muted, which changes with what made it stale.
-        control->setToolTip(stale ? Qt::convertFromPlainText(why, Qt::WhiteSpaceNormal) + own
+        control->setToolTip(muted ? Qt::convertFromPlainText(why, Qt::WhiteSpaceNormal) + own
                                   : own);
-        if (!changes) {
+        if (control->font().italic() == muted) {
             continue;
         }
         // Muted by colour and by slant, so that it does not rest on colour alone.
         QPalette palette = control->palette();
         QFont font = control->font();
-        if (stale) {
-            const QColor text = palette.color(QPalette::Text);
+        const QColor text = QWidget::palette().color(QPalette::Text);
+        if (muted) {
             const QColor base = palette.color(QPalette::Base);
             palette.setColor(QPalette::Text, QColor((text.red() + base.red()) / 2,
                                                     (text.green() + base.green()) / 2,
                                                     (text.blue() + base.blue()) / 2));
         } else {
-            palette.setColor(QPalette::Text, QWidget::palette().color(QPalette::Text));
+            palette.setColor(QPalette::Text, text);
         }
-        font.setItalic(stale);
+        font.setItalic(muted);
         control->setFont(font);
         control->setPalette(palette);
     }
@@ -372,6 +399,11 @@ void AnalysisForm::closeEvent(QCloseEvent* event) {
 
 void AnalysisForm::ClearData() {
     LineEditFields fields(*this);
+    FieldTextMap before;
+    for (const FieldFact& field : analysis_.fields) {
+        before.setText(field.number, fields.text(field.number));
+    }
+    edit_->Remember(std::move(before));
     for (const FieldFact& field : analysis_.fields) {
         fields.setText(field.number, "");
     }

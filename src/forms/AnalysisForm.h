@@ -17,6 +17,8 @@ class QTimer;
 
 namespace vardolin::forms {
 
+class BackgroundSensitivity;
+class EditActions;
 class ModelFileActions;
 class Navigator;
 class SamplingActions;
@@ -55,6 +57,10 @@ public:
     QWidget& clientArea() const { return *centralWidget(); }
     // Open, Save, Save As, Export Results.
     ModelFileActions& files() const { return *files_; }
+    // Undo of Clear Data (Edit > Undo).
+    EditActions& edit() const { return *edit_; }
+    // The last Monte Carlo run's sensitivity curves, worked out after its figures are shown.
+    BackgroundSensitivity& sensitivity() const { return *sensitivity_; }
     // Its sampling choices (Options > Sampling…), handed to every run it starts.
     SamplingActions& sampling() const { return *sampling_; }
 
@@ -70,7 +76,11 @@ public:
     // The tables the analysis kept after the form's last run that was not cancelled, for its
     // diagram and its exported results.
     KeptTables& shownTables() { return shownTables_; }
-    // Opening a model empties the results: they belong to no inputs any more.
+    // What the diagram draws the last run's results from: the shown tables while the results
+    // are current, none while they are stale, so that no circle hangs over another slope.
+    KeptTables& diagramTables();
+    // Opening a model empties the results and the tables: they belong to no inputs any more,
+    // and what Clear Data emptied can no longer be put back.
     void ForgetResults();
 
     // The message a cancelled run leaves.
@@ -117,7 +127,10 @@ private:
     std::optional<FieldTextMap> resultsTexts_;
     ModelFileActions* files_;
     SamplingActions* sampling_;
+    EditActions* edit_ = nullptr;
+    BackgroundSensitivity* sensitivity_ = nullptr;  // the curves after a run
     KeptTables shownTables_;
+    KeptTables noTables_;
     QWidget* diagramCanvas_ = nullptr;  // draws the diagram of a window with drawDiagram
 };
 

@@ -39,17 +39,6 @@ void AnalysisRun::Start() {
             result_.failure = other.what();
         }
         result_.writes = texts_.writes();
-        if (result_.outcome && result_.outcome->completed()) {
-            try {
-                result_.sensitivity =
-                    SensitivityOf(analysis_, texts_, runContext_.locale, &progress_);
-            } catch (const RunTimeError&) {
-                // The averages themselves cannot be evaluated: the tab says so.
-            } catch (const RunCancelled&) {
-                // The run's figures stand; only the curves are left out.
-                result_.sensitivityCancelled = true;
-            }
-        }
     });
     worker_->setParent(this);
     connect(worker_, &QThread::finished, this, &AnalysisRun::Conclude);

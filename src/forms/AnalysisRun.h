@@ -13,7 +13,6 @@
 #include "analysis/ContextSnapshot.h"
 #include "analysis/RunOutcome.h"
 #include "analysis/RunProgress.h"
-#include "analysis/Sensitivity.h"
 #include "fields/FieldTextsSnapshot.h"
 #include "numerics/RunTimeError.h"
 
@@ -38,10 +37,6 @@ public:
         std::optional<RunTimeError> error;                // a bad value stopped it
         std::string failure;                              // anything else that stopped it
         bool cancelled = false;
-        // A completed run's sensitivity to each parameter, worked out on the worker too: an
-        // analysis whose evaluation is a search takes a while over it.
-        std::optional<Sensitivity> sensitivity;
-        bool sensitivityCancelled = false;  // Cancel came while the curves were worked out
     };
 
     // Puts the sequence to the seed of the context's sampling choices, if any, before the run's

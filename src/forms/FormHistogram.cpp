@@ -16,11 +16,29 @@ void FormHistogram::RecordFixedData() {
     Refresh();
 }
 
+void FormHistogram::SetSensitivityPending() {
+    if (record_.last) {
+        record_.last->sensitivityPending = true;
+        record_.last->sensitivityCancelled = false;
+        Refresh();
+    }
+}
+
+void FormHistogram::SetSensitivity(std::optional<Sensitivity> curves, bool skipped) {
+    if (record_.last) {
+        record_.last->sensitivity = std::move(curves);
+        record_.last->sensitivityPending = false;
+        record_.last->sensitivityCancelled = skipped;
+        Refresh();
+    }
+}
+
 void FormHistogram::Show(QWidget& form) {
     if (!window_ || window_->isHidden()) {
         window_ = new HistogramWindow(analysis_, locale_, &form);
         window_->SetFileDialogs(dialogs_);
         window_->SetAnalysis(description_);
+        window_->SetSensitivityActions(skipSensitivity_, workOutSensitivity_);
         Refresh();
     }
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);

@@ -3,6 +3,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include "analysis/AnalysisDescription.h"
 #include "numerics/NumberText.h"
@@ -26,6 +28,16 @@ public:
 
     void RecordMonteCarlo(RunDistribution distribution);
     void RecordFixedData();
+    // The last Monte Carlo run's sensitivity curves: being worked out, then done (none: they
+    // cannot be) or skipped.
+    void SetSensitivityPending();
+    void SetSensitivity(std::optional<Sensitivity> curves, bool skipped);
+    // What the window's Sensitivity tab offers: to skip curves in flight, and to work skipped
+    // ones out again as the tab is opened.
+    void SetSensitivityActions(std::function<void()> skip, std::function<void()> workOut) {
+        skipSensitivity_ = std::move(skip);
+        workOutSensitivity_ = std::move(workOut);
+    }
 
     // The analysis whose parameters the window's Sensitivity and Scatter tabs name.
     void SetAnalysis(const AnalysisDescription& analysis) { description_ = &analysis; }
@@ -51,6 +63,8 @@ private:
     QPointer<HistogramWindow> window_;
     FileDialogs* dialogs_ = nullptr;
     const AnalysisDescription* description_ = nullptr;
+    std::function<void()> skipSensitivity_;
+    std::function<void()> workOutSensitivity_;
 };
 
 }  // namespace vardolin::forms

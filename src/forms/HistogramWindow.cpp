@@ -221,6 +221,11 @@ void HistogramWindow::SetAnalysis(const AnalysisDescription* analysis) {
     results_->SetAnalysis(analysis);
 }
 
+void HistogramWindow::SetSensitivityActions(std::function<void()> skip,
+                                            std::function<void()> workOut) {
+    results_->SetSensitivityActions(std::move(skip), std::move(workOut));
+}
+
 void HistogramWindow::Show(const DistributionRecord& record) {
     results_->Show(record, font());
     saveImage_->setEnabled(record.last.has_value());

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "analysis/AnalysisDescription.h"
@@ -42,6 +43,8 @@ public:
 
     // The analysis whose parameters the Sensitivity and Scatter tabs name.
     void SetAnalysis(const AnalysisDescription* analysis);
+    // Skip, and the working out of skipped curves as the Sensitivity tab is opened.
+    void SetSensitivityActions(std::function<void()> skip, std::function<void()> workOut);
 
     // Shows the record: the distribution, a note if a fixed-data run came after it, or that
     // there is nothing to show yet.

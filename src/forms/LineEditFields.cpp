@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "forms/ControlTable.h"
+#include "forms/ResultFieldDisplay.h"
 
 namespace vardolin::forms {
 
@@ -19,11 +20,23 @@ LineEditFields::LineEditFields(const QWidget& form) {
 }
 
 std::string LineEditFields::text(int number) const {
-    return field(number).text().toStdString();
+    const QLineEdit& edit = field(number);
+    if (const ResultFieldDisplay* display = ResultFieldDisplay::Of(edit)) {
+        return display->writtenText().toStdString();
+    }
+    return edit.text().toStdString();
 }
 
 void LineEditFields::setText(int number, std::string_view text) {
-    field(number).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QLineEdit& edit = field(number);
+    const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (ResultFieldDisplay* display = ResultFieldDisplay::Of(edit)) {
+        display->SetWrittenText(whole);
+        return;
+    }
+    edit.setText(whole);
+    // Its start, as a sign or the first words of a long message are what matter.
+    edit.setCursorPosition(0);
 }
 
 QLineEdit& LineEditFields::field(int number) const {

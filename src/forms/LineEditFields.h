@@ -13,8 +13,9 @@
 namespace vardolin::forms {
 
 // A form's text boxes as the field texts of an analysis run: field n is the text box "Textn"
-// among the given controls. Texts pass as UTF-8. Asking for a field the form does not have is
-// a programming error and throws std::out_of_range.
+// among the given controls. Texts pass as UTF-8. A field written shows the start of its text; a
+// result field with a display (ResultFieldDisplay) passes its whole text, whatever it shows. Asking
+// for a field the form does not have is a programming error and throws std::out_of_range.
 class LineEditFields final : public FieldTexts {
 public:
     // Collects every QLineEdit named "Text<n>" among the descendants of `form`.

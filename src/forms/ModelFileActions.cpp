@@ -201,9 +201,12 @@ bool ModelFileActions::MayClose() {
     }
     // Inputs with an empty one (after Clear Data) make no model: Enter must not write them over
     // the file, nor throw away what was typed. Cancel loses nothing.
+    // Only inputs a run needs count: a given circle's fields are meant to stay empty.
     const auto inputs = CurrentInputs();
-    const bool someEmpty = std::any_of(inputs.begin(), inputs.end(),
-                                       [](const auto& input) { return input.second.empty(); });
+    const bool someEmpty = std::any_of(inputs.begin(), inputs.end(), [this](const auto& input) {
+        const FieldFact* field = form_.analysis().findKey(input.first);
+        return input.second.empty() && (field == nullptr || !field->mayStayEmpty());
+    });
     QString question =
         tr("The inputs differ from those in %1. Save them?").arg(QFileInfo(path_).fileName());
     if (someEmpty) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forms/ResultTabs.h"
 
+#include <QLabel>
 #include <QTabWidget>
 
 #include "forms/PlotTab.h"
@@ -18,6 +19,34 @@ ResultTabs::ResultTabs(QTabWidget& tabs, const NumberLocale& locale)
     tabs.addTab(convergence_, QObject::tr("Convergence"));
     tabs.addTab(sensitivity_, QObject::tr("Sensitivity"));
     tabs.addTab(scatter_, QObject::tr("Scatter"));
+    if (auto* why = sensitivity_->findChild<QLabel*>(QStringLiteral("SensitivityNothingYet"))) {
+        connections_[0] = QObject::connect(
+            why, &QLabel::linkActivated, sensitivity_, [this](const QString& link) {
+                const auto& action =
+                    link == QStringLiteral("skip") ? skipSensitivity_ : workOutSensitivity_;
+                if (action) {
+                    action();
+                }
+            });
+    }
+    connections_[1] =
+        QObject::connect(&tabs, &QTabWidget::currentChanged, sensitivity_, [this](int index) {
+            if (sensitivitySkipped_ && tabs_.widget(index) == sensitivity_ && workOutSensitivity_) {
+                workOutSensitivity_();
+            }
+        });
+}
+
+ResultTabs::~ResultTabs() {
+    // The tabs outlive this as their window goes, and change their page as they do.
+    for (const QMetaObject::Connection& connection : connections_) {
+        QObject::disconnect(connection);
+    }
+}
+
+void ResultTabs::SetSensitivityActions(std::function<void()> skip, std::function<void()> workOut) {
+    skipSensitivity_ = std::move(skip);
+    workOutSensitivity_ = std::move(workOut);
 }
 
 void ResultTabs::SetFileDialogs(FileDialogs* dialogs) {
@@ -31,6 +60,7 @@ void ResultTabs::Show(const DistributionRecord& record, const QFont& font) {
     const bool sensitivityKnown = analysis_ == nullptr || analysis_->factorAtMeans != nullptr;
     tabs_.setTabVisible(tabs_.indexOf(sensitivity_), sensitivityKnown);
     const QString nothing = QObject::tr("Nothing to show yet: press \"Calculation\" on the form.");
+    sensitivitySkipped_ = false;
     if (!record.last) {
         for (PlotTab* tab : {convergence_, sensitivity_, scatter_}) {
             tab->ShowNothing(nothing);
@@ -38,6 +68,7 @@ void ResultTabs::Show(const DistributionRecord& record, const QFont& font) {
         return;
     }
     const RunDistribution& run = *record.last;
+    sensitivitySkipped_ = run.sensitivityCancelled;
     const auto factors = std::make_shared<const std::vector<double>>(run.factors);
 
     const ConvergenceSummary s = SummariseConvergence(run.factors);
@@ -73,9 +104,14 @@ void ResultTabs::Show(const DistributionRecord& record, const QFont& font) {
                 PaintSensitivity(painter, area, *analysis, *curves, style);
             },
             figures);
+    } else if (run.sensitivityPending) {
+        sensitivity_->ShowNothing(
+            QObject::tr("Working out the curves in the background: they follow the run's "
+                        "figures. <a href=\"skip\">Skip them</a>"));
     } else if (run.sensitivityCancelled) {
-        sensitivity_->ShowNothing(QObject::tr(
-            "Cancelled after the run: press \"Calculation\" to work the curves out again."));
+        sensitivity_->ShowNothing(
+            QObject::tr("Skipped. <a href=\"work\">Work the curves out</a>, or open this tab "
+                        "again."));
     } else {
         sensitivity_->ShowNothing(
             QObject::tr("The inputs of the last run cannot be evaluated at their averages."));

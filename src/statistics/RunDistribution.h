@@ -22,7 +22,8 @@ struct RunDistribution {
     // The factor as each parameter moves alone, where the analysis has one evaluation at the
     // averages; worked out from the run's inputs without a draw.
     std::optional<Sensitivity> sensitivity;
-    bool sensitivityCancelled = false;  // the run finished, then Cancel stopped the curves
+    bool sensitivityPending = false;    // worked out in the background after the run
+    bool sensitivityCancelled = false;  // skipped: stopped before they were done
 };
 
 // What a form's histogram has to show: the last Monte Carlo run, if any, and whether a

@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "analysis/CommonInputChecks.h"
 #include "analysis/RunMessages.h"
+#include "critical_circle/AcceptanceVerdict.h"
 #include "critical_circle/CircleTrials.h"
 #include "critical_circle/CriticalCircleDescription.h"
 #include "critical_circle/CriticalCircleFields.h"
@@ -77,7 +78,8 @@ TEST_P(FredlundKrahnOnTheForm, GivesThePublishedFactorsAsFixedData) {
     SetFixed();
     const RunOutcome outcome = Run();
     EXPECT_EQ(outcome.end, RunOutcome::End::FixedData);
-    EXPECT_EQ(Text(MessageField), messages::kFixedData);
+    // Bishop's factor above the default 1.5, nothing failed.
+    EXPECT_EQ(Text(MessageField), kAcceptanceVerdicts[4]);
     EXPECT_EQ(Text(TrialCount), "1");
     EXPECT_EQ(Text(FailureProbability), "0");
     EXPECT_EQ(Text(MeanSafetyFactor), row.meanText);
@@ -118,7 +120,10 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(Text(FactorStdDev), "0.125282857871463");
     EXPECT_EQ(Text(ReliabilityIndex), "1.07888430595849");
     EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09718867225615");
-    EXPECT_EQ(Text(MessageField), "Block is Stable");
+    // 1.133 below the minimum 1.5 and 13.8 % above the maximum 5 %.
+    EXPECT_EQ(Text(MessageField),
+              "Not Acceptable: the Bishop Factor Is Below the Minimum and the Probability of "
+              "Failure Is Above the Maximum");
     EXPECT_EQ(Text(SearchWarning), "");
     EXPECT_NEAR(Number(ReliabilityIndex), (Number(MeanSafetyFactor) - 1.0) / Number(FactorStdDev),
                 1e-12);
@@ -209,7 +214,13 @@ INSTANTIATE_TEST_SUITE_P(
         ImpossibleInput{"NoCentres", CentresPerSide, "0", messages::kCentresOutOfRange},
         ImpossibleInput{"TooManyRadii", RadiiPerCentre, "1001", messages::kRadiiOutOfRange},
         ImpossibleInput{"TooManyCircles", CentresPerSide, "300", messages::kTooManyCircles},
-        ImpossibleInput{"TooManySlicesInTheGrid", SliceCount, "10000", messages::kTooManyCircles}),
+        ImpossibleInput{"TooManySlicesInTheGrid", SliceCount, "10000", messages::kTooManyCircles},
+        ImpossibleInput{"NoMinimumFactor", MinimumSafetyFactor, "0",
+                        messages::kMinimumFactorNotAboveZero},
+        ImpossibleInput{"MaximumAboveAll", MaximumFailurePercentage, "100.5",
+                        messages::kMaximumPercentageOutOfRange},
+        ImpossibleInput{"MaximumBelowNone", MaximumFailurePercentage, "-1",
+                        messages::kMaximumPercentageOutOfRange}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(CriticalCircleRun, AHalfGivenCircleNamesItsFirstEmptyField) {

@@ -12,6 +12,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "forms/BackgroundSensitivity.h"
 #include "forms/FormTestSupport.h"
 #include "forms/HistogramWindow.h"
 #include "numerics/NumberText.h"
@@ -218,11 +219,13 @@ TEST_F(Histogram, FreesTheChartOfEachRunWhenTheNextRunIsShown) {
     HistogramWindow& window = OpenHistogram();
     Type(form(), CalculationCount, "50");
     Click(form(), "Command1");
+    QTRY_VERIFY(!form().sensitivity().isRunning());
     const qsizetype objects = ObjectCount(window);
     std::vector<QPointer<QObject>> shown = ChartParts(window);
     ASSERT_GE(shown.size(), 10u);  // chart, 3 axes, areas with their outlines, lines, curve
     for (int run = 0; run < 300; ++run) {
         Click(form(), "Command1");
+        QTRY_VERIFY(!form().sensitivity().isRunning());
         for (const QPointer<QObject>& part : shown) {
             ASSERT_TRUE(part.isNull()) << "run " << run << ": a " << part->metaObject()->className()
                                        << " outlives its chart";

@@ -75,7 +75,9 @@ TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
     }
     for (const FieldRole role :
          {FieldRole::FailurePercentage, FieldRole::MeanSafetyFactor, FieldRole::Message}) {
-        const std::string result = Text(form, analysis.fieldWith(role).number).toStdString();
+        // A long message wraps: its start is on one line.
+        const std::string result =
+            Text(form, analysis.fieldWith(role).number).toStdString().substr(0, 30);
         EXPECT_NE(text.find(result), std::string::npos) << result;
     }
     const ConvergenceSummary s = SummariseConvergence(form.histogram().record().last->factors);

@@ -3,12 +3,15 @@
 // trace, and a form closed mid-run takes its run with it.
 #include <QProgressDialog>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 #include "TestSupport.h"
 #include "critical_circle/CriticalCircleDescription.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "fields/FieldTextMap.h"
+#include "forms/BackgroundSensitivity.h"
 #include "forms/FormTestSupport.h"
+#include "forms/HistogramWindow.h"
 #include "plane_failure/PlaneAnalysis.h"
 #include "plane_failure/PlaneKeptTables.h"
 #include "slice_method/SliceAnalysis.h"
@@ -123,24 +126,39 @@ TEST_F(RunInFlight, CancelLeavesNoTraceSoTheNextRunIsTheOneWithoutIt) {
     EXPECT_FALSE(form.resultsAreStale());
 }
 
-// A search-based analysis works its sensitivity curves out by a search at each point, after the
-// run: Cancel then stops the curves only, and the run's figures stand.
-TEST_F(RunInFlight, CancelDuringTheSensitivityCurvesKeepsTheRunsFigures) {
+// A search-based analysis works its sensitivity curves out by a search at each point: the
+// run's figures are in the fields as soon as its trials end, the curves follow in the
+// background, Skip stops them and opening the Sensitivity tab works them out again.
+TEST_F(RunInFlight, SensitivityCurvesFollowTheFiguresAndCanBeSkipped) {
     AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
     Type(form, critical::CentresPerSide, "60");
     Type(form, critical::RadiiPerCentre, "30");
-    Start(form);
-    QTRY_VERIFY_WITH_TIMEOUT(Progress(form)->labelText().startsWith("Sensitivity"), 20000);
-    ClickCancel(form);
+    Click(form, "Command1");
 
-    EXPECT_NE(Text(form, critical::MessageField), AnalysisForm::kCancelledMessage);
     EXPECT_FALSE(Text(form, critical::FailureProbability).isEmpty());
     EXPECT_FALSE(form.resultsAreStale());
+    EXPECT_TRUE(form.sensitivity().isRunning());
     const RunDistribution* run = form.histogram().record().current();
     ASSERT_NE(run, nullptr);
     EXPECT_EQ(run->factors.size(), 1000u);
+    EXPECT_TRUE(run->sensitivityPending);
+
+    form.sensitivity().Skip();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.sensitivity().isRunning(), 20000);
+    run = form.histogram().record().current();
     EXPECT_FALSE(run->sensitivity);
+    EXPECT_FALSE(run->sensitivityPending);
     EXPECT_TRUE(run->sensitivityCancelled);
+    EXPECT_NE(Text(form, critical::MessageField), AnalysisForm::kCancelledMessage);
+
+    // The Sensitivity tab opened: the skipped curves are worked out after all.
+    form.ShowHistogram();
+    auto* tabs = form.histogram().window()->findChild<QTabWidget*>(QStringLiteral("ResultTabs"));
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(2);
+    EXPECT_TRUE(form.histogram().record().current()->sensitivityPending);
+    QTRY_VERIFY_WITH_TIMEOUT(!form.sensitivity().isRunning(), 60000);
+    EXPECT_TRUE(form.histogram().record().current()->sensitivity);
 }
 
 TEST_F(RunInFlight, ClosingTheFormMidRunCancelsItAndFreesIt) {

@@ -260,7 +260,9 @@ TEST_F(BatchRun, CriticalCircleExamplesGiveTheirFiguresAndTheirCircleInTheJson) 
     const std::string given = kExamples + "/critical-circle-fredlund-krahn.vardolin";
     const std::string searched = kExamples + "/critical-circle-defaults.vardolin";
     EXPECT_EQ(Runner({given}).out,
-              given + "\t0\t1.75836331800873\tThis Exprimentation Included Fix Data\n");
+              given +
+                  "\t0\t1.75836331800873\tFixed Data. Acceptable: the Bishop Factor and the "
+                  "Probability of Failure Meet the Criteria\n");
     const Printed printed = Runner({"--json", given, searched});
     EXPECT_EQ(printed.status, kResults);
     const auto json = nlohmann::json::parse(printed.out);

@@ -19,21 +19,22 @@ constexpr int kNone = kNoIndex;
 
 // Client area 15000 x 10560 twips, in three columns inside the frame "Critical Circle": the
 // data (slope, statistics, search grid), the given circle and the results, then the diagram
-// (drawn from the inputs over the empty label Image1), the message and the explanation.
+// (drawn from the inputs over the empty label Image1), the message, the explanation and the
+// acceptance criteria.
 // Within each container the rows are in stacking order, bottom first.
 constexpr std::array kControls = {
     // clang-format off
     //          kind       name        idx   in          idx    left   top  width height text                                       font                         tab
     ControlRow{Label,     "Label1",   kNone, nullptr,   kNone,  6240,    0,  2535,  615, "VARDOLIN",                                {"Arial Black", 21.75, false},  0},
     ControlRow{Frame,     "Frame9",   kNone, nullptr,   kNone,   240,  600, 14520, 9300, "Critical Circle",                         {"Arial", 9.75, true},          1},
-    ControlRow{Frame,     "Frame1",   kNone, "Frame9",  kNone,   120,  240,  4800, 1800, "Reguired Data",                           {"Arial", 11.25, true},         2},
+    ControlRow{Frame,     "Frame1",   kNone, "Frame9",  kNone,   120,  240,  4800, 1800, "Required Data",                           {"Arial", 11.25, true},         2},
     ControlRow{Label,     "Label2",   kNone, "Frame1",  kNone,   120,  360,  2400,  255, "Slope Height :",                          kDefault,                       3},
     ControlRow{TextField, "Text1",    kNone, "Frame1",  kNone,  3360,  360,  1215,  285, "",                                        kDefault,                       4},
     ControlRow{Label,     "Label3",   kNone, "Frame1",  kNone,   120,  720,  2400,  255, "Slope Face Angle :",                      kDefault,                       5},
     ControlRow{TextField, "Text2",    kNone, "Frame1",  kNone,  3360,  720,  1215,  285, "",                                        kDefault,                       6},
-    ControlRow{Label,     "Label4",   kNone, "Frame1",  kNone,   120, 1080,  2400,  255, "Namber of Slices :",                      kDefault,                       7},
+    ControlRow{Label,     "Label4",   kNone, "Frame1",  kNone,   120, 1080,  2400,  255, "Number of Slices :",                      kDefault,                       7},
     ControlRow{TextField, "Text3",    kNone, "Frame1",  kNone,  3360, 1080,  1215,  285, "",                                        kDefault,                       8},
-    ControlRow{Label,     "Label5",   kNone, "Frame1",  kNone,   120, 1440,  2400,  255, "Namber of Calculation :",                 kDefault,                       9},
+    ControlRow{Label,     "Label5",   kNone, "Frame1",  kNone,   120, 1440,  2400,  255, "Number of Trials :",                      kDefault,                       9},
     ControlRow{TextField, "Text4",    kNone, "Frame1",  kNone,  3360, 1440,  1215,  285, "",                                        kDefault,                      10},
     ControlRow{Frame,     "Frame2",   kNone, "Frame9",  kNone,   120, 2160,  4800, 3480, "Statistical Data",                        {"MS Sans Serif", 8.25, true}, 11},
     ControlRow{Frame,     "Frame3",   kNone, "Frame2",  kNone,   120,  240,  4560,  735, "Cohesion",                                kDefault,                      12},
@@ -78,10 +79,10 @@ constexpr std::array kControls = {
     ControlRow{TextField, "Text26",   kNone, "Frame12", kNone,  2520,  700,  1560,  285, "",                                        kDefault,                      51},
     ControlRow{Label,     "Label15",  kNone, "Frame12", kNone,   120, 1100,  2040,  255, "Radius :",                                kDefault,                      52},
     ControlRow{TextField, "Text27",   kNone, "Frame12", kNone,  2520, 1100,  1560,  285, "",                                        kDefault,                      53},
-    ControlRow{Frame,     "Frame7",   kNone, "Frame9",  kNone,  5040, 1920,  4200, 7200, "Result of Safty factor :",                kDefault,                      54},
+    ControlRow{Frame,     "Frame7",   kNone, "Frame9",  kNone,  5040, 1920,  4200, 7200, "Results",                                 kDefault,                      54},
     ControlRow{Label,     "Label16",  kNone, "Frame7",  kNone,   120,  300,  2280,  255, "Failure Probability (%):",                kDefault,                      55},
     ControlRow{TextField, "Text17",   kNone, "Frame7",  kNone,  2520,  300,  1560,  285, "",                                        kDefault,                      56},
-    ControlRow{Label,     "Label17",  kNone, "Frame7",  kNone,   120,  630,  2280,  255, "Saifty Factor :",                         kDefault,                      57},
+    ControlRow{Label,     "Label17",  kNone, "Frame7",  kNone,   120,  630,  2280,  255, "Mean Safety Factor :",                    kDefault,                      57},
     ControlRow{TextField, "Text6",    kNone, "Frame7",  kNone,  2520,  630,  1560,  285, "",                                        kDefault,                      58},
     ControlRow{Label,     "Label18",  kNone, "Frame7",  kNone,   120,  960,  2280,  255, "Critical Centre x :",                     kDefault,                      59},
     ControlRow{TextField, "Text28",   kNone, "Frame7",  kNone,  2520,  960,  1560,  285, "",                                        kDefault,                      60},
@@ -113,11 +114,16 @@ constexpr std::array kControls = {
     ControlRow{Button,    "Command1", kNone, "Frame7",  kNone,  2160, 5640,  1815, 1095, "Calculation",                             kDefault,                      86},
     ControlRow{Button,    "Command4", kNone, "Frame7",  kNone,   120, 6240,  1815,  495, "Clear Data",                              kDefault,                      87},
     ControlRow{Label,     "Image1",   kNone, "Frame9",  kNone,  9360,  240,  5040, 4920, "",                                        kDefault,                      88},
-    ControlRow{Frame,     "Frame10",  kNone, "Frame9",  kNone,  9360, 5280,  5040, 1095, "Massage :",                               kDefault,                      89},
+    ControlRow{Frame,     "Frame10",  kNone, "Frame9",  kNone,  9360, 5280,  5040, 1095, "Message :",                               kDefault,                      89},
     ControlRow{TextField, "Text5",    kNone, "Frame10", kNone,   120,  240,  4800,  735, "",                                        kDefault,                      90},
     ControlRow{Frame,     "Frame8",   kNone, "Frame9",  kNone,  9360, 6480,  5040, 1455, "Explanation :",                           kDefault,                      91},
     ControlRow{TextField, "Text7",    kNone, "Frame8",  kNone,   120,  240,  4800, 1095, "",                                        kDefault,                      92},
-    ControlRow{Button,    "Command2", kNone, nullptr,   kNone, 13080, 9960,  1695,  495, "Return",                                  kDefault,                      93},
+    ControlRow{Frame,     "Frame13",  kNone, "Frame9",  kNone,  9360, 8040,  5040, 1140, "Acceptance Criteria",                     {"MS Sans Serif", 8.25, true}, 94},
+    ControlRow{Label,     "Label31",  kNone, "Frame13", kNone,   120,  300,  3120,  255, "Minimum Factor of Safety :",              kDefault,                      95},
+    ControlRow{TextField, "Text50",   kNone, "Frame13", kNone,  3360,  300,  1560,  285, "",                                        kDefault,                      96},
+    ControlRow{Label,     "Label32",  kNone, "Frame13", kNone,   120,  660,  3120,  255, "Maximum Probability of Failure (%) :",    kDefault,                      97},
+    ControlRow{TextField, "Text51",   kNone, "Frame13", kNone,  3360,  660,  1560,  285, "",                                        kDefault,                      98},
+    ControlRow{Button,    "Command2", kNone, nullptr,   kNone, 13080, 9960,  1695,  495, "Return",                                  kDefault,                      99},
     // clang-format on
 };
 

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <optional>
+
+#include "fields/FieldTextMap.h"
+
+class QAction;
+
+namespace vardolin::forms {
+
+class AnalysisForm;
+
+// The Edit menu of an analysis form: Undo (Ctrl+Z) gives back the texts "Clear Data" emptied.
+// In a text box that has its own typing to undo, Ctrl+Z undoes that first. Opening a model or
+// starting a run forgets what Clear Data emptied: it belongs to no model or run any more.
+class EditActions final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit EditActions(AnalysisForm& form);
+
+    // Keeps every field's text, just before Clear Data empties them.
+    void Remember(FieldTextMap texts);
+    void Forget();
+    bool canUndo() const { return cleared_.has_value(); }
+    // Puts back the texts Clear Data emptied; false if there are none.
+    bool Undo();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    AnalysisForm& form_;
+    QAction* undo_;
+    std::optional<FieldTextMap> cleared_;
+};
+
+}  // namespace vardolin::forms
