@@ -56,15 +56,15 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
     constexpr int kSteps = kSensitivitySpan * kSensitivityStepsPerSd;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::SensitivityPoint);
-        progress->trialsDone.store(0);
-        progress->trialsTotal.store(1 + static_cast<int>(pairs.size()) * (2 * kSteps + 1));
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(1 + static_cast<int>(pairs.size()) * (2 * kSteps + 1));
     }
 
     Sensitivity sensitivity;
     {
         FieldTextMap copy = fixed;
         sensitivity.factorAtMeans = analysis.factorAtMeans(copy, locale);
-        AddTrialsDone(progress, 1);
+        AddStepsDone(progress, 1);
     }
     for (const auto& [meanField, sdField] : pairs) {
         SensitivityCurve curve;
@@ -82,7 +82,7 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
             } catch (const RunTimeError&) {
                 curve.factors.emplace_back(std::nullopt);
             }
-            AddTrialsDone(progress, 1);
+            AddStepsDone(progress, 1);
         }
         sensitivity.curves.push_back(std::move(curve));
     }

@@ -203,8 +203,8 @@ FoundCircle FindCircle(FieldValues& f, bool given, int threads, RunProgress* pro
     settings.slices = slices;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::SearchCentre);
-        progress->trialsDone.store(0);
-        progress->trialsTotal.store(settings.grid.centresPerSide * settings.grid.centresPerSide);
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(settings.grid.centresPerSide * settings.grid.centresPerSide);
     }
     SearchResult search = FindCriticalCircle(*slope, means, settings, threads, progress);
     if (search.status != SearchStatus::Found) {
@@ -302,8 +302,8 @@ CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
     RunProgress* progress = context.progress;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::Trial);
-        progress->trialsDone.store(0);
-        progress->trialsTotal.store(trials);
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(trials);
     }
     if (context.sampling.drawsAsBefore()) {
         return RunCircleTrials(circle.slices, SoilOf(f), trials, context.uniforms, context.threads,

@@ -200,11 +200,11 @@ void AnalysisForm::ShowRunProgress() {
         return;
     }
     const RunProgress& progress = run_->progress();
-    const int total = progress.trialsTotal.load();
+    const int total = progress.stepsTotal.load();
     if (total <= 0) {
         return;
     }
-    const int done = std::min(progress.trialsDone.load(), total);
+    const int done = std::min(progress.stepsDone.load(), total);
     // The dialog shows itself once the run looks like taking more than its minimum duration.
     progressDialog_->setMaximum(total);
     QString label;

@@ -127,7 +127,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     // Its trials take milliseconds: a watcher hears of them once, when they are all done.
     RunProgress* progress = context.progress;
     if (progress != nullptr) {
-        progress->trialsTotal.store(static_cast<int>(end));
+        progress->stepsTotal.store(static_cast<int>(end));
     }
     ThrowIfCancelled(progress);
     // The checks have converted the crack depth: the water in it reaches at most its foot.
@@ -149,7 +149,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
         }
         trials = index;
     }
-    AddTrialsDone(progress, trials);
+    AddStepsDone(progress, trials);
     // Both divisions are by the trials that ran: a count of 2.5 runs two trials, and two
     // failures of two are 100 %, not 80 %.
     const double ran = trials;

@@ -113,12 +113,12 @@ TEST(PlaneSensitivityRequest, CountsItsEvaluationsForAWatcherWhoMayCancel) {
     RunProgress progress;
     ASSERT_TRUE(SensitivityOf(PlaneFailure(), fields, {}, &progress).has_value());
     EXPECT_EQ(progress.unit.load(), ProgressUnit::SensitivityPoint);
-    EXPECT_EQ(progress.trialsTotal.load(), 101);
-    EXPECT_EQ(progress.trialsDone.load(), 101);
+    EXPECT_EQ(progress.stepsTotal.load(), 101);
+    EXPECT_EQ(progress.stepsDone.load(), 101);
 
     progress.cancelRequested = true;
     EXPECT_THROW(SensitivityOf(PlaneFailure(), fields, {}, &progress), RunCancelled);
-    EXPECT_EQ(progress.trialsDone.load(), 1);
+    EXPECT_EQ(progress.stepsDone.load(), 1);
 }
 
 TEST(PlaneRunHandsOn, EachTrialsDrawsAndTheConvergenceOfThePinnedRun) {
