@@ -14,7 +14,7 @@ namespace vardolin {
 // What a printed report of one run shows: the analysis, the model file, every input with its
 // unit and the results as the form shows them, and the Monte Carlo run behind the results for
 // its histogram, convergence and scatter. The windows and vardolin-run fill it alike; the report
-// writer (forms/report) lays it out on pages.
+// writer (src/report) lays it out on pages.
 struct RunReport {
     const AnalysisDescription* analysis = nullptr;
     std::string modelFile;  // the model's file name; empty for inputs never saved

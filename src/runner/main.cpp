@@ -11,7 +11,7 @@
 #include "runner/BatchRun.h"
 #include "runner/RunnerOptions.h"
 #ifdef VARDOLIN_REPORT_WRITER
-#include "forms/report/ReportPdf.h"
+#include "report/ReportPdf.h"
 #endif
 
 namespace {
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     // The runner has no window to draw a diagram with: an analysis without a picture has none.
     const ReportWriter writeReport = [](const vardolin::RunReport& report,
                                         const std::string& path) {
-        return vardolin::forms::WriteReportPdf(report, path);
+        return vardolin::report::WriteReportPdf(report, path);
     };
 #else
     const ReportWriter writeReport;  // a build without Qt refuses --report

@@ -13,14 +13,15 @@
 #include "critical_circle/CriticalCircleFields.h"
 #include "forms/FormTestSupport.h"
 #include "forms/ReportActions.h"
-#include "forms/report/ReportPainter.h"
 #include "numerics/NumberText.h"
+#include "report/ReportPainter.h"
 #include "slice_method/SliceMethodDescription.h"
 #include "statistics/Convergence.h"
 
 namespace vardolin::forms {
 namespace {
 
+using report::ReportPageSize;
 using testing_support::WindowTest;
 
 struct ReportRow {

@@ -14,7 +14,7 @@
 
 class QPainter;
 
-namespace vardolin::forms {
+namespace vardolin::report {
 
 // The plots of a run, drawn with a painter alone (no widget), so that the results window and the
 // printed report draw the same picture on a screen, an image, a printer or a PDF.
@@ -63,4 +63,4 @@ void PaintScatter(QPainter& painter, const QRectF& area, const AnalysisDescripti
 // What a parameter is called and its unit: "Cohesion of Discontinuity Surface (Pa)".
 QString ParameterTitle(const AnalysisDescription& analysis, int meanField);
 
-}  // namespace vardolin::forms
+}  // namespace vardolin::report

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/report/ReportPainter.h"
+#include "report/ReportPainter.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -12,11 +12,11 @@
 #include <array>
 #include <vector>
 
-#include "forms/report/Plots.h"
 #include "numerics/RunTimeError.h"
+#include "report/Plots.h"
 #include "statistics/Convergence.h"
 
-namespace vardolin::forms {
+namespace vardolin::report {
 
 namespace {
 
@@ -266,4 +266,4 @@ QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when,
     return bytes;
 }
 
-}  // namespace vardolin::forms
+}  // namespace vardolin::report
