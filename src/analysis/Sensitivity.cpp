@@ -31,8 +31,9 @@ double NumberOf(const FieldTexts& texts, int field, const NumberLocale& locale) 
 }  // namespace
 
 std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
-                                         const FieldTexts& texts, const NumberLocale& locale,
-                                         RunProgress* progress) {
+                                         const FieldTexts& texts, const AnalysisContext& context) {
+    const NumberLocale& locale = context.locale;
+    RunProgress* const progress = context.progress;
     if (analysis.factorAtMeans == nullptr) {
         return std::nullopt;
     }
@@ -63,7 +64,7 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
     Sensitivity sensitivity;
     {
         FieldTextMap copy = fixed;
-        sensitivity.factorAtMeans = analysis.factorAtMeans(copy, locale);
+        sensitivity.factorAtMeans = analysis.factorAtMeans(copy, context);
         AddStepsDone(progress, 1);
     }
     for (const auto& [meanField, sdField] : pairs) {
@@ -78,8 +79,10 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
             FieldTextMap copy = fixed;
             copy.setText(curve.meanField, ExactText(curve.valueAt(curve.offsets.size() - 1)));
             try {
-                curve.factors.emplace_back(analysis.factorAtMeans(copy, locale));
+                curve.factors.emplace_back(analysis.factorAtMeans(copy, context));
             } catch (const RunTimeError&) {
+                curve.factors.emplace_back(std::nullopt);
+            } catch (const NoFactorAtMeans&) {
                 curve.factors.emplace_back(std::nullopt);
             }
             AddStepsDone(progress, 1);

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "analysis/AnalysisDescription.h"
 #include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
 #include "analysis/InputChecks.h"
@@ -368,16 +369,15 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleA
 
 }  // namespace
 
-double CriticalCircleFactorAtMeans(FieldTexts& fields, const NumberLocale& locale) {
-    FieldValues f(fields, locale);
+double CriticalCircleFactorAtMeans(FieldTexts& fields, const AnalysisContext& context) {
+    FieldValues f(fields, context.locale);
     const GivenCircleMode mode = GivenMode(fields);
     if (CheckInputs(f, mode)) {
-        throw RunTimeError(ErrorCode::Overflow);
+        throw NoFactorAtMeans(fields.text(MessageField));
     }
-    const int threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
-    const FoundCircle found = FindCircle(f, mode.given, threads, nullptr);
+    const FoundCircle found = FindCircle(f, mode.given, context.threads, nullptr);
     if (!found.circle) {
-        throw RunTimeError(ErrorCode::Overflow);
+        throw NoFactorAtMeans(std::string(found.failure));
     }
     return found.circle->factors.bishop;
 }

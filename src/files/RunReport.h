@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/AnalysisDescription.h"
+#include "analysis/KeptTables.h"
 #include "fields/FieldTextMap.h"
 #include "numerics/NumberText.h"
 #include "statistics/RunDistribution.h"
@@ -24,6 +25,9 @@ struct RunReport {
     // The Monte Carlo run the results come from; none when they come from fixed data (or no
     // run gave results).
     std::optional<RunDistribution> distribution;
+    // The tables the run kept, for an analysis that draws its diagram from them; the windows
+    // draw from the form's own and leave these empty.
+    KeptTables kept;
 };
 
 }  // namespace vardolin

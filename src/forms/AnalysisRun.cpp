@@ -41,10 +41,11 @@ void AnalysisRun::Start() {
         result_.writes = texts_.writes();
         if (result_.outcome && result_.outcome->completed()) {
             try {
-                result_.sensitivity =
-                    SensitivityOf(analysis_, texts_, runContext_.locale, &progress_);
+                result_.sensitivity = SensitivityOf(analysis_, texts_, runContext_);
             } catch (const RunTimeError&) {
                 // The averages themselves cannot be evaluated: the tab says so.
+            } catch (const NoFactorAtMeans&) {
+                // Nor where they give no factor.
             } catch (const RunCancelled&) {
                 // The run's figures stand; only the curves are left out.
                 result_.sensitivityCancelled = true;

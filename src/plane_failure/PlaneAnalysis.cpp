@@ -170,8 +170,8 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
 
 }  // namespace
 
-double PlaneFactorAtMeans(FieldTexts& fields, const NumberLocale& locale) {
-    FieldValues f(fields, locale);
+double PlaneFactorAtMeans(FieldTexts& fields, const AnalysisContext& context) {
+    FieldValues f(fields, context.locale);
     return FactorAtAverages(f);
 }
 

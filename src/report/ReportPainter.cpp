@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "numerics/RunTimeError.h"
+#include "numerics/UniformSequence.h"
 #include "report/Plots.h"
 #include "statistics/Convergence.h"
 
@@ -227,9 +228,14 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
     std::optional<Sensitivity> sensitivity = run.sensitivity;
     if (!sensitivity && !run.sensitivityCancelled) {
         try {
-            sensitivity = SensitivityOf(analysis, report.texts, report.locale);
+            // Drawing nothing and keeping nothing: a sequence and tables of its own to leave.
+            UniformSequence unused;
+            KeptTables none;
+            sensitivity = SensitivityOf(analysis, report.texts, {unused, none, report.locale});
         } catch (const RunTimeError&) {
             // Inputs the formula cannot take at their averages: no curves to show.
+        } catch (const NoFactorAtMeans&) {
+            // Nor inputs that give no factor there.
         }
     }
     if (sensitivity || !run.draws.empty()) {
