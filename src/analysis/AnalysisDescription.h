@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <stdexcept>
 #include <string_view>
 
 #include "analysis/AnalysisContext.h"
@@ -13,6 +14,13 @@
 #include "fields/FieldTexts.h"
 
 namespace vardolin {
+
+// Raised by an analysis's factorAtMeans where its inputs at their averages give no factor for a
+// reason of the analysis's own (no usable circle), with the message its run would write there.
+class NoFactorAtMeans : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // What the program needs to offer one analysis, windows aside: its form's name, its fields, its
 // run and the labels of its diagram. The model files, the command-line runner, the tooltips,
@@ -30,10 +38,12 @@ struct AnalysisDescription {
     // The labelled quantities of the form's diagram, first match first, for its tooltips.
     std::span<const DiagramLabel> diagramLabels = {};
     // The factor of safety with every parameter at its average, on a copy of the form's texts,
-    // drawing nothing; the same figure as the run's fixed-data evaluation. It raises the
-    // RunTimeError of a bad value. nullptr where a trial is not one evaluation at drawn values
-    // (the slice method draws a circle per trial): no sensitivity then.
-    double (*factorAtMeans)(FieldTexts& fields, const NumberLocale& locale) = nullptr;
+    // in the run's context (its locale and threads), drawing nothing and keeping nothing; the
+    // same figure as the run's fixed-data evaluation. It raises the RunTimeError of a bad value,
+    // or NoFactorAtMeans with the message its run would write where the inputs give no factor.
+    // nullptr where a trial is not one evaluation at drawn values (the slice method draws a
+    // circle per trial): no sensitivity then.
+    double (*factorAtMeans)(FieldTexts& fields, const AnalysisContext& context) = nullptr;
     // The file name of its form's diagram among the program's diagrams ("PlaneDiagram.svg"),
     // for a report; empty if it has none.
     std::string_view diagram = {};

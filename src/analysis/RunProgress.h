@@ -14,8 +14,9 @@ enum class ProgressUnit { Trial, SearchCentre, SensitivityPoint };
 // during a stage of a run; a watcher may read them at any time.
 struct RunProgress {
     std::atomic<ProgressUnit> unit{ProgressUnit::Trial};
-    std::atomic<int> trialsDone{0};
-    std::atomic<int> trialsTotal{0};  // set by the run once its count is known
+    // Steps of the unit at hand: trials, search centres or sensitivity points.
+    std::atomic<int> stepsDone{0};
+    std::atomic<int> stepsTotal{0};  // set by the run once its count is known
     std::atomic<bool> cancelRequested{false};
 
     bool Cancelled() const noexcept { return cancelRequested.load(std::memory_order_relaxed); }
@@ -35,10 +36,10 @@ inline void ThrowIfCancelled(const RunProgress* progress) {
     }
 }
 
-// Adds finished trials to the watcher's count, if anyone watches.
-inline void AddTrialsDone(RunProgress* progress, int trials) noexcept {
+// Adds finished steps (trials, centres, points) to the watcher's count, if anyone watches.
+inline void AddStepsDone(RunProgress* progress, int steps) noexcept {
     if (progress != nullptr) {
-        progress->trialsDone.fetch_add(trials, std::memory_order_relaxed);
+        progress->stepsDone.fetch_add(steps, std::memory_order_relaxed);
     }
 }
 

@@ -31,8 +31,9 @@ double NumberOf(const FieldTexts& texts, int field, const NumberLocale& locale) 
 }  // namespace
 
 std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
-                                         const FieldTexts& texts, const NumberLocale& locale,
-                                         RunProgress* progress) {
+                                         const FieldTexts& texts, const AnalysisContext& context) {
+    const NumberLocale& locale = context.locale;
+    RunProgress* const progress = context.progress;
     if (analysis.factorAtMeans == nullptr) {
         return std::nullopt;
     }
@@ -56,15 +57,15 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
     constexpr int kSteps = kSensitivitySpan * kSensitivityStepsPerSd;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::SensitivityPoint);
-        progress->trialsDone.store(0);
-        progress->trialsTotal.store(1 + static_cast<int>(pairs.size()) * (2 * kSteps + 1));
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(1 + static_cast<int>(pairs.size()) * (2 * kSteps + 1));
     }
 
     Sensitivity sensitivity;
     {
         FieldTextMap copy = fixed;
-        sensitivity.factorAtMeans = analysis.factorAtMeans(copy, locale);
-        AddTrialsDone(progress, 1);
+        sensitivity.factorAtMeans = analysis.factorAtMeans(copy, context);
+        AddStepsDone(progress, 1);
     }
     for (const auto& [meanField, sdField] : pairs) {
         SensitivityCurve curve;
@@ -78,11 +79,13 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
             FieldTextMap copy = fixed;
             copy.setText(curve.meanField, ExactText(curve.valueAt(curve.offsets.size() - 1)));
             try {
-                curve.factors.emplace_back(analysis.factorAtMeans(copy, locale));
+                curve.factors.emplace_back(analysis.factorAtMeans(copy, context));
             } catch (const RunTimeError&) {
                 curve.factors.emplace_back(std::nullopt);
+            } catch (const NoFactorAtMeans&) {
+                curve.factors.emplace_back(std::nullopt);
             }
-            AddTrialsDone(progress, 1);
+            AddStepsDone(progress, 1);
         }
         sensitivity.curves.push_back(std::move(curve));
     }

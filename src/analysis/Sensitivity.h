@@ -37,13 +37,14 @@ struct Sensitivity {
     std::vector<SensitivityCurve> curves;  // one per average/deviation pair, in field order
 };
 
-// The curves of an analysis on `texts` (read, never written). None when the analysis has no
-// deterministic factor (its trials are not one evaluation at drawn values). Raises the
-// RunTimeError of the evaluation at the averages, without which there is no curve to draw.
-// A watcher sees the evaluations counted as SensitivityPoint and may cancel between two of them
-// (RunCancelled): an analysis whose evaluation is a search may take a while over its curves.
+// The curves of an analysis on `texts` (read, never written), evaluated in the run's `context`:
+// its locale, its threads and its watcher; its sequence and tables stay as they were. None when
+// the analysis has no deterministic factor (its trials are not one evaluation at drawn values).
+// Raises the RunTimeError or NoFactorAtMeans of the evaluation at the averages, without which
+// there is no curve to draw; a point of a curve without a factor is left undefined.
+// The watcher sees the evaluations counted as SensitivityPoint and may cancel between two of
+// them (RunCancelled): an analysis whose evaluation is a search may take a while over its curves.
 std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
-                                         const FieldTexts& texts, const NumberLocale& locale,
-                                         RunProgress* progress = nullptr);
+                                         const FieldTexts& texts, const AnalysisContext& context);
 
 }  // namespace vardolin

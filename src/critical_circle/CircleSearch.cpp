@@ -205,7 +205,7 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
             const double y = Spread(grid.yFrom, grid.yTo, index / n, n);
             outcomes[static_cast<std::size_t>(index)] = SearchCentre(analyser, grid, x, y);
         }
-        AddTrialsDone(progress, end - begin);
+        AddStepsDone(progress, end - begin);
     };
     if (!RunInChunks(centres, kChunk, threads, progress, work)) {
         throw RunCancelled();

@@ -79,7 +79,7 @@ struct SearchResult {
 // The grid's centres are shared among `threads` threads (1 is the sequential reference path);
 // every figure is the same whatever their number: each centre's circles are worked out by one
 // thread, and the lowest is taken in centre order, ties to the first. One centre at a time is
-// added to the watcher's trialsDone (the caller sets trialsTotal); a cancel throws
+// added to the watcher's stepsDone (the caller sets stepsTotal); a cancel throws
 // RunCancelled.
 SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil,
                                 const SearchSettings& settings, int threads,

@@ -38,8 +38,8 @@ struct CircleTrialsOutcome {
 // number. The sequence ends where the trials' draws leave it.
 // A draw whose value overflows raises RunTimeError(Overflow) with the sequence just past that
 // draw, as the loop would; a cancel throws RunCancelled and leaves the sequence where it was.
-// Each finished chunk of trials is added to the watcher's trialsDone (the caller sets
-// trialsTotal). A count outside kMinTrials .. kMaxTrials runs no trial.
+// Each finished chunk of trials is added to the watcher's stepsDone (the caller sets
+// stepsTotal). A count outside kMinTrials .. kMaxTrials runs no trial.
 CircleTrialsOutcome RunCircleTrials(const CircleSlices& slices, const UncertainSoil& soil,
                                     int trials, UniformSequence& uniforms, int threads,
                                     RunProgress* progress = nullptr);

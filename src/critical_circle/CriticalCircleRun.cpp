@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "analysis/AnalysisDescription.h"
 #include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
 #include "analysis/InputChecks.h"
@@ -207,8 +208,8 @@ FoundCircle FindCircle(FieldValues& f, bool given, int threads, RunProgress* pro
     settings.slices = slices;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::SearchCentre);
-        progress->trialsDone.store(0);
-        progress->trialsTotal.store(settings.grid.centresPerSide * settings.grid.centresPerSide);
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(settings.grid.centresPerSide * settings.grid.centresPerSide);
     }
     SearchResult search = FindCriticalCircle(*slope, means, settings, threads, progress);
     if (search.status != SearchStatus::Found) {
@@ -312,8 +313,8 @@ CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
     RunProgress* progress = context.progress;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::Trial);
-        progress->trialsDone.store(0);
-        progress->trialsTotal.store(trials);
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(trials);
     }
     if (context.sampling.drawsAsBefore()) {
         return RunCircleTrials(circle.slices, SoilOf(f), trials, context.uniforms, context.threads,
@@ -380,16 +381,15 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleA
 
 }  // namespace
 
-double CriticalCircleFactorAtMeans(FieldTexts& fields, const NumberLocale& locale) {
-    FieldValues f(fields, locale);
+double CriticalCircleFactorAtMeans(FieldTexts& fields, const AnalysisContext& context) {
+    FieldValues f(fields, context.locale);
     const GivenCircleMode mode = GivenMode(fields);
     if (CheckInputs(f, mode)) {
-        throw RunTimeError(ErrorCode::Overflow);
+        throw NoFactorAtMeans(fields.text(MessageField));
     }
-    const int threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
-    const FoundCircle found = FindCircle(f, mode.given, threads, nullptr);
+    const FoundCircle found = FindCircle(f, mode.given, context.threads, nullptr);
     if (!found.circle) {
-        throw RunTimeError(ErrorCode::Overflow);
+        throw NoFactorAtMeans(std::string(found.failure));
     }
     return found.circle->factors.bishop;
 }

@@ -75,8 +75,9 @@ inline constexpr std::string_view kMaximumPercentageOutOfRange =
 RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context);
 
 // Bishop's factor at the averages on the circle the run would analyse (the given one, or a
-// search of the grid on every core: as long as the run's own search), drawing nothing. A bad
-// value raises its RunTimeError; an impossible input or no usable circle raises Overflow.
-double CriticalCircleFactorAtMeans(FieldTexts& fields, const NumberLocale& locale);
+// search of the grid on the context's threads: as long as the run's own search), drawing
+// nothing. A bad value raises its RunTimeError; an input the run refuses, or no usable circle,
+// raises NoFactorAtMeans with the message the run writes for it.
+double CriticalCircleFactorAtMeans(FieldTexts& fields, const AnalysisContext& context);
 
 }  // namespace vardolin

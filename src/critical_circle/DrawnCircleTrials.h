@@ -26,7 +26,7 @@ inline constexpr int kTrialChunk = 256;
 // of its trials into `values` (which may then draw them on the chunk's thread) and returns how
 // far it got: the chunk stops there, at a fault the caller reports. Each trial is worked out by
 // one thread on its own values, so the figures are those of one thread, bit for bit. Each
-// finished chunk is added to the watcher's trialsDone; a cancel throws RunCancelled.
+// finished chunk is added to the watcher's stepsDone; a cancel throws RunCancelled.
 template <typename Fill>
 DrawnTrialFactors EvaluateTrials(const CircleSlices& slices, std::span<const SoilValues> values,
                                  int threads, RunProgress* progress, Fill fill) {
@@ -49,7 +49,7 @@ DrawnTrialFactors EvaluateTrials(const CircleSlices& slices, std::span<const Soi
             outcome.factors[at] = factors.bishop;
             outcome.statuses[at] = factors.status;
         }
-        AddTrialsDone(progress, end - begin);
+        AddStepsDone(progress, end - begin);
     };
     if (!RunInChunks(trials, kTrialChunk, threads, progress, work)) {
         throw RunCancelled();

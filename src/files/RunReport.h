@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/AnalysisDescription.h"
+#include "analysis/KeptTables.h"
 #include "fields/FieldTextMap.h"
 #include "numerics/NumberText.h"
 #include "sampling/SamplingRecord.h"
@@ -15,7 +16,7 @@ namespace vardolin {
 // What a printed report of one run shows: the analysis, the model file, every input with its
 // unit and the results as the form shows them, and the Monte Carlo run behind the results for
 // its histogram, convergence and scatter. The windows and vardolin-run fill it alike; the report
-// writer (forms/report) lays it out on pages.
+// writer (src/report) lays it out on pages.
 struct RunReport {
     const AnalysisDescription* analysis = nullptr;
     std::string modelFile;  // the model's file name; empty for inputs never saved
@@ -27,6 +28,9 @@ struct RunReport {
     // The Monte Carlo run the results come from; none when they come from fixed data (or no
     // run gave results).
     std::optional<RunDistribution> distribution;
+    // The tables the run kept, for an analysis that draws its diagram from them; the windows
+    // draw from the form's own and leave these empty.
+    KeptTables kept;
 };
 
 }  // namespace vardolin

@@ -144,7 +144,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
     }
     ApplyTooltips(*this, analysis);
     edit_ = new EditActions(*this);
-    sensitivity_ = new BackgroundSensitivity(analysis, context_.locale, histogram_, this);
+    sensitivity_ = new BackgroundSensitivity(analysis, context_, histogram_, this);
     histogram_.SetSensitivityActions([this] { sensitivity_->Skip(); },
                                      [this] { sensitivity_->WorkOut(); });
     histogram_.SetFileDialogs(navigator.fileDialogs());
@@ -212,11 +212,11 @@ void AnalysisForm::ShowRunProgress() {
         return;
     }
     const RunProgress& progress = run_->progress();
-    const int total = progress.trialsTotal.load();
+    const int total = progress.stepsTotal.load();
     if (total <= 0) {
         return;
     }
-    const int done = std::min(progress.trialsDone.load(), total);
+    const int done = std::min(progress.stepsDone.load(), total);
     // The dialog shows itself once the run looks like taking more than its minimum duration.
     progressDialog_->setMaximum(total);
     QString label;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -25,9 +26,24 @@ struct NavigationButton {
     const char* form;    // "Form1", "vard2"
 };
 
+// The buttons every analysis form has, which the form connects to its own operations:
+// "Calculation", "Clear Data" and "Histogram".
+inline constexpr std::array<const char*, 3> kAnalysisFormButtons{"Command1", "Command4",
+                                                                 "Command5"};
+
 // What the windows add to an analysis's description: where its form's controls lie, its row on
 // the main menu and the buttons that lead from its form to others. Kept beside each analysis,
 // in the part of its folder that only the windows link.
+//
+// Its controls keep the conventions the forms rely on, which WindowConventionsTest checks for
+// every window of the catalogue:
+//   - a button for each of kAnalysisFormButtons, and one for each navigation button;
+//   - a text field "Text<n>" for each field n of its analysis;
+//   - the fields every report reads at their places (fields/ReportFields.h): the message at
+//     Text5, the mean factor at Text6, the explanation at Text7, the failure percentage at
+//     Text17;
+//   - an analysis that uses the common statistics of the uncertain parameters
+//     (kStatisticsFields) shows them at their fields, Text9 to Text16.
 struct AnalysisWindow {
     std::string_view id;      // the analysis whose form this lays out: "plane_failure"
     const char* menuCaption;  // its row on the main menu: "Plan Method"

@@ -19,9 +19,9 @@ struct BackgroundSensitivity::Job {
 };
 
 BackgroundSensitivity::BackgroundSensitivity(const AnalysisDescription& analysis,
-                                             const NumberLocale& locale, FormHistogram& histogram,
-                                             QObject* parent)
-    : QObject(parent), analysis_(analysis), locale_(locale), histogram_(histogram) {}
+                                             const AnalysisContext& context,
+                                             FormHistogram& histogram, QObject* parent)
+    : QObject(parent), analysis_(analysis), context_(context), histogram_(histogram) {}
 
 BackgroundSensitivity::~BackgroundSensitivity() {
     // The form's histogram may be gone already: nothing is recorded.
@@ -48,12 +48,17 @@ void BackgroundSensitivity::WorkOut() {
     job_ = job;
     histogram_.SetSensitivityPending();
     const AnalysisDescription& analysis = analysis_;
-    const NumberLocale locale = locale_;
-    thread_ = QThread::create([job, &analysis, locale] {
+    // Taken now, on the window's thread: the form may change its own context while the curves
+    // are worked out.
+    AnalysisContext context = context_;
+    context.progress = &job->progress;
+    thread_ = QThread::create([job, &analysis, context] {
         try {
-            job->curves = SensitivityOf(analysis, job->texts, locale, &job->progress);
+            job->curves = SensitivityOf(analysis, job->texts, context);
         } catch (const RunTimeError&) {
             // The averages themselves cannot be evaluated: the tab says so.
+        } catch (const NoFactorAtMeans&) {
+            // Nor where they give no factor.
         } catch (const RunCancelled&) {
             job->skipped = true;
         }

@@ -8,7 +8,7 @@
 
 #include "analysis/AnalysisDescription.h"
 #include "fields/FieldTextMap.h"
-#include "numerics/NumberText.h"
+#include "analysis/AnalysisContext.h"
 
 class QThread;
 
@@ -25,7 +25,8 @@ class BackgroundSensitivity final : public QObject {
     Q_OBJECT
 
 public:
-    BackgroundSensitivity(const AnalysisDescription& analysis, const NumberLocale& locale,
+    // The curves use the form's number conventions and thread count; they draw nothing.
+    BackgroundSensitivity(const AnalysisDescription& analysis, const AnalysisContext& context,
                           FormHistogram& histogram, QObject* parent);
     ~BackgroundSensitivity() override;
 
@@ -47,7 +48,7 @@ private:
     void StopAndWait();
 
     const AnalysisDescription& analysis_;
-    NumberLocale locale_;
+    const AnalysisContext& context_;
     FormHistogram& histogram_;
     std::optional<FieldTextMap> texts_;  // the run's, while its curves are not done
     std::shared_ptr<Job> job_;

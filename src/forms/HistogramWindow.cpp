@@ -26,22 +26,21 @@
 #include "forms/FileDialogs.h"
 #include "forms/ResultTabs.h"
 #include "forms/WidgetImage.h"
+#include "report/Plots.h"
 #include "statistics/TrialDistribution.h"
 
 namespace vardolin::forms {
 
 namespace {
 
-// Colours of the Okabe-Ito palette, which stay apart for readers with any common colour vision
-// deficiency: the failed bars vermillion against the stable bars blue (apart in lightness as
-// well as hue, so they differ in grey too), the line at 1 black and dashed, the mean bluish
-// green and dash-dotted, the cumulative curve reddish purple. Lines differ in their dashes too,
-// so none of them is told from another by its colour alone.
-const QColor kFailedBars(0xD5, 0x5E, 0x00);
-const QColor kStableBars(0x00, 0x72, 0xB2);
-const QColor kFactorOfOne(0x00, 0x00, 0x00);
-const QColor kMean(0x00, 0x9E, 0x73);
-const QColor kCumulative(0xCC, 0x79, 0xA7);
+// The report's palette (report::plot_colours): the failed bars vermillion against the stable
+// bars blue, the line at 1 black and dashed, the mean bluish green and dash-dotted, the
+// cumulative curve reddish purple.
+using report::plot_colours::kCumulative;
+using report::plot_colours::kFactorOfOne;
+using report::plot_colours::kMean;
+const QColor& kFailedBars = report::plot_colours::kFailed;
+const QColor& kStableBars = report::plot_colours::kStable;
 
 // Both vertical axes have this many ticks, so that the cumulative axis reads 0, 25, 50, 75 and
 // 100 % on the grid lines of the trial counts.

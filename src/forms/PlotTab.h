@@ -18,7 +18,7 @@ namespace vardolin::forms {
 class FileDialogs;
 
 // One tab of a run's results window beside the histogram: a plot drawn by a painter function
-// (forms/report/Plots.h, the same picture the report prints), its figures beside it, and Save
+// (report/Plots.h, the same picture the report prints), its figures beside it, and Save
 // Image… and Copy below, as the histogram has them. Its controls are named after the tab:
 // "<name>Chart", "<name>SaveImage", "<name>Copy".
 class PlotTab final : public QWidget {

@@ -16,8 +16,8 @@
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
 #include "forms/SamplingActions.h"
-#include "forms/report/ReportPainter.h"
-#include "forms/report/ReportPdf.h"
+#include "report/ReportPainter.h"
+#include "report/ReportPdf.h"
 #include "sampling/SamplingRecord.h"
 
 namespace vardolin::forms {
@@ -53,7 +53,7 @@ RunReport ReportActions::Report() const {
     return report;
 }
 
-DiagramPainter ReportActions::Diagram() const {
+report::DiagramPainter ReportActions::Diagram() const {
     const AnalysisWindow& window = form_.window();
     if (window.drawDiagram == nullptr) {
         return {};
@@ -92,7 +92,7 @@ bool ReportActions::ExportReportTo(const QString& path) {
         return false;
     }
     const std::string failure =
-        WriteReportPdf(Report(), QFile::encodeName(path).toStdString(), Diagram());
+        report::WriteReportPdf(Report(), QFile::encodeName(path).toStdString(), Diagram());
     if (!failure.empty()) {
         dialogs_.ShowError(&form_, QString::fromUtf8(form_.analysis().caption),
                            QString::fromStdString(failure));
@@ -105,14 +105,14 @@ bool ReportActions::Print() {
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(ReportPageSize(QLocale().territory())));
+    printer.setPageSize(QPageSize(report::ReportPageSize(QLocale().territory())));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     printer.setDocName(tr("Vardolin report: %1").arg(QString::fromUtf8(form_.analysis().caption)));
     QPrintDialog dialog(&printer, &form_);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    PaintReport(printer, Report(), QDateTime::currentDateTime(), Diagram());
+    report::PaintReport(printer, Report(), QDateTime::currentDateTime(), Diagram());
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "files/RunReport.h"
-#include "forms/report/DiagramPainter.h"
+#include "report/DiagramPainter.h"
 
 namespace vardolin::forms {
 
@@ -13,7 +13,7 @@ class AnalysisForm;
 class FileDialogs;
 
 // File ▸ Export Report… and File ▸ Print… of an analysis form: the printable report of its
-// last run (forms/report/ReportPainter.h) as a PDF, or through the system's print dialog. A
+// last run (report/ReportPainter.h) as a PDF, or through the system's print dialog. A
 // form whose results come from an earlier run than its texts (the last run stopped) has no
 // report to give: it says so instead.
 class ReportActions final : public QObject {
@@ -35,7 +35,7 @@ public:
 private:
     bool MayReport();
     // The form's drawn diagram, for an analysis whose window draws one.
-    DiagramPainter Diagram() const;
+    report::DiagramPainter Diagram() const;
 
     AnalysisForm& form_;
     FileDialogs& dialogs_;

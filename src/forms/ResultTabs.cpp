@@ -5,7 +5,7 @@
 #include <QTabWidget>
 
 #include "forms/PlotTab.h"
-#include "forms/report/Plots.h"
+#include "report/Plots.h"
 #include "statistics/Convergence.h"
 
 namespace vardolin::forms {
@@ -56,7 +56,7 @@ void ResultTabs::SetFileDialogs(FileDialogs* dialogs) {
 }
 
 void ResultTabs::Show(const DistributionRecord& record, const QFont& font) {
-    const PlotStyle style{font, locale_};
+    const report::PlotStyle style{font, locale_};
     const bool sensitivityKnown = analysis_ == nullptr || analysis_->factorAtMeans != nullptr;
     tabs_.setTabVisible(tabs_.indexOf(sensitivity_), sensitivityKnown);
     const QString nothing = QObject::tr("Nothing to show yet: press \"Calculation\" on the form.");
@@ -74,7 +74,7 @@ void ResultTabs::Show(const DistributionRecord& record, const QFont& font) {
     const ConvergenceSummary s = SummariseConvergence(run.factors);
     convergence_->Show(
         [factors, style](QPainter& painter, const QRectF& area) {
-            PaintConvergence(painter, area, *factors, style);
+            report::PaintConvergence(painter, area, *factors, style);
         },
         {{QObject::tr("Number of trials"), style.Number(s.trials)},
          {QObject::tr("Failed trials"), style.Number(s.failures)},
@@ -94,14 +94,14 @@ void ResultTabs::Show(const DistributionRecord& record, const QFont& font) {
                 return curve.factors[point] ? style.Number(*curve.factors[point])
                                             : QObject::tr("not defined");
             };
-            figures.push_back(
-                {ParameterTitle(*analysis_, curve.meanField) + QObject::tr(", at \u22123 / +3 SD"),
-                 at(0) + QStringLiteral(" / ") + at(curve.offsets.size() - 1)});
+            figures.push_back({report::ParameterTitle(*analysis_, curve.meanField) +
+                                   QObject::tr(", at \u22123 / +3 SD"),
+                               at(0) + QStringLiteral(" / ") + at(curve.offsets.size() - 1)});
         }
         const AnalysisDescription* analysis = analysis_;
         sensitivity_->Show(
             [curves, analysis, style](QPainter& painter, const QRectF& area) {
-                PaintSensitivity(painter, area, *analysis, *curves, style);
+                report::PaintSensitivity(painter, area, *analysis, *curves, style);
             },
             figures);
     } else if (run.sensitivityPending) {
@@ -123,7 +123,7 @@ void ResultTabs::Show(const DistributionRecord& record, const QFont& font) {
         const AnalysisDescription* analysis = analysis_;
         scatter_->Show(
             [factors, draws, analysis, style](QPainter& painter, const QRectF& area) {
-                PaintScatter(painter, area, *analysis, *factors, *draws, style);
+                report::PaintScatter(painter, area, *analysis, *factors, *draws, style);
             },
             {{QObject::tr("Trials shown"), style.Number(static_cast<double>(draws->rows()))},
              {QObject::tr("Every n-th trial"), style.Number(draws->stride())}});

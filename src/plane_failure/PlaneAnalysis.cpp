@@ -128,7 +128,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     // Its trials take milliseconds: a watcher hears of them once, when they are all done.
     RunProgress* progress = context.progress;
     if (progress != nullptr) {
-        progress->trialsTotal.store(static_cast<int>(end));
+        progress->stepsTotal.store(static_cast<int>(end));
     }
     ThrowIfCancelled(progress);
     // The count is above 1 and below the limit here, so its whole part is the trials that run.
@@ -156,7 +156,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
         }
         trials = index;
     }
-    AddTrialsDone(progress, trials);
+    AddStepsDone(progress, trials);
     // Both divisions are by the trials that ran: a count of 2.5 runs two trials, and two
     // failures of two are 100 %, not 80 %.
     const double ran = trials;
@@ -178,8 +178,8 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
 
 }  // namespace
 
-double PlaneFactorAtMeans(FieldTexts& fields, const NumberLocale& locale) {
-    FieldValues f(fields, locale);
+double PlaneFactorAtMeans(FieldTexts& fields, const AnalysisContext& context) {
+    FieldValues f(fields, context.locale);
     return FactorAtAverages(f);
 }
 

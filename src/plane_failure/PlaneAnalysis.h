@@ -49,6 +49,6 @@ RunOutcome RunPlaneAnalysis(FieldTexts& fields, AnalysisContext& context);
 
 // The factor at the averages, the fixed-data run's figure, without its writes: for the
 // sensitivity curves (AnalysisDescription::factorAtMeans). Draws nothing.
-double PlaneFactorAtMeans(FieldTexts& fields, const NumberLocale& locale);
+double PlaneFactorAtMeans(FieldTexts& fields, const AnalysisContext& context);
 
 }  // namespace vardolin

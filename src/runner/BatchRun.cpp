@@ -173,10 +173,12 @@ const std::vector<double>* TrialFactors(const Ran& ran) {
 }
 
 // The curves of a run's inputs as its model gave them; none for inputs they cannot take.
-std::optional<Sensitivity> SensitivityOfModel(const Ran& ran, const NumberLocale& locale) {
+std::optional<Sensitivity> SensitivityOfModel(const Ran& ran, const AnalysisContext& context) {
     try {
-        return SensitivityOf(*ran.job->model.analysis, FieldsOf(ran.job->model), locale);
+        return SensitivityOf(*ran.job->model.analysis, FieldsOf(ran.job->model), context);
     } catch (const RunTimeError&) {
+        return std::nullopt;
+    } catch (const NoFactorAtMeans&) {
         return std::nullopt;
     }
 }
@@ -203,8 +205,9 @@ ordered_json SamplingJson(const Model& model) {
     return sampling;
 }
 
-void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool sensitivity,
+void PrintJson(const std::vector<Ran>& runs, const AnalysisContext& context, bool sensitivity,
                std::ostream& out) {
+    const NumberLocale& locale = context.locale;
     ordered_json all = ordered_json::array();
     for (const Ran& ran : runs) {
         const Model& model = ran.job->model;
@@ -257,7 +260,7 @@ void PrintJson(const std::vector<Ran>& runs, const NumberLocale& locale, bool se
             entry["convergence"] = factors ? ConvergenceJson(*factors) : ordered_json(nullptr);
             if (sensitivity) {
                 entry["sensitivity"] =
-                    SensitivityJson(*ran.job->model.analysis, SensitivityOfModel(ran, locale));
+                    SensitivityJson(*ran.job->model.analysis, SensitivityOfModel(ran, context));
             }
         }
         all.push_back(std::move(entry));
@@ -347,7 +350,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     }
 
     if (options.json) {
-        PrintJson(runs, locale, options.sensitivity, out);
+        PrintJson(runs, context, options.sensitivity, out);
     } else if (options.check) {
         PrintCheck(runs, out);
     } else {
@@ -364,7 +367,13 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
         }
     }
     if (options.report) {
-        const std::string failure = writeReport(ReportOf(runs.front(), locale), *options.report);
+        RunReport report = ReportOf(runs.front(), locale);
+        report.kept = kept;  // the one model's run's, for its diagram
+        // Its curves worked out here, on the run's threads, rather than by the report writer.
+        if (report.distribution && !report.distribution->sensitivity) {
+            report.distribution->sensitivity = SensitivityOfModel(runs.front(), context);
+        }
+        const std::string failure = writeReport(report, *options.report);
         if (!failure.empty()) {
             err << "vardolin-run: " << failure << '\n';
             return kBadFileOrArgument;

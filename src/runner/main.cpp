@@ -11,7 +11,8 @@
 #include "runner/BatchRun.h"
 #include "runner/RunnerOptions.h"
 #ifdef VARDOLIN_REPORT_WRITER
-#include "forms/report/ReportPdf.h"
+#include "catalogue/ProgramDrawings.h"
+#include "report/ReportPdf.h"
 #endif
 
 namespace {
@@ -41,10 +42,11 @@ int main(int argc, char* argv[]) {
     }
     const int threads = vardolin::ThreadsFromEnvironment(std::getenv("VARDOLIN_THREADS"));
 #ifdef VARDOLIN_REPORT_WRITER
-    // The runner has no window to draw a diagram with: an analysis without a picture has none.
-    const ReportWriter writeReport = [](const vardolin::RunReport& report,
-                                        const std::string& path) {
-        return vardolin::forms::WriteReportPdf(report, path);
+    // The diagram drawn as the form draws it, for an analysis with a drawing; its picture else.
+    const ReportWriter writeReport = [](const vardolin::RunReport& run, const std::string& path) {
+        using namespace vardolin::report;
+        static const DrawingCatalogue drawings = vardolin::ProgramDrawings();
+        return WriteReportPdf(run, path, DiagramOf(drawings.Find(run.analysis->id), run));
     };
 #else
     const ReportWriter writeReport;  // a build without Qt refuses --report

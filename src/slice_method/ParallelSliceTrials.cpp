@@ -88,7 +88,7 @@ private:
         } catch (...) {
             return false;  // the trial code replays it and meets whatever this was
         }
-        AddTrialsDone(progress_, 1);
+        AddStepsDone(progress_, 1);
         return true;
     }
 
@@ -116,7 +116,7 @@ SliceTrialsOutcome RunSliceTrialsInParallel(int trials, SliceInputs inputs,
                                             SliceTables& tables, int threads,
                                             RunProgress* progress) {
     if (progress != nullptr) {
-        progress->trialsTotal.store(trials);
+        progress->stepsTotal.store(trials);
     }
     UniformSequence layoutUniforms(uniforms.state());
     const TrialLayout layout = LayOutSliceTrials(trials, inputs, layoutUniforms, tables, progress);
@@ -150,7 +150,7 @@ SliceTrialsOutcome RunSliceTrialsInParallel(int trials, SliceInputs inputs,
     const bool allGood = good == static_cast<int>(layout.trials.size());
     uniforms.Restore(allGood ? layout.end : layout.trials[static_cast<std::size_t>(good)].start);
     if (progress != nullptr) {
-        progress->trialsDone.store(good);
+        progress->stepsDone.store(good);
     }
     if (good < trials) {
         ContinueSliceTrials(good + 1, trials, inputs, uniforms, module, tables, outcome, progress);

@@ -52,7 +52,7 @@ void ContinueSliceTrials(int first, int last, SliceInputs& inputs, UniformSequen
             outcome.failures += 1.0;
         }
         outcome.completedTrials = i;
-        AddTrialsDone(progress, 1);
+        AddStepsDone(progress, 1);
     }
 }
 
@@ -60,7 +60,7 @@ SliceTrialsOutcome RunSliceTrials(int trials, SliceInputs& inputs, UniformSequen
                                   SliceKeptTables& module, SliceTables& tables,
                                   RunProgress* progress) {
     if (progress != nullptr) {
-        progress->trialsTotal.store(trials);
+        progress->stepsTotal.store(trials);
     }
     SliceTrialsOutcome outcome;
     ContinueSliceTrials(1, trials, inputs, uniforms, module, tables, outcome, progress);

@@ -111,8 +111,8 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(outcome.trialFactors.size(), 1000u);
     EXPECT_EQ(outcome.draws.rows(), 1000u);
     EXPECT_EQ(Consumed(), 4000);
-    EXPECT_EQ(progress.trialsTotal.load(), 1000);
-    EXPECT_EQ(progress.trialsDone.load(), 1000);
+    EXPECT_EQ(progress.stepsTotal.load(), 1000);
+    EXPECT_EQ(progress.stepsDone.load(), 1000);
     EXPECT_EQ(Text(ExplanationField), "This Software Used in The Critical Circle (Bishop)");
     EXPECT_EQ(Text(BishopFactor), "1.13330091911658");
     EXPECT_EQ(Text(FailureProbability), "13.8");

@@ -165,6 +165,38 @@ TEST_P(AnalysisWindow, FocusStartsAtTheLowestTabIndexAndTabWalksTheOrder) {
     EXPECT_EQ(visited, GetParam().tabOrder);
 }
 
+// What every analysis form shows and does, derived from its description alone.
+class EachAnalysisForm : public WindowTest,
+                         public testing::WithParamInterface<const AnalysisDescription*> {
+protected:
+    AnalysisForm& form() { return navigator().ShowAnalysis(*GetParam()); }
+};
+
+TEST_P(EachAnalysisForm, OpensWithOneFieldPerFactHoldingItsDefault) {
+    const AnalysisDescription& analysis = *GetParam();
+    EXPECT_EQ(form().findChildren<QLineEdit*>().size(),
+              static_cast<qsizetype>(analysis.fields.size()));
+    for (const FieldFact& field : analysis.fields) {
+        EXPECT_EQ(Text(form(), field.number).toStdString(), field.defaultText) << field.key;
+    }
+}
+
+TEST_P(EachAnalysisForm, ClearDataEmptiesEveryFieldAndCalculationThenDrawsNothing) {
+    const AnalysisDescription& analysis = *GetParam();
+    Click(form(), "Command4");
+    for (const FieldFact& field : analysis.fields) {
+        EXPECT_EQ(Text(form(), field.number), "") << field.key;
+    }
+    const auto state = uniforms_.state();
+    Click(form(), "Command1");
+    EXPECT_NE(Text(form(), analysis.fieldWith(FieldRole::Message).number), "");
+    EXPECT_EQ(uniforms_.state(), state);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, EachAnalysisForm,
+                         testing::ValuesIn(testing_support::TestAnalyses()),
+                         testing_support::AnalysisRowName{});
+
 INSTANTIATE_TEST_SUITE_P(BothForms, AnalysisWindow, testing::Values(kPlane, kSlice),
                          [](const testing::TestParamInfo<FormCase>& form) {
                              return std::string(form.param.name);

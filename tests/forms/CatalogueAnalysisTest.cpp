@@ -5,7 +5,6 @@
 #include <iterator>
 #include <sstream>
 
-#include "ConstantAnalysis.h"
 #include "TestFolder.h"
 #include "catalogue/ProgramWindows.h"
 #include "forms/AnalysisForm.h"
@@ -19,55 +18,11 @@ namespace vardolin::forms {
 namespace {
 
 using testing_support::WindowTest;
-using vardolin::testing_support::CatalogueWithConstantAnalysis;
-using vardolin::testing_support::kConstantAnalysis;
 using vardolin::testing_support::kConstantCount;
 using vardolin::testing_support::TestFolder;
-using enum ControlKind;
-
-constexpr DesignFont kDefault{};
-
-// clang-format off
-constexpr std::array kConstantControls{
-    ControlRow{TextField, "Text1",    kNoIndex, nullptr, kNoIndex, 120,  120, 1200, 285, "",            kDefault, 0},
-    ControlRow{TextField, "Text17",   kNoIndex, nullptr, kNoIndex, 120,  480, 1200, 285, "",            kDefault, 1},
-    ControlRow{TextField, "Text6",    kNoIndex, nullptr, kNoIndex, 120,  840, 1200, 285, "",            kDefault, 2},
-    ControlRow{TextField, "Text5",    kNoIndex, nullptr, kNoIndex, 120, 1200, 3000, 285, "",            kDefault, 3},
-    ControlRow{TextField, "Text7",    kNoIndex, nullptr, kNoIndex, 120, 1560, 3000, 285, "",            kDefault, 4},
-    ControlRow{Button,    "Command1", kNoIndex, nullptr, kNoIndex, 120, 1920, 1500, 495, "Calculation", kDefault, 5},
-    ControlRow{Button,    "Command4", kNoIndex, nullptr, kNoIndex, 1800, 1920, 1500, 495, "Clear Data", kDefault, 6},
-    ControlRow{Button,    "Command5", kNoIndex, nullptr, kNoIndex, 3480, 1920, 1500, 495, "Histogram",  kDefault, 7},
-};
-// clang-format on
-
-constexpr AnalysisWindow kConstantWindow{
-    .id = kConstantAnalysis.id,
-    .menuCaption = "Constant Factor",
-    .controls = kConstantControls,
-    .clientWidthTwips = 5100,
-    .clientHeightTwips = 2600,
-    .navigation = {},
-};
 
 class CatalogueAnalysis : public WindowTest {
 protected:
-    CatalogueAnalysis() {
-        navigator_.reset();
-        navigator_ =
-            std::make_unique<Navigator>(context_, constantCatalogue_, constantWindows_, dialogs_);
-    }
-
-    const AnalysisCatalogue constantCatalogue_ = CatalogueWithConstantAnalysis();
-    const std::vector<const AnalysisWindow*> allWindows_ = [] {
-        std::vector<const AnalysisWindow*> windows;
-        const WindowCatalogue program = ProgramWindows();
-        for (const AnalysisDescription* analysis : ProgramCatalogue()) {
-            windows.push_back(&program.Of(analysis->id));
-        }
-        windows.push_back(&kConstantWindow);
-        return windows;
-    }();
-    const WindowCatalogue constantWindows_{allWindows_};
     TestFolder folder_;
 };
 
@@ -77,6 +32,7 @@ TEST_F(CatalogueAnalysis, IsOfferedRunSavedAndRunByTheRunnerLikeTheProgramsOwn) 
     // menu draws.
     const auto programRows =
         static_cast<int>(std::distance(ProgramCatalogue().begin(), ProgramCatalogue().end()));
+    ASSERT_EQ(std::distance(catalogue_.begin(), catalogue_.end()), programRows + 1);
     EXPECT_EQ(menu.height(), TwipsToPixels(5100 + 1800 * (programRows + 1 - 2)));
     auto* row = FindControlAs<QPushButton>(menu, MainMenu::RowButtonName(programRows));
     ASSERT_NE(row, nullptr);
@@ -96,7 +52,7 @@ TEST_F(CatalogueAnalysis, IsOfferedRunSavedAndRunByTheRunnerLikeTheProgramsOwn) 
     std::ostringstream out;
     std::ostringstream err;
     const std::string file = (folder_.path() / "constant.vardolin").string();
-    EXPECT_EQ(runner::RunBatch(runner::ParseArguments({file}), constantCatalogue_, out, err, 1, {}),
+    EXPECT_EQ(runner::RunBatch(runner::ParseArguments({file}), catalogue_, out, err, 1, {}),
               runner::kResults);
     EXPECT_EQ(out.str(), file + "\t0\t1.5\tBlock is Stable\n");
 }

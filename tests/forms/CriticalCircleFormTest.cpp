@@ -14,7 +14,7 @@
 #include "critical_circle/CriticalCircleDescription.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
-#include "critical_circle/window/CriticalCircleDiagram.h"
+#include "critical_circle/drawing/CriticalCircleDiagram.h"
 #include "forms/FormHistogram.h"
 #include "forms/FormTestSupport.h"
 #include "forms/LineEditFields.h"

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <iterator>
 #include <utility>
 
 #include "critical_circle/CriticalCircleDescription.h"
@@ -16,6 +17,11 @@ using testing_support::AnalysisFormCase;
 using testing_support::kPlaneFailureForm;
 using testing_support::kSliceMethodForm;
 using testing_support::WindowTest;
+
+// The rows of the main menu: the catalogue's analyses.
+int MenuRows(const AnalysisCatalogue& catalogue) {
+    return static_cast<int>(std::distance(catalogue.begin(), catalogue.end()));
+}
 
 class FormLayout : public WindowTest {};
 
@@ -43,8 +49,17 @@ TEST_F(FormLayout, EveryControlLiesInsideItsContainer) {
 }
 
 TEST_F(FormLayout, ClientAreasHaveTheirDesignSize) {
-    // Two rows drawn, and a row of 1800 twips for the critical circle below them.
-    EXPECT_EQ(navigator().ShowMainMenu().size(), QSize(569, 340 + 120));
+    // Two rows drawn, and a row of 1800 twips for each analysis below them.
+    EXPECT_EQ(navigator().ShowMainMenu().size(),
+              QSize(569, 340 + 120 * (MenuRows(catalogue_) - 2)));
+    for (const AnalysisDescription* analysis : catalogue_) {
+        const AnalysisWindow& window = windows_.Of(analysis->id);
+        EXPECT_EQ(
+            navigator().ShowAnalysis(*analysis).clientArea().size(),
+            QSize(TwipsToPixels(window.clientWidthTwips), TwipsToPixels(window.clientHeightTwips)))
+            << analysis->id;
+    }
+    // The program's own forms at their designed sizes.
     EXPECT_EQ(navigator().ShowAnalysis(CriticalCircle()).clientArea().size(), QSize(1000, 704));
     EXPECT_EQ(navigator().ShowAnalysis(PlaneFailure()).clientArea().size(), QSize(805, 696));
     EXPECT_EQ(navigator().ShowAnalysis(SliceMethod()).clientArea().size(), QSize(807, 704));
@@ -91,14 +106,21 @@ TEST_F(FormLayout, EveryCaptionFitsItsControl) {
 TEST_F(FormLayout, MenuButtonsLieOverTheFrameAndTakeTheClicks) {
     const MainMenu& menu = navigator().ShowMainMenu();
     const QRect frame = FindControl(menu, "Frame1")->geometry();
-    for (const char* name : {"Command1", "Command2", "Command4", "Command3"}) {
-        const QWidget* button = FindControl(menu, QString::fromLatin1(name));
-        EXPECT_TRUE(frame.contains(button->geometry())) << name;
-        EXPECT_EQ(menu.childAt(button->geometry().center()), button) << name;
+    QStringList names{"Command3"};
+    for (int row = 0; row < MenuRows(catalogue_); ++row) {
+        names << MainMenu::RowButtonName(row);
+    }
+    for (const QString& name : names) {
+        const QWidget* button = FindControl(menu, name);
+        ASSERT_NE(button, nullptr) << name.toStdString();
+        EXPECT_TRUE(frame.contains(button->geometry())) << name.toStdString();
+        EXPECT_EQ(menu.childAt(button->geometry().center()), button) << name.toStdString();
     }
     EXPECT_EQ(FindControl(menu, "Command1")->geometry(), QRect(16, 40, 529, 73));
     EXPECT_EQ(FindControl(menu, "Command4")->geometry(), QRect(16, 280, 529, 73));
-    EXPECT_EQ(FindControl(menu, "Command3")->geometry(), QRect(408, 280 + 120, 129, 41));
+    // Exit below the last row.
+    EXPECT_EQ(FindControl(menu, "Command3")->geometry(),
+              QRect(408, 280 + 120 * (MenuRows(catalogue_) - 2), 129, 41));
 }
 
 TEST_F(FormLayout, OverlappingControlsStackAsDesigned) {
@@ -216,12 +238,19 @@ TEST_F(FormLayout, DiagramIsTheSlopePictureAtItsNaturalSize) {
 TEST_F(FormLayout, MenuFocusStartsOnPlanMethodAndTabWalksTheButtons) {
     MainMenu& menu = navigator().ShowMainMenu();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+    // The analyses' rows in menu order, then Exit (Command3), and round again.
+    QStringList expected;
+    for (int row = 0; row < MenuRows(catalogue_); ++row) {
+        expected << MainMenu::RowButtonName(row);
+    }
+    expected << "Command3"
+             << "Command1";
     QStringList visited;
-    for (int step = 0; step < 5; ++step) {
+    for (qsizetype step = 0; step < expected.size(); ++step) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(visited, QStringList({"Command1", "Command2", "Command4", "Command3", "Command1"}));
+    EXPECT_EQ(visited, expected);
 }
 
 }  // namespace

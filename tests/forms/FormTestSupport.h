@@ -20,6 +20,7 @@
 #include "forms/ControlTable.h"
 #include "forms/MainMenu.h"
 #include "forms/Navigator.h"
+#include "forms/TestCatalogue.h"
 #include "numerics/UniformSequence.h"
 #include "plane_failure/PlaneFailureDescription.h"
 #include "plane_failure/PlaneFields.h"
@@ -139,8 +140,9 @@ protected:
     std::unique_ptr<KeptTables> kept_ = std::make_unique<KeptTables>();
     AnalysisContext context_{uniforms_, *kept_, {"."}};
     ScriptedDialogs dialogs_;
-    const AnalysisCatalogue catalogue_ = ProgramCatalogue();
-    const WindowCatalogue windows_ = ProgramWindows();
+    // The program's analyses and the tests' own: the suites that walk it cover each analysis.
+    const AnalysisCatalogue catalogue_ = TestCatalogue();
+    const WindowCatalogue windows_ = TestWindows();
     std::unique_ptr<Navigator> navigator_ =
         std::make_unique<Navigator>(context_, catalogue_, windows_, dialogs_);
 };

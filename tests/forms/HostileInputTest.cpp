@@ -19,13 +19,13 @@
 namespace vardolin::forms {
 namespace {
 
+using testing_support::TestAnalyses;
+using testing_support::TestCatalogue;
 using testing_support::WindowTest;
-
-enum class Analysis { Plane, Slice };
 
 struct HostileRow {
     std::string name;
-    Analysis analysis;
+    const AnalysisDescription* analysis;
     std::vector<std::pair<int, std::string>> edits;  // field number, text typed into it
 };
 
@@ -33,32 +33,26 @@ void PrintTo(const HostileRow& row, std::ostream* os) {
     *os << row.name;
 }
 
-constexpr int kLastField = 21;
-
-FieldTextMap TextsOf(const QWidget& form) {
+// Every field of the analysis's form.
+FieldTextMap TextsOf(const AnalysisDescription& analysis, const QWidget& form) {
     FieldTextMap texts;
-    for (int number = 1; number <= kLastField; ++number) {
-        if (const auto* field =
-                FindControlAs<QLineEdit>(form, QStringLiteral("Text%1").arg(number))) {
-            texts.setText(number, field->text().toStdString());
+    for (const FieldFact& field : analysis.fields) {
+        if (const auto* control =
+                FindControlAs<QLineEdit>(form, QStringLiteral("Text%1").arg(field.number))) {
+            texts.setText(field.number, control->text().toStdString());
         }
     }
     return texts;
 }
 
-int MessageFieldOf(Analysis analysis) {
-    return analysis == Analysis::Plane ? static_cast<int>(plane::MessageField)
-                                       : static_cast<int>(circle::MessageField);
+int MessageFieldOf(const AnalysisDescription& analysis) {
+    return analysis.fieldWith(FieldRole::Message).number;
 }
 
 // The core's run on the same texts, reporting an error in the message field as the window does.
-void RunCore(Analysis analysis, FieldTextMap& texts, AnalysisContext& context) {
+void RunCore(const AnalysisDescription& analysis, FieldTextMap& texts, AnalysisContext& context) {
     try {
-        if (analysis == Analysis::Plane) {
-            RunPlaneAnalysis(texts, context);
-        } else {
-            RunSliceAnalysis(texts, context);
-        }
+        analysis.run(texts, context);
     } catch (const RunTimeError& error) {
         texts.setText(MessageFieldOf(analysis), error.message());
     }
@@ -84,7 +78,7 @@ bool IsAnOutcomeOfTheProgram(const std::string& message) {
         }
     }
     // The checks' messages, which every analysis lists with its own.
-    for (const AnalysisDescription* analysis : {&PlaneFailure(), &SliceMethod()}) {
+    for (const AnalysisDescription* analysis : TestCatalogue()) {
         if (std::find(analysis->messages.begin(), analysis->messages.end(), message) !=
             analysis->messages.end()) {
             return true;
@@ -95,11 +89,8 @@ bool IsAnOutcomeOfTheProgram(const std::string& message) {
 
 class HostileInput : public WindowTest, public testing::WithParamInterface<HostileRow> {
 protected:
-    QWidget& Form(Analysis analysis) {
-        if (analysis == Analysis::Plane) {
-            return navigator().ShowAnalysis(PlaneFailure());
-        }
-        return navigator().ShowAnalysis(SliceMethod());
+    QWidget& Form(const AnalysisDescription& analysis) {
+        return navigator().ShowAnalysis(analysis);
     }
 
     static void TypeAll(QWidget& form, const FieldTextMap& texts) {
@@ -116,18 +107,19 @@ protected:
 
 TEST_P(HostileInput, EndsWithAnOutcomeOfTheProgramAndTheNextRunIsRight) {
     const HostileRow& row = GetParam();
-    const int message = MessageFieldOf(row.analysis);
-    QWidget& form = Form(row.analysis);
-    const FieldTextMap defaults = TextsOf(form);
+    const AnalysisDescription& analysis = *row.analysis;
+    const int message = MessageFieldOf(analysis);
+    QWidget& form = Form(analysis);
+    const FieldTextMap defaults = TextsOf(analysis, form);
 
     for (const auto& [number, text] : row.edits) {
         Type(form, number, QString::fromStdString(text));
     }
-    FieldTextMap expected = TextsOf(form);
+    FieldTextMap expected = TextsOf(analysis, form);
     Click(form, "Command1");
-    RunCore(row.analysis, expected, twin_);
+    RunCore(analysis, expected, twin_);
 
-    const FieldTextMap shown = TextsOf(form);
+    const FieldTextMap shown = TextsOf(analysis, form);
     EXPECT_TRUE(IsAnOutcomeOfTheProgram(shown.text(message))) << shown.text(message);
     EXPECT_EQ(shown.texts(), expected.texts());
     EXPECT_EQ(uniforms_.state(), twinUniforms_.state());
@@ -135,16 +127,19 @@ TEST_P(HostileInput, EndsWithAnOutcomeOfTheProgramAndTheNextRunIsRight) {
     TypeAll(form, defaults);
     FieldTextMap valid = defaults;
     Click(form, "Command1");
-    RunCore(row.analysis, valid, twin_);
-    EXPECT_EQ(TextsOf(form).texts(), valid.texts());
+    RunCore(analysis, valid, twin_);
+    EXPECT_EQ(TextsOf(analysis, form).texts(), valid.texts());
     EXPECT_TRUE(valid.text(message) == "Block is Stable" ||
                 valid.text(message) == "Block is not Stable");
 }
 
-// A few rows of each kind of ending; the core's own suite runs every field with every text.
+// A few rows of each kind of ending on the two specified forms, then, for every analysis of
+// the catalogue, its count left empty and a word in its first other input; the core's own suite
+// runs every field with every text.
 std::vector<HostileRow> Rows() {
-    using enum Analysis;
-    return {
+    const AnalysisDescription* Plane = &PlaneFailure();
+    const AnalysisDescription* Slice = &SliceMethod();
+    std::vector<HostileRow> rows = {
         {"Plane_EmptyCount", Plane, {{plane::CalculationCount, ""}}},
         {"Plane_HeightBeyondDoubleRange", Plane, {{plane::SlopeHeight, "1e309"}}},
         {"Plane_WordAsCohesion", Plane, {{CohesionMean, "abc"}}},
@@ -157,6 +152,20 @@ std::vector<HostileRow> Rows() {
          Slice,
          {{circle::CentreX1, "0"}, {circle::CentreX2, "0"}, {circle::CentreY2, "20"}}},
     };
+    for (const AnalysisDescription* analysis : TestAnalyses()) {
+        const std::string form = analysis->formName;
+        rows.push_back(
+            {form + "_EmptyCount", analysis, {{analysis->fieldWith(FieldRole::Count).number, ""}}});
+        for (const FieldFact& field : analysis->fields) {
+            if (field.isInput() && field.role != FieldRole::Count) {
+                rows.push_back({form + "_WordIn_" + std::string(field.key),
+                                analysis,
+                                {{field.number, "abc"}}});
+                break;
+            }
+        }
+    }
+    return rows;
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, HostileInput, testing::ValuesIn(Rows()),

@@ -178,6 +178,24 @@ INSTANTIATE_TEST_SUITE_P(
                     CrossRow{"SliceMethodToPlaneFailure", &kSliceMethodForm, &kPlaneFailureForm}),
     vardolin::testing_support::RowName());
 
+// Each analysis of the catalogue, from its row of the main menu: its form, once however often
+// the row is pressed, and back to the menu by closing it.
+TEST_F(Navigation, EachMenuRowShowsItsAnalysisFormOnce) {
+    int row = 0;
+    for (const AnalysisDescription* analysis : catalogue_) {
+        MainMenu& menu = navigator().ShowMainMenu();
+        const QString button = MainMenu::RowButtonName(row++);
+        Click(menu, button.toLatin1().constData());
+        QWidget* form = navigator().Find(analysis->formName);
+        ASSERT_NE(form, nullptr) << analysis->id;
+        EXPECT_EQ(form->windowTitle(), QString::fromUtf8(analysis->caption));
+        EXPECT_TRUE(form->isVisible());
+        Click(menu, button.toLatin1().constData());
+        EXPECT_EQ(navigator().Find(analysis->formName), form);
+        EXPECT_EQ(OpenWindowsNamed(form->objectName()), 1) << analysis->id;
+    }
+}
+
 TEST_F(Navigation, ExitEndsTheProgramAtOnceWithAnyWindowsOpen) {
     const int code = RunEventLoop([this] {
         MainMenu& menu = navigator().ShowMainMenu();

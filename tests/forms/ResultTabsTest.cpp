@@ -18,18 +18,17 @@ namespace {
 
 using testing_support::WindowTest;
 
-struct TabsRow {
-    const char* name;
-    const AnalysisDescription& (*analysis)();
-    bool sensitivity;
-    bool scatter;
-    friend void PrintTo(const TabsRow& row, std::ostream* os) { *os << row.name; }
-};
+using testing_support::AnalysisRowName;
+using testing_support::TestAnalyses;
 
-class ResultTabsShown : public WindowTest, public testing::WithParamInterface<TabsRow> {};
+class ResultTabsShown : public WindowTest,
+                        public testing::WithParamInterface<const AnalysisDescription*> {};
 
+// The sensitivity tab where the analysis has a factor at the averages, the scatter where its
+// trials draw named parameters.
 TEST_P(ResultTabsShown, FollowTheHistogramWithWhatTheAnalysisCanShow) {
-    AnalysisForm& form = navigator().ShowAnalysis(GetParam().analysis());
+    const AnalysisDescription& analysis = *GetParam();
+    AnalysisForm& form = navigator().ShowAnalysis(analysis);
     Click(form, "Command1");
     Click(form, "Command5");
     HistogramWindow* window = form.histogram().window();
@@ -39,8 +38,8 @@ TEST_P(ResultTabsShown, FollowTheHistogramWithWhatTheAnalysisCanShow) {
     ASSERT_EQ(tabs->count(), 4);
     EXPECT_EQ(tabs->tabText(0), "Histogram");
     EXPECT_TRUE(tabs->isTabVisible(1));
-    EXPECT_EQ(tabs->isTabVisible(2), GetParam().sensitivity);
-    EXPECT_EQ(tabs->isTabVisible(3), GetParam().scatter);
+    EXPECT_EQ(tabs->isTabVisible(2), analysis.factorAtMeans != nullptr);
+    EXPECT_EQ(tabs->isTabVisible(3), !analysis.sampledParameters.empty());
 
     // The band beside the convergence plot, in the form's number style.
     auto* convergence = window->findChild<PlotTab*>(QStringLiteral("Convergence"));
@@ -62,10 +61,8 @@ TEST_P(ResultTabsShown, FollowTheHistogramWithWhatTheAnalysisCanShow) {
     EXPECT_GT(QImage(png).width(), 600);
 }
 
-INSTANTIATE_TEST_SUITE_P(Analyses, ResultTabsShown,
-                         testing::Values(TabsRow{"PlaneFailure", PlaneFailure, true, true},
-                                         TabsRow{"SliceMethod", SliceMethod, false, false}),
-                         vardolin::testing_support::RowName{});
+INSTANTIATE_TEST_SUITE_P(Catalogue, ResultTabsShown, testing::ValuesIn(TestAnalyses()),
+                         AnalysisRowName{});
 
 }  // namespace
 }  // namespace vardolin::forms

@@ -6,26 +6,29 @@
 #include <QToolTip>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <vector>
 
 #include "forms/FormTestSupport.h"
 
 namespace vardolin::forms {
 namespace {
 
-using testing_support::AnalysisFormCase;
+using testing_support::AnalysisRowName;
+using testing_support::TestAnalyses;
 using testing_support::WindowTest;
 
-class Tooltips : public WindowTest, public testing::WithParamInterface<AnalysisFormCase> {
+class Tooltips : public WindowTest, public testing::WithParamInterface<const AnalysisDescription*> {
 protected:
-    AnalysisForm& form() { return static_cast<AnalysisForm&>(GetParam().show(navigator())); }
+    AnalysisForm& form() { return navigator().ShowAnalysis(*GetParam()); }
 };
 
+// An input without a unit (a ratio) has nothing of the kind to say.
 TEST_P(Tooltips, EveryInputSaysItsUnitOrThatItIsACount) {
     const AnalysisForm& shown = form();
     for (const FieldFact& fact : shown.analysis().fields) {
         const QString tip = Field(shown, fact.number)->toolTip();
         EXPECT_FALSE(tip.isEmpty()) << fact.key;
-        if (fact.isInput()) {
+        if (fact.isInput() && !fact.unit.empty()) {
             const QString unit = QString::fromUtf8(fact.unit.data(), qsizetype(fact.unit.size()));
             EXPECT_TRUE(tip.contains("Unit: " + unit) || tip.contains("count"))
                 << fact.key << ": " << tip.toStdString();
@@ -56,7 +59,9 @@ QString HoverDiagram(QSvgWidget& diagram, QPointF at) {
 }
 
 // Every label the diagram draws explains its quantity.
-TEST_P(Tooltips, EveryLabelOfTheDiagramExplainsItsQuantity) {
+class PictureTooltips : public Tooltips {};
+
+TEST_P(PictureTooltips, EveryLabelOfTheDiagramExplainsItsQuantity) {
     AnalysisForm& shown = form();
     auto* diagram = FindControlAs<QSvgWidget>(shown, QStringLiteral("Image1"));
     ASSERT_NE(diagram, nullptr);
@@ -81,10 +86,21 @@ TEST_P(Tooltips, EveryLabelOfTheDiagramExplainsItsQuantity) {
     EXPECT_TRUE(HoverDiagram(*diagram, {370.0, 5.0}).isEmpty()) << "a tooltip over blank paper";
 }
 
-INSTANTIATE_TEST_SUITE_P(BothForms, Tooltips,
-                         testing::Values(testing_support::kPlaneFailureForm,
-                                         testing_support::kSliceMethodForm),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Catalogue, Tooltips, testing::ValuesIn(TestAnalyses()), AnalysisRowName{});
+
+// The analyses whose form shows a picture with labels.
+std::vector<const AnalysisDescription*> WithPictures() {
+    std::vector<const AnalysisDescription*> rows;
+    for (const AnalysisDescription* analysis : TestAnalyses()) {
+        if (!analysis->diagram.empty()) {
+            rows.push_back(analysis);
+        }
+    }
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, PictureTooltips, testing::ValuesIn(WithPictures()),
+                         AnalysisRowName{});
 
 }  // namespace
 }  // namespace vardolin::forms

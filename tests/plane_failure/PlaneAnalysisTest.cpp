@@ -75,8 +75,8 @@ TEST_F(PlaneAnalysis, ReportsItsTrialsAndStopsBeforeThemWhenCancelled) {
     RunProgress progress;
     context.progress = &progress;
     Run();
-    EXPECT_EQ(progress.trialsTotal.load(), 500);
-    EXPECT_EQ(progress.trialsDone.load(), 500);
+    EXPECT_EQ(progress.stepsTotal.load(), 500);
+    EXPECT_EQ(progress.stepsDone.load(), 500);
 
     const std::uint32_t state = uniforms.state();
     progress.cancelRequested = true;

@@ -45,16 +45,16 @@ protected:
 // locale reads.
 TEST_P(PlaneSensitivity, AtZeroDeviationsIsTheFixedDataFactor) {
     const NumberLocale locale{","};
-    const std::optional<Sensitivity> s = SensitivityOf(PlaneFailure(), Texts(), locale);
+    UniformSequence uniforms;
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, locale};
+    const std::optional<Sensitivity> s = SensitivityOf(PlaneFailure(), Texts(), context);
     ASSERT_TRUE(s.has_value());
 
     FieldTextMap fixed = Texts();
     for (int sd : {CohesionStdDev, FrictionAngleStdDev, RockUnitWeightStdDev, WaterHeightStdDev}) {
         fixed.setText(sd, "0");
     }
-    UniformSequence uniforms;
-    KeptTables kept;
-    AnalysisContext context{uniforms, kept, locale};
     ASSERT_EQ(RunPlaneAnalysis(fixed, context).end, RunOutcome::End::FixedData);
     EXPECT_EQ(DoubleToText(s->factorAtMeans, locale), fixed.text(MeanSafetyFactor));
 
@@ -100,7 +100,7 @@ TEST(PlaneSensitivityRequest, LeavesTheSequenceTablesAndFieldsAsTheyWere) {
     const double lastTrial = tables[500];
     const auto texts = fields.texts();
 
-    ASSERT_TRUE(SensitivityOf(PlaneFailure(), fields, locale).has_value());
+    ASSERT_TRUE(SensitivityOf(PlaneFailure(), fields, context).has_value());
     EXPECT_EQ(uniforms.state(), state);
     EXPECT_EQ(tables[500], lastTrial);
     EXPECT_EQ(fields.texts(), texts);
@@ -114,14 +114,17 @@ TEST(PlaneSensitivityRequest, LeavesTheSequenceTablesAndFieldsAsTheyWere) {
 TEST(PlaneSensitivityRequest, CountsItsEvaluationsForAWatcherWhoMayCancel) {
     const FieldTextMap fields = DefaultTexts(PlaneFailure());
     RunProgress progress;
-    ASSERT_TRUE(SensitivityOf(PlaneFailure(), fields, {}, &progress).has_value());
+    UniformSequence uniforms;
+    KeptTables kept;
+    const AnalysisContext context{uniforms, kept, {}, &progress};
+    ASSERT_TRUE(SensitivityOf(PlaneFailure(), fields, context).has_value());
     EXPECT_EQ(progress.unit.load(), ProgressUnit::SensitivityPoint);
-    EXPECT_EQ(progress.trialsTotal.load(), 101);
-    EXPECT_EQ(progress.trialsDone.load(), 101);
+    EXPECT_EQ(progress.stepsTotal.load(), 101);
+    EXPECT_EQ(progress.stepsDone.load(), 101);
 
     progress.cancelRequested = true;
-    EXPECT_THROW(SensitivityOf(PlaneFailure(), fields, {}, &progress), RunCancelled);
-    EXPECT_EQ(progress.trialsDone.load(), 1);
+    EXPECT_THROW(SensitivityOf(PlaneFailure(), fields, context), RunCancelled);
+    EXPECT_EQ(progress.stepsDone.load(), 1);
 }
 
 TEST(PlaneRunHandsOn, EachTrialsDrawsAndTheConvergenceOfThePinnedRun) {

@@ -231,15 +231,15 @@ protected:
 TEST_P(CancelledSliceRun, CountsEveryTrialOfACompletedRun) {
     FieldTextMap fields = StartingTexts();
     RunSliceAnalysis(fields, context);
-    EXPECT_EQ(progress.trialsTotal.load(), 500);
-    EXPECT_EQ(progress.trialsDone.load(), 500);
+    EXPECT_EQ(progress.stepsTotal.load(), 500);
+    EXPECT_EQ(progress.stepsDone.load(), 500);
 }
 
 TEST_P(CancelledSliceRun, StopsBeforeAnyTrialWhenAskedBeforehand) {
     FieldTextMap fields = StartingTexts();
     progress.cancelRequested = true;
     EXPECT_THROW(RunSliceAnalysis(fields, context), RunCancelled);
-    EXPECT_EQ(progress.trialsDone.load(), 0);
+    EXPECT_EQ(progress.stepsDone.load(), 0);
     EXPECT_EQ(fields.text(MeanSafetyFactor), "old");
 }
 
@@ -253,7 +253,7 @@ TEST_P(CancelledSliceRun, LeavesNoTraceOnceItsSnapshotIsRestored) {
     large.setText(CalculationCount, "9999");
     large.setText(SliceCount, "100");
     std::jthread watcher([&](std::stop_token stop) {
-        while (!stop.stop_requested() && progress.trialsDone.load() < 20) {
+        while (!stop.stop_requested() && progress.stepsDone.load() < 20) {
             std::this_thread::sleep_for(std::chrono::microseconds(100));
         }
         progress.cancelRequested = true;
@@ -261,7 +261,7 @@ TEST_P(CancelledSliceRun, LeavesNoTraceOnceItsSnapshotIsRestored) {
     EXPECT_THROW(RunSliceAnalysis(large, context), RunCancelled);
     watcher.request_stop();
     watcher.join();
-    EXPECT_LT(progress.trialsDone.load(), 9999);
+    EXPECT_LT(progress.stepsDone.load(), 9999);
     snapshot.Restore(context);
     progress.cancelRequested = false;
 

@@ -2,7 +2,7 @@
 #include <array>
 
 #include "critical_circle/CriticalCircleDescription.h"
-#include "critical_circle/window/CriticalCircleDiagram.h"
+#include "critical_circle/drawing/CriticalCircleDiagram.h"
 #include "forms/AnalysisWindow.h"
 
 namespace vardolin {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "files/RunReport.h"
-#include "forms/report/DiagramPainter.h"
+#include "report/DiagramPainter.h"
 
-namespace vardolin::forms {
+namespace vardolin::report {
 
 // Writes the printable report of a run as a PDF at `path`, through a new file renamed over the
 // old one; returns why it could not, or an empty text. Needs no window: a process without a Qt
@@ -15,4 +15,4 @@ namespace vardolin::forms {
 std::string WriteReportPdf(const RunReport& report, const std::string& path,
                            const DiagramPainter& drawDiagram = {});
 
-}  // namespace vardolin::forms
+}  // namespace vardolin::report

@@ -7,11 +7,11 @@
 #include <QPageSize>
 
 #include "files/RunReport.h"
-#include "forms/report/DiagramPainter.h"
+#include "report/DiagramPainter.h"
 
 class QPagedPaintDevice;
 
-namespace vardolin::forms {
+namespace vardolin::report {
 
 // The printable report of one run, drawn with a painter on pages (a PDF or a printer):
 //   page 1: the analysis, the date and program version, the model file, every input with its
@@ -35,4 +35,4 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
 QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when,
                           const DiagramPainter& drawDiagram = {});
 
-}  // namespace vardolin::forms
+}  // namespace vardolin::report

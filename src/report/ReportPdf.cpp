@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "forms/report/ReportPdf.h"
+#include "report/ReportPdf.h"
 
 #include <QGuiApplication>
 #include <optional>
 
 #include "files/AtomicFile.h"
-#include "forms/report/ReportPainter.h"
+#include "report/ReportPainter.h"
 
-namespace vardolin::forms {
+namespace vardolin::report {
 
 std::string WriteReportPdf(const RunReport& report, const std::string& path,
                            const DiagramPainter& drawDiagram) {
@@ -31,4 +31,4 @@ std::string WriteReportPdf(const RunReport& report, const std::string& path,
     return {};
 }
 
-}  // namespace vardolin::forms
+}  // namespace vardolin::report

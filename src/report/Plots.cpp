@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/report/Plots.h"
+#include "report/Plots.h"
 
 #include <QFontMetricsF>
 #include <QObject>
@@ -13,7 +13,7 @@
 #include "statistics/Convergence.h"
 #include "statistics/TrialDistribution.h"
 
-namespace vardolin::forms {
+namespace vardolin::report {
 
 namespace {
 
@@ -430,4 +430,4 @@ void PaintScatter(QPainter& painter, const QRectF& area, const AnalysisDescripti
     }
 }
 
-}  // namespace vardolin::forms
+}  // namespace vardolin::report

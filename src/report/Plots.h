@@ -14,13 +14,14 @@
 
 class QPainter;
 
-namespace vardolin::forms {
+namespace vardolin::report {
 
 // The plots of a run, drawn with a painter alone (no widget), so that the results window and the
 // printed report draw the same picture on a screen, an image, a printer or a PDF.
 //
-// Colours of the Okabe-Ito palette, as the histogram window has them: they stay apart for
-// readers with any common colour vision deficiency, and lines differ by their dashes as well.
+// The one palette of every plot, the histogram window's too: colours of the Okabe-Ito palette,
+// which stay apart for readers with any common colour vision deficiency, and lines differ by their
+// dashes as well.
 namespace plot_colours {
 inline const QColor kFailed(0xD5, 0x5E, 0x00);  // vermillion: failed trials
 inline const QColor kStable(0x00, 0x72, 0xB2);  // blue: stable trials
@@ -63,4 +64,4 @@ void PaintScatter(QPainter& painter, const QRectF& area, const AnalysisDescripti
 // What a parameter is called and its unit: "Cohesion of Discontinuity Surface (Pa)".
 QString ParameterTitle(const AnalysisDescription& analysis, int meanField);
 
-}  // namespace vardolin::forms
+}  // namespace vardolin::report

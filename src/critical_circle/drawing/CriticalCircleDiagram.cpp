@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "critical_circle/window/CriticalCircleDiagram.h"
+#include "critical_circle/drawing/CriticalCircleDiagram.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/report/ReportPainter.h"
+#include "report/ReportPainter.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -12,11 +12,12 @@
 #include <array>
 #include <vector>
 
-#include "forms/report/Plots.h"
 #include "numerics/RunTimeError.h"
+#include "numerics/UniformSequence.h"
+#include "report/Plots.h"
 #include "statistics/Convergence.h"
 
-namespace vardolin::forms {
+namespace vardolin::report {
 
 namespace {
 
@@ -243,9 +244,14 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
     std::optional<Sensitivity> sensitivity = run.sensitivity;
     if (!sensitivity && !run.sensitivityCancelled) {
         try {
-            sensitivity = SensitivityOf(analysis, report.texts, report.locale);
+            // Drawing nothing and keeping nothing: a sequence and tables of its own to leave.
+            UniformSequence unused;
+            KeptTables none;
+            sensitivity = SensitivityOf(analysis, report.texts, {unused, none, report.locale});
         } catch (const RunTimeError&) {
             // Inputs the formula cannot take at their averages: no curves to show.
+        } catch (const NoFactorAtMeans&) {
+            // Nor inputs that give no factor there.
         }
     }
     if (sensitivity || !run.draws.empty()) {
@@ -282,4 +288,4 @@ QByteArray ReportPdfBytes(const RunReport& report, const QDateTime& when,
     return bytes;
 }
 
-}  // namespace vardolin::forms
+}  // namespace vardolin::report

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// The report vardolin-run writes, read back from the PDF's text layer (pdftotext): an analysis
+// that draws its diagram gets it drawn from the run, as the form's report has it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "TestFolder.h"
+
+namespace vardolin::runner {
+namespace {
+
+class RunnerReport : public testing::Test {
+protected:
+    // Runs `command` in the test's folder; whether it succeeded.
+    bool Shell(const std::string& command) const {
+        return std::system(("cd '" + folder_.path().string() + "' && " + command).c_str()) == 0;
+    }
+
+    std::string Read(const std::string& name) const {
+        std::ifstream in(folder_.path() / name);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    testing_support::TestFolder folder_;
+};
+
+TEST_F(RunnerReport, DrawsTheDiagramOfAnAnalysisThatDrawsOneFromTheRun) {
+    if (!VARDOLIN_RUN_WRITES_REPORTS) {
+        GTEST_SKIP() << "built without the report writer";
+    }
+    const std::string model = "'" VARDOLIN_EXAMPLES "/critical-circle-defaults.vardolin'";
+    ASSERT_TRUE(Shell("'" VARDOLIN_RUN "' --json " + model + " > run.json"));
+    ASSERT_TRUE(Shell("'" VARDOLIN_RUN "' --report report.pdf " + model + " > /dev/null"));
+    ASSERT_TRUE(Shell("pdftotext report.pdf report.txt"));
+    const std::string text = Read("report.txt");
+    EXPECT_NE(text.find("Diagram"), std::string::npos);
+
+    // The critical circle is labelled with its factor, to three places.
+    const std::string json = Read("run.json");
+    const std::size_t key = json.find("\"bishop_factor\": \"");
+    ASSERT_NE(key, std::string::npos);
+    const double bishop = std::stod(json.substr(key + 18));
+    char label[32];
+    std::snprintf(label, sizeof label, "F = %.3f", bishop);
+    EXPECT_NE(text.find(label), std::string::npos) << label;
+}
+
+}  // namespace
+}  // namespace vardolin::runner
