@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "files/TableCsv.h"
 #include "sampling/SamplingKeys.h"
 
 namespace vardolin::runner {
@@ -30,6 +31,23 @@ bool TakesSamplingKey(const AnalysisDescription& analysis, std::string_view key)
     }
     const std::vector<std::string_view> names = SampledParameterNames(analysis);
     return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The text an override gives the input `key`: for a table input, "@rows.csv" stands for the rows
+// of that CSV file, read afresh for each model that takes it.
+std::string OverrideText(const Override& given, const AnalysisDescription& analysis,
+                         std::string_view key) {
+    const FieldFact* field = analysis.findKey(key);
+    const TableInput* table =
+        field != nullptr ? FindTableInput(analysis.tables, field->number) : nullptr;
+    if (table == nullptr || !given.text.starts_with('@')) {
+        return given.text;
+    }
+    try {
+        return TableText(ReadTableCsvFile(given.text.substr(1), *table));
+    } catch (const TableCsvError& e) {
+        throw UsageError("--set " + given.given() + ": " + e.what());
+    }
 }
 
 }  // namespace
@@ -66,7 +84,7 @@ std::optional<SuppliedText> InputOverrides::For(const AnalysisDescription& analy
                                                 std::string_view key) const {
     for (auto given = overrides_.rbegin(); given != overrides_.rend(); ++given) {
         if (Matches(*given, analysis, key)) {
-            return SuppliedText{given->text, "--set " + given->given()};
+            return SuppliedText{OverrideText(*given, analysis, key), "--set " + given->given()};
         }
     }
     return std::nullopt;
@@ -86,7 +104,7 @@ void InputOverrides::Apply(Model& model) {
                 throw UsageError("--set " + given.given() + ": " + *why);
             }
         } else {
-            model.inputs[given.key] = given.text;
+            model.inputs[given.key] = OverrideText(given, *model.analysis, given.key);
         }
         applied_[i] = true;
     }
