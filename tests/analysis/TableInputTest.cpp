@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ struct ProblemRow {
     std::string text;
     std::vector<std::string> messages;  // every problem, in order
     std::vector<int> rows;              // the row of each, -1 for the whole table
+    friend void PrintTo(const ProblemRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class TableChecks : public testing::TestWithParam<ProblemRow> {};

@@ -2,6 +2,7 @@
 // A table input in model files (arrays of rows) and in CSV files.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "TableAnalysis.h"
@@ -56,6 +57,7 @@ struct BadTableRow {
     const char* name;
     std::string file;
     std::string message;
+    friend void PrintTo(const BadTableRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class BadTableFile : public testing::TestWithParam<BadTableRow> {};
@@ -120,6 +122,7 @@ struct CsvRow {
     const char* name;
     std::string csv;
     TableRows rows;
+    friend void PrintTo(const CsvRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class TableCsv : public testing::TestWithParam<CsvRow> {};
@@ -145,6 +148,7 @@ struct BadCsvRow {
     const char* name;
     std::string csv;
     std::string message;
+    friend void PrintTo(const BadCsvRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class BadTableCsv : public testing::TestWithParam<BadCsvRow> {};
@@ -168,6 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
                               "line 2, column 3: a quote opened here is never closed"},
                     BadCsvRow{"TextAfterAQuote", "0,\"2\"x\n",
                               "line 1, column 6: a quoted cell must end at its closing quote"},
+                    BadCsvRow{"TextAfterAQuoteOnItsNextLine", "0,\"2\n3\"x\n",
+                              "line 2, column 3: a quoted cell must end at its closing quote"},
                     BadCsvRow{
                         "QuoteInsideACell", "0,2\"\n",
                         "line 1, column 4: a quote inside a cell that does not begin with one"},

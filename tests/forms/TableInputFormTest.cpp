@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <sstream>
 
 #include "TableAnalysis.h"
@@ -39,6 +40,7 @@ struct EditorStep {
     std::function<void(TableFieldEditor&)> act;
     std::string after;             // its text after
     std::vector<int> rowsInError;  // marked after, from 0
+    friend void PrintTo(const EditorStep& row, std::ostream* os) { *os << row.name; }
 };
 
 class TableEditor : public testing::TestWithParam<EditorStep> {};

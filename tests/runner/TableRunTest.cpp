@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ struct CsvRunRow {
     int status;
     std::string out;  // what the printed line holds after the model's file name
     std::string err;  // a part of what is printed to the error stream
+    friend void PrintTo(const CsvRunRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class TableRun : public testing::TestWithParam<CsvRunRow> {
