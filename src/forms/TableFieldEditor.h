@@ -66,7 +66,7 @@ private:
 
     const TableInput& table_;
     QString label_;
-    const NumberLocale& locale_;
+    NumberLocale locale_;
     QPointer<QLineEdit> value_;
     QTableWidget* grid_;
     QLabel* problem_;
