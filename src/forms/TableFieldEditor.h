@@ -18,8 +18,8 @@ namespace vardolin::forms {
 
 // The editor of a table input: a grid of its rows under its columns' headings, with Add Row and
 // Remove Row, a paste of tab-separated rows from a spreadsheet (Ctrl+V), a copy of the selected
-// cells (Ctrl+C), undo and redo of every change (Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y), and every row in error marked
-// with its problem in a tooltip and the first problem below the grid.
+// cells (Ctrl+C), undo and redo of every change (Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y), and every row
+// in error marked with its problem in a tooltip and the first problem below the grid.
 //
 // The table's value is the text of its field's text box ("Text<n>", TableText), which the editor
 // hides and keeps in step: the form's runs, files, comparisons and Clear Data work on that text
