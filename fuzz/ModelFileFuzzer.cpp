@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Any bytes given to the model reader give a model or a refusal that names the file; a model
-// read is whole (every input of its analysis), and writing it and reading that back gives it
-// again.
+// read is whole (every input of its analysis, every table input a table), and writing it and
+// reading that back gives it again. The catalogue holds the tests' polyline beside the program's
+// analyses, so that a table input's rows are read too.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "FuzzFields.h"
+#include "TableAnalysis.h"
 #include "catalogue/ProgramCatalogue.h"
 #include "files/ModelReader.h"
 #include "files/ModelWriter.h"
@@ -22,6 +24,10 @@ void CheckWhole(const Model& model) {
         if (field.isInput()) {
             ++inputs;
             fuzz::Require(model.inputs.count(field.key) == 1, "an input missing");
+            if (FindTableInput(model.analysis->tables, field.number) != nullptr) {
+                fuzz::Require(ParseTableText(model.inputs.at(std::string(field.key))).has_value(),
+                              "a table input that is no table");
+            }
         }
     }
     fuzz::Require(model.inputs.size() == inputs, "a key that is no input");
@@ -31,11 +37,11 @@ void CheckWhole(const Model& model) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const AnalysisCatalogue catalogue = testing_support::CatalogueWithPolylineAnalysis();
     try {
-        const ModelRead read = ReadModel(bytes, "fuzz.vardolin", ProgramCatalogue());
+        const ModelRead read = ReadModel(bytes, "fuzz.vardolin", catalogue);
         CheckWhole(read.model);
-        const ModelRead again =
-            ReadModel(WriteModel(read.model), "again.vardolin", ProgramCatalogue());
+        const ModelRead again = ReadModel(WriteModel(read.model), "again.vardolin", catalogue);
         fuzz::Require(again.notes.empty(), "a written model lacks a key");
         fuzz::Require(again.model.inputs == read.model.inputs, "inputs changed on the way");
         fuzz::Require(again.model.sampling == read.model.sampling, "sampling changed on the way");

@@ -8,6 +8,7 @@
 #include "analysis/AnalysisContext.h"
 #include "analysis/ExportTable.h"
 #include "analysis/RunOutcome.h"
+#include "analysis/TableInput.h"
 #include "analysis/UncertainInput.h"
 #include "fields/DiagramLabel.h"
 #include "fields/FieldFacts.h"
@@ -54,6 +55,9 @@ struct AnalysisDescription {
     // The tables of its last run that its exported results add (a slice table), from the tables
     // it keeps; nullptr for none.
     ExportTables (*exportTables)(KeptTables& kept) = nullptr;
+    // Its inputs that hold a table, each also one of `fields` (of role Input), whose text is
+    // the table's rows (TableText).
+    std::span<const TableInput> tables = {};
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;

@@ -16,11 +16,16 @@
 
 namespace vardolin {
 
-// The latest format a model file is written in (2 adds "sampling"). A reader refuses a file of a
-// later format rather than guess at what it would lose. A model whose sampling choices are all
-// the defaults is written in format 1, which older programs and tools read.
-inline constexpr int kModelFormatVersion = 2;
+// The latest format a model file is written in (2 adds "sampling", 3 tables as arrays). A reader
+// refuses a file of a later format rather than guess at what it would lose. A model whose sampling
+// choices are all the defaults is written in format 1, which older programs and tools read, and one
+// without a table input in format 2 at most.
+inline constexpr int kModelFormatVersion = 3;
 inline constexpr int kFirstModelFormatVersion = 1;
+// The format of a model with the sampling choices but no table input.
+inline constexpr int kSamplingModelFormatVersion = 2;
+// The format a model of an analysis with a table input is written in: its tables are arrays.
+inline constexpr int kTableModelFormatVersion = 3;
 // The most trial factors a saved run holds: as many as the longest run any analysis makes.
 inline constexpr std::size_t kMaxSavedTrialFactors = 1'000'000;
 // A model with the longest saved run (a factor takes at most 25 bytes of JSON) stays below

@@ -18,8 +18,8 @@ namespace {
 
 using nlohmann::json;
 
-// The deepest a model nests: the top object, last_run, its results or trial factors, a value.
-constexpr int kMaxDepth = 3;
+// The deepest a model nests: the top object, inputs, a table, its rows, a cell.
+constexpr int kMaxDepth = 4;
 constexpr std::uint32_t kUniformStates = 1u << 24;
 
 class Reader {
@@ -89,7 +89,8 @@ public:
         if (inputs == root.end()) {
             Refuse("no \"inputs\"");
         }
-        model.inputs = Inputs(*inputs, *model.analysis, notes);
+        model.inputs =
+            Inputs(*inputs, *model.analysis, root.at("format_version").get<long long>(), notes);
         if (const auto run = root.find("last_run"); run != root.end() && !run->is_null()) {
             model.lastRun = LastRun(*run, *model.analysis);
         }
@@ -162,6 +163,7 @@ private:
 
     std::map<std::string, std::string, std::less<>> Inputs(const json& object,
                                                            const AnalysisDescription& analysis,
+                                                           long long format,
                                                            std::vector<std::string>& notes) const {
         if (!object.is_object()) {
             Refuse("\"inputs\" must be an object of texts");
@@ -179,7 +181,10 @@ private:
                 continue;
             }
             const std::string key(field.key);
-            if (const auto found = object.find(key); found != object.end()) {
+            const TableInput* table = FindTableInput(analysis.tables, field.number);
+            if (const auto found = object.find(key); found != object.end() && table != nullptr) {
+                inputs.emplace(key, TableInputText(*found, *table, "inputs." + key, format, notes));
+            } else if (found != object.end()) {
                 inputs.emplace(key, InputText(*found, "inputs." + key, notes));
             } else if (const auto supplied = Supplied(analysis, key)) {
                 inputs.emplace(key, supplied->text);
@@ -227,6 +232,38 @@ private:
         notes.push_back(fileName_ + ": \"" + key + "\" is a number, not a text; \"" + text +
                         "\" is taken");
         return text;
+    }
+
+    // A table is a list of rows, each a list of as many cells as the table has columns, each
+    // cell a text or a number as an input is.
+    std::string TableInputText(const json& value, const TableInput& table, const std::string& key,
+                               long long format, std::vector<std::string>& notes) const {
+        if (!value.is_array()) {
+            Refuse("\"" + key + "\" must be a list of rows, each a list of " +
+                   std::to_string(table.columns.size()) + " texts");
+        }
+        if (format < kTableModelFormatVersion) {
+            Refuse("\"" + key + "\", a table, needs model format " +
+                   std::to_string(kTableModelFormatVersion));
+        }
+        if (value.size() > kMaxTableRows) {
+            Refuse("\"" + key + "\" has more than " + std::to_string(kMaxTableRows) + " rows");
+        }
+        TableRows rows;
+        rows.reserve(value.size());
+        for (const json& row : value) {
+            const std::string at = key + "[" + std::to_string(rows.size()) + "]";
+            if (!row.is_array() || row.size() != table.columns.size()) {
+                Refuse("\"" + at + "\" must be a list of " + std::to_string(table.columns.size()) +
+                       " texts, one per column");
+            }
+            auto& cells = rows.emplace_back();
+            for (const json& cell : row) {
+                cells.push_back(
+                    InputText(cell, at + "[" + std::to_string(cells.size()) + "]", notes));
+            }
+        }
+        return TableText(rows);
     }
 
     SavedRun LastRun(const json& run, const AnalysisDescription& analysis) const {

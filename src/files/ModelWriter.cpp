@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "files/AtomicFile.h"
+#include "files/InputJson.h"
 #include "sampling/SamplingKeys.h"
 
 namespace vardolin {
@@ -47,14 +48,15 @@ ordered_json SamplingObject(const SamplingChoices& choices, const AnalysisDescri
 std::string WriteModel(const Model& model) {
     // ordered_json keeps the keys in the order written, so a file reads like the form.
     ordered_json root;
-    root["format_version"] =
-        model.sampling.isDefault() ? kFirstModelFormatVersion : kModelFormatVersion;
+    root["format_version"] = !model.analysis->tables.empty() ? kTableModelFormatVersion
+                             : model.sampling.isDefault()    ? kFirstModelFormatVersion
+                                                             : kSamplingModelFormatVersion;
     root["program_version"] = model.programVersion;
     root["analysis"] = std::string(model.analysis->id);
     ordered_json inputs = ordered_json::object();
     for (const FieldFact& field : model.analysis->fields) {
         if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
-            inputs[found->first] = found->second;
+            inputs[found->first] = InputJson(*model.analysis, field, found->second);
         }
     }
     root["inputs"] = std::move(inputs);

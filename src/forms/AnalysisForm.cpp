@@ -27,6 +27,7 @@
 #include "forms/ReportActions.h"
 #include "forms/ResultFieldDisplay.h"
 #include "forms/SamplingActions.h"
+#include "forms/TableFieldEditor.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
@@ -129,6 +130,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
                     &AnalysisForm::CompareInputsWithResults);
         }
     }
+    AttachTableEditors(*this, analysis, context_.locale);
     if (window.drawDiagram != nullptr) {
         if (QWidget* picture = FindControl(*this, QStringLiteral("Image1"))) {
             diagramCanvas_ = new DiagramCanvas(*picture, *this);

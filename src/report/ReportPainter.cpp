@@ -23,6 +23,8 @@ namespace {
 
 // Points a diagram needs to be read: less than this left on the first page moves it on.
 constexpr double kLeastDiagramRoom = 200.0;
+// Points the results need below a long table input, or they start a page.
+constexpr double kLeastResultsRoom = 160.0;
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -84,6 +86,50 @@ public:
         }
     }
 
+    // A table input: a heading per column with its unit, then one line a row numbered from 1,
+    // going on to further pages of `device` as it needs them. Returns the pages it began.
+    int Grid(QPagedPaintDevice& device, double pageHeight, const TableInput& table,
+             const TableRows& rows) {
+        const QFont font = ReportFont(9.0);
+        const QFontMetricsF fm(font, painter_.device());
+        const double columnWidth = width_ / static_cast<double>(table.columns.size() + 1);
+        const auto line = [&](const QStringList& cells, bool bold) {
+            painter_.setFont(ReportFont(9.0, bold));
+            painter_.setPen(Qt::black);
+            for (qsizetype c = 0; c < cells.size(); ++c) {
+                painter_.drawText(QRectF(static_cast<double>(c) * columnWidth, y_, columnWidth - 6,
+                                         fm.height() + 3.0),
+                                  Qt::AlignLeft,
+                                  fm.elidedText(cells[c], Qt::ElideRight, columnWidth - 6));
+            }
+            y_ += fm.height() + 3.0;
+            painter_.setPen(QPen(QColor(0xC8, 0xC8, 0xC8), 0.5));
+            painter_.drawLine(QPointF(0, y_ - 1.5), QPointF(width_, y_ - 1.5));
+        };
+        QStringList headings{QObject::tr("Row")};
+        for (const TableColumn& column : table.columns) {
+            headings.push_back(column.unit.empty() ? Q(column.label)
+                                                   : QStringLiteral("%1 (%2)").arg(Q(column.label),
+                                                                                   Q(column.unit)));
+        }
+        int pages = 0;
+        line(headings, true);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (y_ + fm.height() + 3.0 > pageHeight) {
+                device.newPage();
+                ++pages;
+                NewPage();
+                line(headings, true);
+            }
+            QStringList cells{QString::number(r + 1)};
+            for (const std::string& cell : rows[r]) {
+                cells.push_back(QString::fromStdString(cell));
+            }
+            line(cells, false);
+        }
+        return pages;
+    }
+
 private:
     QPainter& painter_;
     double width_;
@@ -93,7 +139,8 @@ private:
 std::vector<std::array<QString, 3>> InputRows(const RunReport& report) {
     std::vector<std::array<QString, 3>> rows;
     for (const FieldFact& field : report.analysis->fields) {
-        if (field.isInput()) {
+        // A table has a grid of its own below.
+        if (field.isInput() && FindTableInput(report.analysis->tables, field.number) == nullptr) {
             rows.push_back({Q(field.label), QString::fromStdString(report.texts.text(field.number)),
                             Q(field.unit)});
         }
@@ -195,6 +242,21 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
         page.Heading(QObject::tr("Sampling"));
         page.Paragraph(SamplingParagraph(report));
     }
+    int pages = 1;
+    for (const TableInput& table : analysis.tables) {
+        page.Heading(Q(analysis.findField(table.field)->label), 10.0);
+        const std::optional<TableRows> rows = ParseTableText(report.texts.text(table.field));
+        if (rows) {
+            pages += page.Grid(device, height, table, *rows);
+        } else {
+            page.Paragraph(QString::fromStdString(report.texts.text(table.field)));
+        }
+    }
+    if (!analysis.tables.empty() && height - page.y() < kLeastResultsRoom) {
+        device.newPage();
+        ++pages;
+        page.NewPage();
+    }
     page.Heading(QObject::tr("Results"));
     page.Table(ResultRows(report, style));
     if (!report.distribution) {
@@ -205,7 +267,6 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
     }
     // A diagram without room left on the first page takes the top of a page of its own; a drawn
     // one takes the width of the page and at most three fifths of it in height.
-    int pages = 1;
     QSvgRenderer picture;
     if (!analysis.diagram.empty()) {
         picture.load(QStringLiteral(":/diagrams/") + Q(analysis.diagram));

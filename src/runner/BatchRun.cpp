@@ -13,6 +13,7 @@
 #include "analysis/FieldRun.h"
 #include "analysis/KeptTables.h"
 #include "files/AtomicFile.h"
+#include "files/InputJson.h"
 #include "files/Model.h"
 #include "files/ModelReader.h"
 #include "files/TrialsCsv.h"
@@ -217,7 +218,7 @@ void PrintJson(const std::vector<Ran>& runs, const AnalysisContext& context, boo
         ordered_json inputs = ordered_json::object();
         for (const FieldFact& field : model.analysis->fields) {
             if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
-                inputs[found->first] = found->second;
+                inputs[found->first] = InputJson(*model.analysis, field, found->second);
             }
         }
         entry["inputs"] = std::move(inputs);

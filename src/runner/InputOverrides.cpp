@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "files/TableCsv.h"
 #include "numerics/RunTimeError.h"
 #include "sampling/SamplingKeys.h"
 
@@ -69,6 +70,23 @@ std::optional<std::string> WhyNotANumber(const FieldFact& field, const std::stri
     }
 }
 
+// The text an override gives the input `key`: for a table input, "@rows.csv" stands for the rows
+// of that CSV file, read afresh for each model that takes it.
+std::string OverrideText(const Override& given, const AnalysisDescription& analysis,
+                         std::string_view key) {
+    const FieldFact* field = analysis.findKey(key);
+    const TableInput* table =
+        field != nullptr ? FindTableInput(analysis.tables, field->number) : nullptr;
+    if (table == nullptr || !given.text.starts_with('@')) {
+        return given.text;
+    }
+    try {
+        return TableText(ReadTableCsvFile(given.text.substr(1), *table));
+    } catch (const TableCsvError& e) {
+        throw UsageError("--set " + given.given() + ": " + e.what());
+    }
+}
+
 }  // namespace
 
 InputOverrides::InputOverrides(std::vector<Override> overrides, const AnalysisCatalogue& catalogue,
@@ -108,7 +126,7 @@ std::optional<SuppliedText> InputOverrides::For(const AnalysisDescription& analy
                                                 std::string_view key) const {
     for (auto given = overrides_.rbegin(); given != overrides_.rend(); ++given) {
         if (Matches(*given, analysis, key)) {
-            return SuppliedText{given->text, "--set " + given->given()};
+            return SuppliedText{OverrideText(*given, analysis, key), "--set " + given->given()};
         }
     }
     return std::nullopt;
@@ -134,10 +152,13 @@ void InputOverrides::Apply(const std::string& file, Model& model) {
                 throw UsageError(refused + ": " + *why);
             }
         } else {
-            if (const auto why = WhyNotANumber(*analysis.findKey(given.key), given.text, locale_)) {
-                throw UsageError(refused + ": " + *why);
+            const FieldFact& field = *analysis.findKey(given.key);
+            if (FindTableInput(analysis.tables, field.number) == nullptr) {
+                if (const auto why = WhyNotANumber(field, given.text, locale_)) {
+                    throw UsageError(refused + ": " + *why);
+                }
             }
-            model.inputs[given.key] = given.text;
+            model.inputs[given.key] = OverrideText(given, *model.analysis, given.key);
         }
         applied_[i] = true;
     }

@@ -181,9 +181,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileRow{"OtherJson", R"({"name": "x"})", "unknown key \"name\""},
         BadFileRow{"NoFormat", R"({"analysis": "plane_failure", "inputs": {}})",
                    "not a model file: no \"format_version\""},
-        BadFileRow{"LaterFormat", R"({"format_version": 3, "analysis": "plane_failure"})",
-                   "written in model format 3 by a later version of the program; this one reads "
-                   "format 2"},
+        BadFileRow{"LaterFormat", R"({"format_version": 4, "analysis": "plane_failure"})",
+                   "written in model format 4 by a later version of the program; this one reads "
+                   "format 3"},
         BadFileRow{"UnknownAnalysis", R"({"format_version": 1, "analysis": "toppling"})",
                    "\"analysis\" is \"toppling\", which is no analysis of this program"},
         BadFileRow{"NoInputs", R"({"format_version": 1, "analysis": "plane_failure"})",

@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileRow{"LaterFormat",
                    R"({"format_version": 7, "analysis": "plane_failure", "inputs": {}})",
                    ": written in model format 7 by a later version of the program; this one "
-                   "reads format 2"},
+                   "reads format 3"},
         BadFileRow{
             "UnknownKey",
             R"({"format_version": 1, "analysis": "plane_failure", "inputs": {"slope_height": "1", "heigth": "2"}})",
