@@ -29,8 +29,8 @@ constexpr std::array<std::string_view, 25> kMessages{
     messages::kSlopeHeightNotAboveZero,
     messages::kCircleFaceAngleOutOfRange,
     messages::kSliceCountOutOfRange,
-    messages::kCohesionBelowZero,
-    messages::kFrictionAngleOutOfRange,
+    messages::kSoilCohesionBelowZero,
+    messages::kSoilFrictionAngleOutOfRange,
     messages::kSoilUnitWeightNotAboveZero,
     messages::kPoreRatioOutOfRange,
     messages::kDeviationBelowZero,
@@ -99,7 +99,8 @@ constexpr AnalysisDescription kCriticalCircle{
     .diagramLabels = {},
     .factorAtMeans = CriticalCircleFactorAtMeans,
     .diagram = {},
-    .sampledParameters = critical::kCircleInputs,
+    .uncertainInputs = critical::kCircleInputs,
+    .correlatedPairs = critical::kCirclePairs,
     .exportTables = CircleTables,
 };
 

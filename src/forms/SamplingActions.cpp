@@ -19,7 +19,7 @@ SamplingActions::SamplingActions(AnalysisForm& form) : QObject(&form), form_(for
 }
 
 SamplingDialog* SamplingActions::ShowDialog() {
-    auto* dialog = new SamplingDialog(form_.analysis().sampledParameters, choices_, &form_);
+    auto* dialog = new SamplingDialog(form_.analysis(), choices_, &form_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] { choices_ = dialog->choices(); });
     dialog->open();
