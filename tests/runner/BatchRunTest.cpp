@@ -538,6 +538,8 @@ INSTANTIATE_TEST_SUITE_P(
                   kBadFileOrArgument, "", "t.vardolin: ends in .vardolin, which is for models"},
         StatusRow{"SeedOnlyForTheSliceMethod", {"--set", "sampling.method=latin_hypercube", kSliceDefaults},
                   kBadFileOrArgument, "", "only the seed can be chosen"},
+        StatusRow{"PairNotOfferedByTheForm", {"--set", "sampling.correlated=cohesion,water_height", kPlaneDefaults},
+                  kBadFileOrArgument, "", "\"cohesion,water_height\" is no pair offered for correlation"},
         // clang-format on
         StatusRow{"NotAModel",
                   {kPlaneDefaults, "{bad}"},
