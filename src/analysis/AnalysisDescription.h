@@ -13,6 +13,7 @@
 #include "fields/DiagramLabel.h"
 #include "fields/FieldFacts.h"
 #include "fields/FieldTexts.h"
+#include "sampling/SampledParameter.h"
 
 namespace vardolin {
 
@@ -48,16 +49,31 @@ struct AnalysisDescription {
     // The file name of its form's diagram among the program's diagrams ("PlaneDiagram.svg"),
     // for a report; empty if it has none.
     std::string_view diagram = {};
-    // The parameters its run draws once per trial, which the sampling choices (distribution,
-    // bounds, Latin hypercube, correlation) address by name. Empty for a run that draws its own
-    // way: the seed is then its only sampling choice.
-    std::span<const UncertainInput> sampledParameters = {};
+    // The inputs its run draws, in the order it draws them: counted out of range, their
+    // averages checked, one sensitivity curve and one scatter panel each.
+    std::span<const UncertainInput> uncertainInputs = {};
+    // The pairs of them whose correlation the sampling choices may set; the first is the one a
+    // model without a "correlated" choice means.
+    std::span<const ParameterPair> correlatedPairs = {};
+    // Whether the sampling choices (distribution, bounds, Latin hypercube, correlation) apply
+    // to the uncertain inputs; not for a run that draws them its own way (the slice method
+    // draws them per slice in the order of its circles), whose only choice is the seed.
+    bool samplesInputs = true;
     // The tables of its last run that its exported results add (a slice table), from the tables
     // it keeps; nullptr for none.
     ExportTables (*exportTables)(KeptTables& kept) = nullptr;
     // Its inputs that hold a table, each also one of `fields` (of role Input), whose text is
     // the table's rows (TableText).
     std::span<const TableInput> tables = {};
+
+    // The inputs the sampling choices address by name: the uncertain inputs, or none.
+    std::span<const UncertainInput> sampledParameters() const {
+        return samplesInputs ? uncertainInputs : std::span<const UncertainInput>();
+    }
+    // The offered pairs where the sampling choices apply.
+    std::span<const ParameterPair> sampledPairs() const {
+        return samplesInputs ? correlatedPairs : std::span<const ParameterPair>();
+    }
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;

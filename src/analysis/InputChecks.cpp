@@ -18,6 +18,16 @@ void InputChecks::RequireRange(int field, const NumberRange& range, std::string_
     Require(field, value ? std::optional<bool>(range.Contains(*value)) : std::nullopt, message);
 }
 
+void InputChecks::RequireAveragesInRange(std::span<const UncertainInput> inputs) {
+    for (const UncertainInput& input : inputs) {
+        if (input.highestField == 0) {
+            RequireRange(input.meanField, input.range, input.rangeMessage);
+        } else if (const std::optional<double> highest = Value(input.highestField)) {
+            RequireRange(input.meanField, DrawRange(input, *highest), input.rangeMessage);
+        }
+    }
+}
+
 void InputChecks::Require(int field, std::optional<bool> holds, std::string_view message) {
     if (!failure_ && holds == false) {
         failure_ = Failure{field, message};

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "analysis/NumberRange.h"
 #include "analysis/RunOutcome.h"
+#include "analysis/UncertainInput.h"
 #include "fields/FieldValues.h"
 
 namespace vardolin {
@@ -24,6 +26,9 @@ public:
 
     // `field` must hold a number in `range`.
     void RequireRange(int field, const NumberRange& range, std::string_view message);
+    // The average of each input, in list order, must lie in its range, whose upper end is the
+    // number of its highestField where it has one (no check when that text does not convert).
+    void RequireAveragesInRange(std::span<const UncertainInput> inputs);
     // `field` must meet a condition of several fields: `holds` is nothing when one of their
     // texts does not convert.
     void Require(int field, std::optional<bool> holds, std::string_view message);

@@ -2,50 +2,62 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "analysis/NumberRange.h"
-#include "analysis/UncertainParameters.h"
+#include "analysis/UncertainInput.h"
 
 namespace vardolin {
 
-// Trials whose draw of one uncertain parameter fell outside its physical range (a negative
+// Trials whose draw of one uncertain input fell outside its physical range (a negative
 // cohesion, water above the crack, …). Normal draws are not bounded and a run uses them as they
 // come, so these say how far the chosen deviations reach beyond what a slope can hold.
 struct OutOfRangeCount {
-    std::string_view parameter;  // "cohesion", "friction_angle", "rock_unit_weight", "water_height"
+    std::string_view parameter;  // the input's key
     int trials = 0;
 };
 
-// The physical range of each uncertain parameter in one run.
-struct ParameterRanges {
-    NumberRange cohesion;
-    NumberRange frictionAngle;
-    NumberRange rockUnitWeight;
-    NumberRange waterHeight;
-};
+// The inputs of one trial that drew outside their ranges: bit k for input k of the list.
+using InputsOutOfRange = std::uint64_t;
 
-// The ranges both analyses share; the water height's upper end is the analysis's own.
-ParameterRanges PhysicalRanges(double highestWaterHeight);
+// The ranges of a run's draws, one per input in list order, each highestField's number read
+// through `number(field)` in that order.
+template <typename Number>
+std::vector<NumberRange> DrawRanges(std::span<const UncertainInput> inputs, Number&& number) {
+    std::vector<NumberRange> ranges;
+    ranges.reserve(inputs.size());
+    for (const UncertainInput& input : inputs) {
+        ranges.push_back(
+            DrawRange(input, input.highestField != 0 ? number(input.highestField) : 0.0));
+    }
+    return ranges;
+}
 
-// Counts, per parameter, the trials with at least one draw outside its range.
+// The bits of `values` (one per range, in order) that lie outside their ranges.
+inline InputsOutOfRange OutsideRanges(std::span<const NumberRange> ranges,
+                                      std::span<const double> values) {
+    InputsOutOfRange outside = 0;
+    for (std::size_t k = 0; k < ranges.size(); ++k) {
+        outside |= ranges[k].Contains(values[k]) ? 0 : InputsOutOfRange{1} << k;
+    }
+    return outside;
+}
+
+// Counts, per input, the trials with at least one draw outside its range. Trials may be added
+// in any grouping (a worker's chunk, then the next) as long as each is added once.
 class OutOfRangeTally {
 public:
-    explicit OutOfRangeTally(const ParameterRanges& ranges) : ranges_(ranges) {}
+    // One trial: the inputs it drew outside their ranges at least once.
+    void AddTrial(InputsOutOfRange outside);
 
-    // One draw of the four parameters of the current trial (a trial may draw them many times).
-    void Note(const UncertainParameters& drawn);
-    // The current trial is over.
-    void EndTrial();
-
-    // The four parameters in their draw order, with their counts.
-    std::vector<OutOfRangeCount> Counts() const;
+    // The inputs in list order, each with its count.
+    std::vector<OutOfRangeCount> Counts(std::span<const UncertainInput> inputs) const;
 
 private:
-    ParameterRanges ranges_;
-    std::array<bool, 4> inTrial_{};
-    std::array<int, 4> trials_{};
+    std::array<int, kMaxUncertainInputs> trials_{};
 };
 
 }  // namespace vardolin

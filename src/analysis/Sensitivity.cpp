@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fields/FieldTextMap.h"
@@ -39,26 +38,17 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
     }
     FieldTextMap fixed;
     for (const FieldFact& field : analysis.fields) {
-        fixed.setText(field.number, field.role == FieldRole::StatisticsStdDev
-                                        ? std::string("0")
-                                        : texts.text(field.number));
+        fixed.setText(field.number, texts.text(field.number));
     }
-    // Each average pairs with the deviation that follows it in field order.
-    std::vector<std::pair<int, int>> pairs;
-    const FieldFact* mean = nullptr;
-    for (const FieldFact& field : analysis.fields) {
-        if (field.role == FieldRole::StatisticsMean) {
-            mean = &field;
-        } else if (field.role == FieldRole::StatisticsStdDev && mean != nullptr) {
-            pairs.emplace_back(mean->number, field.number);
-            mean = nullptr;
-        }
+    for (const UncertainInput& input : analysis.uncertainInputs) {
+        fixed.setText(input.sdField, "0");
     }
+    const std::span<const UncertainInput> inputs = analysis.uncertainInputs;
     constexpr int kSteps = kSensitivitySpan * kSensitivityStepsPerSd;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::SensitivityPoint);
         progress->stepsDone.store(0);
-        progress->stepsTotal.store(1 + static_cast<int>(pairs.size()) * (2 * kSteps + 1));
+        progress->stepsTotal.store(1 + static_cast<int>(inputs.size()) * (2 * kSteps + 1));
     }
 
     Sensitivity sensitivity;
@@ -67,12 +57,12 @@ std::optional<Sensitivity> SensitivityOf(const AnalysisDescription& analysis,
         sensitivity.factorAtMeans = analysis.factorAtMeans(copy, context);
         AddStepsDone(progress, 1);
     }
-    for (const auto& [meanField, sdField] : pairs) {
+    for (const UncertainInput& input : inputs) {
         SensitivityCurve curve;
-        curve.meanField = meanField;
-        curve.sdField = sdField;
-        curve.mean = NumberOf(texts, meanField, locale);
-        curve.standardDeviation = NumberOf(texts, sdField, locale);
+        curve.meanField = input.meanField;
+        curve.sdField = input.sdField;
+        curve.mean = NumberOf(texts, input.meanField, locale);
+        curve.standardDeviation = NumberOf(texts, input.sdField, locale);
         for (int step = -kSteps; step <= kSteps; ++step) {
             ThrowIfCancelled(progress);
             curve.offsets.push_back(static_cast<double>(step) / kSensitivityStepsPerSd);

@@ -10,7 +10,7 @@
 
 namespace vardolin {
 
-// How the factor of safety moves with each uncertain parameter alone: the factor at the
+// How the factor of safety moves with each uncertain input alone: the factor at the
 // averages while one average at a time moves across its mean ± 3 standard deviations.
 //
 // It is the analysis's own deterministic evaluation (AnalysisDescription::factorAtMeans) on a
@@ -34,7 +34,7 @@ struct SensitivityCurve {
 
 struct Sensitivity {
     double factorAtMeans = 0.0;            // every parameter at its average: the fixed-data factor
-    std::vector<SensitivityCurve> curves;  // one per average/deviation pair, in field order
+    std::vector<SensitivityCurve> curves;  // one per uncertain input, in list order
 };
 
 // The curves of an analysis on `texts` (read, never written), evaluated in the run's `context`:

@@ -3,7 +3,7 @@
 
 namespace vardolin {
 
-// More threads than this would only add start-up cost to runs of at most 10000 trials.
+// The most threads a run starts: more would only add start-up cost to the runs' work.
 inline constexpr int kMaxRunThreads = 64;
 
 // The threads a run uses, from the text of VARDOLIN_THREADS: a whole number from 1 up (at most

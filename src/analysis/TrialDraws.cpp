@@ -3,43 +3,64 @@
 
 #include <algorithm>
 
-#include "analysis/UncertainParameters.h"
+#include "numerics/NormalSampler.h"
 
 namespace vardolin {
 
 namespace {
 
-std::optional<std::size_t> IndexOf(std::span<const UncertainInput> inputs, std::string_view name) {
+std::optional<std::size_t> IndexOf(std::span<const UncertainInput> inputs, std::string_view key) {
     const auto found = std::find_if(inputs.begin(), inputs.end(),
-                                    [&](const UncertainInput& in) { return in.name == name; });
+                                    [&](const UncertainInput& in) { return in.key == key; });
     if (found == inputs.end()) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(found - inputs.begin());
 }
 
+// The pair the choices correlate, by the inputs' places; none when no pair is offered.
+std::optional<CorrelatedPair> PairOf(std::span<const UncertainInput> inputs,
+                                     std::span<const ParameterPair> pairs,
+                                     const SamplingChoices& choices) {
+    if (pairs.empty()) {
+        return std::nullopt;
+    }
+    const bool named = !choices.correlatedFirst.empty();
+    const std::string_view firstKey = named ? choices.correlatedFirst : pairs.front().first;
+    const std::string_view secondKey = named ? choices.correlatedSecond : pairs.front().second;
+    const auto first = IndexOf(inputs, firstKey);
+    const auto second = IndexOf(inputs, secondKey);
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    return CorrelatedPair{*first, *second, choices.correlation};
+}
+
 }  // namespace
 
-TrialDraws::TrialDraws(std::span<const UncertainInput> inputs, FieldValues& fields,
-                       const SamplingChoices& choices, int trials, UniformSequence& uniforms)
+double DrawParameter(UniformSequence& uniforms, FieldValues& fields, int meanField, int sdField) {
+    const NormalDeviate z = DrawNormalDeviate(uniforms);
+    const double mean = fields.Number(meanField);
+    const double sd = fields.Number(sdField);
+    return z.Scale(mean, sd);
+}
+
+TrialDraws::TrialDraws(std::span<const UncertainInput> inputs, std::span<const ParameterPair> pairs,
+                       FieldValues& fields, const SamplingChoices& choices, int trials,
+                       UniformSequence& uniforms)
     : inputs_(inputs), fields_(fields), uniforms_(uniforms), values_(inputs.size()) {
     if (choices.drawsAsBefore()) {
         return;
     }
     std::vector<SampledParameter> parameters;
     for (const UncertainInput& input : inputs) {
-        SampledParameter parameter{input.name, 0.0, 0.0, choices.of(input.name)};
+        SampledParameter parameter{input.key, 0.0, 0.0, choices.of(input.key)};
         parameter.mean = fields.Number(input.meanField);
         parameter.sd = fields.Number(input.sdField);
         parameters.push_back(parameter);
     }
-    std::optional<CorrelatedPair> pair;
-    const auto first = IndexOf(inputs, kCorrelatedFirst);
-    const auto second = IndexOf(inputs, kCorrelatedSecond);
-    if (first && second) {
-        pair = CorrelatedPair{*first, *second, choices.correlation};
-    }
-    sampler_.emplace(std::move(parameters), pair, choices.method, trials, uniforms);
+    sampler_.emplace(std::move(parameters), PairOf(inputs, pairs, choices), choices.method, trials,
+                     uniforms);
 }
 
 std::span<const double> TrialDraws::Next() {

@@ -3,20 +3,20 @@
 
 #include <optional>
 #include <span>
-#include <string_view>
 #include <vector>
 
 #include "analysis/UncertainInput.h"
 #include "fields/FieldValues.h"
 #include "numerics/UniformSequence.h"
+#include "sampling/SampledParameter.h"
 #include "sampling/SamplingChoices.h"
 #include "sampling/TrialSampler.h"
 
 namespace vardolin {
 
-// The pair whose correlation the sampling choices give, when a run draws both.
-inline constexpr std::string_view kCorrelatedFirst = "cohesion";
-inline constexpr std::string_view kCorrelatedSecond = "friction_angle";
+// One draw of a parameter: its uniform value is taken first, then its average and standard
+// deviation are read, so a bad field fails after its draw has consumed its value.
+double DrawParameter(UniformSequence& uniforms, FieldValues& fields, int meanField, int sdField);
 
 // The uncertain parameters of one run, trial by trial, as the sampling choices ask.
 //
@@ -27,8 +27,11 @@ inline constexpr std::string_view kCorrelatedSecond = "friction_angle";
 // once), and a TrialSampler draws the trials.
 class TrialDraws {
 public:
-    TrialDraws(std::span<const UncertainInput> inputs, FieldValues& fields,
-               const SamplingChoices& choices, int trials, UniformSequence& uniforms);
+    // The correlation of the choices is of their correlated pair, or of the first of `pairs`
+    // when they name none (and of no pair when none is offered).
+    TrialDraws(std::span<const UncertainInput> inputs, std::span<const ParameterPair> pairs,
+               FieldValues& fields, const SamplingChoices& choices, int trials,
+               UniformSequence& uniforms);
 
     // The next trial's values, in the order of the inputs; valid until the next call.
     std::span<const double> Next();

@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "critical_circle/ParallelChunks.h"
+#include "analysis/ParallelChunks.h"
 #include "numerics/Square.h"
 
 namespace vardolin::critical {

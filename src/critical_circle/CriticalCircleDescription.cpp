@@ -35,8 +35,8 @@ constexpr std::array<std::string_view, 32> kMessages{
     messages::kSlopeHeightNotAboveZero,
     messages::kCircleFaceAngleOutOfRange,
     messages::kSliceCountOutOfRange,
-    messages::kCohesionBelowZero,
-    messages::kFrictionAngleOutOfRange,
+    messages::kSoilCohesionBelowZero,
+    messages::kSoilFrictionAngleOutOfRange,
     messages::kSoilUnitWeightNotAboveZero,
     messages::kPoreRatioOutOfRange,
     messages::kDeviationBelowZero,
@@ -107,7 +107,8 @@ constexpr AnalysisDescription kCriticalCircle{
     .diagramLabels = {},
     .factorAtMeans = CriticalCircleFactorAtMeans,
     .diagram = {},
-    .sampledParameters = critical::kCircleInputs,
+    .uncertainInputs = critical::kCircleInputs,
+    .correlatedPairs = critical::kCirclePairs,
     .exportTables = CircleTables,
 };
 

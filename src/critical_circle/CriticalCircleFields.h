@@ -2,17 +2,32 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "analysis/UncertainInput.h"
-#include "analysis/UncertainParameters.h"
 #include "fields/FieldFacts.h"
 #include "fields/ReportFields.h"
+#include "sampling/SampledParameter.h"
 
-namespace vardolin::critical {
+namespace vardolin {
+namespace messages {
+
+// The checks of the soil's averages.
+inline constexpr std::string_view kSoilCohesionBelowZero =
+    "Please Enter Average of Cohesion from 0";
+inline constexpr std::string_view kSoilFrictionAngleOutOfRange =
+    "Please Enter Average of Friction Angle from 0 Under 90";
+inline constexpr std::string_view kSoilUnitWeightNotAboveZero =
+    "Please Enter Average of Unit Weight of Soil Upper 0";
+inline constexpr std::string_view kPoreRatioOutOfRange =
+    "Please Enter Average of Pore-Pressure Ratio from 0 Under 1";
+
+}  // namespace messages
+
+namespace critical {
 
 // The fields of the critical-circle form, by control number (Text1 is 1). The report fields
-// (Text5, Text6, Text7, Text17) and the statistics (Text9..Text16) sit where the other forms
-// have them; the pore-pressure ratio takes the water height's place.
+// (Text5, Text6, Text7, Text17) sit where the other forms have them.
 enum Field : int {
     SlopeHeight = 1,
     FaceAngle = 2,
@@ -21,14 +36,14 @@ enum Field : int {
     MessageField = 5,
     MeanSafetyFactor = 6,
     ExplanationField = 7,
-    SoilCohesionMean = vardolin::CohesionMean,
-    SoilCohesionStdDev = vardolin::CohesionStdDev,
-    FrictionMean = vardolin::FrictionAngleMean,
-    FrictionStdDev = vardolin::FrictionAngleStdDev,
-    UnitWeightMean = vardolin::RockUnitWeightMean,
-    UnitWeightStdDev = vardolin::RockUnitWeightStdDev,
-    PoreRatioMean = vardolin::WaterHeightMean,
-    PoreRatioStdDev = vardolin::WaterHeightStdDev,
+    SoilCohesionMean = 9,
+    SoilCohesionStdDev = 10,
+    FrictionMean = 11,
+    FrictionStdDev = 12,
+    UnitWeightMean = 13,
+    UnitWeightStdDev = 14,
+    PoreRatioMean = 15,
+    PoreRatioStdDev = 16,
     FailureProbability = 17,
     GridXFrom = 18,
     GridXTo = 19,
@@ -202,15 +217,24 @@ static_assert(MessageField == kVerdictFields[0].number &&
                   FailureProbability == kFailurePercentageField[0].number,
               "the report fields sit where the other forms have them");
 
-// The four as the sampling choices name them, in the order every trial draws them.
+// The soil's four uncertain inputs, in the order every trial draws them (kSoilParameters), with
+// what a soil can hold: c >= 0, 0 <= phi < 90 degrees, gamma > 0 and 0 <= ru < 1.
 inline constexpr std::array<UncertainInput, 4> kCircleInputs{{
-    {"cohesion", "Cohesion", SoilCohesionMean, SoilCohesionStdDev},
-    {"friction_angle", "Friction angle", FrictionMean, FrictionStdDev},
-    {"unit_weight", "Unit weight of soil", UnitWeightMean, UnitWeightStdDev},
-    {"pore_ratio", "Pore-pressure ratio ru", PoreRatioMean, PoreRatioStdDev},
+    {"cohesion", "Cohesion", "Pa", SoilCohesionMean, SoilCohesionStdDev, NumberRange::From(0.0),
+     messages::kSoilCohesionBelowZero},
+    {"friction_angle", "Friction angle", "degrees", FrictionMean, FrictionStdDev,
+     NumberRange::Between(0.0, true, 90.0, false), messages::kSoilFrictionAngleOutOfRange},
+    {"unit_weight", "Unit weight of soil", "N/m³", UnitWeightMean, UnitWeightStdDev,
+     NumberRange::From(0.0, false), messages::kSoilUnitWeightNotAboveZero},
+    {"pore_ratio", "Pore-pressure ratio ru", "", PoreRatioMean, PoreRatioStdDev,
+     NumberRange::Between(0.0, true, 1.0, false), messages::kPoreRatioOutOfRange},
 }};
 
-inline constexpr std::array<int, 4> kCircleMeanFields{SoilCohesionMean, FrictionMean,
-                                                      UnitWeightMean, PoreRatioMean};
+// The pairs whose correlation the form offers: the strength parameters first.
+inline constexpr std::array<ParameterPair, 2> kCirclePairs{{
+    {"cohesion", "friction_angle"},
+    {"unit_weight", "pore_ratio"},
+}};
 
-}  // namespace vardolin::critical
+}  // namespace critical
+}  // namespace vardolin

@@ -13,6 +13,7 @@
 #include "analysis/CountChecks.h"
 #include "analysis/InputChecks.h"
 #include "analysis/MeanReport.h"
+#include "analysis/OutOfRangeDraws.h"
 #include "analysis/ParameterDraws.h"
 #include "analysis/RunMessages.h"
 #include "analysis/TrialDraws.h"
@@ -24,7 +25,6 @@
 #include "critical_circle/CriticalCircleLimits.h"
 #include "critical_circle/DrawnCircleTrials.h"
 #include "critical_circle/SliceTable.h"
-#include "critical_circle/SoilDrawsOutOfRange.h"
 #include "critical_circle/TrialStatistics.h"
 #include "fields/FieldValues.h"
 #include "numerics/RunTimeError.h"
@@ -104,12 +104,9 @@ std::optional<RunOutcome> CheckInputs(FieldValues& f, const GivenCircleMode& mod
                         messages::kCircleFaceAngleOutOfRange);
     checks.Require(SliceCount, IsWholeIn(checks.Value(SliceCount), kMinSlices, kMaxSlices),
                    messages::kSliceCountOutOfRange);
-    checks.RequireRange(SoilCohesionMean, kSoilRanges[0], messages::kCohesionBelowZero);
-    checks.RequireRange(FrictionMean, kSoilRanges[1], messages::kFrictionAngleOutOfRange);
-    checks.RequireRange(UnitWeightMean, kSoilRanges[2], messages::kSoilUnitWeightNotAboveZero);
-    checks.RequireRange(PoreRatioMean, kSoilRanges[3], messages::kPoreRatioOutOfRange);
-    for (const int sd : {SoilCohesionStdDev, FrictionStdDev, UnitWeightStdDev, PoreRatioStdDev}) {
-        checks.RequireRange(sd, fromZero, messages::kDeviationBelowZero);
+    checks.RequireAveragesInRange(kCircleInputs);
+    for (const UncertainInput& input : kCircleInputs) {
+        checks.RequireRange(input.sdField, fromZero, messages::kDeviationBelowZero);
     }
     if (mode.firstEmpty) {
         checks.Require(*mode.firstEmpty, false, messages::kGivenCircleIncomplete);
@@ -320,7 +317,7 @@ CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
         return RunCircleTrials(circle.slices, SoilOf(f), trials, context.uniforms, context.threads,
                                progress);
     }
-    TrialDraws sampled(kCircleInputs, f, context.sampling, trials, context.uniforms);
+    TrialDraws sampled(kCircleInputs, kCirclePairs, f, context.sampling, trials, context.uniforms);
     CircleTrialsOutcome outcome;
     outcome.drawn.resize(static_cast<std::size_t>(trials));
     for (SoilValues& soil : outcome.drawn) {
@@ -351,19 +348,24 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleA
     RunOutcome outcome;
     outcome.end = RunOutcome::End::Completed;
     outcome.trials = statistics.usable;
-    outcome.draws = ParameterDraws(kCircleMeanFields, statistics.usable);
-    outcome.outOfRange = CountSoilDrawsOutOfRange(evaluated.drawn);
+    outcome.draws = ParameterDraws(kCircleInputs, statistics.usable);
+    // Every trial drawn counts, a trial without a usable factor among them.
+    const std::vector<NumberRange> ranges =
+        DrawRanges(kCircleInputs, [&](int field) { return f.Number(field); });
+    OutOfRangeTally outOfRange;
     outcome.trialFactors.reserve(static_cast<std::size_t>(statistics.usable));
     for (std::size_t i = 0; i < evaluated.drawn.size(); ++i) {
+        const SoilValues& soil = evaluated.drawn[i];
+        const std::array<double, 4> values{soil.cohesion, soil.frictionAngle, soil.unitWeight,
+                                           soil.poreRatio};
+        outOfRange.AddTrial(OutsideRanges(ranges, values));
         if (evaluated.statuses[i] != FactorStatus::Valid) {
             continue;
         }
         outcome.trialFactors.push_back(evaluated.factors[i]);
-        const SoilValues& soil = evaluated.drawn[i];
-        const std::array<double, 4> values{soil.cohesion, soil.frictionAngle, soil.unitWeight,
-                                           soil.poreRatio};
         outcome.draws.Keep(static_cast<int>(outcome.trialFactors.size()), values);
     }
+    outcome.outOfRange = outOfRange.Counts(kCircleInputs);
     f.WriteNumber(FailureProbability, statistics.failurePercent);
     WriteMean(f, outcome.trialFactors, MeanSafetyFactor);
     f.Write(MessageField,

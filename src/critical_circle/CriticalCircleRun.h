@@ -5,6 +5,7 @@
 
 #include "analysis/AnalysisContext.h"
 #include "analysis/RunOutcome.h"
+#include "critical_circle/CriticalCircleFields.h"
 #include "fields/FieldTexts.h"
 
 namespace vardolin {
@@ -17,10 +18,6 @@ inline constexpr std::string_view kCircleFaceAngleOutOfRange =
     "Please Enter Slope Face Angle Upper 0 up to 90";
 inline constexpr std::string_view kSliceCountOutOfRange =
     "Please Enter Namber of Slices as a Whole Number from 1 up to 10000";
-inline constexpr std::string_view kSoilUnitWeightNotAboveZero =
-    "Please Enter Average of Unit Weight of Soil Upper 0";
-inline constexpr std::string_view kPoreRatioOutOfRange =
-    "Please Enter Average of Pore-Pressure Ratio from 0 Under 1";
 inline constexpr std::string_view kDeviationBelowZero = "Please Enter Standard Deviation from 0";
 inline constexpr std::string_view kGridXOutOfOrder = "Please Enter Grid x from up to Grid x to";
 inline constexpr std::string_view kGridYOutOfOrder = "Please Enter Grid y from up to Grid y to";

@@ -4,10 +4,10 @@
 #include <span>
 #include <vector>
 
+#include "analysis/ParallelChunks.h"
 #include "analysis/RunProgress.h"
 #include "critical_circle/CircleSlices.h"
 #include "critical_circle/FactorEvaluator.h"
-#include "critical_circle/ParallelChunks.h"
 #include "critical_circle/SoilValues.h"
 
 namespace vardolin::critical {

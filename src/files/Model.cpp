@@ -19,8 +19,8 @@ std::optional<std::string> WhyNotAFieldText(std::string_view text) {
 
 std::vector<std::string_view> SampledParameterNames(const AnalysisDescription& analysis) {
     std::vector<std::string_view> names;
-    for (const UncertainInput& input : analysis.sampledParameters) {
-        names.push_back(input.name);
+    for (const UncertainInput& input : analysis.sampledParameters()) {
+        names.push_back(input.key);
     }
     return names;
 }

@@ -309,7 +309,8 @@ private:
             } else if (!value.is_null()) {
                 Refuse("\"sampling." + key + "\" must be a number or a text");
             }
-            if (const auto why = SetSamplingChoice(choices, key, text, names)) {
+            if (const auto why =
+                    SetSamplingChoice(choices, key, text, {names, analysis.sampledPairs()})) {
                 Refuse("\"sampling." + key + "\": " + *why);
             }
         };

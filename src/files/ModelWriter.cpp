@@ -25,8 +25,12 @@ ordered_json SamplingObject(const SamplingChoices& choices, const AnalysisDescri
     if (choices.correlation != 0.0) {
         sampling["correlation"] = choices.correlation;
     }
-    for (const UncertainInput& input : analysis.sampledParameters) {
-        const ParameterChoice& choice = choices.of(input.name);
+    if (!choices.correlatedFirst.empty()) {
+        sampling["correlated"] =
+            CorrelatedPairText(choices.correlatedFirst, choices.correlatedSecond);
+    }
+    for (const UncertainInput& input : analysis.sampledParameters()) {
+        const ParameterChoice& choice = choices.of(input.key);
         if (choice.isDefault()) {
             continue;
         }
@@ -38,7 +42,7 @@ ordered_json SamplingObject(const SamplingChoices& choices, const AnalysisDescri
         if (choice.upper) {
             parameter["upper"] = *choice.upper;
         }
-        sampling[std::string(input.name)] = std::move(parameter);
+        sampling[std::string(input.key)] = std::move(parameter);
     }
     return sampling;
 }

@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
+#include "analysis/AnalysisContext.h"
 #include "analysis/AnalysisDescription.h"
 #include "fields/FieldTextMap.h"
-#include "analysis/AnalysisContext.h"
 
 class QThread;
 

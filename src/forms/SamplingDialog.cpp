@@ -7,7 +7,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "sampling/SamplingKeys.h"
 
@@ -19,17 +21,33 @@ QString NumberText(const std::optional<double>& value) {
     return value ? QString::fromStdString(SamplingNumberText(*value)) : QString();
 }
 
-QString Named(std::string_view name, const char* suffix) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-           QLatin1String(suffix);
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+QString Named(std::string_view name, const char* suffix) {
+    return Text(name) + QLatin1String(suffix);
+}
+
+QString LabelOf(std::span<const UncertainInput> inputs, std::string_view key) {
+    for (const UncertainInput& input : inputs) {
+        if (input.key == key) {
+            return Text(input.label);
+        }
+    }
+    return Text(key);
+}
+
+// The table shows this many rows before it scrolls.
+constexpr int kRowsShown = 8;
 
 }  // namespace
 
-SamplingDialog::SamplingDialog(std::span<const UncertainInput> parameters,
-                               const SamplingChoices& choices, QWidget* parent)
+SamplingDialog::SamplingDialog(const AnalysisDescription& analysis, const SamplingChoices& choices,
+                               QWidget* parent)
     : QDialog(parent),
-      parameters_(parameters),
+      parameters_(analysis.sampledParameters()),
+      pairs_(analysis.sampledPairs()),
       choices_(choices),
       seed_(new QLineEdit(this)),
       error_(new QLabel(this)) {
@@ -38,51 +56,33 @@ SamplingDialog::SamplingDialog(std::span<const UncertainInput> parameters,
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
-    if (!parameters.empty()) {
+    if (!parameters_.empty()) {
         method_ = new QComboBox(this);
         method_->setObjectName(QStringLiteral("SamplingMethodBox"));
         method_->addItems({tr("Monte Carlo"), tr("Latin hypercube")});
         method_->setCurrentIndex(static_cast<int>(choices.method));
         form->addRow(tr("&Method:"), method_);
+    }
+    if (!parameters_.empty() && !pairs_.empty()) {
+        pair_ = new QComboBox(this);
+        pair_->setObjectName(QStringLiteral("CorrelatedPairBox"));
+        for (const ParameterPair& pair : pairs_) {
+            pair_->addItem(LabelOf(parameters_, pair.first) + QStringLiteral(" – ") +
+                           LabelOf(parameters_, pair.second));
+            if (pair.first == choices.correlatedFirst && pair.second == choices.correlatedSecond) {
+                pair_->setCurrentIndex(pair_->count() - 1);
+            }
+        }
+        pair_->setToolTip(tr("The two parameters whose standard normal deviates are correlated"));
+        form->addRow(tr("Correlated &pair:"), pair_);
         correlation_ = new QLineEdit(NumberText(choices.correlation), this);
         correlation_->setObjectName(QStringLiteral("CorrelationEdit"));
         correlation_->setToolTip(
-            tr("Correlation of cohesion and friction angle, between -1 and 1, on their standard "
-               "normal deviates"));
-        form->addRow(tr("&Correlation c–φ:"), correlation_);
-
-        auto* grid = new QGridLayout;
-        layout->addLayout(grid);
-        grid->addWidget(new QLabel(tr("Distribution"), this), 0, 1);
-        grid->addWidget(new QLabel(tr("Lower bound"), this), 0, 2);
-        grid->addWidget(new QLabel(tr("Upper bound"), this), 0, 3);
-        int line = 1;
-        for (const UncertainInput& input : parameters) {
-            const ParameterChoice& choice = choices.of(input.name);
-            ParameterRow row{input.name, new QComboBox(this), new QLineEdit(this),
-                             new QLineEdit(this)};
-            row.distribution->setObjectName(Named(input.name, "DistributionBox"));
-            for (const std::string_view name : kDistributionNames) {
-                row.distribution->addItem(QString::fromUtf8(name.data(), name.size()));
-            }
-            row.distribution->setCurrentIndex(static_cast<int>(choice.distribution));
-            row.lower->setObjectName(Named(input.name, "LowerEdit"));
-            row.lower->setText(NumberText(choice.lower));
-            row.lower->setPlaceholderText(tr("none"));
-            row.upper->setObjectName(Named(input.name, "UpperEdit"));
-            row.upper->setText(NumberText(choice.upper));
-            row.upper->setPlaceholderText(tr("none"));
-            grid->addWidget(
-                new QLabel(QString::fromUtf8(input.caption.data(),
-                                             static_cast<qsizetype>(input.caption.size())),
-                           this),
-                line, 0);
-            grid->addWidget(row.distribution, line, 1);
-            grid->addWidget(row.lower, line, 2);
-            grid->addWidget(row.upper, line, 3);
-            rows_.push_back(row);
-            ++line;
-        }
+            tr("Correlation of the pair, between -1 and 1, on their standard normal deviates"));
+        form->addRow(tr("&Correlation:"), correlation_);
+    }
+    if (!parameters_.empty()) {
+        layout->addWidget(ParameterTable(choices));
     }
     seed_->setObjectName(QStringLiteral("SeedEdit"));
     if (choices.seed) {
@@ -106,10 +106,59 @@ SamplingDialog::SamplingDialog(std::span<const UncertainInput> parameters,
     layout->addWidget(buttons);
 }
 
+// One row per parameter under a fixed header, scrolling past kRowsShown rows.
+QWidget* SamplingDialog::ParameterTable(const SamplingChoices& choices) {
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ParameterTable"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* table = new QWidget(scroll);
+    auto* grid = new QGridLayout(table);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(new QLabel(tr("Distribution"), table), 0, 1);
+    grid->addWidget(new QLabel(tr("Lower bound"), table), 0, 2);
+    grid->addWidget(new QLabel(tr("Upper bound"), table), 0, 3);
+    int line = 1;
+    for (const UncertainInput& input : parameters_) {
+        const ParameterChoice& choice = choices.of(input.key);
+        ParameterRow row{input.key, new QComboBox(table), new QLineEdit(table),
+                         new QLineEdit(table)};
+        row.distribution->setObjectName(Named(input.key, "DistributionBox"));
+        for (const std::string_view name : kDistributionNames) {
+            row.distribution->addItem(Text(name));
+        }
+        row.distribution->setCurrentIndex(static_cast<int>(choice.distribution));
+        row.lower->setObjectName(Named(input.key, "LowerEdit"));
+        row.lower->setText(NumberText(choice.lower));
+        row.lower->setPlaceholderText(tr("none"));
+        row.upper->setObjectName(Named(input.key, "UpperEdit"));
+        row.upper->setText(NumberText(choice.upper));
+        row.upper->setPlaceholderText(tr("none"));
+        QString label = Text(input.label);
+        if (!input.unit.empty()) {
+            label += QStringLiteral(" (") + Text(input.unit) + QLatin1Char(')');
+        }
+        grid->addWidget(new QLabel(label, table), line, 0);
+        grid->addWidget(row.distribution, line, 1);
+        grid->addWidget(row.lower, line, 2);
+        grid->addWidget(row.upper, line, 3);
+        rows_.push_back(row);
+        ++line;
+    }
+    grid->setRowStretch(line, 1);
+    scroll->setWidget(table);
+    const int shown = std::min(line, kRowsShown + 1);
+    const int rowHeight = rows_.front().distribution->sizeHint().height() + grid->verticalSpacing();
+    scroll->setMinimumHeight(shown * rowHeight);
+    scroll->setMinimumWidth(table->sizeHint().width());
+    return scroll;
+}
+
 std::optional<SamplingChoices> SamplingDialog::ChoicesShown() {
     std::vector<std::string_view> names;
     for (const UncertainInput& input : parameters_) {
-        names.push_back(input.name);
+        names.push_back(input.key);
     }
     SamplingChoices shown;
     why_.clear();
@@ -117,7 +166,8 @@ std::optional<SamplingChoices> SamplingDialog::ChoicesShown() {
         if (!why_.isEmpty()) {
             return;
         }
-        if (const auto why = SetSamplingChoice(shown, key, text.trimmed().toStdString(), names)) {
+        if (const auto why =
+                SetSamplingChoice(shown, key, text.trimmed().toStdString(), {names, pairs_})) {
             why_ = QString::fromStdString(*why);
         }
     };
@@ -125,6 +175,10 @@ std::optional<SamplingChoices> SamplingDialog::ChoicesShown() {
     if (method_ != nullptr) {
         set("method",
             QString::fromUtf8(NameOf(static_cast<SamplingMethod>(method_->currentIndex())).data()));
+    }
+    if (pair_ != nullptr) {
+        const ParameterPair& pair = pairs_[static_cast<std::size_t>(pair_->currentIndex())];
+        set("correlated", QString::fromStdString(CorrelatedPairText(pair.first, pair.second)));
         set("correlation",
             correlation_->text().trimmed().isEmpty() ? QStringLiteral("0") : correlation_->text());
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/UncertainInput.h"
+#include "analysis/AnalysisDescription.h"
 #include "sampling/SamplingChoices.h"
 
 class QComboBox;
@@ -16,20 +16,22 @@ class QLineEdit;
 
 namespace vardolin::forms {
 
-// The sampling choices of one analysis form: the method, the correlation of cohesion and
-// friction angle, each drawn parameter's distribution and bounds, and the seed. A form whose
-// run draws its own way (no sampled parameters) shows the seed alone.
+// The sampling choices of one analysis form: the method, the correlation of one of the pairs
+// the analysis offers, each sampled parameter's distribution and bounds (one row each, in a
+// scrolling table, however many the analysis has), and the seed. A form whose run draws its
+// own way (no sampled parameters) shows the seed alone; one that offers no pair, no
+// correlation.
 //
-// Its controls are named for tests and tools: "SamplingMethodBox", "CorrelationEdit",
-// "<parameter>DistributionBox", "<parameter>LowerEdit", "<parameter>UpperEdit" (e.g.
-// "cohesionLowerEdit"), "SeedEdit", "SamplingErrorLabel", "SamplingButtons". OK takes the
-// texts through the same keys as model files and the runner; a text they refuse keeps the
-// dialog open and says why.
+// Its controls are named for tests and tools: "SamplingMethodBox", "CorrelatedPairBox",
+// "CorrelationEdit", "ParameterTable", "<parameter>DistributionBox", "<parameter>LowerEdit",
+// "<parameter>UpperEdit" (e.g. "cohesionLowerEdit"), "SeedEdit", "SamplingErrorLabel",
+// "SamplingButtons". OK takes the texts through the same keys as model files and the runner; a
+// text they refuse keeps the dialog open and says why.
 class SamplingDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    SamplingDialog(std::span<const UncertainInput> parameters, const SamplingChoices& choices,
+    SamplingDialog(const AnalysisDescription& analysis, const SamplingChoices& choices,
                    QWidget* parent = nullptr);
 
     // The choices the controls hold, or nothing (and why()) when a text is refused.
@@ -50,9 +52,13 @@ private:
         QLineEdit* upper;
     };
 
+    QWidget* ParameterTable(const SamplingChoices& choices);
+
     std::span<const UncertainInput> parameters_;
+    std::span<const ParameterPair> pairs_;
     SamplingChoices choices_;
     QComboBox* method_ = nullptr;
+    QComboBox* pair_ = nullptr;
     QLineEdit* correlation_ = nullptr;
     std::vector<ParameterRow> rows_;
     QLineEdit* seed_;

@@ -8,10 +8,10 @@
 #include "analysis/CountChecks.h"
 #include "analysis/InputChecks.h"
 #include "analysis/MeanReport.h"
+#include "analysis/OutOfRangeDraws.h"
 #include "analysis/ParameterDraws.h"
 #include "analysis/RunMessages.h"
 #include "analysis/TrialDraws.h"
-#include "analysis/UncertainParameters.h"
 #include "fields/FieldValues.h"
 #include "numerics/GenericArithmetic.h"
 #include "numerics/Square.h"
@@ -112,11 +112,7 @@ std::optional<RunOutcome> CheckInputs(FieldValues& f) {
         const double bracket = (1.0 - Square(*z / *H)) / std::tan(psiP) - 1.0 / std::tan(psiF);
         checks.Require(TensionCrackDepth, bracket > 0.0, messages::kCrackNotBehindCrest);
     }
-    CheckStatisticsAverages(checks);
-    if (z) {
-        checks.RequireRange(WaterHeightMean, NumberRange::Between(0.0, true, *z, true),
-                            messages::kWaterAboveCrack);
-    }
+    checks.RequireAveragesInRange(kPlaneInputs);
     return checks.Stop(MessageField);
 }
 
@@ -132,24 +128,25 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     }
     ThrowIfCancelled(progress);
     // The count is above 1 and below the limit here, so its whole part is the trials that run.
-    TrialDraws sampled(kUncertainInputs, f, context.sampling, static_cast<int>(std::floor(end)),
-                       context.uniforms);
+    TrialDraws sampled(kPlaneInputs, kRockCorrelatedPairs, f, context.sampling,
+                       static_cast<int>(std::floor(end)), context.uniforms);
     int trials = 0;
-    ParameterDraws draws(kUncertainMeanFields, end);
+    ParameterDraws draws(kPlaneInputs, end);
     // The water in the crack reaches at most its foot. The depth is taken where the first
     // trial's evaluation converts it, after that trial's draws, so that a text that is not a
     // number stops the run there and not before anything is drawn.
-    std::optional<OutOfRangeTally> outOfRange;
+    std::vector<NumberRange> ranges;
+    OutOfRangeTally outOfRange;
     for (double i = 1; i <= end; i += 1) {
         const int index = static_cast<int>(i);
-        const UncertainParameters drawn = UncertainParametersOf(sampled.Next());
+        const std::span<const double> values = sampled.Next();
+        const UncertainParameters drawn = UncertainParametersOf(values);
         const Geometry geometry = ReadGeometry(f);
-        if (!outOfRange) {
-            outOfRange.emplace(PhysicalRanges(geometry.tensionCrackDepth));
+        if (ranges.empty()) {
+            ranges = DrawRanges(kPlaneInputs, [&](int field) { return f.Number(field); });
         }
-        outOfRange->Note(drawn);
-        outOfRange->EndTrial();
-        draws.Keep(index, drawn);
+        outOfRange.AddTrial(OutsideRanges(ranges, values));
+        draws.Keep(index, values);
         factors[index] = SafetyFactor(geometry, drawn);
         if (factors[index] < 1.0) {
             ++failures;
@@ -165,8 +162,7 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     RunOutcome outcome;
     outcome.end = RunOutcome::End::Completed;
     outcome.trials = trials;
-    // The count is above 1, so at least one trial ran and set the ranges.
-    outcome.outOfRange = outOfRange->Counts();
+    outcome.outOfRange = outOfRange.Counts(kPlaneInputs);
     outcome.draws = std::move(draws);
     outcome.trialFactors.reserve(static_cast<std::size_t>(trials));
     for (int i = 1; i <= trials; ++i) {

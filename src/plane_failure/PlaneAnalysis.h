@@ -6,6 +6,7 @@
 #include "analysis/AnalysisContext.h"
 #include "analysis/RunOutcome.h"
 #include "fields/FieldTexts.h"
+#include "plane_failure/PlaneFields.h"
 
 namespace vardolin {
 
@@ -21,8 +22,6 @@ inline constexpr std::string_view kCrackDepthOutOfRange =
     "Please Enter Height of Tension Crack from 0 Under the Slope Height";
 inline constexpr std::string_view kCrackNotBehindCrest =
     "Tension Crack is Not Behind the Crest: the Block Has No Weight";
-inline constexpr std::string_view kWaterAboveCrack =
-    "Please Enter Average of Water Height from 0 up to the Height of Tension Crack";
 
 }  // namespace messages
 

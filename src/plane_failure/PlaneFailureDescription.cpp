@@ -70,7 +70,8 @@ constexpr AnalysisDescription kPlaneFailure{
     .diagramLabels = kDiagramLabels,
     .factorAtMeans = PlaneFactorAtMeans,
     .diagram = "PlaneDiagram.svg",
-    .sampledParameters = kUncertainInputs,
+    .uncertainInputs = plane::kPlaneInputs,
+    .correlatedPairs = kRockCorrelatedPairs,
 };
 
 }  // namespace

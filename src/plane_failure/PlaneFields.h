@@ -2,15 +2,24 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
-#include "analysis/UncertainParameters.h"
 #include "fields/FieldFacts.h"
 #include "fields/ReportFields.h"
+#include "rock_statistics/RockStatistics.h"
 
-namespace vardolin::plane {
+namespace vardolin {
+namespace messages {
+
+inline constexpr std::string_view kWaterAboveCrack =
+    "Please Enter Average of Water Height from 0 up to the Height of Tension Crack";
+
+}  // namespace messages
+
+namespace plane {
 
 // The fields of the plane-failure form, by control number (Text1 is 1), besides the statistics
-// Text9..Text16 that both forms share (UncertainField). There is no Text8.
+// Text9..Text16 it shares with the slice form (UncertainField). There is no Text8.
 enum Field : int {
     SlopeHeight = 1,
     SlopeFaceAngle = 2,
@@ -52,4 +61,8 @@ static_assert(MessageField == kVerdictFields[0].number &&
               ExplanationField == kVerdictFields[2].number &&
               FailureProbability == kFailurePercentageField[0].number);
 
-}  // namespace vardolin::plane
+// The four uncertain inputs: the water in the tension crack reaches at most its foot.
+inline constexpr auto kPlaneInputs = RockInputs(TensionCrackDepth, messages::kWaterAboveCrack);
+
+}  // namespace plane
+}  // namespace vardolin

@@ -23,12 +23,15 @@ bool TakesSamplingKey(const AnalysisDescription& analysis, std::string_view key)
     if (key == "seed") {
         return true;
     }
-    if (analysis.sampledParameters.empty()) {
+    if (analysis.sampledParameters().empty()) {
         return false;
     }
     const std::string_view name = key.substr(0, key.find('.'));
-    if (name == "method" || name == "correlation") {
+    if (name == "method") {
         return true;
+    }
+    if (name == "correlation" || name == "correlated") {
+        return !analysis.sampledPairs().empty();
     }
     const std::vector<std::string_view> names = SampledParameterNames(analysis);
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -148,7 +151,7 @@ void InputOverrides::Apply(const std::string& file, Model& model) {
             const std::vector<std::string_view> names = SampledParameterNames(analysis);
             if (const auto why = SetSamplingChoice(
                     model.sampling, std::string_view(given.key).substr(kSamplingKeyPrefix.size()),
-                    given.text, names)) {
+                    given.text, {names, analysis.sampledPairs()})) {
                 throw UsageError(refused + ": " + *why);
             }
         } else {

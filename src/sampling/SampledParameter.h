@@ -17,6 +17,12 @@ struct SampledParameter {
     ParameterChoice choice;
 };
 
+// Two parameters, by name, whose standard normal deviates an analysis offers to correlate.
+struct ParameterPair {
+    std::string_view first;
+    std::string_view second;
+};
+
 // Two parameters (by their place in the list) whose standard normal deviates are correlated.
 struct CorrelatedPair {
     std::size_t first = 0;

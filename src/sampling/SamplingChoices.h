@@ -31,8 +31,12 @@ struct SamplingChoices {
     SamplingMethod method = SamplingMethod::MonteCarlo;
     // By parameter name; a parameter not in it is normal and unbounded.
     std::map<std::string, ParameterChoice, std::less<>> parameters;
-    // Between the standard normal deviates of the analysis's correlated pair, -1 < rho < 1.
+    // Between the standard normal deviates of the correlated pair, -1 < rho < 1.
     double correlation = 0.0;
+    // The pair `correlation` is of, by parameter names, when it is not the first pair the
+    // analysis offers; both empty for that one.
+    std::string correlatedFirst;
+    std::string correlatedSecond;
     // The state the uniform sequence is put to as the run starts; none continues it.
     std::optional<std::uint32_t> seed;
 
@@ -42,7 +46,7 @@ struct SamplingChoices {
 
     // The draws are today's, one normal deviate per parameter in order (the seed aside).
     bool drawsAsBefore() const;
-    bool isDefault() const { return drawsAsBefore() && !seed; }
+    bool isDefault() const { return drawsAsBefore() && !seed && correlatedFirst.empty(); }
     bool operator==(const SamplingChoices&) const = default;
 };
 

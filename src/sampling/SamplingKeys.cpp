@@ -72,15 +72,53 @@ std::optional<std::string> SetSeed(SamplingChoices& choices, std::string_view te
     return std::nullopt;
 }
 
+// The pair "first,second" among those offered, kept as the choices keep it: the first offered
+// pair as none.
+std::optional<std::string> SetCorrelatedPair(SamplingChoices& choices, std::string_view text,
+                                             std::span<const ParameterPair> pairs) {
+    if (text.empty()) {
+        choices.correlatedFirst.clear();
+        choices.correlatedSecond.clear();
+        return std::nullopt;
+    }
+    const std::size_t comma = text.find(',');
+    const std::string_view first = text.substr(0, comma);
+    const std::string_view second =
+        comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    const auto found = std::find_if(pairs.begin(), pairs.end(), [&](const ParameterPair& pair) {
+        return pair.first == first && pair.second == second;
+    });
+    if (found == pairs.end()) {
+        std::string offered;
+        for (const ParameterPair& pair : pairs) {
+            offered +=
+                (offered.empty() ? "" : " or ") + CorrelatedPairText(pair.first, pair.second);
+        }
+        return Quoted(text) + " is no pair offered for correlation: " + offered;
+    }
+    if (found == pairs.begin()) {
+        choices.correlatedFirst.clear();
+        choices.correlatedSecond.clear();
+    } else {
+        choices.correlatedFirst = first;
+        choices.correlatedSecond = second;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::string CorrelatedPairText(std::string_view first, std::string_view second) {
+    return std::string(first) + ',' + std::string(second);
+}
 
 std::string_view NameOf(SamplingMethod method) {
     return kMethodNames[static_cast<std::size_t>(method)];
 }
 
 std::optional<std::string> SetSamplingChoice(SamplingChoices& choices, std::string_view key,
-                                             std::string_view text,
-                                             std::span<const std::string_view> parameters) {
+                                             std::string_view text, const SamplingNames& names) {
+    const std::span<const std::string_view> parameters = names.parameters;
     if (key == "seed") {
         return SetSeed(choices, text);
     }
@@ -94,6 +132,12 @@ std::optional<std::string> SetSamplingChoice(SamplingChoices& choices, std::stri
         }
         choices.method = static_cast<SamplingMethod>(found - std::begin(kMethodNames));
         return std::nullopt;
+    }
+    if ((key == "correlation" || key == "correlated") && names.pairs.empty()) {
+        return "this analysis offers no pair of parameters to correlate";
+    }
+    if (key == "correlated") {
+        return SetCorrelatedPair(choices, text, names.pairs);
     }
     if (key == "correlation") {
         const std::optional<double> rho = NumberOf(text);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sampling/SampledParameter.h"
 #include "sampling/SamplingChoices.h"
 
 namespace vardolin {
@@ -15,21 +16,33 @@ namespace vardolin {
 // a model file nests them under "sampling":
 //   method                    monte_carlo | latin_hypercube
 //   seed                      0 .. 16777215 (a state of the sequence); empty: none
-//   correlation               -1 < rho < 1, between the analysis's correlated pair
+//   correlation               -1 < rho < 1, between the correlated pair's deviates
+//   correlated                <first>,<second>: one of the pairs the analysis offers; empty:
+//                             the first of them
 //   <parameter>.distribution  normal | lognormal | uniform | triangular
 //   <parameter>.lower         a number; empty: no lower bound
 //   <parameter>.upper         a number; empty: no upper bound
-// <parameter> is one of `parameters` (e.g. "cohesion"). An analysis without such parameters
-// (it draws its own way) takes the seed only. Numbers are written with a point.
+// <parameter> is one of the analysis's parameters (e.g. "cohesion"). An analysis without such
+// parameters (it draws its own way) takes the seed only, and one that offers no pair takes no
+// correlation. Numbers are written with a point.
 inline constexpr std::string_view kSamplingKeyPrefix = "sampling.";
 inline constexpr std::uint32_t kSeedStates = 1u << 24;
 
 std::string_view NameOf(SamplingMethod method);
 
+// What the keys of one analysis may name: its sampled parameters and the pairs of them it offers
+// to correlate, the first of which a correlation is of unless the choices say otherwise.
+struct SamplingNames {
+    std::span<const std::string_view> parameters;
+    std::span<const ParameterPair> pairs;
+};
+
 // Sets the choice under `key` from `text`; says why not when it cannot, and changes nothing.
 std::optional<std::string> SetSamplingChoice(SamplingChoices& choices, std::string_view key,
-                                             std::string_view text,
-                                             std::span<const std::string_view> parameters);
+                                             std::string_view text, const SamplingNames& names);
+
+// The text of the correlated pair as the key "correlated" takes it: "first,second".
+std::string CorrelatedPairText(std::string_view first, std::string_view second);
 
 // Why choices whose keys each made sense cannot be drawn from together (a lower bound not below
 // the upper one), or nothing.

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "analysis/UncertainParameters.h"
 #include "numerics/Pi.h"
+#include "rock_statistics/RockStatistics.h"
 #include "slice_method/FaultPolicy.h"
 
 namespace vardolin {

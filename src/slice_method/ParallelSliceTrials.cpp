@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 #include <vector>
 
+#include "analysis/ParallelChunks.h"
 #include "slice_method/PlannedTrialKernel.h"
 #include "slice_method/TrialLayout.h"
 
@@ -13,13 +13,13 @@ namespace vardolin {
 
 namespace {
 
-// The trials of the layout, worked out by whichever thread claims them next.
+// The trials of the layout, worked out in chunks by whichever thread claims them next.
 class TrialWork {
 public:
     TrialWork(const TrialLayout& layout, const SliceInputs& inputs, const SliceKeptTables& module,
               RunProgress* progress)
         : layout_(layout),
-          inputs_(inputs),
+          source_(inputs),
           module_(module),
           progress_(progress),
           results_(layout.trials.size()),
@@ -27,17 +27,31 @@ public:
 
     void Run(int threads) {
         const int planned = static_cast<int>(layout_.trials.size());
-        threads = std::clamp(threads, 1, std::max(planned, 1));
         // Small enough for the threads to finish together, large enough to keep the claims
         // rare against trials of a few slices.
-        chunk_ = std::max(1, planned / (threads * 32));
-        {
-            std::vector<std::jthread> helpers;
-            helpers.reserve(static_cast<std::size_t>(threads - 1));
-            for (int t = 1; t < threads; ++t) {
-                helpers.emplace_back([this] { Work(); });
+        const int chunk = std::max(1, planned / (std::max(threads, 1) * 32));
+        // Every thread its own copy: reading an input may convert it, which is a write.
+        inputs_.assign(static_cast<std::size_t>(ThreadsForChunks(threads, planned, chunk)),
+                       source_);
+        if (!RunInChunks(planned, chunk, threads, progress_, *this)) {
+            cancelled_.store(true);
+        }
+    }
+
+    void operator()(int thread, int begin, int end) {
+        SliceInputs& inputs = inputs_[static_cast<std::size_t>(thread)];
+        for (int index = begin; index < end; ++index) {
+            if (index > firstFault_.load(std::memory_order_relaxed)) {
+                return;
             }
-            Work();
+            if (progress_ != nullptr && progress_->Cancelled()) {
+                cancelled_.store(true);
+                return;
+            }
+            if (!WorkOut(index, inputs)) {
+                NoteFault(index);
+                return;
+            }
         }
     }
 
@@ -49,32 +63,6 @@ public:
     }
 
 private:
-    void Work() {
-        // Every thread its own copy: reading an input may convert it, which is a write.
-        SliceInputs inputs = inputs_;
-        const int planned = static_cast<int>(layout_.trials.size());
-        for (;;) {
-            const int begin = next_.fetch_add(chunk_, std::memory_order_relaxed);
-            const int end = std::min(begin + chunk_, planned);
-            for (int index = begin; index < end; ++index) {
-                if (index > firstFault_.load(std::memory_order_relaxed)) {
-                    return;
-                }
-                if (progress_ != nullptr && progress_->Cancelled()) {
-                    cancelled_.store(true);
-                    return;
-                }
-                if (!WorkOut(index, inputs)) {
-                    NoteFault(index);
-                    return;
-                }
-            }
-            if (end >= planned) {
-                return;
-            }
-        }
-    }
-
     bool WorkOut(int index, SliceInputs& inputs) {
         const int trial = index + 1;
         try {
@@ -99,12 +87,11 @@ private:
     }
 
     const TrialLayout& layout_;
-    const SliceInputs& inputs_;
+    const SliceInputs& source_;
+    std::vector<SliceInputs> inputs_;
     const SliceKeptTables& module_;
     RunProgress* progress_;
     std::vector<PlannedTrialResult> results_;
-    int chunk_ = 1;
-    std::atomic<int> next_{0};
     std::atomic<int> firstFault_;
     std::atomic<bool> cancelled_{false};
 };
@@ -136,6 +123,7 @@ SliceTrialsOutcome RunSliceTrialsInParallel(int trials, SliceInputs inputs,
         const PlannedTrialResult& r = work.result(index);
         outcome.rejectedCircles += planned.rejectedCircles;
         outcome.processedSlices += planned.slices;
+        outcome.outOfRange.AddTrial(r.outOfRange);
         if (planned.slices > 0) {
             module.BaseAngleDegrees[i] = r.lastBaseAngle;
             module.BaseAngleRadianTotal[i] = r.radianTotal;

@@ -26,7 +26,8 @@ PlannedTrialResult WorkOutPlannedTrial(const PlannedTrial& trial, SliceInputs& i
     return {.faulted = policy.faulted(),
             .factor = factor,
             .lastBaseAngle = lastBaseAngle,
-            .radianTotal = radianTotal};
+            .radianTotal = radianTotal,
+            .outOfRange = slices.outside()};
 }
 
 }  // namespace vardolin

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/OutOfRangeDraws.h"
 #include "slice_method/SliceInputs.h"
 #include "slice_method/TrialLayout.h"
 
@@ -8,10 +9,11 @@ namespace vardolin {
 
 // What a trial leaves behind, worked out away from the module and the run's tables.
 struct PlannedTrialResult {
-    bool faulted = false;        // a step met a bad value: the result means nothing
-    double factor = 0.0;         // CircleSafetyFactors(i) after the last slice
-    double lastBaseAngle = 0.0;  // BaseAngleDegrees(i) after the last slice
-    double radianTotal = 0.0;    // BaseAngleRadianTotal(i) after the last slice
+    bool faulted = false;             // a step met a bad value: the result means nothing
+    double factor = 0.0;              // CircleSafetyFactors(i) after the last slice
+    double lastBaseAngle = 0.0;       // BaseAngleDegrees(i) after the last slice
+    double radianTotal = 0.0;         // BaseAngleRadianTotal(i) after the last slice
+    InputsOutOfRange outOfRange = 0;  // the inputs its slices drew outside their ranges
 };
 
 // The slices of a planned trial, from its own position in the sequence, through the trial

@@ -16,7 +16,6 @@
 #include "slice_method/ParallelSliceTrials.h"
 #include "slice_method/SliceFields.h"
 #include "slice_method/SliceInputs.h"
-#include "slice_method/SliceOutOfRangeDraws.h"
 #include "slice_method/SliceTables.h"
 #include "slice_method/SliceTrials.h"
 
@@ -52,11 +51,7 @@ std::optional<RunOutcome> CheckInputs(FieldValues& f) {
                         messages::kSliceFaceAngleOutOfRange);
     checks.RequireRange(WaterUnitWeight, NumberRange::From(0.0, false),
                         messages::kWaterUnitWeightNotAboveZero);
-    CheckStatisticsAverages(checks);
-    if (const std::optional<double> H = checks.Value(SlopeHeight)) {
-        checks.RequireRange(WaterHeightMean, NumberRange::Between(0.0, true, *H, true),
-                            messages::kWaterAboveSlope);
-    }
+    checks.RequireAveragesInRange(kSliceInputs);
     return checks.Stop(MessageField);
 }
 
@@ -100,7 +95,6 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
     }
 
     const std::int16_t trials = f.RoundedInt16(CalculationCount);
-    const std::uint32_t start = context.uniforms.state();
     SliceInputs inputs(f);
     const SliceTrialsOutcome outcome = RunTrials(trials, inputs, context, tables);
     result.trials = outcome.completedTrials;
@@ -128,12 +122,7 @@ SliceRun RunSliceMethod(FieldTexts& fields, AnalysisContext& context) {
     status.Test();
     f.WriteNumber(FailureProbability, percentage);
     WriteMeanAndVerdict(f, result.trialFactors, MeanSafetyFactor, MessageField);
-    // A run without a slice may not have read the statistics; it drew nothing out of range.
-    if (auto numbers = inputs.Converted()) {
-        result.outOfRange = CountSliceDrawsOutOfRange(trials, *std::move(numbers), start);
-    } else {
-        result.outOfRange = OutOfRangeTally(PhysicalRanges(0.0)).Counts();
-    }
+    result.outOfRange = outcome.outOfRange.Counts(kSliceInputs);
     return run;
 }
 

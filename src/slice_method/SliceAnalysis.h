@@ -6,6 +6,7 @@
 #include "analysis/AnalysisContext.h"
 #include "analysis/RunOutcome.h"
 #include "fields/FieldTexts.h"
+#include "slice_method/SliceFields.h"
 
 namespace vardolin {
 
@@ -19,8 +20,6 @@ inline constexpr std::string_view kNoCircleBeyondCrest =
 inline constexpr std::string_view kZeroSliceWidth =
     "Slice Width is Zero: the Slip Circle Does Not Reach Beyond the Toe";
 inline constexpr std::string_view kSliceFaceAngleOutOfRange = "Please Enter Angle Upper 0 up to 90";
-inline constexpr std::string_view kWaterAboveSlope =
-    "Please Enter Average of Water Height from 0 up to the Slope Height";
 
 }  // namespace messages
 
@@ -41,8 +40,8 @@ inline constexpr std::string_view kWaterAboveSlope =
 //      CircleSafetyFactors(i); a trial with a slice and a factor below 1 counts as failed;
 //   7. writes failures / N * 100, then the mean of CircleSafetyFactors(1..N) (the sum divided
 //      by N) and the verdict, in this order: both divisions are by the trials that ran; the
-//      outcome carries, per parameter, the trials that drew it outside its physical range in
-//      some slice (CountSliceDrawsOutOfRange).
+//      outcome carries, per input of kSliceInputs, the trials that drew it outside its
+//      physical range in some slice, as the trials noted them.
 // BaseAngleDegrees and BaseAngleRadianTotal (SliceKeptTables in context.kept) outlive the run and
 // are never cleared; the run continues context.uniforms where the previous run of either form left
 // it. A bad field or an arithmetic fault raises RunTimeError at its step: what the run wrote before

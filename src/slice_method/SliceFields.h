@@ -2,15 +2,24 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
-#include "analysis/UncertainParameters.h"
 #include "fields/FieldFacts.h"
 #include "fields/ReportFields.h"
+#include "rock_statistics/RockStatistics.h"
 
-namespace vardolin::circle {
+namespace vardolin {
+namespace messages {
+
+inline constexpr std::string_view kWaterAboveSlope =
+    "Please Enter Average of Water Height from 0 up to the Slope Height";
+
+}  // namespace messages
+
+namespace circle {
 
 // The fields of the slice-method form, by control number (Text1 is 1), besides the statistics
-// Text9..Text16 that both forms share (UncertainField). There is no Text18.
+// Text9..Text16 it shares with the plane-failure form (UncertainField). There is no Text18.
 enum Field : int {
     CentreX1 = 1,
     SlopeHeight = 2,
@@ -65,4 +74,8 @@ static_assert(MessageField == kVerdictFields[0].number &&
               ExplanationField == kVerdictFields[2].number &&
               FailureProbability == kFailurePercentageField[0].number);
 
-}  // namespace vardolin::circle
+// The four uncertain inputs, drawn per slice: the water reaches at most up to the slope height.
+inline constexpr auto kSliceInputs = RockInputs(SlopeHeight, messages::kWaterAboveSlope);
+
+}  // namespace circle
+}  // namespace vardolin

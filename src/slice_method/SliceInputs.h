@@ -5,9 +5,9 @@
 #include <cassert>
 #include <optional>
 
-#include "analysis/UncertainParameters.h"
 #include "fields/FieldValues.h"
 #include "numerics/UniformSequence.h"
+#include "rock_statistics/RockStatistics.h"
 #include "slice_method/FaultPolicy.h"
 #include "slice_method/SliceFields.h"
 

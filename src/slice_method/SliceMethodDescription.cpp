@@ -80,6 +80,8 @@ constexpr AnalysisDescription kSliceMethod{
     .diagramLabels = kDiagramLabels,
     // No factorAtMeans: each trial draws its own circle, so no one evaluation stands for it.
     .diagram = "SliceDiagram.svg",
+    .uncertainInputs = circle::kSliceInputs,
+    .samplesInputs = false,
 };
 
 }  // namespace

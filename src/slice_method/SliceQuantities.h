@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/UncertainParameters.h"
 #include "numerics/Pi.h"
+#include "rock_statistics/RockStatistics.h"
 #include "slice_method/FaultPolicy.h"
 #include "slice_method/SliceInputs.h"
 #include "slice_method/SlipCircle.h"

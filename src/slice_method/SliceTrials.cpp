@@ -32,6 +32,7 @@ SliceTrialOutcome RunSliceTrial(int i, SliceInputs& inputs, UniformSequence& uni
             slices.Add(x, uniforms, module.BaseAngleDegrees[i], module.BaseAngleRadianTotal[i]);
         ++outcome.processedSlices;
     });
+    outcome.outOfRange = slices.outside();
     return outcome;
 }
 
@@ -51,6 +52,7 @@ void ContinueSliceTrials(int first, int last, SliceInputs& inputs, UniformSequen
         if (trial.processedSlices > 0 && tables.CircleSafetyFactors[i] < 1.0) {
             outcome.failures += 1.0;
         }
+        outcome.outOfRange.AddTrial(trial.outOfRange);
         outcome.completedTrials = i;
         AddStepsDone(progress, 1);
     }

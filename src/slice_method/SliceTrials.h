@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/OutOfRangeDraws.h"
 #include "analysis/RunProgress.h"
 #include "numerics/UniformSequence.h"
 #include "slice_method/SliceInputs.h"
@@ -20,6 +21,7 @@ struct SliceTrialOutcome {
     TrialEnd end = TrialEnd::Completed;
     int rejectedCircles = 0;
     int processedSlices = 0;
+    InputsOutOfRange outOfRange = 0;  // the inputs its slices drew outside their ranges
 };
 
 // One Monte Carlo trial i: draws its circle, lays its slices and builds its Bishop factor in
@@ -39,6 +41,8 @@ struct SliceTrialsOutcome {
     double failures = 0.0;  // trials with at least one slice and a factor below 1
     long rejectedCircles = 0;
     long processedSlices = 0;
+    // The completed trials that drew an input outside its range, per input of kSliceInputs.
+    OutOfRangeTally outOfRange;
 };
 
 // Trials 1..trials in order, stopping at the first that does not complete. This is the

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+
+#include "analysis/OutOfRangeDraws.h"
 #include "numerics/UniformSequence.h"
 #include "slice_method/BishopSafetyFactor.h"
 #include "slice_method/FaultPolicy.h"
@@ -11,7 +14,9 @@
 namespace vardolin {
 
 // The processed slices of one trial's circle, worked out one at a time: the one slice code of
-// the sequential trials (StopAtFault) and of the parallel worker (RecordFault).
+// the sequential trials (StopAtFault) and of the parallel worker (RecordFault). It notes which
+// of the four inputs any slice drew outside its physical range, so that whichever thread works
+// a trial out counts its draws.
 template <FaultPolicy Policy>
 class TrialSlices {
 public:
@@ -19,7 +24,13 @@ public:
     TrialSlices(Policy& policy, const SlipCircle& circle, double width, SliceInputs& inputs)
         : policy_(policy),
           inputs_(inputs),
-          terms_(SliceTermsOf(policy, circle, width, inputs.Number(circle::SlopeHeight))) {}
+          terms_(SliceTermsOf(policy, circle, width, inputs.Number(circle::SlopeHeight))) {
+        for (std::size_t k = 0; k < ranges_.size(); ++k) {
+            const UncertainInput& input = circle::kSliceInputs[k];
+            ranges_[k] =
+                DrawRange(input, input.highestField != 0 ? inputs.Number(input.highestField) : 0.0);
+        }
+    }
 
     // The slice at offset x: its base, whose angle goes into `degrees` and onto `radianTotal`,
     // then its four draws, its loads and the Bishop sums. Returns the trial's factor after it.
@@ -30,6 +41,7 @@ public:
         policy_.Test();
 
         const UncertainParameters drawn = inputs_.DrawParameters(policy_, uniforms);
+        outside_ |= OutsideRanges(ranges_, drawn.values());
         const SliceLoads loads = SliceLoadsOf(policy_, terms_, x, base, drawn, inputs_);
         return factor_.AddSlice(policy_, {.baseRadians = base.radians,
                                           .baseCosine = base.cosine,
@@ -41,10 +53,15 @@ public:
                                           .drawn = drawn});
     }
 
+    // The inputs that drew outside their ranges in a slice so far.
+    InputsOutOfRange outside() const { return outside_; }
+
 private:
     Policy& policy_;
     SliceInputs& inputs_;
     const SliceTerms terms_;
+    std::array<NumberRange, circle::kSliceInputs.size()> ranges_;
+    InputsOutOfRange outside_ = 0;
     BishopSafetyFactor factor_;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 
 #include "TestSupport.h"
@@ -8,6 +9,13 @@
 
 namespace vardolin {
 namespace {
+
+constexpr std::array<UncertainInput, 4> kInputs{{
+    {"a", "A", "", 9, 10, {}, {}},
+    {"b", "B", "", 11, 12, {}, {}},
+    {"c", "C", "", 13, 14, {}, {}},
+    {"d", "D", "", 15, 16, {}, {}},
+}};
 
 // A run keeps every trial's draws up to the bound, and an even sample of a longer run.
 struct DrawsRow {
@@ -22,14 +30,14 @@ class ParameterDrawsKept : public testing::TestWithParam<DrawsRow> {};
 
 TEST_P(ParameterDrawsKept, AreBoundedAndSpreadOverTheRun) {
     const DrawsRow& row = GetParam();
-    ParameterDraws draws(kUncertainMeanFields, row.planned);
+    ParameterDraws draws(kInputs, row.planned);
     for (int trial = 1; trial <= row.planned; ++trial) {
-        draws.Keep(trial, UncertainParameters{1.0 * trial, 2.0, 3.0, 4.0});
+        draws.Keep(trial, std::array<double, 4>{1.0 * trial, 2.0, 3.0, 4.0});
     }
     EXPECT_EQ(draws.stride(), row.stride);
     ASSERT_EQ(draws.rows(), row.rows);
     ASSERT_EQ(draws.meanFields().size(), 4u);
-    EXPECT_EQ(draws.meanFields()[1], FrictionAngleMean);
+    EXPECT_EQ(draws.meanFields()[1], 11);
     // Each row holds the draws of the trial it names, in the columns' order.
     for (std::size_t r : {std::size_t{0}, row.rows / 2, row.rows - 1}) {
         EXPECT_EQ(draws.column(0)[r], draws.trialOf(r));

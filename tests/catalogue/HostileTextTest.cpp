@@ -12,7 +12,6 @@
 
 #include "analysis/AnalysisCatalogue.h"
 #include "analysis/RunMessages.h"
-#include "analysis/UncertainParameters.h"
 #include "catalogue/ProgramCatalogue.h"
 #include "fields/FieldTextMap.h"
 #include "numerics/RunTimeError.h"

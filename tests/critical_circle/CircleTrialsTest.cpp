@@ -7,9 +7,11 @@
 #include <limits>
 
 #include "TestSupport.h"
+#include "analysis/OutOfRangeDraws.h"
 #include "critical_circle/CircleAnalysis.h"
 #include "critical_circle/CircleTrials.h"
-#include "critical_circle/SoilDrawsOutOfRange.h"
+#include "critical_circle/CriticalCircleFields.h"
+#include "critical_circle/SoilValues.h"
 #include "numerics/NormalSampler.h"
 
 namespace vardolin::critical {
@@ -105,7 +107,7 @@ TEST(CircleTrials, CountOutsideTheLimitsOrACancelLeavesTheSequenceAlone) {
 }
 
 // Each parameter's range, its ends included or not, counted per trial and parameter.
-TEST(SoilDrawsOutOfRange, CountEachParameterAgainstItsOwnRange) {
+TEST(CircleInputs, CountEachParameterAgainstItsOwnRange) {
     const SoilValues inside{0.0, 0.0, 1e-300, 0.0};
     std::vector<SoilValues> drawn{inside};
     const std::array<SoilValues, 7> outside{{
@@ -118,7 +120,16 @@ TEST(SoilDrawsOutOfRange, CountEachParameterAgainstItsOwnRange) {
         {-5, 30, 18, -0.1},      // c and ru both
     }};
     drawn.insert(drawn.end(), outside.begin(), outside.end());
-    const std::vector<OutOfRangeCount> counts = CountSoilDrawsOutOfRange(drawn);
+    const std::vector<NumberRange> ranges = DrawRanges(kCircleInputs, [](int) { return 0.0; });
+    OutOfRangeTally tally;
+    for (const SoilValues& soil : drawn) {
+        std::array<double, 4> values{};
+        for (std::size_t p = 0; p < kSoilParameters.size(); ++p) {
+            values[p] = soil.*kSoilParameters[p];
+        }
+        tally.AddTrial(OutsideRanges(ranges, values));
+    }
+    const std::vector<OutOfRangeCount> counts = tally.Counts(kCircleInputs);
     ASSERT_EQ(counts.size(), 4u);
     const std::array<std::pair<std::string_view, int>, 4> expected{
         {{"cohesion", 2}, {"friction_angle", 2}, {"unit_weight", 2}, {"pore_ratio", 2}}};

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "TestSupport.h"
-#include "analysis/UncertainParameters.h"
+#include "analysis/TrialDraws.h"
 #include "fields/FieldTextMap.h"
 #include "fields/FieldValues.h"
 #include "numerics/RunTimeError.h"
@@ -49,14 +49,16 @@ TEST(FieldValues, TheErrorOfABadTextNamesItsField) {
 }
 
 TEST(DrawParameter, TakesItsUniformValueBeforeReadingItsFields) {
-    FieldTextMap texts{{CohesionMean, ""}, {CohesionStdDev, "200"}};
+    constexpr int kMean = 9;
+    constexpr int kSd = 10;
+    FieldTextMap texts{{kMean, ""}, {kSd, "200"}};
     const NumberLocale locale;
     FieldValues values(texts, locale);
     UniformSequence uniforms;
     UniformSequence reference;
     reference.NextUniform();
     try {
-        DrawParameter(uniforms, values, CohesionMean, CohesionStdDev);
+        DrawParameter(uniforms, values, kMean, kSd);
         FAIL() << "no error";
     } catch (const RunTimeError& e) {
         EXPECT_EQ(e.code(), ErrorCode::TypeMismatch);

@@ -9,6 +9,7 @@
 #include "TestFolder.h"
 #include "TestSupport.h"
 #include "catalogue/ProgramCatalogue.h"
+#include "critical_circle/CriticalCircleDescription.h"
 #include "fields/FieldTextMap.h"
 #include "files/ModelReader.h"
 #include "files/ModelWriter.h"
@@ -53,6 +54,17 @@ TEST(ModelFile, SamplingChoicesReadBackInTheFormatTheyNeed) {
         const ModelRead read = ReadModel(bytes, "m.vardolin", ProgramCatalogue());
         EXPECT_EQ(read.model.sampling, choices) << bytes;
     }
+}
+
+// An analysis that offers several pairs keeps the one chosen, and the first only by default.
+TEST(ModelFile, ACorrelatedPairOtherThanTheFirstReadsBack) {
+    Model model = ModelFromFields(CriticalCircle(), DefaultTexts(CriticalCircle()));
+    model.sampling.correlation = 0.5;
+    model.sampling.correlatedFirst = "unit_weight";
+    model.sampling.correlatedSecond = "pore_ratio";
+    const std::string bytes = WriteModel(model);
+    EXPECT_NE(bytes.find(R"("correlated": "unit_weight,pore_ratio")"), std::string::npos) << bytes;
+    EXPECT_EQ(ReadModel(bytes, "m.vardolin", ProgramCatalogue()).model.sampling, model.sampling);
 }
 
 // What the reader must give back: every text exactly, however odd, and every factor to the bit.
@@ -240,6 +252,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"sampling\" needs model format 2"},
         BadFileRow{"BoundAsTruth", SampledPlaneFile(R"("cohesion": {"lower": true})"),
                    "\"sampling.cohesion.lower\" must be a number or a text"},
+        BadFileRow{"PairNotOffered", SampledPlaneFile(R"("correlated": "cohesion,water_height")"),
+                   "\"sampling.correlated\": \"cohesion,water_height\" is no pair offered for "
+                   "correlation: cohesion,friction_angle"},
         BadFileRow{"BoundsCrossed",
                    SampledPlaneFile(R"("water_height": {"lower": 3, "upper": 1.5})"),
                    "\"sampling\": water_height: the lower bound 3 is not below the upper bound "

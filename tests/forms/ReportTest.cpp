@@ -51,7 +51,7 @@ protected:
 TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
     const AnalysisDescription& analysis = *GetParam();
     const bool drawn = windows_.Of(analysis.id).drawDiagram != nullptr;
-    const bool plots = analysis.factorAtMeans != nullptr || !analysis.sampledParameters.empty();
+    const bool plots = analysis.factorAtMeans != nullptr || !analysis.sampledParameters().empty();
     const int pages = 2 + (drawn ? 1 : 0) + (plots ? 1 : 0);
     AnalysisForm& form = navigator().ShowAnalysis(analysis);
     Click(form, "Command1");

@@ -39,7 +39,7 @@ TEST_P(ResultTabsShown, FollowTheHistogramWithWhatTheAnalysisCanShow) {
     EXPECT_EQ(tabs->tabText(0), "Histogram");
     EXPECT_TRUE(tabs->isTabVisible(1));
     EXPECT_EQ(tabs->isTabVisible(2), analysis.factorAtMeans != nullptr);
-    EXPECT_EQ(tabs->isTabVisible(3), !analysis.sampledParameters.empty());
+    EXPECT_EQ(tabs->isTabVisible(3), !analysis.sampledParameters().empty());
 
     // The band beside the convergence plot, in the form's number style.
     auto* convergence = window->findChild<PlotTab*>(QStringLiteral("Convergence"));

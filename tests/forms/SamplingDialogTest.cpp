@@ -5,12 +5,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <array>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "FormTestSupport.h"
 #include "TestFolder.h"
 #include "analysis/FieldRun.h"
+#include "critical_circle/CriticalCircleDescription.h"
 #include "forms/ModelFileActions.h"
 #include "forms/SamplingActions.h"
 #include "forms/SamplingDialog.h"
@@ -155,6 +160,61 @@ TEST_F(SamplingWindow, ChangedChoicesMarkTheModelChangedAndTheExportListsThoseOf
     EXPECT_NE(text.str().find("\r\nsampling.seed,99\r\nsampling.method,monte_carlo\r\n"),
               std::string::npos)
         << text.str();
+}
+
+// A form that offers several pairs correlates the one chosen, and shows it when opened again.
+TEST_F(SamplingWindow, TheCircleFormCorrelatesAnyPairItOffers) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    SamplingDialog* dialog = OpenDialog(form);
+    ASSERT_NE(dialog, nullptr);
+    auto* pair = Find<QComboBox>(*dialog, "CorrelatedPairBox");
+    ASSERT_NE(pair, nullptr);
+    ASSERT_EQ(pair->count(), 2);
+    EXPECT_EQ(pair->itemText(1), QStringLiteral("Unit weight of soil – Pore-pressure ratio ru"));
+    pair->setCurrentIndex(1);
+    Find<QLineEdit>(*dialog, "CorrelationEdit")->setText("0.4");
+    dialog->accept();
+
+    SamplingChoices expected;
+    expected.correlation = 0.4;
+    expected.correlatedFirst = "unit_weight";
+    expected.correlatedSecond = "pore_ratio";
+    EXPECT_EQ(form.sampling().choices(), expected);
+    SamplingDialog* again = OpenDialog(form);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(Find<QComboBox>(*again, "CorrelatedPairBox")->currentIndex(), 1);
+}
+
+// The longest list of parameters an analysis may have: one row each in a table that scrolls,
+// so that the dialog stays the size of a few rows.
+TEST_F(SamplingWindow, HoldsAnyNumberOfParametersInATableThatScrolls) {
+    std::vector<std::string> keys;
+    for (std::size_t k = 0; k < kMaxUncertainInputs; ++k) {
+        keys.push_back("p" + std::to_string(k));
+    }
+    std::vector<UncertainInput> inputs;
+    for (std::size_t k = 0; k < kMaxUncertainInputs; ++k) {
+        inputs.push_back({keys[k], keys[k], "m", 0, 0, {}, {}});
+    }
+    const std::array<ParameterPair, 2> pairs{{{"p0", "p1"}, {"p40", "p63"}}};
+    AnalysisDescription many = PlaneFailure();
+    many.uncertainInputs = inputs;
+    many.correlatedPairs = pairs;
+    SamplingDialog dialog(many, SamplingChoices{});
+    dialog.show();
+    auto* table = Find<QScrollArea>(dialog, "ParameterTable");
+    ASSERT_NE(table, nullptr);
+    EXPECT_LT(dialog.height(), 700);
+    EXPECT_GT(table->widget()->height(), table->viewport()->height()) << "it scrolls";
+    Find<QLineEdit>(dialog, "p63LowerEdit")->setText("1.5");
+    Find<QComboBox>(dialog, "CorrelatedPairBox")->setCurrentIndex(1);
+    Find<QLineEdit>(dialog, "CorrelationEdit")->setText("-0.5");
+    const std::optional<SamplingChoices> shown = dialog.ChoicesShown();
+    ASSERT_TRUE(shown.has_value()) << dialog.why().toStdString();
+    EXPECT_EQ(shown->of("p63").lower, 1.5);
+    EXPECT_EQ(shown->correlatedFirst, "p40");
+    EXPECT_EQ(shown->correlatedSecond, "p63");
+    EXPECT_EQ(shown->correlation, -0.5);
 }
 
 }  // namespace

@@ -438,8 +438,9 @@ class PlaneSampling : public PlaneAnalysis, public testing::WithParamInterface<S
 // its method costs: four per trial, or 2n - 1 per parameter for a Latin hypercube.
 TEST_P(PlaneSampling, GivesItsPinnedFiguresAndConsumption) {
     for (const auto& [key, text] : GetParam().keys) {
-        ASSERT_FALSE(
-            SetSamplingChoice(context.sampling, key, text, SampledParameterNames(PlaneFailure())));
+        ASSERT_FALSE(SetSamplingChoice(
+            context.sampling, key, text,
+            {SampledParameterNames(PlaneFailure()), PlaneFailure().sampledPairs()}));
     }
     EXPECT_EQ(Run().end, RunOutcome::End::Completed);
     EXPECT_EQ(Consumed(), GetParam().consumed);

@@ -609,6 +609,8 @@ INSTANTIATE_TEST_SUITE_P(
                   kBadFileOrArgument, "", "t.vardolin: ends in .vardolin, which is for models"},
         StatusRow{"SeedOnlyForTheSliceMethod", {"--set", "sampling.method=latin_hypercube", kSliceDefaults},
                   kBadFileOrArgument, "", "(slice_method) takes sampling.seed only"},
+        StatusRow{"PairNotOfferedByTheForm", {"--set", "sampling.correlated=cohesion,water_height", kPlaneDefaults},
+                  kBadFileOrArgument, "", "\"cohesion,water_height\" is no pair offered for correlation"},
         // clang-format on
         StatusRow{"NotAModel",
                   {kPlaneDefaults, "{bad}"},

@@ -46,14 +46,14 @@ TEST(RunnerOptions, HelpListsTheKeysOfEveryAnalysisOfTheCatalogue) {
                       field.isInput())
                 << analysis->id << ": " << field.key;
         }
-        for (const UncertainInput& parameter : analysis->sampledParameters) {
-            EXPECT_NE(section.find("sampling." + std::string(parameter.name) + ".distribution"),
+        for (const UncertainInput& parameter : analysis->sampledParameters()) {
+            EXPECT_NE(section.find("sampling." + std::string(parameter.key) + ".distribution"),
                       std::string::npos)
-                << analysis->id << ": " << parameter.name;
+                << analysis->id << ": " << parameter.key;
         }
         EXPECT_NE(section.find("sampling.seed"), std::string::npos) << analysis->id;
         EXPECT_EQ(section.find("sampling.method") != std::string::npos,
-                  !analysis->sampledParameters.empty())
+                  !analysis->sampledParameters().empty())
             << analysis->id;
     }
 }

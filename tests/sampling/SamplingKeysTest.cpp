@@ -10,7 +10,11 @@
 namespace vardolin {
 namespace {
 
-constexpr std::array<std::string_view, 2> kNames{"cohesion", "friction_angle"};
+constexpr std::array<std::string_view, 4> kParameters{"cohesion", "friction_angle", "unit_weight",
+                                                      "pore_ratio"};
+constexpr std::array<ParameterPair, 2> kPairs{
+    {{"cohesion", "friction_angle"}, {"unit_weight", "pore_ratio"}}};
+const SamplingNames kNames{kParameters, kPairs};
 
 struct KeyRow {
     const char* name;
@@ -41,6 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyRow{"Correlation", "correlation", "-0.5", true},
                     KeyRow{"CorrelationOfOne", "correlation", "1", false},
                     KeyRow{"CorrelationNotANumber", "correlation", "0.5x", false},
+                    KeyRow{"OfferedPair", "correlated", "unit_weight,pore_ratio", true},
+                    KeyRow{"PairNotOffered", "correlated", "cohesion,pore_ratio", false},
+                    KeyRow{"PairReversed", "correlated", "pore_ratio,unit_weight", false},
+                    KeyRow{"PairOfOne", "correlated", "cohesion", false},
                     KeyRow{"Distribution", "cohesion.distribution", "lognormal", true},
                     KeyRow{"UnknownDistribution", "cohesion.distribution", "gamma", false},
                     KeyRow{"LowerBound", "friction_angle.lower", "-2.5e1", true},

@@ -414,11 +414,14 @@ INSTANTIATE_TEST_SUITE_P(PastTheChecks, SliceTrialEnd, testing::Values(
 TEST_F(SliceRun, CountsTheTrialsThatDrewAParameterOutOfItsRange) {
     SetTexts({{WaterHeightStdDev, "8"}, {CohesionMean, "100"}, {CalculationCount, "50"}});
     const RunOutcome sequential = Run();
-    UniformSequence again;
-    KeptTables keptAgain;
-    AnalysisContext threaded{again, keptAgain, {}, nullptr, 3};
-    FieldTextMap texts = fields;
-    const RunOutcome parallel = RunSliceAnalysis(texts, threaded);
+    std::vector<RunOutcome> parallel;
+    for (const int threads : {2, 3, 7}) {
+        UniformSequence again;
+        KeptTables keptAgain;
+        AnalysisContext threaded{again, keptAgain, {}, nullptr, threads};
+        FieldTextMap texts = fields;
+        parallel.push_back(RunSliceAnalysis(texts, threaded));
+    }
 
     // Each trial run by the trial code, then its draws replayed from where it started: its
     // circle, then the four draws of every slice it processed.
@@ -454,8 +457,12 @@ TEST_F(SliceRun, CountsTheTrialsThatDrewAParameterOutOfItsRange) {
     EXPECT_EQ(sequential.outOfRange[3].trials, waterTrials);
     EXPECT_GT(waterTrials, 0);
     EXPECT_GT(cohesionTrials, 0);
-    for (std::size_t p = 0; p < 4; ++p) {
-        EXPECT_EQ(parallel.outOfRange[p].trials, sequential.outOfRange[p].trials);
+    for (const RunOutcome& threaded : parallel) {
+        ASSERT_EQ(threaded.outOfRange.size(), 4u);
+        for (std::size_t p = 0; p < 4; ++p) {
+            EXPECT_EQ(threaded.outOfRange[p].parameter, sequential.outOfRange[p].parameter);
+            EXPECT_EQ(threaded.outOfRange[p].trials, sequential.outOfRange[p].trials);
+        }
     }
 }
 

@@ -7,17 +7,15 @@
 #include <vector>
 
 #include "analysis/RunProgress.h"
+#include "analysis/ThreadCount.h"
 
-namespace vardolin::critical {
-
-// More threads than this only add start-up cost.
-inline constexpr int kMaxThreads = 64;
+namespace vardolin {
 
 // The threads that RunInChunks starts for `count` indices in chunks of `chunk`: the requested
-// number within 1 and kMaxThreads, and no more than there are chunks.
+// number within 1 and kMaxRunThreads, and no more than there are chunks.
 inline int ThreadsForChunks(int requested, int count, int chunk) {
     const int chunks = (count + chunk - 1) / std::max(chunk, 1);
-    return std::clamp(std::min(requested, chunks), 1, kMaxThreads);
+    return std::clamp(std::min(requested, chunks), 1, kMaxRunThreads);
 }
 
 // Calls work(thread, begin, end) for the indices [0, count) in chunks of `chunk`, on
@@ -57,4 +55,4 @@ bool RunInChunks(int count, int chunk, int threads, const RunProgress* progress,
     return !cancelled.load();
 }
 
-}  // namespace vardolin::critical
+}  // namespace vardolin

@@ -3,16 +3,16 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 #include "analysis/UncertainInput.h"
 #include "fields/FieldFacts.h"
-#include "fields/FieldValues.h"
-#include "numerics/UniformSequence.h"
+#include "sampling/SampledParameter.h"
 
 namespace vardolin {
 
-// The four normally distributed parameters of both analyses. Both forms hold their averages
-// and standard deviations in the same fields, Text9 to Text16.
+// The four normally distributed parameters of the plane-failure and the slice-method forms,
+// which hold their averages and standard deviations in the same fields, Text9 to Text16.
 enum UncertainField : int {
     CohesionMean = 9,
     CohesionStdDev = 10,
@@ -24,8 +24,8 @@ enum UncertainField : int {
     WaterHeightStdDev = 16,
 };
 
-// The statistics fields of both forms, in field order. Both forms show them in the same frames
-// with the same defaults.
+// Their statistics fields, in field order. Both forms show them in the same frames with the
+// same defaults.
 inline constexpr std::array<FieldFact, 8> kStatisticsFields{{
     {CohesionMean, FieldRole::StatisticsMean, "cohesion_mean",
      "Cohesion of Discontinuity Surface: Average", "10000", "Pa",
@@ -53,30 +53,53 @@ inline constexpr std::array<FieldFact, 8> kStatisticsFields{{
      "Standard deviation of the water height; 0 keeps it at its average."},
 }};
 
-// The four as the sampling choices name them, in the order every trial draws them.
-inline constexpr std::array<UncertainInput, 4> kUncertainInputs{{
-    {"cohesion", "Cohesion", CohesionMean, CohesionStdDev},
-    {"friction_angle", "Friction angle", FrictionAngleMean, FrictionAngleStdDev},
-    {"rock_unit_weight", "Unit weight of rock", RockUnitWeightMean, RockUnitWeightStdDev},
-    {"water_height", "Water height", WaterHeightMean, WaterHeightStdDev},
-}};
+namespace messages {
 
+inline constexpr std::string_view kCohesionBelowZero = "Please Enter Average of Cohesion from 0";
+inline constexpr std::string_view kFrictionAngleOutOfRange =
+    "Please Enter Average of Friction Angle from 0 Under 90";
+inline constexpr std::string_view kRockUnitWeightNotAboveZero =
+    "Please Enter Average of Unit Weight of Rock Upper 0";
+
+}  // namespace messages
+
+// The four as uncertain inputs, in the order every trial draws them: cohesion from 0, friction
+// angle from 0 up to below 90, unit weight above 0, and the water height from 0 up to the
+// number of `waterTopField` (the form's own reach of the water, with its own message).
+constexpr std::array<UncertainInput, 4> RockInputs(int waterTopField,
+                                                   std::string_view waterMessage) {
+    return {{
+        {"cohesion", "Cohesion", "Pa", CohesionMean, CohesionStdDev, NumberRange::From(0.0),
+         messages::kCohesionBelowZero},
+        {"friction_angle", "Friction angle", "degrees", FrictionAngleMean, FrictionAngleStdDev,
+         NumberRange::Between(0.0, true, 90.0, false), messages::kFrictionAngleOutOfRange},
+        {"rock_unit_weight", "Unit weight of rock", "N/m³", RockUnitWeightMean,
+         RockUnitWeightStdDev, NumberRange::From(0.0, false),
+         messages::kRockUnitWeightNotAboveZero},
+        {"water_height", "Water height", "m", WaterHeightMean, WaterHeightStdDev,
+         NumberRange::From(0.0), waterMessage, waterTopField},
+    }};
+}
+
+// The pair whose correlation both forms offer.
+inline constexpr std::array<ParameterPair, 1> kRockCorrelatedPairs{
+    {{"cohesion", "friction_angle"}}};
+
+// One draw of the four, in their draw order.
 struct UncertainParameters {
     double cohesion = 0.0;
     double frictionAngle = 0.0;  // degrees
     double rockUnitWeight = 0.0;
     double waterHeight = 0.0;
+
+    std::array<double, 4> values() const {
+        return {cohesion, frictionAngle, rockUnitWeight, waterHeight};
+    }
 };
 
-// One draw of a parameter: its uniform value is taken first, then its average and standard
-// deviation are read, so a bad field fails after its draw has consumed its value.
-double DrawParameter(UniformSequence& uniforms, FieldValues& fields, int meanField, int sdField);
-
-// The four from the values of one trial drawn over kUncertainInputs.
-UncertainParameters UncertainParametersOf(std::span<const double> values);
-
-// Draws the four parameters in their fixed order (cohesion, friction angle, unit weight of
-// rock, water height), one uniform value each.
-UncertainParameters DrawUncertainParameters(UniformSequence& uniforms, FieldValues& fields);
+// The four from the values of one trial drawn over RockInputs.
+inline UncertainParameters UncertainParametersOf(std::span<const double> values) {
+    return {values[0], values[1], values[2], values[3]};
+}
 
 }  // namespace vardolin

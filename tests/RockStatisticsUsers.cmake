@@ -1,0 +1,22 @@
+# Fails if a folder of src/ other than the two analyses whose forms share the rock statistics
+# (Text9 to Text16) includes them: the common core and every other analysis bring their own.
+#   cmake -DSOURCE_DIR=<src> -P RockStatisticsUsers.cmake
+cmake_minimum_required(VERSION 3.25)
+set(users plane_failure slice_method rock_statistics)
+file(GLOB_RECURSE sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+set(offending)
+foreach(source IN LISTS sources)
+    file(RELATIVE_PATH relative "${SOURCE_DIR}" "${source}")
+    string(REGEX MATCH "^[a-z_]+" folder "${relative}")
+    if(folder IN_LIST users)
+        continue()
+    endif()
+    file(STRINGS "${source}" includes REGEX "^#include \"rock_statistics/")
+    if(includes)
+        list(APPEND offending "${relative}")
+    endif()
+endforeach()
+if(offending)
+    list(JOIN offending "\n" report)
+    message(FATAL_ERROR "Only the plane-failure and slice-method analyses use the rock statistics:\n${report}")
+endif()
