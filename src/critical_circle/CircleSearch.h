@@ -26,16 +26,20 @@ struct SearchGrid {
 struct SearchSettings {
     SearchGrid grid;
     int slices = kDefaultSlices;
-    // A pattern search around the grid's lowest circle, in its centre and the radius's excess
-    // over the circle through the toe: it moves to the lowest of the 26 neighbours one step
-    // (at first the grid's spacings) away in any of the three while that lowers the factor, and
-    // halves the steps when none does, kRefinementHalvings times. It may leave the grid, but no
-    // circle reaches below the depth level.
+    // Refines the grid's kRefinementStarts lowest local minima (centres no neighbour beats),
+    // each by a pattern search in the circle's centre and a third number that makes an edge of
+    // the accepted circles an axis: the radius's excess over the circle through the toe, then
+    // the height of the circle's lowest point, in turn, until a round of both lowers the factor
+    // by less than kRefinementTolerance of it. Steps start at a tenth of the slope's height,
+    // whatever the grid, so that a coarse and a fine grid refine alike. The refinement may
+    // leave the grid, but no circle reaches below the depth level.
     bool refine = true;
 };
 
-inline constexpr int kRefinementHalvings = 20;
-inline constexpr int kMaxRefinementCircles = 5'000;
+inline constexpr int kRefinementStarts = 4;
+inline constexpr double kRefinementTolerance = 1e-7;
+inline constexpr int kMaxRefinementRounds = 10;
+inline constexpr int kMaxRefinementCircles = 20'000;  // per start
 
 // The lowest usable factor of one centre, for a colour map of the grid.
 struct CentreMinimum {
@@ -72,6 +76,8 @@ struct SearchResult {
     bool minimumAtDepthLevel = false;
     CircleCounts counts;
     std::vector<CentreMinimum> centres;  // row by row: index = row (along y) * perSide + column
+    std::vector<Circle> starts;          // the refinement's starting circles, lowest first
+    std::vector<Circle> refinedPath;     // the critical circle's refinement, start to end
 };
 
 // The critical circle: the circle of lowest Bishop factor among the grid's usable circles, then

@@ -112,12 +112,12 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(progress.trialsTotal.load(), 1000);
     EXPECT_EQ(progress.trialsDone.load(), 1000);
     EXPECT_EQ(Text(ExplanationField), "This Software Used in The Critical Circle (Bishop)");
-    EXPECT_EQ(Text(BishopFactor), "1.13330091911658");
-    EXPECT_EQ(Text(FailureProbability), "13.8");
-    EXPECT_EQ(Text(MeanSafetyFactor), "1.13516570916315");
-    EXPECT_EQ(Text(FactorStdDev), "0.125282857871463");
-    EXPECT_EQ(Text(ReliabilityIndex), "1.07888430595849");
-    EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09718867225615");
+    EXPECT_EQ(Text(BishopFactor), "1.13320184922212");
+    EXPECT_EQ(Text(FailureProbability), "13.9");
+    EXPECT_EQ(Text(MeanSafetyFactor), "1.13507409756885");
+    EXPECT_EQ(Text(FactorStdDev), "0.125008156729536");
+    EXPECT_EQ(Text(ReliabilityIndex), "1.0805222723273");
+    EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09899319420979");
     EXPECT_EQ(Text(MessageField), "Block is Stable");
     EXPECT_EQ(Text(SearchWarning), "");
     EXPECT_NEAR(Number(ReliabilityIndex), (Number(MeanSafetyFactor) - 1.0) / Number(FactorStdDev),
