@@ -338,6 +338,17 @@ std::vector<int> LowestLocalMinima(const std::vector<CentreOutcome>& outcomes, i
     return minima;
 }
 
+void NoteWhereTheCriticalCircleEnded(SearchResult& result, const SimpleSlope& slope,
+                                     const SearchGrid& grid) {
+    const Circle& c = result.critical.circle;
+    const double touch = slope.height() * kTouchShare;
+    const double lowestPoint = c.centreY - c.radius;
+    result.criticalAtDepthLevel = lowestPoint <= -grid.depthBelowToe + touch;
+    result.criticalTangentBeforeToe =
+        c.centreX < 0.0 && std::abs(lowestPoint) <= touch && result.critical.located.exitX > 0.0;
+    result.status = SearchStatus::Found;
+}
+
 }  // namespace
 
 SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil,
@@ -394,13 +405,14 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
     const int row = lowest / n;
     result.gridMinimum = {best.minimum.centreX, best.minimum.centreY, best.minimum.radius};
     result.gridMinimumFactor = best.minimum.factor;
-    result.minimumOnGridEdge = column == 0 || column == n - 1 || row == 0 || row == n - 1;
+    result.minimumOnSides = {column == 0, column == n - 1, row == 0, row == n - 1};
+    result.minimumOnGridEdge = result.minimumOnSides.any();
     result.minimumAtDepthLevel =
         grid.radiiPerCentre > 1 && best.radiusIndex == grid.radiiPerCentre - 1;
 
     if (!settings.refine) {
         result.critical = analysers.front().Analyse(result.gridMinimum);
-        result.status = SearchStatus::Found;
+        NoteWhereTheCriticalCircleEnded(result, slope, grid);
         return result;
     }
     // Each start refined by one thread; the lowest taken in start order, ties to the first.
@@ -432,7 +444,7 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
     }
     result.refinedPath = std::move(refined[chosen].path);
     result.critical = analysers.front().Analyse(refined[chosen].circle);
-    result.status = SearchStatus::Found;
+    NoteWhereTheCriticalCircleEnded(result, slope, grid);
     return result;
 }
 

@@ -40,6 +40,8 @@ inline constexpr int kRefinementStarts = 4;
 inline constexpr double kRefinementTolerance = 1e-7;
 inline constexpr int kMaxRefinementRounds = 10;
 inline constexpr int kMaxRefinementCircles = 20'000;  // per start
+// A circle whose lowest point lies within this share of the slope's height of a level touches it.
+inline constexpr double kTouchShare = 1e-6;
 
 // The lowest usable factor of one centre, for a colour map of the grid.
 struct CentreMinimum {
@@ -65,15 +67,32 @@ enum class SearchStatus {
     BadSettings,     // a count outside its limits
 };
 
+// Which sides of the grid a centre lies on.
+struct GridSides {
+    bool left = false;    // x = xFrom
+    bool right = false;   // x = xTo
+    bool bottom = false;  // y = yFrom
+    bool top = false;     // y = yTo
+
+    bool any() const noexcept { return left || right || bottom || top; }
+};
+
 struct SearchResult {
     SearchStatus status = SearchStatus::BadSettings;
     CircleAnalysis critical;  // the lowest Bishop factor found, refined
     Circle gridMinimum;       // the lowest circle of the grid itself
     double gridMinimumFactor = 0.0;
-    // The grid's lowest circle has its centre on the grid's edge, or is its centre's deepest
-    // circle: the true minimum may lie outside what the grid covers.
+    // The grid's lowest circle has its centre on the grid's edge (any of its four sides, the
+    // top row too), or is its centre's deepest circle: the true minimum may lie outside what
+    // the grid covers.
     bool minimumOnGridEdge = false;
+    GridSides minimumOnSides;
     bool minimumAtDepthLevel = false;
+    // Where the critical circle ended: touching the depth level (a deeper one may be lower),
+    // and tangent to the level ground before the toe (a larger one cuts that ground twice and
+    // makes two masses, so these circles bound the search there).
+    bool criticalAtDepthLevel = false;
+    bool criticalTangentBeforeToe = false;
     CircleCounts counts;
     std::vector<CentreMinimum> centres;  // row by row: index = row (along y) * perSide + column
     std::vector<Circle> starts;          // the refinement's starting circles, lowest first

@@ -154,8 +154,9 @@ inline constexpr auto kFields = JoinFieldFacts(
          "Lognormal Reliability Index", "", "",
          "The reliability index of a lognormally distributed factor of safety."},
         {SearchWarning, FieldRole::Result, "search_warning", "Caution", "", "",
-         "What the search warns of: a minimum on the grid's edge or at its depth level, or "
-         "trials left out."},
+         "What bounds the search and which input to move: the grid's edge (with the figure to "
+         "move it past), the depth level, circles tangent to the ground in front of the toe; "
+         "or trials left out."},
     }});
 static_assert(AreInFieldOrder(kFields), "one fact per field, the shared ones among the form's own");
 static_assert(MessageField == kVerdictFields[0].number &&

@@ -244,13 +244,75 @@ void WriteCircle(FieldValues& f, const CircleAnalysis& circle) {
     f.WriteNumber(BishopFactor, circle.factors.bishop);
 }
 
-std::string SearchCaution(const FoundCircle& found) {
-    std::string caution;
-    if (found.search && found.search->minimumOnGridEdge) {
-        caution = "Minimum on the Grid's Edge: the True Minimum May Lie Outside the Grid. ";
+// A figure for a caution: three significant digits, rounded away from the grid (up for a side
+// to raise, down for one to lower), so that the figure given lies beyond what was found.
+std::string Beyond(double value, bool up, const NumberLocale& locale) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        return DoubleToText(value, locale);
     }
-    if (found.search && found.search->minimumAtDepthLevel) {
-        caution += "Minimum at the Depth Level: Deeper Circles May Be Lower. ";
+    // k units of 10^exponent; a division by an exact power of ten gives the double nearest the
+    // decimal figure, which is then written as that figure.
+    const int exponent = static_cast<int>(std::floor(std::log10(std::abs(value)))) - 2;
+    const double power = std::pow(10.0, std::abs(exponent));
+    const double units = exponent >= 0 ? value / power : value * power;
+    const double k = up ? std::ceil(units) : std::floor(units);
+    return DoubleToText(exponent >= 0 ? k * power : k / power, locale);
+}
+
+// One side of the grid: the grid's lowest circle on it, or the critical centre beyond it,
+// says which input to move and past what figure.
+struct SideCaution {
+    bool onSide;
+    bool beyond;  // the critical centre lies beyond the side
+    double side;  // the side's coordinate
+    double centre;
+    bool up;  // the input is to be raised
+    std::string_view name;
+    std::string_view input;
+};
+
+std::string CautionOf(const SideCaution& s, const NumberLocale& locale) {
+    if (!s.onSide && !s.beyond) {
+        return {};
+    }
+    const std::string figure = Beyond(s.beyond ? s.centre : s.side, s.up, locale);
+    const std::string where =
+        s.onSide ? "The Lowest Circle Is on the Grid's " + std::string(s.name) + " Edge"
+                 : "The Critical Centre Lies beyond the Grid's " + std::string(s.name) + " Edge";
+    return where + ": " + (s.up ? "Raise '" : "Lower '") + std::string(s.input) + "' " +
+           (s.up ? "above " : "below ") + figure + " m. ";
+}
+
+// What the search's end tells the user, and what to do about it; empty when nothing applies.
+std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
+    if (!found.search) {
+        return {};
+    }
+    const SearchResult& search = *found.search;
+    const SearchGrid grid = GridOf(f);
+    const Circle& c = search.critical.circle;
+    const GridSides& sides = search.minimumOnSides;
+    const NumberLocale& locale = f.locale();
+    std::string caution;
+    for (const SideCaution& side : {
+             SideCaution{sides.top, c.centreY > grid.yTo, grid.yTo, c.centreY, true, "Top",
+                         "Centre y to"},
+             SideCaution{sides.bottom, c.centreY < grid.yFrom, grid.yFrom, c.centreY, false,
+                         "Bottom", "Centre y from"},
+             SideCaution{sides.left, c.centreX < grid.xFrom, grid.xFrom, c.centreX, false, "Left",
+                         "Centre x from"},
+             SideCaution{sides.right, c.centreX > grid.xTo, grid.xTo, c.centreX, true, "Right",
+                         "Centre x to"},
+         }) {
+        caution += CautionOf(side, locale);
+    }
+    if (search.criticalAtDepthLevel) {
+        caution +=
+            "The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' Deeper than " +
+            DoubleToText(grid.depthBelowToe, locale) + " m. ";
+    }
+    if (search.criticalTangentBeforeToe) {
+        caution += "Circles Tangent to the Ground in Front of the Toe Bound the Search Here. ";
     }
     return caution;
 }
@@ -411,7 +473,7 @@ RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
         return RunOutcome::StoppedAt(found.failureField);
     }
     WriteCircle(f, *found.circle);
-    std::string caution = SearchCaution(found);
+    std::string caution = SearchCaution(f, found);
     return fixedData ? RunFixedData(f, *found.circle, caution)
                      : RunMonteCarlo(f, context, *found.circle, std::move(caution));
 }

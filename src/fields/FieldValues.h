@@ -18,7 +18,7 @@ namespace vardolin {
 // field's value, so a field the run rewrites (the count) is read afresh.
 class FieldValues {
 public:
-    static constexpr int kMaxField = 47;
+    static constexpr int kMaxField = 49;
 
     FieldValues(FieldTexts& texts, const NumberLocale& locale) : texts_(texts), locale_(locale) {}
 
@@ -32,6 +32,7 @@ public:
 
     void Write(int field, std::string_view text);
     void WriteNumber(int field, double value) { Write(field, DoubleToText(value, locale_)); }
+    const NumberLocale& locale() const noexcept { return locale_; }
 
 private:
     FieldTexts& texts_;

@@ -119,7 +119,8 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(Text(ReliabilityIndex), "1.0805222723273");
     EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09899319420979");
     EXPECT_EQ(Text(MessageField), "Block is Stable");
-    EXPECT_EQ(Text(SearchWarning), "");
+    EXPECT_EQ(Text(SearchWarning),
+              "Circles Tangent to the Ground in Front of the Toe Bound the Search Here.");
     EXPECT_NEAR(Number(ReliabilityIndex), (Number(MeanSafetyFactor) - 1.0) / Number(FactorStdDev),
                 1e-12);
 
@@ -227,13 +228,71 @@ TEST_F(CriticalCircleRun, AGivenCircleOffTheSlopeStopsAfterNoDraw) {
     EXPECT_EQ(Consumed(), 0);
 }
 
-TEST_F(CriticalCircleRun, AGridWhoseMinimumLiesOnItsEdgeSaysSo) {
-    fields.setText(GridXFrom, "3");
-    fields.setText(GridXTo, "8");
+// The caution says where the search ended against what bounds it and which input to move;
+// it is empty only when nothing bounds the critical circle.
+struct CautionRow {
+    const char* name;
+    std::vector<std::pair<int, const char*>> inputs;
+    const char* caution;
+};
+
+class CriticalCircleCautions : public CriticalCircleRun,
+                               public testing::WithParamInterface<CautionRow> {};
+
+TEST_P(CriticalCircleCautions, SayWhatBoundsTheSearchAndWhatToDo) {
     SetFixed();
+    for (const auto& [field, text] : GetParam().inputs) {
+        fields.setText(field, text);
+    }
     Run();
-    EXPECT_NE(Text(SearchWarning).find("Grid's Edge"), std::string::npos);
+    EXPECT_EQ(Text(SearchWarning), GetParam().caution);
 }
+
+constexpr const char* kTangent =
+    "Circles Tangent to the Ground in Front of the Toe Bound the Search Here.";
+
+// The 20 m slope: H 20, 2:1, c 5 kPa, phi 25 degrees, gamma 19 kN/m3, ru 0.2.
+const std::vector<std::pair<int, const char*>> kTwentyMetres{
+    {SlopeHeight, "20"},  {FaceAngle, "26.565051177078"}, {SoilCohesionMean, "5000"},
+    {FrictionMean, "25"}, {UnitWeightMean, "19000"},      {PoreRatioMean, "0.2"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Grids, CriticalCircleCautions,
+    testing::Values(
+        CautionRow{"Defaults", {}, kTangent},
+        CautionRow{"MinimumAboveTheGridsTopEdge", kTwentyMetres,
+                   "The Lowest Circle Is on the Grid's Top Edge: Raise 'Centre y to' above "
+                   "58.2 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
+                   "Here."},
+        CautionRow{"MinimumLeftOfTheGrid",
+                   {{GridXFrom, "3"}, {GridXTo, "8"}},
+                   "The Lowest Circle Is on the Grid's Bottom Edge: Lower 'Centre y from' below "
+                   "10 m. The Lowest Circle Is on the Grid's Left Edge: Lower 'Centre x from' "
+                   "below -1.85 m. Circles Tangent to the Ground in Front of the Toe Bound the "
+                   "Search Here."},
+        CautionRow{"MinimumBelowTheGrid",
+                   {{GridYFrom, "30"}, {GridYTo, "40"}},
+                   "The Lowest Circle Is on the Grid's Bottom Edge: Lower 'Centre y from' below "
+                   "14.7 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
+                   "Here."},
+        CautionRow{"NoFrictionReachesTheDepthLimit",
+                   {{FrictionMean, "0"}, {FaceAngle, "30"}},
+                   "The Lowest Circle Is on the Grid's Right Edge: Raise 'Centre x to' above "
+                   "8.71 m. The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' "
+                   "Deeper than 5 m."},
+        // A 2:1 slope in a weak wet soil: the lowest circle cuts the face and lies inside.
+        CautionRow{"NothingBoundsTheCircle",
+                   {{FaceAngle, "26.565051177078"},
+                    {SoilCohesionMean, "3000"},
+                    {FrictionMean, "19.6"},
+                    {UnitWeightMean, "20000"},
+                    {PoreRatioMean, "0.3"},
+                    {GridXFrom, "0"},
+                    {GridXTo, "20"},
+                    {GridYFrom, "10"},
+                    {GridYTo, "30"}},
+                   ""}),
+    testing_support::RowName());
 
 }  // namespace
 }  // namespace vardolin
