@@ -195,7 +195,7 @@ public:
         for (int round = 0; round < kMaxRefinementRounds; ++round) {
             const double before = best_.factor;
             for (const Axes axes :
-                 {Axes::ToeExcess, Axes::LowestPoint, Axes::TurnedLowestPoint, Axes::Chord}) {
+                 {Axes::LowestPoint, Axes::ToeExcess, Axes::TurnedLowestPoint, Axes::Chord}) {
                 Search(axes, firstStep);
             }
             if (!(before - best_.factor >= kRefinementTolerance * best_.factor)) {
@@ -211,6 +211,7 @@ public:
 private:
     static constexpr double kFirstStepShare = 0.1;  // of the slope's height
     static constexpr double kLastStepShare = 1e-9;
+    static constexpr int kMaxSearchCircles = 1'500;
 
     Probe Evaluate(Axes axes, const Point& point) {
         Probe probe{point, CircleAt(slope_, axes, point)};
@@ -262,12 +263,17 @@ private:
         path_->push_back(probe.circle);
     }
 
+    // One pattern search in these axes. Its steps halve when no move lowers the factor and
+    // double (up to the first) after moves that did, so that a search that has crept along an
+    // edge with small steps strides again where the way opens; it yields to the next axes after
+    // kMaxSearchCircles circles, as a creeping search does best in axes along its edge.
     void Search(Axes axes, double firstStep) {
         // The best circle itself stays, not one rebuilt from its coordinates in these axes.
         best_.point = PointOf(slope_, axes, best_.circle);
         Point steps{firstStep, firstStep, firstStep};
         const double lastStep = slope_.height() * kLastStepShare;
-        while (steps[0] >= lastStep && !Stopped()) {
+        const int budget = tried_ + kMaxSearchCircles;
+        while (steps[0] >= lastStep && !Stopped() && tried_ < budget) {
             Probe next = Explore(axes, best_, steps);
             if (!(next.factor < best_.factor)) {
                 for (double& step : steps) {
@@ -280,11 +286,17 @@ private:
             while (next.factor < best_.factor) {
                 const Point from = best_.point;
                 Accept(next);
+                if (tried_ >= budget) {
+                    break;
+                }
                 Point jump = next.point;
                 for (std::size_t axis = 0; axis < 3; ++axis) {
                     jump[axis] += next.point[axis] - from[axis];
                 }
                 next = Explore(axes, Evaluate(axes, jump), steps);
+            }
+            for (double& step : steps) {
+                step = std::min(step * 2.0, firstStep);
             }
         }
     }
@@ -338,6 +350,16 @@ std::vector<int> LowestLocalMinima(const std::vector<CentreOutcome>& outcomes, i
     return minima;
 }
 
+// The search's lowest circle against the sides of its grid: on a side, or its refined centre
+// beyond it.
+GridSides SidesReached(const SearchResult& result) {
+    const SearchGrid& g = result.grid;
+    const Circle& c = result.critical.circle;
+    const GridSides& on = result.minimumOnSides;
+    return {on.left || c.centreX < g.xFrom, on.right || c.centreX > g.xTo,
+            on.bottom || c.centreY < g.yFrom, on.top || c.centreY > g.yTo};
+}
+
 void NoteWhereTheCriticalCircleEnded(SearchResult& result, const SimpleSlope& slope,
                                      const SearchGrid& grid) {
     const Circle& c = result.critical.circle;
@@ -349,12 +371,10 @@ void NoteWhereTheCriticalCircleEnded(SearchResult& result, const SimpleSlope& sl
     result.status = SearchStatus::Found;
 }
 
-}  // namespace
-
-SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil,
-                                const SearchSettings& settings, int threads,
-                                RunProgress* progress) {
+SearchResult SearchOnce(const SimpleSlope& slope, const SoilValues& soil,
+                        const SearchSettings& settings, int threads, RunProgress* progress) {
     SearchResult result;
+    result.grid = settings.grid;
     if (!SettingsInRange(settings)) {
         return result;
     }
@@ -446,6 +466,71 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
     result.critical = analysers.front().Analyse(refined[chosen].circle);
     NoteWhereTheCriticalCircleEnded(result, slope, grid);
     return result;
+}
+
+}  // namespace
+
+SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil,
+                                const SearchSettings& settings, int threads,
+                                RunProgress* progress) {
+    SearchSettings current = settings;
+    SearchResult result = SearchOnce(slope, soil, current, threads, progress);
+    for (int widenings = 1; widenings <= kMaxWidenings && result.status == SearchStatus::Found;
+         ++widenings) {
+        const GridSides reached = SidesReached(result);
+        const GridSides& may = settings.widen;
+        SearchGrid& g = current.grid;
+        const Circle& c = result.critical.circle;
+        const double width = g.xTo - g.xFrom;
+        const double height = g.yTo - g.yFrom;
+        bool widened = false;
+        // Past the refined centre where it left the grid, and by half the grid in any case.
+        if (reached.left && may.left) {
+            g.xFrom = std::min(g.xFrom, c.centreX) - width / 2.0;
+            widened = true;
+        }
+        if (reached.right && may.right) {
+            g.xTo = std::max(g.xTo, c.centreX) + width / 2.0;
+            widened = true;
+        }
+        if (reached.bottom && may.bottom) {
+            g.yFrom = std::min(g.yFrom, c.centreY) - height / 2.0;
+            widened = true;
+        }
+        if (reached.top && may.top) {
+            g.yTo = std::max(g.yTo, c.centreY) + height / 2.0;
+            widened = true;
+        }
+        if (result.criticalAtDepthLevel && settings.deepen) {
+            g.depthBelowToe += slope.height();
+            widened = true;
+        }
+        if (!widened) {
+            break;
+        }
+        if (progress != nullptr) {
+            progress->trialsDone.store(0);
+        }
+        CircleCounts counts = result.counts;
+        result = SearchOnce(slope, soil, current, threads, progress);
+        Add(result.counts, counts);
+        result.widenings = widenings;
+    }
+    return result;
+}
+
+SearchGrid AutoGrid(const SimpleSlope& slope, int centres, int radii) {
+    const double h = slope.height();
+    const double run = slope.crestX();
+    SearchGrid grid;
+    grid.xFrom = -std::max(h, run / 2.0);
+    grid.xTo = run + h / 2.0;
+    grid.yFrom = h / 2.0;
+    grid.yTo = h + 2.0 * std::max(h, run);
+    grid.centresPerSide = centres;
+    grid.radiiPerCentre = radii;
+    grid.depthBelowToe = h;
+    return grid;
 }
 
 }  // namespace vardolin::critical

@@ -23,6 +23,16 @@ struct SearchGrid {
     double depthBelowToe = 0.0;
 };
 
+// Which sides of the grid a centre lies on.
+struct GridSides {
+    bool left = false;    // x = xFrom
+    bool right = false;   // x = xTo
+    bool bottom = false;  // y = yFrom
+    bool top = false;     // y = yTo
+
+    bool any() const noexcept { return left || right || bottom || top; }
+};
+
 struct SearchSettings {
     SearchGrid grid;
     int slices = kDefaultSlices;
@@ -34,7 +44,15 @@ struct SearchSettings {
     // whatever the grid, so that a coarse and a fine grid refine alike. The refinement may
     // leave the grid, but no circle reaches below the depth level.
     bool refine = true;
+    // The sides of the grid, and the depth level, that the search may move out when the grid's
+    // lowest circle lies on them or the refined centre beyond them (or the critical circle
+    // touches the depth level): by half the grid's width or height (by the slope's height for
+    // the depth level), then the search starts again, at most kMaxWidenings times.
+    GridSides widen;
+    bool deepen = false;
 };
+
+inline constexpr int kMaxWidenings = 4;
 
 inline constexpr int kRefinementStarts = 4;
 inline constexpr double kRefinementTolerance = 1e-7;
@@ -67,16 +85,6 @@ enum class SearchStatus {
     BadSettings,     // a count outside its limits
 };
 
-// Which sides of the grid a centre lies on.
-struct GridSides {
-    bool left = false;    // x = xFrom
-    bool right = false;   // x = xTo
-    bool bottom = false;  // y = yFrom
-    bool top = false;     // y = yTo
-
-    bool any() const noexcept { return left || right || bottom || top; }
-};
-
 struct SearchResult {
     SearchStatus status = SearchStatus::BadSettings;
     CircleAnalysis critical;  // the lowest Bishop factor found, refined
@@ -93,6 +101,8 @@ struct SearchResult {
     // makes two masses, so these circles bound the search there).
     bool criticalAtDepthLevel = false;
     bool criticalTangentBeforeToe = false;
+    SearchGrid grid;    // the grid searched last, after any widening
+    int widenings = 0;  // how many times the grid was widened or deepened
     CircleCounts counts;
     std::vector<CentreMinimum> centres;  // row by row: index = row (along y) * perSide + column
     std::vector<Circle> starts;          // the refinement's starting circles, lowest first
@@ -109,5 +119,13 @@ struct SearchResult {
 SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil,
                                 const SearchSettings& settings, int threads,
                                 RunProgress* progress = nullptr);
+
+// A grid placed from the slope alone, for `centres` per side and `radii` per centre: centres from
+// in front of the toe (by the slope's height, or half the face's run where that is longer) to
+// half a height beyond the crest, and from half the slope's height up to twice the greater of
+// the height and the face's run above the crest; radii down to one height below the toe. The
+// lowest circle of a simple slope lies well inside: higher and further back the flatter the
+// face. Lengths scale with the slope, so any consistent units give the same grid.
+SearchGrid AutoGrid(const SimpleSlope& slope, int centres, int radii);
 
 }  // namespace vardolin::critical

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "analysis/UncertainInput.h"
 #include "analysis/UncertainParameters.h"
@@ -104,22 +105,25 @@ inline constexpr auto kFields = JoinFieldFacts(
     }},
     kFailurePercentageField,
     std::array<FieldFact, 10>{{
-        {GridXFrom, FieldRole::Input, "grid_x_from", "Grid of Centres: x from", "-5", "m",
-         "Left side of the grid of centres, measured from the toe (x grows toward the crest)."},
-        {GridXTo, FieldRole::Input, "grid_x_to", "Grid of Centres: x to", "5", "m",
-         "Right side of the grid of centres."},
-        {GridYFrom, FieldRole::Input, "grid_y_from", "Grid of Centres: y from", "10", "m",
-         "Lower side of the grid of centres, measured up from the toe."},
-        {GridYTo, FieldRole::Input, "grid_y_to", "Grid of Centres: y to", "20", "m",
-         "Upper side of the grid of centres."},
+        {GridXFrom, FieldRole::Input, "grid_x_from", "Grid of Centres: x from", "Auto", "m",
+         "Left side of the grid of centres, measured from the toe (x grows toward the crest); "
+         "Auto places it from the slope's height and face angle, and widens it where the "
+         "lowest circle lies on it."},
+        {GridXTo, FieldRole::Input, "grid_x_to", "Grid of Centres: x to", "Auto", "m",
+         "Right side of the grid of centres, or Auto."},
+        {GridYFrom, FieldRole::Input, "grid_y_from", "Grid of Centres: y from", "Auto", "m",
+         "Lower side of the grid of centres, measured up from the toe, or Auto."},
+        {GridYTo, FieldRole::Input, "grid_y_to", "Grid of Centres: y to", "Auto", "m",
+         "Upper side of the grid of centres, or Auto."},
         {CentresPerSide, FieldRole::Input, "centres_per_side", "Centres per Side", "20", "count",
          "Centres along each side of the grid: 1 to 1000 (their square in all)."},
         {RadiiPerCentre, FieldRole::Input, "radii_per_centre", "Radii per Centre", "20", "count",
          "Radii tried at each centre, in equal steps from the circle through the toe out to the "
          "circle that touches the depth level: 1 to 1000."},
-        {DepthBelowToe, FieldRole::Input, "depth_below_toe", "Depth below Toe", "5", "m",
+        {DepthBelowToe, FieldRole::Input, "depth_below_toe", "Depth below Toe", "Auto", "m",
          "How deep below the toe the circles may reach: the deepest circle of each centre "
-         "touches this level."},
+         "touches this level. Auto: one slope height, deepened where the critical circle "
+         "touches it."},
         {GivenCentreX, FieldRole::Input, "circle_centre_x", "Given Circle: Centre x", "", "m",
          "Centre x of one circle to check instead of a search; leave the three given-circle "
          "fields empty to search."},
@@ -163,6 +167,25 @@ static_assert(MessageField == kVerdictFields[0].number &&
               MeanSafetyFactor == kVerdictFields[1].number &&
               ExplanationField == kVerdictFields[2].number &&
               FailureProbability == kFailurePercentageField[0].number);
+
+// A grid side or depth typed as "Auto" (in any case, blanks around it) is placed by the search.
+inline bool IsAutoText(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    constexpr std::string_view kAuto = "auto";
+    if (text.size() != kAuto.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((text[i] | 0x20) != kAuto[i]) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // The four as the sampling choices name them, in the order every trial draws them.
 inline constexpr std::array<UncertainInput, 4> kCircleInputs{{

@@ -155,16 +155,39 @@ SoilValues MeansOf(FieldValues& f) {
     return soil;
 }
 
-SearchGrid GridOf(FieldValues& f) {
+// The grid typed on the form, its Auto sides placed from the slope; which sides may widen.
+struct FormGrid {
     SearchGrid grid;
-    grid.xFrom = f.Number(GridXFrom);
-    grid.xTo = f.Number(GridXTo);
-    grid.yFrom = f.Number(GridYFrom);
-    grid.yTo = f.Number(GridYTo);
-    grid.centresPerSide = static_cast<int>(f.Number(CentresPerSide));
-    grid.radiiPerCentre = static_cast<int>(f.Number(RadiiPerCentre));
-    grid.depthBelowToe = f.Number(DepthBelowToe);
-    return grid;
+    GridSides autoSides;
+    bool autoDepth = false;
+};
+
+FormGrid GridOf(FieldValues& f, const FieldTexts& texts, const SimpleSlope& slope) {
+    FormGrid form;
+    const SearchGrid placed = AutoGrid(slope, 0, 0);
+    const auto side = [&](int field, double autoValue, bool& isAuto) {
+        isAuto = IsAutoText(texts.text(field));
+        return isAuto ? autoValue : f.Number(field);
+    };
+    GridSides& a = form.autoSides;
+    SearchGrid& g = form.grid;
+    g.xFrom = side(GridXFrom, placed.xFrom, a.left);
+    g.xTo = side(GridXTo, placed.xTo, a.right);
+    g.yFrom = side(GridYFrom, placed.yFrom, a.bottom);
+    g.yTo = side(GridYTo, placed.yTo, a.top);
+    g.centresPerSide = static_cast<int>(f.Number(CentresPerSide));
+    g.radiiPerCentre = static_cast<int>(f.Number(RadiiPerCentre));
+    g.depthBelowToe = side(DepthBelowToe, placed.depthBelowToe, form.autoDepth);
+    // A placed side that would pass a typed one keeps the placed grid's extent beyond it.
+    if (g.xFrom > g.xTo) {
+        (a.left ? g.xFrom : g.xTo) = a.left ? g.xTo - (placed.xTo - placed.xFrom) / 2.0
+                                            : g.xFrom + (placed.xTo - placed.xFrom) / 2.0;
+    }
+    if (g.yFrom > g.yTo) {
+        (a.bottom ? g.yFrom : g.yTo) = a.bottom ? g.yTo - (placed.yTo - placed.yFrom) / 2.0
+                                                : g.yFrom + (placed.yTo - placed.yFrom) / 2.0;
+    }
+    return form;
 }
 
 // The circle at the averages, or the message that says why there is none.
@@ -198,8 +221,11 @@ FoundCircle FindCircle(FieldValues& f, bool given, int threads, RunProgress* pro
         }
         return found;
     }
+    const FormGrid form = GridOf(f, f.texts(), *slope);
     SearchSettings settings;
-    settings.grid = GridOf(f);
+    settings.grid = form.grid;
+    settings.widen = form.autoSides;
+    settings.deepen = form.autoDepth;
     settings.slices = slices;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::SearchCentre);
@@ -221,7 +247,7 @@ void KeepCircle(AnalysisContext& context, FieldValues& f, const FoundCircle& fou
     auto& kept = context.kept.Of<CriticalCircleKeptTables>();
     kept = CriticalCircleKeptTables{};
     if (found.search) {
-        kept.grid = GridOf(f);
+        kept.grid = found.search->grid;
         kept.centres = found.search->centres;
     }
     if (found.circle) {
@@ -289,7 +315,7 @@ std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
         return {};
     }
     const SearchResult& search = *found.search;
-    const SearchGrid grid = GridOf(f);
+    const SearchGrid& grid = search.grid;
     const Circle& c = search.critical.circle;
     const GridSides& sides = search.minimumOnSides;
     const NumberLocale& locale = f.locale();
@@ -305,6 +331,10 @@ std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
                          "Centre x to"},
          }) {
         caution += CautionOf(side, locale);
+    }
+    if (search.widenings > 0) {
+        caution += "The Search Widened the Auto Grid " + std::to_string(search.widenings) +
+                   (search.widenings == 1 ? " Time" : " Times") + " to Take In the Lowest Circle. ";
     }
     if (search.criticalAtDepthLevel) {
         caution +=

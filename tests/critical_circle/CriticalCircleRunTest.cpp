@@ -30,6 +30,16 @@ protected:
     long Consumed() const { return testing_support::ConsumedBy(uniforms); }
     std::string Text(int field) const { return fields.text(field); }
     double Number(int field) const { return TextToDouble(fields.text(field)); }
+    // The grid the form once had as its defaults, typed instead of placed by the search.
+    void SetTypedGrid() {
+        for (const auto& [field, text] : {std::pair{GridXFrom, "-5"},
+                                          {GridXTo, "5"},
+                                          {GridYFrom, "10"},
+                                          {GridYTo, "20"},
+                                          {DepthBelowToe, "5"}}) {
+            fields.setText(field, text);
+        }
+    }
     void SetFixed() {
         for (const int sd :
              {SoilCohesionStdDev, FrictionStdDev, UnitWeightStdDev, PoreRatioStdDev}) {
@@ -112,12 +122,12 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(progress.trialsTotal.load(), 1000);
     EXPECT_EQ(progress.trialsDone.load(), 1000);
     EXPECT_EQ(Text(ExplanationField), "This Software Used in The Critical Circle (Bishop)");
-    EXPECT_EQ(Text(BishopFactor), "1.13320184922212");
+    EXPECT_EQ(Text(BishopFactor), "1.13320198233504");
     EXPECT_EQ(Text(FailureProbability), "13.9");
-    EXPECT_EQ(Text(MeanSafetyFactor), "1.13507409756885");
-    EXPECT_EQ(Text(FactorStdDev), "0.125008156729536");
-    EXPECT_EQ(Text(ReliabilityIndex), "1.0805222723273");
-    EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09899319420979");
+    EXPECT_EQ(Text(MeanSafetyFactor), "1.13507339316235");
+    EXPECT_EQ(Text(FactorStdDev), "0.125036572102978");
+    EXPECT_EQ(Text(ReliabilityIndex), "1.08027108301648");
+    EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09871373858093");
     EXPECT_EQ(Text(MessageField), "Block is Stable");
     EXPECT_EQ(Text(SearchWarning),
               "Circles Tangent to the Ground in Front of the Toe Bound the Search Here.");
@@ -181,6 +191,7 @@ class CriticalCircleStops : public CriticalCircleRun,
 
 TEST_P(CriticalCircleStops, BeforeAnyDrawNamingTheField) {
     const ImpossibleInput& row = GetParam();
+    SetTypedGrid();
     fields.setText(row.field, row.text);
     const RunOutcome outcome = Run();
     EXPECT_EQ(outcome.end, RunOutcome::End::Stopped);
@@ -241,6 +252,7 @@ class CriticalCircleCautions : public CriticalCircleRun,
 
 TEST_P(CriticalCircleCautions, SayWhatBoundsTheSearchAndWhatToDo) {
     SetFixed();
+    SetTypedGrid();
     for (const auto& [field, text] : GetParam().inputs) {
         fields.setText(field, text);
     }
@@ -260,20 +272,29 @@ INSTANTIATE_TEST_SUITE_P(
     Grids, CriticalCircleCautions,
     testing::Values(
         CautionRow{"Defaults", {}, kTangent},
+        CautionRow{"AutoGridTakesInTheTwentyMetreSlope",
+                   [] {
+                       auto inputs = kTwentyMetres;
+                       for (const int side : {GridXFrom, GridXTo, GridYFrom, GridYTo}) {
+                           inputs.emplace_back(side, " auto ");
+                       }
+                       return inputs;
+                   }(),
+                   kTangent},
         CautionRow{"MinimumAboveTheGridsTopEdge", kTwentyMetres,
                    "The Lowest Circle Is on the Grid's Top Edge: Raise 'Centre y to' above "
-                   "58.2 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
+                   "58.4 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
                    "Here."},
         CautionRow{"MinimumLeftOfTheGrid",
                    {{GridXFrom, "3"}, {GridXTo, "8"}},
                    "The Lowest Circle Is on the Grid's Bottom Edge: Lower 'Centre y from' below "
                    "10 m. The Lowest Circle Is on the Grid's Left Edge: Lower 'Centre x from' "
-                   "below -1.85 m. Circles Tangent to the Ground in Front of the Toe Bound the "
+                   "below -1.9 m. Circles Tangent to the Ground in Front of the Toe Bound the "
                    "Search Here."},
         CautionRow{"MinimumBelowTheGrid",
                    {{GridYFrom, "30"}, {GridYTo, "40"}},
                    "The Lowest Circle Is on the Grid's Bottom Edge: Lower 'Centre y from' below "
-                   "14.7 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
+                   "14.6 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
                    "Here."},
         CautionRow{"NoFrictionReachesTheDepthLimit",
                    {{FrictionMean, "0"}, {FaceAngle, "30"}},

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "TestSupport.h"
@@ -164,6 +165,76 @@ TEST_P(SearchConvergence, IsNeverMarkedlyAboveABruteForceMinimum) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Slopes, SearchConvergence, testing::ValuesIn(kSlopes), RowName());
+
+// The placed grid finds the minimum of slopes from 1 to 200 high at faces from 10 to 80 degrees:
+// never markedly above a search of a grid far wider and denser, and never ending on its edge.
+// The soil keeps c / (gamma H), so every row is the same problem but for the face angle.
+struct AutoRow {
+    double height;
+    double angle;
+};
+
+class AutoGridSearch : public testing::TestWithParam<AutoRow> {};
+
+TEST_P(AutoGridSearch, FindsTheMinimumOfAnySlope) {
+    const auto [height, angle] = GetParam();
+    const SimpleSlope slope = *SimpleSlope::Make(height, angle);
+    const SoilValues soil{0.05 * 20.0 * height, 25, 20, 0.2};
+    SearchSettings placed;
+    placed.grid = AutoGrid(slope, 20, 20);
+    placed.widen = {true, true, true, true};
+    placed.deepen = true;
+    const SearchResult found = FindCriticalCircle(slope, soil, placed, 2);
+    ASSERT_EQ(found.status, SearchStatus::Found);
+    EXPECT_FALSE(found.minimumOnGridEdge);
+
+    const double reach = std::max(height, slope.crestX());
+    SearchSettings wide;
+    wide.grid = {-3.0 * reach,
+                 slope.crestX() + 3.0 * height,
+                 0.25 * height,
+                 height + 6.0 * reach,
+                 kLight ? 20 : 40,
+                 20,
+                 found.grid.depthBelowToe};
+    const SearchResult reference = FindCriticalCircle(slope, soil, wide, 2);
+    EXPECT_LE(found.critical.factors.bishop, reference.critical.factors.bishop * (1.0 + kAgreement))
+        << reference.critical.factors.bishop << " " << reference.critical.circle.centreX << " "
+        << reference.critical.circle.centreY << " " << reference.critical.circle.radius << " / "
+        << found.critical.circle.centreX << " " << found.critical.circle.centreY << " "
+        << found.critical.circle.radius << " grid " << found.grid.xFrom << " " << found.grid.xTo
+        << " " << found.grid.yFrom << " " << found.grid.yTo << " w " << found.widenings;
+}
+
+// Lengths twice as long, and c with them, change no bit of a ratio: the same factor exactly.
+TEST_P(AutoGridSearch, GivesTheSameFactorInAnyConsistentUnits) {
+    const auto [height, angle] = GetParam();
+    std::vector<double> factors;
+    for (const double k : {1.0, 2.0}) {
+        const SimpleSlope slope = *SimpleSlope::Make(height * k, angle);
+        SearchSettings placed;
+        placed.grid = AutoGrid(slope, 10, 10);
+        factors.push_back(FindCriticalCircle(slope, {height * k, 25, 20, 0.2}, placed, 1)
+                              .critical.factors.bishop);
+    }
+    EXPECT_EQ(factors[1], factors[0]);
+}
+
+std::vector<AutoRow> HeightsAndFaces() {
+    std::vector<AutoRow> rows;
+    for (const double height : {1.0, 30.0, 200.0}) {
+        for (const double angle : {10.0, kTwoToOne, 45.0, 60.0, 80.0}) {
+            rows.push_back({height, angle});
+        }
+    }
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Slopes, AutoGridSearch, testing::ValuesIn(HeightsAndFaces()),
+                         [](const testing::TestParamInfo<AutoRow>& row) {
+                             return "H" + std::to_string(static_cast<int>(row.param.height)) +
+                                    "Beta" + std::to_string(static_cast<int>(row.param.angle));
+                         });
 
 }  // namespace
 }  // namespace vardolin::critical
