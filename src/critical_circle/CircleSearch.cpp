@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "critical_circle/ParallelChunks.h"
+#include "numerics/Pi.h"
 #include "numerics/Square.h"
 
 namespace vardolin::critical {
@@ -88,6 +89,41 @@ CentreOutcome SearchCentre(CircleAnalyser& analyser, const SearchGrid& grid, dou
             outcome.minimum.found = true;
             outcome.minimum.factor = analysis.factors.bishop;
             outcome.minimum.radius = radius;
+            outcome.radiusIndex = k;
+        }
+    }
+    return outcome;
+}
+
+Circle ChordCircle(const SimpleSlope& slope, double exitX, double entryX, double radius);
+
+// The lowest circle through one exit and one entry point, as SearchCentre for a centre; its
+// centre stands for the pair in the colour map.
+CentreOutcome SearchPair(CircleAnalyser& analyser, const SimpleSlope& slope, const SearchGrid& grid,
+                         double exitX, double entryX) {
+    CentreOutcome outcome;
+    const double chord =
+        std::hypot(entryX - exitX, slope.GroundLevel(entryX) - slope.GroundLevel(exitX));
+    constexpr double kWidestHalfArc = 90.0;
+    constexpr double kNarrowestHalfArc = 10.0;
+    for (int k = 0; k < grid.radiiPerCentre; ++k) {
+        const double halfArc =
+            Spread(kWidestHalfArc, kNarrowestHalfArc, k, grid.radiiPerCentre) * kPi / 180.0;
+        const double radius = chord / 2.0 / std::sin(halfArc);
+        const Circle circle = ChordCircle(slope, exitX, entryX, radius);
+        if (k == 0) {
+            outcome.minimum.centreX = circle.centreX;
+            outcome.minimum.centreY = circle.centreY;
+        }
+        if (!(circle.centreY - circle.radius >= -grid.depthBelowToe)) {
+            continue;
+        }
+        const CircleAnalysis& analysis = analyser.Analyse(circle);
+        Count(outcome.counts, analysis);
+        if (analysis.usable() &&
+            (!outcome.minimum.found || analysis.factors.bishop < outcome.minimum.factor)) {
+            outcome.minimum = {circle.centreX, circle.centreY, true, analysis.factors.bishop,
+                               radius};
             outcome.radiusIndex = k;
         }
     }
@@ -395,7 +431,12 @@ SearchResult SearchOnce(const SimpleSlope& slope, const SoilValues& soil,
         for (int index = begin; index < end; ++index) {
             const double x = Spread(grid.xFrom, grid.xTo, index % n, n);
             const double y = Spread(grid.yFrom, grid.yTo, index / n, n);
-            outcomes[static_cast<std::size_t>(index)] = SearchCentre(analyser, grid, x, y);
+            const EntryExitRanges& e = settings.entryExit;
+            outcomes[static_cast<std::size_t>(index)] =
+                e.use
+                    ? SearchPair(analyser, slope, grid, Spread(e.exitFrom, e.exitTo, index % n, n),
+                                 Spread(e.entryFrom, e.entryTo, index / n, n))
+                    : SearchCentre(analyser, grid, x, y);
         }
         AddTrialsDone(progress, end - begin);
     };
@@ -478,7 +519,8 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
     for (int widenings = 1; widenings <= kMaxWidenings && result.status == SearchStatus::Found;
          ++widenings) {
         const GridSides reached = SidesReached(result);
-        const GridSides& may = settings.widen;
+        // Entry and exit ranges are the user's to move; only the depth level follows.
+        const GridSides may = settings.entryExit.use ? GridSides{} : settings.widen;
         SearchGrid& g = current.grid;
         const Circle& c = result.critical.circle;
         const double width = g.xTo - g.xFrom;
@@ -517,6 +559,12 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
         result.widenings = widenings;
     }
     return result;
+}
+
+EntryExitRanges AutoEntryExit(const SimpleSlope& slope) {
+    const double h = slope.height();
+    const double run = slope.crestX();
+    return {true, run, run + std::max(h, run), -h / 2.0, run / 2.0};
 }
 
 SearchGrid AutoGrid(const SimpleSlope& slope, int centres, int radii) {

@@ -33,8 +33,23 @@ struct GridSides {
     bool any() const noexcept { return left || right || bottom || top; }
 };
 
+// The entry-exit search: circles through a point of the ground behind the crest where they
+// enter and a point on the face or in front of the toe where they leave, the grid's
+// centresPerSide points in equal steps along each range, both ends included, and its
+// radiiPerCentre radii per pair: from half the chord (the circle whose centre is the chord's
+// middle) out to the circle whose arc spans 20 degrees, in equal steps of the arc's angle.
+// No circle reaches below the grid's depth level.
+struct EntryExitRanges {
+    bool use = false;
+    double entryFrom = 0.0;
+    double entryTo = 0.0;
+    double exitFrom = 0.0;
+    double exitTo = 0.0;
+};
+
 struct SearchSettings {
     SearchGrid grid;
+    EntryExitRanges entryExit;
     int slices = kDefaultSlices;
     // Refines the grid's kRefinementStarts lowest local minima (centres no neighbour beats),
     // each by a pattern search in the circle's centre and a third number that makes an edge of
@@ -94,6 +109,8 @@ struct SearchResult {
     // top row too), or is its centre's deepest circle: the true minimum may lie outside what
     // the grid covers.
     bool minimumOnGridEdge = false;
+    // For the entry-exit search: left and right are the exit range's ends, bottom and top the
+    // entry range's.
     GridSides minimumOnSides;
     bool minimumAtDepthLevel = false;
     // Where the critical circle ended: touching the depth level (a deeper one may be lower),
@@ -127,5 +144,9 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
 // lowest circle of a simple slope lies well inside: higher and further back the flatter the
 // face. Lengths scale with the slope, so any consistent units give the same grid.
 SearchGrid AutoGrid(const SimpleSlope& slope, int centres, int radii);
+
+// Ranges placed from the slope alone: entries from the crest to the greater of the height and
+// the face's run behind it, exits from half a height in front of the toe to the face's middle.
+EntryExitRanges AutoEntryExit(const SimpleSlope& slope);
 
 }  // namespace vardolin::critical

@@ -20,7 +20,7 @@ static_assert(static_cast<std::size_t>(critical::kMaxTrials) <= kMaxSavedTrialFa
 
 namespace {
 
-constexpr std::array<std::string_view, 25> kMessages{
+constexpr std::array<std::string_view, 28> kMessages{
     messages::kCountNotAboveOne,
     messages::kCircleCountAboveLimit,
     messages::kFixedData,
@@ -40,6 +40,9 @@ constexpr std::array<std::string_view, 25> kMessages{
     messages::kRadiiOutOfRange,
     messages::kTooManyCircles,
     messages::kDepthBelowZero,
+    messages::kSearchMethodUnknown,
+    messages::kEntryRangeOutOfOrder,
+    messages::kExitRangeOutOfOrder,
     messages::kGivenCircleIncomplete,
     messages::kGivenRadiusNotAboveZero,
     messages::kNoUsableCircle,

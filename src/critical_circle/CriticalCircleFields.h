@@ -55,6 +55,12 @@ enum Field : int {
     ReliabilityIndex = 38,
     LognormalReliabilityIndex = 39,
     SearchWarning = 40,
+    // The search's kind and the entry-exit search's ranges.
+    SearchMethod = 41,
+    EntryXFrom = 42,
+    EntryXTo = 43,
+    ExitXFrom = 44,
+    ExitXTo = 45,
 };
 
 // Every field of the form in field order, which is also the order "Clear Data" empties them.
@@ -161,6 +167,23 @@ inline constexpr auto kFields = JoinFieldFacts(
          "What bounds the search and which input to move: the grid's edge (with the figure to "
          "move it past), the depth level, circles tangent to the ground in front of the toe; "
          "or trials left out."},
+    }},
+    std::array<FieldFact, 5>{{
+        {SearchMethod, FieldRole::Input, "search_method", "Search Method", "Grid", "",
+         "Grid: circles from a grid of centres; Entry-Exit: circles through a point of the entry "
+         "range behind the crest and a point of the exit range on the face or in front of the "
+         "toe. Either is then refined."},
+        {EntryXFrom, FieldRole::Input, "entry_x_from", "Entry Range: x from", "Auto", "m",
+         "Where the entry range on the ground behind the crest begins (Entry-Exit search); "
+         "Auto: at the crest."},
+        {EntryXTo, FieldRole::Input, "entry_x_to", "Entry Range: x to", "Auto", "m",
+         "Where the entry range ends; Auto: the greater of the height and the face's run "
+         "behind the crest."},
+        {ExitXFrom, FieldRole::Input, "exit_x_from", "Exit Range: x from", "Auto", "m",
+         "Where the exit range on the face or the ground in front of the toe begins; Auto: "
+         "half a height in front of the toe."},
+        {ExitXTo, FieldRole::Input, "exit_x_to", "Exit Range: x to", "Auto", "m",
+         "Where the exit range ends; Auto: the middle of the face."},
     }});
 static_assert(AreInFieldOrder(kFields), "one fact per field, the shared ones among the form's own");
 static_assert(MessageField == kVerdictFields[0].number &&

@@ -2,6 +2,7 @@
 #include "critical_circle/CriticalCircleRun.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -50,6 +51,26 @@ constexpr std::array<int, 13> kCircleResults{
 
 bool IsBlank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+bool IsEntryExitText(std::string_view text) {
+    std::string word;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '-' && c != '_') {
+            word += static_cast<char>(c | 0x20);
+        }
+    }
+    return word == "entryexit";
+}
+
+bool IsGridText(std::string_view text) {
+    std::string word;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t') {
+            word += static_cast<char>(c | 0x20);
+        }
+    }
+    return word == "grid";
 }
 
 // Whether the given-circle fields ask for one circle: all three filled. Some but not all
@@ -114,8 +135,16 @@ std::optional<RunOutcome> CheckInputs(FieldValues& f, const GivenCircleMode& mod
     } else if (mode.given) {
         checks.RequireRange(GivenRadius, aboveZero, messages::kGivenRadiusNotAboveZero);
     } else {
-        RequireOrder(checks, GridXFrom, GridXTo, messages::kGridXOutOfOrder);
-        RequireOrder(checks, GridYFrom, GridYTo, messages::kGridYOutOfOrder);
+        const std::string method = f.texts().text(SearchMethod);
+        checks.Require(SearchMethod, IsGridText(method) || IsEntryExitText(method),
+                       messages::kSearchMethodUnknown);
+        if (IsEntryExitText(method)) {
+            RequireOrder(checks, EntryXFrom, EntryXTo, messages::kEntryRangeOutOfOrder);
+            RequireOrder(checks, ExitXFrom, ExitXTo, messages::kExitRangeOutOfOrder);
+        } else {
+            RequireOrder(checks, GridXFrom, GridXTo, messages::kGridXOutOfOrder);
+            RequireOrder(checks, GridYFrom, GridYTo, messages::kGridYOutOfOrder);
+        }
         checks.Require(CentresPerSide,
                        IsWholeIn(checks.Value(CentresPerSide), 1, kMaxCentresPerSide),
                        messages::kCentresOutOfRange);
@@ -162,11 +191,12 @@ struct FormGrid {
     bool autoDepth = false;
 };
 
-FormGrid GridOf(FieldValues& f, const FieldTexts& texts, const SimpleSlope& slope) {
+FormGrid GridOf(FieldValues& f, const FieldTexts& texts, const SimpleSlope& slope, bool entryExit) {
     FormGrid form;
     const SearchGrid placed = AutoGrid(slope, 0, 0);
     const auto side = [&](int field, double autoValue, bool& isAuto) {
-        isAuto = IsAutoText(texts.text(field));
+        // The entry-exit search has no grid of centres: only its counts and depth are read.
+        isAuto = entryExit || IsAutoText(texts.text(field));
         return isAuto ? autoValue : f.Number(field);
     };
     GridSides& a = form.autoSides;
@@ -177,7 +207,8 @@ FormGrid GridOf(FieldValues& f, const FieldTexts& texts, const SimpleSlope& slop
     g.yTo = side(GridYTo, placed.yTo, a.top);
     g.centresPerSide = static_cast<int>(f.Number(CentresPerSide));
     g.radiiPerCentre = static_cast<int>(f.Number(RadiiPerCentre));
-    g.depthBelowToe = side(DepthBelowToe, placed.depthBelowToe, form.autoDepth);
+    form.autoDepth = IsAutoText(texts.text(DepthBelowToe));
+    g.depthBelowToe = form.autoDepth ? placed.depthBelowToe : f.Number(DepthBelowToe);
     // A placed side that would pass a typed one keeps the placed grid's extent beyond it.
     if (g.xFrom > g.xTo) {
         (a.left ? g.xFrom : g.xTo) = a.left ? g.xTo - (placed.xTo - placed.xFrom) / 2.0
@@ -190,10 +221,29 @@ FormGrid GridOf(FieldValues& f, const FieldTexts& texts, const SimpleSlope& slop
     return form;
 }
 
+// The entry and exit ranges typed on the form, their Auto ends placed from the slope.
+EntryExitRanges RangesOf(FieldValues& f, const FieldTexts& texts, const SimpleSlope& slope) {
+    const EntryExitRanges placed = AutoEntryExit(slope);
+    const auto end = [&](int field, double autoValue) {
+        return IsAutoText(texts.text(field)) ? autoValue : f.Number(field);
+    };
+    EntryExitRanges ranges;
+    ranges.use = true;
+    ranges.entryFrom = end(EntryXFrom, placed.entryFrom);
+    ranges.entryTo = end(EntryXTo, placed.entryTo);
+    ranges.exitFrom = end(ExitXFrom, placed.exitFrom);
+    ranges.exitTo = end(ExitXTo, placed.exitTo);
+    // A placed end that would pass a typed one meets it.
+    ranges.entryTo = std::max(ranges.entryTo, ranges.entryFrom);
+    ranges.exitTo = std::max(ranges.exitTo, ranges.exitFrom);
+    return ranges;
+}
+
 // The circle at the averages, or the message that says why there is none.
 struct FoundCircle {
     std::optional<CircleAnalysis> circle;
     std::optional<SearchResult> search;  // the search's result, for a search
+    EntryExitRanges entryExit;           // the ranges searched, for an entry-exit search
     std::string_view failure;
     int failureField = 0;
 };
@@ -221,9 +271,14 @@ FoundCircle FindCircle(FieldValues& f, bool given, int threads, RunProgress* pro
         }
         return found;
     }
-    const FormGrid form = GridOf(f, f.texts(), *slope);
+    const bool entryExit = IsEntryExitText(f.texts().text(SearchMethod));
+    const FormGrid form = GridOf(f, f.texts(), *slope, entryExit);
     SearchSettings settings;
     settings.grid = form.grid;
+    if (entryExit) {
+        settings.entryExit = RangesOf(f, f.texts(), *slope);
+        found.entryExit = settings.entryExit;
+    }
     settings.widen = form.autoSides;
     settings.deepen = form.autoDepth;
     settings.slices = slices;
@@ -248,7 +303,9 @@ void KeepCircle(AnalysisContext& context, FieldValues& f, const FoundCircle& fou
     kept = CriticalCircleKeptTables{};
     if (found.search) {
         kept.grid = found.search->grid;
+        kept.entryExit = found.entryExit;
         kept.centres = found.search->centres;
+        kept.refinedPath = found.search->refinedPath;
     }
     if (found.circle) {
         kept.hasCircle = true;
@@ -297,14 +354,17 @@ struct SideCaution {
     std::string_view input;
 };
 
-std::string CautionOf(const SideCaution& s, const NumberLocale& locale) {
+std::string CautionOf(const SideCaution& s, bool entryExit, const NumberLocale& locale) {
     if (!s.onSide && !s.beyond) {
         return {};
     }
     const std::string figure = Beyond(s.beyond ? s.centre : s.side, s.up, locale);
+    const std::string name(s.name);
     const std::string where =
-        s.onSide ? "The Lowest Circle Is on the Grid's " + std::string(s.name) + " Edge"
-                 : "The Critical Centre Lies beyond the Grid's " + std::string(s.name) + " Edge";
+        entryExit  ? (s.onSide ? "The Lowest Circle Is at an End of the " + name + " Range"
+                               : "The Critical Circle's " + name + " Lies beyond Its Range")
+        : s.onSide ? "The Lowest Circle Is on the Grid's " + name + " Edge"
+                   : "The Critical Centre Lies beyond the Grid's " + name + " Edge";
     return where + ": " + (s.up ? "Raise '" : "Lower '") + std::string(s.input) + "' " +
            (s.up ? "above " : "below ") + figure + " m. ";
 }
@@ -320,17 +380,25 @@ std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
     const GridSides& sides = search.minimumOnSides;
     const NumberLocale& locale = f.locale();
     std::string caution;
-    for (const SideCaution& side : {
-             SideCaution{sides.top, c.centreY > grid.yTo, grid.yTo, c.centreY, true, "Top",
-                         "Centre y to"},
-             SideCaution{sides.bottom, c.centreY < grid.yFrom, grid.yFrom, c.centreY, false,
-                         "Bottom", "Centre y from"},
-             SideCaution{sides.left, c.centreX < grid.xFrom, grid.xFrom, c.centreX, false, "Left",
-                         "Centre x from"},
-             SideCaution{sides.right, c.centreX > grid.xTo, grid.xTo, c.centreX, true, "Right",
-                         "Centre x to"},
-         }) {
-        caution += CautionOf(side, locale);
+    const std::array<SideCaution, 4> gridSides{{
+        {sides.top, c.centreY > grid.yTo, grid.yTo, c.centreY, true, "Top", "Centre y to"},
+        {sides.bottom, c.centreY < grid.yFrom, grid.yFrom, c.centreY, false, "Bottom",
+         "Centre y from"},
+        {sides.left, c.centreX < grid.xFrom, grid.xFrom, c.centreX, false, "Left", "Centre x from"},
+        {sides.right, c.centreX > grid.xTo, grid.xTo, c.centreX, true, "Right", "Centre x to"},
+    }};
+    // The entry range's ends are the bottom and top sides, the exit range's the left and right.
+    const EntryExitRanges& e = found.entryExit;
+    const double entryX = search.critical.located.entryX;
+    const double exitX = search.critical.located.exitX;
+    const std::array<SideCaution, 4> rangeEnds{{
+        {sides.top, entryX > e.entryTo, e.entryTo, entryX, true, "Entry", "Entry x to"},
+        {sides.bottom, entryX < e.entryFrom, e.entryFrom, entryX, false, "Entry", "Entry x from"},
+        {sides.left, exitX < e.exitFrom, e.exitFrom, exitX, false, "Exit", "Exit x from"},
+        {sides.right, exitX > e.exitTo, e.exitTo, exitX, true, "Exit", "Exit x to"},
+    }};
+    for (const SideCaution& side : e.use ? rangeEnds : gridSides) {
+        caution += CautionOf(side, e.use, locale);
     }
     if (search.widenings > 0) {
         caution += "The Search Widened the Auto Grid " + std::to_string(search.widenings) +

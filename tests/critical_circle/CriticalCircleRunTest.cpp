@@ -221,7 +221,9 @@ INSTANTIATE_TEST_SUITE_P(
         ImpossibleInput{"NoCentres", CentresPerSide, "0", messages::kCentresOutOfRange},
         ImpossibleInput{"TooManyRadii", RadiiPerCentre, "1001", messages::kRadiiOutOfRange},
         ImpossibleInput{"TooManyCircles", CentresPerSide, "300", messages::kTooManyCircles},
-        ImpossibleInput{"TooManySlicesInTheGrid", SliceCount, "10000", messages::kTooManyCircles}),
+        ImpossibleInput{"TooManySlicesInTheGrid", SliceCount, "10000", messages::kTooManyCircles},
+        ImpossibleInput{"UnknownSearchMethod", SearchMethod, "Circles",
+                        messages::kSearchMethodUnknown}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(CriticalCircleRun, AHalfGivenCircleNamesItsFirstEmptyField) {
@@ -237,6 +239,29 @@ TEST_F(CriticalCircleRun, AGivenCircleOffTheSlopeStopsAfterNoDraw) {
     EXPECT_EQ(outcome.stoppedAtField, GivenRadius);
     EXPECT_EQ(Text(MessageField), messages::kGivenCircleNoMass);
     EXPECT_EQ(Consumed(), 0);
+}
+
+TEST_F(CriticalCircleRun, AnEntryRangeTypedBackwardsStopsNamingItsStart) {
+    fields.setText(SearchMethod, "Entry-Exit");
+    fields.setText(EntryXFrom, "30");
+    fields.setText(EntryXTo, "20");
+    EXPECT_EQ(Run().stoppedAtField, EntryXFrom);
+    EXPECT_EQ(Text(MessageField), messages::kEntryRangeOutOfOrder);
+}
+
+// The entry-exit search finds the grid's circle, and its diagram keeps the ranges it searched.
+TEST_F(CriticalCircleRun, EntryExitSearchFindsTheGridsCircle) {
+    SetFixed();
+    Run();
+    const double grid = Number(BishopFactor);
+    fields.setText(SearchMethod, "Entry-Exit");
+    Run();
+    EXPECT_NEAR(Number(BishopFactor), grid, 5e-4 * grid);
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    EXPECT_TRUE(tables.entryExit.use);
+    EXPECT_NEAR(tables.entryExit.entryFrom, 10.0, 1e-12);  // the crest
+    EXPECT_EQ(tables.centres.size(), 400u);                // 20 entries by 20 exits
+    EXPECT_GE(tables.refinedPath.size(), 2u);
 }
 
 // The caution says where the search ended against what bounds it and which input to move;
@@ -301,6 +326,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "The Lowest Circle Is on the Grid's Right Edge: Raise 'Centre x to' above "
                    "8.71 m. The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' "
                    "Deeper than 5 m."},
+        CautionRow{"EntryExitSearch", {{SearchMethod, "entry-exit"}}, kTangent},
+        CautionRow{"EntryExitWithAShortExitRange",
+                   {{SearchMethod, "Entry-Exit"}, {ExitXFrom, "3"}, {ExitXTo, "5"}},
+                   "The Lowest Circle Is at an End of the Exit Range: Lower 'Exit x from' below "
+                   "0.139 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
+                   "Here."},
         // A 2:1 slope in a weak wet soil: the lowest circle cuts the face and lies inside.
         CautionRow{"NothingBoundsTheCircle",
                    {{FaceAngle, "26.565051177078"},

@@ -166,6 +166,31 @@ TEST_P(SearchConvergence, IsNeverMarkedlyAboveABruteForceMinimum) {
 
 INSTANTIATE_TEST_SUITE_P(Slopes, SearchConvergence, testing::ValuesIn(kSlopes), RowName());
 
+// Circles through an entry and an exit point, refined as the grid's are, find the same minimum
+// as the grid from their own placed ranges.
+TEST_P(SearchConvergence, EntryExitSearchFindsTheGridsMinimum) {
+    const SlopeRow& row = GetParam();
+    const SimpleSlope slope = *SimpleSlope::Make(row.height, row.angle);
+    SearchSettings settings;
+    settings.grid = row.grid;
+    settings.grid.centresPerSide = 10;
+    settings.entryExit = AutoEntryExit(slope);
+    const SearchResult found = FindCriticalCircle(slope, row.soil, settings, 2);
+    ASSERT_EQ(found.status, SearchStatus::Found);
+    const double grid = CriticalFactor(row, 20);
+    EXPECT_NEAR(found.critical.factors.bishop, grid, kAgreement * grid);
+    // Every pair's circle passes through its two points.
+    const EntryExitRanges& e = settings.entryExit;
+    const CentreMinimum& corner = found.centres.back();
+    ASSERT_TRUE(corner.found);
+    const double entryY = slope.GroundLevel(e.entryTo);
+    const double exitY = slope.GroundLevel(e.exitTo);
+    EXPECT_NEAR(std::hypot(e.entryTo - corner.centreX, entryY - corner.centreY), corner.radius,
+                1e-9 * corner.radius);
+    EXPECT_NEAR(std::hypot(e.exitTo - corner.centreX, exitY - corner.centreY), corner.radius,
+                1e-9 * corner.radius);
+}
+
 // The placed grid finds the minimum of slopes from 1 to 200 high at faces from 10 to 80 degrees:
 // never markedly above a search of a grid far wider and denser, and never ending on its edge.
 // The soil keeps c / (gamma H), so every row is the same problem but for the face angle.

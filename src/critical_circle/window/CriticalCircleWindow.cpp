@@ -19,7 +19,8 @@ constexpr int kNone = kNoIndex;
 
 // Client area 15000 x 10560 twips, in three columns inside the frame "Critical Circle": the
 // data (slope, statistics, search grid), the given circle and the results, then the diagram
-// (drawn from the inputs over the empty label Image1), the message and the explanation.
+// (drawn from the inputs over the empty label Image1), the message, the explanation and the
+// search method with the entry-exit search's ranges.
 // Within each container the rows are in stacking order, bottom first.
 constexpr std::array kControls = {
     // clang-format off
@@ -117,7 +118,16 @@ constexpr std::array kControls = {
     ControlRow{TextField, "Text5",    kNone, "Frame10", kNone,   120,  240,  4800,  735, "",                                        kDefault,                      90},
     ControlRow{Frame,     "Frame8",   kNone, "Frame9",  kNone,  9360, 6480,  5040, 1455, "Explanation :",                           kDefault,                      91},
     ControlRow{TextField, "Text7",    kNone, "Frame8",  kNone,   120,  240,  4800, 1095, "",                                        kDefault,                      92},
-    ControlRow{Button,    "Command2", kNone, nullptr,   kNone, 13080, 9960,  1695,  495, "Return",                                  kDefault,                      93},
+    ControlRow{Frame,     "Frame13",  kNone, "Frame9",  kNone,  9360, 8040,  5040, 1200, "Search Method",                           {"MS Sans Serif", 8.25, true}, 93},
+    ControlRow{Label,     "Label31",  kNone, "Frame13", kNone,   120,  240,  1800,  255, "Grid or Entry-Exit :",                    kDefault,                      94},
+    ControlRow{TextField, "Text41",   kNone, "Frame13", kNone,  1980,  240,  1215,  285, "",                                        kDefault,                      95},
+    ControlRow{Label,     "Label32",  kNone, "Frame13", kNone,   120,  540,  1800,  255, "Entry x from, to :",                      kDefault,                      96},
+    ControlRow{TextField, "Text42",   kNone, "Frame13", kNone,  1980,  540,  1215,  285, "",                                        kDefault,                      97},
+    ControlRow{TextField, "Text43",   kNone, "Frame13", kNone,  3300,  540,  1215,  285, "",                                        kDefault,                      98},
+    ControlRow{Label,     "Label33",  kNone, "Frame13", kNone,   120,  840,  1800,  255, "Exit x from, to :",                       kDefault,                      99},
+    ControlRow{TextField, "Text44",   kNone, "Frame13", kNone,  1980,  840,  1215,  285, "",                                        kDefault,                     100},
+    ControlRow{TextField, "Text45",   kNone, "Frame13", kNone,  3300,  840,  1215,  285, "",                                        kDefault,                     101},
+    ControlRow{Button,    "Command2", kNone, nullptr,   kNone, 13080, 9960,  1695,  495, "Return",                                  kDefault,                     102},
     // clang-format on
 };
 
