@@ -210,6 +210,23 @@ inline bool IsAutoText(std::string_view text) {
     return true;
 }
 
+// The search method typed as the entry-exit search: "Entry-Exit" in any case, with or without
+// the hyphen, blanks or an underscore.
+inline bool IsEntryExitText(std::string_view text) {
+    constexpr std::string_view kWord = "entryexit";
+    std::size_t matched = 0;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '-' || c == '_') {
+            continue;
+        }
+        if (matched == kWord.size() || (c | 0x20) != kWord[matched]) {
+            return false;
+        }
+        ++matched;
+    }
+    return matched == kWord.size();
+}
+
 // The four as the sampling choices name them, in the order every trial draws them.
 inline constexpr std::array<UncertainInput, 4> kCircleInputs{{
     {"cohesion", "Cohesion", SoilCohesionMean, SoilCohesionStdDev},

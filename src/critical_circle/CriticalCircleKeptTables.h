@@ -10,8 +10,9 @@
 namespace vardolin::critical {
 
 // What the last run of the critical-circle form found, for its diagram and its export: the
-// grid's lowest factor per centre or entry-exit pair (empty for a given circle), the critical circle with its
-// slices, and their table at the averages. Replaced whole by each run that reaches its circle.
+// grid's lowest factor per centre or entry-exit pair (empty for a given circle), the critical
+// circle with its slices, and their table at the averages. Replaced whole by each run that reaches
+// its circle.
 struct CriticalCircleKeptTables {
     bool hasCircle = false;
     SearchGrid grid;            // the grid searched last (after any widening)

@@ -53,16 +53,6 @@ bool IsBlank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
 }
 
-bool IsEntryExitText(std::string_view text) {
-    std::string word;
-    for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '-' && c != '_') {
-            word += static_cast<char>(c | 0x20);
-        }
-    }
-    return word == "entryexit";
-}
-
 bool IsGridText(std::string_view text) {
     std::string word;
     for (const char c : text) {
