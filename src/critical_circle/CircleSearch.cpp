@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "critical_circle/CircleSearch.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "analysis/ParallelChunks.h"
+#include "numerics/Pi.h"
 #include "numerics/Square.h"
 
 namespace vardolin::critical {
@@ -93,6 +95,41 @@ CentreOutcome SearchCentre(CircleAnalyser& analyser, const SearchGrid& grid, dou
     return outcome;
 }
 
+Circle ChordCircle(const SimpleSlope& slope, double exitX, double entryX, double radius);
+
+// The lowest circle through one exit and one entry point, as SearchCentre for a centre; its
+// centre stands for the pair in the colour map.
+CentreOutcome SearchPair(CircleAnalyser& analyser, const SimpleSlope& slope, const SearchGrid& grid,
+                         double exitX, double entryX) {
+    CentreOutcome outcome;
+    const double chord =
+        std::hypot(entryX - exitX, slope.GroundLevel(entryX) - slope.GroundLevel(exitX));
+    constexpr double kWidestHalfArc = 90.0;
+    constexpr double kNarrowestHalfArc = 10.0;
+    for (int k = 0; k < grid.radiiPerCentre; ++k) {
+        const double halfArc =
+            Spread(kWidestHalfArc, kNarrowestHalfArc, k, grid.radiiPerCentre) * kPi / 180.0;
+        const double radius = chord / 2.0 / std::sin(halfArc);
+        const Circle circle = ChordCircle(slope, exitX, entryX, radius);
+        if (k == 0) {
+            outcome.minimum.centreX = circle.centreX;
+            outcome.minimum.centreY = circle.centreY;
+        }
+        if (!(circle.centreY - circle.radius >= -grid.depthBelowToe)) {
+            continue;
+        }
+        const CircleAnalysis& analysis = analyser.Analyse(circle);
+        Count(outcome.counts, analysis);
+        if (analysis.usable() &&
+            (!outcome.minimum.found || analysis.factors.bishop < outcome.minimum.factor)) {
+            outcome.minimum = {circle.centreX, circle.centreY, true, analysis.factors.bishop,
+                               radius};
+            outcome.radiusIndex = k;
+        }
+    }
+    return outcome;
+}
+
 bool SettingsInRange(const SearchSettings& settings) {
     const SearchGrid& grid = settings.grid;
     return settings.slices >= kMinSlices && settings.slices <= kMaxSlices &&
@@ -100,89 +137,280 @@ bool SettingsInRange(const SearchSettings& settings) {
            grid.radiiPerCentre >= 1 && grid.radiiPerCentre <= kMaxRadiiPerCentre;
 }
 
-// A grid's spacing, or a twentieth of the slope's height where the grid has none.
-double StepOr(double spacing, const SimpleSlope& slope) {
-    return spacing > 0.0 && spacing < HUGE_VAL ? spacing : slope.height() / 20.0;
-}
-
-// A circle by its centre and by how far its radius reaches beyond the circle through the toe.
-// A toe circle is often the critical one and the factor has a kink there (the toe passes from
-// the ground under the mass to the ground beside it); in these coordinates the kink lies along
-// one axis, so the pattern search can follow the toe circles instead of stalling on them.
-struct CentreAndExcess {
-    double centreX = 0.0;
-    double centreY = 0.0;
-    double excess = 0.0;
-
-    Circle circle() const {
-        return {centreX, centreY, RadiiOf(centreX, centreY, 0.0).toe + excess};
-    }
+// What the refinement of one starting circle found.
+struct Refined {
+    Circle start;
+    Circle circle;
+    double factor = HUGE_VAL;
+    std::vector<Circle> path;  // the start, then each lower circle the refinement moved to
+    CircleCounts counts;
 };
 
-// The pattern search of SearchSettings::refine, from the grid's lowest circle.
-Circle Refine(CircleAnalyser& analyser, const SimpleSlope& slope, const SearchGrid& grid,
-              const Circle& start, double startFactor, CircleCounts& counts,
-              const RunProgress* progress) {
-    const int n = grid.centresPerSide;
-    const RadiusRange radii = RadiiOf(start.centreX, start.centreY, grid.depthBelowToe);
-    std::array<double, 3> steps = {
-        StepOr(n > 1 ? std::abs(grid.xTo - grid.xFrom) / (n - 1) : 0.0, slope),
-        StepOr(n > 1 ? std::abs(grid.yTo - grid.yFrom) / (n - 1) : 0.0, slope),
-        StepOr(
-            grid.radiiPerCentre > 1 ? (radii.deepest - radii.toe) / (grid.radiiPerCentre - 1) : 0.0,
-            slope)};
-    CentreAndExcess current{start.centreX, start.centreY, start.radius - radii.toe};
-    Circle found = start;  // the circle itself, not rebuilt from its coordinates
-    double lowest = startFactor;
-    int tried = 0;
-    for (int halvings = 0; halvings < kRefinementHalvings && tried < kMaxRefinementCircles;) {
-        ThrowIfCancelled(progress);
-        bool moved = false;
-        CentreAndExcess best = current;
-        Circle bestCircle = found;
-        // The 26 neighbours of the cube around the current circle, in a fixed order: a curved
-        // valley of factors needs the diagonal moves.
-        for (int move = 0; move < 27; ++move) {
-            if (move == 13) {
-                continue;  // the current circle itself
-            }
-            CentreAndExcess candidate = current;
-            candidate.centreX += (move % 3 - 1) * steps[0];
-            candidate.centreY += (move / 3 % 3 - 1) * steps[1];
-            candidate.excess += (move / 9 - 1) * steps[2];
-            const Circle circle = candidate.circle();
-            if (!(circle.centreY - circle.radius >= -grid.depthBelowToe)) {
-                continue;
-            }
-            const CircleAnalysis& analysis = analyser.Analyse(circle);
-            Count(counts, analysis);
-            tried += 1;
-            if (analysis.usable() && analysis.factors.bishop < lowest) {
-                lowest = analysis.factors.bishop;
-                best = candidate;
-                bestCircle = circle;
-                moved = true;
-            }
-        }
-        if (moved) {
-            current = best;
-            found = bestCircle;
-        } else {
-            for (double& step : steps) {
-                step /= 2.0;
-            }
-            halvings += 1;
-        }
-    }
-    return found;
+// Two ways of naming a circle by three numbers, each with its centre as the first two. The
+// sliding masses the analysis accepts end at two kinds of edge, and the lowest circle often lies
+// on one of them: on the circles through the toe (the toe passes from under the mass to beside
+// it: a kink of the factor, or for a centre in front of the toe the end of the accepted radii),
+// and on the circles tangent to the level ground in front of the toe or to the depth level (a
+// slightly larger circle cuts the level ground twice and makes two masses, or reaches too deep).
+// The first is an axis in the radius's excess over the toe circle, the second in the height of
+// the circle's lowest point; a search that moves along one axis at a time can follow an edge
+// only where it is an axis, so the refinement alternates between the two.
+enum class Axes { ToeExcess, LowestPoint, TurnedLowestPoint, Chord };
+
+using Point = std::array<double, 3>;
+
+// The circle through the ground's points above exitX and entryX with this radius, its centre
+// above the chord between them (nothing usable where the radius is shorter than half the chord).
+Circle ChordCircle(const SimpleSlope& slope, double exitX, double entryX, double radius) {
+    const double exitY = slope.GroundLevel(exitX);
+    const double entryY = slope.GroundLevel(entryX);
+    const double dx = entryX - exitX;
+    const double dy = entryY - exitY;
+    const double chord = std::sqrt(Square(dx) + Square(dy));
+    const double rise = std::sqrt(Square(radius) - Square(chord / 2.0));
+    return {(exitX + entryX) / 2.0 - rise * dy / chord, (exitY + entryY) / 2.0 + rise * dx / chord,
+            radius};
 }
 
-}  // namespace
+Point PointOf(const SimpleSlope& slope, Axes axes, const Circle& circle) {
+    switch (axes) {
+        case Axes::ToeExcess:
+            return {circle.centreX, circle.centreY,
+                    circle.radius - RadiiOf(circle.centreX, circle.centreY, 0.0).toe};
+        case Axes::LowestPoint:
+            return {circle.centreX, circle.centreY, circle.centreY - circle.radius};
+        case Axes::TurnedLowestPoint:
+            return {circle.centreX + circle.centreY, circle.centreY - circle.centreX,
+                    circle.centreY - circle.radius};
+        case Axes::Chord:
+            break;
+    }
+    const CircleOnSlope located = LocateCircle(slope, circle);
+    return {located.exitX, located.entryX, circle.radius};
+}
 
-SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil,
-                                const SearchSettings& settings, int threads,
-                                RunProgress* progress) {
+Circle CircleAt(const SimpleSlope& slope, Axes axes, const Point& p) {
+    switch (axes) {
+        case Axes::ToeExcess:
+            return {p[0], p[1], RadiiOf(p[0], p[1], 0.0).toe + p[2]};
+        case Axes::LowestPoint:
+            return {p[0], p[1], p[1] - p[2]};
+        case Axes::TurnedLowestPoint: {
+            const double centreY = (p[0] + p[1]) / 2.0;
+            return {(p[0] - p[1]) / 2.0, centreY, centreY - p[2]};
+        }
+        case Axes::Chord:
+            break;
+    }
+    return ChordCircle(slope, p[0], p[1], p[2]);
+}
+
+// A circle of the refinement and its Bishop factor, infinite where it is not usable.
+struct Probe {
+    Point point{};
+    Circle circle;
+    double factor = HUGE_VAL;
+};
+
+// The refinement of one starting circle (see SearchSettings::refine): Hooke and Jeeves's pattern
+// search, whose moves along the axes find the way down and whose jumps along the last move
+// follow a curved valley without the 26 neighbours of a cube at every step.
+class Refiner {
+public:
+    Refiner(CircleAnalyser& analyser, const SimpleSlope& slope, double depthBelowToe,
+            const RunProgress* progress)
+        : analyser_(analyser), slope_(slope), depth_(depthBelowToe), progress_(progress) {}
+
+    Refined Run(const Circle& start, double startFactor) {
+        Refined refined;
+        refined.start = start;
+        best_ = {PointOf(slope_, Axes::ToeExcess, start), start, startFactor};
+        path_ = &refined.path;
+        path_->push_back(start);
+        const double firstStep = slope_.height() * kFirstStepShare;
+        for (int round = 0; round < kMaxRefinementRounds; ++round) {
+            const double before = best_.factor;
+            for (const Axes axes :
+                 {Axes::LowestPoint, Axes::ToeExcess, Axes::TurnedLowestPoint, Axes::Chord}) {
+                Search(axes, firstStep);
+            }
+            if (!(before - best_.factor >= kRefinementTolerance * best_.factor)) {
+                break;
+            }
+        }
+        refined.circle = best_.circle;
+        refined.factor = best_.factor;
+        refined.counts = counts_;
+        return refined;
+    }
+
+private:
+    static constexpr double kFirstStepShare = 0.1;  // of the slope's height
+    static constexpr double kLastStepShare = 1e-9;
+    static constexpr int kMaxSearchCircles = 1'500;
+
+    Probe Evaluate(Axes axes, const Point& point) {
+        Probe probe{point, CircleAt(slope_, axes, point)};
+        const Circle& c = probe.circle;
+        if (!(c.centreY - c.radius >= -depth_) || Stopped()) {
+            return probe;
+        }
+        ++tried_;
+        const CircleAnalysis& analysis = analyser_.Analyse(c);
+        Count(counts_, analysis);
+        if (analysis.usable()) {
+            probe.factor = analysis.factors.bishop;
+        }
+        return probe;
+    }
+
+    // One step up and down each axis in turn from `from`, keeping whatever is lower.
+    Probe Explore(Axes axes, Probe from, const Point& steps) {
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            for (const double sign : {1.0, -1.0}) {
+                Point moved = from.point;
+                moved[axis] += sign * steps[axis];
+                const Probe probe = Evaluate(axes, moved);
+                if (probe.factor < from.factor) {
+                    from = probe;
+                    break;
+                }
+            }
+        }
+        return from;
+    }
+
+    // At the count limit, or cancelled (checked every 64 circles): every later probe is unusable,
+    // so that the search winds down at once. The refinements run on several threads and must
+    // not throw; the search throws once they are done.
+    bool Stopped() {
+        if (tried_ >= kMaxRefinementCircles) {
+            return true;
+        }
+        if ((tried_ & 63) == 0 && progress_ != nullptr && progress_->Cancelled()) {
+            tried_ = kMaxRefinementCircles;
+            return true;
+        }
+        return false;
+    }
+
+    void Accept(const Probe& probe) {
+        best_ = probe;
+        path_->push_back(probe.circle);
+    }
+
+    // One pattern search in these axes. Its steps halve when no move lowers the factor and
+    // double (up to the first) after moves that did, so that a search that has crept along an
+    // edge with small steps strides again where the way opens; it yields to the next axes after
+    // kMaxSearchCircles circles, as a creeping search does best in axes along its edge.
+    void Search(Axes axes, double firstStep) {
+        // The best circle itself stays, not one rebuilt from its coordinates in these axes.
+        best_.point = PointOf(slope_, axes, best_.circle);
+        Point steps{firstStep, firstStep, firstStep};
+        const double lastStep = slope_.height() * kLastStepShare;
+        const int budget = tried_ + kMaxSearchCircles;
+        while (steps[0] >= lastStep && !Stopped() && tried_ < budget) {
+            Probe next = Explore(axes, best_, steps);
+            if (!(next.factor < best_.factor)) {
+                for (double& step : steps) {
+                    step /= 2.0;
+                }
+                continue;
+            }
+            // Jump on along the move just made while the exploration around the landing point
+            // still finds a lower circle.
+            while (next.factor < best_.factor) {
+                const Point from = best_.point;
+                Accept(next);
+                if (tried_ >= budget) {
+                    break;
+                }
+                Point jump = next.point;
+                for (std::size_t axis = 0; axis < 3; ++axis) {
+                    jump[axis] += next.point[axis] - from[axis];
+                }
+                next = Explore(axes, Evaluate(axes, jump), steps);
+            }
+            for (double& step : steps) {
+                step = std::min(step * 2.0, firstStep);
+            }
+        }
+    }
+
+    CircleAnalyser& analyser_;
+    const SimpleSlope& slope_;
+    double depth_;
+    const RunProgress* progress_;
+    Probe best_;
+    std::vector<Circle>* path_ = nullptr;
+    CircleCounts counts_;
+    int tried_ = 0;
+};
+
+// The grid's lowest local minima: centres whose lowest factor no neighbour (of the eight) beats,
+// a tie going to the first in centre order, lowest first, at most `count` of them.
+std::vector<int> LowestLocalMinima(const std::vector<CentreOutcome>& outcomes, int n, int count) {
+    std::vector<int> minima;
+    for (int index = 0; index < n * n; ++index) {
+        const CentreMinimum& here = outcomes[static_cast<std::size_t>(index)].minimum;
+        if (!here.found) {
+            continue;
+        }
+        const int column = index % n;
+        const int row = index / n;
+        bool lowest = true;
+        for (int dy = -1; dy <= 1 && lowest; ++dy) {
+            for (int dx = -1; dx <= 1 && lowest; ++dx) {
+                const int c = column + dx;
+                const int r = row + dy;
+                if ((dx == 0 && dy == 0) || c < 0 || c >= n || r < 0 || r >= n) {
+                    continue;
+                }
+                const int other = r * n + c;
+                const CentreMinimum& there = outcomes[static_cast<std::size_t>(other)].minimum;
+                lowest = !there.found ||
+                         (other < index ? here.factor < there.factor : here.factor <= there.factor);
+            }
+        }
+        if (lowest) {
+            minima.push_back(index);
+        }
+    }
+    std::stable_sort(minima.begin(), minima.end(), [&](int a, int b) {
+        return outcomes[static_cast<std::size_t>(a)].minimum.factor <
+               outcomes[static_cast<std::size_t>(b)].minimum.factor;
+    });
+    if (minima.size() > static_cast<std::size_t>(count)) {
+        minima.resize(static_cast<std::size_t>(count));
+    }
+    return minima;
+}
+
+// The search's lowest circle against the sides of its grid: on a side, or its refined centre
+// beyond it.
+GridSides SidesReached(const SearchResult& result) {
+    const SearchGrid& g = result.grid;
+    const Circle& c = result.critical.circle;
+    const GridSides& on = result.minimumOnSides;
+    return {on.left || c.centreX < g.xFrom, on.right || c.centreX > g.xTo,
+            on.bottom || c.centreY < g.yFrom, on.top || c.centreY > g.yTo};
+}
+
+void NoteWhereTheCriticalCircleEnded(SearchResult& result, const SimpleSlope& slope,
+                                     const SearchGrid& grid) {
+    const Circle& c = result.critical.circle;
+    const double touch = slope.height() * kTouchShare;
+    const double lowestPoint = c.centreY - c.radius;
+    result.criticalAtDepthLevel = lowestPoint <= -grid.depthBelowToe + touch;
+    result.criticalTangentBeforeToe =
+        c.centreX < 0.0 && std::abs(lowestPoint) <= touch && result.critical.located.exitX > 0.0;
+    result.status = SearchStatus::Found;
+}
+
+SearchResult SearchOnce(const SimpleSlope& slope, const SoilValues& soil,
+                        const SearchSettings& settings, int threads, RunProgress* progress) {
     SearchResult result;
+    result.grid = settings.grid;
     if (!SettingsInRange(settings)) {
         return result;
     }
@@ -203,7 +431,12 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
         for (int index = begin; index < end; ++index) {
             const double x = Spread(grid.xFrom, grid.xTo, index % n, n);
             const double y = Spread(grid.yFrom, grid.yTo, index / n, n);
-            outcomes[static_cast<std::size_t>(index)] = SearchCentre(analyser, grid, x, y);
+            const EntryExitRanges& e = settings.entryExit;
+            outcomes[static_cast<std::size_t>(index)] =
+                e.use
+                    ? SearchPair(analyser, slope, grid, Spread(e.exitFrom, e.exitTo, index % n, n),
+                                 Spread(e.entryFrom, e.entryTo, index / n, n))
+                    : SearchCentre(analyser, grid, x, y);
         }
         AddStepsDone(progress, end - begin);
     };
@@ -233,18 +466,119 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
     const int row = lowest / n;
     result.gridMinimum = {best.minimum.centreX, best.minimum.centreY, best.minimum.radius};
     result.gridMinimumFactor = best.minimum.factor;
-    result.minimumOnGridEdge = column == 0 || column == n - 1 || row == 0 || row == n - 1;
+    result.minimumOnSides = {column == 0, column == n - 1, row == 0, row == n - 1};
+    result.minimumOnGridEdge = result.minimumOnSides.any();
     result.minimumAtDepthLevel =
         grid.radiiPerCentre > 1 && best.radiusIndex == grid.radiiPerCentre - 1;
 
-    CircleAnalyser& analyser = analysers.front();
-    const Circle critical = settings.refine
-                                ? Refine(analyser, slope, grid, result.gridMinimum,
-                                         result.gridMinimumFactor, result.counts, progress)
-                                : result.gridMinimum;
-    result.critical = analyser.Analyse(critical);
-    result.status = SearchStatus::Found;
+    if (!settings.refine) {
+        result.critical = analysers.front().Analyse(result.gridMinimum);
+        NoteWhereTheCriticalCircleEnded(result, slope, grid);
+        return result;
+    }
+    // Each start refined by one thread; the lowest taken in start order, ties to the first.
+    const std::vector<int> starts = LowestLocalMinima(outcomes, n, kRefinementStarts);
+    std::vector<Refined> refined(starts.size());
+    auto refine = [&](int thread, int begin, int end) {
+        for (int i = begin; i < end; ++i) {
+            const CentreMinimum& start =
+                outcomes[static_cast<std::size_t>(starts[static_cast<std::size_t>(i)])].minimum;
+            Refiner refiner(analysers[static_cast<std::size_t>(thread)], slope, grid.depthBelowToe,
+                            progress);
+            refined[static_cast<std::size_t>(i)] =
+                refiner.Run({start.centreX, start.centreY, start.radius}, start.factor);
+        }
+    };
+    const int startCount = static_cast<int>(starts.size());
+    const bool done =
+        RunInChunks(startCount, 1, ThreadsForChunks(threads, startCount, 1), progress, refine);
+    if (!done || (progress != nullptr && progress->Cancelled())) {
+        throw RunCancelled();
+    }
+    std::size_t chosen = 0;
+    for (std::size_t i = 0; i < refined.size(); ++i) {
+        Add(result.counts, refined[i].counts);
+        result.starts.push_back(refined[i].start);
+        if (refined[i].factor < refined[chosen].factor) {
+            chosen = i;
+        }
+    }
+    result.refinedPath = std::move(refined[chosen].path);
+    result.critical = analysers.front().Analyse(refined[chosen].circle);
+    NoteWhereTheCriticalCircleEnded(result, slope, grid);
     return result;
+}
+
+}  // namespace
+
+SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil,
+                                const SearchSettings& settings, int threads,
+                                RunProgress* progress) {
+    SearchSettings current = settings;
+    SearchResult result = SearchOnce(slope, soil, current, threads, progress);
+    for (int widenings = 1; widenings <= kMaxWidenings && result.status == SearchStatus::Found;
+         ++widenings) {
+        const GridSides reached = SidesReached(result);
+        // Entry and exit ranges are the user's to move; only the depth level follows.
+        const GridSides may = settings.entryExit.use ? GridSides{} : settings.widen;
+        SearchGrid& g = current.grid;
+        const Circle& c = result.critical.circle;
+        const double width = g.xTo - g.xFrom;
+        const double height = g.yTo - g.yFrom;
+        bool widened = false;
+        // Past the refined centre where it left the grid, and by half the grid in any case.
+        if (reached.left && may.left) {
+            g.xFrom = std::min(g.xFrom, c.centreX) - width / 2.0;
+            widened = true;
+        }
+        if (reached.right && may.right) {
+            g.xTo = std::max(g.xTo, c.centreX) + width / 2.0;
+            widened = true;
+        }
+        if (reached.bottom && may.bottom) {
+            g.yFrom = std::min(g.yFrom, c.centreY) - height / 2.0;
+            widened = true;
+        }
+        if (reached.top && may.top) {
+            g.yTo = std::max(g.yTo, c.centreY) + height / 2.0;
+            widened = true;
+        }
+        if (result.criticalAtDepthLevel && settings.deepen) {
+            g.depthBelowToe += slope.height();
+            widened = true;
+        }
+        if (!widened) {
+            break;
+        }
+        if (progress != nullptr) {
+            progress->trialsDone.store(0);
+        }
+        CircleCounts counts = result.counts;
+        result = SearchOnce(slope, soil, current, threads, progress);
+        Add(result.counts, counts);
+        result.widenings = widenings;
+    }
+    return result;
+}
+
+EntryExitRanges AutoEntryExit(const SimpleSlope& slope) {
+    const double h = slope.height();
+    const double run = slope.crestX();
+    return {true, run, run + std::max(h, run), -h / 2.0, run / 2.0};
+}
+
+SearchGrid AutoGrid(const SimpleSlope& slope, int centres, int radii) {
+    const double h = slope.height();
+    const double run = slope.crestX();
+    SearchGrid grid;
+    grid.xFrom = -std::max(h, run / 2.0);
+    grid.xTo = run + h / 2.0;
+    grid.yFrom = h / 2.0;
+    grid.yTo = h + 2.0 * std::max(h, run);
+    grid.centresPerSide = centres;
+    grid.radiiPerCentre = radii;
+    grid.depthBelowToe = h;
+    return grid;
 }
 
 }  // namespace vardolin::critical

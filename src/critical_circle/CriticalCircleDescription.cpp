@@ -21,7 +21,7 @@ static_assert(static_cast<std::size_t>(critical::kMaxTrials) <= kMaxSavedTrialFa
 
 namespace {
 
-constexpr std::array<std::string_view, 32> kMessages{
+constexpr std::array<std::string_view, 35> kMessages{
     messages::kCountNotAboveOne,
     messages::kCircleCountAboveLimit,
     critical::kAcceptanceVerdicts[0],
@@ -46,6 +46,9 @@ constexpr std::array<std::string_view, 32> kMessages{
     messages::kRadiiOutOfRange,
     messages::kTooManyCircles,
     messages::kDepthBelowZero,
+    messages::kSearchMethodUnknown,
+    messages::kEntryRangeOutOfOrder,
+    messages::kExitRangeOutOfOrder,
     messages::kGivenCircleIncomplete,
     messages::kGivenRadiusNotAboveZero,
     messages::kNoUsableCircle,

@@ -69,6 +69,12 @@ enum Field : int {
     ReliabilityIndex = 38,
     LognormalReliabilityIndex = 39,
     SearchWarning = 40,
+    // The search's kind and the entry-exit search's ranges.
+    SearchMethod = 41,
+    EntryXFrom = 42,
+    EntryXTo = 43,
+    ExitXFrom = 44,
+    ExitXTo = 45,
     // The acceptance criteria the verdict judges the run by.
     MinimumSafetyFactor = 50,
     MaximumFailurePercentage = 51,
@@ -139,22 +145,25 @@ inline constexpr auto kFields = JoinFieldFacts(
     }},
     kCircleFailurePercentageField,
     std::array<FieldFact, 10>{{
-        {GridXFrom, FieldRole::Input, "grid_x_from", "Grid of Centres: x from", "-5", "m",
-         "Left side of the grid of centres, measured from the toe (x grows toward the crest)."},
-        {GridXTo, FieldRole::Input, "grid_x_to", "Grid of Centres: x to", "5", "m",
-         "Right side of the grid of centres."},
-        {GridYFrom, FieldRole::Input, "grid_y_from", "Grid of Centres: y from", "10", "m",
-         "Lower side of the grid of centres, measured up from the toe."},
-        {GridYTo, FieldRole::Input, "grid_y_to", "Grid of Centres: y to", "20", "m",
-         "Upper side of the grid of centres."},
+        {GridXFrom, FieldRole::Input, "grid_x_from", "Grid of Centres: x from", "Auto", "m",
+         "Left side of the grid of centres, measured from the toe (x grows toward the crest); "
+         "Auto places it from the slope's height and face angle, and widens it where the "
+         "lowest circle lies on it."},
+        {GridXTo, FieldRole::Input, "grid_x_to", "Grid of Centres: x to", "Auto", "m",
+         "Right side of the grid of centres, or Auto."},
+        {GridYFrom, FieldRole::Input, "grid_y_from", "Grid of Centres: y from", "Auto", "m",
+         "Lower side of the grid of centres, measured up from the toe, or Auto."},
+        {GridYTo, FieldRole::Input, "grid_y_to", "Grid of Centres: y to", "Auto", "m",
+         "Upper side of the grid of centres, or Auto."},
         {CentresPerSide, FieldRole::Input, "centres_per_side", "Centres per Side", "20", "count",
          "Centres along each side of the grid: 1 to 1000 (their square in all)."},
         {RadiiPerCentre, FieldRole::Input, "radii_per_centre", "Radii per Centre", "20", "count",
          "Radii tried at each centre, in equal steps from the circle through the toe out to the "
          "circle that touches the depth level: 1 to 1000."},
-        {DepthBelowToe, FieldRole::Input, "depth_below_toe", "Depth below Toe", "5", "m",
+        {DepthBelowToe, FieldRole::Input, "depth_below_toe", "Depth below Toe", "Auto", "m",
          "How deep below the toe the circles may reach: the deepest circle of each centre "
-         "touches this level."},
+         "touches this level. Auto: one slope height, deepened where the critical circle "
+         "touches it."},
         {GivenCentreX, FieldRole::Input, "circle_centre_x", "Given Circle: Centre x", "", "m",
          "Centre x of one circle to check instead of a search; leave the three given-circle "
          "fields empty to search."},
@@ -195,8 +204,26 @@ inline constexpr auto kFields = JoinFieldFacts(
          "The reliability index of a lognormally distributed factor of safety.",
          FieldDisplay::Factor},
         {SearchWarning, FieldRole::Result, "search_warning", "Caution", "", "",
-         "What the search warns of: a minimum on the grid's edge or at its depth level, or "
-         "trials left out."},
+         "What bounds the search and which input to move: the grid's edge (with the figure to "
+         "move it past), the depth level, circles tangent to the ground in front of the toe; "
+         "or trials left out."},
+    }},
+    std::array<FieldFact, 5>{{
+        {SearchMethod, FieldRole::Input, "search_method", "Search Method", "Grid", "",
+         "Grid: circles from a grid of centres; Entry-Exit: circles through a point of the entry "
+         "range behind the crest and a point of the exit range on the face or in front of the "
+         "toe. Either is then refined."},
+        {EntryXFrom, FieldRole::Input, "entry_x_from", "Entry Range: x from", "Auto", "m",
+         "Where the entry range on the ground behind the crest begins (Entry-Exit search); "
+         "Auto: at the crest."},
+        {EntryXTo, FieldRole::Input, "entry_x_to", "Entry Range: x to", "Auto", "m",
+         "Where the entry range ends; Auto: the greater of the height and the face's run "
+         "behind the crest."},
+        {ExitXFrom, FieldRole::Input, "exit_x_from", "Exit Range: x from", "Auto", "m",
+         "Where the exit range on the face or the ground in front of the toe begins; Auto: "
+         "half a height in front of the toe."},
+        {ExitXTo, FieldRole::Input, "exit_x_to", "Exit Range: x to", "Auto", "m",
+         "Where the exit range ends; Auto: the middle of the face."},
     }},
     std::array<FieldFact, 2>{{
         {MinimumSafetyFactor, FieldRole::Input, "minimum_safety_factor",
@@ -216,6 +243,42 @@ static_assert(MessageField == kVerdictFields[0].number &&
                   ExplanationField == kVerdictFields[2].number &&
                   FailureProbability == kFailurePercentageField[0].number,
               "the report fields sit where the other forms have them");
+
+// A grid side or depth typed as "Auto" (in any case, blanks around it) is placed by the search.
+inline bool IsAutoText(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    constexpr std::string_view kAuto = "auto";
+    if (text.size() != kAuto.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((text[i] | 0x20) != kAuto[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The search method typed as the entry-exit search: "Entry-Exit" in any case, with or without
+// the hyphen, blanks or an underscore.
+inline bool IsEntryExitText(std::string_view text) {
+    constexpr std::string_view kWord = "entryexit";
+    std::size_t matched = 0;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '-' || c == '_') {
+            continue;
+        }
+        if (matched == kWord.size() || (c | 0x20) != kWord[matched]) {
+            return false;
+        }
+        ++matched;
+    }
+    return matched == kWord.size();
+}
 
 // The soil's four uncertain inputs, in the order every trial draws them (kSoilParameters), with
 // what a soil can hold: c >= 0, 0 <= phi < 90 degrees, gamma > 0 and 0 <= ru < 1.

@@ -10,12 +10,15 @@
 namespace vardolin::critical {
 
 // What the last run of the critical-circle form found, for its diagram and its export: the
-// grid's lowest factor per centre (empty for a given circle), the critical circle with its
-// slices, and their table at the averages. Replaced whole by each run that reaches its circle.
+// grid's lowest factor per centre or entry-exit pair (empty for a given circle), the critical
+// circle with its slices, and their table at the averages. Replaced whole by each run that reaches
+// its circle.
 struct CriticalCircleKeptTables {
     bool hasCircle = false;
-    SearchGrid grid;
+    SearchGrid grid;            // the grid searched last (after any widening)
+    EntryExitRanges entryExit;  // the ranges of an entry-exit search
     std::vector<CentreMinimum> centres;
+    std::vector<Circle> refinedPath;  // the critical circle's refinement, start to end
     CircleAnalysis critical;
     std::vector<SliceRow> sliceTable;
 };

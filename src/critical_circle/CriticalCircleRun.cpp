@@ -2,6 +2,7 @@
 #include "critical_circle/CriticalCircleRun.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -52,6 +53,16 @@ constexpr std::array<int, 13> kCircleResults{
 
 bool IsBlank(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+bool IsGridText(std::string_view text) {
+    std::string word;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t') {
+            word += static_cast<char>(c | 0x20);
+        }
+    }
+    return word == "grid";
 }
 
 // Whether the given-circle fields ask for one circle: all three filled. Some but not all
@@ -113,8 +124,16 @@ std::optional<RunOutcome> CheckInputs(FieldValues& f, const GivenCircleMode& mod
     } else if (mode.given) {
         checks.RequireRange(GivenRadius, aboveZero, messages::kGivenRadiusNotAboveZero);
     } else {
-        RequireOrder(checks, GridXFrom, GridXTo, messages::kGridXOutOfOrder);
-        RequireOrder(checks, GridYFrom, GridYTo, messages::kGridYOutOfOrder);
+        const std::string method = f.texts().text(SearchMethod);
+        checks.Require(SearchMethod, IsGridText(method) || IsEntryExitText(method),
+                       messages::kSearchMethodUnknown);
+        if (IsEntryExitText(method)) {
+            RequireOrder(checks, EntryXFrom, EntryXTo, messages::kEntryRangeOutOfOrder);
+            RequireOrder(checks, ExitXFrom, ExitXTo, messages::kExitRangeOutOfOrder);
+        } else {
+            RequireOrder(checks, GridXFrom, GridXTo, messages::kGridXOutOfOrder);
+            RequireOrder(checks, GridYFrom, GridYTo, messages::kGridYOutOfOrder);
+        }
         checks.Require(CentresPerSide,
                        IsWholeIn(checks.Value(CentresPerSide), 1, kMaxCentresPerSide),
                        messages::kCentresOutOfRange);
@@ -157,22 +176,66 @@ SoilValues MeansOf(FieldValues& f) {
     return soil;
 }
 
-SearchGrid GridOf(FieldValues& f) {
+// The grid typed on the form, its Auto sides placed from the slope; which sides may widen.
+struct FormGrid {
     SearchGrid grid;
-    grid.xFrom = f.Number(GridXFrom);
-    grid.xTo = f.Number(GridXTo);
-    grid.yFrom = f.Number(GridYFrom);
-    grid.yTo = f.Number(GridYTo);
-    grid.centresPerSide = static_cast<int>(f.Number(CentresPerSide));
-    grid.radiiPerCentre = static_cast<int>(f.Number(RadiiPerCentre));
-    grid.depthBelowToe = f.Number(DepthBelowToe);
-    return grid;
+    GridSides autoSides;
+    bool autoDepth = false;
+};
+
+FormGrid GridOf(FieldValues& f, const FieldTexts& texts, const SimpleSlope& slope, bool entryExit) {
+    FormGrid form;
+    const SearchGrid placed = AutoGrid(slope, 0, 0);
+    const auto side = [&](int field, double autoValue, bool& isAuto) {
+        // The entry-exit search has no grid of centres: only its counts and depth are read.
+        isAuto = entryExit || IsAutoText(texts.text(field));
+        return isAuto ? autoValue : f.Number(field);
+    };
+    GridSides& a = form.autoSides;
+    SearchGrid& g = form.grid;
+    g.xFrom = side(GridXFrom, placed.xFrom, a.left);
+    g.xTo = side(GridXTo, placed.xTo, a.right);
+    g.yFrom = side(GridYFrom, placed.yFrom, a.bottom);
+    g.yTo = side(GridYTo, placed.yTo, a.top);
+    g.centresPerSide = static_cast<int>(f.Number(CentresPerSide));
+    g.radiiPerCentre = static_cast<int>(f.Number(RadiiPerCentre));
+    form.autoDepth = IsAutoText(texts.text(DepthBelowToe));
+    g.depthBelowToe = form.autoDepth ? placed.depthBelowToe : f.Number(DepthBelowToe);
+    // A placed side that would pass a typed one keeps the placed grid's extent beyond it.
+    if (g.xFrom > g.xTo) {
+        (a.left ? g.xFrom : g.xTo) = a.left ? g.xTo - (placed.xTo - placed.xFrom) / 2.0
+                                            : g.xFrom + (placed.xTo - placed.xFrom) / 2.0;
+    }
+    if (g.yFrom > g.yTo) {
+        (a.bottom ? g.yFrom : g.yTo) = a.bottom ? g.yTo - (placed.yTo - placed.yFrom) / 2.0
+                                                : g.yFrom + (placed.yTo - placed.yFrom) / 2.0;
+    }
+    return form;
+}
+
+// The entry and exit ranges typed on the form, their Auto ends placed from the slope.
+EntryExitRanges RangesOf(FieldValues& f, const FieldTexts& texts, const SimpleSlope& slope) {
+    const EntryExitRanges placed = AutoEntryExit(slope);
+    const auto end = [&](int field, double autoValue) {
+        return IsAutoText(texts.text(field)) ? autoValue : f.Number(field);
+    };
+    EntryExitRanges ranges;
+    ranges.use = true;
+    ranges.entryFrom = end(EntryXFrom, placed.entryFrom);
+    ranges.entryTo = end(EntryXTo, placed.entryTo);
+    ranges.exitFrom = end(ExitXFrom, placed.exitFrom);
+    ranges.exitTo = end(ExitXTo, placed.exitTo);
+    // A placed end that would pass a typed one meets it.
+    ranges.entryTo = std::max(ranges.entryTo, ranges.entryFrom);
+    ranges.exitTo = std::max(ranges.exitTo, ranges.exitFrom);
+    return ranges;
 }
 
 // The circle at the averages, or the message that says why there is none.
 struct FoundCircle {
     std::optional<CircleAnalysis> circle;
     std::optional<SearchResult> search;  // the search's result, for a search
+    EntryExitRanges entryExit;           // the ranges searched, for an entry-exit search
     std::string_view failure;
     int failureField = 0;
 };
@@ -200,8 +263,16 @@ FoundCircle FindCircle(FieldValues& f, bool given, int threads, RunProgress* pro
         }
         return found;
     }
+    const bool entryExit = IsEntryExitText(f.texts().text(SearchMethod));
+    const FormGrid form = GridOf(f, f.texts(), *slope, entryExit);
     SearchSettings settings;
-    settings.grid = GridOf(f);
+    settings.grid = form.grid;
+    if (entryExit) {
+        settings.entryExit = RangesOf(f, f.texts(), *slope);
+        found.entryExit = settings.entryExit;
+    }
+    settings.widen = form.autoSides;
+    settings.deepen = form.autoDepth;
     settings.slices = slices;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::SearchCentre);
@@ -223,8 +294,10 @@ void KeepCircle(AnalysisContext& context, FieldValues& f, const FoundCircle& fou
     auto& kept = context.kept.Of<CriticalCircleKeptTables>();
     kept = CriticalCircleKeptTables{};
     if (found.search) {
-        kept.grid = GridOf(f);
+        kept.grid = found.search->grid;
+        kept.entryExit = found.entryExit;
         kept.centres = found.search->centres;
+        kept.refinedPath = found.search->refinedPath;
     }
     if (found.circle) {
         kept.hasCircle = true;
@@ -246,13 +319,90 @@ void WriteCircle(FieldValues& f, const CircleAnalysis& circle) {
     f.WriteNumber(BishopFactor, circle.factors.bishop);
 }
 
-std::string SearchCaution(const FoundCircle& found) {
-    std::string caution;
-    if (found.search && found.search->minimumOnGridEdge) {
-        caution = "Minimum on the Grid's Edge: the True Minimum May Lie Outside the Grid. ";
+// A figure for a caution: three significant digits, rounded away from the grid (up for a side
+// to raise, down for one to lower), so that the figure given lies beyond what was found.
+std::string Beyond(double value, bool up, const NumberLocale& locale) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        return DoubleToText(value, locale);
     }
-    if (found.search && found.search->minimumAtDepthLevel) {
-        caution += "Minimum at the Depth Level: Deeper Circles May Be Lower. ";
+    // k units of 10^exponent; a division by an exact power of ten gives the double nearest the
+    // decimal figure, which is then written as that figure.
+    const int exponent = static_cast<int>(std::floor(std::log10(std::abs(value)))) - 2;
+    const double power = std::pow(10.0, std::abs(exponent));
+    const double units = exponent >= 0 ? value / power : value * power;
+    const double k = up ? std::ceil(units) : std::floor(units);
+    return DoubleToText(exponent >= 0 ? k * power : k / power, locale);
+}
+
+// One side of the grid: the grid's lowest circle on it, or the critical centre beyond it,
+// says which input to move and past what figure.
+struct SideCaution {
+    bool onSide;
+    bool beyond;  // the critical centre lies beyond the side
+    double side;  // the side's coordinate
+    double centre;
+    bool up;  // the input is to be raised
+    std::string_view name;
+    std::string_view input;
+};
+
+std::string CautionOf(const SideCaution& s, bool entryExit, const NumberLocale& locale) {
+    if (!s.onSide && !s.beyond) {
+        return {};
+    }
+    const std::string figure = Beyond(s.beyond ? s.centre : s.side, s.up, locale);
+    const std::string name(s.name);
+    const std::string where =
+        entryExit  ? (s.onSide ? "The Lowest Circle Is at an End of the " + name + " Range"
+                               : "The Critical Circle's " + name + " Lies beyond Its Range")
+        : s.onSide ? "The Lowest Circle Is on the Grid's " + name + " Edge"
+                   : "The Critical Centre Lies beyond the Grid's " + name + " Edge";
+    return where + ": " + (s.up ? "Raise '" : "Lower '") + std::string(s.input) + "' " +
+           (s.up ? "above " : "below ") + figure + " m. ";
+}
+
+// What the search's end tells the user, and what to do about it; empty when nothing applies.
+std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
+    if (!found.search) {
+        return {};
+    }
+    const SearchResult& search = *found.search;
+    const SearchGrid& grid = search.grid;
+    const Circle& c = search.critical.circle;
+    const GridSides& sides = search.minimumOnSides;
+    const NumberLocale& locale = f.locale();
+    std::string caution;
+    const std::array<SideCaution, 4> gridSides{{
+        {sides.top, c.centreY > grid.yTo, grid.yTo, c.centreY, true, "Top", "Centre y to"},
+        {sides.bottom, c.centreY < grid.yFrom, grid.yFrom, c.centreY, false, "Bottom",
+         "Centre y from"},
+        {sides.left, c.centreX < grid.xFrom, grid.xFrom, c.centreX, false, "Left", "Centre x from"},
+        {sides.right, c.centreX > grid.xTo, grid.xTo, c.centreX, true, "Right", "Centre x to"},
+    }};
+    // The entry range's ends are the bottom and top sides, the exit range's the left and right.
+    const EntryExitRanges& e = found.entryExit;
+    const double entryX = search.critical.located.entryX;
+    const double exitX = search.critical.located.exitX;
+    const std::array<SideCaution, 4> rangeEnds{{
+        {sides.top, entryX > e.entryTo, e.entryTo, entryX, true, "Entry", "Entry x to"},
+        {sides.bottom, entryX < e.entryFrom, e.entryFrom, entryX, false, "Entry", "Entry x from"},
+        {sides.left, exitX < e.exitFrom, e.exitFrom, exitX, false, "Exit", "Exit x from"},
+        {sides.right, exitX > e.exitTo, e.exitTo, exitX, true, "Exit", "Exit x to"},
+    }};
+    for (const SideCaution& side : e.use ? rangeEnds : gridSides) {
+        caution += CautionOf(side, e.use, locale);
+    }
+    if (search.widenings > 0) {
+        caution += "The Search Widened the Auto Grid " + std::to_string(search.widenings) +
+                   (search.widenings == 1 ? " Time" : " Times") + " to Take In the Lowest Circle. ";
+    }
+    if (search.criticalAtDepthLevel) {
+        caution +=
+            "The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' Deeper than " +
+            DoubleToText(grid.depthBelowToe, locale) + " m. ";
+    }
+    if (search.criticalTangentBeforeToe) {
+        caution += "Circles Tangent to the Ground in Front of the Toe Bound the Search Here. ";
     }
     return caution;
 }
@@ -427,7 +577,7 @@ RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
         return RunOutcome::StoppedAt(found.failureField);
     }
     WriteCircle(f, *found.circle);
-    std::string caution = SearchCaution(found);
+    std::string caution = SearchCaution(f, found);
     return fixedData ? RunFixedData(f, *found.circle, criteria, caution)
                      : RunMonteCarlo(f, context, *found.circle, criteria, std::move(caution));
 }

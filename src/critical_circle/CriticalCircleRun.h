@@ -29,6 +29,11 @@ inline constexpr std::string_view kTooManyCircles =
     "Please Enter Fewer Centres, Radii or Slices: at Most 1000000 Circles and 50000000 "
     "Slices in the Grid";
 inline constexpr std::string_view kDepthBelowZero = "Please Enter Depth below Toe from 0";
+inline constexpr std::string_view kSearchMethodUnknown =
+    "Please Enter Search Method as Grid or Entry-Exit";
+inline constexpr std::string_view kEntryRangeOutOfOrder =
+    "Please Enter Entry x from up to Entry x to";
+inline constexpr std::string_view kExitRangeOutOfOrder = "Please Enter Exit x from up to Exit x to";
 inline constexpr std::string_view kGivenCircleIncomplete =
     "Please Enter the Given Circle's Centre x, Centre y and Radius, or Leave All Three Empty";
 inline constexpr std::string_view kGivenRadiusNotAboveZero =

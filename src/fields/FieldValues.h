@@ -32,6 +32,8 @@ public:
 
     void Write(int field, std::string_view text);
     void WriteNumber(int field, double value) { Write(field, DoubleToText(value, locale_)); }
+    const NumberLocale& locale() const noexcept { return locale_; }
+    const FieldTexts& texts() const noexcept { return texts_; }
 
 private:
     FieldTexts& texts_;

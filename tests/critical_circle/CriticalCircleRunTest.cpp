@@ -31,6 +31,16 @@ protected:
     long Consumed() const { return testing_support::ConsumedBy(uniforms); }
     std::string Text(int field) const { return fields.text(field); }
     double Number(int field) const { return TextToDouble(fields.text(field)); }
+    // The grid the form once had as its defaults, typed instead of placed by the search.
+    void SetTypedGrid() {
+        for (const auto& [field, text] : {std::pair{GridXFrom, "-5"},
+                                          {GridXTo, "5"},
+                                          {GridYFrom, "10"},
+                                          {GridYTo, "20"},
+                                          {DepthBelowToe, "5"}}) {
+            fields.setText(field, text);
+        }
+    }
     void SetFixed() {
         for (const int sd :
              {SoilCohesionStdDev, FrictionStdDev, UnitWeightStdDev, PoreRatioStdDev}) {
@@ -114,17 +124,18 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(progress.stepsTotal.load(), 1000);
     EXPECT_EQ(progress.stepsDone.load(), 1000);
     EXPECT_EQ(Text(ExplanationField), "This Software Used in The Critical Circle (Bishop)");
-    EXPECT_EQ(Text(BishopFactor), "1.13330091911658");
-    EXPECT_EQ(Text(FailureProbability), "13.8");
-    EXPECT_EQ(Text(MeanSafetyFactor), "1.13516570916315");
-    EXPECT_EQ(Text(FactorStdDev), "0.125282857871463");
-    EXPECT_EQ(Text(ReliabilityIndex), "1.07888430595849");
-    EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09718867225615");
-    // 1.133 below the minimum 1.5 and 13.8 % above the maximum 5 %.
+    EXPECT_EQ(Text(BishopFactor), "1.13320198233504");
+    EXPECT_EQ(Text(FailureProbability), "13.9");
+    EXPECT_EQ(Text(MeanSafetyFactor), "1.13507339316235");
+    EXPECT_EQ(Text(FactorStdDev), "0.125036572102978");
+    EXPECT_EQ(Text(ReliabilityIndex), "1.08027108301648");
+    EXPECT_EQ(Text(LognormalReliabilityIndex), "1.09871373858093");
+    // 1.133 below the minimum 1.5 and 13.9 % above the maximum 5 %.
     EXPECT_EQ(Text(MessageField),
               "Not Acceptable: the Bishop Factor Is Below the Minimum and the Probability of "
               "Failure Is Above the Maximum");
-    EXPECT_EQ(Text(SearchWarning), "");
+    EXPECT_EQ(Text(SearchWarning),
+              "Circles Tangent to the Ground in Front of the Toe Bound the Search Here.");
     EXPECT_NEAR(Number(ReliabilityIndex), (Number(MeanSafetyFactor) - 1.0) / Number(FactorStdDev),
                 1e-12);
 
@@ -185,6 +196,7 @@ class CriticalCircleStops : public CriticalCircleRun,
 
 TEST_P(CriticalCircleStops, BeforeAnyDrawNamingTheField) {
     const ImpossibleInput& row = GetParam();
+    SetTypedGrid();
     fields.setText(row.field, row.text);
     const RunOutcome outcome = Run();
     EXPECT_EQ(outcome.end, RunOutcome::End::Stopped);
@@ -221,7 +233,9 @@ INSTANTIATE_TEST_SUITE_P(
         ImpossibleInput{"MaximumAboveAll", MaximumFailurePercentage, "100.5",
                         messages::kMaximumPercentageOutOfRange},
         ImpossibleInput{"MaximumBelowNone", MaximumFailurePercentage, "-1",
-                        messages::kMaximumPercentageOutOfRange}),
+                        messages::kMaximumPercentageOutOfRange},
+        ImpossibleInput{"UnknownSearchMethod", SearchMethod, "Circles",
+                        messages::kSearchMethodUnknown}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(CriticalCircleRun, AHalfGivenCircleNamesItsFirstEmptyField) {
@@ -239,13 +253,110 @@ TEST_F(CriticalCircleRun, AGivenCircleOffTheSlopeStopsAfterNoDraw) {
     EXPECT_EQ(Consumed(), 0);
 }
 
-TEST_F(CriticalCircleRun, AGridWhoseMinimumLiesOnItsEdgeSaysSo) {
-    fields.setText(GridXFrom, "3");
-    fields.setText(GridXTo, "8");
+TEST_F(CriticalCircleRun, AnEntryRangeTypedBackwardsStopsNamingItsStart) {
+    fields.setText(SearchMethod, "Entry-Exit");
+    fields.setText(EntryXFrom, "30");
+    fields.setText(EntryXTo, "20");
+    EXPECT_EQ(Run().stoppedAtField, EntryXFrom);
+    EXPECT_EQ(Text(MessageField), messages::kEntryRangeOutOfOrder);
+}
+
+// The entry-exit search finds the grid's circle, and its diagram keeps the ranges it searched.
+TEST_F(CriticalCircleRun, EntryExitSearchFindsTheGridsCircle) {
     SetFixed();
     Run();
-    EXPECT_NE(Text(SearchWarning).find("Grid's Edge"), std::string::npos);
+    const double grid = Number(BishopFactor);
+    fields.setText(SearchMethod, "Entry-Exit");
+    Run();
+    EXPECT_NEAR(Number(BishopFactor), grid, 5e-4 * grid);
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    EXPECT_TRUE(tables.entryExit.use);
+    EXPECT_NEAR(tables.entryExit.entryFrom, 10.0, 1e-12);  // the crest
+    EXPECT_EQ(tables.centres.size(), 400u);                // 20 entries by 20 exits
+    EXPECT_GE(tables.refinedPath.size(), 2u);
 }
+
+// The caution says where the search ended against what bounds it and which input to move;
+// it is empty only when nothing bounds the critical circle.
+struct CautionRow {
+    const char* name;
+    std::vector<std::pair<int, const char*>> inputs;
+    const char* caution;
+};
+
+class CriticalCircleCautions : public CriticalCircleRun,
+                               public testing::WithParamInterface<CautionRow> {};
+
+TEST_P(CriticalCircleCautions, SayWhatBoundsTheSearchAndWhatToDo) {
+    SetFixed();
+    SetTypedGrid();
+    for (const auto& [field, text] : GetParam().inputs) {
+        fields.setText(field, text);
+    }
+    Run();
+    EXPECT_EQ(Text(SearchWarning), GetParam().caution);
+}
+
+constexpr const char* kTangent =
+    "Circles Tangent to the Ground in Front of the Toe Bound the Search Here.";
+
+// The 20 m slope: H 20, 2:1, c 5 kPa, phi 25 degrees, gamma 19 kN/m3, ru 0.2.
+const std::vector<std::pair<int, const char*>> kTwentyMetres{
+    {SlopeHeight, "20"},  {FaceAngle, "26.565051177078"}, {SoilCohesionMean, "5000"},
+    {FrictionMean, "25"}, {UnitWeightMean, "19000"},      {PoreRatioMean, "0.2"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Grids, CriticalCircleCautions,
+    testing::Values(
+        CautionRow{"Defaults", {}, kTangent},
+        CautionRow{"AutoGridTakesInTheTwentyMetreSlope",
+                   [] {
+                       auto inputs = kTwentyMetres;
+                       for (const int side : {GridXFrom, GridXTo, GridYFrom, GridYTo}) {
+                           inputs.emplace_back(side, " auto ");
+                       }
+                       return inputs;
+                   }(),
+                   kTangent},
+        CautionRow{"MinimumAboveTheGridsTopEdge", kTwentyMetres,
+                   "The Lowest Circle Is on the Grid's Top Edge: Raise 'Centre y to' above "
+                   "58.4 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
+                   "Here."},
+        CautionRow{"MinimumLeftOfTheGrid",
+                   {{GridXFrom, "3"}, {GridXTo, "8"}},
+                   "The Lowest Circle Is on the Grid's Bottom Edge: Lower 'Centre y from' below "
+                   "10 m. The Lowest Circle Is on the Grid's Left Edge: Lower 'Centre x from' "
+                   "below -1.9 m. Circles Tangent to the Ground in Front of the Toe Bound the "
+                   "Search Here."},
+        CautionRow{"MinimumBelowTheGrid",
+                   {{GridYFrom, "30"}, {GridYTo, "40"}},
+                   "The Lowest Circle Is on the Grid's Bottom Edge: Lower 'Centre y from' below "
+                   "14.6 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
+                   "Here."},
+        CautionRow{"NoFrictionReachesTheDepthLimit",
+                   {{FrictionMean, "0"}, {FaceAngle, "30"}},
+                   "The Lowest Circle Is on the Grid's Right Edge: Raise 'Centre x to' above "
+                   "8.71 m. The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' "
+                   "Deeper than 5 m."},
+        CautionRow{"EntryExitSearch", {{SearchMethod, "entry-exit"}}, kTangent},
+        CautionRow{"EntryExitWithAShortExitRange",
+                   {{SearchMethod, "Entry-Exit"}, {ExitXFrom, "3"}, {ExitXTo, "5"}},
+                   "The Lowest Circle Is at an End of the Exit Range: Lower 'Exit x from' below "
+                   "0.139 m. Circles Tangent to the Ground in Front of the Toe Bound the Search "
+                   "Here."},
+        // A 2:1 slope in a weak wet soil: the lowest circle cuts the face and lies inside.
+        CautionRow{"NothingBoundsTheCircle",
+                   {{FaceAngle, "26.565051177078"},
+                    {SoilCohesionMean, "3000"},
+                    {FrictionMean, "19.6"},
+                    {UnitWeightMean, "20000"},
+                    {PoreRatioMean, "0.3"},
+                    {GridXFrom, "0"},
+                    {GridXTo, "20"},
+                    {GridYFrom, "10"},
+                    {GridYTo, "30"}},
+                   ""}),
+    testing_support::RowName());
 
 }  // namespace
 }  // namespace vardolin

@@ -11,6 +11,7 @@
 
 #include "TestFolder.h"
 #include "analysis/KeptTables.h"
+#include "critical_circle/CircleSearch.h"
 #include "critical_circle/CriticalCircleDescription.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
@@ -110,6 +111,32 @@ TEST_F(CriticalCircleForm, DiagramReadsTheUsersDecimalSeparator) {
                                                       critical.centreX, critical.centreY);
     EXPECT_TRUE(DescribeCriticalCircleDiagramPoint(area, centre, fields, form.locale(), kept)
                     .startsWith("Critical circle"));
+}
+
+// The diagram takes in what is searched before any run: the placed grid of a new model, or the
+// entry and exit ranges of the entry-exit search.
+TEST_F(CriticalCircleForm, DiagramShowsThePlacedGridOrTheRanges) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    auto* canvas = FindControl(form, QStringLiteral("Image1"))->findChild<QWidget*>();
+    const QRectF area(canvas->rect());
+    const LineEditFields fields(form);
+    KeptTables& kept = form.shownTables();
+    const auto inside = [&](double x, double y) {
+        return area.contains(CriticalCircleDiagramPoint(area, fields, form.locale(), kept, x, y));
+    };
+    const SearchGrid placed = AutoGrid(*SimpleSlope::Make(10, 45), 20, 20);
+    EXPECT_TRUE(inside(placed.xFrom, placed.yTo));
+    EXPECT_TRUE(inside(placed.xTo, -placed.depthBelowToe));
+    Type(form, SearchMethod, "Entry-Exit");
+    Type(form, EntryXTo, "40");
+    EXPECT_TRUE(inside(40, 10));
+    // After a run the refinement's path is drawn from its start to the critical centre.
+    Click(form, "Command1");
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    ASSERT_GE(tables.refinedPath.size(), 2u);
+    const Circle& end = tables.refinedPath.back();
+    EXPECT_EQ(end.centreX, tables.critical.circle.centreX);
+    EXPECT_EQ(end.centreY, tables.critical.circle.centreY);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "analysis/KeptTables.h"
+#include "critical_circle/CircleSearch.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
 #include "critical_circle/SimpleSlope.h"
@@ -52,6 +53,8 @@ struct DiagramLayout {
     View view{};
     double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0;
     std::optional<double> gx0, gx1, gy0, gy1;
+    bool entryExit = false;  // the entry-exit search, with its ranges
+    EntryExitRanges ranges;
 };
 
 DiagramLayout LayOutDiagram(const QRectF& area, const FieldTexts& fields,
@@ -78,11 +81,42 @@ DiagramLayout LayOutDiagram(const QRectF& area, const FieldTexts& fields,
             yMax = std::max(yMax, *y);
         }
     };
-    layout.gx0 = NumberIn(fields, locale, GridXFrom);
-    layout.gx1 = NumberIn(fields, locale, GridXTo);
-    layout.gy0 = NumberIn(fields, locale, GridYFrom);
-    layout.gy1 = NumberIn(fields, locale, GridYTo);
-    const std::optional<double> depth = NumberIn(fields, locale, DepthBelowToe);
+    // The grid the last search covered, after any widening; else the one the inputs give, its
+    // Auto sides placed as the search places them. The entry-exit search has no grid.
+    const SearchGrid placed = AutoGrid(*layout.slope, 0, 0);
+    const auto side = [&](int field, double autoValue) {
+        return IsAutoText(fields.text(field)) ? std::optional<double>(autoValue)
+                                              : NumberIn(fields, locale, field);
+    };
+    layout.entryExit = tables.entryExit.use || IsEntryExitText(fields.text(SearchMethod));
+    if (tables.entryExit.use) {
+        layout.ranges = tables.entryExit;
+    } else if (layout.entryExit) {
+        const EntryExitRanges autoRanges = AutoEntryExit(*layout.slope);
+        const auto end = [&](int field, double autoValue) {
+            return side(field, autoValue).value_or(autoValue);
+        };
+        layout.ranges = {true, end(EntryXFrom, autoRanges.entryFrom),
+                         end(EntryXTo, autoRanges.entryTo), end(ExitXFrom, autoRanges.exitFrom),
+                         end(ExitXTo, autoRanges.exitTo)};
+    }
+    if (layout.entryExit) {
+        take(layout.ranges.exitFrom, std::nullopt);
+        take(layout.ranges.entryTo, std::nullopt);
+    } else if (!tables.centres.empty()) {
+        layout.gx0 = tables.grid.xFrom;
+        layout.gx1 = tables.grid.xTo;
+        layout.gy0 = tables.grid.yFrom;
+        layout.gy1 = tables.grid.yTo;
+    } else {
+        layout.gx0 = side(GridXFrom, placed.xFrom);
+        layout.gx1 = side(GridXTo, placed.xTo);
+        layout.gy0 = side(GridYFrom, placed.yFrom);
+        layout.gy1 = side(GridYTo, placed.yTo);
+    }
+    const std::optional<double> depth = !tables.centres.empty()
+                                            ? std::optional<double>(tables.grid.depthBelowToe)
+                                            : side(DepthBelowToe, placed.depthBelowToe);
     take(layout.gx0, layout.gy0);
     take(layout.gx1, layout.gy1);
     if (depth) {
@@ -216,6 +250,39 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
         painter.setBrush(centre.found ? FactorColour((centre.factor - lowest) / range)
                                       : QColor(200, 200, 200));
         painter.drawEllipse(view.At(centre.centreX, centre.centreY), 2.2, 2.2);
+    }
+
+    // The entry-exit search's ranges, thick along the ground.
+    if (layout.entryExit) {
+        const auto drawRange = [&](double from, double to, const QColor& colour) {
+            QPainterPath path;
+            constexpr int kSteps = 40;
+            for (int i = 0; i <= kSteps; ++i) {
+                const double x = from + (to - from) * i / kSteps;
+                const QPointF point = view.At(x, slope->GroundLevel(x));
+                i == 0 ? path.moveTo(point) : path.lineTo(point);
+            }
+            painter.setPen(QPen(colour, 5.0, Qt::SolidLine, Qt::FlatCap));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(path);
+        };
+        drawRange(layout.ranges.entryFrom, layout.ranges.entryTo, QColor(0, 114, 178));
+        drawRange(layout.ranges.exitFrom, layout.ranges.exitTo, QColor(0, 158, 115));
+    }
+
+    // The refinement's path, from the start the critical circle came from to its centre.
+    if (tables.refinedPath.size() > 1) {
+        QPainterPath path;
+        for (std::size_t i = 0; i < tables.refinedPath.size(); ++i) {
+            const Circle& step = tables.refinedPath[i];
+            const QPointF point = view.At(step.centreX, step.centreY);
+            i == 0 ? path.moveTo(point) : path.lineTo(point);
+        }
+        painter.setPen(QPen(QColor(90, 90, 90), 1.2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+        const Circle& first = tables.refinedPath.front();
+        painter.drawEllipse(view.At(first.centreX, first.centreY), 3.0, 3.0);
     }
 
     if (tables.hasCircle) {

@@ -20,7 +20,7 @@ constexpr int kNone = kNoIndex;
 // Client area 15000 x 10560 twips, in three columns inside the frame "Critical Circle": the
 // data (slope, statistics, search grid), the given circle and the results, then the diagram
 // (drawn from the inputs over the empty label Image1), the message, the explanation and the
-// acceptance criteria.
+// search method with the entry-exit search's ranges, and the acceptance criteria.
 // Within each container the rows are in stacking order, bottom first.
 constexpr std::array kControls = {
     // clang-format off
@@ -113,17 +113,26 @@ constexpr std::array kControls = {
     ControlRow{Button,    "Command5", kNone, "Frame7",  kNone,   120, 5640,  1815,  495, "Histogram",                               kDefault,                      85},
     ControlRow{Button,    "Command1", kNone, "Frame7",  kNone,  2160, 5640,  1815, 1095, "Calculation",                             kDefault,                      86},
     ControlRow{Button,    "Command4", kNone, "Frame7",  kNone,   120, 6240,  1815,  495, "Clear Data",                              kDefault,                      87},
-    ControlRow{Label,     "Image1",   kNone, "Frame9",  kNone,  9360,  240,  5040, 4920, "",                                        kDefault,                      88},
-    ControlRow{Frame,     "Frame10",  kNone, "Frame9",  kNone,  9360, 5280,  5040, 1095, "Message :",                               kDefault,                      89},
+    ControlRow{Label,     "Image1",   kNone, "Frame9",  kNone,  9360,  240,  5040, 3920, "",                                        kDefault,                      88},
+    ControlRow{Frame,     "Frame10",  kNone, "Frame9",  kNone,  9360, 4280,  5040, 1095, "Message :",                               kDefault,                      89},
     ControlRow{TextField, "Text5",    kNone, "Frame10", kNone,   120,  240,  4800,  735, "",                                        kDefault,                      90},
-    ControlRow{Frame,     "Frame8",   kNone, "Frame9",  kNone,  9360, 6480,  5040, 1455, "Explanation :",                           kDefault,                      91},
-    ControlRow{TextField, "Text7",    kNone, "Frame8",  kNone,   120,  240,  4800, 1095, "",                                        kDefault,                      92},
-    ControlRow{Frame,     "Frame13",  kNone, "Frame9",  kNone,  9360, 8040,  5040, 1140, "Acceptance Criteria",                     {"MS Sans Serif", 8.25, true}, 94},
-    ControlRow{Label,     "Label31",  kNone, "Frame13", kNone,   120,  300,  3120,  255, "Minimum Factor of Safety :",              kDefault,                      95},
-    ControlRow{TextField, "Text50",   kNone, "Frame13", kNone,  3360,  300,  1560,  285, "",                                        kDefault,                      96},
-    ControlRow{Label,     "Label32",  kNone, "Frame13", kNone,   120,  660,  3120,  255, "Maximum Probability of Failure (%) :",    kDefault,                      97},
-    ControlRow{TextField, "Text51",   kNone, "Frame13", kNone,  3360,  660,  1560,  285, "",                                        kDefault,                      98},
-    ControlRow{Button,    "Command2", kNone, nullptr,   kNone, 13080, 9960,  1695,  495, "Return",                                  kDefault,                      99},
+    ControlRow{Frame,     "Frame8",   kNone, "Frame9",  kNone,  9360, 5480,  5040, 1095, "Explanation :",                           kDefault,                      91},
+    ControlRow{TextField, "Text7",    kNone, "Frame8",  kNone,   120,  240,  4800,  735, "",                                        kDefault,                      92},
+    ControlRow{Frame,     "Frame13",  kNone, "Frame9",  kNone,  9360, 6680,  5040, 1200, "Search Method",                           {"MS Sans Serif", 8.25, true}, 93},
+    ControlRow{Label,     "Label31",  kNone, "Frame13", kNone,   120,  240,  1800,  255, "Grid or Entry-Exit :",                    kDefault,                      94},
+    ControlRow{TextField, "Text41",   kNone, "Frame13", kNone,  1980,  240,  1215,  285, "",                                        kDefault,                      95},
+    ControlRow{Label,     "Label32",  kNone, "Frame13", kNone,   120,  540,  1800,  255, "Entry x from, to :",                      kDefault,                      96},
+    ControlRow{TextField, "Text42",   kNone, "Frame13", kNone,  1980,  540,  1215,  285, "",                                        kDefault,                      97},
+    ControlRow{TextField, "Text43",   kNone, "Frame13", kNone,  3300,  540,  1215,  285, "",                                        kDefault,                      98},
+    ControlRow{Label,     "Label33",  kNone, "Frame13", kNone,   120,  840,  1800,  255, "Exit x from, to :",                       kDefault,                      99},
+    ControlRow{TextField, "Text44",   kNone, "Frame13", kNone,  1980,  840,  1215,  285, "",                                        kDefault,                     100},
+    ControlRow{TextField, "Text45",   kNone, "Frame13", kNone,  3300,  840,  1215,  285, "",                                        kDefault,                     101},
+    ControlRow{Frame,     "Frame14",  kNone, "Frame9",  kNone,  9360, 7980,  5040, 1140, "Acceptance Criteria",                     {"MS Sans Serif", 8.25, true}, 102},
+    ControlRow{Label,     "Label34",  kNone, "Frame14", kNone,   120,  300,  3120,  255, "Minimum Factor of Safety :",              kDefault,                     103},
+    ControlRow{TextField, "Text50",   kNone, "Frame14", kNone,  3360,  300,  1560,  285, "",                                        kDefault,                     104},
+    ControlRow{Label,     "Label35",  kNone, "Frame14", kNone,   120,  660,  3120,  255, "Maximum Probability of Failure (%) :",    kDefault,                     105},
+    ControlRow{TextField, "Text51",   kNone, "Frame14", kNone,  3360,  660,  1560,  285, "",                                        kDefault,                     106},
+    ControlRow{Button,    "Command2", kNone, nullptr,   kNone, 13080, 9960,  1695,  495, "Return",                                  kDefault,                     107},
     // clang-format on
 };
 
