@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "critical_circle/CircleAnalysis.h"
+#include "critical_circle/CircleEvaluation.h"
 #include "critical_circle/CircleSearch.h"
 #include "critical_circle/CircleTrials.h"
 #include "numerics/NormalSampler.h"

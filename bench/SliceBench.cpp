@@ -25,8 +25,8 @@ constexpr int kWideSlices = 9999;
 // The form's defaults with the given trial and slice counts.
 FieldTextMap Texts(int trials, int slices) {
     FieldTextMap texts = DefaultTexts(SliceMethod());
-    texts.setText(circle::CalculationCount, std::to_string(trials));
-    texts.setText(circle::SliceCount, std::to_string(slices));
+    texts.setText(slice_method::CalculationCount, std::to_string(trials));
+    texts.setText(slice_method::SliceCount, std::to_string(slices));
     return texts;
 }
 
@@ -38,7 +38,7 @@ void RunFromTexts(benchmark::State& state, int trials, int slices, int threads) 
         AnalysisContext context{uniforms, kept, {}, nullptr, threads};
         FieldTextMap fields = Texts(trials, slices);
         RunSliceAnalysis(fields, context);
-        benchmark::DoNotOptimize(fields.text(circle::MeanSafetyFactor));
+        benchmark::DoNotOptimize(fields.text(slice_method::MeanSafetyFactor));
     }
     state.counters["threads"] = threads;
     state.SetItemsProcessed(state.iterations() * trials);
@@ -49,7 +49,7 @@ void RunFromTexts(benchmark::State& state, int trials, int slices, int threads) 
 void RunKernel(benchmark::State& state, int trials, int slices) {
     SliceKeptTables kept;
     SliceInputs inputs = SliceInputs::Defaults();
-    inputs.Set(circle::SliceCount, slices);
+    inputs.Set(slice_method::SliceCount, slices);
     for (auto _ : state) {
         UniformSequence uniforms;
         SliceTables tables;

@@ -34,7 +34,7 @@ RadiusRange RadiiOf(double centreX, double centreY, double depthBelowToe) {
     return {std::sqrt(Square(centreX) + Square(centreY)), centreY + depthBelowToe};
 }
 
-void Count(CircleCounts& counts, const CircleAnalysis& analysis) {
+void Count(CircleCounts& counts, const CircleEvaluation& analysis) {
     counts.tried += 1;
     if (analysis.located.status != CircleStatus::Valid) {
         counts.invalid += 1;
@@ -82,7 +82,7 @@ CentreOutcome SearchCentre(CircleAnalyser& analyser, const SearchGrid& grid, dou
     }
     for (int k = 0; k < grid.radiiPerCentre; ++k) {
         const double radius = Spread(radii.toe, radii.deepest, k, grid.radiiPerCentre);
-        const CircleAnalysis& analysis = analyser.Analyse({centreX, centreY, radius});
+        const CircleEvaluation& analysis = analyser.Analyse({centreX, centreY, radius});
         Count(outcome.counts, analysis);
         if (analysis.usable() &&
             (!outcome.minimum.found || analysis.factors.bishop < outcome.minimum.factor)) {
@@ -118,7 +118,7 @@ CentreOutcome SearchPair(CircleAnalyser& analyser, const SimpleSlope& slope, con
         if (!(circle.centreY - circle.radius >= -grid.depthBelowToe)) {
             continue;
         }
-        const CircleAnalysis& analysis = analyser.Analyse(circle);
+        const CircleEvaluation& analysis = analyser.Analyse(circle);
         Count(outcome.counts, analysis);
         if (analysis.usable() &&
             (!outcome.minimum.found || analysis.factors.bishop < outcome.minimum.factor)) {
@@ -256,7 +256,7 @@ private:
             return probe;
         }
         ++tried_;
-        const CircleAnalysis& analysis = analyser_.Analyse(c);
+        const CircleEvaluation& analysis = analyser_.Analyse(c);
         Count(counts_, analysis);
         if (analysis.usable()) {
             probe.factor = analysis.factors.bishop;

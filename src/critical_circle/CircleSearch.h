@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "analysis/RunProgress.h"
-#include "critical_circle/CircleAnalysis.h"
+#include "critical_circle/CircleEvaluation.h"
 #include "critical_circle/CriticalCircleLimits.h"
 
 namespace vardolin::critical {
@@ -102,7 +102,7 @@ enum class SearchStatus {
 
 struct SearchResult {
     SearchStatus status = SearchStatus::BadSettings;
-    CircleAnalysis critical;  // the lowest Bishop factor found, refined
+    CircleEvaluation critical;  // the lowest Bishop factor found, refined
     Circle gridMinimum;       // the lowest circle of the grid itself
     double gridMinimumFactor = 0.0;
     // The grid's lowest circle has its centre on the grid's edge (any of its four sides, the

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "critical_circle/CircleAnalysis.h"
+#include "critical_circle/CircleEvaluation.h"
 #include "critical_circle/CircleSearch.h"
 #include "critical_circle/SliceTable.h"
 
@@ -19,7 +19,7 @@ struct CriticalCircleKeptTables {
     EntryExitRanges entryExit;  // the ranges of an entry-exit search
     std::vector<CentreMinimum> centres;
     std::vector<Circle> refinedPath;  // the critical circle's refinement, start to end
-    CircleAnalysis critical;
+    CircleEvaluation critical;
     std::vector<SliceRow> sliceTable;
 };
 

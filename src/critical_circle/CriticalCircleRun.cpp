@@ -233,7 +233,7 @@ EntryExitRanges RangesOf(FieldValues& f, const FieldTexts& texts, const SimpleSl
 
 // The circle at the averages, or the message that says why there is none.
 struct FoundCircle {
-    std::optional<CircleAnalysis> circle;
+    std::optional<CircleEvaluation> circle;
     std::optional<SearchResult> search;  // the search's result, for a search
     EntryExitRanges entryExit;           // the ranges searched, for an entry-exit search
     std::string_view failure;
@@ -251,7 +251,7 @@ FoundCircle FindCircle(FieldValues& f, bool given, int threads, RunProgress* pro
     FoundCircle found;
     if (given) {
         const Circle circle{f.Number(GivenCentreX), f.Number(GivenCentreY), f.Number(GivenRadius)};
-        CircleAnalysis analysis = AnalyseCircle(*slope, means, circle, slices);
+        CircleEvaluation analysis = AnalyseCircle(*slope, means, circle, slices);
         if (analysis.located.status != CircleStatus::Valid) {
             found.failure = messages::kGivenCircleNoMass;
             found.failureField = GivenRadius;
@@ -307,7 +307,7 @@ void KeepCircle(AnalysisContext& context, FieldValues& f, const FoundCircle& fou
     }
 }
 
-void WriteCircle(FieldValues& f, const CircleAnalysis& circle) {
+void WriteCircle(FieldValues& f, const CircleEvaluation& circle) {
     f.WriteNumber(CriticalCentreX, circle.circle.centreX);
     f.WriteNumber(CriticalCentreY, circle.circle.centreY);
     f.WriteNumber(CriticalRadius, circle.circle.radius);
@@ -418,7 +418,7 @@ AcceptanceCriteria CriteriaOf(FieldValues& f) {
     return {f.Number(MinimumSafetyFactor), f.Number(MaximumFailurePercentage)};
 }
 
-RunOutcome RunFixedData(FieldValues& f, const CircleAnalysis& circle,
+RunOutcome RunFixedData(FieldValues& f, const CircleEvaluation& circle,
                         const AcceptanceCriteria& criteria, const std::string& caution) {
     f.Write(TrialCount, "1");
     const double factor = circle.factors.bishop;
@@ -456,7 +456,7 @@ UncertainSoil SoilOf(FieldValues& f) {
 // on every thread; other choices draw every trial in order on this thread first (a Latin
 // hypercube shuffles its strata over all of them), then work them out on every thread.
 CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
-                              const CircleAnalysis& circle, int trials) {
+                              const CircleEvaluation& circle, int trials) {
     RunProgress* progress = context.progress;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::Trial);
@@ -482,7 +482,7 @@ CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
     return outcome;
 }
 
-RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleAnalysis& circle,
+RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleEvaluation& circle,
                          const AcceptanceCriteria& criteria, std::string caution) {
     const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
     ThrowIfCancelled(context.progress);

@@ -23,7 +23,7 @@ namespace vardolin {
 
 namespace {
 
-using namespace circle;
+using namespace slice_method;
 
 constexpr std::string_view kExplanation = "This Software Used in The Bishop Method";
 

@@ -16,7 +16,7 @@ inline constexpr std::string_view kWaterAboveSlope =
 
 }  // namespace messages
 
-namespace circle {
+namespace slice_method {
 
 // The fields of the slice-method form, by control number (Text1 is 1), besides the statistics
 // Text9..Text16 it shares with the plane-failure form (UncertainField). There is no Text18.
@@ -77,5 +77,5 @@ static_assert(MessageField == kVerdictFields[0].number &&
 // The four uncertain inputs, drawn per slice: the water reaches at most up to the slope height.
 inline constexpr auto kSliceInputs = RockInputs(SlopeHeight, messages::kWaterAboveSlope);
 
-}  // namespace circle
+}  // namespace slice_method
 }  // namespace vardolin

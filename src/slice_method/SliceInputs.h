@@ -22,10 +22,10 @@ class SliceInputs {
 public:
     // The fields a trial reads, in field order.
     static constexpr std::array<int, 15> kFields{
-        circle::CentreX1,       circle::SlopeHeight, circle::CentreX2,       circle::CentreY2,
-        circle::SlopeFaceAngle, CohesionMean,        CohesionStdDev,         FrictionAngleMean,
+        slice_method::CentreX1,       slice_method::SlopeHeight, slice_method::CentreX2,       slice_method::CentreY2,
+        slice_method::SlopeFaceAngle, CohesionMean,        CohesionStdDev,         FrictionAngleMean,
         FrictionAngleStdDev,    RockUnitWeightMean,  RockUnitWeightStdDev,   WaterHeightMean,
-        WaterHeightStdDev,      circle::SliceCount,  circle::WaterUnitWeight};
+        WaterHeightStdDev,      slice_method::SliceCount,  slice_method::WaterUnitWeight};
 
     explicit SliceInputs(FieldValues& fields) : fields_(&fields) {}
 

@@ -23,12 +23,12 @@ constexpr std::string_view kGridOfCentres =
 // The labelled quantities of SliceDiagram.svg: the boxes around their labels in its pixels,
 // and last the grid of centres, around which X1, X2 and Y2 stand.
 constexpr std::array<DiagramLabel, 18> kDiagramLabels{{
-    {79, 45, 18, 17, circle::CentreX1},
-    {105, 45, 18, 17, circle::CentreX2},
-    {91, 28, 18, 17, circle::CentreY2},
-    {19, 241, 33, 17, circle::SlopeFaceAngle},
-    {3, 178, 17, 68, circle::SlopeHeight},
-    {336, 126, 36, 17, circle::SlopeHeight},
+    {79, 45, 18, 17, slice_method::CentreX1},
+    {105, 45, 18, 17, slice_method::CentreX2},
+    {91, 28, 18, 17, slice_method::CentreY2},
+    {19, 241, 33, 17, slice_method::SlopeFaceAngle},
+    {3, 178, 17, 68, slice_method::SlopeHeight},
+    {336, 126, 36, 17, slice_method::SlopeHeight},
     {320, 197, 17, 69, WaterHeightMean},
     {214, 249, 19, 20, 0, "Li: length of the base of slice i along the slip circle."},
     {115, 102, 14, 18, 0,
@@ -74,13 +74,13 @@ constexpr AnalysisDescription kSliceMethod{
     .id = "slice_method",
     .formName = "vard2",
     .caption = "Method of Slice",
-    .fields = circle::kFields,
+    .fields = slice_method::kFields,
     .run = RunSliceAnalysis,
     .messages = kMessages,
     .diagramLabels = kDiagramLabels,
     // No factorAtMeans: each trial draws its own circle, so no one evaluation stands for it.
     .diagram = "SliceDiagram.svg",
-    .uncertainInputs = circle::kSliceInputs,
+    .uncertainInputs = slice_method::kSliceInputs,
     .samplesInputs = false,
 };
 

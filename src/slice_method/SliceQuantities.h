@@ -103,7 +103,7 @@ SliceLoads SliceLoadsOf(Policy& policy, const SliceTerms& terms, double offset,
     loads.weight =
         policy.Multiply(policy.Multiply(drawn.rockUnitWeight, loads.height), terms.width);
 
-    const double waterUnitWeight = inputs.Number(circle::WaterUnitWeight);
+    const double waterUnitWeight = inputs.Number(slice_method::WaterUnitWeight);
     // The crack's thrust acts on the whole sliding mass; each slice carries the share of its
     // width in the circle's reach, so the sum over the slices does not grow with their number.
     const double wholeThrust = policy.Multiply(

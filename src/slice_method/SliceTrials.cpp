@@ -19,7 +19,7 @@ SliceTrialOutcome RunSliceTrial(int i, SliceInputs& inputs, UniformSequence& uni
     }
     const SlipCircle& circle = *draw.circle;
 
-    const double b = SliceWidth(circle, inputs.Number(circle::SliceCount));
+    const double b = SliceWidth(circle, inputs.Number(slice_method::SliceCount));
     if (b == 0.0) {
         outcome.end = TrialEnd::ZeroSliceWidth;
         return outcome;

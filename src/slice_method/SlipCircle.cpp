@@ -19,11 +19,11 @@ namespace {
 SlipCircle CandidateCircle(float r, SliceInputs& inputs, TrialTable& trialRadius, int trial) {
     using namespace generic;
     FloatingPointStatus status;
-    const double x1 = inputs.Number(circle::CentreX1);
-    const double gridWidth = status.Note(std::fabs(x1 - inputs.Number(circle::CentreX2)));
+    const double x1 = inputs.Number(slice_method::CentreX1);
+    const double gridWidth = status.Note(std::fabs(x1 - inputs.Number(slice_method::CentreX2)));
     status.Test();
-    const double y2 = inputs.Number(circle::CentreY2);
-    const double H = inputs.Number(circle::SlopeHeight);
+    const double y2 = inputs.Number(slice_method::CentreY2);
+    const double H = inputs.Number(slice_method::SlopeHeight);
     const double gridHeight = status.Note(std::fabs(y2 - H));
     status.Test();
 
@@ -33,7 +33,7 @@ SlipCircle CandidateCircle(float r, SliceInputs& inputs, TrialTable& trialRadius
     c.radius = SquareRoot(Add(generic::Square(c.centreX), generic::Square(c.centreY)));
     trialRadius[trial] = c.radius;
 
-    const double beta = inputs.Number(circle::SlopeFaceAngle);
+    const double beta = inputs.Number(slice_method::SlopeFaceAngle);
     c.crestDistance = status.Divide(H, std::tan(status.Divide(beta * kPi, 180.0)));
     status.Test();
     const double reachSquared = status.Note(vardolin::Square(c.radius) - vardolin::Square(H));

@@ -30,7 +30,7 @@ TrialLayout LayOutSliceTrials(int trials, SliceInputs& inputs, UniformSequence& 
             trial.rejectedCircles = draw.rejected;
             trial.circle = *draw.circle;
             trial.slicesStart = uniforms.state();
-            trial.width = SliceWidth(trial.circle, inputs.Number(circle::SliceCount));
+            trial.width = SliceWidth(trial.circle, inputs.Number(slice_method::SliceCount));
             if (trial.width == 0.0) {
                 break;
             }

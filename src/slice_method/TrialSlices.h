@@ -24,9 +24,9 @@ public:
     TrialSlices(Policy& policy, const SlipCircle& circle, double width, SliceInputs& inputs)
         : policy_(policy),
           inputs_(inputs),
-          terms_(SliceTermsOf(policy, circle, width, inputs.Number(circle::SlopeHeight))) {
+          terms_(SliceTermsOf(policy, circle, width, inputs.Number(slice_method::SlopeHeight))) {
         for (std::size_t k = 0; k < ranges_.size(); ++k) {
-            const UncertainInput& input = circle::kSliceInputs[k];
+            const UncertainInput& input = slice_method::kSliceInputs[k];
             ranges_[k] =
                 DrawRange(input, input.highestField != 0 ? inputs.Number(input.highestField) : 0.0);
         }
@@ -60,7 +60,7 @@ private:
     Policy& policy_;
     SliceInputs& inputs_;
     const SliceTerms terms_;
-    std::array<NumberRange, circle::kSliceInputs.size()> ranges_;
+    std::array<NumberRange, slice_method::kSliceInputs.size()> ranges_;
     InputsOutOfRange outside_ = 0;
     BishopSafetyFactor factor_;
 };

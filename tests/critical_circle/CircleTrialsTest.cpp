@@ -8,7 +8,7 @@
 
 #include "TestSupport.h"
 #include "analysis/OutOfRangeDraws.h"
-#include "critical_circle/CircleAnalysis.h"
+#include "critical_circle/CircleEvaluation.h"
 #include "critical_circle/CircleTrials.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/SoilValues.h"

@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "TestSupport.h"
-#include "critical_circle/CircleAnalysis.h"
+#include "critical_circle/CircleEvaluation.h"
 #include "critical_circle/SliceTable.h"
 
 namespace vardolin::critical {
@@ -33,7 +33,7 @@ class FredlundKrahn : public testing::TestWithParam<PublishedRow> {};
 
 TEST_P(FredlundKrahn, GivenCircleGivesThePublishedFactors) {
     const PublishedRow& row = GetParam();
-    const CircleAnalysis analysis = AnalyseCircle(
+    const CircleEvaluation analysis = AnalyseCircle(
         *SimpleSlope::Make(40, kTwoToOne), {600, 20, 120, row.poreRatio}, {20, 70, 80}, row.slices);
     ASSERT_TRUE(analysis.usable());
     EXPECT_NEAR(analysis.factors.ordinary, row.ordinary, 1e-14 * row.ordinary);
@@ -68,7 +68,7 @@ TEST(Factors, SettleAsTheSlicesGetFiner) {
         double ordinaryChange = HUGE_VAL;
         double bishopChange = HUGE_VAL;
         for (int slices = 25; slices <= 800; slices *= 2) {
-            const CircleAnalysis a = AnalyseCircle(slope, {600, 20, 120, 0.25}, circle, slices);
+            const CircleEvaluation a = AnalyseCircle(slope, {600, 20, 120, 0.25}, circle, slices);
             ASSERT_TRUE(a.usable()) << slices;
             if (slices > 25) {
                 EXPECT_LT(std::abs(a.factors.ordinary - lastOrdinary), ordinaryChange) << slices;
@@ -85,7 +85,7 @@ TEST(Factors, SettleAsTheSlicesGetFiner) {
 TEST(Factors, WithoutFrictionBishopIsTheOrdinaryFactor) {
     const SimpleSlope slope = *SimpleSlope::Make(40, kTwoToOne);
     for (const Circle& circle : {kBaseCircle, kFaceCircle, kToeCircle}) {
-        const CircleAnalysis a = AnalyseCircle(slope, {600, 0, 120, 0.25}, circle, 50);
+        const CircleEvaluation a = AnalyseCircle(slope, {600, 0, 120, 0.25}, circle, 50);
         ASSERT_TRUE(a.usable());
         EXPECT_NEAR(a.factors.bishop, a.factors.ordinary, 1e-13 * a.factors.ordinary);
         EXPECT_EQ(a.factors.iterations, 1);  // m_alpha does not depend on the factor
@@ -104,7 +104,7 @@ class FactorStatusRows : public testing::TestWithParam<StatusRow> {};
 // pressures drive m_alpha down there.
 TEST_P(FactorStatusRows, SayWhyAFactorIsNotToBeUsed) {
     const StatusRow& row = GetParam();
-    const CircleAnalysis a = AnalyseCircle(*SimpleSlope::Make(2, 45), row.soil, {3, 3, 5}, 50);
+    const CircleEvaluation a = AnalyseCircle(*SimpleSlope::Make(2, 45), row.soil, {3, 3, 5}, 50);
     ASSERT_EQ(a.located.status, CircleStatus::Valid);
     EXPECT_EQ(a.factors.status, row.status);
     EXPECT_EQ(std::isnan(a.factors.bishop), row.status == FactorStatus::NotConverged ||
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SliceTable, ColumnsSumToTheFactors) {
     const SoilValues soil{600, 20, 120, 0.25};
-    const CircleAnalysis a =
+    const CircleEvaluation a =
         AnalyseCircle(*SimpleSlope::Make(40, kTwoToOne), soil, kBaseCircle, 50);
     const std::vector<SliceRow> rows = TabulateSlices(a.slices, soil, a.factors.bishop);
     ASSERT_EQ(rows.size(), 50u);

@@ -110,7 +110,7 @@ double BruteForceMinimum(const SlopeRow& row, int perSide, int radii) {
     CircleAnalyser analyser(slope, row.soil, 50);
     double lowest = HUGE_VAL;
     const auto take = [&](const Circle& circle) {
-        const CircleAnalysis& analysis = analyser.Analyse(circle);
+        const CircleEvaluation& analysis = analyser.Analyse(circle);
         if (analysis.usable() && circle.centreY - circle.radius >= -row.brute.depthBelowToe) {
             lowest = std::min(lowest, analysis.factors.bishop);
         }

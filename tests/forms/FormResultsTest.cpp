@@ -37,7 +37,7 @@ struct FormRow {
 
 const FormRow kForms[] = {
     {"PlaneFailure", PlaneFailure, plane::SlopeHeight, "25"},
-    {"SliceMethod", SliceMethod, circle::SlopeHeight, "25"},
+    {"SliceMethod", SliceMethod, slice_method::SlopeHeight, "25"},
     {"CriticalCircle", CriticalCircle, critical::FaceAngle, "20"},
 };
 

@@ -62,7 +62,7 @@ inline const AnalysisFormCase kSliceMethodForm{
     "Command2",
     "Command3",
     "Command2",
-    circle::SlopeHeight,
+    slice_method::SlopeHeight,
 };
 
 class WindowTest : public testing::Test {

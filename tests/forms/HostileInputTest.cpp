@@ -145,12 +145,12 @@ std::vector<HostileRow> Rows() {
         {"Plane_WordAsCohesion", Plane, {{CohesionMean, "abc"}}},
         {"Plane_FlatSlidingPlane", Plane, {{plane::DiscontinuityAngle, "0"}}},
         {"Plane_CountLimit", Plane, {{plane::CalculationCount, "10000"}}},
-        {"Slice_HugeSliceCount", Slice, {{circle::SliceCount, "1e6"}}},
+        {"Slice_HugeSliceCount", Slice, {{slice_method::SliceCount, "1e6"}}},
         {"Slice_NotANumberAsDeviation", Slice, {{WaterHeightStdDev, "NaN"}}},
-        {"Slice_OverhangingFace", Slice, {{circle::SlopeFaceAngle, "135"}}},
+        {"Slice_OverhangingFace", Slice, {{slice_method::SlopeFaceAngle, "135"}}},
         {"Slice_GridReachingNoCircle",
          Slice,
-         {{circle::CentreX1, "0"}, {circle::CentreX2, "0"}, {circle::CentreY2, "20"}}},
+         {{slice_method::CentreX1, "0"}, {slice_method::CentreX2, "0"}, {slice_method::CentreY2, "20"}}},
     };
     for (const AnalysisDescription* analysis : TestAnalyses()) {
         const std::string form = analysis->formName;

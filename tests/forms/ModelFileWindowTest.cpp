@@ -75,9 +75,9 @@ TEST_F(ModelFileWindow, MenuSitsAboveTheClientAreaWithTheStandardShortcuts) {
 // the inputs there, and as vardolin-run on the file.
 TEST_F(ModelFileWindow, SavedReopenedAndRunGivesTheTextsOfTypingTheInputs) {
     AnalysisForm& typed = SliceForm();
-    Type(typed, circle::SlopeHeight, "22");
+    Type(typed, slice_method::SlopeHeight, "22");
     Type(typed, WaterHeightMean, "3.5");
-    Type(typed, circle::CalculationCount, "40");
+    Type(typed, slice_method::CalculationCount, "40");
     dialogs_.fileNames = {PathOf("slope")};
     ASSERT_TRUE(typed.files().SaveAs());
     EXPECT_EQ(typed.files().filePath(), PathOf("slope.vardolin"));
@@ -102,9 +102,9 @@ TEST_F(ModelFileWindow, SavedReopenedAndRunGivesTheTextsOfTypingTheInputs) {
     runner::RunBatch(runner::ParseArguments({PathOf("slope.vardolin").toStdString()}), catalogue_,
                      out, err, 1, {});
     EXPECT_EQ(out.str(), PathOf("slope.vardolin").toStdString() + "\t" +
-                             byTyping.at(circle::FailureProbability) + "\t" +
-                             byTyping.at(circle::MeanSafetyFactor) + "\t" +
-                             byTyping.at(circle::MessageField) + "\n");
+                             byTyping.at(slice_method::FailureProbability) + "\t" +
+                             byTyping.at(slice_method::MeanSafetyFactor) + "\t" +
+                             byTyping.at(slice_method::MessageField) + "\n");
 }
 
 TEST_F(ModelFileWindow, OpeningFillsTheInputsEmptiesTheResultsAndTakesNoUniformValue) {
@@ -243,7 +243,7 @@ TEST_F(ModelFileWindow, SaveKeepsTheLastRunWithTheStateItStartedFrom) {
     AnalysisForm& plane = PlaneForm();
     Click(plane, "Command1");
     AnalysisForm& slice = SliceForm();
-    Type(slice, circle::CalculationCount, "30");
+    Type(slice, slice_method::CalculationCount, "30");
     Click(slice, "Command1");
     dialogs_.fileNames = {PathOf("run.vardolin")};
     ASSERT_TRUE(slice.files().SaveAs());
@@ -251,7 +251,7 @@ TEST_F(ModelFileWindow, SaveKeepsTheLastRunWithTheStateItStartedFrom) {
     const Model saved = ReadModelFile(PathOf("run.vardolin").toStdString(), catalogue_).model;
     ASSERT_TRUE(saved.lastRun.has_value());
     EXPECT_EQ(saved.lastRun->results.at("mean_safety_factor"),
-              Text(slice, circle::MeanSafetyFactor).toStdString());
+              Text(slice, slice_method::MeanSafetyFactor).toStdString());
     EXPECT_EQ(saved.lastRun->trialFactors.size(), 30u);
     std::ostringstream out;
     std::ostringstream err;
@@ -260,11 +260,11 @@ TEST_F(ModelFileWindow, SaveKeepsTheLastRunWithTheStateItStartedFrom) {
                                catalogue_, out, err, 2, {}),
               runner::kResults);
     EXPECT_EQ(out.str(), PathOf("run.vardolin").toStdString() + "\t" +
-                             Text(slice, circle::FailureProbability).toStdString() + "\t" +
-                             Text(slice, circle::MeanSafetyFactor).toStdString() + "\t" +
-                             Text(slice, circle::MessageField).toStdString() + "\n");
+                             Text(slice, slice_method::FailureProbability).toStdString() + "\t" +
+                             Text(slice, slice_method::MeanSafetyFactor).toStdString() + "\t" +
+                             Text(slice, slice_method::MessageField).toStdString() + "\n");
 
-    Type(slice, circle::SlopeHeight, "19");
+    Type(slice, slice_method::SlopeHeight, "19");
     ASSERT_TRUE(slice.files().Save());
     EXPECT_FALSE(
         ReadModelFile(PathOf("run.vardolin").toStdString(), catalogue_).model.lastRun.has_value());

@@ -27,10 +27,10 @@ protected:
     // A slice-method run of many seconds from the form's defaults.
     AnalysisForm& LongRun() {
         AnalysisForm& form = navigator().ShowAnalysis(SliceMethod());
-        Type(form, circle::CalculationCount, "9999");
-        Type(form, circle::SliceCount, "9999");
-        Field(form, circle::FailureProbability)->setText("old percentage");
-        Field(form, circle::MeanSafetyFactor)->setText("old mean");
+        Type(form, slice_method::CalculationCount, "9999");
+        Type(form, slice_method::SliceCount, "9999");
+        Field(form, slice_method::FailureProbability)->setText("old percentage");
+        Field(form, slice_method::MeanSafetyFactor)->setText("old mean");
         return form;
     }
 
@@ -78,8 +78,8 @@ TEST_F(RunInFlight, TheWindowAnswersAndCalculationWaitsOnEveryForm) {
 
     // The form takes typing and paints while the run goes on.
     form.activateWindow();
-    Type(form, circle::SlopeHeight, "21");
-    EXPECT_EQ(Text(form, circle::SlopeHeight), "21");
+    Type(form, slice_method::SlopeHeight, "21");
+    EXPECT_EQ(Text(form, slice_method::SlopeHeight), "21");
     EXPECT_FALSE(form.grab().isNull());
     EXPECT_TRUE(form.isRunning()) << "the run was still going while the form answered";
 
@@ -98,21 +98,21 @@ TEST_F(RunInFlight, CancelLeavesNoTraceSoTheNextRunIsTheOneWithoutIt) {
     const ProcessState before = State();
 
     AnalysisForm& form = LongRun();
-    const QString explanation = Text(form, circle::ExplanationField);
+    const QString explanation = Text(form, slice_method::ExplanationField);
     Start(form);
     QTRY_VERIFY_WITH_TIMEOUT(Progress(form)->isVisible(), 5000);
     ClickCancel(form);
 
-    EXPECT_EQ(Text(form, circle::MessageField), AnalysisForm::kCancelledMessage);
-    EXPECT_EQ(Text(form, circle::FailureProbability), "old percentage");
-    EXPECT_EQ(Text(form, circle::MeanSafetyFactor), "old mean");
-    EXPECT_EQ(Text(form, circle::ExplanationField), explanation);
+    EXPECT_EQ(Text(form, slice_method::MessageField), AnalysisForm::kCancelledMessage);
+    EXPECT_EQ(Text(form, slice_method::FailureProbability), "old percentage");
+    EXPECT_EQ(Text(form, slice_method::MeanSafetyFactor), "old mean");
+    EXPECT_EQ(Text(form, slice_method::ExplanationField), explanation);
     EXPECT_TRUE(form.resultsAreStale());
     EXPECT_TRUE(State() == before) << "the sequence and the tables are as before the run";
 
     // The next run gives what it would have given had the cancelled one never started.
-    Type(form, circle::CalculationCount, "500");
-    Type(form, circle::SliceCount, "10");
+    Type(form, slice_method::CalculationCount, "500");
+    Type(form, slice_method::SliceCount, "10");
     Click(form, "Command1");
     UniformSequence twin;
     KeptTables twinKept;
@@ -121,8 +121,8 @@ TEST_F(RunInFlight, CancelLeavesNoTraceSoTheNextRunIsTheOneWithoutIt) {
     RunPlaneAnalysis(planeTexts, twinContext);
     FieldTextMap sliceTexts = DefaultTexts(SliceMethod());
     RunSliceAnalysis(sliceTexts, twinContext);
-    EXPECT_EQ(Text(form, circle::MeanSafetyFactor).toStdString(),
-              sliceTexts.text(circle::MeanSafetyFactor));
+    EXPECT_EQ(Text(form, slice_method::MeanSafetyFactor).toStdString(),
+              sliceTexts.text(slice_method::MeanSafetyFactor));
     EXPECT_FALSE(form.resultsAreStale());
 }
 
@@ -178,7 +178,7 @@ TEST_F(RunInFlight, ClosingTheFormMidRunCancelsItAndFreesIt) {
     // A new form starts with its defaults and runs as the first run of the session.
     AnalysisForm& again = navigator().ShowAnalysis(SliceMethod());
     Click(again, "Command1");
-    EXPECT_EQ(Text(again, circle::MeanSafetyFactor), "1.32580047310772");
+    EXPECT_EQ(Text(again, slice_method::MeanSafetyFactor), "1.32580047310772");
 }
 
 TEST_F(RunInFlight, ResultsOfAStoppedRunAreMutedUntilTheNextCompletedRun) {
@@ -237,9 +237,9 @@ TEST_F(RunInFlight, DefaultRunsOnTwoThreadsGiveThePinnedFigures) {
     context_.threads = 2;
     AnalysisForm& slice = navigator().ShowAnalysis(SliceMethod());
     Click(slice, "Command1");
-    EXPECT_EQ(Text(slice, circle::MeanSafetyFactor), "1.32580047310772");
+    EXPECT_EQ(Text(slice, slice_method::MeanSafetyFactor), "1.32580047310772");
     Click(slice, "Command1");
-    EXPECT_EQ(Text(slice, circle::MeanSafetyFactor), "1.33182608285389");
+    EXPECT_EQ(Text(slice, slice_method::MeanSafetyFactor), "1.33182608285389");
 }
 
 }  // namespace

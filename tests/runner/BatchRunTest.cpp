@@ -105,7 +105,7 @@ TEST_F(BatchRun, DefaultModelsGiveThePinnedFiguresAndTheSliceRunContinuesTheSequ
     TypedAndRun(PlaneFailure(), DefaultTexts(PlaneFailure()), uniforms, kept);
     const FieldTextMap slice =
         TypedAndRun(SliceMethod(), DefaultTexts(SliceMethod()), uniforms, kept);
-    using namespace circle;
+    using namespace slice_method;
     EXPECT_EQ(slice.text(MeanSafetyFactor), "1.32257227909155");
     EXPECT_EQ(printed.out,
               kPlaneDefaults + "\t96.6\t0.73889069232438\tBlock is not Stable\n" +
@@ -202,7 +202,7 @@ TEST_F(BatchRun, FromSavedStateReproducesTheStoredResults) {
                                        run.outcome->trialFactors);
     const std::string file = Save("saved.vardolin", model);
 
-    using namespace circle;
+    using namespace slice_method;
     const std::string stored =
         Line(file, slice, FailureProbability, MeanSafetyFactor, MessageField);
     EXPECT_EQ(Runner({"--from-saved-state", file}).out, stored);

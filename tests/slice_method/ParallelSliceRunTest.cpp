@@ -23,17 +23,17 @@ namespace vardolin {
 namespace {
 
 // The four uncertain parameters' fields are the shared ones (UncertainField).
-using circle::CalculationCount;
-using circle::CentreX1;
-using circle::CentreX2;
-using circle::CentreY2;
-using circle::FailureProbability;
-using circle::MeanSafetyFactor;
-using circle::MessageField;
-using circle::SliceCount;
-using circle::SlopeFaceAngle;
-using circle::SlopeHeight;
-using circle::WaterUnitWeight;
+using slice_method::CalculationCount;
+using slice_method::CentreX1;
+using slice_method::CentreX2;
+using slice_method::CentreY2;
+using slice_method::FailureProbability;
+using slice_method::MeanSafetyFactor;
+using slice_method::MessageField;
+using slice_method::SliceCount;
+using slice_method::SlopeFaceAngle;
+using slice_method::SlopeHeight;
+using slice_method::WaterUnitWeight;
 using testing_support::ConsumedBy;
 
 // The form's defaults, with old texts in the fields a stopped run must leave alone.

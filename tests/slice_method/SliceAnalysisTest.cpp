@@ -29,7 +29,7 @@
 namespace vardolin {
 namespace {
 
-using namespace circle;
+using namespace slice_method;
 using End = RunOutcome::End;
 using testing_support::RowName;
 

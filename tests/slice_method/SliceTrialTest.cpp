@@ -20,12 +20,12 @@ using testing_support::RowName;
 // face steep enough (80 degrees) for the circle to pass the crest.
 SliceInputs OneCentre(double reach, double height, double slices) {
     SliceInputs inputs = SliceInputs::Defaults();
-    inputs.Set(circle::SlopeHeight, height);
-    inputs.Set(circle::CentreY2, height);
-    inputs.Set(circle::CentreX1, reach);
-    inputs.Set(circle::CentreX2, reach);
-    inputs.Set(circle::SlopeFaceAngle, 80);
-    inputs.Set(circle::SliceCount, slices);
+    inputs.Set(slice_method::SlopeHeight, height);
+    inputs.Set(slice_method::CentreY2, height);
+    inputs.Set(slice_method::CentreX1, reach);
+    inputs.Set(slice_method::CentreX2, reach);
+    inputs.Set(slice_method::SlopeFaceAngle, 80);
+    inputs.Set(slice_method::SliceCount, slices);
     return inputs;
 }
 
@@ -107,7 +107,7 @@ TEST_P(SliceLoad, TakesHeightFromTheSectionAndPoreHeadFromTheWater) {
     UncertainParameters drawn{
         .cohesion = 0, .frictionAngle = 0, .rockUnitWeight = 25, .waterHeight = row.waterHeight};
     SliceInputs inputs = SliceInputs::Defaults();
-    inputs.Set(circle::WaterUnitWeight, 9800);
+    inputs.Set(slice_method::WaterUnitWeight, 9800);
     StopAtFault policy;
     const SliceTerms terms = SliceTermsOf(policy, circle, 2, 10);
 

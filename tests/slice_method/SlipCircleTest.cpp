@@ -37,11 +37,11 @@ class SlipCircleCentre : public testing::TestWithParam<CentreRow> {};
 TEST_P(SlipCircleCentre, LiesOnTheGridDiagonalFromX1AndH) {
     const CentreRow& row = GetParam();
     SliceInputs inputs = SliceInputs::Defaults();
-    inputs.Set(circle::SlopeHeight, 5);
-    inputs.Set(circle::SlopeFaceAngle, 80);
-    inputs.Set(circle::CentreX1, row.x1);
-    inputs.Set(circle::CentreX2, row.x2);
-    inputs.Set(circle::CentreY2, row.y2);
+    inputs.Set(slice_method::SlopeHeight, 5);
+    inputs.Set(slice_method::SlopeFaceAngle, 80);
+    inputs.Set(slice_method::CentreX1, row.x1);
+    inputs.Set(slice_method::CentreX2, row.x2);
+    inputs.Set(slice_method::CentreY2, row.y2);
     UniformSequence uniforms(StateBefore(row.r));
     TrialTable radius;
 

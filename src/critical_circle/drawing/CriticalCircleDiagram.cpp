@@ -164,7 +164,7 @@ QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at
     }
     const auto figure = [](double value) { return QString::number(value, 'g', 6); };
     if (tables.hasCircle) {
-        const CircleAnalysis& critical = tables.critical;
+        const CircleEvaluation& critical = tables.critical;
         const Circle& c = critical.circle;
         if (Distance(at, layout.view.At(c.centreX, c.centreY)) <= kPointReach) {
             return QStringLiteral(
@@ -286,7 +286,7 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
     }
 
     if (tables.hasCircle) {
-        const CircleAnalysis& critical = tables.critical;
+        const CircleEvaluation& critical = tables.critical;
         const Circle& c = critical.circle;
         const QPointF centre = view.At(c.centreX, c.centreY);
         // The slices, each from its base on the circle up to the ground.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "critical_circle/CircleAnalysis.h"
+#include "critical_circle/CircleEvaluation.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ CircleAnalyser::CircleAnalyser(const SimpleSlope& slope, const SoilValues& soil,
     }
 }
 
-const CircleAnalysis& CircleAnalyser::Analyse(const Circle& circle) {
+const CircleEvaluation& CircleAnalyser::Analyse(const Circle& circle) {
     analysis_.circle = circle;
     analysis_.located = LocateCircle(slope_, circle);
     analysis_.factors = FactorsOfSafety{};
@@ -34,7 +34,7 @@ const CircleAnalysis& CircleAnalyser::Analyse(const Circle& circle) {
     return analysis_;
 }
 
-CircleAnalysis AnalyseCircle(const SimpleSlope& slope, const SoilValues& soil, const Circle& circle,
+CircleEvaluation AnalyseCircle(const SimpleSlope& slope, const SoilValues& soil, const Circle& circle,
                              int sliceCount) {
     CircleAnalyser analyser(slope, soil, sliceCount);
     return analyser.Analyse(circle);

@@ -21,7 +21,7 @@ namespace vardolin::critical {
 
 // Everything about one circle: where it cuts the ground, its slices and both factors. The
 // slices and factors mean something only for a located status of Valid.
-struct CircleAnalysis {
+struct CircleEvaluation {
     Circle circle;
     CircleOnSlope located;
     CircleSlices slices;
@@ -40,19 +40,19 @@ public:
     CircleAnalyser(const SimpleSlope& slope, const SoilValues& soil, int sliceCount);
 
     // The analysis of `circle`, valid until the next call.
-    const CircleAnalysis& Analyse(const Circle& circle);
+    const CircleEvaluation& Analyse(const Circle& circle);
 
 private:
     SimpleSlope slope_;
     SoilValues soil_;
     double tanFriction_;  // of soil_, once for all its circles
     int sliceCount_;
-    CircleAnalysis analysis_;
+    CircleEvaluation analysis_;
     FactorEvaluator evaluator_;
 };
 
 // The given-circle mode: one circle checked on its own.
-CircleAnalysis AnalyseCircle(const SimpleSlope& slope, const SoilValues& soil, const Circle& circle,
+CircleEvaluation AnalyseCircle(const SimpleSlope& slope, const SoilValues& soil, const Circle& circle,
                              int sliceCount);
 
 }  // namespace vardolin::critical
