@@ -16,7 +16,7 @@ namespace vardolin {
 // water above the crack, …), stopped before the run draws anything. The first check that fails
 // writes its message into the message field and names its field, so that the window takes the
 // user to the text to correct. A text that is not a number passes every check: its own
-// conversion error stops the run where the run first needs it, as before the checks.
+// conversion error stops the run at the step that first reads it.
 class InputChecks {
 public:
     explicit InputChecks(FieldValues& fields) : f_(fields) {}

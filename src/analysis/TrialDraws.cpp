@@ -49,7 +49,7 @@ TrialDraws::TrialDraws(std::span<const UncertainInput> inputs, std::span<const P
                        FieldValues& fields, const SamplingChoices& choices, int trials,
                        UniformSequence& uniforms)
     : inputs_(inputs), fields_(fields), uniforms_(uniforms), values_(inputs.size()) {
-    if (choices.drawsAsBefore()) {
+    if (choices.drawsPlainly()) {
         return;
     }
     std::vector<SampledParameter> parameters;

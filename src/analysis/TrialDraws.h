@@ -20,9 +20,9 @@ double DrawParameter(UniformSequence& uniforms, FieldValues& fields, int meanFie
 
 // The uncertain parameters of one run, trial by trial, as the sampling choices ask.
 //
-// With choices that draw as before, each Next() draws every input in order as DrawParameter
-// does: its uniform value first, then its two fields read, so the consumption and the errors of
-// a bad field are as they always were. Otherwise every mean and standard deviation is read
+// With plain choices, each Next() draws every input in order as DrawParameter does: its
+// uniform value first, then its two fields read, so a bad field fails after its draw has
+// consumed its value. Otherwise every mean and standard deviation is read
 // once, in input order, before the first value is drawn (a Latin hypercube needs them all at
 // once), and a TrialSampler draws the trials.
 class TrialDraws {
@@ -40,7 +40,7 @@ private:
     std::span<const UncertainInput> inputs_;
     FieldValues& fields_;
     UniformSequence& uniforms_;
-    std::optional<TrialSampler> sampler_;  // none: the draws as before
+    std::optional<TrialSampler> sampler_;  // none: plain draws
     std::vector<double> values_;
 };
 

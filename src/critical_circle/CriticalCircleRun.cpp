@@ -463,7 +463,7 @@ CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
         progress->stepsDone.store(0);
         progress->stepsTotal.store(trials);
     }
-    if (context.sampling.drawsAsBefore()) {
+    if (context.sampling.drawsPlainly()) {
         return RunCircleTrials(circle.slices, SoilOf(f), trials, context.uniforms, context.threads,
                                progress);
     }

@@ -8,8 +8,8 @@ namespace vardolin {
 // The one uniform pseudo-random sequence of the process: a 24-bit linear congruential
 // generator that starts in the same state at every program start and is never reseeded,
 // so equal inputs typed in the same order give equal results in every session.
-// Exactly one instance is created at start-up and handed to both analyses; a run continues
-// where the previous run (on either form) stopped.
+// Exactly one instance is created at start-up and handed to every analysis; a run continues
+// where the previous run (on any form) stopped.
 class UniformSequence {
 public:
     static constexpr std::uint32_t kInitialState = 327680;

@@ -24,8 +24,8 @@ enum UncertainField : int {
     WaterHeightStdDev = 16,
 };
 
-// Their statistics fields, in field order. Both forms show them in the same frames with the
-// same defaults.
+// Their statistics fields, in field order. The plane-failure and slice-method forms show them
+// in the same frames with the same defaults.
 inline constexpr std::array<FieldFact, 8> kStatisticsFields{{
     {CohesionMean, FieldRole::StatisticsMean, "cohesion_mean",
      "Cohesion of Discontinuity Surface: Average", "10000", "Pa",
@@ -81,7 +81,7 @@ constexpr std::array<UncertainInput, 4> RockInputs(int waterTopField,
     }};
 }
 
-// The pair whose correlation both forms offer.
+// The pair whose correlation the plane-failure and slice-method forms offer.
 inline constexpr std::array<ParameterPair, 1> kRockCorrelatedPairs{
     {{"cohesion", "friction_angle"}}};
 

@@ -19,7 +19,7 @@ void SamplingChoices::Set(std::string_view name, const ParameterChoice& choice) 
     }
 }
 
-bool SamplingChoices::drawsAsBefore() const {
+bool SamplingChoices::drawsPlainly() const {
     return method == SamplingMethod::MonteCarlo && parameters.empty() && correlation == 0.0;
 }
 

@@ -44,9 +44,9 @@ struct SamplingChoices {
     // Keeps only choices that differ from the default, so that equal choices compare equal.
     void Set(std::string_view name, const ParameterChoice& choice);
 
-    // The draws are today's, one normal deviate per parameter in order (the seed aside).
-    bool drawsAsBefore() const;
-    bool isDefault() const { return drawsAsBefore() && !seed && correlatedFirst.empty(); }
+    // Plain draws: one normal deviate per parameter in order (the seed aside).
+    bool drawsPlainly() const;
+    bool isDefault() const { return drawsPlainly() && !seed && correlatedFirst.empty(); }
     bool operator==(const SamplingChoices&) const = default;
 };
 
