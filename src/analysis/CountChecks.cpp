@@ -10,7 +10,7 @@ bool RejectCountNotAboveOne(FieldValues& f, const CountFields& fields) {
     if (f.Number(fields.count) > 1.0) {
         return false;
     }
-    f.Write(fields.message, messages::kCountNotAboveOne);
+    f.Write(fields.message, fields.notAboveOne);
     f.Write(fields.count, "");
     f.Write(fields.failureProbability, "");
     f.Write(fields.meanSafetyFactor, "");

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string_view>
+
+#include "analysis/RunMessages.h"
 #include "fields/FieldValues.h"
 
 namespace vardolin {
@@ -11,9 +14,11 @@ struct CountFields {
     int message;
     int failureProbability;
     int meanSafetyFactor;
+    // What a count of 1 or less writes: the specified forms' words unless a form has its own.
+    std::string_view notAboveOne = messages::kCountNotAboveOne;
 };
 
-// A count of 1 or less: "Upper 1" into the message field, then the count, the failure
+// A count of 1 or less: fields.notAboveOne into the message field, then the count, the failure
 // percentage and the mean emptied, in this order. Returns whether the run stops here.
 bool RejectCountNotAboveOne(FieldValues& f, const CountFields& fields);
 

@@ -34,8 +34,8 @@ const CircleEvaluation& CircleAnalyser::Analyse(const Circle& circle) {
     return analysis_;
 }
 
-CircleEvaluation AnalyseCircle(const SimpleSlope& slope, const SoilValues& soil, const Circle& circle,
-                             int sliceCount) {
+CircleEvaluation AnalyseCircle(const SimpleSlope& slope, const SoilValues& soil,
+                               const Circle& circle, int sliceCount) {
     CircleAnalyser analyser(slope, soil, sliceCount);
     return analyser.Analyse(circle);
 }

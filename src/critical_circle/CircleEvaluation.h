@@ -52,7 +52,7 @@ private:
 };
 
 // The given-circle mode: one circle checked on its own.
-CircleEvaluation AnalyseCircle(const SimpleSlope& slope, const SoilValues& soil, const Circle& circle,
-                             int sliceCount);
+CircleEvaluation AnalyseCircle(const SimpleSlope& slope, const SoilValues& soil,
+                               const Circle& circle, int sliceCount);
 
 }  // namespace vardolin::critical

@@ -551,7 +551,7 @@ SearchResult FindCriticalCircle(const SimpleSlope& slope, const SoilValues& soil
             break;
         }
         if (progress != nullptr) {
-            progress->trialsDone.store(0);
+            progress->stepsDone.store(0);
         }
         CircleCounts counts = result.counts;
         result = SearchOnce(slope, soil, current, threads, progress);

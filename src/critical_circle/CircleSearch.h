@@ -103,7 +103,7 @@ enum class SearchStatus {
 struct SearchResult {
     SearchStatus status = SearchStatus::BadSettings;
     CircleEvaluation critical;  // the lowest Bishop factor found, refined
-    Circle gridMinimum;       // the lowest circle of the grid itself
+    Circle gridMinimum;         // the lowest circle of the grid itself
     double gridMinimumFactor = 0.0;
     // The grid's lowest circle has its centre on the grid's edge (any of its four sides, the
     // top row too), or is its centre's deepest circle: the true minimum may lie outside what

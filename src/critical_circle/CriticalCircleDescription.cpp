@@ -22,7 +22,7 @@ static_assert(static_cast<std::size_t>(critical::kMaxTrials) <= kMaxSavedTrialFa
 namespace {
 
 constexpr std::array<std::string_view, 35> kMessages{
-    messages::kCountNotAboveOne,
+    messages::kCircleCountNotAboveOne,
     messages::kCircleCountAboveLimit,
     critical::kAcceptanceVerdicts[0],
     critical::kAcceptanceVerdicts[1],
@@ -32,7 +32,7 @@ constexpr std::array<std::string_view, 35> kMessages{
     critical::kAcceptanceVerdicts[5],
     critical::kAcceptanceVerdicts[6],
     critical::kAcceptanceVerdicts[7],
-    messages::kSlopeHeightNotAboveZero,
+    messages::kCircleSlopeHeightNotAboveZero,
     messages::kCircleFaceAngleOutOfRange,
     messages::kSliceCountOutOfRange,
     messages::kSoilCohesionBelowZero,

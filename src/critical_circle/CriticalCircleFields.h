@@ -14,13 +14,13 @@ namespace messages {
 
 // The checks of the soil's averages.
 inline constexpr std::string_view kSoilCohesionBelowZero =
-    "Please Enter Average of Cohesion from 0";
+    "Please Enter an Average Cohesion from 0";
 inline constexpr std::string_view kSoilFrictionAngleOutOfRange =
-    "Please Enter Average of Friction Angle from 0 Under 90";
+    "Please Enter an Average Friction Angle from 0 to below 90";
 inline constexpr std::string_view kSoilUnitWeightNotAboveZero =
-    "Please Enter Average of Unit Weight of Soil Upper 0";
+    "Please Enter an Average Unit Weight of Soil Above 0";
 inline constexpr std::string_view kPoreRatioOutOfRange =
-    "Please Enter Average of Pore-Pressure Ratio from 0 Under 1";
+    "Please Enter an Average Pore-Pressure Ratio from 0 to below 1";
 
 }  // namespace messages
 

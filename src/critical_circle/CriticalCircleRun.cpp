@@ -110,7 +110,7 @@ std::optional<RunOutcome> CheckInputs(FieldValues& f, const GivenCircleMode& mod
     InputChecks checks(f);
     const NumberRange aboveZero = NumberRange::From(0.0, false);
     const NumberRange fromZero = NumberRange::From(0.0);
-    checks.RequireRange(SlopeHeight, aboveZero, messages::kSlopeHeightNotAboveZero);
+    checks.RequireRange(SlopeHeight, aboveZero, messages::kCircleSlopeHeightNotAboveZero);
     checks.RequireRange(FaceAngle, NumberRange::Between(0.0, false, 90.0, true),
                         messages::kCircleFaceAngleOutOfRange);
     checks.Require(SliceCount, IsWholeIn(checks.Value(SliceCount), kMinSlices, kMaxSlices),
@@ -560,7 +560,8 @@ RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
     const bool poreFixed = f.Number(PoreRatioStdDev) == 0.0;
     const bool fixedData = cohesionFixed && frictionFixed && weightFixed && poreFixed;
 
-    const CountFields countFields{TrialCount, MessageField, FailureProbability, MeanSafetyFactor};
+    const CountFields countFields{TrialCount, MessageField, FailureProbability, MeanSafetyFactor,
+                                  messages::kCircleCountNotAboveOne};
     if (!fixedData && (RejectCountNotAboveOne(f, countFields) || RejectCountAboveLimit(f))) {
         return RunOutcome::StoppedAt(TrialCount);
     }

@@ -12,12 +12,16 @@ namespace vardolin {
 
 namespace messages {
 
+inline constexpr std::string_view kCircleCountNotAboveOne =
+    "Please Enter a Number of Trials Above 1";
 inline constexpr std::string_view kCircleCountAboveLimit =
-    "Please Inter Namber of calculation up to 1000000";
+    "Please Enter a Number of Trials up to 1000000";
+inline constexpr std::string_view kCircleSlopeHeightNotAboveZero =
+    "Please Enter a Slope Height Above 0";
 inline constexpr std::string_view kCircleFaceAngleOutOfRange =
-    "Please Enter Slope Face Angle Upper 0 up to 90";
+    "Please Enter a Slope Face Angle Above 0 up to 90";
 inline constexpr std::string_view kSliceCountOutOfRange =
-    "Please Enter Namber of Slices as a Whole Number from 1 up to 10000";
+    "Please Enter the Number of Slices as a Whole Number from 1 up to 10000";
 inline constexpr std::string_view kDeviationBelowZero = "Please Enter Standard Deviation from 0";
 inline constexpr std::string_view kGridXOutOfOrder = "Please Enter Grid x from up to Grid x to";
 inline constexpr std::string_view kGridYOutOfOrder = "Please Enter Grid y from up to Grid y to";
@@ -37,7 +41,7 @@ inline constexpr std::string_view kExitRangeOutOfOrder = "Please Enter Exit x fr
 inline constexpr std::string_view kGivenCircleIncomplete =
     "Please Enter the Given Circle's Centre x, Centre y and Radius, or Leave All Three Empty";
 inline constexpr std::string_view kGivenRadiusNotAboveZero =
-    "Please Enter Radius of the Given Circle Upper 0";
+    "Please Enter a Radius of the Given Circle Above 0";
 inline constexpr std::string_view kNoUsableCircle =
     "No Circle of the Grid Gives a Sliding Mass with a Usable Factor: Move or Widen the Grid";
 inline constexpr std::string_view kGivenCircleNoMass =

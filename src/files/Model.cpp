@@ -25,6 +25,12 @@ std::vector<std::string_view> SampledParameterNames(const AnalysisDescription& a
     return names;
 }
 
+std::vector<SamplingChoiceText> SamplingRecordOf(const AnalysisDescription& analysis,
+                                                 const SamplingChoices& choices) {
+    const std::vector<std::string_view> names = SampledParameterNames(analysis);
+    return SamplingRecord(choices, {names, analysis.sampledPairs()});
+}
+
 std::string_view ProgramVersion() {
     return VARDOLIN_VERSION;
 }

@@ -13,6 +13,7 @@
 #include "fields/FieldTextMap.h"
 #include "fields/FieldTexts.h"
 #include "sampling/SamplingChoices.h"
+#include "sampling/SamplingRecord.h"
 
 namespace vardolin {
 
@@ -63,6 +64,10 @@ struct Model {
 
 // The names the sampling choices of the analysis's models may use.
 std::vector<std::string_view> SampledParameterNames(const AnalysisDescription& analysis);
+
+// The record in full of the sampling choices of one of the analysis's runs.
+std::vector<SamplingChoiceText> SamplingRecordOf(const AnalysisDescription& analysis,
+                                                 const SamplingChoices& choices);
 
 // A file that cannot be read as a model. what() names the file and the key or position, e.g.
 // "slope.vardolin: \"slope_height\" must be a text in quotes".

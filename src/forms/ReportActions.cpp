@@ -45,8 +45,7 @@ RunReport ReportActions::Report() const {
     for (const FieldFact& field : form_.analysis().fields) {
         report.texts.setText(field.number, fields.text(field.number));
     }
-    report.sampling =
-        SamplingRecord(form_.sampling().ofResults(), SampledParameterNames(form_.analysis()));
+    report.sampling = SamplingRecordOf(form_.analysis(), form_.sampling().ofResults());
     if (const RunDistribution* run = form_.histogram().record().current()) {
         report.distribution = *run;
     }

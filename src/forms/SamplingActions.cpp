@@ -50,8 +50,7 @@ const SamplingChoices& SamplingActions::RunStarting() {
 }
 
 void SamplingActions::ShowLine() {
-    const std::string named =
-        NonDefaultSampling(SamplingRecord(choices_, SampledParameterNames(form_.analysis())));
+    const std::string named = NonDefaultSampling(SamplingRecordOf(form_.analysis(), choices_));
     line_->setText(tr("Sampling: %1").arg(QString::fromStdString(named)));
     // Shown, the line makes the window taller; hidden again, it gives the height back.
     QStatusBar& bar = *form_.statusBar();

@@ -185,7 +185,7 @@ std::optional<Sensitivity> SensitivityOfModel(const Ran& ran, const AnalysisCont
 }
 
 std::vector<SamplingChoiceText> SamplingOf(const Model& model) {
-    return SamplingRecord(model.sampling, SampledParameterNames(*model.analysis));
+    return SamplingRecordOf(*model.analysis, model.sampling);
 }
 
 // Every sampling choice by its key: a number, a name, or null for none (no seed, no bound).

@@ -6,7 +6,8 @@
 namespace vardolin {
 
 std::vector<SamplingChoiceText> SamplingRecord(const SamplingChoices& choices,
-                                               std::span<const std::string_view> parameters) {
+                                               const SamplingNames& names) {
+    const std::span<const std::string_view> parameters = names.parameters;
     std::vector<SamplingChoiceText> record;
     const std::optional<double> seed =
         choices.seed ? std::optional<double>(*choices.seed) : std::nullopt;
@@ -19,6 +20,16 @@ std::vector<SamplingChoiceText> SamplingRecord(const SamplingChoices& choices,
                       choices.method == SamplingMethod::MonteCarlo});
     record.push_back({"correlation", SamplingNumberText(choices.correlation), choices.correlation,
                       choices.correlation == 0.0});
+    if (names.pairs.size() > 1) {
+        // Without a choice the correlation is of the first pair offered.
+        const bool chosen = !choices.correlatedFirst.empty();
+        const ParameterPair& first = names.pairs.front();
+        record.push_back(
+            {"correlated",
+             chosen ? CorrelatedPairText(choices.correlatedFirst, choices.correlatedSecond)
+                    : CorrelatedPairText(first.first, first.second),
+             std::nullopt, !chosen});
+    }
     for (const std::string_view name : parameters) {
         const ParameterChoice& choice = choices.of(name);
         const std::string prefix = std::string(name) + ".";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sampling/SamplingChoices.h"
+#include "sampling/SamplingKeys.h"
 
 namespace vardolin {
 
@@ -22,10 +23,12 @@ struct SamplingChoiceText {
     bool operator==(const SamplingChoiceText&) const = default;
 };
 
-// Every choice an analysis drawing `parameters` takes, the defaults included, in the order of
-// SamplingKeysFor: a record in full, whatever the model file left out.
+// Every choice an analysis drawing `names.parameters` takes, the defaults included, in the order
+// of SamplingKeysFor: a record in full, whatever the model file left out. The correlated pair is
+// recorded where the analysis offers more than one, so that a record names the pair its
+// correlation is of.
 std::vector<SamplingChoiceText> SamplingRecord(const SamplingChoices& choices,
-                                               std::span<const std::string_view> parameters);
+                                               const SamplingNames& names);
 
 // The choices of a record that differ from the defaults, in one line:
 // "method latin_hypercube, seed 4242, cohesion.lower 0"; empty when there are none.

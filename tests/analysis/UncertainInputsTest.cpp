@@ -248,8 +248,8 @@ TEST(WedgeInputs, TheWaterLevelReachesTheTopAndIsLeftToTheRunWhenTheTopIsNoNumbe
 
 // A factor that is a weighted sum of the averages, plus the deviations, which must be 0 on the
 // curves: 1 + sum (k + 1) mean_k + sum sd_k.
-double WedgeFactor(FieldTexts& texts, const NumberLocale& locale) {
-    FieldValues f(texts, locale);
+double WedgeFactor(FieldTexts& texts, const AnalysisContext& context) {
+    FieldValues f(texts, context.locale);
     double factor = 1.0;
     for (std::size_t k = 0; k < kWedgeInputs.size(); ++k) {
         factor += static_cast<double>(k + 1) * f.Number(kWedgeInputs[k].meanField);
@@ -286,7 +286,10 @@ TEST(WedgeInputs, SensitivityDrawsACurvePerInputInListOrder) {
                                     .uncertainInputs = kWedgeInputs,
                                     .correlatedPairs = kWedgePairs};
     FieldTextMap texts = WedgeTexts("2", "0.5");
-    const std::optional<Sensitivity> sensitivity = SensitivityOf(wedge, texts, NumberLocale{});
+    UniformSequence uniforms;
+    KeptTables kept;
+    const AnalysisContext context{uniforms, kept, NumberLocale{}};
+    const std::optional<Sensitivity> sensitivity = SensitivityOf(wedge, texts, context);
     ASSERT_TRUE(sensitivity.has_value());
     EXPECT_EQ(sensitivity->factorAtMeans, 1.0 + 2.0 * 21.0);
     ASSERT_EQ(sensitivity->curves.size(), kWedgeInputs.size());

@@ -209,10 +209,10 @@ TEST_P(CriticalCircleStops, BeforeAnyDrawNamingTheField) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CriticalCircleStops,
     testing::Values(
-        ImpossibleInput{"CountOne", TrialCount, "1", messages::kCountNotAboveOne},
+        ImpossibleInput{"CountOne", TrialCount, "1", messages::kCircleCountNotAboveOne},
         ImpossibleInput{"CountAboveMillion", TrialCount, "1000001",
                         messages::kCircleCountAboveLimit},
-        ImpossibleInput{"FlatSlope", SlopeHeight, "0", messages::kSlopeHeightNotAboveZero},
+        ImpossibleInput{"FlatSlope", SlopeHeight, "0", messages::kCircleSlopeHeightNotAboveZero},
         ImpossibleInput{"Overhang", FaceAngle, "90.5", messages::kCircleFaceAngleOutOfRange},
         ImpossibleInput{"NoSlices", SliceCount, "0", messages::kSliceCountOutOfRange},
         ImpossibleInput{"TooManySlices", SliceCount, "10001", messages::kSliceCountOutOfRange},

@@ -14,7 +14,7 @@
 #include "analysis/KeptTables.h"
 #include "critical_circle/CriticalCircleDescription.h"
 #include "critical_circle/CriticalCircleFields.h"
-#include "critical_circle/window/CriticalCircleDiagram.h"
+#include "critical_circle/drawing/CriticalCircleDiagram.h"
 #include "fields/FieldTextMap.h"
 #include "files/ModelWriter.h"
 #include "forms/EditActions.h"

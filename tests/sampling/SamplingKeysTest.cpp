@@ -94,13 +94,13 @@ TEST(SamplingRecord, ListsEveryChoiceInFullAndGivesThemAgain) {
     for (const SamplingChoiceText& choice : record) {
         keys.push_back(choice.key + "=" + choice.text);
     }
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"seed=4242", "method=latin_hypercube", "correlation=-0.3",
-                                        "cohesion.distribution=lognormal", "cohesion.lower=0",
-                                        "cohesion.upper=", "friction_angle.distribution=normal",
-                                        "friction_angle.lower=", "friction_angle.upper=45.5"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{
+                        "seed=4242", "method=latin_hypercube", "correlation=-0.3",
+                        "correlated=cohesion,friction_angle", "cohesion.distribution=lognormal",
+                        "cohesion.lower=0", "cohesion.upper=", "friction_angle.distribution=normal",
+                        "friction_angle.lower=", "friction_angle.upper=45.5"}));
     EXPECT_EQ(record[0].number, 4242.0);
-    EXPECT_EQ(record[5].number, std::nullopt);
+    EXPECT_EQ(record[6].number, std::nullopt);
     SamplingChoices again;
     for (const SamplingChoiceText& choice : record) {
         ASSERT_FALSE(SetSamplingChoice(again, choice.key, choice.text, kNames)) << choice.key;
@@ -110,6 +110,17 @@ TEST(SamplingRecord, ListsEveryChoiceInFullAndGivesThemAgain) {
               "seed 4242, method latin_hypercube, correlation -0.3, cohesion.distribution "
               "lognormal, cohesion.lower 0, friction_angle.upper 45.5");
     EXPECT_EQ(NonDefaultSampling(SamplingRecord({}, kNames)), "");
+    // A correlation of another offered pair names its pair, and reads back as that pair.
+    SamplingChoices secondPair;
+    ASSERT_FALSE(SetSamplingChoice(secondPair, "correlated", "unit_weight,pore_ratio", kNames));
+    ASSERT_FALSE(SetSamplingChoice(secondPair, "correlation", "0.5", kNames));
+    EXPECT_EQ(NonDefaultSampling(SamplingRecord(secondPair, kNames)),
+              "correlation 0.5, correlated unit_weight,pore_ratio");
+    SamplingChoices secondAgain;
+    for (const SamplingChoiceText& choice : SamplingRecord(secondPair, kNames)) {
+        ASSERT_FALSE(SetSamplingChoice(secondAgain, choice.key, choice.text, kNames)) << choice.key;
+    }
+    EXPECT_EQ(secondAgain, secondPair);
     // An analysis that draws its own way records its seed alone.
     EXPECT_EQ(SamplingRecord({}, {}), (std::vector<SamplingChoiceText>{{"seed", "", {}, true}}));
 }
