@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "analysis/AnalysisContext.h"
@@ -44,6 +45,15 @@ struct AnalysisDescription {
     // The tables of its last run that its exported results add (a slice table), from the tables
     // it keeps; nullptr for none.
     ExportTables (*exportTables)(KeptTables& kept) = nullptr;
+    // How the run works its results out of these inputs, in a few sentences, for a report: the
+    // method, its tolerances and settings and the trials. nullptr: the report states none.
+    std::string (*methodStatement)(const FieldTexts& fields) = nullptr;
+    // Whether its form draws its diagram from the inputs and the last run (rather than showing
+    // a picture): a report written without that drawing says that it leaves the diagram out.
+    bool drawsDiagram = false;
+    // Whether its form shows its figures rounded (factors to 3 decimals, lengths to the
+    // millimetre, percentages to 0.1 %); a report writes them as the form shows them.
+    bool roundsShownFigures = false;
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;

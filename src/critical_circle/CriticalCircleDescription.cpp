@@ -6,10 +6,12 @@
 #include "analysis/CommonInputChecks.h"
 #include "analysis/KeptTables.h"
 #include "analysis/RunMessages.h"
+#include "critical_circle/CircleSearch.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
 #include "critical_circle/CriticalCircleLimits.h"
 #include "critical_circle/CriticalCircleRun.h"
+#include "critical_circle/FactorEvaluator.h"
 #include "files/Model.h"
 #include "files/ShortestText.h"
 
@@ -68,7 +70,8 @@ ExportTables CircleTables(KeptTables& kept) {
     }
     ExportTable slices{"critical_circle_slices",
                        "slice,x,width,height,base_angle,base_length,weight,pore_pressure,"
-                       "ordinary_resisting,driving,bishop_numerator,m_alpha,bishop_resisting\r\n"};
+                       "ordinary_resisting,driving,bishop_numerator,m_alpha,bishop_resisting\r\n",
+                       "Slices of the critical circle at the averages"};
     int number = 0;
     for (const critical::SliceRow& s : tables.sliceTable) {
         slices.csv +=
@@ -78,7 +81,7 @@ ExportTables CircleTables(KeptTables& kept) {
     }
     out.push_back(std::move(slices));
     if (!tables.centres.empty()) {
-        ExportTable centres{"grid_centres", "centre_x,centre_y,lowest_factor,radius\r\n"};
+        ExportTable centres{"grid_centres", "centre_x,centre_y,lowest_factor,radius\r\n", ""};
         for (const critical::CentreMinimum& c : tables.centres) {
             centres.csv += c.found
                                ? Row({c.centreX, c.centreY, c.factor, c.radius})
@@ -87,6 +90,57 @@ ExportTables CircleTables(KeptTables& kept) {
         out.push_back(std::move(centres));
     }
     return out;
+}
+
+// The method in the terms of the form's inputs, as typed: the slices, Bishop's iteration, the
+// search or the given circle, and the trials.
+std::string CircleMethod(const FieldTexts& fields) {
+    using namespace critical;
+    const auto text = [&](int field) { return fields.text(field); };
+    const auto unit = [](int field) {
+        for (const FieldFact& fact : kFields) {
+            if (fact.number == field) {
+                return std::string(fact.unit);
+            }
+        }
+        return std::string();
+    };
+    const std::string m = " " + unit(SlopeHeight);
+    std::string statement =
+        "Bishop's simplified method of slices on circular slip surfaces in one homogeneous "
+        "soil. Each circle's sliding mass is cut into " +
+        text(SliceCount) +
+        " slices of equal width; Bishop's factor is iterated from the ordinary (Fellenius) "
+        "factor until a step changes it by at most " +
+        ShortestText(kBishopTolerance) + " of itself (at most " +
+        std::to_string(kMaxBishopIterations) +
+        " steps). A circle whose iteration does not settle, or whose m_alpha falls below " +
+        ShortestText(kMinimumMAlpha) + " on a slice, is never taken as the critical one. ";
+    const bool given =
+        !text(GivenCentreX).empty() || !text(GivenCentreY).empty() || !text(GivenRadius).empty();
+    if (given) {
+        statement += "The circle checked is the given one: centre (" + text(GivenCentreX) + ", " +
+                     text(GivenCentreY) + ")" + m + ", radius " + text(GivenRadius) + m +
+                     "; no search. ";
+    } else {
+        statement += "The critical circle, of lowest Bishop factor, is searched on a grid of " +
+                     text(CentresPerSide) + " by " + text(CentresPerSide) +
+                     " centres from x = " + text(GridXFrom) + " to " + text(GridXTo) + m +
+                     " and y = " + text(GridYFrom) + " to " + text(GridYTo) + m + ", with " +
+                     text(RadiiPerCentre) +
+                     " radii at each centre from the circle through the toe to the circle that "
+                     "touches the level " +
+                     text(DepthBelowToe) + m +
+                     " below the toe; then a pattern search around the grid's lowest circle, "
+                     "in its centre and radius, halves its steps " +
+                     std::to_string(kRefinementHalvings) + " times. ";
+    }
+    statement += "The probability of failure is the share of " + text(TrialCount) +
+                 " Monte Carlo trials on that circle whose Bishop factor is below 1; each trial "
+                 "draws the cohesion, the friction angle, the unit weight and the pore-pressure "
+                 "ratio once for the whole sliding mass, with the sampling choices listed. With "
+                 "every standard deviation 0 the run is one evaluation at the averages.";
+    return statement;
 }
 
 constexpr AnalysisDescription kCriticalCircle{
@@ -101,6 +155,9 @@ constexpr AnalysisDescription kCriticalCircle{
     .diagram = {},
     .sampledParameters = critical::kCircleInputs,
     .exportTables = CircleTables,
+    .methodStatement = CircleMethod,
+    .drawsDiagram = true,
+    .roundsShownFigures = true,
 };
 
 }  // namespace

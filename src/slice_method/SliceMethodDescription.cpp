@@ -70,6 +70,17 @@ constexpr std::array<std::string_view, 15> kMessages{
     messages::kWaterAboveSlope,
 };
 
+std::string SliceMethodStatement(const FieldTexts& fields) {
+    return "Circular failure by Bishop's simplified method of slices. Each of " +
+           fields.text(circle::CalculationCount) +
+           " Monte Carlo trials draws its own slip circle through the toe, its centre on the "
+           "diagonal of the grid of centres, cuts it into " +
+           fields.text(circle::SliceCount) +
+           " slices and draws the cohesion, the friction angle, the unit weight of rock and the "
+           "water height afresh for every slice; a trial whose factor is below 1 has failed. "
+           "With every standard deviation 0 the run is one evaluation at the averages.";
+}
+
 constexpr AnalysisDescription kSliceMethod{
     .id = "slice_method",
     .formName = "vard2",
@@ -80,6 +91,7 @@ constexpr AnalysisDescription kSliceMethod{
     .diagramLabels = kDiagramLabels,
     // No factorAtMeans: each trial draws its own circle, so no one evaluation stands for it.
     .diagram = "SliceDiagram.svg",
+    .methodStatement = SliceMethodStatement,
 };
 
 }  // namespace
