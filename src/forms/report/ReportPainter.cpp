@@ -177,19 +177,19 @@ public:
                 painter_.boundingRect(QRectF(0, 0, column - 4, 1000), Qt::TextWordWrap, name)
                     .height());
         }
-        headerHeight += 3.0;
+        headerHeight += 4.0;
         const double rowHeight = fm.height() + 1.5;
         const auto writeHeader = [&] {
             painter_.setFont(bold);
             painter_.setPen(Qt::black);
             for (qsizetype c = 0; c < header.size(); ++c) {
                 painter_.drawText(
-                    QRectF(column * static_cast<double>(c), y_, column - 4, headerHeight),
+                    QRectF(column * static_cast<double>(c), y_, column - 4, headerHeight - 2.0),
                     Qt::TextWordWrap | Qt::AlignRight | Qt::AlignBottom, header[c]);
             }
             y_ += headerHeight;
             painter_.setPen(QPen(Qt::black, 0.6));
-            painter_.drawLine(QPointF(0, y_ - 1.0), QPointF(width_, y_ - 1.0));
+            painter_.drawLine(QPointF(0, y_ - 0.5), QPointF(width_, y_ - 0.5));
         };
         Keep(headerHeight + rowHeight * 3);
         writeHeader();
