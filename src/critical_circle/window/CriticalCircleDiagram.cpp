@@ -47,7 +47,7 @@ struct View {
 
 // Pixels beside the picture for the axes' figures and titles, and for the colour scale.
 constexpr double kAxisRoom = 34.0;
-constexpr double kScaleRoom = 64.0;
+constexpr double kScaleRoom = 70.0;
 
 // A round step (1, 2 or 5 times a power of ten) that crosses `span` in at most about six.
 double AxisStep(double span) {
@@ -294,8 +294,11 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
             painter.drawLine(view.At(x, base), view.At(x, slope->GroundLevel(x)));
         }
         // The slip surface between exit and entry, and the rest of the circle faintly.
+        painter.save();
+        painter.setClipRect(area, Qt::IntersectClip);  // the whole circle reaches beyond it
         painter.setPen(QPen(QColor(160, 160, 160), 0.8, Qt::DotLine));
         painter.drawEllipse(centre, c.radius * scale, c.radius * scale);
+        painter.restore();
         const double exitAngle =
             std::atan2(critical.located.exitY - c.centreY, critical.located.exitX - c.centreX);
         const double entryAngle =
@@ -345,10 +348,24 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
         painter.setPen(Qt::black);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(bar);
-        const QRectF title(area.right() - kScaleRoom + 2, area.top() + 4, kScaleRoom - 4,
-                           fm.height() * 2.2);
-        painter.drawText(title, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         QStringLiteral("Lowest F\nper centre"));
+        // The scale's title in two lines, in a smaller font where the widest would not fit.
+        const QString title = QStringLiteral("Lowest F\nper centre");
+        const double widest = fm.horizontalAdvance(QStringLiteral("per centre"));
+        painter.save();
+        if (widest > kScaleRoom - 10) {
+            QFont small = painter.font();
+            const double share = (kScaleRoom - 10) / widest;
+            if (small.pixelSize() > 0) {
+                small.setPixelSize(std::max(1, static_cast<int>(small.pixelSize() * share)));
+            } else {
+                small.setPointSizeF(small.pointSizeF() * share);
+            }
+            painter.setFont(small);
+        }
+        painter.drawText(QRectF(area.right() - kScaleRoom + 2, area.top() + 4, kScaleRoom - 4,
+                                fm.height() * 2.2),
+                         Qt::AlignLeft | Qt::AlignTop, title);
+        painter.restore();
         painter.drawText(QRectF(bar.right() + 3, bar.top() - fm.height() / 2, 40, fm.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, QString::number(highest, 'f', 3));
         painter.drawText(QRectF(bar.right() + 3, bar.bottom() - fm.height() / 2, 40, fm.height()),
