@@ -494,9 +494,16 @@ int PaintPages(QPagedPaintDevice& device, const RunReport& report, const QDateTi
     }
     const RunDistribution& run = *report.distribution;
     const double plots = pages.bottom();
-    pages.Next();
-    PaintHistogram(painter, QRectF(0, 0, width, plots * 0.42), run.factors, style);
-    PaintConvergence(painter, QRectF(0, plots * 0.45, width, plots * 0.55), run.factors, style);
+    // The histogram and the convergence take a page of their own, or the rest of one that the
+    // last rows of a table left nearly empty.
+    double top = page.y() + 12.0;
+    if (page.room() < plots * 0.7) {
+        pages.Next();
+        top = 0.0;
+    }
+    const double tall = plots - top;
+    PaintHistogram(painter, QRectF(0, top, width, tall * 0.42), run.factors, style);
+    PaintConvergence(painter, QRectF(0, top + tall * 0.45, width, tall * 0.55), run.factors, style);
 
     // The run's own curves where it worked them out (a search-based analysis takes a while over
     // them); none where Cancel stopped them.
@@ -510,7 +517,7 @@ int PaintPages(QPagedPaintDevice& device, const RunReport& report, const QDateTi
     }
     if (sensitivity || !run.draws.empty()) {
         pages.Next();
-        double top = 0.0;
+        top = 0.0;
         if (sensitivity) {
             PaintSensitivity(painter, QRectF(0, 0, width, plots * 0.42), analysis, *sensitivity,
                              style);
