@@ -3,6 +3,7 @@
 
 #include <span>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "analysis/AnalysisContext.h"
@@ -65,6 +66,13 @@ struct AnalysisDescription {
     // Its inputs that hold a table, each also one of `fields` (of role Input), whose text is
     // the table's rows (TableText).
     std::span<const TableInput> tables = {};
+    // How the run works its results out of these inputs, in a few sentences, for a report: the
+    // method, its tolerances and settings and the trials. nullptr: the report states none.
+    std::string (*methodStatement)(const FieldTexts& fields) = nullptr;
+    // Whether its diagram is drawn from the inputs and the last run (the drawing part of its
+    // folder) rather than a picture: a report written without that drawing says that it leaves
+    // the diagram out.
+    bool drawsDiagram = false;
 
     // The inputs the sampling choices address by name: the uncertain inputs, or none.
     std::span<const UncertainInput> sampledParameters() const {

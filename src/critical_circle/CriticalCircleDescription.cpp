@@ -7,10 +7,12 @@
 #include "analysis/KeptTables.h"
 #include "analysis/RunMessages.h"
 #include "critical_circle/AcceptanceVerdict.h"
+#include "critical_circle/CircleSearch.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
 #include "critical_circle/CriticalCircleLimits.h"
 #include "critical_circle/CriticalCircleRun.h"
+#include "critical_circle/FactorEvaluator.h"
 #include "files/Model.h"
 #include "files/ShortestText.h"
 
@@ -79,7 +81,8 @@ ExportTables CircleTables(KeptTables& kept) {
     }
     ExportTable slices{"critical_circle_slices",
                        "slice,x,width,height,base_angle,base_length,weight,pore_pressure,"
-                       "ordinary_resisting,driving,bishop_numerator,m_alpha,bishop_resisting\r\n"};
+                       "ordinary_resisting,driving,bishop_numerator,m_alpha,bishop_resisting\r\n",
+                       "Slices of the critical circle at the averages"};
     int number = 0;
     for (const critical::SliceRow& s : tables.sliceTable) {
         slices.csv +=
@@ -89,7 +92,7 @@ ExportTables CircleTables(KeptTables& kept) {
     }
     out.push_back(std::move(slices));
     if (!tables.centres.empty()) {
-        ExportTable centres{"grid_centres", "centre_x,centre_y,lowest_factor,radius\r\n"};
+        ExportTable centres{"grid_centres", "centre_x,centre_y,lowest_factor,radius\r\n", ""};
         for (const critical::CentreMinimum& c : tables.centres) {
             centres.csv += c.found
                                ? Row({c.centreX, c.centreY, c.factor, c.radius})
@@ -98,6 +101,81 @@ ExportTables CircleTables(KeptTables& kept) {
         out.push_back(std::move(centres));
     }
     return out;
+}
+
+// The method in the terms of the form's inputs, as typed: the slices, Bishop's iteration, the
+// search or the given circle, and the trials.
+std::string CircleMethod(const FieldTexts& fields) {
+    using namespace critical;
+    const auto text = [&](int field) { return fields.text(field); };
+    const auto unit = [](int field) {
+        for (const FieldFact& fact : kFields) {
+            if (fact.number == field) {
+                return std::string(fact.unit);
+            }
+        }
+        return std::string();
+    };
+    const std::string m = " " + unit(SlopeHeight);
+    std::string statement =
+        "Bishop's simplified method of slices on circular slip surfaces in one homogeneous "
+        "soil. Each circle's sliding mass is cut into " +
+        text(SliceCount) +
+        " slices of equal width; Bishop's factor is iterated from the ordinary (Fellenius) "
+        "factor until a step changes it by at most " +
+        ShortestText(kBishopTolerance) + " of itself (at most " +
+        std::to_string(kMaxBishopIterations) +
+        " steps). A circle whose iteration does not settle, or whose m_alpha falls below " +
+        ShortestText(kMinimumMAlpha) + " on a slice, is never taken as the critical one. ";
+    const auto filled = [&](int field) {
+        return text(field).find_first_not_of(" \t") != std::string::npos;
+    };
+    // A side, a depth or a range end typed as Auto is placed from the slope's height and face.
+    const auto side = [&](int field) {
+        return IsAutoText(text(field)) ? std::string("Auto") : text(field) + m;
+    };
+    if (filled(GivenCentreX) && filled(GivenCentreY) && filled(GivenRadius)) {
+        statement += "The circle checked is the given one: centre (" + text(GivenCentreX) + ", " +
+                     text(GivenCentreY) + ")" + m + ", radius " + text(GivenRadius) + m +
+                     "; no search. ";
+    } else {
+        if (IsEntryExitText(text(SearchMethod))) {
+            statement +=
+                "The critical circle, of lowest Bishop factor, is searched among circles joining " +
+                text(CentresPerSide) + " entry points behind the crest (x from " +
+                side(EntryXFrom) + " to " + side(EntryXTo) + ") to " + text(CentresPerSide) +
+                " exit points on the face or in front of the toe (x from " + side(ExitXFrom) +
+                " to " + side(ExitXTo) + "), " + text(RadiiPerCentre) +
+                " circles for each pair, from the half circle over their chord to the circle "
+                "whose arc spans 20 degrees";
+        } else {
+            statement += "The critical circle, of lowest Bishop factor, is searched on a grid of " +
+                         text(CentresPerSide) + " by " + text(CentresPerSide) +
+                         " centres, x from " + side(GridXFrom) + " to " + side(GridXTo) +
+                         " and y from " + side(GridYFrom) + " to " + side(GridYTo) + ", with " +
+                         text(RadiiPerCentre) +
+                         " radii at each centre from the circle through the toe to the circle that "
+                         "touches the depth level";
+        }
+        statement += " (depth below the toe " + side(DepthBelowToe) +
+                     "; Auto placed from the slope's height and face angle, and moved out, at "
+                     "most " +
+                     std::to_string(kMaxWidenings) +
+                     " times, while the lowest circle lies on it). Then the " +
+                     std::to_string(kRefinementStarts) +
+                     " lowest local minima are each refined by a pattern search in the circle's "
+                     "centre and a third number that follows an edge of the accepted circles "
+                     "(through the toe, tangent to the ground in front of it, at the depth "
+                     "level), round after round until a round lowers the factor by less than " +
+                     ShortestText(kRefinementTolerance) +
+                     " of it; the lowest refined circle is the critical one. ";
+    }
+    statement += "The probability of failure is the share of " + text(TrialCount) +
+                 " Monte Carlo trials on that circle whose Bishop factor is below 1; each trial "
+                 "draws the cohesion, the friction angle, the unit weight and the pore-pressure "
+                 "ratio once for the whole sliding mass, with the sampling choices listed. With "
+                 "every standard deviation 0 the run is one evaluation at the averages.";
+    return statement;
 }
 
 constexpr AnalysisDescription kCriticalCircle{
@@ -113,6 +191,8 @@ constexpr AnalysisDescription kCriticalCircle{
     .uncertainInputs = critical::kCircleInputs,
     .correlatedPairs = critical::kCirclePairs,
     .exportTables = CircleTables,
+    .methodStatement = CircleMethod,
+    .drawsDiagram = true,
 };
 
 }  // namespace

@@ -17,6 +17,19 @@ std::optional<std::string> WhyNotAFieldText(std::string_view text) {
     return std::nullopt;
 }
 
+std::string* ReportDetail(ReportDetails& details, std::string_view key) {
+    return key == "project"    ? &details.project
+           : key == "section"  ? &details.section
+           : key == "engineer" ? &details.engineer
+           : key == "checker"  ? &details.checker
+           : key == "date"     ? &details.date
+                               : nullptr;
+}
+
+const std::string* ReportDetail(const ReportDetails& details, std::string_view key) {
+    return ReportDetail(const_cast<ReportDetails&>(details), key);
+}
+
 std::vector<std::string_view> SampledParameterNames(const AnalysisDescription& analysis) {
     std::vector<std::string_view> names;
     for (const UncertainInput& input : analysis.sampledParameters()) {

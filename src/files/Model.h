@@ -17,10 +17,11 @@
 
 namespace vardolin {
 
-// The latest format a model file is written in (2 adds "sampling", 3 tables as arrays). A reader
-// refuses a file of a later format rather than guess at what it would lose. A model whose sampling
-// choices are all the defaults is written in format 1, which older programs and tools read, and one
-// without a table input in format 2 at most.
+// The latest format a model file is written in (2 adds "sampling" and "report", 3 tables as
+// arrays). A reader refuses a file of a later format rather than guess at what it would lose. A
+// model whose sampling choices are all the defaults and whose report has no title block is written
+// in format 1, which older programs and tools read, and one without a table input in format 2 at
+// most.
 inline constexpr int kModelFormatVersion = 3;
 inline constexpr int kFirstModelFormatVersion = 1;
 // The format of a model with the sampling choices but no table input.
@@ -50,6 +51,32 @@ struct SavedRun {
     std::vector<double> trialFactors;                         // trial 1 first; empty if none
 };
 
+// The title block of a model's report: who made it and for what. Every text may be empty; an
+// empty date is the day the report is written.
+struct ReportDetails {
+    std::string project;
+    std::string section;
+    std::string engineer;
+    std::string checker;
+    std::string date;
+
+    bool empty() const {
+        return project.empty() && section.empty() && engineer.empty() && checker.empty() &&
+               date.empty();
+    }
+    friend bool operator==(const ReportDetails&, const ReportDetails&) = default;
+};
+
+// The keys of the title block in a model file's "report" object and in vardolin-run's --set
+// (as "report.project"), in the order a report lists them.
+inline constexpr std::string_view kReportDetailKeys[] = {"project", "section", "engineer",
+                                                         "checker", "date"};
+inline constexpr std::string_view kReportKeyPrefix = "report.";
+
+// The text of one title-block key, or nullptr for no such key.
+std::string* ReportDetail(ReportDetails& details, std::string_view key);
+const std::string* ReportDetail(const ReportDetails& details, std::string_view key);
+
 // One analysis as a file keeps it: which analysis, and every input field as the text typed
 // (a text that is not yet a valid number included), by its key ("slope_height").
 // Invariant: `inputs` holds exactly the input keys of `analysis`.
@@ -60,6 +87,8 @@ struct Model {
     std::string programVersion;  // of the program that wrote it
     // The defaults for a file of format 1.
     SamplingChoices sampling;
+    // Empty for a file of format 1.
+    ReportDetails report;
 };
 
 // The names the sampling choices of the analysis's models may use.

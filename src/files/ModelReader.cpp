@@ -75,7 +75,7 @@ public:
         }
         for (const auto& [key, value] : root.items()) {
             if (key != "format_version" && key != "program_version" && key != "analysis" &&
-                key != "inputs" && key != "last_run" && key != "sampling") {
+                key != "inputs" && key != "last_run" && key != "sampling" && key != "report") {
                 Refuse("unknown key \"" + key + "\"");
             }
         }
@@ -99,6 +99,12 @@ public:
                 Refuse("\"sampling\" needs model format 2");
             }
             model.sampling = Sampling(*sampling, *model.analysis);
+        }
+        if (const auto report = root.find("report"); report != root.end()) {
+            if (root.at("format_version").get<long long>() < 2) {
+                Refuse("\"report\" needs model format 2");
+            }
+            model.report = Report(*report);
         }
         return model;
     }
@@ -290,6 +296,22 @@ private:
             Refuse("\"last_run\" has no \"uniform_state_at_start\"");
         }
         return saved;
+    }
+
+    // The title block: texts under the keys of kReportDetailKeys, each one a field could hold.
+    ReportDetails Report(const json& object) const {
+        if (!object.is_object()) {
+            Refuse("\"report\" must be an object");
+        }
+        ReportDetails details;
+        for (const auto& [key, value] : object.items()) {
+            std::string* text = ReportDetail(details, key);
+            if (text == nullptr) {
+                Refuse("unknown key \"report." + key + "\"");
+            }
+            *text = Text(value, "report." + key);
+        }
+        return details;
     }
 
     // The texts of the sampling keys, numbers as JSON writes them, then the whole checked.

@@ -53,8 +53,9 @@ std::string WriteModel(const Model& model) {
     // ordered_json keeps the keys in the order written, so a file reads like the form.
     ordered_json root;
     root["format_version"] = !model.analysis->tables.empty() ? kTableModelFormatVersion
-                             : model.sampling.isDefault()    ? kFirstModelFormatVersion
-                                                             : kSamplingModelFormatVersion;
+                             : model.sampling.isDefault() && model.report.empty()
+                                 ? kFirstModelFormatVersion
+                                 : kSamplingModelFormatVersion;
     root["program_version"] = model.programVersion;
     root["analysis"] = std::string(model.analysis->id);
     ordered_json inputs = ordered_json::object();
@@ -66,6 +67,15 @@ std::string WriteModel(const Model& model) {
     root["inputs"] = std::move(inputs);
     if (!model.sampling.isDefault()) {
         root["sampling"] = SamplingObject(model.sampling, *model.analysis);
+    }
+    if (!model.report.empty()) {
+        ordered_json report = ordered_json::object();
+        for (const std::string_view key : kReportDetailKeys) {
+            if (const std::string& text = *ReportDetail(model.report, key); !text.empty()) {
+                report[std::string(key)] = text;
+            }
+        }
+        root["report"] = std::move(report);
     }
     if (model.lastRun) {
         ordered_json run;

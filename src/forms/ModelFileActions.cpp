@@ -64,7 +64,8 @@ std::map<std::string, std::string, std::less<>> ModelFileActions::CurrentInputs(
 
 bool ModelFileActions::hasUnsavedChanges() const {
     return savedInputs_.has_value() &&
-           (*savedInputs_ != CurrentInputs() || savedSampling_ != form_.sampling().choices());
+           (*savedInputs_ != CurrentInputs() || savedSampling_ != form_.sampling().choices() ||
+            savedDetails_ != details_);
 }
 
 bool ModelFileActions::Open() {
@@ -106,6 +107,8 @@ bool ModelFileActions::OpenFile(const QString& path) {
     path_ = path;
     savedInputs_ = read.model.inputs;
     savedSampling_ = read.model.sampling;
+    details_ = read.model.report;
+    savedDetails_ = read.model.report;
     lastRun_.reset();
     if (read.model.lastRun) {
         lastRun_ = KeptRun{read.model.inputs, *read.model.lastRun};
@@ -138,6 +141,7 @@ bool ModelFileActions::SaveAs() {
 bool ModelFileActions::SaveTo(const QString& path) {
     Model model = ModelFromFields(form_.analysis(), LineEditFields(form_));
     model.sampling = form_.sampling().choices();
+    model.report = details_;
     if (lastRun_ && lastRun_->inputs == model.inputs) {
         model.lastRun = lastRun_->run;
     }
@@ -150,6 +154,7 @@ bool ModelFileActions::SaveTo(const QString& path) {
     path_ = path;
     savedInputs_ = std::move(model.inputs);
     savedSampling_ = model.sampling;
+    savedDetails_ = model.report;
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "analysis/AnalysisCatalogue.h"
 #include "files/Model.h"
@@ -55,6 +56,11 @@ public:
     const QString& filePath() const { return path_; }
     bool hasUnsavedChanges() const;
 
+    // The title block of the model's report (File > Report Details…), kept in its file; a
+    // change to it is a change to the model.
+    const ReportDetails& reportDetails() const { return details_; }
+    void SetReportDetails(ReportDetails details) { details_ = std::move(details); }
+
     // Called by the form as a run starts, before it takes its first uniform value.
     void RunStarting(std::uint32_t uniformState);
 
@@ -69,6 +75,8 @@ private:
     QString path_;
     std::optional<std::map<std::string, std::string, std::less<>>> savedInputs_;
     SamplingChoices savedSampling_;  // a model's choices are as much its own as its inputs
+    ReportDetails details_;
+    ReportDetails savedDetails_;
     // The state the run being made started from.
     std::optional<std::uint32_t> startingState_;
     struct KeptRun {

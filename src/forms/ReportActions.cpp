@@ -15,6 +15,7 @@
 #include "forms/FileDialogs.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
+#include "forms/ReportDetailsDialog.h"
 #include "forms/SamplingActions.h"
 #include "report/ReportPainter.h"
 #include "report/ReportPdf.h"
@@ -26,6 +27,9 @@ ReportActions::ReportActions(AnalysisForm& form, FileDialogs& dialogs)
     : QObject(&form), form_(form), dialogs_(dialogs) {
     auto* file = form.findChild<QMenu*>(QStringLiteral("FileMenu"));
     file->addSeparator();
+    QAction* details = file->addAction(tr("Report &Details…"));
+    details->setObjectName(QStringLiteral("ReportDetailsAction"));
+    connect(details, &QAction::triggered, this, [this] { EditDetails(); });
     QAction* exportReport = file->addAction(tr("Export &Report…"));
     exportReport->setObjectName(QStringLiteral("ExportReportAction"));
     connect(exportReport, &QAction::triggered, this, [this] { ExportReport(); });
@@ -46,10 +50,23 @@ RunReport ReportActions::Report() const {
         report.texts.setText(field.number, fields.text(field.number));
     }
     report.sampling = SamplingRecordOf(form_.analysis(), form_.sampling().ofResults());
+    report.details = form_.files().reportDetails();
+    if (form_.analysis().exportTables != nullptr) {
+        report.tables = form_.analysis().exportTables(form_.shownTables());
+    }
     if (const RunDistribution* run = form_.histogram().record().current()) {
         report.distribution = *run;
     }
     return report;
+}
+
+bool ReportActions::EditDetails() {
+    ReportDetailsDialog dialog(form_.files().reportDetails(), &form_);
+    if (dialog.exec() != QDialog::Accepted || dialog.details() == form_.files().reportDetails()) {
+        return false;
+    }
+    form_.files().SetReportDetails(dialog.details());
+    return true;
 }
 
 report::DiagramPainter ReportActions::Diagram() const {

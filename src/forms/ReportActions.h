@@ -12,10 +12,10 @@ namespace vardolin::forms {
 class AnalysisForm;
 class FileDialogs;
 
-// File ▸ Export Report… and File ▸ Print… of an analysis form: the printable report of its
-// last run (report/ReportPainter.h) as a PDF, or through the system's print dialog. A
-// form whose results come from an earlier run than its texts (the last run stopped) has no
-// report to give: it says so instead.
+// File ▸ Report Details…, File ▸ Export Report… and File ▸ Print… of an analysis form: the
+// printable report of its last run (report/ReportPainter.h) as a PDF, or through the system's
+// print dialog. A form whose results come from an earlier run than its texts (the last run
+// stopped) has no report to give: it says so instead.
 class ReportActions final : public QObject {
     Q_OBJECT
 
@@ -28,6 +28,8 @@ public:
     bool ExportReport();
     bool ExportReportTo(const QString& path);
     bool Print();
+    // File ▸ Report Details…: edits the title block; whether it was changed.
+    bool EditDetails();
 
     // What the report of the form shows now.
     RunReport Report() const;

@@ -60,6 +60,17 @@ constexpr std::array<std::string_view, 16> kMessages{
     messages::kWaterAboveCrack,
 };
 
+std::string PlaneMethod(const FieldTexts& fields) {
+    return "Plane failure of a rock block on a discontinuity with a vertical tension crack, by "
+           "limiting equilibrium: the factor of safety is the shear strength along the plane "
+           "(cohesion, and the friction on the block's weight less the water's uplift and thrust) "
+           "over the forces driving the block down it. " +
+           fields.text(plane::CalculationCount) +
+           " Monte Carlo trials each draw the cohesion, the friction angle, the unit weight of "
+           "rock and the water height in the crack; a trial whose factor is below 1 has failed. "
+           "With every standard deviation 0 the run is one evaluation at the averages.";
+}
+
 constexpr AnalysisDescription kPlaneFailure{
     .id = "plane_failure",
     .formName = "Vardolin",
@@ -72,6 +83,7 @@ constexpr AnalysisDescription kPlaneFailure{
     .diagram = "PlaneDiagram.svg",
     .uncertainInputs = plane::kPlaneInputs,
     .correlatedPairs = kRockCorrelatedPairs,
+    .methodStatement = PlaneMethod,
 };
 
 }  // namespace

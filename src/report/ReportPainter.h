@@ -13,13 +13,14 @@ class QPagedPaintDevice;
 
 namespace vardolin::report {
 
-// The printable report of one run, drawn with a painter on pages (a PDF or a printer):
-//   page 1: the analysis, the date and program version, the model file, every input with its
-//           unit, the results with the failure probability's 95 % band, and the form's diagram
-//           (on a page of its own where the first has no room left for it);
-//   page 2: the histogram and the convergence plot of the Monte Carlo run behind the results;
-//   page 3: where the analysis has them, the sensitivity curves and the scatter of the draws.
-// Results from fixed data are one evaluation: the report says so and has no page 2 or 3.
+// The printable report of one run, drawn with a painter on pages (a PDF or a printer), each
+// with a footer that numbers it ("Page n of N"): the title block, the method, every input with
+// its unit (a table input as a grid), the sampling choices, the results with the failure
+// probability's 95 % band, the form's diagram, the tables of the run that have a report title;
+// then the histogram and the convergence plot of the Monte Carlo run behind the results, and
+// where the analysis has them the sensitivity curves and the scatter of the draws
+// (docs/report.md). Results from fixed data are one evaluation: the report says so and has no
+// plots.
 //
 // Its lengths are in points (1/72 inch) whatever the device's resolution.
 

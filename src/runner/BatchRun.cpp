@@ -282,7 +282,8 @@ std::string TrialsCsv(const std::vector<Ran>& runs) {
     return csv;
 }
 
-RunReport ReportOf(const Ran& ran, const NumberLocale& locale) {
+// The report of the batch's one model, with the tables its run left in `kept`.
+RunReport ReportOf(const Ran& ran, const NumberLocale& locale, KeptTables& kept) {
     RunReport report;
     report.analysis = ran.job->model.analysis;
     report.modelFile = std::filesystem::path(ran.job->file).filename().string();
@@ -290,6 +291,10 @@ RunReport ReportOf(const Ran& ran, const NumberLocale& locale) {
     report.locale = locale;
     report.texts = ran.fields;
     report.sampling = SamplingOf(ran.job->model);
+    report.details = ran.job->model.report;
+    if (ran.run.gaveResults() && report.analysis->exportTables != nullptr) {
+        report.tables = report.analysis->exportTables(kept);
+    }
     if (const std::vector<double>* factors = TrialFactors(ran)) {
         report.distribution =
             RunDistribution{*factors, Result(ran, FieldRole::FailurePercentage),
@@ -368,7 +373,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
         }
     }
     if (options.report) {
-        RunReport report = ReportOf(runs.front(), locale);
+        RunReport report = ReportOf(runs.front(), locale, kept);
         report.kept = kept;  // the one model's run's, for its diagram
         // Its curves worked out here, on the run's threads, rather than by the report writer.
         if (report.distribution && !report.distribution->sensitivity) {

@@ -16,6 +16,21 @@ bool IsSamplingKey(std::string_view key) {
     return key.starts_with(kSamplingKeyPrefix);
 }
 
+// "report.project" and the other keys of the title block, which every model takes.
+bool IsReportKey(std::string_view key) {
+    ReportDetails details;
+    return key.starts_with(kReportKeyPrefix) &&
+           ReportDetail(details, key.substr(kReportKeyPrefix.size())) != nullptr;
+}
+
+std::string ReportKeys() {
+    std::string keys;
+    for (const std::string_view key : kReportDetailKeys) {
+        keys += (keys.empty() ? "" : ", ") + std::string(kReportKeyPrefix) + std::string(key);
+    }
+    return keys;
+}
+
 // Whether a model of the analysis has the sampling choice `key`: the seed every analysis has;
 // the others only one that draws its parameters once per trial, and a parameter only if it is
 // one of them.
@@ -121,6 +136,9 @@ bool InputOverrides::Matches(const Override& given, const AnalysisDescription& a
     if (IsSamplingKey(key)) {
         return TakesSamplingKey(analysis, key.substr(kSamplingKeyPrefix.size()));
     }
+    if (IsReportKey(key)) {
+        return true;
+    }
     const FieldFact* field = analysis.findKey(key);
     return field != nullptr && field->isInput();
 }
@@ -154,6 +172,9 @@ void InputOverrides::Apply(const std::string& file, Model& model) {
                     given.text, {names, analysis.sampledPairs()})) {
                 throw UsageError(refused + ": " + *why);
             }
+        } else if (IsReportKey(given.key)) {
+            *ReportDetail(model.report,
+                          std::string_view(given.key).substr(kReportKeyPrefix.size())) = given.text;
         } else {
             const FieldFact& field = *analysis.findKey(given.key);
             if (FindTableInput(analysis.tables, field.number) == nullptr) {
@@ -181,7 +202,7 @@ std::string InputOverrides::Accepted(const Override& given) const {
             const std::vector<std::string_view> names = SampledParameterNames(*seen.analysis);
             accepted += " takes sampling." + AcceptedSamplingKeys(names);
         } else {
-            accepted += " has " + InputKeys(*seen.analysis);
+            accepted += " has " + InputKeys(*seen.analysis) + ", and " + ReportKeys();
         }
     }
     return accepted;

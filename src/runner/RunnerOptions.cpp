@@ -49,6 +49,12 @@ std::string HelpText(const AnalysisCatalogue& catalogue) {
         }
         help += Wrapped("    sampling:", sampling, 6);
     }
+    std::vector<std::string> report;
+    for (const std::string_view key : kReportDetailKeys) {
+        report.push_back(std::string(kReportKeyPrefix) + std::string(key));
+    }
+    help += "The title block of a report, for every analysis (--set report.KEY=TEXT):\n";
+    help += Wrapped("   ", report, 6);
     return help;
 }
 
@@ -105,8 +111,10 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
                 throw UsageError("--set needs [ANALYSIS.]KEY=TEXT, not \"" + assignment + "\"");
             }
             Override given;
-            // A sampling choice is no input of an analysis: "sampling.seed=7" names none.
-            const bool sampling = assignment.starts_with("sampling.");
+            // A sampling choice or a title-block text is no input of an analysis:
+            // "sampling.seed=7" and "report.project=Dam" name none.
+            const bool sampling =
+                assignment.starts_with("sampling.") || assignment.starts_with("report.");
             if (dot != std::string::npos && !sampling) {
                 given.analysis = assignment.substr(0, dot);
             }

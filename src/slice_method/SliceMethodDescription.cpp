@@ -70,6 +70,17 @@ constexpr std::array<std::string_view, 15> kMessages{
     messages::kWaterAboveSlope,
 };
 
+std::string SliceMethodStatement(const FieldTexts& fields) {
+    return "Circular failure by Bishop's simplified method of slices. Each of " +
+           fields.text(slice_method::CalculationCount) +
+           " Monte Carlo trials draws its own slip circle through the toe, its centre on the "
+           "diagonal of the grid of centres, cuts it into " +
+           fields.text(slice_method::SliceCount) +
+           " slices and draws the cohesion, the friction angle, the unit weight of rock and the "
+           "water height afresh for every slice; a trial whose factor is below 1 has failed. "
+           "With every standard deviation 0 the run is one evaluation at the averages.";
+}
+
 constexpr AnalysisDescription kSliceMethod{
     .id = "slice_method",
     .formName = "vard2",
@@ -82,6 +93,7 @@ constexpr AnalysisDescription kSliceMethod{
     .diagram = "SliceDiagram.svg",
     .uncertainInputs = slice_method::kSliceInputs,
     .samplesInputs = false,
+    .methodStatement = SliceMethodStatement,
 };
 
 }  // namespace

@@ -67,6 +67,23 @@ TEST(ModelFile, ACorrelatedPairOtherThanTheFirstReadsBack) {
     EXPECT_EQ(ReadModel(bytes, "m.vardolin", ProgramCatalogue()).model.sampling, model.sampling);
 }
 
+// The title block of the report keeps the file in format 2 like a sampling choice; only the texts
+// given are written, and every one reads back as written.
+TEST(ModelFile, ReportDetailsReadBackInFormatTwo) {
+    ReportDetails details;
+    details.project = "Dam \"North\" \u00E9";
+    details.checker = "A. Checker";
+    for (const auto& [given, format] : {std::pair{ReportDetails{}, 1}, std::pair{details, 2}}) {
+        Model model = ModelFromFields(PlaneFailure(), DefaultTexts(PlaneFailure()));
+        model.report = given;
+        const std::string bytes = WriteModel(model);
+        EXPECT_NE(bytes.find("\"format_version\": " + std::to_string(format)), std::string::npos);
+        EXPECT_EQ(bytes.find("\"report\"") != std::string::npos, format == 2);
+        EXPECT_EQ(bytes.find("engineer"), std::string::npos);
+        EXPECT_EQ(ReadModel(bytes, "m.vardolin", ProgramCatalogue()).model.report, given) << bytes;
+    }
+}
+
 // What the reader must give back: every text exactly, however odd, and every factor to the bit.
 // The longest run any analysis makes, with factors of the longest text, saves into a file that
 // opens again.
@@ -250,6 +267,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "larger than 32 MB, which no model file is"},
         BadFileRow{"SamplingInFormatOne", PlaneFile("", R"(, "sampling": {"seed": 1})"),
                    "\"sampling\" needs model format 2"},
+        BadFileRow{"ReportInFormatOne", PlaneFile("", R"(, "report": {"project": "Dam"})"),
+                   "\"report\" needs model format 2"},
+        BadFileRow{"ReportNotAnObject", SampledPlaneFile("").insert(1, R"("report": "Dam", )"),
+                   "\"report\" must be an object"},
+        BadFileRow{"ReportUnknownKey",
+                   SampledPlaneFile("").insert(1, R"("report": {"client": "Dam"}, )"),
+                   "unknown key \"report.client\""},
+        BadFileRow{"ReportNumber", SampledPlaneFile("").insert(1, R"("report": {"date": 2026}, )"),
+                   "\"report.date\" must be a text in quotes"},
         BadFileRow{"BoundAsTruth", SampledPlaneFile(R"("cohesion": {"lower": true})"),
                    "\"sampling.cohesion.lower\" must be a number or a text"},
         BadFileRow{"PairNotOffered", SampledPlaneFile(R"("correlated": "cohesion,water_height")"),

@@ -139,5 +139,42 @@ TEST_F(CriticalCircleForm, DiagramShowsThePlacedGridOrTheRanges) {
     EXPECT_EQ(end.centreY, tables.critical.circle.centreY);
 }
 
+// The diagram draws inside the area it is given, whatever lies at its edges: a critical centre
+// at the top of the picture keeps its "F = ..." label below the area's top, the axes' figures and
+// the colour scale's title stay in. Drawn inside a larger white image: no pixel outside the area
+// changes.
+TEST_F(CriticalCircleForm, DiagramDrawsEveryLabelInsideItsArea) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    Type(form, GridYFrom, "8");
+    Type(form, GridYTo, "12");
+    Click(form, "Command1");
+    const LineEditFields fields(form);
+    KeptTables& kept = form.shownTables();
+    const auto& tables = kept.Of<CriticalCircleKeptTables>();
+    ASSERT_TRUE(tables.hasCircle);
+    const QRectF area(40, 40, 420, 320);
+    // The centre lies at the top of the picture, where a label above it would leave the area.
+    const QPointF centre =
+        CriticalCircleDiagramPoint(area, fields, form.locale(), kept,
+                                   tables.critical.circle.centreX, tables.critical.circle.centreY);
+    ASSERT_LT(centre.y(), area.top() + 12);
+    QImage image(500, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        DrawCriticalCircleDiagram(painter, area, fields, form.locale(), kept);
+    }
+    int outside = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!area.adjusted(-1, -1, 1, 1).contains(QPointF(x + 0.5, y + 0.5)) &&
+                image.pixel(x, y) != qRgb(255, 255, 255)) {
+                ++outside;
+            }
+        }
+    }
+    EXPECT_EQ(outside, 0);
+}
+
 }  // namespace
 }  // namespace vardolin::forms

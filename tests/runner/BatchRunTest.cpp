@@ -337,6 +337,32 @@ TEST_F(BatchRun, ReportHandsTheWriterTheRunOfTheOneModel) {
     EXPECT_EQ(Runner({"--report", "r.pdf", kPlaneDefaults}).status, kBadFileOrArgument);
 }
 
+// The title block comes from --set report.KEY (every analysis takes it), and the critical
+// circle's slice table from its run, with the title a report prints it under.
+TEST_F(BatchRun, ReportHasTheTitleBlockGivenAndTheRunsTables) {
+    RunReport written;
+    const ReportWriter writer = [&](const RunReport& report, const std::string&) {
+        written = report;
+        return std::string();
+    };
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunBatch(ParseArguments({"--report", "r.pdf", "--set", "report.project=North Dam",
+                                       "--set", "report.checker=B. C.",
+                                       kExamples + "/critical-circle-defaults.vardolin"}),
+                       ProgramCatalogue(), out, err, 1, {}, writer),
+              kResults)
+        << err.str();
+    EXPECT_EQ(written.details.project, "North Dam");
+    EXPECT_EQ(written.details.checker, "B. C.");
+    EXPECT_EQ(written.details.engineer, "");
+    ASSERT_FALSE(written.tables.empty());
+    EXPECT_EQ(written.tables[0].name, "critical_circle_slices");
+    EXPECT_FALSE(written.tables[0].reportTitle.empty());
+    // A key of the title block that is none is refused like an input that is none.
+    EXPECT_EQ(Runner({"--set", "report.client=X", kPlaneDefaults}).status, kBadFileOrArgument);
+}
+
 std::string Bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 #include "catalogue/ProgramCatalogue.h"
+#include "files/Model.h"
 #include "runner/RunnerOptions.h"
 
 namespace vardolin::runner {
@@ -56,6 +57,20 @@ TEST(RunnerOptions, HelpListsTheKeysOfEveryAnalysisOfTheCatalogue) {
                   !analysis->sampledParameters().empty())
             << analysis->id;
     }
+    // The title block's keys, which every model takes, once after the analyses.
+    for (const std::string_view key : kReportDetailKeys) {
+        EXPECT_NE(help.find("report." + std::string(key)), std::string::npos) << key;
+    }
+}
+
+// A title-block text, like a sampling choice, names no analysis: "report.project" is a key.
+TEST(RunnerOptions, ReportKeyIsNoAnalysis) {
+    const RunnerOptions options =
+        ParseArguments({"--set", "report.project=North Dam", "m.vardolin"});
+    ASSERT_EQ(options.overrides.size(), 1u);
+    EXPECT_EQ(options.overrides[0].analysis, "");
+    EXPECT_EQ(options.overrides[0].key, "report.project");
+    EXPECT_EQ(options.overrides[0].text, "North Dam");
 }
 
 struct UsageRow {

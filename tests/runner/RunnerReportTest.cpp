@@ -52,5 +52,25 @@ TEST_F(RunnerReport, DrawsTheDiagramOfAnAnalysisThatDrawsOneFromTheRun) {
     EXPECT_NE(text.find(label), std::string::npos) << label;
 }
 
+// The title block from --set, the page numbers, the method, the sampling choices and the slice
+// table, beside the drawn diagram: nothing is left out.
+TEST_F(RunnerReport, HoldsTheTitleBlockMethodSamplingAndSliceTable) {
+    if (!VARDOLIN_RUN_WRITES_REPORTS) {
+        GTEST_SKIP() << "built without the report writer";
+    }
+    ASSERT_TRUE(Shell("'" VARDOLIN_RUN "' --report report.pdf --set 'report.project=North Dam' "
+                      "--set report.engineer=E.N. --set sampling.seed=7 '" VARDOLIN_EXAMPLES
+                      "/critical-circle-defaults.vardolin' > /dev/null 2>&1"));
+    ASSERT_TRUE(Shell("pdftotext report.pdf report.txt"));
+    const std::string text = Read("report.txt");
+    for (const char* expected :
+         {"North Dam", "E.N.", "Project", "Checker", "Page 1 of", "Method",
+          "Bishop's simplified method", "seed 7", "method monte_carlo",
+          "Slices of the critical circle at the averages", "bishop", "Lowest F"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_EQ(text.find("left out"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vardolin::runner

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "critical_circle/drawing/CriticalCircleDiagram.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
@@ -44,6 +45,21 @@ struct View {
         return {area.left() + (x - left) * scale, area.bottom() - (y - bottom) * scale};
     }
 };
+
+// Pixels beside the picture for the axes' figures and titles, and for the colour scale.
+constexpr double kAxisRoom = 34.0;
+constexpr double kScaleRoom = 70.0;
+
+// A round step (1, 2 or 5 times a power of ten) that crosses `span` in at most about six.
+double AxisStep(double span) {
+    const double power = std::pow(10.0, std::floor(std::log10(span / 6.0)));
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (span / (m * power) <= 6.0) {
+            return m * power;
+        }
+    }
+    return 10.0 * power;
+}
 
 // Where the diagram puts what it shows: one scale for both axes, the slope with room around it
 // and everything the inputs and the last run place (the grid, the depth level, the critical
@@ -128,8 +144,8 @@ DiagramLayout LayOutDiagram(const QRectF& area, const FieldTexts& fields,
         take(tables.critical.located.exitX, c.centreY - c.radius);
         take(tables.critical.located.entryX, std::nullopt);
     }
-    // Room for the colour scale on the right and the labels.
-    const QRectF plot = area.adjusted(8, 8, -48, -8);
+    // Room for the axes' figures on the left and below, and the colour scale on the right.
+    const QRectF plot = area.adjusted(kAxisRoom, 8, -kScaleRoom, -kAxisRoom);
     const double scale = std::min(plot.width() / (xMax - xMin), plot.height() / (yMax - yMin));
     layout.view = View{xMin, yMin, scale, plot};
     layout.xMin = xMin;
@@ -144,6 +160,44 @@ constexpr double kPointReach = 5.0;
 
 double Distance(const QPointF& a, const QPointF& b) {
     return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
+
+// The axes along the picture's left and lower edges, in the form's length unit: ticks at round
+// values, their figures, and the axis titles. One scale for both, so the picture is to scale.
+void DrawAxes(QPainter& painter, const DiagramLayout& layout, const QString& unit) {
+    const View& view = layout.view;
+    const double right = layout.xMin + view.area.width() / view.scale;
+    const double top = layout.yMin + view.area.height() / view.scale;
+    const QFontMetricsF fm(painter.font(), painter.device());
+    const double step = AxisStep(std::max(right - layout.xMin, top - layout.yMin));
+    const auto figure = [](double value) { return QString::number(value, 'g', 6); };
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 0.8));
+    const QPointF origin = view.At(layout.xMin, layout.yMin);
+    painter.drawLine(origin, view.At(right, layout.yMin));
+    painter.drawLine(origin, view.At(layout.xMin, top));
+    for (double t = std::ceil(layout.xMin / step - 1e-9); t * step <= right + step * 1e-9; t += 1) {
+        const QPointF at = view.At(t * step, layout.yMin);
+        painter.drawLine(at, at + QPointF(0, 4));
+        painter.drawText(QRectF(at.x() - 30, at.y() + 4, 60, fm.height()), Qt::AlignHCenter,
+                         figure(t * step));
+    }
+    for (double t = std::ceil(layout.yMin / step - 1e-9); t * step <= top + step * 1e-9; t += 1) {
+        const QPointF at = view.At(layout.xMin, t * step);
+        painter.drawLine(at, at - QPointF(4, 0));
+        painter.drawText(QRectF(view.area.left() - kAxisRoom, at.y() - fm.height() / 2,
+                                kAxisRoom - 6, fm.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, figure(t * step));
+    }
+    painter.drawText(
+        QRectF(view.area.left(), origin.y() + 4 + fm.height(), view.area.width(), fm.height()),
+        Qt::AlignHCenter, QStringLiteral("x (%1)").arg(unit));
+    painter.translate(view.area.left() - kAxisRoom, view.area.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-view.area.height() / 2, 0, view.area.height(), fm.height()),
+                     Qt::AlignHCenter, QStringLiteral("y (%1)").arg(unit));
+    painter.restore();
 }
 
 }  // namespace
@@ -227,6 +281,9 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
     painter.setPen(QPen(QColor(90, 60, 30), 1.5));
     painter.setBrush(QColor(222, 200, 160));
     painter.drawPath(ground);
+    DrawAxes(
+        painter, layout,
+        QString::fromUtf8(kFields[0].unit.data(), static_cast<qsizetype>(kFields[0].unit.size())));
 
     // The grid from the inputs, and each centre's lowest factor from the last search.
     painter.setBrush(Qt::NoBrush);
@@ -304,8 +361,11 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
             painter.drawLine(view.At(x, base), view.At(x, slope->GroundLevel(x)));
         }
         // The slip surface between exit and entry, and the rest of the circle faintly.
+        painter.save();
+        painter.setClipRect(area, Qt::IntersectClip);  // the whole circle reaches beyond it
         painter.setPen(QPen(QColor(160, 160, 160), 0.8, Qt::DotLine));
         painter.drawEllipse(centre, c.radius * scale, c.radius * scale);
+        painter.restore();
         const double exitAngle =
             std::atan2(critical.located.exitY - c.centreY, critical.located.exitX - c.centreX);
         const double entryAngle =
@@ -330,13 +390,21 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
         painter.setPen(Qt::black);
         painter.setBrush(Qt::black);
         painter.drawEllipse(centre, 3.0, 3.0);
-        painter.drawText(centre + QPointF(5, -5),
-                         QStringLiteral("F = %1").arg(critical.factors.bishop, 0, 'f', 3));
+        // Beside the centre, moved in where it would leave the picture.
+        const QString label = QStringLiteral("F = %1").arg(critical.factors.bishop, 0, 'f', 3);
+        const QFontMetricsF fm(painter.font(), painter.device());
+        QRectF box(centre + QPointF(5, -5 - fm.ascent()),
+                   QSizeF(fm.horizontalAdvance(label) + 2, fm.height()));
+        box.moveRight(std::min(box.right(), view.area.right()));
+        box.moveTop(std::max(box.top(), area.top() + 1));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
     }
 
     // The colour scale: the lowest factor at the bottom, the highest at the top.
     if (anyFound) {
-        const QRectF bar(area.right() - 40, area.top() + 20, 12, area.height() * 0.5);
+        const QFontMetricsF fm(painter.font(), painter.device());
+        const QRectF bar(area.right() - kScaleRoom + 10, area.top() + 8 + fm.height() * 2.4, 12,
+                         area.height() * 0.5);
         constexpr int kBands = 40;
         painter.setPen(Qt::NoPen);
         for (int band = 0; band < kBands; ++band) {
@@ -347,9 +415,28 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
         painter.setPen(Qt::black);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(bar);
-        painter.drawText(QPointF(bar.left() - 4, bar.top() - 6), QString::number(highest, 'f', 2));
-        painter.drawText(QPointF(bar.left() - 4, bar.bottom() + 14),
-                         QString::number(lowest, 'f', 2));
+        // The scale's title in two lines, in a smaller font where the widest would not fit.
+        const QString title = QStringLiteral("Lowest F\nper centre");
+        const double widest = fm.horizontalAdvance(QStringLiteral("per centre"));
+        painter.save();
+        if (widest > kScaleRoom - 10) {
+            QFont small = painter.font();
+            const double share = (kScaleRoom - 10) / widest;
+            if (small.pixelSize() > 0) {
+                small.setPixelSize(std::max(1, static_cast<int>(small.pixelSize() * share)));
+            } else {
+                small.setPointSizeF(small.pointSizeF() * share);
+            }
+            painter.setFont(small);
+        }
+        painter.drawText(QRectF(area.right() - kScaleRoom + 2, area.top() + 4, kScaleRoom - 4,
+                                fm.height() * 2.2),
+                         Qt::AlignLeft | Qt::AlignTop, title);
+        painter.restore();
+        painter.drawText(QRectF(bar.right() + 3, bar.top() - fm.height() / 2, 40, fm.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(highest, 'f', 3));
+        painter.drawText(QRectF(bar.right() + 3, bar.bottom() - fm.height() / 2, 40, fm.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(lowest, 'f', 3));
     }
 }
 
