@@ -63,19 +63,28 @@ public:
         y_ += used.height();
     }
 
-    // Rows of three columns: what, its value, its unit; a light rule under each.
-    void Table(const std::vector<std::array<QString, 3>>& rows) {
+    // Rows of three columns: what, its value, its unit; a light rule under each. A row that
+    // would run past `pageHeight` begins a further page of `device`; returns the pages it began.
+    int Table(const std::vector<std::array<QString, 3>>& rows, QPagedPaintDevice& device,
+              double pageHeight) {
         const QFont font = ReportFont(9.0);
-        painter_.setFont(font);
         const QFontMetricsF fm(font, painter_.device());
         const double valueAt = width_ * 0.52;
         const double unitAt = width_ * 0.80;
+        int pages = 0;
         for (const auto& row : rows) {
-            const QRectF value(valueAt, y_, unitAt - valueAt - 6, 1000);
+            painter_.setFont(font);
+            QRectF value(valueAt, y_, unitAt - valueAt - 6, 1000);
             const double height =
                 std::max(fm.height(),
                          painter_.boundingRect(value, Qt::TextWordWrap, row[1]).height()) +
                 3.0;
+            if (y_ + height > pageHeight && y_ > 0.0) {
+                device.newPage();
+                ++pages;
+                NewPage();
+                value.moveTop(y_);
+            }
             painter_.setPen(Qt::black);
             painter_.drawText(QRectF(0, y_, valueAt - 6, height), Qt::AlignLeft, row[0]);
             painter_.drawText(value, Qt::TextWordWrap, row[1]);
@@ -84,6 +93,7 @@ public:
             painter_.setPen(QPen(QColor(0xC8, 0xC8, 0xC8), 0.5));
             painter_.drawLine(QPointF(0, y_ - 1.5), QPointF(width_, y_ - 1.5));
         }
+        return pages;
     }
 
     // A table input: a heading per column with its unit, then one line a row numbered from 1,
@@ -226,23 +236,26 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
 
     PageWriter page(painter, width);
     page.Heading(QObject::tr("Vardolin report: %1").arg(QString::fromUtf8(analysis.caption)), 16.0);
-    page.Table({
-        {QObject::tr("Analysis"), QString::fromUtf8(analysis.caption), Q(analysis.id)},
-        {QObject::tr("Model file"),
-         report.modelFile.empty() ? QObject::tr("(not saved to a file)")
-                                  : QString::fromStdString(report.modelFile),
-         QString()},
-        {QObject::tr("Date"), QLocale().toString(when, QLocale::LongFormat), QString()},
-        {QObject::tr("Program"),
-         QObject::tr("Vardolin %1").arg(QString::fromStdString(report.programVersion)), QString()},
-    });
+    int pages = 1;
+    page.Table(
+        {
+            {QObject::tr("Analysis"), QString::fromUtf8(analysis.caption), Q(analysis.id)},
+            {QObject::tr("Model file"),
+             report.modelFile.empty() ? QObject::tr("(not saved to a file)")
+                                      : QString::fromStdString(report.modelFile),
+             QString()},
+            {QObject::tr("Date"), QLocale().toString(when, QLocale::LongFormat), QString()},
+            {QObject::tr("Program"),
+             QObject::tr("Vardolin %1").arg(QString::fromStdString(report.programVersion)),
+             QString()},
+        },
+        device, height);
     page.Heading(QObject::tr("Inputs"));
-    page.Table(InputRows(report));
+    pages += page.Table(InputRows(report), device, height);
     if (!report.sampling.empty()) {
         page.Heading(QObject::tr("Sampling"));
         page.Paragraph(SamplingParagraph(report));
     }
-    int pages = 1;
     for (const TableInput& table : analysis.tables) {
         page.Heading(Q(analysis.findField(table.field)->label), 10.0);
         const std::optional<TableRows> rows = ParseTableText(report.texts.text(table.field));
@@ -258,7 +271,7 @@ int PaintReport(QPagedPaintDevice& device, const RunReport& report, const QDateT
         page.NewPage();
     }
     page.Heading(QObject::tr("Results"));
-    page.Table(ResultRows(report, style));
+    pages += page.Table(ResultRows(report, style), device, height);
     if (!report.distribution) {
         page.Skip(4);
         page.Paragraph(
