@@ -191,31 +191,31 @@ TEST_F(CriticalCircleResults, ShowsRoundedFiguresAndKeepsEveryDigit) {
     Click(form, "Command1");
     const LineEditFields fields(form);
     EXPECT_EQ(Text(form, critical::BishopFactor), "1.133");
-    EXPECT_EQ(fields.text(critical::BishopFactor), "1.13330091911658");
-    EXPECT_EQ(Text(form, critical::FailureProbability), "13.8");
+    EXPECT_EQ(fields.text(critical::BishopFactor), "1.13320198233504");
+    EXPECT_EQ(Text(form, critical::FailureProbability), "13.9");
     EXPECT_EQ(Text(form, critical::MeanSafetyFactor), "1.135");
-    EXPECT_EQ(Text(form, critical::CriticalCentreX), "-1.977");
+    EXPECT_EQ(Text(form, critical::CriticalCentreX), "-1.871");
     EXPECT_EQ(Field(form, critical::MessageField)->cursorPosition(), 0);
 
     // With the focus in it a field shows every digit, which Copy copies.
     QLineEdit* bishop = Field(form, critical::BishopFactor);
     form.activateWindow();
     bishop->setFocus();
-    EXPECT_EQ(bishop->text(), "1.13330091911658");
+    EXPECT_EQ(bishop->text(), "1.13320198233504");
     bishop->selectAll();
     bishop->copy();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1.13330091911658");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1.13320198233504");
     Field(form, critical::SlopeHeight)->setFocus();
     EXPECT_EQ(bishop->text(), "1.133");
 
     // The tooltip begins with every digit.
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), bishop->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(bishop, &help);
-    EXPECT_TRUE(QToolTip::text().contains("1.13330091911658")) << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().contains("1.13320198233504")) << QToolTip::text().toStdString();
 
     // The run's figures are those the results keep and save.
     ASSERT_NE(form.resultsTexts(), nullptr);
-    EXPECT_EQ(form.resultsTexts()->text(critical::BishopFactor), "1.13330091911658");
+    EXPECT_EQ(form.resultsTexts()->text(critical::BishopFactor), "1.13320198233504");
 }
 
 TEST_F(CriticalCircleResults, LabelsAndVerdictInPlainEnglish) {

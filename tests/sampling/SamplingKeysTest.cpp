@@ -94,11 +94,14 @@ TEST(SamplingRecord, ListsEveryChoiceInFullAndGivesThemAgain) {
     for (const SamplingChoiceText& choice : record) {
         keys.push_back(choice.key + "=" + choice.text);
     }
-    EXPECT_EQ(keys, (std::vector<std::string>{
-                        "seed=4242", "method=latin_hypercube", "correlation=-0.3",
-                        "correlated=cohesion,friction_angle", "cohesion.distribution=lognormal",
-                        "cohesion.lower=0", "cohesion.upper=", "friction_angle.distribution=normal",
-                        "friction_angle.lower=", "friction_angle.upper=45.5"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{
+                  "seed=4242", "method=latin_hypercube", "correlation=-0.3",
+                  "correlated=cohesion,friction_angle", "cohesion.distribution=lognormal",
+                  "cohesion.lower=0", "cohesion.upper=", "friction_angle.distribution=normal",
+                  "friction_angle.lower=", "friction_angle.upper=45.5",
+                  "unit_weight.distribution=normal", "unit_weight.lower=", "unit_weight.upper=",
+                  "pore_ratio.distribution=normal", "pore_ratio.lower=", "pore_ratio.upper="}));
     EXPECT_EQ(record[0].number, 4242.0);
     EXPECT_EQ(record[6].number, std::nullopt);
     SamplingChoices again;
