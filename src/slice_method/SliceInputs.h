@@ -21,11 +21,21 @@ namespace vardolin {
 class SliceInputs {
 public:
     // The fields a trial reads, in field order.
-    static constexpr std::array<int, 15> kFields{
-        slice_method::CentreX1,       slice_method::SlopeHeight, slice_method::CentreX2,       slice_method::CentreY2,
-        slice_method::SlopeFaceAngle, CohesionMean,        CohesionStdDev,         FrictionAngleMean,
-        FrictionAngleStdDev,    RockUnitWeightMean,  RockUnitWeightStdDev,   WaterHeightMean,
-        WaterHeightStdDev,      slice_method::SliceCount,  slice_method::WaterUnitWeight};
+    static constexpr std::array<int, 15> kFields{slice_method::CentreX1,
+                                                 slice_method::SlopeHeight,
+                                                 slice_method::CentreX2,
+                                                 slice_method::CentreY2,
+                                                 slice_method::SlopeFaceAngle,
+                                                 CohesionMean,
+                                                 CohesionStdDev,
+                                                 FrictionAngleMean,
+                                                 FrictionAngleStdDev,
+                                                 RockUnitWeightMean,
+                                                 RockUnitWeightStdDev,
+                                                 WaterHeightMean,
+                                                 WaterHeightStdDev,
+                                                 slice_method::SliceCount,
+                                                 slice_method::WaterUnitWeight};
 
     explicit SliceInputs(FieldValues& fields) : fields_(&fields) {}
 
