@@ -26,6 +26,9 @@
 namespace vardolin {
 namespace {
 
+// FieldValues keeps a reference to its locale, so the tests hand it one that outlives it.
+const NumberLocale kPointLocale{};
+
 constexpr int kMessage = 1;
 constexpr int kTop = 2;  // the wedge's height: the water level's upper end
 
@@ -102,7 +105,7 @@ TEST_P(CorrelatedPair, IsTheOneChosenAndTheOthersStayIndependent) {
 
     constexpr int kTrials = 4000;
     FieldTextMap texts = WedgeTexts("0", "1");
-    FieldValues fields(texts, NumberLocale{});
+    FieldValues fields(texts, kPointLocale);
     UniformSequence uniforms;
     TrialDraws draws(kWedgeInputs, kWedgePairs, fields, choices, kTrials, uniforms);
     ParameterDraws kept(kWedgeInputs, kTrials);
@@ -157,7 +160,7 @@ TEST(WedgeInputs, OnlyAnOfferedPairCanBeCorrelatedAndTheFirstIsKeptAsNone) {
 // own range, the water level against the wedge's top.
 TEST(WedgeInputs, CountEachTrialOutsideEachRangeOnce) {
     FieldTextMap texts = WedgeTexts("1", "1");
-    FieldValues fields(texts, NumberLocale{});
+    FieldValues fields(texts, kPointLocale);
     const std::vector<NumberRange> ranges =
         DrawRanges(kWedgeInputs, [&](int field) { return fields.Number(field); });
     const std::array<std::array<double, 6>, 4> trials{{
@@ -216,7 +219,7 @@ TEST_P(WedgeAverage, IsCheckedAgainstItsOwnRange) {
     texts.setText(kTop, row.top);
     texts.setText(row.field, row.text);
     texts.setText(14, "-1");  // cohesion B: a later input's failure never hides an earlier one
-    FieldValues fields(texts, NumberLocale{});
+    FieldValues fields(texts, kPointLocale);
     InputChecks checks(fields);
     checks.RequireAveragesInRange(kWedgeInputs);
     const std::optional<RunOutcome> stopped = checks.Stop(kMessage);
@@ -239,7 +242,7 @@ TEST(WedgeInputs, TheWaterLevelReachesTheTopAndIsLeftToTheRunWhenTheTopIsNoNumbe
         FieldTextMap texts = WedgeTexts("1", "1");
         texts.setText(kTop, top);
         texts.setText(20, water);
-        FieldValues fields(texts, NumberLocale{});
+        FieldValues fields(texts, kPointLocale);
         InputChecks checks(fields);
         checks.RequireAveragesInRange(kWedgeInputs);
         EXPECT_EQ(!checks.failed(), holds) << top << " " << water;
