@@ -12,6 +12,7 @@
 #include "FuzzFields.h"
 #include "analysis/AnalysisDescription.h"
 #include "analysis/RunMessages.h"
+#include "critical_circle/CriticalCircleRun.h"
 
 namespace vardolin::fuzz {
 
@@ -48,7 +49,8 @@ inline void CheckOutcome(const AnalysisDescription& analysis, const FieldTextMap
                             analysis.messages.end() &&
                         message != messages::kStable && message != messages::kNotStable,
                     "a stopped run without a message of its own");
-            if (message == messages::kCountNotAboveOne) {
+            if (message == messages::kCountNotAboveOne ||
+                message == messages::kCircleCountNotAboveOne) {
                 Require(f.text(r.count).empty() && f.text(r.mean).empty() &&
                             f.text(r.percentage).empty(),
                         "count message left results");
