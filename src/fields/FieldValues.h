@@ -21,6 +21,8 @@ public:
     static constexpr int kMaxField = 69;
 
     FieldValues(FieldTexts& texts, const NumberLocale& locale) : texts_(texts), locale_(locale) {}
+    // The values keep a reference to the locale, so a temporary one would dangle.
+    FieldValues(FieldTexts& texts, NumberLocale&& locale) = delete;
 
     // The field's text as a double (TypeMismatch, Overflow as TextToDouble). The error names
     // the field, so that the user is taken to the text to correct.
