@@ -1,29 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "forms/HistogramWindow.h"
 
-#include <QAreaSeries>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineSeries>
-#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
-#include <algorithm>
-#include <cmath>
+#include <memory>
 
 #include "forms/ControlTable.h"
 #include "forms/FileDialogs.h"
+#include "forms/PlotCanvas.h"
 #include "forms/ResultTabs.h"
 #include "forms/WidgetImage.h"
 #include "report/Plots.h"
@@ -33,100 +26,11 @@ namespace vardolin::forms {
 
 namespace {
 
-// The report's palette (report::plot_colours): the failed bars vermillion against the stable
-// bars blue, the line at 1 black and dashed, the mean bluish green and dash-dotted, the
-// cumulative curve reddish purple.
-using report::plot_colours::kCumulative;
-using report::plot_colours::kFactorOfOne;
-using report::plot_colours::kMean;
-const QColor& kFailedBars = report::plot_colours::kFailed;
-const QColor& kStableBars = report::plot_colours::kStable;
-
-// Both vertical axes have this many ticks, so that the cumulative axis reads 0, 25, 50, 75 and
-// 100 % on the grid lines of the trial counts.
-constexpr int kVerticalTicks = 5;
-
-// The smallest whole step of 1, 2, 2.5 or 5 times a power of ten that reaches `top` in
-// kVerticalTicks - 1 steps.
-double CountStep(double top) {
-    const double least = top / (kVerticalTicks - 1);
-    for (double power = 1.0;; power *= 10.0) {
-        for (double m : {1.0, 2.0, 2.5, 5.0}) {
-            const double step = m * power;
-            if (step >= least && step == std::floor(step)) {
-                return step;
-            }
-        }
-    }
-}
-
 QLabel* FigureLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
-}
-
-// The outline of the bins [first, last) as steps above the zero line.
-QAreaSeries* Bars(const FactorHistogram& h, std::size_t first, std::size_t last,
-                  const QString& name, const QColor& colour) {
-    auto* outline = new QLineSeries;
-    outline->append(h.lowerEdge(first), 0.0);
-    for (std::size_t bin = first; bin < last; ++bin) {
-        outline->append(h.lowerEdge(bin), h.counts[bin]);
-        outline->append(h.lowerEdge(bin + 1), h.counts[bin]);
-    }
-    outline->append(h.lowerEdge(last), 0.0);
-    auto* area = new QAreaSeries(outline);
-    // The area draws the outline but does not own it; as its child it goes with the area,
-    // which the chart owns.
-    outline->setParent(area);
-    area->setName(name);
-    area->setColor(colour);
-    area->setBorderColor(colour.darker(130));
-    return area;
-}
-
-QLineSeries* VerticalLine(double x, double top, const QString& name, const QColor& colour,
-                          Qt::PenStyle style) {
-    auto* line = new QLineSeries;
-    line->setName(name);
-    line->append(x, 0.0);
-    line->append(x, top);
-    line->setPen(QPen(colour, 2.0, style));
-    return line;
-}
-
-// The chart in the window's font, as the forms write theirs; its title in bold.
-void UseFont(QChart& chart, const QFont& font) {
-    QFont title = font;
-    title.setBold(true);
-    chart.setTitleFont(title);
-    chart.legend()->setFont(font);
-    for (QAbstractAxis* axis : chart.axes()) {
-        axis->setLabelsFont(font);
-        axis->setTitleFont(font);
-    }
-}
-
-// The factor-of-safety axis over [left, right] on round values, labelled in the form's number
-// style: a value axis would write its labels with a point whatever the user's separator.
-QCategoryAxis* FactorAxis(double left, double right, const NumberLocale& locale) {
-    QValueAxis nice;
-    nice.setRange(left, right);
-    nice.applyNiceNumbers();
-    auto* axis = new QCategoryAxis;
-    axis->setRange(nice.min(), nice.max());
-    axis->setStartValue(nice.min());
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const int ticks = std::max(nice.tickCount(), 2);
-    const double step = (nice.max() - nice.min()) / (ticks - 1);
-    for (int tick = 0; tick < ticks; ++tick) {
-        // Whole multiples of the step, so that no rounding residue shows ("0", not "1E-17").
-        const double value = std::round(nice.min() / step + tick) * step;
-        axis->append(QString::fromStdString(DoubleToText(value, locale)), value);
-    }
-    return axis;
 }
 
 }  // namespace
@@ -137,7 +41,7 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
       locale_(locale),
       pages_(new QStackedWidget(this)),
       nothingYet_(new QLabel(this)),
-      chartView_(new QChartView(this)),
+      canvas_(new PlotCanvas(this)),
       note_(FigureLabel("Note", this)),
       trials_(FigureLabel("Trials", this)),
       mean_(FigureLabel("Mean", this)),
@@ -163,9 +67,7 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
     nothingYet_->setObjectName(QStringLiteral("NothingYet"));
     nothingYet_->setAlignment(Qt::AlignCenter);
     nothingYet_->setWordWrap(true);
-    chartView_->setObjectName(QStringLiteral("HistogramChart"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumSize(620, 420);
+    canvas_->setObjectName(QStringLiteral("HistogramChart"));
     note_->setWordWrap(true);
 
     auto* figures = new QFormLayout;
@@ -185,7 +87,7 @@ HistogramWindow::HistogramWindow(const QString& analysis, const NumberLocale& lo
 
     auto* distributionPage = new QWidget(this);
     auto* row = new QHBoxLayout(distributionPage);
-    row->addWidget(chartView_, 1);
+    row->addWidget(canvas_, 1);
     row->addLayout(side);
 
     pages_->addWidget(nothingYet_);
@@ -230,6 +132,7 @@ void HistogramWindow::Show(const DistributionRecord& record) {
     saveImage_->setEnabled(record.last.has_value());
     copy_->setEnabled(record.last.has_value());
     if (!record.last) {
+        canvas_->SetPaint({});
         pages_->setCurrentIndex(0);
         nothingYet_->setText(
             record.fixedDataSince
@@ -274,65 +177,12 @@ void HistogramWindow::ShowDistribution(const RunDistribution& distribution) {
     outOfRange_->setText(outOfRange.isEmpty() ? tr("not counted")
                                               : outOfRange.join(QStringLiteral("; ")));
 
-    const FactorHistogram h = BinFactors(distribution.factors);
-    const std::vector<double> cumulative = CumulativeFractions(h);
-    std::size_t failedBins = 0;
-    while (failedBins < h.counts.size() && h.belowOne(failedBins)) {
-        ++failedBins;
-    }
-    const int tallest = *std::max_element(h.counts.begin(), h.counts.end());
-    const double top = tallest * 1.1 + 1.0;
-
-    auto* chart = new QChart;
-    chart->setTitle(tr("Factors of safety of %1 trials").arg(Figure(d.trials)));
-    const double left = std::min(h.lowerEdge(0), 1.0 - h.width);
-    const double right = std::max(h.lowerEdge(h.counts.size()), 1.0 + h.width);
-    QCategoryAxis* x = FactorAxis(left, right, locale_);
-    x->setTitleText(tr("Factor of safety"));
-    auto* count = new QValueAxis;
-    count->setTitleText(tr("Trials"));
-    count->setRange(0.0, CountStep(top) * (kVerticalTicks - 1));
-    count->setTickCount(kVerticalTicks);
-    count->setLabelFormat(QStringLiteral("%d"));
-    auto* share = new QValueAxis;
-    share->setTitleText(tr("Cumulative (%)"));
-    share->setRange(0.0, 100.0);
-    share->setLabelFormat(QStringLiteral("%d"));
-    share->setTickCount(kVerticalTicks);
-    share->setGridLineVisible(false);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(count, Qt::AlignLeft);
-    chart->addAxis(share, Qt::AlignRight);
-
-    const auto attach = [&](QAbstractSeries* series, QValueAxis* y) {
-        chart->addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
-    };
-    if (failedBins > 0) {
-        attach(Bars(h, 0, failedBins, tr("Failed (below 1)"), kFailedBars), count);
-    }
-    if (failedBins < h.counts.size()) {
-        attach(Bars(h, failedBins, h.counts.size(), tr("Stable (1 or more)"), kStableBars), count);
-    }
-    attach(VerticalLine(1.0, count->max(), tr("Factor of 1"), kFactorOfOne, Qt::DashLine), count);
-    attach(VerticalLine(d.mean, count->max(), tr("Mean"), kMean, Qt::DashDotLine), count);
-
-    auto* curve = new QLineSeries;
-    curve->setName(tr("Cumulative"));
-    curve->setPen(QPen(kCumulative, 2.5));
-    curve->append(h.lowerEdge(0), 0.0);
-    for (std::size_t bin = 0; bin < cumulative.size(); ++bin) {
-        curve->append(h.lowerEdge(bin + 1), cumulative[bin] * 100.0);
-    }
-    attach(curve, share);
-    UseFont(*chart, font());
-
-    // The view owns the new chart but only lets go of the old one: deleting it frees its axes
-    // and series (and with them the outlines), so a refresh after every run keeps no memory.
-    QChart* previous = chartView_->chart();
-    chartView_->setChart(chart);
-    delete previous;
+    // The report's histogram, drawn by the same painter in the window's font and number style.
+    const auto factors = std::make_shared<const std::vector<double>>(distribution.factors);
+    const report::PlotStyle style{font(), locale_};
+    canvas_->SetPaint([factors, style](QPainter& painter, const QRectF& area) {
+        report::PaintHistogram(painter, area, *factors, style);
+    });
 }
 
 void HistogramWindow::SetFileDialogs(FileDialogs* dialogs) {

@@ -10,7 +10,6 @@
 #include "numerics/NumberText.h"
 #include "statistics/RunDistribution.h"
 
-class QChartView;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -19,20 +18,21 @@ class QTabWidget;
 namespace vardolin::forms {
 
 class FileDialogs;
+class PlotCanvas;
 class ResultTabs;
 
 // The results of one analysis form's last Monte Carlo run, in tabs: first the histogram, then
 // its convergence, sensitivity and scatter (ResultTabs).
 //
-// The distribution of the trial factors of safety of one analysis form's last Monte Carlo run:
-// a histogram with the failed trials (factor below 1) in a warning colour, vertical lines at a
-// factor of 1 and at the mean, the cumulative distribution on a second axis, and beside it the
-// figures: trials, mean, standard deviation, minimum, maximum, failure percentage as the form
-// reported it, the reliability index and, per parameter, the trials that drew it outside its
-// physical range. It writes its figures as the form writes its
-// results (DoubleToText with the user's decimal separator, no grouping) in the form's font, and
-// closes with Escape or Ctrl+W. It only reads what it is given: showing it changes no field and
-// takes no uniform value.
+// The distribution of the trial factors of safety of one analysis form's last Monte Carlo run,
+// drawn by the report's own painter (report::PaintHistogram): a histogram with the failed trials
+// (factor below 1) in a warning colour, vertical lines at a factor of 1 and at the mean, the
+// cumulative distribution on a second axis, and beside it the figures: trials, mean, standard
+// deviation, minimum, maximum, failure percentage as the form reported it, the reliability index
+// and, per parameter, the trials that drew it outside its physical range. It writes its figures as
+// the form writes its results (DoubleToText with the user's decimal separator, no grouping) in the
+// form's font, and closes with Escape or Ctrl+W. It only reads what it is given: showing it changes
+// no field and takes no uniform value.
 class HistogramWindow final : public QWidget {
     Q_OBJECT
 
@@ -67,7 +67,7 @@ private:
     NumberLocale locale_;
     QStackedWidget* pages_;
     QLabel* nothingYet_;
-    QChartView* chartView_;
+    PlotCanvas* canvas_;
     QLabel* note_;
     QLabel* trials_;
     QLabel* mean_;

@@ -7,43 +7,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "forms/FileDialogs.h"
+#include "forms/PlotCanvas.h"
 #include "forms/WidgetImage.h"
 
 namespace vardolin::forms {
-
-namespace {
-
-// Paints its plot over the whole of itself, on white as the report prints it.
-class PlotCanvas final : public QWidget {
-public:
-    explicit PlotCanvas(QWidget* parent) : QWidget(parent) { setMinimumSize(620, 420); }
-
-    void SetPaint(PlotTab::Paint paint) {
-        paint_ = std::move(paint);
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillRect(rect(), Qt::white);
-        if (paint_) {
-            paint_(painter, QRectF(rect()).adjusted(4, 4, -4, -4));
-        }
-    }
-
-private:
-    PlotTab::Paint paint_;
-};
-
-}  // namespace
 
 PlotTab::PlotTab(const QString& name, QWidget* parent)
     : QWidget(parent),
@@ -85,7 +57,7 @@ PlotTab::PlotTab(const QString& name, QWidget* parent)
 }
 
 void PlotTab::Show(Paint paint, const Figures& figures) {
-    static_cast<PlotCanvas*>(canvas_)->SetPaint(std::move(paint));
+    canvas_->SetPaint(std::move(paint));
     while (figures_->rowCount() > 0) {
         figures_->removeRow(0);
     }
@@ -100,7 +72,7 @@ void PlotTab::Show(Paint paint, const Figures& figures) {
 }
 
 void PlotTab::ShowNothing(const QString& why) {
-    static_cast<PlotCanvas*>(canvas_)->SetPaint({});
+    canvas_->SetPaint({});
     nothing_->setText(why);
     pages_->setCurrentIndex(0);
     saveImage_->setEnabled(false);

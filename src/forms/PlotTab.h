@@ -16,6 +16,7 @@ class QStackedWidget;
 namespace vardolin::forms {
 
 class FileDialogs;
+class PlotCanvas;
 
 // One tab of a run's results window beside the histogram: a plot drawn by a painter function
 // (report/Plots.h, the same picture the report prints), its figures beside it, and Save
@@ -47,7 +48,7 @@ private:
     QString name_;
     QStackedWidget* pages_;
     QLabel* nothing_;
-    QWidget* canvas_;
+    PlotCanvas* canvas_;
     QFormLayout* figures_;
     QPushButton* saveImage_;
     QPushButton* copy_;

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -42,18 +44,40 @@ struct Scale {
     double step;
 };
 
+bool Drawable(const Scale& s) {
+    return std::isfinite(s.range.low) && std::isfinite(s.range.high) &&
+           s.range.high > s.range.low && std::isfinite(s.step) && s.step > 0.0;
+}
+
 // The range widened to round values, or kept as it is (`exact`) with round ticks inside it; a
-// range without width is given some around its value.
+// range without width is given some around its value. A range no double can span (an end not
+// finite, or ends too far apart) gives way to 0 to 1, so that no plot divides by zero.
 Scale NiceScale(Range r, bool exact) {
     if (!(r.high > r.low)) {
         const double half = std::max(std::abs(r.low) * 0.05, 0.5);
         r = {r.low - half, r.high + half};
     }
     const double step = NiceStep(r.high - r.low);
-    if (exact) {
-        return {r, step};
+    Scale scale{r, step};
+    if (!exact) {
+        scale.range = {std::floor(r.low / step) * step, std::ceil(r.high / step) * step};
     }
-    return {{std::floor(r.low / step) * step, std::ceil(r.high / step) * step}, step};
+    return Drawable(scale) ? scale : Scale{{0.0, 1.0}, 0.25};
+}
+
+// The ticks of a scale: the whole multiples of its step within its range, at most a few dozen
+// of them however far the range lies from 0.
+template <typename Tick>
+void EachTick(const Scale& s, const Tick& tick) {
+    const double first = std::ceil(s.range.low / s.step - 1e-9);
+    for (int i = 0; i <= 50; ++i) {
+        // Whole multiples of the step, so that no rounding residue shows ("0", not "1E-17").
+        const double value = (first + i) * s.step;
+        if (!(value <= s.range.high + s.step * 1e-9)) {
+            break;
+        }
+        tick(value);
+    }
 }
 
 Range RangeOf(std::span<const double> values) {
@@ -65,15 +89,27 @@ Range Including(Range range, double value) {
     return {std::min(range.low, value), std::max(range.high, value)};
 }
 
+// A second vertical axis at the right: its title, and its label at each grid line of the left
+// axis's value.
+struct RightAxis {
+    QString title;
+    std::function<QString(double)> label;
+};
+
 // A plot's axes in `area`: its title above, round ticks labelled in the form's number style,
 // light grid lines, the axis titles, and the mapping from values to the painter's coordinates.
 class Axes {
 public:
     // `exactX` keeps the horizontal range as given (trials 1 to n, -3 to 3 SD).
     Axes(QPainter& painter, const QRectF& area, Range x, Range y, const PlotStyle& style,
-         const QString& title, const QString& xTitle, const QString& yTitle, bool exactX = false) {
-        const Scale xScale = NiceScale(x, exactX);
-        const Scale yScale = NiceScale(y, false);
+         const QString& title, const QString& xTitle, const QString& yTitle, bool exactX = false)
+        : Axes(painter, area, NiceScale(x, exactX), NiceScale(y, false), style, title, xTitle,
+               yTitle, 0.0, nullptr) {}
+
+    // Axes on the scales given; `headroom` is left free between the title and the plot.
+    Axes(QPainter& painter, const QRectF& area, const Scale& xScale, const Scale& yScale,
+         const PlotStyle& style, const QString& title, const QString& xTitle, const QString& yTitle,
+         double headroom, const RightAxis* right) {
         x_ = xScale.range;
         y_ = yScale.range;
         const QFontMetricsF fm(style.font, painter.device());
@@ -83,8 +119,16 @@ public:
         const double labelWidth = std::max(fm.horizontalAdvance(style.Number(y_.low)),
                                            fm.horizontalAdvance(style.Number(y_.high))) +
                                   fm.horizontalAdvance(QStringLiteral("-0,00"));
-        plot_ = QRectF(area.left() + line * 1.4 + labelWidth, area.top() + line * 1.6, 0.0, 0.0);
-        plot_.setRight(area.right() - line);
+        double rightWidth = 0.0;
+        if (right != nullptr) {
+            EachTick(yScale, [&](double value) {
+                rightWidth = std::max(rightWidth, fm.horizontalAdvance(right->label(value)));
+            });
+            rightWidth += line * 1.7;
+        }
+        plot_ = QRectF(area.left() + line * 1.4 + labelWidth, area.top() + line * 1.6 + headroom,
+                       0.0, 0.0);
+        plot_.setRight(area.right() - line - rightWidth);
         plot_.setBottom(area.bottom() - line * 2.6);
 
         painter.save();
@@ -93,28 +137,17 @@ public:
         painter.drawText(QRectF(area.left(), area.top(), area.width(), line * 1.4), Qt::AlignCenter,
                          title);
         painter.setFont(style.font);
-        const double xStep = xScale.step;
-        const double yStep = yScale.step;
         const QPen grid(QColor(0xD0, 0xD0, 0xD0), 0.8);
         const QPen text(Qt::black);
-        for (double tick = std::ceil(x_.low / xStep - 1e-9);; tick += 1) {
-            // Whole multiples of the step, so that no rounding residue shows ("0", not "1E-17").
-            const double value = tick * xStep;
-            if (value > x_.high + xStep * 1e-9) {
-                break;
-            }
+        EachTick(xScale, [&](double value) {
             const QPointF at = At(value, y_.low);
             painter.setPen(grid);
             painter.drawLine(QPointF(at.x(), plot_.top()), QPointF(at.x(), plot_.bottom()));
             painter.setPen(text);
             painter.drawText(QRectF(at.x() - 60, plot_.bottom() + line * 0.2, 120, line),
                              Qt::AlignHCenter | Qt::AlignTop, style.Number(value));
-        }
-        for (double tick = std::ceil(y_.low / yStep - 1e-9);; tick += 1) {
-            const double value = tick * yStep;
-            if (value > y_.high + yStep * 1e-9) {
-                break;
-            }
+        });
+        EachTick(yScale, [&](double value) {
             const QPointF at = At(x_.low, value);
             painter.setPen(grid);
             painter.drawLine(QPointF(plot_.left(), at.y()), QPointF(plot_.right(), at.y()));
@@ -122,12 +155,25 @@ public:
             painter.drawText(
                 QRectF(plot_.left() - labelWidth - line * 0.3, at.y() - line / 2, labelWidth, line),
                 Qt::AlignRight | Qt::AlignVCenter, style.Number(value));
-        }
+            if (right != nullptr) {
+                painter.drawText(QRectF(plot_.right() + line * 0.3, at.y() - line / 2,
+                                        rightWidth - line * 1.7, line),
+                                 Qt::AlignLeft | Qt::AlignVCenter, right->label(value));
+            }
+        });
         painter.setPen(QPen(Qt::black, 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(plot_);
         painter.drawText(QRectF(plot_.left(), plot_.bottom() + line * 1.3, plot_.width(), line),
                          Qt::AlignCenter, xTitle);
+        if (right != nullptr) {
+            painter.save();
+            painter.translate(area.right(), plot_.center().y());
+            painter.rotate(90);
+            painter.drawText(QRectF(-plot_.height() / 2, 0, plot_.height(), line), Qt::AlignCenter,
+                             right->title);
+            painter.restore();
+        }
         painter.translate(area.left(), plot_.center().y());
         painter.rotate(-90);
         painter.drawText(QRectF(-plot_.height() / 2, 0, plot_.height(), line), Qt::AlignCenter,
@@ -203,6 +249,73 @@ void Legend(QPainter& painter, const Axes& axes, const std::vector<LegendEntry>&
     painter.restore();
 }
 
+// Where each entry of a legend in one band goes, row after row across `width` from (left, top):
+// its box, a symbol's room and its text.
+std::vector<QRectF> LegendFlow(const QFontMetricsF& fm, double left, double top, double width,
+                               const std::vector<LegendEntry>& entries) {
+    const double line = fm.height();
+    std::vector<QRectF> places;
+    double x = left;
+    double y = top;
+    for (const LegendEntry& entry : entries) {
+        const double wide = line * 2.5 + fm.horizontalAdvance(entry.text) + line;
+        if (x > left && x + wide > left + width) {
+            x = left;
+            y += line;
+        }
+        places.emplace_back(x, y, wide, line);
+        x += wide;
+    }
+    return places;
+}
+
+// The height of a legend in one band above a plot, centred across `width`.
+double LegendBandHeight(const QFontMetricsF& fm, double width,
+                        const std::vector<LegendEntry>& entries) {
+    const std::vector<QRectF> places = LegendFlow(fm, 0.0, 0.0, width, entries);
+    return places.empty() ? 0.0 : places.back().bottom() + fm.height() * 0.3;
+}
+
+void LegendBand(QPainter& painter, const QRectF& band, const std::vector<LegendEntry>& entries,
+                const PlotStyle& style) {
+    const QFontMetricsF fm(style.font, painter.device());
+    const double line = fm.height();
+    std::vector<QRectF> places = LegendFlow(fm, band.left(), band.top(), band.width(), entries);
+    // Each row centred: shifted by half of what it leaves free at its right.
+    for (std::size_t first = 0; first < places.size();) {
+        std::size_t last = first;
+        while (last + 1 < places.size() && places[last + 1].top() == places[first].top()) {
+            ++last;
+        }
+        const double shift = std::max(0.0, (band.right() - places[last].right()) / 2);
+        for (std::size_t i = first; i <= last; ++i) {
+            places[i].translate(shift, 0.0);
+        }
+        first = last + 1;
+    }
+    painter.save();
+    painter.setFont(style.font);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const LegendEntry& entry = entries[i];
+        const QRectF& at = places[i];
+        const double middle = at.center().y();
+        if (entry.filled) {
+            painter.setPen(QPen(entry.pen.color().darker(130), 0.6));
+            painter.setBrush(entry.pen.color());
+            painter.drawRect(
+                QRectF(at.left() + line * 0.3, middle - line * 0.3, line * 1.4, line * 0.6));
+        } else {
+            painter.setPen(entry.pen);
+            painter.drawLine(QPointF(at.left() + line * 0.2, middle),
+                             QPointF(at.left() + line * 1.8, middle));
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(at.left() + line * 2.2, at.top(), at.width() - line * 2.2, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+    }
+    painter.restore();
+}
+
 // At most about 2000 of a long series' points, its last one always, so a long run draws fast.
 std::size_t DrawStride(std::size_t points) {
     return std::max<std::size_t>(1, points / 2000);
@@ -240,16 +353,71 @@ QString ParameterTitle(const AnalysisDescription& analysis, int meanField) {
                                              static_cast<qsizetype>(fact->unit.size())));
 }
 
+namespace {
+
+// The smallest whole step of a round number times a power of ten that reaches `top` in the count
+// axis's steps: a finer choice than 1, 2, 2.5 and 5, so that little of the axis stands empty
+// above the tallest bar.
+double CountStep(double top) {
+    const double least = top / HistogramLayout::kCountSteps;
+    for (double power = 1.0;; power *= 10.0) {
+        for (double m : {1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 7.5, 8.0}) {
+            const double step = m * power;
+            if (step >= least && step == std::floor(step)) {
+                return step;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+HistogramLayout LayOutHistogram(std::span<const double> factors) {
+    HistogramLayout layout;
+    layout.trials = static_cast<int>(factors.size());
+    std::vector<double> finite;
+    // Beyond ±1e300 the bins' edges and the scales' round ends would overflow.
+    std::copy_if(factors.begin(), factors.end(), std::back_inserter(finite),
+                 [](double factor) { return std::abs(factor) <= 1e300; });
+    if (finite.empty()) {
+        return layout;
+    }
+    layout.bins = BinFactors(finite);
+    layout.cumulative = CumulativeFractions(layout.bins);
+    layout.mean = Describe(finite).mean;
+    const FactorHistogram& h = layout.bins;
+    layout.left = std::min(h.lowerEdge(0), 1.0 - h.width);
+    layout.right = std::max(h.lowerEdge(h.counts.size()), 1.0 + h.width);
+    const int tallest = *std::max_element(h.counts.begin(), h.counts.end());
+    layout.countStep = CountStep(tallest * 1.1 + 1.0);
+    return layout;
+}
+
 void PaintHistogram(QPainter& painter, const QRectF& area, std::span<const double> factors,
                     const PlotStyle& style) {
-    const TrialDistribution d = Describe(factors);
-    const FactorHistogram h = BinFactors(factors);
-    const int tallest = *std::max_element(h.counts.begin(), h.counts.end());
-    const Range x{std::min(h.lowerEdge(0), 1.0 - h.width),
-                  std::max(h.lowerEdge(h.counts.size()), 1.0 + h.width)};
-    const Axes axes(painter, area, x, {0.0, tallest * 1.1 + 1.0}, style,
-                    QObject::tr("Factors of safety of %1 trials").arg(style.Number(d.trials)),
-                    QObject::tr("Factor of safety"), QObject::tr("Trials"));
+    const HistogramLayout layout = LayOutHistogram(factors);
+    const FactorHistogram& h = layout.bins;
+    const QPen factorOfOne(kFactorOfOne, 1.5, Qt::DashLine);
+    const QPen mean(kMean, 1.5, Qt::DashDotLine);
+    const QPen cumulative(kCumulative, 1.8);
+    const std::vector<LegendEntry> legend{{QObject::tr("Failed (below 1)"), QPen(kFailed), true},
+                                          {QObject::tr("Stable (1 or more)"), QPen(kStable), true},
+                                          {QObject::tr("Factor of 1"), factorOfOne},
+                                          {QObject::tr("Mean"), mean},
+                                          {QObject::tr("Cumulative"), cumulative}};
+    const QFontMetricsF fm(style.font, painter.device());
+    const double headroom = LegendBandHeight(fm, area.width(), legend);
+    const RightAxis share{QObject::tr("Cumulative (%)"), [&layout, &style](double count) {
+                              return style.Number(count / layout.countTop() * 100.0);
+                          }};
+    const Axes axes(painter, area, NiceScale({layout.left, layout.right}, false),
+                    {{0.0, layout.countTop()}, layout.countStep}, style,
+                    QObject::tr("Factors of safety of %1 trials").arg(style.Number(layout.trials)),
+                    QObject::tr("Factor of safety"), QObject::tr("Trials"), headroom, &share);
+    LegendBand(painter,
+               QRectF(area.left(), axes.plot().top() - headroom - fm.height() * 0.1, area.width(),
+                      headroom),
+               legend, style);
     painter.save();
     painter.setClipRect(axes.plot());
     for (std::size_t bin = 0; bin < h.counts.size(); ++bin) {
@@ -259,25 +427,29 @@ void PaintHistogram(QPainter& painter, const QRectF& area, std::span<const doubl
         painter.drawRect(
             QRectF(axes.At(h.lowerEdge(bin), h.counts[bin]), axes.At(h.lowerEdge(bin + 1), 0.0)));
     }
-    axes.Vertical(painter, 1.0, QPen(kFactorOfOne, 1.5, Qt::DashLine));
-    axes.Vertical(painter, d.mean, QPen(kMean, 1.5, Qt::DashDotLine));
-    // The cumulative share, on the scale of the tallest grid line as 100 %.
-    const std::vector<double> cumulative = CumulativeFractions(h);
-    QPainterPath curve(axes.At(h.lowerEdge(0), 0.0));
-    for (std::size_t bin = 0; bin < cumulative.size(); ++bin) {
-        curve.lineTo(axes.At(h.lowerEdge(bin + 1), cumulative[bin] * axes.y().high));
+    axes.Vertical(painter, 1.0, factorOfOne);
+    if (layout.mean) {
+        axes.Vertical(painter, *layout.mean, mean);
     }
-    painter.setPen(QPen(kCumulative, 1.8));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(curve);
+    if (!h.counts.empty()) {
+        // The cumulative share on the right axis: the top of the trial axis is 100 %.
+        QPainterPath curve(axes.At(h.lowerEdge(0), 0.0));
+        for (std::size_t bin = 0; bin < layout.cumulative.size(); ++bin) {
+            curve.lineTo(axes.At(h.lowerEdge(bin + 1), layout.cumulative[bin] * layout.countTop()));
+        }
+        painter.setPen(cumulative);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(curve);
+    }
     painter.restore();
-    Legend(painter, axes,
-           {{QObject::tr("Failed (below 1)"), QPen(kFailed), true},
-            {QObject::tr("Stable (1 or more)"), QPen(kStable), true},
-            {QObject::tr("Factor of 1"), QPen(kFactorOfOne, 1.5, Qt::DashLine)},
-            {QObject::tr("Mean"), QPen(kMean, 1.5, Qt::DashDotLine)},
-            {QObject::tr("Cumulative (top = 100 %)"), QPen(kCumulative, 1.8)}},
-           style);
+}
+
+void PaintOnWhite(QPainter& painter, const QRect& bounds, const PlotPaint& paint) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(bounds, Qt::white);
+    if (paint) {
+        paint(painter, QRectF(bounds).adjusted(4, 4, -4, -4));
+    }
 }
 
 void PaintConvergence(QPainter& painter, const QRectF& area, std::span<const double> factors,

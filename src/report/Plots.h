@@ -5,12 +5,16 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "analysis/AnalysisDescription.h"
 #include "analysis/ParameterDraws.h"
 #include "analysis/Sensitivity.h"
 #include "numerics/NumberText.h"
+#include "statistics/TrialDistribution.h"
 
 class QPainter;
 
@@ -40,10 +44,35 @@ struct PlotStyle {
     QString Number(double value) const;
 };
 
+// The histogram of the trial factors as PaintHistogram draws it. The bins hold the factors
+// within ±1e300 only: one that is not a number, infinite or beyond has no bar, and without any
+// other there are no bins and no mean. The factor axis spans [left, right], 1 ± a bin included; the
+// trial axis spans four whole steps of countStep, so that the cumulative axis beside it reads 0,
+// 25, 50, 75 and 100 % on the same grid lines.
+struct HistogramLayout {
+    int trials = 0;  // every factor given, finite or not
+    FactorHistogram bins;
+    std::vector<double> cumulative;  // share at or below each bin's upper edge
+    std::optional<double> mean;
+    double left = 0.0;
+    double right = 2.0;
+    double countStep = 1.0;
+
+    static constexpr int kCountSteps = 4;
+    double countTop() const { return countStep * kCountSteps; }
+};
+
+HistogramLayout LayOutHistogram(std::span<const double> factors);
+
 // The trial factors as a histogram: failed bins vermillion, stable ones blue, the line at 1 and
-// the mean, and the cumulative share on a second axis.
+// the mean, and the cumulative share on a second axis at the right. The results window and the
+// report both draw it with this.
 void PaintHistogram(QPainter& painter, const QRectF& area, std::span<const double> factors,
                     const PlotStyle& style);
+
+// A plot as the windows show it: on white over the whole of `bounds`, a small margin around it.
+using PlotPaint = std::function<void(QPainter& painter, const QRectF& area)>;
+void PaintOnWhite(QPainter& painter, const QRect& bounds, const PlotPaint& paint);
 
 // The running mean factor (above) and the running failure percentage with its 95 % band
 // (below) against the trial number.

@@ -79,6 +79,10 @@ FactorHistogram BinFactors(std::span<const double> factors) {
     FactorHistogram h;
     if (maximum > minimum) {
         h.width = (maximum - minimum) / target;
+        // Bins some thousand units in the last place of the factors and of 1 wide at least:
+        // narrower ones, from factors a few units apart, could neither step the grid down to
+        // the smallest factor nor bound the bin count.
+        h.width = std::max(h.width, std::max({std::abs(minimum), std::abs(maximum), 1.0}) * 1e-12);
     } else {
         h.width = std::max(std::abs(minimum) * 0.01, 0.01);  // one bar around the one value
     }

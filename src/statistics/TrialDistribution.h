@@ -35,7 +35,8 @@ struct FactorHistogram {
     bool belowOne(std::size_t bin) const { return lowerEdge(bin + 1) <= 1.0 + width * 1e-9; }
 };
 
-// About the square root of the number of trials, between 5 and 40 bins across the range.
+// About the square root of the number of trials, between 5 and 40 bins across the range, of a
+// non-empty set of finite factors whose spread a double holds.
 FactorHistogram BinFactors(std::span<const double> factors);
 
 // Fraction of the factors at or below each bin's upper edge, for the cumulative curve.

@@ -80,6 +80,12 @@ TEST(BinFactors, CountsEveryTrialOnceAndSplitsAtOne) {
     ExpectEveryFactorBinnedOnceWithOneOnAnEdge({0.5});
     ExpectEveryFactorBinnedOnceWithOneOnAnEdge({2.0, 3.0, 2.5});  // nothing fails
     ExpectEveryFactorBinnedOnceWithOneOnAnEdge({-3.0, 0.2, 0.99999});
+    // Factors a unit in the last place apart, far from 1 or large: bins as narrow as their
+    // spread could not reach them from 1.
+    for (const double x : {0.05, 0.050273999999999999, 11314.078551276003, 1e17}) {
+        ExpectEveryFactorBinnedOnceWithOneOnAnEdge({x, std::nextafter(x, 2.0 * x)});
+        EXPECT_LE(BinFactors(std::vector<double>{x, std::nextafter(x, 2.0 * x)}).counts.size(), 7u);
+    }
     UniformSequence uniforms;
     std::vector<double> many;
     for (int i = 0; i < 9999; ++i) {
