@@ -21,6 +21,11 @@ constexpr int kStepHalvings = 12;
 // inclined at 80 degrees for f = 1), in steps of kLambdaStep.
 constexpr double kLambdaReach = 5.7;
 constexpr double kLambdaStep = 0.1;
+// Curves closer than this share of the factor at lambda = 0 that do not cross are taken to lie
+// on each other.
+constexpr double kIndeterminateGap = 1e-6;
+// The longest step Newton takes in lambda.
+constexpr double kLambdaStride = 0.25;
 
 // The sums of one pass at (q = 1/F, lambda), N from the slices' march.
 struct CurveSums {
@@ -127,14 +132,15 @@ bool MarchWithDerivatives(const SliceTerms& t, double q, double lambda, Residual
            std::isfinite(momentQ) && std::isfinite(momentL);
 }
 
-// The ordinary method's factor by moments, where the solver starts (1 where it has none).
+// The ordinary method's factor by forces along each base, where the solver starts (1 where it
+// has none). It does not depend on the moment point, so neither does the solver's path.
 double OrdinaryStart(const SliceTerms& t) noexcept {
     double resisting = 0.0;
     double driving = 0.0;
     for (std::size_t i = 0; i < t.count; ++i) {
         const double normal = t.vertical[i] * t.cosBase[i] - t.horizontal[i] * t.sinBase[i];
-        resisting += (t.cohesionTerm[i] + normal * t.tanFriction[i]) * t.armShear[i];
-        driving += t.drive[i] + normal * t.armNormal[i];
+        resisting += t.cohesionTerm[i] + normal * t.tanFriction[i];
+        driving += t.vertical[i] * t.sinBase[i] + t.horizontal[i] * t.cosBase[i];
     }
     const double factor = resisting / driving;
     return factor > 0.0 && factor < HUGE_VAL ? factor : 1.0;
@@ -161,7 +167,15 @@ std::optional<Crossing> Newton(const SliceTerms& t, double start, int& passes) {
         }
         const double dq = -(r.force * r.momentL - r.forceL * r.moment) / det;
         const double dl = -(r.forceQ * r.moment - r.momentQ * r.force) / det;
+        // A step moves lambda by at most kLambdaStride and F by at most half, so that Newton
+        // walks from lambda = 0 to the nearest crossing rather than leaping to a far one.
         double scale = 1.0;
+        if (std::abs(dl) > kLambdaStride) {
+            scale = kLambdaStride / std::abs(dl);
+        }
+        if (std::abs(scale * dq) > 0.5 * q) {
+            scale = 0.5 * q / std::abs(dq);
+        }
         bool moved = false;
         double nextQ = q;
         double nextLambda = lambda;
@@ -199,10 +213,11 @@ double CurveFactor(const SliceTerms& t, double lambda, double start, bool moment
         if (!March(t, 1.0 / factor, lambda, s)) {
             return kNaN;
         }
-        if (moment) {
-            return s.momentDriving > 0.0 ? s.momentResisting / s.momentDriving : kNaN;
-        }
-        return s.forceDriving > 0.0 ? s.forceResisting / s.forceDriving : kNaN;
+        // About a point far from the mass, the moments that resist and drive may both be
+        // negative; only their ratio means anything.
+        const double ratio =
+            moment ? s.momentResisting / s.momentDriving : s.forceResisting / s.forceDriving;
+        return ratio > 0.0 && ratio < HUGE_VAL ? ratio : kNaN;
     };
     const std::optional<double> factor = SettleFactor(step, start, passes);
     return factor ? *factor : kNaN;
@@ -222,14 +237,16 @@ std::optional<Crossing> CurvesCrossing(const SliceTerms& t, double start, int& p
     };
     double factorAtZero = kNaN;
     const double gapAtZero = gap(0.0, factorAtZero);
+    // Where the curves lie on each other (a plane in a soil without cohesion, where moments
+    // do not fix lambda and only the slicing parts them), lambda = 0 is the answer.
+    if (std::abs(gapAtZero) <= kIndeterminateGap * factorAtZero) {
+        return Crossing{factorAtZero, 0.0};
+    }
     double low = 0.0;
     double gapLow = gapAtZero;
     double high = 0.0;
     double gapHigh = gapAtZero;
-    bool bracketed = std::isfinite(gapAtZero) && gapAtZero == 0.0;
-    if (bracketed) {
-        return Crossing{factorAtZero, 0.0};
-    }
+    bool bracketed = false;
     double lastUp = gapAtZero;
     double lastDown = gapAtZero;
     bool upOpen = true;
@@ -306,7 +323,8 @@ double MomentFactor(const MethodWorkspace& workspace, double lambda) {
 }
 
 MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShape shape,
-                                          MomentPoint point, MethodWorkspace& workspace) {
+                                          MomentPoint point, MethodWorkspace& workspace,
+                                          CrossingScheme scheme) {
     workspace.Prepare(mass, point, shape);
     const SliceTerms& t = workspace.terms();
     SliceForces& forces = workspace.forces();
@@ -323,7 +341,10 @@ MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShap
 
     const double start = OrdinaryStart(t);
     result.iterations = 1;
-    std::optional<Crossing> crossing = Newton(t, start, result.iterations);
+    std::optional<Crossing> crossing;
+    if (scheme == CrossingScheme::NewtonFirst) {
+        crossing = Newton(t, start, result.iterations);
+    }
     if (!crossing) {
         crossing = CurvesCrossing(t, start, result.iterations);
     }

@@ -24,13 +24,21 @@ namespace vardolin::section {
 // it settles in a handful of passes. Where Newton fails (a slice turns singular on the way, or
 // it does not settle), it falls back to the curves: lambda is stepped out from 0 both ways until
 // F_m - F_f changes sign, and the crossing is closed in by the Illinois rule, each curve's
-// factor by SettleFactor. No change of sign before the factors turn singular is NoCrossing.
+// factor by SettleFactor. No change of sign before the factors turn singular is NoCrossing,
+// unless the curves lie within a millionth of the factor of each other at lambda = 0 (a plane
+// in a soil without cohesion, where any lambda holds): then lambda is 0.
 //
 // A slice is singular where D, divided by sqrt(1 + (lambda f)^2) (which makes it the m_alpha of
 // the base turned by the interslice inclination), is not positive; below kMinimumMAlpha the
 // factor is kept and SmallMAlpha raised.
+enum class CrossingScheme : unsigned char {
+    NewtonFirst,  // Newton, the curves where it fails
+    CurvesOnly,   // the curves alone: slower, for checks
+};
+
 MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShape shape,
-                                          MomentPoint point, MethodWorkspace& workspace);
+                                          MomentPoint point, MethodWorkspace& workspace,
+                                          CrossingScheme scheme = CrossingScheme::NewtonFirst);
 
 // Spencer's method: the general formulation with f = 1.
 inline MethodResult SolveSpencer(const SlicedMass& mass, MomentPoint point,
