@@ -58,8 +58,8 @@ MethodResult SolveBishop(const SlicedMass& mass, MomentPoint point, MethodWorksp
         }
         return moment > 0.0 ? resisting / moment : kNaN;
     };
-    result.iterations = 1;
-    const std::optional<double> factor = SettleFactor(step, OrdinaryStart(t), result.iterations);
+    result.passes = 1;
+    const std::optional<double> factor = SettleFactor(step, OrdinaryStart(t), result.passes);
     if (!factor) {
         result.Raise(MethodFlag::NotConverged);
         return result;

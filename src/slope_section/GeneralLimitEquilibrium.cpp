@@ -340,13 +340,13 @@ MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShap
     }
 
     const double start = OrdinaryStart(t);
-    result.iterations = 1;
+    result.passes = 1;
     std::optional<Crossing> crossing;
     if (scheme == CrossingScheme::NewtonFirst) {
-        crossing = Newton(t, start, result.iterations);
+        crossing = Newton(t, start, result.passes);
     }
     if (!crossing) {
-        crossing = CurvesCrossing(t, start, result.iterations);
+        crossing = CurvesCrossing(t, start, result.passes);
     }
     if (!crossing) {
         result.Raise(MethodFlag::NoCrossing);
@@ -381,7 +381,7 @@ MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShap
         eLeft = eRight;
         xLeft = xRight;
     }
-    result.iterations += 1;
+    result.passes += 1;
     result.smallestMAlpha = smallest;
     if (!(smallest > 0.0)) {
         result.Raise(MethodFlag::SingularSlice);

@@ -96,9 +96,9 @@ MethodResult SolveJanbu(const SlicedMass& mass, JanbuVariant variant, MethodWork
         }
         return drivingX > 0.0 ? resistingX / drivingX : kNaN;
     };
-    result.iterations = 1;
+    result.passes = 1;
     const std::optional<double> factor =
-        SettleFactor(step, start > 0.0 && start < HUGE_VAL ? start : 1.0, result.iterations);
+        SettleFactor(step, start > 0.0 && start < HUGE_VAL ? start : 1.0, result.passes);
     if (!factor) {
         result.Raise(MethodFlag::NotConverged);
         return result;

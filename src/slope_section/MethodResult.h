@@ -12,7 +12,8 @@ namespace vardolin::section {
 // and names the doubt. No factor is ever given without its flags.
 enum class MethodFlag : unsigned {
     NoDrivingForce = 1u << 0,           // nothing drives the mass along +x (no factor)
-    NotConverged = 1u << 1,             // the iteration settled nowhere (no factor)
+    NotConverged = 1u << 1,             // the iteration settled nowhere, or on no positive
+                                        // factor (no factor)
     NoCrossing = 1u << 2,               // F_f(lambda) and F_m(lambda) do not meet before a slice
                                         // becomes singular (no factor)
     SingularSlice = 1u << 3,            // a slice's equations have no solution at the factor
@@ -34,7 +35,7 @@ struct MethodResult {
     double lambda = 0.0;      // the interslice scale (Spencer: tan of the inclination); 0 without
     double correction = 1.0;  // Janbu's f0 where the factor carries it, else 1
     unsigned flags = 0;       // MethodFlag bits
-    int iterations = 0;       // passes over the slices the method took
+    int passes = 0;           // passes over the slices the method took
     double smallestMAlpha = std::numeric_limits<double>::quiet_NaN();  // at the factor
 
     bool Has(MethodFlag flag) const noexcept { return (flags & static_cast<unsigned>(flag)) != 0; }

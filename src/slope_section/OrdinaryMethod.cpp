@@ -12,7 +12,7 @@ MethodResult SolveOrdinary(const SlicedMass& mass, MomentPoint point, MethodWork
     const SliceTerms& t = workspace.terms();
     SliceForces& forces = workspace.forces();
     MethodResult result;
-    result.iterations = 1;
+    result.passes = 1;
     double resisting = 0.0;
     double driving = 0.0;
     for (std::size_t i = 0; i < t.count; ++i) {
