@@ -24,6 +24,8 @@ constexpr double kLambdaStep = 0.1;
 // Curves closer than this share of the factor at lambda = 0 that do not cross are taken to lie
 // on each other.
 constexpr double kIndeterminateGap = 1e-6;
+// Halvings of a step of the curves that lands where a slice is singular.
+constexpr int kSingularHalvings = 6;
 // The longest step Newton takes in lambda.
 constexpr double kLambdaStride = 0.25;
 
@@ -146,61 +148,87 @@ double OrdinaryStart(const SliceTerms& t) noexcept {
     return factor > 0.0 && factor < HUGE_VAL ? factor : 1.0;
 }
 
-// Newton's method on both residuals; the factor and lambda, or nothing.
+// The factor and lambda where both residuals vanish, or nothing.
 struct Crossing {
     double factor = kNaN;
     double lambda = 0.0;
 };
 
-std::optional<Crossing> Newton(const SliceTerms& t, double start, int& passes) {
+// q on the force branch at lambda: Newton on the force residual from q, each step changing F by
+// at most half. On success q is settled and r holds the residuals of the last pass (at most a
+// tenth of the tolerance away from q, close enough for the outer step's slope).
+bool SettleOnForceBranch(const SliceTerms& t, double lambda, double& q, Residuals& r, int& passes) {
+    for (int step = 0; step < kNewtonSteps; ++step) {
+        ++passes;
+        if (!MarchWithDerivatives(t, q, lambda, r) || !(r.forceQ != 0.0)) {
+            return false;
+        }
+        double dq = -r.force / r.forceQ;
+        if (std::abs(dq) > 0.5 * q) {
+            dq = std::copysign(0.5 * q, dq);
+        }
+        const double next = q + dq;
+        if (!(next > 0.0)) {
+            return false;
+        }
+        const bool settled = std::abs(dq) <= 0.1 * kFactorTolerance * next;
+        q = next;
+        if (settled) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Newton's method in lambda on the moment residual along the force branch, h(lambda) =
+// M(q_f(lambda), lambda), whose slope the pass gives: h' = M_l - M_q E_l / E_q. The branch
+// starts at Janbu's factor for lambda = 0 and is followed from there, so the crossing found is
+// the one the curves reach first, not one on another branch of the equations. A step moves
+// lambda by at most kLambdaStride, and is halved where the branch turns singular.
+std::optional<Crossing> NewtonAlongForceBranch(const SliceTerms& t, double start, int& passes) {
     double q = 1.0 / start;
     double lambda = 0.0;
     Residuals r;
-    ++passes;
-    if (!MarchWithDerivatives(t, q, lambda, r)) {
+    if (!SettleOnForceBranch(t, lambda, q, r, passes)) {
         return std::nullopt;
     }
     for (int step = 0; step < kNewtonSteps; ++step) {
-        const double det = r.forceQ * r.momentL - r.forceL * r.momentQ;
-        if (!(std::abs(det) > 0.0)) {
+        const double qSlope = -r.forceL / r.forceQ;  // dq/dlambda along the branch
+        const double slope = r.momentL + r.momentQ * qSlope;
+        if (!(std::abs(slope) > 0.0)) {
             return std::nullopt;
         }
-        const double dq = -(r.force * r.momentL - r.forceL * r.moment) / det;
-        const double dl = -(r.forceQ * r.moment - r.momentQ * r.force) / det;
-        // A step moves lambda by at most kLambdaStride and F by at most half, so that Newton
-        // walks from lambda = 0 to the nearest crossing rather than leaping to a far one.
-        double scale = 1.0;
+        double dl = -r.moment / slope;
         if (std::abs(dl) > kLambdaStride) {
-            scale = kLambdaStride / std::abs(dl);
-        }
-        if (std::abs(scale * dq) > 0.5 * q) {
-            scale = 0.5 * q / std::abs(dq);
+            dl = std::copysign(kLambdaStride, dl);
         }
         bool moved = false;
-        double nextQ = q;
+        bool halved = false;
         double nextLambda = lambda;
+        double nextQ = q;
         Residuals next;
-        for (int halving = 0; halving <= kStepHalvings; ++halving) {
-            nextQ = q + scale * dq;
-            nextLambda = lambda + scale * dl;
-            ++passes;
-            if (nextQ > 0.0 && std::abs(nextLambda) <= kLambdaReach &&
-                MarchWithDerivatives(t, nextQ, nextLambda, next)) {
-                moved = true;
-                break;
+        for (int halving = 0; halving <= kStepHalvings && !moved; ++halving) {
+            halved = halving > 0;
+            nextLambda = lambda + dl;
+            nextQ = q + dl * qSlope;
+            if (!(nextQ > 0.0)) {
+                nextQ = q;
             }
-            scale *= 0.5;
+            moved = std::abs(nextLambda) <= kLambdaReach &&
+                    SettleOnForceBranch(t, nextLambda, nextQ, next, passes);
+            if (!moved) {
+                dl *= 0.5;
+            }
         }
         if (!moved) {
             return std::nullopt;
         }
         const bool settled =
-            std::abs(scale * dq) <= 0.1 * kFactorTolerance * nextQ &&
-            std::abs(scale * dl) <= 0.1 * kFactorTolerance * (1.0 + std::abs(nextLambda));
-        q = nextQ;
+            !halved && std::abs(dl) <= 0.1 * kFactorTolerance * (1.0 + std::abs(nextLambda));
         lambda = nextLambda;
+        q = nextQ;
         r = next;
-        if (settled && scale == 1.0) {
+        if (settled) {
             return Crossing{1.0 / q, lambda};
         }
     }
@@ -237,6 +265,9 @@ std::optional<Crossing> CurvesCrossing(const SliceTerms& t, double start, int& p
     };
     double factorAtZero = kNaN;
     const double gapAtZero = gap(0.0, factorAtZero);
+    if (!std::isfinite(gapAtZero)) {
+        return std::nullopt;
+    }
     // Where the curves lie on each other (a plane in a soil without cohesion, where moments
     // do not fix lambda and only the slicing parts them), lambda = 0 is the answer.
     if (std::abs(gapAtZero) <= kIndeterminateGap * factorAtZero) {
@@ -247,32 +278,42 @@ std::optional<Crossing> CurvesCrossing(const SliceTerms& t, double start, int& p
     double high = 0.0;
     double gapHigh = gapAtZero;
     bool bracketed = false;
-    double lastUp = gapAtZero;
-    double lastDown = gapAtZero;
-    bool upOpen = true;
-    bool downOpen = true;
-    for (int k = 1; !bracketed && (upOpen || downOpen) && k * kLambdaStep <= kLambdaReach; ++k) {
-        for (const double sign : {1.0, -1.0}) {
-            bool& open = sign > 0.0 ? upOpen : downOpen;
-            double& last = sign > 0.0 ? lastUp : lastDown;
-            if (!open || bracketed) {
+    // Each side steps out by kLambdaStep; where a step lands where the curves have no factor,
+    // it is halved a few times, so that a crossing close to where a slice turns singular is
+    // still found, and then that side ends.
+    struct Side {
+        double sign, lambda, gap;
+        bool open;
+    };
+    Side sides[2] = {{1.0, 0.0, gapAtZero, true}, {-1.0, 0.0, gapAtZero, true}};
+    while (!bracketed && (sides[0].open || sides[1].open)) {
+        for (Side& side : sides) {
+            if (!side.open || bracketed) {
                 continue;
             }
-            const double lambda = sign * k * kLambdaStep;
+            double stride = kLambdaStep;
+            double lambda = side.lambda + side.sign * stride;
             double unused = kNaN;
-            const double g = gap(lambda, unused);
+            double g = std::abs(lambda) <= kLambdaReach ? gap(lambda, unused) : kNaN;
+            for (int halving = 0; !std::isfinite(g) && halving < kSingularHalvings; ++halving) {
+                stride *= 0.5;
+                lambda = side.lambda + side.sign * stride;
+                g = gap(lambda, unused);
+            }
             if (!std::isfinite(g)) {
-                open = false;
+                side.open = false;
                 continue;
             }
-            if (std::isfinite(last) && (g > 0.0) != (last > 0.0)) {
-                low = lambda - sign * kLambdaStep;
-                gapLow = last;
+            if ((g > 0.0) != (side.gap > 0.0)) {
+                low = side.lambda;
+                gapLow = side.gap;
                 high = lambda;
                 gapHigh = g;
                 bracketed = true;
             }
-            last = g;
+            side.lambda = lambda;
+            side.gap = g;
+            side.open = stride == kLambdaStep;
         }
     }
     if (!bracketed) {
@@ -343,7 +384,7 @@ MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShap
     result.passes = 1;
     std::optional<Crossing> crossing;
     if (scheme == CrossingScheme::NewtonFirst) {
-        crossing = Newton(t, start, result.passes);
+        crossing = NewtonAlongForceBranch(t, start, result.passes);
     }
     if (!crossing) {
         crossing = CurvesCrossing(t, start, result.passes);

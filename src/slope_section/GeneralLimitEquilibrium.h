@@ -19,20 +19,24 @@ namespace vardolin::section {
 // at 0; F_m(lambda) the one whose moment about the point is 0. The answer is where they meet,
 // lambda*; at lambda = 0 they are Janbu's uncorrected and Bishop's factors.
 //
-// The solver first runs Newton's method on both equations at once in (1/F, lambda), from
-// lambda = 0 and the ordinary method's factor, with the derivatives carried along the slices;
-// it settles in a handful of passes. Where Newton fails (a slice turns singular on the way, or
-// it does not settle), it falls back to the curves: lambda is stepped out from 0 both ways until
-// F_m - F_f changes sign, and the crossing is closed in by the Illinois rule, each curve's
-// factor by SettleFactor. No change of sign before the factors turn singular is NoCrossing,
-// unless the curves lie within a millionth of the factor of each other at lambda = 0 (a plane
-// in a soil without cohesion, where any lambda holds): then lambda is 0.
+// The solver follows the force curve: it settles F_f at lambda = 0 (Janbu's factor) by Newton's
+// method in 1/F, then steps lambda by Newton's method on the moment left over along that curve,
+// settling F_f again at each step; the derivatives in 1/F and lambda are carried along the
+// slices in the same pass. Keeping to the force curve that starts at Janbu's factor, it finds
+// where the moment curve crosses it, not another solution of the two equations on another
+// branch; it settles in a dozen passes or so. Where it fails (a
+// slice turns singular on the way, or it does not settle), it falls back to the curves: lambda
+// is stepped out from 0 both ways until F_m - F_f changes sign, and the crossing is closed in by
+// the Illinois rule, each curve's factor by SettleFactor. No change of sign before the factors
+// turn singular is NoCrossing, unless the curves lie within a millionth of the factor of each
+// other at lambda = 0 (a plane in a soil without cohesion, where any lambda holds): then lambda
+// is 0.
 //
 // A slice is singular where D, divided by sqrt(1 + (lambda f)^2) (which makes it the m_alpha of
 // the base turned by the interslice inclination), is not positive; below kMinimumMAlpha the
 // factor is kept and SmallMAlpha raised.
 enum class CrossingScheme : unsigned char {
-    NewtonFirst,  // Newton, the curves where it fails
+    NewtonFirst,  // Newton along the force curve, the curves' crossing where it fails
     CurvesOnly,   // the curves alone: slower, for checks
 };
 

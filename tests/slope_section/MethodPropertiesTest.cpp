@@ -163,17 +163,31 @@ TEST(MethodAgreement, TheCurvesStartAtJanbuAndBishopAndMeetAtTheSolution) {
 struct SchemeRow {
     const char* name;
     InterforceShape shape;
+    OneSoil soil;
     Water water;
+    double kh, kv;
+    Point centre;
+    double radius;
 };
+
+const Water kPiezometricLine{Water::Kind::Piezometric, 0.0, {{0, 40}, {140, 20}, {180, 20}}, 62.4};
+
+SlicedMass SchemeMass(const SchemeRow& row) {
+    SlicedMass mass = SliceUnderCircle(kGround, row.soil, row.water, row.centre, row.radius, 2.0);
+    mass.horizontalSeismic = row.kh;
+    mass.verticalSeismic = row.kv;
+    return mass;
+}
 
 class CrossingSchemes : public testing::TestWithParam<SchemeRow> {};
 
 TEST_P(CrossingSchemes, NewtonAndTheCurvesFindTheSameCrossing) {
     const SchemeRow& row = GetParam();
-    const SlicedMass mass = CircleMass(kSoil, row.water);
+    const SlicedMass mass = SchemeMass(row);
+    const MomentPoint centre{row.centre.x, row.centre.y};
     MethodWorkspace workspace;
-    const MethodResult newton = SolveGeneralLimitEquilibrium(mass, row.shape, kCentre, workspace);
-    const MethodResult curves = SolveGeneralLimitEquilibrium(mass, row.shape, kCentre, workspace,
+    const MethodResult newton = SolveGeneralLimitEquilibrium(mass, row.shape, centre, workspace);
+    const MethodResult curves = SolveGeneralLimitEquilibrium(mass, row.shape, centre, workspace,
                                                              CrossingScheme::CurvesOnly);
     ASSERT_TRUE(newton.solved());
     ASSERT_TRUE(curves.solved());
@@ -181,13 +195,42 @@ TEST_P(CrossingSchemes, NewtonAndTheCurvesFindTheSameCrossing) {
     EXPECT_NEAR(curves.lambda, newton.lambda, 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CrossingSchemes,
-                         testing::Values(SchemeRow{"SpencerDry", InterforceShape::Constant, {}},
-                                         SchemeRow{"HalfSineDry", InterforceShape::HalfSine, {}},
-                                         SchemeRow{"HalfSinePoreRatio",
-                                                   InterforceShape::HalfSine,
-                                                   {Water::Kind::Ratio, 0.25, {}, 62.4}}),
-                         RowName{});
+// The last row has a second solution of the equations at lambda 1.46, F 1.46, with small
+// m_alpha and tension, on another branch than the curves'; Newton must not leap to it.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CrossingSchemes,
+    testing::Values(
+        SchemeRow{"SpencerDry", InterforceShape::Constant, kSoil, {}, 0, 0, {120, 90}, 80},
+        SchemeRow{"HalfSineDry", InterforceShape::HalfSine, kSoil, {}, 0, 0, {120, 90}, 80},
+        SchemeRow{"HalfSinePoreRatio",
+                  InterforceShape::HalfSine,
+                  kSoil,
+                  {Water::Kind::Ratio, 0.25, {}, 62.4},
+                  0,
+                  0,
+                  {120, 90},
+                  80},
+        SchemeRow{"HalfSineStrongEarthquakeTwoSolutions",
+                  InterforceShape::HalfSine,
+                  {120, 100, 35},
+                  kPiezometricLine,
+                  0.3,
+                  -0.1,
+                  {90, 66.5},
+                  72.2807}),
+    RowName{});
+
+// A crossing just short of where a slice turns singular: found, and flagged.
+TEST(CrossingSchemes, ACrossingNextToASingularSliceIsFoundAndFlagged) {
+    const SchemeRow row{
+        "",     InterforceShape::Constant, {120, 100, 35}, kPiezometricLine, 0.3, -0.1, {90, 65},
+        67.2681};
+    MethodWorkspace workspace;
+    const MethodResult spencer = SolveSpencer(SchemeMass(row), {90, 65}, workspace);
+    ASSERT_TRUE(spencer.solved());
+    EXPECT_TRUE(spencer.Has(MethodFlag::SmallMAlpha));
+    EXPECT_GT(spencer.smallestMAlpha, 0.0);
+}
 
 // The factor hardly depends on f(x); lambda does, as the half-sine is below 1 but at the middle.
 TEST(MethodAgreement, HalfSineGivesSpencersFactorWithALargerLambda) {
