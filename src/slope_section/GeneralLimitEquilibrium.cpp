@@ -26,6 +26,8 @@ constexpr double kLambdaStep = 0.1;
 constexpr double kIndeterminateGap = 1e-6;
 // Halvings of a step of the curves that lands where a slice is singular.
 constexpr int kSingularHalvings = 6;
+// The share of the mass's loads and moments that may be left over at the solution.
+constexpr double kClosure = 1e-6;
 // The longest step Newton takes in lambda.
 constexpr double kLambdaStride = 0.25;
 
@@ -400,6 +402,9 @@ MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShap
     double eLeft = 0.0;
     double xLeft = 0.0;
     double smallest = HUGE_VAL;
+    double moment = 0.0;
+    double forceScale = 0.0;
+    double momentScale = 0.0;
     for (std::size_t i = 0; i < t.count; ++i) {
         const double sinA = t.sinBase[i];
         const double cosA = t.cosBase[i];
@@ -419,6 +424,9 @@ MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShap
         forces.shear[i] = (t.cohesionTerm[i] + normal * tanF) * q;
         forces.interNormal[i] = eRight;
         forces.interShear[i] = xRight;
+        moment += t.drive[i] + normal * t.armNormal[i] - forces.shear[i] * t.armShear[i];
+        forceScale += std::abs(t.vertical[i]) + std::abs(t.horizontal[i]);
+        momentScale += std::abs(t.drive[i]);
         eLeft = eRight;
         xLeft = xRight;
     }
@@ -426,6 +434,12 @@ MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShap
     result.smallestMAlpha = smallest;
     if (!(smallest > 0.0)) {
         result.Raise(MethodFlag::SingularSlice);
+        return result;
+    }
+    // Whatever found the crossing, the mass must close: no force left at its far end and no
+    // moment left over, to well within what the factor's tolerance leaves.
+    if (!(std::abs(eLeft) <= kClosure * forceScale && std::abs(moment) <= kClosure * momentScale)) {
+        result.Raise(MethodFlag::NotConverged);
         return result;
     }
     result.factor = crossing->factor;
