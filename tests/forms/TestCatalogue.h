@@ -14,6 +14,7 @@
 #include "catalogue/ProgramWindows.h"
 #include "forms/AnalysisWindow.h"
 #include "forms/ControlTable.h"
+#include "wedge_analysis/WedgeWindow.h"
 
 namespace vardolin::forms::testing_support {
 
@@ -56,6 +57,7 @@ struct TestAnalysis {
 // The tests' own analyses, one line each, after the program's on the main menu.
 inline constexpr std::array kTestAnalyses{
     TestAnalysis{&kConstantAnalysis, &kConstantWindow},
+    TestAnalysis{&test_analyses::wedge::kWedgeAnalysis, &test_analyses::wedge::kWedgeWindow},
 };
 
 // The program's analyses, then the tests' own.
