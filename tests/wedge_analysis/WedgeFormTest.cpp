@@ -229,5 +229,34 @@ TEST_F(WedgeForm, TheFormAndTheRunnerReportTheTableAndEachInput) {
     }
 }
 
+// A saved run is its own record: vardolin-run --check repeats it to the bit, and the exported
+// results count each input's draws outside its range.
+TEST_F(WedgeForm, ItsSavedRunChecksAndItsExportCountsEachInput) {
+    AnalysisForm& form = Open();
+    Type(form, 26, "0.9");  // a water ratio that some trials draw above 1
+    Click(form, "Command1");
+    const std::string model = (folder_.path() / "w.vardolin").string();
+    ASSERT_TRUE(form.files().SaveTo(QString::fromStdString(model)));
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(
+        runner::RunBatch(runner::ParseArguments({"--check", model}), catalogue_, out, err, 2, {}),
+        runner::kResults)
+        << out.str() << err.str();
+
+    EXPECT_EQ(out.str(), model + ": OK\n");
+    const std::string csv = (folder_.path() / "r.csv").string();
+    ASSERT_TRUE(form.files().ExportResultsTo(QString::fromStdString(csv)));
+    std::stringstream text;
+    text << std::ifstream(csv).rdbuf();
+    for (const OutOfRangeCount& count : form.histogram().record().current()->outOfRange) {
+        EXPECT_NE(text.str().find("trials_out_of_range_" + std::string(count.parameter) + "," +
+                                  std::to_string(count.trials) + "\r\n"),
+                  std::string::npos)
+            << count.parameter;
+    }
+    EXPECT_GT(form.histogram().record().current()->outOfRange[3].trials, 0);
+}
+
 }  // namespace
 }  // namespace vardolin::forms
