@@ -258,5 +258,26 @@ TEST_F(WedgeForm, ItsSavedRunChecksAndItsExportCountsEachInput) {
     EXPECT_GT(form.histogram().record().current()->outOfRange[3].trials, 0);
 }
 
+// A run that a check of the table stops takes the user to the cell at fault, or to the grid
+// for a problem of the whole table, as a field's check takes the user to its text.
+TEST_F(WedgeForm, ARunStoppedByItsTableTakesTheUserToTheCellAtFault) {
+    AnalysisForm& form = Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    TableFieldEditor& table = Table(form);
+    table.grid().item(2, 1)->setText(QStringLiteral("y"));
+    Click(form, "Command1");
+    EXPECT_EQ(Text(form, Message), QStringLiteral("Ground points, row 3, y: must be a number"));
+    EXPECT_EQ(QApplication::focusWidget(), &table.grid());
+    EXPECT_EQ(table.grid().currentRow(), 2);
+    EXPECT_EQ(table.grid().currentColumn(), 1);
+
+    table.grid().item(2, 1)->setText(QStringLiteral("15"));
+    table.grid().item(1, 1)->setText(QStringLiteral("0"));  // the ground below the plane
+    Field(form, Count)->setFocus();
+    Click(form, "Command1");
+    EXPECT_EQ(Text(form, Message).toStdString(), kNoWedge);
+    EXPECT_EQ(QApplication::focusWidget(), &table.grid());
+}
+
 }  // namespace
 }  // namespace vardolin::forms
