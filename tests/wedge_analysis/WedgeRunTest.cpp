@@ -78,6 +78,7 @@ TEST_P(WedgeCheck, StopsBeforeAnyDrawAtItsField) {
 
 std::vector<CheckRow> CheckRows() {
     std::vector<CheckRow> rows{
+        {"NotATable", Ground, "abc", "Ground points: is not a table of rows"},
         {"TwoPoints", Ground, R"([["0","0"],["1","1"]])", "Ground points: needs at least 3 rows"},
         {"NegativeX", Ground, R"([["0","0"],["-1","1"],["2","3"]])",
          "Ground points, row 2, x: must be at least 0"},
