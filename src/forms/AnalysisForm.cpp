@@ -295,7 +295,10 @@ void AnalysisForm::FinishRun() {
         culprit = result.outcome->stoppedAtField;
     }
     if (culprit) {
-        if (QLineEdit* control = FieldControl(*this, *culprit)) {
+        // A table's text box is hidden behind its editor, which takes the user to the cell.
+        if (auto* table = findChild<TableFieldEditor*>(QStringLiteral("Table%1").arg(*culprit))) {
+            table->FocusFirstProblem();
+        } else if (QLineEdit* control = FieldControl(*this, *culprit)) {
             control->setFocus(Qt::OtherFocusReason);
             control->selectAll();
         }

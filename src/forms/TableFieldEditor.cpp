@@ -120,6 +120,17 @@ bool TableFieldEditor::rowInError(int row) const {
     return item != nullptr && item->background().style() != Qt::NoBrush;
 }
 
+void TableFieldEditor::FocusFirstProblem() {
+    const std::vector<TableProblem> problems =
+        TableProblems(table_, label_.toStdString(), written_, locale_);
+    if (!problems.empty() && problems.front().row &&
+        *problems.front().row < static_cast<std::size_t>(grid_->rowCount())) {
+        grid_->setCurrentCell(static_cast<int>(*problems.front().row),
+                              static_cast<int>(problems.front().column.value_or(0)));
+    }
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
 TableRows TableFieldEditor::Rows() const {
     TableRows rows(static_cast<std::size_t>(grid_->rowCount()));
     for (int r = 0; r < grid_->rowCount(); ++r) {

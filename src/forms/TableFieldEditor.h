@@ -38,6 +38,9 @@ public:
     QString problem() const { return problem_->text(); }
     // Whether a problem names the row (counted from 0).
     bool rowInError(int row) const;
+    // Takes the keyboard focus to the grid at the table's first problem: its cell, the first
+    // cell of its row, or the current cell for a problem of the whole table.
+    void FocusFirstProblem();
 
     // Pastes tab-separated rows (one a line) at the current cell, adding rows as it needs them;
     // a first line that names the columns is a header and left out, cells beyond the last

@@ -28,12 +28,13 @@ protected:
 
 TEST_F(CatalogueAnalysis, IsOfferedRunSavedAndRunByTheRunnerLikeTheProgramsOwn) {
     MainMenu& menu = navigator().ShowMainMenu();
-    // A row below the program's own, and the window a row taller for each beyond the two the
-    // menu draws.
+    // The tests' own rows below the program's, the constant one first, and the window a row
+    // taller for each beyond the two the menu draws.
     const auto programRows =
         static_cast<int>(std::distance(ProgramCatalogue().begin(), ProgramCatalogue().end()));
-    ASSERT_EQ(std::distance(catalogue_.begin(), catalogue_.end()), programRows + 1);
-    EXPECT_EQ(menu.height(), TwipsToPixels(5100 + 1800 * (programRows + 1 - 2)));
+    const auto rows = static_cast<int>(std::distance(catalogue_.begin(), catalogue_.end()));
+    ASSERT_EQ(rows, programRows + static_cast<int>(testing_support::kTestAnalyses.size()));
+    EXPECT_EQ(menu.height(), TwipsToPixels(5100 + 1800 * (rows - 2)));
     auto* row = FindControlAs<QPushButton>(menu, MainMenu::RowButtonName(programRows));
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->text(), QStringLiteral("Constant Factor"));

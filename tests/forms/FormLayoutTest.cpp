@@ -25,11 +25,13 @@ int MenuRows(const AnalysisCatalogue& catalogue) {
 
 class FormLayout : public WindowTest {};
 
-// Every named control lies within the widget that contains it.
+// Every named control lies within the widget that contains it. Qt's own parts of a control
+// ("qt_scrollarea_hcontainer" of a table's grid) are placed by Qt, outside its view when hidden.
 void ExpectEveryControlInsideItsContainer(const QWidget& form) {
     int checked = 0;
     for (const QWidget* control : form.findChildren<QWidget*>()) {
-        if (control->objectName().isEmpty() || control->parentWidget() == nullptr) {
+        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_") ||
+            control->parentWidget() == nullptr) {
             continue;
         }
         const QRect inside(QPoint(0, 0), control->parentWidget()->size());

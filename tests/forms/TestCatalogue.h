@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: MIT
-// The catalogue the window suites walk: the program's analyses, then the tests' own constant
-// one (ConstantAnalysis.h) with its window. Every suite that covers "each analysis" takes its
-// rows from here and derives what it expects from each description, so an analysis joins them
-// all by its catalogue line alone.
+// The catalogue the window suites walk: the program's analyses, then the tests' own, each with
+// its window. Every suite that covers "each analysis" takes its rows from here and derives what
+// it expects from each description, so a test analysis joins them all by its header's include
+// and its line in kTestAnalyses.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "ConstantAnalysis.h"
+#include "catalogue/ProgramCatalogue.h"
 #include "catalogue/ProgramWindows.h"
 #include "forms/AnalysisWindow.h"
 #include "forms/ControlTable.h"
+#include "wedge_analysis/WedgeWindow.h"
 
 namespace vardolin::forms::testing_support {
+
+// Where the tests' own analyses are declared.
+namespace test_analyses = vardolin::testing_support;
 
 using vardolin::testing_support::kConstantAnalysis;
 using vardolin::testing_support::kConstantCount;
@@ -42,9 +48,29 @@ inline constexpr AnalysisWindow kConstantWindow{
     .navigation = {},
 };
 
-// The program's analyses, then the constant one.
+// A test analysis and its window.
+struct TestAnalysis {
+    const AnalysisDescription* description;
+    const AnalysisWindow* window;
+};
+
+// The tests' own analyses, one line each, after the program's on the main menu.
+inline constexpr std::array kTestAnalyses{
+    TestAnalysis{&kConstantAnalysis, &kConstantWindow},
+    TestAnalysis{&test_analyses::wedge::kWedgeAnalysis, &test_analyses::wedge::kWedgeWindow},
+};
+
+// The program's analyses, then the tests' own.
 inline AnalysisCatalogue TestCatalogue() {
-    return vardolin::testing_support::CatalogueWithConstantAnalysis();
+    static const std::vector<const AnalysisDescription*> analyses = [] {
+        std::vector<const AnalysisDescription*> all(ProgramCatalogue().begin(),
+                                                    ProgramCatalogue().end());
+        for (const TestAnalysis& analysis : kTestAnalyses) {
+            all.push_back(analysis.description);
+        }
+        return all;
+    }();
+    return AnalysisCatalogue(analyses);
 }
 
 // Their windows.
@@ -55,7 +81,9 @@ inline WindowCatalogue TestWindows() {
         for (const AnalysisDescription* analysis : ProgramCatalogue()) {
             all.push_back(&program.Of(analysis->id));
         }
-        all.push_back(&kConstantWindow);
+        for (const TestAnalysis& analysis : kTestAnalyses) {
+            all.push_back(analysis.window);
+        }
         return all;
     }();
     return WindowCatalogue(windows);
