@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "slope_section/CircularSegment.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "numerics/Square.h"
+
+namespace vardolin::section {
+
+namespace {
+
+// theta - sin(theta), for 0 <= theta <= pi.
+double AngleLessSine(double theta) noexcept {
+    if (theta > 0.5) {
+        return theta - std::sin(theta);
+    }
+    // theta^3/3! - theta^5/5! + ...: the terms left out are below 1e-17 of the sum.
+    const double t2 = Square(theta);
+    double sum = 1.0 - t2 / 210.0;
+    for (const double divisor : {156.0, 110.0, 72.0, 42.0, 20.0}) {
+        sum = 1.0 - t2 / divisor * sum;
+    }
+    return theta * t2 / 6.0 * sum;
+}
+
+}  // namespace
+
+SegmentArea CircularSegment(double centreX, double centreY, double radius, double x0, double y0,
+                            double x1, double y1) noexcept {
+    SegmentArea segment;
+    const double chord = std::hypot(x1 - x0, y1 - y0);
+    const double theta = 2.0 * std::asin(std::min(chord / (2.0 * radius), 1.0));
+    segment.area = Square(radius) / 2.0 * AngleLessSine(theta);
+    double towardX = (x0 + x1) / 2.0 - centreX;
+    double towardY = (y0 + y1) / 2.0 - centreY;
+    const double toChord = std::hypot(towardX, towardY);
+    if (!(segment.area > 0.0)) {
+        segment.centroidX = centreX + towardX;
+        segment.centroidY = centreY + towardY;
+        return segment;
+    }
+    if (!(toChord > 0.0)) {
+        towardX = 0.0;  // a diameter: the lower half
+        towardY = -1.0;
+    } else {
+        towardX /= toChord;
+        towardY /= toChord;
+    }
+    const double distance = chord * Square(chord) / (12.0 * segment.area);
+    segment.centroidX = centreX + distance * towardX;
+    segment.centroidY = centreY + distance * towardY;
+    return segment;
+}
+
+}  // namespace vardolin::section
