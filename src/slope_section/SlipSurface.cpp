@@ -90,7 +90,8 @@ SurfaceOnGround LocateCircle(const PreparedSection& section, const CircleSurface
     const Run run = GroundAbove(ground, points, r * kTouchShare, [&](double x) {
         return cy - std::sqrt(std::max(radiusSquared - Square(x - cx), 0.0));
     });
-    if (run.count == 0) {
+    // No crossing, the circle wholly above or wholly below the ground, is no mass.
+    if (run.count == 0 || (run.from <= low && run.to >= high)) {
         located.status = SurfaceStatus::MissesGround;
         return located;
     }
