@@ -29,12 +29,12 @@ double AngleLessSine(double theta) noexcept {
 SegmentArea CircularSegment(double centreX, double centreY, double radius, double x0, double y0,
                             double x1, double y1) noexcept {
     SegmentArea segment;
-    const double chord = std::hypot(x1 - x0, y1 - y0);
+    const double chord = std::sqrt(Square(x1 - x0) + Square(y1 - y0));
     const double theta = 2.0 * std::asin(std::min(chord / (2.0 * radius), 1.0));
     segment.area = Square(radius) / 2.0 * AngleLessSine(theta);
     double towardX = (x0 + x1) / 2.0 - centreX;
     double towardY = (y0 + y1) / 2.0 - centreY;
-    const double toChord = std::hypot(towardX, towardY);
+    const double toChord = std::sqrt(Square(towardX) + Square(towardY));
     if (!(segment.area > 0.0)) {
         segment.centroidX = centreX + towardX;
         segment.centroidY = centreY + towardY;

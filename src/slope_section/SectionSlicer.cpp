@@ -289,10 +289,12 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
             return SurfaceStatus::DegenerateSlice;
         }
 
-        // The soils above the base, from the ground down.
-        const double topA = ground.Level(a);
-        const double topM = ground.Level(m);
-        const double topB = ground.Level(b);
+        // The soils above the base, from the ground down. Every line is straight across the
+        // slice, so the piece that holds its middle holds its sides.
+        const LinePiece& top = ground.PieceAt(m);
+        const double topA = top.Level(a);
+        const double topM = top.Level(m);
+        const double topB = top.Level(b);
         double weight = 0.0;
         double momentX = 0.0;
         double momentY = 0.0;
@@ -304,15 +306,16 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         for (std::size_t k = 0; k < layers && upperM > baseY; ++k) {
             baseLayer = k;
             const SoilStrength& soil = soils[frame.layerSoils[k]];
-            const double nextM = k + 1 < layers ? frame.boundaries[k + 1].Level(m) : baseY;
+            const LinePiece* next = k + 1 < layers ? &frame.boundaries[k + 1].PieceAt(m) : nullptr;
+            const double nextM = next ? next->Level(m) : baseY;
             const bool onSurface = !(nextM > baseY);
             double lowerA = surfaceA;
             double lowerM = piece.arc ? (surfaceA + surfaceB) / 2.0 : baseY;  // the chord's
             double lowerB = surfaceB;
             if (!onSurface) {
-                lowerA = frame.boundaries[k + 1].Level(a);
+                lowerA = next->Level(a);
                 lowerM = nextM;
-                lowerB = frame.boundaries[k + 1].Level(b);
+                lowerB = next->Level(b);
             }
             Region region = Between(a, m, b, w, upperA, upperM, upperB, lowerA, lowerM, lowerB);
             if (onSurface && piece.arc) {
@@ -346,20 +349,22 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         double loadY = 0.0;
         double loadMoment = 0.0;
         if (water == WaterModel::PiezometricLine) {
-            const double head = piezometric.Level(m) - baseY;
+            const LinePiece& line = piezometric.PieceAt(m);
+            const double waterM = line.Level(m);
+            const double head = waterM - baseY;
             if (head > 0.0) {
                 porePressure = gammaW * head;
                 if (section_.headMode() == HeadMode::InclinedLine) {
-                    porePressure /= 1.0 + Square(piezometric.PieceAt(m).gradient);
+                    porePressure /= 1.0 + Square(line.gradient);
                 }
             }
             // Water ponded on the ground presses normal to it: per unit of x, gamma_w d down
             // and gamma_w d g' along x, where the ground's gradient is g'.
-            const double depthM = piezometric.Level(m) - topM;
+            const double depthM = waterM - topM;
             if (depthM > 0.0) {
-                const double depthA = std::max(piezometric.Level(a) - topA, 0.0);
-                const double depthB = std::max(piezometric.Level(b) - topB, 0.0);
-                const double slope = ground.PieceAt(m).gradient;
+                const double depthA = std::max(line.Level(a) - topA, 0.0);
+                const double depthB = std::max(line.Level(b) - topB, 0.0);
+                const double slope = top.gradient;
                 const double sixth = w / 6.0;
                 const double load = gammaW * sixth * (depthA + 4.0 * depthM + depthB);
                 loadY -= load;

@@ -12,13 +12,13 @@ void SplitSliceCount(const std::vector<double>& bounds, int count, std::vector<i
         return;
     }
     for (auto total = static_cast<long>(stretches); total < count; ++total) {
+        // span_i / n_i > span_w / n_w, compared as span_i n_w > span_w n_i: no division in
+        // the loop, which runs for every further slice of every surface.
         std::size_t widest = 0;
-        double widestWidth = -1.0;
-        for (std::size_t i = 0; i < stretches; ++i) {
-            const double width = (bounds[i + 1] - bounds[i]) / slices[i];
-            if (width > widestWidth) {
+        for (std::size_t i = 1; i < stretches; ++i) {
+            if ((bounds[i + 1] - bounds[i]) * slices[widest] >
+                (bounds[widest + 1] - bounds[widest]) * slices[i]) {
                 widest = i;
-                widestWidth = width;
             }
         }
         slices[widest] += 1;
