@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <functional>
+#include <ostream>
 
 #include "TestSupport.h"
 #include "slope_section/PreparedSection.h"
@@ -18,6 +19,8 @@ struct FaultRow {
     const char* name;
     std::function<void(Section&)> spoil;
     SectionFault fault;
+
+    friend void PrintTo(const FaultRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class SectionCheckRows : public testing::TestWithParam<FaultRow> {};

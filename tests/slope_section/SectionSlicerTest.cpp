@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <vector>
 
@@ -79,6 +80,8 @@ struct AreaRow {
     std::vector<SectionPoint> polyline;  // or, when empty, the circle
     CircleSurface circle;
     Weighed expected;
+
+    friend void PrintTo(const AreaRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class ExactAreaRows : public testing::TestWithParam<AreaRow> {};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "TestSupport.h"
@@ -16,6 +17,8 @@ struct CountRow {
     std::vector<double> bounds;
     int count;
     std::vector<int> slices;
+
+    friend void PrintTo(const CountRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class SliceCountRows : public testing::TestWithParam<CountRow> {};

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "TestSupport.h"
@@ -27,6 +28,8 @@ struct CircleRow {
     CircleSurface circle;
     SurfaceStatus status;
     SurfaceOnGround expected{};
+
+    friend void PrintTo(const CircleRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class LocateCircleRows : public testing::TestWithParam<CircleRow> {};
@@ -93,6 +96,8 @@ struct PolylineRow {
     const char* name;
     std::vector<SectionPoint> surface;
     SurfaceStatus status;
+
+    friend void PrintTo(const PolylineRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class LocatePolylineRows : public testing::TestWithParam<PolylineRow> {};
