@@ -15,11 +15,14 @@ double AngleLessSine(double theta) noexcept {
     if (theta > 0.5) {
         return theta - std::sin(theta);
     }
-    // theta^3/3! - theta^5/5! + ...: the terms left out are below 1e-17 of the sum.
+    // theta^3/3! - theta^5/5! + ...: the terms left out are below 1e-17 of the sum. Nested,
+    // with the reciprocals worked out once by the compiler.
+    constexpr double kInverses[] = {1.0 / 210.0, 1.0 / 156.0, 1.0 / 110.0,
+                                    1.0 / 72.0,  1.0 / 42.0,  1.0 / 20.0};
     const double t2 = Square(theta);
-    double sum = 1.0 - t2 / 210.0;
-    for (const double divisor : {156.0, 110.0, 72.0, 42.0, 20.0}) {
-        sum = 1.0 - t2 / divisor * sum;
+    double sum = 1.0;
+    for (const double inverse : kInverses) {
+        sum = 1.0 - t2 * inverse * sum;
     }
     return theta * t2 / 6.0 * sum;
 }
@@ -32,8 +35,8 @@ SegmentArea CircularSegment(double centreX, double centreY, double radius, doubl
     const double chord = std::sqrt(Square(x1 - x0) + Square(y1 - y0));
     const double theta = 2.0 * std::asin(std::min(chord / (2.0 * radius), 1.0));
     segment.area = Square(radius) / 2.0 * AngleLessSine(theta);
-    double towardX = (x0 + x1) / 2.0 - centreX;
-    double towardY = (y0 + y1) / 2.0 - centreY;
+    const double towardX = (x0 + x1) / 2.0 - centreX;
+    const double towardY = (y0 + y1) / 2.0 - centreY;
     const double toChord = std::sqrt(Square(towardX) + Square(towardY));
     if (!(segment.area > 0.0)) {
         segment.centroidX = centreX + towardX;
@@ -41,15 +44,14 @@ SegmentArea CircularSegment(double centreX, double centreY, double radius, doubl
         return segment;
     }
     if (!(toChord > 0.0)) {
-        towardX = 0.0;  // a diameter: the lower half
-        towardY = -1.0;
-    } else {
-        towardX /= toChord;
-        towardY /= toChord;
+        segment.centroidX = centreX;  // a diameter: the lower half
+        segment.centroidY = centreY - chord * Square(chord) / (12.0 * segment.area);
+        return segment;
     }
-    const double distance = chord * Square(chord) / (12.0 * segment.area);
-    segment.centroidX = centreX + distance * towardX;
-    segment.centroidY = centreY + distance * towardY;
+    // c^3 / (12 S) along the unit vector toward the chord's middle, in one division.
+    const double along = chord * Square(chord) / (12.0 * segment.area * toChord);
+    segment.centroidX = centreX + along * towardX;
+    segment.centroidY = centreY + along * towardY;
     return segment;
 }
 
