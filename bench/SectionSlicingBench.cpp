@@ -3,11 +3,14 @@
 // circle's slicing of a simple slope with as many slices (ratios within one run).
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <vector>
 
 #include "critical_circle/CircleOnSlope.h"
 #include "critical_circle/CircleSlices.h"
 #include "critical_circle/SimpleSlope.h"
+#include "numerics/Pi.h"
+#include "slope_section/MidpointSlices.h"
 #include "slope_section/SectionSlicer.h"
 
 namespace vardolin::section {
@@ -63,15 +66,23 @@ void BM_SectionSlicing(benchmark::State& state) {
 }
 BENCHMARK(BM_SectionSlicing);
 
-// The critical circle's own location and slicing, on the published 2:1 slope 40 high.
-void BM_CriticalCircleSlicing(benchmark::State& state) {
-    const critical::SimpleSlope slope = *critical::SimpleSlope::Make(40.0, 26.565051177078);
-    critical::CircleSlices slices;
+constexpr double kFaceAngle = 26.565051177078;
+
+// Circles on the published 2:1 slope 40 high, toe at (0, 0), crest at (80, 40), each reaching
+// below the toe.
+std::vector<critical::Circle> SimpleSlopeCircles() {
     std::vector<critical::Circle> circles;
-    // Toe at (0, 0), crest at (80, 40); circles reaching below the toe.
     for (const CircleSurface& c : Circles(0.0, 50.0, 6.0, -10.0)) {
         circles.push_back({c.centreX, c.centreY, c.radius});
     }
+    return circles;
+}
+
+// The critical circle's own location and slicing.
+void BM_CriticalCircleSlicing(benchmark::State& state) {
+    const critical::SimpleSlope slope = *critical::SimpleSlope::Make(40.0, kFaceAngle);
+    critical::CircleSlices slices;
+    const std::vector<critical::Circle> circles = SimpleSlopeCircles();
     long valid = 0;
     for (auto _ : state) {
         for (const critical::Circle& circle : circles) {
@@ -87,6 +98,31 @@ void BM_CriticalCircleSlicing(benchmark::State& state) {
     state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_CriticalCircleSlicing);
+
+// The same circles located as the critical circle locates them, cut by the midpoint slicing.
+void BM_MidpointSlicing(benchmark::State& state) {
+    const critical::SimpleSlope slope = *critical::SimpleSlope::Make(40.0, kFaceAngle);
+    const Polyline ground({{0.0, 0.0}, {slope.crestX(), 40.0}},
+                          {std::tan(kFaceAngle * kPi / 180.0)});
+    const SoilStrength soil{600.0, 0.36, 120.0, 0.25, false};
+    SlicedMass mass;
+    const std::vector<critical::Circle> circles = SimpleSlopeCircles();
+    long valid = 0;
+    for (auto _ : state) {
+        for (const critical::Circle& circle : circles) {
+            const critical::CircleOnSlope located = critical::LocateCircle(slope, circle);
+            if (located.status == critical::CircleStatus::Valid) {
+                valid += LayOutMidpointSlices(
+                             ground, {circle.centreX, circle.centreY, circle.radius}, located.exitX,
+                             located.entryX, soil, kSlices, mass) == SurfaceStatus::Valid;
+            }
+            benchmark::DoNotOptimize(mass.slices.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));
+    state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_MidpointSlicing);
 
 }  // namespace
 }  // namespace vardolin::section
