@@ -22,8 +22,8 @@ struct LinePiece {
 // from point i-1 to point i, and the last piece level right of the last point.
 //
 // Each piece is anchored at its left point as given, and Mirrored() keeps the anchors, so the
-// mirror of a line gives at -x the very level (to the bit) that the line gives at x: a section
-// cut in its mirrored frame weighs what it weighs as drawn.
+// mirror of a line gives at -x the very level, to the bit, that the line gives at x: a slicing
+// done in the mirrored frame reads the heights of the section as drawn.
 class Polyline {
 public:
     Polyline() = default;

@@ -33,8 +33,8 @@ namespace vardolin::section {
 // 5. The pore pressure at the base's middle: under a piezometric line gamma_w times the head
 //    above the base (none for a base above the line), times cos^2 of the line's inclination
 //    for the inclined-line head; with pore-pressure ratios, ru of the base's soil times the
-//    vertical stress of the soil column above the base (each soil's gamma times its thickness
-//    there, summed; water ponded on the ground does not count, as there is none).
+//    vertical stress of the soil column above the base's middle: each soil's gamma times its
+//    thickness there, summed.
 // 6. The loads on a slice sum into its resultant: the water ponded where the piezometric
 //    line lies above the ground presses normal to the ground (its weight down, and on a
 //    sloping ground its horizontal thrust); a surface pressure presses down on the part of its
