@@ -118,30 +118,49 @@ Weighed SegmentUnderLevelGround() {
     return {area * 3.0, 0.0, 5.0 - chord * chord * chord / (12.0 * area)};
 }
 
+// Fredlund and Krahn's mass: the segment between the arc and the chord from the entry to the
+// exit, less the polygon between the chord and the ground, which lies more below the chord
+// than above it (the chord crosses the face; the shoelace sum is the signed integral).
+Weighed PublishedMass() {
+    const double entryX = kEntryX;
+    const double exitX = 120.0 + std::sqrt(1500.0);
+    Weighed polygon = Polygon({{entryX, 60}, {60, 60}, {140, 20}, {exitX, 20}}, 120.0);
+    polygon.weight = -polygon.weight;
+    const double chord = std::hypot(exitX - entryX, 40.0);
+    const double theta = 2.0 * std::asin(chord / 160.0);
+    const double area = 3200.0 * (theta - std::sin(theta));
+    const double towardX = (entryX + exitX) / 2.0 - 120.0;
+    const double towardY = 40.0 - 90.0;
+    const double along = chord * chord * chord / (12.0 * area) / std::hypot(towardX, towardY);
+    return Combined({polygon, {120.0 * area, 120.0 + along * towardX, 90.0 + along * towardY}});
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Masses, ExactAreaRows,
-    testing::Values(AreaRow{"TriangleWedge",
-                            OneSoil({{0, 10}, {10, 10}, {20, 0}, {30, 0}}, 20.0),
-                            {{2, 10}, {20, 0}},
-                            {},
-                            Polygon({{2, 10}, {20, 0}, {10, 10}}, 20.0)},
-                    AreaRow{"WedgeOfTwoLayers",
-                            TwoLayerWedge(),
-                            {{2, 10}, {20, 0}},
-                            {},
-                            // The boundary y = 5 meets the plane 10 - (x - 2) 10 / 18 at x = 11.
-                            Combined({Polygon({{2, 10}, {11, 5}, {15, 5}, {10, 10}}, 18.0),
-                                      Polygon({{11, 5}, {20, 0}, {15, 5}}, 22.0)})},
-                    AreaRow{"BlockUnderLevelGround",
-                            OneSoil({{0, 10}, {30, 10}}, 17.0),
-                            {{0, 10}, {1, 0}, {9, 0}, {10, 10}},
-                            {},
-                            Polygon({{0, 10}, {1, 0}, {9, 0}, {10, 10}}, 17.0)},
-                    AreaRow{"CircularSegmentUnderLevelGround",
-                            OneSoil({{-20, 0}, {20, 0}}, 3.0),
-                            {},
-                            {0, 5, 10},
-                            SegmentUnderLevelGround()}),
+    testing::Values(
+        AreaRow{"TriangleWedge",
+                OneSoil({{0, 10}, {10, 10}, {20, 0}, {30, 0}}, 20.0),
+                {{2, 10}, {20, 0}},
+                {},
+                Polygon({{2, 10}, {20, 0}, {10, 10}}, 20.0)},
+        AreaRow{"WedgeOfTwoLayers",
+                TwoLayerWedge(),
+                {{2, 10}, {20, 0}},
+                {},
+                // The boundary y = 5 meets the plane 10 - (x - 2) 10 / 18 at x = 11.
+                Combined({Polygon({{2, 10}, {11, 5}, {15, 5}, {10, 10}}, 18.0),
+                          Polygon({{11, 5}, {20, 0}, {15, 5}}, 22.0)})},
+        AreaRow{"BlockUnderLevelGround",
+                OneSoil({{0, 10}, {30, 10}}, 17.0),
+                {{0, 10}, {1, 0}, {9, 0}, {10, 10}},
+                {},
+                Polygon({{0, 10}, {1, 0}, {9, 0}, {10, 10}}, 17.0)},
+        AreaRow{"PublishedCircle", examples::FredlundKrahn(), {}, {120, 90, 80}, PublishedMass()},
+        AreaRow{"CircularSegmentUnderLevelGround",
+                OneSoil({{-20, 0}, {20, 0}}, 3.0),
+                {},
+                {0, 5, 10},
+                SegmentUnderLevelGround()}),
     RowName{});
 
 // Every field of two slices, which must be the same slice.
