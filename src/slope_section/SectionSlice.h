@@ -40,6 +40,12 @@ struct SectionSlice {
     double loadX = 0.0;
     double loadY = 0.0;  // a surcharge pressing down is negative
     double loadMoment = 0.0;
+
+    // sin(alpha) and cos(alpha) as the slicer worked them out (for a circle (centreX - x) / R
+    // and the root over R), so that the methods need no trigonometry and a circle's slices
+    // give the same figures to the bit as the ratios they come from.
+    double sinBase = 0.0;
+    double cosBase = 1.0;
 };
 
 // The slices of one surface with what acts on all of them alike.

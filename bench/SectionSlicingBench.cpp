@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// Cutting slip circles of a layered section into slices, per surface, against the critical
+// circle's slicing of a simple slope with as many slices (ratios within one run).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "critical_circle/CircleOnSlope.h"
+#include "critical_circle/CircleSlices.h"
+#include "critical_circle/SimpleSlope.h"
+#include "numerics/Pi.h"
+#include "slope_section/MidpointSlices.h"
+#include "slope_section/SectionSlicer.h"
+
+namespace vardolin::section {
+namespace {
+
+constexpr int kSlices = 30;
+
+// Three soils under a 2:1 face 10 high, a piezometric line ponding at the toe, and kh.
+Section ThreeSoils() {
+    Section section;
+    section.soils = {{"Fill", SoilModel::MohrCoulomb, 5.0, 30.0, 19.0, 0.0},
+                     {"Clay", SoilModel::Undrained, 40.0, 0.0, 18.0, 0.0},
+                     {"Sand", SoilModel::MohrCoulomb, 0.0, 35.0, 20.0, 0.0}};
+    section.layers = {{"Fill", {{0, 20}, {20, 20}, {40, 10}, {60, 10}}},
+                      {"Clay", {{0, 15}, {60, 5}}},
+                      {"Sand", {{0, 8}, {60, 4}}}};
+    section.water.model = WaterModel::PiezometricLine;
+    section.water.unitWeight = 9.81;
+    section.water.piezometricLine = {{0, 16}, {30, 12}, {45, 11}, {60, 11}};
+    section.horizontalSeismic = 0.1;
+    return section;
+}
+
+// A grid of centres above the face, each with three radii.
+std::vector<CircleSurface> Circles(double left, double bottom, double step, double radiusFrom) {
+    std::vector<CircleSurface> circles;
+    for (int i = 0; i < 10; ++i) {
+        for (int j = 0; j < 10; ++j) {
+            for (int k = 0; k < 3; ++k) {
+                const double x = left + step * i;
+                const double y = bottom + step * j;
+                circles.push_back({x, y, y - radiusFrom - 2.0 * k});
+            }
+        }
+    }
+    return circles;
+}
+
+void BM_SectionSlicing(benchmark::State& state) {
+    const PreparedSection section(ThreeSoils());
+    SectionSlicer slicer(section);
+    SlicedMass mass;
+    const std::vector<CircleSurface> circles = Circles(30.0, 25.0, 1.5, 4.0);
+    long valid = 0;
+    for (auto _ : state) {
+        for (const CircleSurface& circle : circles) {
+            valid += slicer.SliceCircle(circle, kSlices, mass) == SurfaceStatus::Valid;
+            benchmark::DoNotOptimize(mass.slices.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));
+    state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_SectionSlicing);
+
+constexpr double kFaceAngle = 26.565051177078;
+
+// Circles on the published 2:1 slope 40 high, toe at (0, 0), crest at (80, 40), each reaching
+// below the toe.
+std::vector<critical::Circle> SimpleSlopeCircles() {
+    std::vector<critical::Circle> circles;
+    for (const CircleSurface& c : Circles(0.0, 50.0, 6.0, -10.0)) {
+        circles.push_back({c.centreX, c.centreY, c.radius});
+    }
+    return circles;
+}
+
+// The critical circle's own location and slicing.
+void BM_CriticalCircleSlicing(benchmark::State& state) {
+    const critical::SimpleSlope slope = *critical::SimpleSlope::Make(40.0, kFaceAngle);
+    critical::CircleSlices slices;
+    const std::vector<critical::Circle> circles = SimpleSlopeCircles();
+    long valid = 0;
+    for (auto _ : state) {
+        for (const critical::Circle& circle : circles) {
+            const critical::CircleOnSlope located = critical::LocateCircle(slope, circle);
+            if (located.status == critical::CircleStatus::Valid) {
+                valid += critical::LayOutSlices(slope, circle, located, kSlices, slices) ==
+                         critical::CircleStatus::Valid;
+            }
+            benchmark::DoNotOptimize(slices.height.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));
+    state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_CriticalCircleSlicing);
+
+// The same circles located as the critical circle locates them, cut by the midpoint slicing.
+void BM_MidpointSlicing(benchmark::State& state) {
+    const critical::SimpleSlope slope = *critical::SimpleSlope::Make(40.0, kFaceAngle);
+    const Polyline ground({{0.0, 0.0}, {slope.crestX(), 40.0}},
+                          {std::tan(kFaceAngle * kPi / 180.0)});
+    const SoilStrength soil{600.0, 0.36, 120.0, 0.25, false};
+    SlicedMass mass;
+    const std::vector<critical::Circle> circles = SimpleSlopeCircles();
+    long valid = 0;
+    for (auto _ : state) {
+        for (const critical::Circle& circle : circles) {
+            const critical::CircleOnSlope located = critical::LocateCircle(slope, circle);
+            if (located.status == critical::CircleStatus::Valid) {
+                valid += LayOutMidpointSlices(
+                             ground, {circle.centreX, circle.centreY, circle.radius}, located.exitX,
+                             located.entryX, soil, kSlices, mass) == SurfaceStatus::Valid;
+            }
+            benchmark::DoNotOptimize(mass.slices.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));
+    state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_MidpointSlicing);
+
+}  // namespace
+}  // namespace vardolin::section
