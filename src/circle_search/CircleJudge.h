@@ -9,10 +9,9 @@ namespace vardolin::circle_search {
 // others are counted and skipped.
 enum class CircleVerdict {
     Usable,
-    Invalid,         // no proper sliding mass, or nothing drives it
-    NotConverged,    // the method found no factor
-    SmallMAlpha,     // a factor, with m_alpha below the caution limit on a slice
-    NegativeNormal,  // a factor, with a negative effective normal force on a slice
+    Invalid,       // no proper sliding mass, or nothing drives it
+    NotConverged,  // the method found no factor
+    SmallMAlpha,   // a factor, with m_alpha below the caution limit on a slice
 };
 
 struct CircleScore {
@@ -35,7 +34,6 @@ struct CircleCounts {
     int invalid = 0;
     int notConverged = 0;
     int smallMAlpha = 0;
-    int negativeNormal = 0;
 
     void Count(CircleVerdict verdict) noexcept {
         tried += 1;
@@ -52,9 +50,6 @@ struct CircleCounts {
             case CircleVerdict::SmallMAlpha:
                 smallMAlpha += 1;
                 break;
-            case CircleVerdict::NegativeNormal:
-                negativeNormal += 1;
-                break;
         }
     }
 
@@ -64,7 +59,6 @@ struct CircleCounts {
         invalid += part.invalid;
         notConverged += part.notConverged;
         smallMAlpha += part.smallMAlpha;
-        negativeNormal += part.negativeNormal;
     }
 };
 
