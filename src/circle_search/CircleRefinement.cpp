@@ -57,14 +57,14 @@ Circle CircleAt(const SearchGround& ground, Axes axes, const Point& p) {
     return ChordCircle(ground, p[0], p[1], p[2]);
 }
 
-// A circle of the refinement and its Bishop factor, infinite where it is not usable.
+// A circle of the refinement and its factor, infinite where it is not usable.
 struct Probe {
     Point point{};
     Circle circle;
     double factor = HUGE_VAL;
 };
 
-// The refinement of one starting circle (see SearchSettings::refine): Hooke and Jeeves's pattern
+// The refinement of one starting circle (see CircleRefinement.h): Hooke and Jeeves's pattern
 // search, whose moves along the axes find the way down and whose jumps along the last move
 // follow a curved valley without the 26 neighbours of a cube at every step.
 class Refiner {
@@ -97,7 +97,7 @@ public:
     }
 
 private:
-    static constexpr double kFirstStepShare = 0.1;  // of the slope's height
+    static constexpr double kFirstStepShare = 0.1;  // of the ground's height
     static constexpr double kLastStepShare = 1e-9;
     static constexpr int kMaxSearchCircles = 1'500;
 

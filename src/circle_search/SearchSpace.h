@@ -53,7 +53,7 @@ struct SearchPlan {
     bool refine = true;
     // The sides of the grid, and the depth level, that the search may move out when the grid's
     // lowest circle lies on them or the refined centre beyond them (or the critical circle
-    // touches the depth level): by half the grid's width or height (by the slope's height for
+    // touches the depth level): by half the grid's width or height (by the ground's height for
     // the depth level), then the search starts again, at most kMaxWidenings times.
     GridSides widen;
     bool deepen = false;

@@ -139,8 +139,10 @@ void PutInDrawnFrame(SectionSearchResult& result, const FaceFrame& frame, bool e
         const CircleSurface surface = frame.ToDrawn(circle);
         circle = {surface.centreX, surface.centreY, surface.radius};
     };
-    drawn(result.criticalCircle);
-    drawn(result.gridMinimum);
+    if (result.status == circle_search::SearchStatus::Found) {
+        drawn(result.criticalCircle);
+        drawn(result.gridMinimum);
+    }
     for (Circle& circle : result.starts) {
         drawn(circle);
     }
