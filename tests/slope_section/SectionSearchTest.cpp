@@ -165,6 +165,11 @@ TEST(SectionSearch, AMirroredSectionGivesTheMirroredCircle) {
     EXPECT_NEAR(l.critical.centreX, -r.critical.centreX, 1e-3);
     EXPECT_NEAR(l.critical.centreY, r.critical.centreY, 1e-3);
     EXPECT_EQ(l.grid.xFrom, -r.grid.xTo);
+    // Each row of centres from the lowest x as drawn, either way the section faces.
+    const std::size_t last = 9;
+    EXPECT_LT(r.centres[0].centreX, r.centres[last].centreX);
+    EXPECT_LT(l.centres[0].centreX, l.centres[last].centreX);
+    EXPECT_NEAR(l.centres[0].factor, r.centres[last].factor, 1e-9);
 }
 
 }  // namespace
