@@ -37,6 +37,7 @@ struct SectionSearchSettings {
     bool deepen = false;
 };
 
+// The most slices a circle of the search may ask for, as in the Critical Circle.
 inline constexpr int kMaxSearchSlices = 10'000;
 
 // The common search's result with its circles as drawn: the grid's centres row by row from the
