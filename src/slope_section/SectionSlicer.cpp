@@ -247,6 +247,18 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
     }
     edges_.push_back(right_);
 
+    // Each line's piece under the slices, found from the last slice's on: lines[k] for the
+    // boundaries (the ground first), lines[layers] for the piezometric line.
+    lines_.assign(layers + 1, 0);
+    const auto pieceOf = [this, &frame, layers](std::size_t k, double x) -> const LinePiece& {
+        const Polyline& line = k < layers ? frame.boundaries[k] : frame.piezometricLine;
+        lines_[k] = line.PieceIndexFrom(lines_[k], x);
+        return line.piece(lines_[k]);
+    };
+    // The surface's level at a slice's right side is the next one's at its left, on one piece.
+    std::size_t levelPiece = pieces_.size();
+    double levelRight = 0.0;
+
     const std::size_t n = edges_.size() - 1;
     mass.slices.resize(n);
     mass.horizontalSeismic = section_.horizontalSeismic();
@@ -267,8 +279,10 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
             ++p;
         }
         const SurfacePiece& piece = pieces_[p];
-        const double surfaceA = SurfaceLevel(piece, a);
+        const double surfaceA = levelPiece == p ? levelRight : SurfaceLevel(piece, a);
         const double surfaceB = SurfaceLevel(piece, b);
+        levelPiece = p;
+        levelRight = surfaceB;
         double sinBase = 0.0;
         double cosBase = 1.0;
         double baseAngle = 0.0;
@@ -294,7 +308,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
 
         // The soils above the base, from the ground down. Every line is straight across the
         // slice, so the piece that holds its middle holds its sides.
-        const LinePiece& top = ground.PieceAt(m);
+        const LinePiece& top = pieceOf(0, m);
         const double topA = top.Level(a);
         const double topM = top.Level(m);
         const double topB = top.Level(b);
@@ -309,7 +323,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         for (std::size_t k = 0; k < layers && upperM > baseY; ++k) {
             baseLayer = k;
             const SoilStrength& soil = soils[frame.layerSoils[k]];
-            const LinePiece* next = k + 1 < layers ? &frame.boundaries[k + 1].PieceAt(m) : nullptr;
+            const LinePiece* next = k + 1 < layers ? &pieceOf(k + 1, m) : nullptr;
             const double nextM = next ? next->Level(m) : baseY;
             const bool onSurface = !(nextM > baseY);
             double lowerA = surfaceA;
@@ -325,8 +339,8 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
                 const SegmentArea segment =
                     CircularSegment(centreX_, centreY_, radius_, a, surfaceA, b, surfaceB);
                 region.area += segment.area;
-                region.momentX += segment.area * segment.centroidX;
-                region.momentY += segment.area * segment.centroidY;
+                region.momentX += segment.momentX;
+                region.momentY += segment.momentY;
             }
             if (soil.impenetrable && region.area > 0.0) {
                 return SurfaceStatus::EntersImpenetrable;
@@ -352,7 +366,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         double loadY = 0.0;
         double loadMoment = 0.0;
         if (water == WaterModel::PiezometricLine) {
-            const LinePiece& line = piezometric.PieceAt(m);
+            const LinePiece& line = pieceOf(layers, m);
             const double waterM = line.Level(m);
             const double head = waterM - baseY;
             if (head > 0.0) {
