@@ -44,36 +44,31 @@ double SeriesSum(double hh) noexcept {
 
 }  // namespace
 
-SegmentArea CircularSegment(double centreX, double centreY, double radius, double x0, double y0,
-                            double x1, double y1) noexcept {
-    const double chordSquared = Square(x1 - x0) + Square(y1 - y0);
-    const double chord = std::sqrt(chordSquared);
-    const double chordCubed = chord * chordSquared;
-    const double towardX = (x0 + x1) / 2.0 - centreX;
-    const double towardY = (y0 + y1) / 2.0 - centreY;
-    const double toChord = std::sqrt(Square(towardX) + Square(towardY));
-    const double hh = chordSquared / (4.0 * Square(radius));
+CircleSegments::CircleSegments(double centreX, double centreY, double radius) noexcept
+    : centreX_(centreX),
+      centreY_(centreY),
+      radius_(radius),
+      perDiameterSquared_(1.0 / (4.0 * Square(radius))),
+      perTwelveRadii_(1.0 / (12.0 * radius)) {}
+
+SegmentArea CircleSegments::Under(double x0, double y0, double x1, double y1) const noexcept {
+    const double dx = x1 - x0;
+    const double dy = y1 - y0;
+    const double chordSquared = Square(dx) + Square(dy);
+    const double hh = chordSquared * perDiameterSquared_;
     SegmentArea segment;
     if (hh <= kSeriesLimit) {
-        segment.area = chordCubed / (12.0 * radius) * SeriesSum(hh);
+        const double chord = std::sqrt(chordSquared);
+        segment.area = chord * chordSquared * perTwelveRadii_ * SeriesSum(hh);
     } else {
-        const double half = chord / 2.0;
-        segment.area = Square(radius) * std::atan2(half, toChord) - half * toChord;
+        const double half = std::sqrt(chordSquared) / 2.0;
+        const double toChord =
+            std::sqrt(Square((x0 + x1) / 2.0 - centreX_) + Square((y0 + y1) / 2.0 - centreY_));
+        segment.area = Square(radius_) * std::atan2(half, toChord) - half * toChord;
     }
-    if (!(segment.area > 0.0)) {
-        segment.momentX = segment.area * (centreX + towardX);
-        segment.momentY = segment.area * (centreY + towardY);
-        return segment;
-    }
-    segment.momentX = segment.area * centreX;
-    segment.momentY = segment.area * centreY;
-    if (!(toChord > 0.0)) {
-        segment.momentY -= chordCubed / 12.0;  // a diameter: the lower half
-        return segment;
-    }
-    const double along = chordCubed / (12.0 * toChord);
-    segment.momentX += along * towardX;
-    segment.momentY += along * towardY;
+    const double twelfth = chordSquared / 12.0;
+    segment.momentX = segment.area * centreX_ + twelfth * dy;
+    segment.momentY = segment.area * centreY_ - twelfth * dx;
     return segment;
 }
 

@@ -14,20 +14,20 @@ namespace {
 
 constexpr double kMergeShare = 1e-9;
 
-// The area between an upper and a lower line over [a, b] (middle m, width w) and its first
-// moments, by Simpson's rule: exact, the integrands being at most quadratic.
+// The area between an upper and a lower line over [a, b] (middle m, sixth of the width
+// sixth) and its first moments, by Simpson's rule: exact, the integrands being at most
+// quadratic.
 struct Region {
     double area = 0.0;
     double momentX = 0.0;  // of x
     double momentY = 0.0;  // of y
 };
 
-Region Between(double a, double m, double b, double w, double upperA, double upperM, double upperB,
-               double lowerA, double lowerM, double lowerB) noexcept {
+Region Between(double a, double m, double b, double sixth, double upperA, double upperM,
+               double upperB, double lowerA, double lowerM, double lowerB) noexcept {
     const double tA = upperA - lowerA;
     const double tM = upperM - lowerM;
     const double tB = upperB - lowerB;
-    const double sixth = w / 6.0;
     Region region;
     region.area = sixth * (tA + 4.0 * tM + tB);
     region.momentX = sixth * (a * tA + 4.0 * m * tM + b * tB);
@@ -258,6 +258,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
     // The surface's level at a slice's right side is the next one's at its left, on one piece.
     std::size_t levelPiece = pieces_.size();
     double levelRight = 0.0;
+    const CircleSegments segments(centreX_, centreY_, radius_);
 
     const std::size_t n = edges_.size() - 1;
     mass.slices.resize(n);
@@ -275,6 +276,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         if (!(w > 0.0)) {
             return SurfaceStatus::DegenerateSlice;
         }
+        const double sixth = w / 6.0;
         while (p + 1 < pieces_.size() && pieces_[p].to <= m) {
             ++p;
         }
@@ -334,10 +336,9 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
                 lowerM = nextM;
                 lowerB = next->Level(b);
             }
-            Region region = Between(a, m, b, w, upperA, upperM, upperB, lowerA, lowerM, lowerB);
+            Region region = Between(a, m, b, sixth, upperA, upperM, upperB, lowerA, lowerM, lowerB);
             if (onSurface && piece.arc) {
-                const SegmentArea segment =
-                    CircularSegment(centreX_, centreY_, radius_, a, surfaceA, b, surfaceB);
+                const SegmentArea segment = segments.Under(a, surfaceA, b, surfaceB);
                 region.area += segment.area;
                 region.momentX += segment.momentX;
                 region.momentY += segment.momentY;
@@ -382,7 +383,6 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
                 const double depthA = std::max(line.Level(a) - topA, 0.0);
                 const double depthB = std::max(line.Level(b) - topB, 0.0);
                 const double slope = top.gradient;
-                const double sixth = w / 6.0;
                 const double load = gammaW * sixth * (depthA + 4.0 * depthM + depthB);
                 loadY -= load;
                 loadX += load * slope;

@@ -34,7 +34,7 @@ SegmentArea Strips(double cx, double cy, double r, double x0, double x1) {
 }
 
 TEST(CircularSegment, HalfDiscHasItsClosedForm) {
-    const SegmentArea half = CircularSegment(3.0, 4.0, 2.0, 1.0, 4.0, 5.0, 4.0);
+    const SegmentArea half = CircleSegments(3.0, 4.0, 2.0).Under(1.0, 4.0, 5.0, 4.0);
     EXPECT_NEAR(half.area, kPiExact * 2.0, 1e-14);
     EXPECT_NEAR(half.momentX / half.area, 3.0, 1e-14);
     EXPECT_NEAR(half.momentY / half.area, 4.0 - 4.0 * 2.0 / (3.0 * kPiExact), 1e-14);
@@ -47,7 +47,7 @@ TEST(CircularSegment, MatchesFineStripsFromThickToThin) {
          {std::pair{50.0, 150.0}, {100.0, 130.0}, {45.838, 60.0}, {150.0, 150.5}, {70.0, 70.01}}) {
         const double y0 = 90.0 - std::sqrt(6400.0 - (x0 - 120.0) * (x0 - 120.0));
         const double y1 = 90.0 - std::sqrt(6400.0 - (x1 - 120.0) * (x1 - 120.0));
-        const SegmentArea segment = CircularSegment(120.0, 90.0, 80.0, x0, y0, x1, y1);
+        const SegmentArea segment = CircleSegments(120.0, 90.0, 80.0).Under(x0, y0, x1, y1);
         const SegmentArea strips = Strips(120.0, 90.0, 80.0, x0, x1);
         EXPECT_NEAR(segment.area / strips.area, 1.0, 1e-8) << x0 << " " << x1;
         EXPECT_NEAR(segment.momentX / segment.area, strips.momentX, 1e-6 * (x1 - x0)) << x0;
@@ -93,7 +93,7 @@ TEST_P(SegmentPrecisionRows, KeepsItsDigitsOnEitherSideOfEachWayOfWorkingItOut) 
     const double radius = m * m + n * n;
     const double half = 2.0 * m * n;
     const double depth = m * m - n * n;
-    const SegmentArea segment = CircularSegment(0.0, 0.0, radius, -half, -depth, half, -depth);
+    const SegmentArea segment = CircleSegments(0.0, 0.0, radius).Under(-half, -depth, half, -depth);
     const long double r = radius;
     const long double area = r * r * ReferenceArea(half / r);
     EXPECT_NEAR(segment.area / static_cast<double>(area), 1.0, 2e-15);
