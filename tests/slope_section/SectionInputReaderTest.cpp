@@ -11,6 +11,7 @@
 #include "analysis/AnalysisCatalogue.h"
 #include "fields/FieldTextMap.h"
 #include "files/ModelReader.h"
+#include "files/ModelWriter.h"
 #include "slope_section/BishopMethod.h"
 #include "slope_section/MethodWorkspace.h"
 #include "slope_section/SectionCheck.h"
@@ -424,6 +425,14 @@ TEST(SectionInputs, APiezometricLineIsReadOnlyWithThatWater) {
     const SectionInputs inputs = ReadOrFail(texts);
     EXPECT_EQ(inputs.section.water.model, WaterModel::None);
     EXPECT_TRUE(inputs.section.water.piezometricLine.empty());
+}
+
+TEST(SectionInputs, ThreeSoilsSurviveAModelFile) {
+    const AnalysisCatalogue catalogue(kInputsOnlyList);
+    const std::string file = WriteModel(ModelFromFields(kInputsOnly, ThreeSoilTexts()));
+    const ModelRead read = ReadModel(file, "three-soils.vardolin", catalogue);
+    EXPECT_TRUE(read.notes.empty());
+    ExpectSameSection(ReadOrFail(FieldsOf(read.model)).section, examples::ThreeSoils());
 }
 
 // ---- The published cases as model files.
