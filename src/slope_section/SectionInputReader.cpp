@@ -374,9 +374,11 @@ Fault ReadSoils(const FieldTexts& fields, const NumberLocale& locale, SectionInp
                          inputs.uncertain);
         }
         if (soil.model == SoilModel::MohrCoulomb) {
-            inputs.correlated.emplace_back(inputs.uncertain.size() - 1, inputs.uncertain.size());
             AddUncertain(soil, r, SoilParameter::FrictionAngle, Cell(rows, r, PhiSd, locale),
                          inputs.uncertain);
+            // c just before φ.
+            inputs.correlated.emplace_back(inputs.uncertain.size() - 2,
+                                           inputs.uncertain.size() - 1);
         }
         if (soil.model != SoilModel::Impenetrable) {
             AddUncertain(soil, r, SoilParameter::UnitWeight, Cell(rows, r, GammaSd, locale),

@@ -144,11 +144,15 @@ inline constexpr std::array<TableInput, 7> kSectionTables{{
 }};
 
 // The inputs, in field order. The defaults: a 2:1 slope 10 high of one soil, dry, a search.
-inline constexpr std::array<FieldFact, 20> kSectionInputFields{{
+// The counts, the methods and the water come before the report fields, as the other forms' first
+// inputs do; the rest of the plain fields after them; the tables last.
+inline constexpr std::array<FieldFact, 4> kSectionLeadingFields{{
     {TrialCount,        FieldRole::Count, "trial_count",       "Number of Trials",   "1000", "count", "Monte Carlo trials on the critical surface."},
     {SliceCount,        FieldRole::Input, "slice_count",       "Number of Slices",   "50",   "count", "Slices across the sliding mass, at least one between two points of the section's lines: 1 to 1000."},
     {Methods,           FieldRole::Input, "methods",           "Methods",            "bishop, spencer", "", "The methods to report, separated by commas; a search minimises the first. Of: ordinary, bishop, janbu, janbu_f0, spencer, morgenstern_price, morgenstern_price_half_sine."},
     {WaterModelField,   FieldRole::Input, "water",             "Water",              "none", "",      "none, piezometric (the piezometric line) or ru (each soil's pore-pressure ratio)."},
+}};
+inline constexpr std::array<FieldFact, 9> kSectionPlainFields{{
     {WaterUnitWeight,   FieldRole::Input, "water_unit_weight", "γw",                 "9.81", "",      "Unit weight of water, for the piezometric line and a water-filled crack: above 0."},
     {HeadModeField,     FieldRole::Input, "head",              "Head",               "vertical", "",  "How the head above a slice's base is read from the piezometric line: vertical (its height above the base, the default) or inclined (that height times cos² of the line's inclination)."},
     {HorizontalSeismic, FieldRole::Input, "kh",                "kh",                 "0",    "",      "Horizontal pseudo-static coefficient, toward the direction of sliding."},
@@ -158,6 +162,8 @@ inline constexpr std::array<FieldFact, 20> kSectionInputFields{{
     {GivenCentreX,      FieldRole::Input, "circle_centre_x",   "Given circle: centre x", "", "",      "Centre x of one circle to check instead of a search; leave the three empty to search."},
     {GivenCentreY,      FieldRole::Input, "circle_centre_y",   "Given circle: centre y", "", "",      "Centre y of the circle to check."},
     {GivenRadius,       FieldRole::Input, "circle_radius",     "Given circle: radius", "",   "",      "Radius of the circle to check: above 0."},
+}};
+inline constexpr std::array<FieldFact, 7> kSectionTableFields{{
     {GroundTable,       FieldRole::Input, "ground",            "Ground",             R"([["0","20"],["20","20"],["40","10"],["60","10"]])", "", "The ground surface, left to right, level beyond its ends."},
     {SoilsTable,        FieldRole::Input, "soils",             "Soils",              R"([["Clay","Mohr-Coulomb","10","2","30","3","19","0.5","0"]])", "", "One row per soil: its name, model, and the mean and SD of c, φ and γ; then ru."},
     {LayersTable,       FieldRole::Input, "layers",            "Layers",             R"([["Clay"]])", "", "The soil of each layer from the top: the first under the ground, the next under boundary 1, and so on."},
@@ -168,20 +174,12 @@ inline constexpr std::array<FieldFact, 20> kSectionInputFields{{
 }};
 // clang-format on
 
+inline constexpr auto kSectionInputFields =
+    JoinFieldFacts(kSectionLeadingFields, kSectionPlainFields, kSectionTableFields);
 // Every field of the section's form in field order: the inputs and the report fields.
 inline constexpr auto kSectionFields =
-    JoinFieldFacts(std::array<FieldFact, 4>{kSectionInputFields[0], kSectionInputFields[1],
-                                            kSectionInputFields[2], kSectionInputFields[3]},
-                   kVerdictFields,
-                   std::array<FieldFact, 9>{
-                       kSectionInputFields[4], kSectionInputFields[5], kSectionInputFields[6],
-                       kSectionInputFields[7], kSectionInputFields[8], kSectionInputFields[9],
-                       kSectionInputFields[10], kSectionInputFields[11], kSectionInputFields[12]},
-                   kFailurePercentageField,
-                   std::array<FieldFact, 7>{kSectionInputFields[13], kSectionInputFields[14],
-                                            kSectionInputFields[15], kSectionInputFields[16],
-                                            kSectionInputFields[17], kSectionInputFields[18],
-                                            kSectionInputFields[19]});
+    JoinFieldFacts(kSectionLeadingFields, kVerdictFields, kSectionPlainFields,
+                   kFailurePercentageField, kSectionTableFields);
 static_assert(AreInFieldOrder(kSectionFields));
 
 // The analysis's id in model files.
