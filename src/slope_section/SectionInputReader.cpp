@@ -147,7 +147,8 @@ Fault ReadMethods(const FieldTexts& fields, PlainValues& plain) {
         const std::size_t comma = rest.find(',');
         const std::string_view name = Trimmed(rest.substr(0, comma));
         if (name.empty()) {
-            return AtField(Methods, "Name a method between every two commas, and at least one.");
+            return AtField(Methods,
+                           "List at least one method, with a method between every two commas.");
         }
         const auto known =
             std::find_if(kLimitMethodNames.begin(), kLimitMethodNames.end(),
@@ -292,6 +293,13 @@ std::optional<SoilModel> ModelOf(std::string_view text) {
     return std::nullopt;
 }
 
+// The characters of a UTF-8 text: its bytes but those that continue a character.
+std::size_t Characters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 // A sampling key "<soil>.cohesion" splits at its point, lists pairs with a comma and is set
 // with an equals sign, so a soil's name holds none of them.
 bool FitsAKey(std::string_view name) {
@@ -343,10 +351,10 @@ Fault ReadSoils(const FieldTexts& fields, const NumberLocale& locale, SectionInp
     for (std::size_t r = 0; r < rows.size(); ++r) {
         Soil soil;
         soil.name = std::string(Trimmed(rows[r][Name]));
-        if (soil.name.size() > kMaxSoilNameBytes) {
+        if (Characters(soil.name) > kMaxSoilNameCharacters) {
             return AtCell(SoilsTable, r, "Name",
-                          "A soil's name must be at most " + std::to_string(kMaxSoilNameBytes) +
-                              " characters long.");
+                          "A soil's name must be at most " +
+                              std::to_string(kMaxSoilNameCharacters) + " characters long.");
         }
         if (!FitsAKey(soil.name)) {
             return AtCell(SoilsTable, r, "Name",
@@ -431,9 +439,11 @@ Fault ReadLayers(const FieldTexts& fields, const NumberLocale& locale, Section& 
         if (number != static_cast<double>(current + 1)) {
             return AtCell(BoundariesTable, r, "Boundary",
                           "The boundaries must be numbered 1, 2, 3 and so on from the first "
-                          "row, each one's rows together: " +
-                              std::string(current == 0 ? "1" : "this row's or the next") +
-                              " is expected here.");
+                          "row, each one's rows together: here " +
+                              (current == 0 ? std::string("1")
+                                            : std::to_string(current) + " or " +
+                                                  std::to_string(current + 1)) +
+                              " is expected.");
         }
         if (current + 1 > boundaryCount) {
             return AtCell(BoundariesTable, r, "Boundary",

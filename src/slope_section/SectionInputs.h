@@ -61,7 +61,7 @@ inline constexpr std::size_t kMaxBoundaryRows = kMaxTableRows;
 inline constexpr std::size_t kMaxPressures = 100;
 inline constexpr std::size_t kMaxLineLoads = 100;
 inline constexpr int kMaxSliceCount = 1'000;
-inline constexpr std::size_t kMaxSoilNameBytes = 40;
+inline constexpr std::size_t kMaxSoilNameCharacters = 40;
 
 // The texts of the plain fields that choose (read with case aside).
 inline constexpr std::string_view kWaterNone = "none";

@@ -160,6 +160,18 @@ TEST(SectionInputs, EachSoilDrawsTheValuesOfItsModel) {
     EXPECT_EQ(soils[1].frictionAngle, 0.0);
 }
 
+TEST(SectionInputs, ASoilsNameIsCountedInCharactersNotBytes) {
+    std::string name;
+    for (int i = 0; i < 40; ++i) {
+        name += "ü";
+    }
+    FieldTextMap texts = DefaultTexts(kInputsOnly);
+    texts.setText(SoilsTable,
+                  R"([[")" + name + R"(","Mohr-Coulomb","10","2","30","3","19","0.5","0"]])");
+    texts.setText(LayersTable, R"([[")" + name + R"("]])");
+    EXPECT_EQ(ReadOrFail(texts).uncertain.front().key, name + ".cohesion");
+}
+
 // ---- Refusals: one row per fault, each naming the table, row and column.
 
 struct RefusalRow {
@@ -236,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"NoMethod",
                    {{Methods, " "}},
                    {Methods, "Methods", 0, "",
-                    "Name a method between every two commas, and at least one."}},
+                    "List at least one method, with a method between every two commas."}},
         RefusalRow{"UnknownWater",
                    {{WaterModelField, "phreatic"}},
                    {WaterModelField, "Water", 0, "", "The water must be none, piezometric or ru."}},
@@ -370,12 +382,12 @@ INSTANTIATE_TEST_SUITE_P(
             {{BoundariesTable, R"([["1","0","15"],["1","60","5"],["3","0","8"],["3","60","4"]])"}},
             {BoundariesTable, "Boundaries", 3, "Boundary",
              "The boundaries must be numbered 1, 2, 3 and so on from the first row, each "
-             "one's rows together: this row's or the next is expected here."}},
+             "one's rows together: here 1 or 2 is expected."}},
         RefusalRow{"BoundaryNotWhole",
                    {{BoundariesTable, R"([["1.5","0","15"],["1","60","5"]])"}},
                    {BoundariesTable, "Boundaries", 1, "Boundary",
                     "The boundaries must be numbered 1, 2, 3 and so on from the first row, each "
-                    "one's rows together: 1 is expected here."}},
+                    "one's rows together: here 1 is expected."}},
         RefusalRow{"BoundaryWithoutLayer",
                    {{LayersTable, R"([["Fill"],["Clay"]])"}},
                    {BoundariesTable, "Boundaries", 3, "Boundary",
