@@ -618,6 +618,35 @@ std::vector<ParameterPair> CorrelatedPairs(const SectionInputs& inputs) {
     return pairs;
 }
 
+TrialSampler SoilSampler(const SectionInputs& inputs, const SamplingChoices& choices, int trials,
+                         UniformSequence& uniforms) {
+    std::vector<SampledParameter> parameters;
+    parameters.reserve(inputs.uncertain.size());
+    for (const SoilUncertainInput& input : inputs.uncertain) {
+        parameters.push_back({input.key, input.mean, input.sd, choices.of(input.key)});
+    }
+    const auto place = [&](std::string_view key) -> std::optional<std::size_t> {
+        for (std::size_t i = 0; i < inputs.uncertain.size(); ++i) {
+            if (inputs.uncertain[i].key == key) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    };
+    std::optional<CorrelatedPair> pair;
+    if (!choices.correlatedFirst.empty()) {
+        const auto first = place(choices.correlatedFirst);
+        const auto second = place(choices.correlatedSecond);
+        if (first && second) {
+            pair = CorrelatedPair{*first, *second, choices.correlation};
+        }
+    } else if (!inputs.correlated.empty()) {
+        pair = CorrelatedPair{inputs.correlated.front().first, inputs.correlated.front().second,
+                              choices.correlation};
+    }
+    return TrialSampler(std::move(parameters), pair, choices.method, trials, uniforms);
+}
+
 void ApplyDraws(std::span<const SoilUncertainInput> inputs, std::span<const double> values,
                 Section& section) {
     for (std::size_t i = 0; i < inputs.size() && i < values.size(); ++i) {

@@ -11,7 +11,10 @@
 #include "analysis/NumberRange.h"
 #include "fields/FieldTexts.h"
 #include "numerics/NumberText.h"
+#include "numerics/UniformSequence.h"
 #include "sampling/SampledParameter.h"
+#include "sampling/SamplingChoices.h"
+#include "sampling/TrialSampler.h"
 #include "slope_section/SectionInputs.h"
 #include "slope_section/SectionModel.h"
 #include "slope_section/SlipSurface.h"
@@ -87,6 +90,13 @@ SectionRead ReadSectionInputs(const FieldTexts& fields, const NumberLocale& loca
 // `inputs`.
 std::vector<std::string_view> SampledNames(std::span<const SoilUncertainInput> inputs);
 std::vector<ParameterPair> CorrelatedPairs(const SectionInputs& inputs);
+
+// The sampler of a run's trials over `inputs.uncertain`, in their order: each input drawn as the
+// choices ask under its key, and the pair the choices name (by default the first soil's c and φ)
+// correlated. It reads the inputs' keys, so `inputs` must outlive it. Bounds that leave no
+// probability raise InvalidProcedureCall, as for any sampler.
+TrialSampler SoilSampler(const SectionInputs& inputs, const SamplingChoices& choices, int trials,
+                         UniformSequence& uniforms);
 
 // Puts one trial's draws, in the order of `inputs`, into the section's soils.
 void ApplyDraws(std::span<const SoilUncertainInput> inputs, std::span<const double> values,

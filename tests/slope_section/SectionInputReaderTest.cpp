@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -170,6 +171,71 @@ TEST(SectionInputs, ASoilsNameIsCountedInCharactersNotBytes) {
                   R"([[")" + name + R"(","Mohr-Coulomb","10","2","30","3","19","0.5","0"]])");
     texts.setText(LayersTable, R"([[")" + name + R"("]])");
     EXPECT_EQ(ReadOrFail(texts).uncertain.front().key, name + ".cohesion");
+}
+
+TEST(SectionInputs, TheSoilSamplerDrawsAtTheMeansWithoutSpread) {
+    FieldTextMap texts = ThreeSoilTexts();
+    texts.setText(SoilsTable, R"([["Fill","Mohr-Coulomb","5","0","30","0","19","0","0"],)"
+                              R"(["Clay","Undrained","40","0","0","0","18","0","0"],)"
+                              R"(["Sand","Mohr-Coulomb","0","0","35","0","20","0","0"]])");
+    const SectionInputs inputs = ReadOrFail(texts);
+    UniformSequence uniforms;
+    TrialSampler sampler = SoilSampler(inputs, {}, 3, uniforms);
+    for (int trial = 0; trial < 3; ++trial) {
+        const std::span<const double> values = sampler.Next();
+        ASSERT_EQ(values.size(), inputs.uncertain.size());
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            EXPECT_EQ(values[i], inputs.uncertain[i].mean) << inputs.uncertain[i].key;
+        }
+    }
+}
+
+// The Pearson correlation of two columns of draws.
+double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
+    double ma = 0.0, mb = 0.0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        ma += a[i];
+        mb += b[i];
+    }
+    ma /= static_cast<double>(a.size());
+    mb /= static_cast<double>(b.size());
+    double sab = 0.0, saa = 0.0, sbb = 0.0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        sab += (a[i] - ma) * (b[i] - mb);
+        saa += (a[i] - ma) * (a[i] - ma);
+        sbb += (b[i] - mb) * (b[i] - mb);
+    }
+    return sab / std::sqrt(saa * sbb);
+}
+
+TEST(SectionInputs, TheSoilSamplerCorrelatesThePairTheChoicesName) {
+    FieldTextMap texts = ThreeSoilTexts();
+    texts.setText(SoilsTable, R"([["Fill","Mohr-Coulomb","5","1","30","2","19","0.5","0"],)"
+                              R"(["Clay","Undrained","40","8","0","0","18","0.4","0"],)"
+                              R"(["Sand","Mohr-Coulomb","3","1","35","3","20","0.5","0"]])");
+    const SectionInputs inputs = ReadOrFail(texts);
+    // Fill: c, φ, γ (0-2); Clay: c, γ (3-4); Sand: c, φ, γ (5-7).
+    struct Case {
+        std::string first, second;
+        std::size_t a, b;
+    };
+    for (const Case& c : {Case{"", "", 0, 1}, Case{"Sand.cohesion", "Sand.friction_angle", 5, 6}}) {
+        SamplingChoices choices;
+        choices.correlation = -0.9;
+        choices.correlatedFirst = c.first;
+        choices.correlatedSecond = c.second;
+        UniformSequence uniforms(12345);
+        TrialSampler sampler = SoilSampler(inputs, choices, 2000, uniforms);
+        std::vector<double> a, b, other;
+        for (int trial = 0; trial < 2000; ++trial) {
+            const std::span<const double> values = sampler.Next();
+            a.push_back(values[c.a]);
+            b.push_back(values[c.b]);
+            other.push_back(values[c.a == 0 ? 6 : 1]);
+        }
+        EXPECT_LT(Correlation(a, b), -0.85) << c.a;
+        EXPECT_GT(Correlation(a, other), -0.1) << c.a;
+    }
 }
 
 // ---- Refusals: one row per fault, each naming the table, row and column.
