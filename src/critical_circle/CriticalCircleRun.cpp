@@ -27,6 +27,7 @@
 #include "critical_circle/DrawnCircleTrials.h"
 #include "critical_circle/SliceTable.h"
 #include "critical_circle/TrialStatistics.h"
+#include "critical_circle/UnitsCaution.h"
 #include "fields/FieldValues.h"
 #include "numerics/RunTimeError.h"
 
@@ -578,7 +579,12 @@ RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
         return RunOutcome::StoppedAt(found.failureField);
     }
     WriteCircle(f, *found.circle);
-    std::string caution = SearchCaution(f, found);
+    std::string caution = UnitsCaution(f.Number(SoilCohesionMean), f.Number(UnitWeightMean),
+                                       f.Number(SlopeHeight), f.locale());
+    if (!caution.empty()) {
+        caution += ' ';
+    }
+    caution += SearchCaution(f, found);
     return fixedData ? RunFixedData(f, *found.circle, criteria, caution)
                      : RunMonteCarlo(f, context, *found.circle, criteria, std::move(caution));
 }
