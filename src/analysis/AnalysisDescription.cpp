@@ -37,6 +37,29 @@ const FieldFact* AnalysisDescription::findKey(std::string_view key) const {
     return nullptr;
 }
 
+UnitSystem DefaultUnits(const AnalysisDescription& analysis) {
+    return analysis.choosesUnits ? UnitSystem::SiKilopascal : UnitSystem::SiPascal;
+}
+
+std::string_view UnitIn(const FieldFact& field, UnitSystem system) {
+    return UnitOf(QuantityOf(field.unit), system, field.unit);
+}
+
+std::string DefaultTextIn(const AnalysisDescription& analysis, const FieldFact& field,
+                          UnitSystem system) {
+    return ConvertText(field.defaultText, QuantityOf(field.unit), DefaultUnits(analysis), system);
+}
+
+void ConvertInputs(const AnalysisDescription& analysis, FieldTexts& fields, UnitSystem from,
+                   UnitSystem to, const NumberLocale& locale) {
+    for (const FieldFact& field : analysis.fields) {
+        if (field.isInput() && QuantityOf(field.unit) != Quantity::Other) {
+            fields.setText(field.number, ConvertText(fields.text(field.number),
+                                                     QuantityOf(field.unit), from, to, locale));
+        }
+    }
+}
+
 FieldTextMap DefaultTexts(const AnalysisDescription& analysis) {
     FieldTextMap texts;
     for (const FieldFact& field : analysis.fields) {

@@ -14,6 +14,7 @@
 #include "fields/DiagramLabel.h"
 #include "fields/FieldFacts.h"
 #include "fields/FieldTexts.h"
+#include "fields/UnitSystem.h"
 #include "sampling/SampledParameter.h"
 
 namespace vardolin {
@@ -82,6 +83,11 @@ struct AnalysisDescription {
     std::span<const ParameterPair> sampledPairs() const {
         return samplesInputs ? correlatedPairs : std::span<const ParameterPair>();
     }
+    // Whether its models choose their unit system. Its fields' units and default texts are
+    // then those of SI in kPa and kN/m³, the system of its new models; a model file that names
+    // no system is in Pa and N/m³, as all were before a model could choose. Otherwise its
+    // fields are in Pa and N/m³ only.
+    bool choosesUnits = false;
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;
@@ -94,5 +100,19 @@ struct AnalysisDescription {
 // The form's default texts, as a run without a window starts from them.
 class FieldTextMap;
 FieldTextMap DefaultTexts(const AnalysisDescription& analysis);
+
+// The unit system of the analysis's new models, which its field facts are written in.
+UnitSystem DefaultUnits(const AnalysisDescription& analysis);
+// The unit system of the analysis's model files that name none.
+inline constexpr UnitSystem kUnnamedFileUnits = UnitSystem::SiPascal;
+
+// The field's unit in the system ("kPa", "ft", "degrees"; empty for none).
+std::string_view UnitIn(const FieldFact& field, UnitSystem system);
+// The field's default text in the system.
+std::string DefaultTextIn(const AnalysisDescription& analysis, const FieldFact& field,
+                          UnitSystem system);
+// Every input of `fields` that has a unit, converted from one system to the other.
+void ConvertInputs(const AnalysisDescription& analysis, FieldTexts& fields, UnitSystem from,
+                   UnitSystem to, const NumberLocale& locale = {});
 
 }  // namespace vardolin

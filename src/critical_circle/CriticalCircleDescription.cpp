@@ -193,6 +193,7 @@ constexpr AnalysisDescription kCriticalCircle{
     .exportTables = CircleTables,
     .methodStatement = CircleMethod,
     .drawsDiagram = true,
+    .choosesUnits = true,
 };
 
 }  // namespace

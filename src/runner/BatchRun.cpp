@@ -215,6 +215,9 @@ void PrintJson(const std::vector<Ran>& runs, const AnalysisContext& context, boo
         ordered_json entry;
         entry["file"] = ran.job->file;
         entry["analysis"] = std::string(model.analysis->id);
+        if (model.analysis->choosesUnits) {
+            entry["units"] = std::string(NameOf(model.units));
+        }
         ordered_json inputs = ordered_json::object();
         for (const FieldFact& field : model.analysis->fields) {
             if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
