@@ -28,6 +28,7 @@
 #include "forms/ResultFieldDisplay.h"
 #include "forms/SamplingActions.h"
 #include "forms/TableFieldEditor.h"
+#include "forms/UnitActions.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
@@ -145,6 +146,9 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
         }
     }
     ApplyTooltips(*this, analysis);
+    if (analysis.choosesUnits) {
+        units_ = new UnitActions(*this);
+    }
     edit_ = new EditActions(*this);
     sensitivity_ = new BackgroundSensitivity(analysis, context_, histogram_, this);
     histogram_.SetSensitivityActions([this] { sensitivity_->Skip(); },
@@ -171,6 +175,10 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
     });
     progressTimer_->setInterval(100);
     connect(progressTimer_, &QTimer::timeout, this, &AnalysisForm::ShowRunProgress);
+}
+
+UnitSystem AnalysisForm::units() const {
+    return units_ != nullptr ? units_->units() : DefaultUnits(analysis_);
 }
 
 AnalysisForm::~AnalysisForm() {
