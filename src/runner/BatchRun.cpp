@@ -289,6 +289,9 @@ std::string TrialsCsv(const std::vector<Ran>& runs) {
 RunReport ReportOf(const Ran& ran, const NumberLocale& locale, KeptTables& kept) {
     RunReport report;
     report.analysis = ran.job->model.analysis;
+    if (report.analysis->choosesUnits) {
+        report.units = ran.job->model.units;
+    }
     report.modelFile = std::filesystem::path(ran.job->file).filename().string();
     report.programVersion = std::string(ProgramVersion());
     report.locale = locale;

@@ -396,6 +396,8 @@ TEST_F(BatchRun, ReportHasTheTitleBlockGivenAndTheRunsTables) {
     EXPECT_EQ(written.details.project, "North Dam");
     EXPECT_EQ(written.details.checker, "B. C.");
     EXPECT_EQ(written.details.engineer, "");
+    // A model file that names no units is in Pa, and its report says so.
+    EXPECT_EQ(written.units, UnitSystem::SiPascal);
     ASSERT_FALSE(written.tables.empty());
     EXPECT_EQ(written.tables[0].name, "critical_circle_slices");
     EXPECT_FALSE(written.tables[0].reportTitle.empty());
