@@ -204,7 +204,8 @@ inline constexpr auto kFields = JoinFieldFacts(
          "The reliability index of a lognormally distributed factor of safety.",
          FieldDisplay::Factor},
         {SearchWarning, FieldRole::Result, "search_warning", "Caution", "", "",
-         "What bounds the search and which input to move: the grid's edge (with the figure to "
+         "A c/(γH) that suggests mixed-up units; what bounds the search and which input to "
+         "move: the grid's edge (with the figure to "
          "move it past), the depth level, circles tangent to the ground in front of the toe; "
          "or trials left out."},
     }},
