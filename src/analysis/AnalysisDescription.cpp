@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "fields/FieldTextMap.h"
+#include "sampling/SamplingChoices.h"
 
 namespace vardolin {
 
@@ -57,6 +58,27 @@ void ConvertInputs(const AnalysisDescription& analysis, FieldTexts& fields, Unit
             fields.setText(field.number, ConvertText(fields.text(field.number),
                                                      QuantityOf(field.unit), from, to, locale));
         }
+    }
+}
+
+std::string_view UnitIn(const UncertainInput& input, UnitSystem system) {
+    return UnitOf(QuantityOf(input.unit), system, input.unit);
+}
+
+void ConvertSamplingBounds(const AnalysisDescription& analysis, SamplingChoices& choices,
+                           UnitSystem from, UnitSystem to) {
+    for (const UncertainInput& input : analysis.sampledParameters()) {
+        const Quantity quantity = QuantityOf(input.unit);
+        ParameterChoice choice = choices.of(input.key);
+        if (quantity == Quantity::Other || !choice.bounded()) {
+            continue;
+        }
+        for (std::optional<double>* bound : {&choice.lower, &choice.upper}) {
+            if (*bound) {
+                **bound = ConvertValue(**bound, quantity, from, to);
+            }
+        }
+        choices.Set(input.key, choice);
     }
 }
 

@@ -111,8 +111,15 @@ std::string_view UnitIn(const FieldFact& field, UnitSystem system);
 // The field's default text in the system.
 std::string DefaultTextIn(const AnalysisDescription& analysis, const FieldFact& field,
                           UnitSystem system);
+// The uncertain input's unit in the system.
+std::string_view UnitIn(const UncertainInput& input, UnitSystem system);
 // Every input of `fields` that has a unit, converted from one system to the other.
 void ConvertInputs(const AnalysisDescription& analysis, FieldTexts& fields, UnitSystem from,
                    UnitSystem to, const NumberLocale& locale = {});
+// The bounds of the sampling choices of the uncertain inputs that have a unit, converted from one
+// system to the other as their averages are.
+struct SamplingChoices;
+void ConvertSamplingBounds(const AnalysisDescription& analysis, SamplingChoices& choices,
+                           UnitSystem from, UnitSystem to);
 
 }  // namespace vardolin

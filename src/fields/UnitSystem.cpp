@@ -113,6 +113,27 @@ std::string_view UnitOf(Quantity quantity, UnitSystem system, std::string_view f
     return fallback;
 }
 
+double ConvertValue(double value, Quantity quantity, UnitSystem from, UnitSystem to) {
+    if (quantity == Quantity::Other || from == to) {
+        return value;
+    }
+    const double converted = value * InSiBase(quantity, from) / InSiBase(quantity, to);
+    if (!std::isfinite(converted)) {
+        return value;
+    }
+    // The fewest significant digits within a ten-billionth of the exact value: a value
+    // converted back then lands that close to the text typed and takes its digits again.
+    char rounded[40];
+    for (int digits = 1; digits <= 12; ++digits) {
+        std::snprintf(rounded, sizeof rounded, "%.*g", digits, converted);
+        const double candidate = TextToDouble(rounded);
+        if (std::abs(candidate - converted) <= 1e-10 * std::abs(converted)) {
+            break;
+        }
+    }
+    return TextToDouble(rounded);
+}
+
 std::string ConvertText(std::string_view text, Quantity quantity, UnitSystem from, UnitSystem to,
                         const NumberLocale& locale) {
     if (quantity == Quantity::Other || from == to) {
@@ -128,17 +149,7 @@ std::string ConvertText(std::string_view text, Quantity quantity, UnitSystem fro
     if (!std::isfinite(converted)) {
         return std::string(text);
     }
-    // The fewest significant digits within a ten-billionth of the exact value: a value
-    // converted back then lands that close to the text typed and takes its digits again.
-    char rounded[40];
-    for (int digits = 1; digits <= 12; ++digits) {
-        std::snprintf(rounded, sizeof rounded, "%.*g", digits, converted);
-        const double candidate = TextToDouble(rounded);
-        if (std::abs(candidate - converted) <= 1e-10 * std::abs(converted)) {
-            break;
-        }
-    }
-    return DoubleToText(TextToDouble(rounded), locale);
+    return DoubleToText(ConvertValue(value, quantity, from, to), locale);
 }
 
 }  // namespace vardolin

@@ -38,6 +38,10 @@ Quantity QuantityOf(std::string_view unit);
 // The unit of a quantity in the system; `fallback` for Quantity::Other.
 std::string_view UnitOf(Quantity quantity, UnitSystem system, std::string_view fallback = {});
 
+// A value of `quantity` in `from`, converted to `to` and rounded as ConvertText rounds it; a
+// value beyond the doubles once converted stays as it is.
+double ConvertValue(double value, Quantity quantity, UnitSystem from, UnitSystem to);
+
 // The text of a value of `quantity` in `from`, converted to `to` and rounded to the fewest
 // digits (at most 12) within 1e-10 of it, so that a value of up to 9 significant digits
 // converted there and back reads as it was typed. A text that is not a

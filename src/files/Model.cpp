@@ -58,6 +58,7 @@ void ConvertModelUnits(Model& model, UnitSystem to) {
             found->second = ConvertText(found->second, QuantityOf(field.unit), model.units, to);
         }
     }
+    ConvertSamplingBounds(*model.analysis, model.sampling, model.units, to);
     model.units = to;
 }
 

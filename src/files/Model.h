@@ -117,7 +117,8 @@ Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fie
 Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fields,
                       UnitSystem units);
 
-// Converts the model's inputs to the unit system `to`, which it then records. The factor of
+// Converts the model's inputs and its sampling bounds to the unit system `to`, which it then
+// records. The factor of
 // safety stays the same: a run works in any consistent set of units.
 void ConvertModelUnits(Model& model, UnitSystem to);
 

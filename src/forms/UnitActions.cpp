@@ -11,6 +11,7 @@
 #include "forms/AnalysisForm.h"
 #include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
+#include "forms/SamplingActions.h"
 
 namespace vardolin::forms {
 
@@ -91,6 +92,9 @@ void UnitActions::ConvertTo(UnitSystem units) {
     if (units != units_) {
         LineEditFields fields(form_);
         ConvertInputs(form_.analysis(), fields, units_, units, form_.locale());
+        SamplingChoices choices = form_.sampling().choices();
+        ConvertSamplingBounds(form_.analysis(), choices, units_, units);
+        form_.sampling().SetChoices(choices);
         units_ = units;
     }
     ShowUnits();

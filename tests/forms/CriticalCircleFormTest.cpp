@@ -22,6 +22,8 @@
 #include "forms/FormTestSupport.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
+#include "forms/SamplingActions.h"
+#include "forms/SamplingDialog.h"
 #include "forms/UnitActions.h"
 
 namespace vardolin::forms {
@@ -85,9 +87,24 @@ TEST_F(CriticalCircleForm, UnitsStandBesideTheFieldsAndConvertWithTheSystem) {
     const QString bishop = Text(form, BishopFactor);
     ASSERT_FALSE(form.resultsAreStale());
 
+    SamplingChoices bounded;
+    bounded.Set("cohesion", {DistributionKind::Normal, 5.0, std::nullopt});
+    form.sampling().SetChoices(bounded);
     auto* us = form.findChild<QAction*>(QStringLiteral("Units_us"));
     ASSERT_NE(us, nullptr);
     us->trigger();
+    // The bound converts with the average, and the dialog names the system's units.
+    EXPECT_EQ(form.sampling().choices().of("cohesion").lower, 104.42717117);
+    SamplingDialog* dialog = form.sampling().ShowDialog();
+    QStringList captions;
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        captions << label->text();
+    }
+    dialog->reject();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Cohesion (psf)")))
+        << captions.join(',').toStdString();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Unit weight of soil (pcf)")));
+    form.sampling().SetChoices({});
     EXPECT_EQ(form.units(), UnitSystem::UsCustomary);
     EXPECT_TRUE(form.resultsAreStale());
     EXPECT_EQ(unitOf(SoilCohesionMean), "psf");
