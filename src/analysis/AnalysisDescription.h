@@ -69,7 +69,8 @@ struct AnalysisDescription {
     std::span<const TableInput> tables = {};
     // How the run works its results out of these inputs, in a few sentences, for a report: the
     // method, its tolerances and settings and the trials. nullptr: the report states none.
-    std::string (*methodStatement)(const FieldTexts& fields) = nullptr;
+    // Lengths are in the units of the system `units`.
+    std::string (*methodStatement)(const FieldTexts& fields, UnitSystem units) = nullptr;
     // Whether its diagram is drawn from the inputs and the last run (the drawing part of its
     // folder) rather than a picture: a report written without that drawing says that it leaves
     // the diagram out.

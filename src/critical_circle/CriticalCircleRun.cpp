@@ -347,7 +347,8 @@ struct SideCaution {
     std::string_view input;
 };
 
-std::string CautionOf(const SideCaution& s, bool entryExit, const NumberLocale& locale) {
+std::string CautionOf(const SideCaution& s, bool entryExit, const NumberLocale& locale,
+                      std::string_view lengthUnit) {
     if (!s.onSide && !s.beyond) {
         return {};
     }
@@ -359,11 +360,12 @@ std::string CautionOf(const SideCaution& s, bool entryExit, const NumberLocale& 
         : s.onSide ? "The Lowest Circle Is on the Grid's " + name + " Edge"
                    : "The Critical Centre Lies beyond the Grid's " + name + " Edge";
     return where + ": " + (s.up ? "Raise '" : "Lower '") + std::string(s.input) + "' " +
-           (s.up ? "above " : "below ") + figure + " m. ";
+           (s.up ? "above " : "below ") + figure + " " + std::string(lengthUnit) + ". ";
 }
 
 // What the search's end tells the user, and what to do about it; empty when nothing applies.
-std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
+// Lengths are named in `lengthUnit`, the model's unit of length.
+std::string SearchCaution(FieldValues& f, const FoundCircle& found, std::string_view lengthUnit) {
     if (!found.search) {
         return {};
     }
@@ -391,7 +393,7 @@ std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
         {sides.right, exitX > e.exitTo, e.exitTo, exitX, true, "Exit", "Exit x to"},
     }};
     for (const SideCaution& side : e.use ? rangeEnds : gridSides) {
-        caution += CautionOf(side, e.use, locale);
+        caution += CautionOf(side, e.use, locale, lengthUnit);
     }
     if (search.widenings > 0) {
         caution += "The Search Widened the Auto Grid " + std::to_string(search.widenings) +
@@ -400,7 +402,7 @@ std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
     if (search.criticalAtDepthLevel) {
         caution +=
             "The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' Deeper than " +
-            DoubleToText(grid.depthBelowToe, locale) + " m. ";
+            DoubleToText(grid.depthBelowToe, locale) + " " + std::string(lengthUnit) + ". ";
     }
     if (search.criticalTangentBeforeToe) {
         caution += "Circles Tangent to the Ground in Front of the Toe Bound the Search Here. ";
@@ -584,7 +586,7 @@ RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
     if (!caution.empty()) {
         caution += ' ';
     }
-    caution += SearchCaution(f, found);
+    caution += SearchCaution(f, found, UnitOf(Quantity::Length, context.units));
     return fixedData ? RunFixedData(f, *found.circle, criteria, caution)
                      : RunMonteCarlo(f, context, *found.circle, criteria, std::move(caution));
 }

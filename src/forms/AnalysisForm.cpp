@@ -77,7 +77,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const LineEditFields fields(form_);
-        form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.locale(),
+        form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.locale(), form_.units(),
                                    form_.diagramTables());
     }
 
@@ -204,6 +204,7 @@ void AnalysisForm::Calculate() {
     // The last run's curves would only slow this one down; they can be worked out again.
     sensitivity_->Skip();
     context_.sampling = sampling_->RunStarting();
+    context_.units = units();
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
     // Disabling "Calculation" moves the focus on; it comes back when the run is over, unless

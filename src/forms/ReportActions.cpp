@@ -79,7 +79,8 @@ report::DiagramPainter ReportActions::Diagram() const {
     }
     return [this, &window](QPainter& painter, const QRectF& area) {
         const LineEditFields fields(form_);
-        window.drawDiagram(painter, area, fields, form_.locale(), form_.shownTables());
+        window.drawDiagram(painter, area, fields, form_.locale(), form_.units(),
+                           form_.shownTables());
     };
 }
 

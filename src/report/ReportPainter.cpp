@@ -469,7 +469,8 @@ int PaintPages(QPagedPaintDevice& device, const RunReport& report, const QDateTi
     page.Table(TitleRows(report, when));
     if (analysis.methodStatement != nullptr) {
         page.Heading(QObject::tr("Method"));
-        page.Paragraph(QString::fromStdString(analysis.methodStatement(report.texts)));
+        page.Paragraph(QString::fromStdString(
+            analysis.methodStatement(report.texts, report.units.value_or(DefaultUnits(analysis)))));
     }
     page.Heading(QObject::tr("Inputs"));
     page.Table(InputRows(report));

@@ -341,6 +341,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     bool differs = false;
     for (const Job& job : jobs) {
         context.sampling = job.model.sampling;
+        context.units = job.model.units;
         Ran ran{&job, FieldsOf(job.model), {}, false, std::nullopt};
         const std::optional<SavedRun>& saved = job.model.lastRun;
         if (options.check && !saved) {

@@ -328,6 +328,29 @@ TEST_P(CriticalCircleCautions, SayWhatBoundsTheSearchAndWhatToDo) {
     EXPECT_EQ(Text(SearchWarning), GetParam().caution);
 }
 
+// The cautions name the lengths in the unit of the model's system.
+TEST_F(CriticalCircleRun, CautionsNameTheModelsUnitOfLength) {
+    SetFixed();
+    SetTypedGrid();
+    fields.setText(FrictionMean, "0");
+    fields.setText(FaceAngle, "30");
+    context.units = UnitSystem::UsCustomary;
+    Run();
+    EXPECT_EQ(Text(SearchWarning),
+              "The Lowest Circle Is on the Grid's Right Edge: Raise 'Centre x to' above 8.71 ft. "
+              "The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' Deeper than 5 "
+              "ft.");
+}
+
+// The method statement gives the lengths typed in the unit of the model's system.
+TEST_F(CriticalCircleRun, MethodStatementNamesTheModelsUnitOfLength) {
+    SetTypedGrid();
+    const std::string us = CriticalCircle().methodStatement(fields, UnitSystem::UsCustomary);
+    EXPECT_NE(us.find("x from -5 ft to 5 ft and y from 10 ft to 20 ft"), std::string::npos) << us;
+    const std::string si = CriticalCircle().methodStatement(fields, UnitSystem::SiKilopascal);
+    EXPECT_NE(si.find("depth below the toe 5 m;"), std::string::npos) << si;
+}
+
 constexpr const char* kTangent =
     "Circles Tangent to the Ground in Front of the Toe Bound the Search Here.";
 

@@ -232,7 +232,7 @@ TEST_F(CriticalCircleForm, DiagramDrawsEveryLabelInsideItsArea) {
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        DrawCriticalCircleDiagram(painter, area, fields, form.locale(), kept);
+        DrawCriticalCircleDiagram(painter, area, fields, form.locale(), form.units(), kept);
     }
     int outside = 0;
     for (int y = 0; y < image.height(); ++y) {

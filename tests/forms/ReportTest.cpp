@@ -126,7 +126,7 @@ TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
     }
     if (analysis.methodStatement != nullptr) {
         // The method statement's first words, as the description states it.
-        const std::string method = analysis.methodStatement(LineEditFields(form));
+        const std::string method = analysis.methodStatement(LineEditFields(form), form.units());
         EXPECT_NE(text.find(method.substr(0, method.find(' ', 20))), std::string::npos) << method;
     }
     // The text layer may close up the blanks of a short value ("3/0").
@@ -190,8 +190,8 @@ TEST_F(Report, DrawsTheDiagramOfAFormThatDrawsOneAndPrintsItsSliceTable) {
     EXPECT_NE(Read("bare.txt").find("The diagram is left out"), std::string::npos);
 }
 
-// A report names the unit system of its model in the title block and gives each input and
-// result the unit of that system.
+// A report names the unit system of its model in the title block, gives each input and result
+// the unit of that system and draws the diagram's axes in its unit of length.
 TEST_F(Report, NamesTheUnitsOfItsModelsSystem) {
     RunReport report;
     report.analysis = &CriticalCircle();
@@ -203,7 +203,10 @@ TEST_F(Report, NamesTheUnitsOfItsModelsSystem) {
     report.texts = texts;
     QFile file(QString::fromStdString((folder_.path() / "us.pdf").string()));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(report::ReportPdfBytes(report, QDateTime::currentDateTime()));
+    const report::DrawingCatalogue drawings = ProgramDrawings();
+    file.write(
+        report::ReportPdfBytes(report, QDateTime::currentDateTime(),
+                               report::DiagramOf(drawings.Find(report.analysis->id), report)));
     file.close();
     ASSERT_TRUE(Shell("pdftotext -layout us.pdf us.txt"));
     const std::string text = Read("us.txt");
@@ -218,6 +221,7 @@ TEST_F(Report, NamesTheUnitsOfItsModelsSystem) {
     EXPECT_NE(line("Unit Weight of Soil: Average").find("pcf"), std::string::npos);
     EXPECT_NE(line("Slope Height").find("ft"), std::string::npos);
     EXPECT_NE(line("Critical Circle: Radius").find("ft"), std::string::npos);
+    EXPECT_NE(text.find("x (ft)"), std::string::npos);
     EXPECT_EQ(text.find("kPa"), std::string::npos);
 }
 
