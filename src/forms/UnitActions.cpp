@@ -9,6 +9,7 @@
 #include <QMenuBar>
 
 #include "forms/AnalysisForm.h"
+#include "forms/EditActions.h"
 #include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
 #include "forms/SamplingActions.h"
@@ -95,6 +96,7 @@ void UnitActions::ConvertTo(UnitSystem units) {
         SamplingChoices choices = form_.sampling().choices();
         ConvertSamplingBounds(form_.analysis(), choices, units_, units);
         form_.sampling().SetChoices(choices);
+        form_.edit().ConvertUnits(units_, units);
         units_ = units;
     }
     ShowUnits();

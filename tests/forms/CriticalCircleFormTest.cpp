@@ -18,6 +18,7 @@
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
 #include "critical_circle/drawing/CriticalCircleDiagram.h"
+#include "forms/EditActions.h"
 #include "forms/FormHistogram.h"
 #include "forms/FormTestSupport.h"
 #include "forms/LineEditFields.h"
@@ -130,6 +131,19 @@ TEST_F(CriticalCircleForm, UnitsStandBesideTheFieldsAndConvertWithTheSystem) {
     EXPECT_EQ(unitOf(SoilCohesionMean), "psf");
     EXPECT_EQ(Text(form, SoilCohesionMean), "208.85434233");
     EXPECT_TRUE(form.findChild<QAction*>(QStringLiteral("Units_us"))->isChecked());
+}
+
+// Texts Clear Data emptied come back by Undo in the units the form shows then, not in those
+// they were typed in.
+TEST_F(CriticalCircleForm, UndoOfClearDataGivesTheTextsBackInTheUnitsShown) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    Click(form, "Command4");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "");
+    form.findChild<QAction*>(QStringLiteral("Units_si-pa"))->trigger();
+    ASSERT_TRUE(form.edit().Undo());
+    EXPECT_EQ(Text(form, SoilCohesionMean), "10000");
+    EXPECT_EQ(Text(form, UnitWeightStdDev), "500");
+    EXPECT_EQ(Text(form, FrictionMean), "30");
 }
 
 // Over the diagram the pointer reads the critical circle at its centre and each centre's lowest
