@@ -86,8 +86,8 @@ struct AnalysisDescription {
     }
     // Whether its models choose their unit system. Its fields' units and default texts are
     // then those of SI in kPa and kN/m³, the system of its new models; a model file that names
-    // no system is in Pa and N/m³, as all were before a model could choose. Otherwise its
-    // fields are in Pa and N/m³ only.
+    // no system is in Pa and N/m³, the units of every file without the key, so that its figures
+    // stay as they were saved. Otherwise its fields are in Pa and N/m³ only.
     bool choosesUnits = false;
 
     // The one field of a role that occurs once (the count, the message, the results).

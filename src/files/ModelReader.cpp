@@ -169,8 +169,8 @@ private:
         return analysis;
     }
 
-    // The model's unit system; a file that names none keeps the units files had before a model
-    // could choose.
+    // The model's unit system; a file that names none is in Pa and N/m³ (kUnnamedFileUnits),
+    // the units it was saved in.
     UnitSystem Units(const json& root, const AnalysisDescription& analysis) const {
         const auto found = root.find("units");
         if (found == root.end()) {

@@ -293,8 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing_support::RowName());
 
 // A critical-circle model keeps its unit system in the optional key "units"; a file without
-// it is in Pa and N/m³, as files were written before, and a missing input takes the default
-// in the file's units. The specified forms write no key.
+// it is in Pa and N/m³, and a missing input takes the default in the file's units. A
+// plane-failure file writes no key.
 TEST(ModelFile, UnitSystemReadsBackAndAFileWithoutItIsInPascals) {
     for (const UnitSystem units :
          {UnitSystem::SiPascal, UnitSystem::SiKilopascal, UnitSystem::UsCustomary}) {
