@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The third analysis reached as a user reaches it: its row of the main menu, its form, a run,
 // the diagram drawn from the run and the slice table in the exported results.
+#include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QToolTip>
 #include <fstream>
@@ -16,10 +18,14 @@
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
 #include "critical_circle/drawing/CriticalCircleDiagram.h"
+#include "forms/EditActions.h"
 #include "forms/FormHistogram.h"
 #include "forms/FormTestSupport.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
+#include "forms/SamplingActions.h"
+#include "forms/SamplingDialog.h"
+#include "forms/UnitActions.h"
 
 namespace vardolin::forms {
 namespace {
@@ -60,6 +66,84 @@ TEST_F(CriticalCircleForm, RunsFromTheThirdMenuRowAndDrawsAndExportsItsCircle) {
 
     Click(*form, "Command2");
     EXPECT_TRUE(menu.isVisible());
+}
+
+// Each field with a unit shows it beside it, in kPa for a new model. Options > Units converts
+// the averages and the standard deviations, mutes the results, renames the units and their
+// tooltips, and the model file keeps the system: the model opens in it again.
+TEST_F(CriticalCircleForm, UnitsStandBesideTheFieldsAndConvertWithTheSystem) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    const auto unitOf = [&form](int field) {
+        auto* label = FindControlAs<QLabel>(form, QStringLiteral("Unit%1").arg(field));
+        return label != nullptr ? label->text() : QStringLiteral("(none)");
+    };
+    EXPECT_EQ(unitOf(SlopeHeight), "m");
+    EXPECT_EQ(unitOf(FaceAngle), "°");
+    EXPECT_EQ(unitOf(SoilCohesionMean), "kPa");
+    EXPECT_EQ(unitOf(UnitWeightStdDev), "kN/m³");
+    EXPECT_EQ(unitOf(CriticalRadius), "m");
+    EXPECT_EQ(unitOf(SliceCount), "(none)");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "10");
+    Click(form, "Command1");
+    const QString bishop = Text(form, BishopFactor);
+    ASSERT_FALSE(form.resultsAreStale());
+
+    SamplingChoices bounded;
+    bounded.Set("cohesion", {DistributionKind::Normal, 5.0, std::nullopt});
+    form.sampling().SetChoices(bounded);
+    auto* us = form.findChild<QAction*>(QStringLiteral("Units_us"));
+    ASSERT_NE(us, nullptr);
+    us->trigger();
+    // The bound converts with the average, and the dialog names the system's units.
+    EXPECT_EQ(form.sampling().choices().of("cohesion").lower, 104.42717117);
+    SamplingDialog* dialog = form.sampling().ShowDialog();
+    QStringList captions;
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        captions << label->text();
+    }
+    dialog->reject();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Cohesion (psf)")))
+        << captions.join(',').toStdString();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Unit weight of soil (pcf)")));
+    form.sampling().SetChoices({});
+    EXPECT_EQ(form.units(), UnitSystem::UsCustomary);
+    EXPECT_TRUE(form.resultsAreStale());
+    EXPECT_EQ(unitOf(SoilCohesionMean), "psf");
+    EXPECT_EQ(unitOf(UnitWeightMean), "pcf");
+    EXPECT_EQ(unitOf(GridXFrom), "ft");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "208.85434233");
+    EXPECT_EQ(Text(form, SlopeHeight), "32.80839895");
+    EXPECT_EQ(Text(form, FrictionMean), "30");
+    EXPECT_TRUE(FieldControl(form, SoilCohesionStdDev)->toolTip().contains("Unit: psf"));
+    Click(form, "Command1");
+    EXPECT_EQ(Text(form, BishopFactor), bishop);
+
+    vardolin::testing_support::TestFolder folder;
+    const QString path = QString::fromStdString((folder.path() / "us.vardolin").string());
+    ASSERT_TRUE(form.files().SaveTo(path));
+    EXPECT_FALSE(form.files().hasUnsavedChanges());
+    form.findChild<QAction*>(QStringLiteral("Units_si-pa"))->trigger();
+    EXPECT_EQ(Text(form, SoilCohesionMean), "10000");
+    EXPECT_EQ(Text(form, SlopeHeight), "10");
+    EXPECT_TRUE(form.files().hasUnsavedChanges());
+    ASSERT_TRUE(form.files().OpenFile(path));
+    EXPECT_EQ(form.units(), UnitSystem::UsCustomary);
+    EXPECT_EQ(unitOf(SoilCohesionMean), "psf");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "208.85434233");
+    EXPECT_TRUE(form.findChild<QAction*>(QStringLiteral("Units_us"))->isChecked());
+}
+
+// Texts Clear Data emptied come back by Undo in the units the form shows then, not in those
+// they were typed in.
+TEST_F(CriticalCircleForm, UndoOfClearDataGivesTheTextsBackInTheUnitsShown) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    Click(form, "Command4");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "");
+    form.findChild<QAction*>(QStringLiteral("Units_si-pa"))->trigger();
+    ASSERT_TRUE(form.edit().Undo());
+    EXPECT_EQ(Text(form, SoilCohesionMean), "10000");
+    EXPECT_EQ(Text(form, UnitWeightStdDev), "500");
+    EXPECT_EQ(Text(form, FrictionMean), "30");
 }
 
 // Over the diagram the pointer reads the critical circle at its centre and each centre's lowest
@@ -162,7 +246,7 @@ TEST_F(CriticalCircleForm, DiagramDrawsEveryLabelInsideItsArea) {
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        DrawCriticalCircleDiagram(painter, area, fields, form.locale(), kept);
+        DrawCriticalCircleDiagram(painter, area, fields, form.locale(), form.units(), kept);
     }
     int outside = 0;
     for (int y = 0; y < image.height(); ++y) {
