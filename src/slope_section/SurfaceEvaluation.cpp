@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "slope_section/SurfaceEvaluation.h"
+
+#include "slope_section/BishopMethod.h"
+#include "slope_section/GeneralLimitEquilibrium.h"
+#include "slope_section/JanbuMethod.h"
+#include "slope_section/OrdinaryMethod.h"
+
+namespace vardolin::section {
+namespace {
+
+// x between the drawn frame and the sliding frame (its own inverse).
+double Framed(double x, bool mirrored) noexcept {
+    return mirrored ? -x : x;
+}
+
+}  // namespace
+
+std::string_view MethodName(SectionMethod method) noexcept {
+    switch (method) {
+        case SectionMethod::Ordinary:
+            return "Ordinary";
+        case SectionMethod::Bishop:
+            return "Bishop simplified";
+        case SectionMethod::JanbuUncorrected:
+            return "Janbu simplified";
+        case SectionMethod::JanbuCorrected:
+            return "Janbu simplified with f0";
+        case SectionMethod::Spencer:
+            return "Spencer";
+        case SectionMethod::MorgensternPriceConstant:
+            return "Morgenstern-Price, f constant";
+        case SectionMethod::MorgensternPriceHalfSine:
+            return "Morgenstern-Price, f half-sine";
+    }
+    return "unknown";
+}
+
+SurfaceEvaluator::SurfaceEvaluator(const PreparedSection& section) : slicer_(section) {}
+
+const SurfaceEvaluation& SurfaceEvaluator::EvaluateCircle(const CircleSurface& circle,
+                                                          const EvaluationRequest& request) {
+    evaluation_.status = slicer_.SliceCircle(circle, request.sliceCount, mass_);
+    evaluation_.located = slicer_.located();
+    if (evaluation_.status != SurfaceStatus::Valid) {
+        evaluation_.momentPoint.reset();
+        evaluation_.methods = 0;
+        return evaluation_;
+    }
+    evaluation_.momentPoint = MomentPoint{circle.centreX, circle.centreY};
+    Solve(MomentPoint{Framed(circle.centreX, mass_.mirrored), circle.centreY}, request);
+    return evaluation_;
+}
+
+const SurfaceEvaluation& SurfaceEvaluator::EvaluatePolyline(
+    const std::vector<SectionPoint>& surface, std::optional<SectionPoint> momentPoint,
+    const EvaluationRequest& request) {
+    evaluation_.status = slicer_.SlicePolyline(surface, request.sliceCount, mass_);
+    evaluation_.located = slicer_.located();
+    evaluation_.momentPoint.reset();
+    if (evaluation_.status != SurfaceStatus::Valid) {
+        evaluation_.methods = 0;
+        return evaluation_;
+    }
+    std::optional<MomentPoint> point;
+    if (momentPoint) {
+        point = MomentPoint{Framed(momentPoint->x, mass_.mirrored), momentPoint->y};
+    } else {
+        point = DefaultMomentCentre(mass_);
+    }
+    if (point) {
+        evaluation_.momentPoint = MomentPoint{Framed(point->x, mass_.mirrored), point->y};
+    }
+    Solve(point, request);
+    return evaluation_;
+}
+
+void SurfaceEvaluator::Solve(std::optional<MomentPoint> point, const EvaluationRequest& request) {
+    // The rigorous methods' factors do not depend on the point: without one, the mass's entry.
+    const SectionSlice& first = mass_.slices.front();
+    const MomentPoint anyPoint = point.value_or(MomentPoint{
+        first.left, first.baseY + (first.sinBase / first.cosBase) * (first.baseX - first.left)});
+    evaluation_.methods = request.methods & kEveryMethod;
+    for (std::size_t m = 0; m < kSectionMethodCount; ++m) {
+        const auto method = static_cast<SectionMethod>(m);
+        MethodOutcome& outcome = evaluation_.outcomes[m];
+        outcome.rows.clear();
+        if ((evaluation_.methods & MethodBit(method)) == 0) {
+            outcome.result = MethodResult{};
+            continue;
+        }
+        const bool momentMethod =
+            method == SectionMethod::Ordinary || method == SectionMethod::Bishop;
+        if (momentMethod && !point) {
+            outcome.result = MethodResult{};
+            outcome.result.Raise(MethodFlag::NoMomentPoint);
+            continue;
+        }
+        switch (method) {
+            case SectionMethod::Ordinary:
+                outcome.result = SolveOrdinary(mass_, *point, workspace_);
+                break;
+            case SectionMethod::Bishop:
+                outcome.result = SolveBishop(mass_, *point, workspace_);
+                break;
+            case SectionMethod::JanbuUncorrected:
+                outcome.result = SolveJanbu(mass_, JanbuVariant::Uncorrected, workspace_);
+                break;
+            case SectionMethod::JanbuCorrected:
+                outcome.result = SolveJanbu(mass_, JanbuVariant::Corrected, workspace_);
+                break;
+            case SectionMethod::Spencer:
+                outcome.result = SolveSpencer(mass_, anyPoint, workspace_);
+                break;
+            case SectionMethod::MorgensternPriceConstant:
+                outcome.result =
+                    SolveMorgensternPrice(mass_, InterforceShape::Constant, anyPoint, workspace_);
+                break;
+            case SectionMethod::MorgensternPriceHalfSine:
+                outcome.result =
+                    SolveMorgensternPrice(mass_, InterforceShape::HalfSine, anyPoint, workspace_);
+                break;
+        }
+        if (request.sliceTable && outcome.result.solved()) {
+            FillRows(outcome);
+        }
+    }
+}
+
+void SurfaceEvaluator::FillRows(MethodOutcome& outcome) {
+    const SliceTerms& t = workspace_.terms();
+    const SliceForces& f = workspace_.forces();
+    const std::size_t n = mass_.slices.size();
+    outcome.rows.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const SectionSlice& s = mass_.slices[i];
+        SliceRow& row = outcome.rows[i];
+        row.x = Framed(s.baseX, mass_.mirrored);
+        row.width = s.width;
+        row.soil = s.baseSoil;
+        row.weight = s.weight;
+        row.baseAngle = s.baseAngle;
+        row.baseLength = s.baseLength;
+        row.porePressure = s.porePressure;
+        row.normal = f.normal[i];
+        row.shear = f.shear[i];
+        row.interNormal = f.interNormal[i];
+        row.interShear = f.interShear[i];
+        row.strength = t.cohesionTerm[i] + f.normal[i] * t.tanFriction[i];
+    }
+}
+
+}  // namespace vardolin::section
