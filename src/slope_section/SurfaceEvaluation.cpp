@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "slope_section/SurfaceEvaluation.h"
 
+#include <cmath>
+
 #include "slope_section/BishopMethod.h"
 #include "slope_section/GeneralLimitEquilibrium.h"
 #include "slope_section/JanbuMethod.h"
@@ -76,10 +78,24 @@ const SurfaceEvaluation& SurfaceEvaluator::EvaluatePolyline(
 }
 
 void SurfaceEvaluator::Solve(std::optional<MomentPoint> point, const EvaluationRequest& request) {
-    // The rigorous methods' factors do not depend on the point: without one, the mass's entry.
-    const SectionSlice& first = mass_.slices.front();
-    const MomentPoint anyPoint = point.value_or(MomentPoint{
-        first.left, first.baseY + (first.sinBase / first.cosBase) * (first.baseX - first.left)});
+    // The rigorous methods' factors do not depend on the point, but a point on a planar surface
+    // would give its shear no arm: without one, the apex of the equilateral triangle on the
+    // chord from the mass's entry to its exit, above it.
+    MomentPoint anyPoint{};
+    if (point) {
+        anyPoint = *point;
+    } else {
+        const SectionSlice& first = mass_.slices.front();
+        const SectionSlice& last = mass_.slices.back();
+        const double entryY =
+            first.baseY + (first.sinBase / first.cosBase) * (first.baseX - first.left);
+        const double exitY = last.baseY - (last.sinBase / last.cosBase) * (last.right - last.baseX);
+        const double dx = last.right - first.left;
+        const double dy = exitY - entryY;
+        const double rise = std::sqrt(3.0) / 2.0;
+        anyPoint = MomentPoint{(first.left + last.right) / 2.0 - dy * rise,
+                               (entryY + exitY) / 2.0 + dx * rise};
+    }
     evaluation_.methods = request.methods & kEveryMethod;
     for (std::size_t m = 0; m < kSectionMethodCount; ++m) {
         const auto method = static_cast<SectionMethod>(m);

@@ -103,7 +103,8 @@ public:
     // `momentPoint`, as drawn, is where Ordinary, Bishop, Spencer and Morgenstern-Price take
     // moments (Spencer's and Morgenstern-Price's factors do not depend on it). Without one, a
     // planar surface gives Ordinary and Bishop no factor (NoMomentPoint) and the rigorous
-    // methods take moments about its entry.
+    // methods take moments about a point above its chord (the apex of the equilateral triangle
+    // on it).
     const SurfaceEvaluation& EvaluatePolyline(const std::vector<SectionPoint>& surface,
                                               std::optional<SectionPoint> momentPoint,
                                               const EvaluationRequest& request);
