@@ -31,7 +31,7 @@ double SettleAboutCentre(const SlicedMass& mass, const SliceTerms& t, double sta
     double factor = start;
     for (int k = 0; k < kCircleBishopSteps; ++k) {
         double sum = 0.0;
-        for (std::size_t i = 0; i < t.count; ++i) {
+        for (std::size_t i = t.count; i-- > 0;) {
             const SectionSlice& s = mass.slices[i];
             const double numerator = s.cohesion * s.width +
                                      (t.vertical[i] - s.porePressure * s.width) * t.tanFriction[i];
@@ -76,7 +76,7 @@ MethodResult SolveBishopAboutCentre(const SlicedMass& mass, MomentPoint centre, 
     MethodResult result;
     double resisting = 0.0;
     double driving = 0.0;
-    for (std::size_t i = 0; i < t.count; ++i) {
+    for (std::size_t i = t.count; i-- > 0;) {
         const SectionSlice& s = mass.slices[i];
         const double normal = t.vertical[i] * t.cosBase[i] - t.horizontal[i] * t.sinBase[i];
         resisting +=

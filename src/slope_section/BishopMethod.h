@@ -22,7 +22,8 @@ MethodResult SolveBishop(const SlicedMass& mass, MomentPoint point, MethodWorksp
 // their middles. F starts at the ordinary factor, sum(c l + (N - u l) tan(phi)) over the same
 // divisor with N = V cos(a) - H sin(a), and plain steps go on until one changes it by at most
 // kCircleBishopTolerance of it, within kCircleBishopSteps; where they fail from the ordinary
-// factor they start again from 1. These are the operations, in their order, of the critical
+// factor they start again from 1. Every sum runs from the exit to the entry (the last slice to
+// the first). These are the operations, in their order, of the critical
 // circle of a simple slope, so that its slices (LayOutMidpointSlices) give its factor to the
 // bit. Algebraically the same factor as SolveBishop about the centre; `radius` is the
 // circle's. Fills the workspace's forces as SolveBishop does.
