@@ -50,7 +50,8 @@ const SurfaceEvaluation& SurfaceEvaluator::EvaluateCircle(const CircleSurface& c
         return evaluation_;
     }
     evaluation_.momentPoint = MomentPoint{circle.centreX, circle.centreY};
-    Solve(MomentPoint{Framed(circle.centreX, mass_.mirrored), circle.centreY}, request);
+    Solve(MomentPoint{Framed(circle.centreX, mass_.mirrored), circle.centreY}, circle.radius,
+          request);
     return evaluation_;
 }
 
@@ -73,11 +74,12 @@ const SurfaceEvaluation& SurfaceEvaluator::EvaluatePolyline(
     if (point) {
         evaluation_.momentPoint = MomentPoint{Framed(point->x, mass_.mirrored), point->y};
     }
-    Solve(point, request);
+    Solve(point, 0.0, request);
     return evaluation_;
 }
 
-void SurfaceEvaluator::Solve(std::optional<MomentPoint> point, const EvaluationRequest& request) {
+void SurfaceEvaluator::Solve(std::optional<MomentPoint> point, double radius,
+                             const EvaluationRequest& request) {
     // The rigorous methods' factors do not depend on the point, but a point on a planar surface
     // would give its shear no arm: without one, the apex of the equilateral triangle on the
     // chord from the mass's entry to its exit, above it.
@@ -117,7 +119,9 @@ void SurfaceEvaluator::Solve(std::optional<MomentPoint> point, const EvaluationR
                 outcome.result = SolveOrdinary(mass_, *point, workspace_);
                 break;
             case SectionMethod::Bishop:
-                outcome.result = SolveBishop(mass_, *point, workspace_);
+                outcome.result = request.bishopAboutCentre && radius > 0.0
+                                     ? SolveBishopAboutCentre(mass_, *point, radius, workspace_)
+                                     : SolveBishop(mass_, *point, workspace_);
                 break;
             case SectionMethod::JanbuUncorrected:
                 outcome.result = SolveJanbu(mass_, JanbuVariant::Uncorrected, workspace_);

@@ -69,6 +69,10 @@ struct EvaluationRequest {
     MethodSet methods = kEveryMethod;
     int sliceCount = 30;      // as SplitSliceCount takes it
     bool sliceTable = false;  // fill each chosen method's rows
+    // On a circle, Bishop's factor in the form of its moment about the centre divided by the
+    // radius, as the critical circle of a simple slope works it (SolveBishopAboutCentre), not
+    // the general moment form (SolveBishop). The same factor to about 1e-10.
+    bool bishopAboutCentre = false;
 };
 
 struct MethodOutcome {
@@ -113,7 +117,8 @@ public:
     const SlicedMass& mass() const noexcept { return mass_; }
 
 private:
-    void Solve(std::optional<MomentPoint> point, const EvaluationRequest& request);
+    // `radius` is the circle's, 0 for a polyline.
+    void Solve(std::optional<MomentPoint> point, double radius, const EvaluationRequest& request);
     void FillRows(MethodOutcome& outcome);
 
     SectionSlicer slicer_;

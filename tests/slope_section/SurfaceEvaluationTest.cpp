@@ -79,6 +79,21 @@ TEST(SurfaceEvaluation, SolvesOnlyTheChosenMethodsAndNothingOnASurfaceWithoutSli
     EXPECT_FALSE(missed.momentPoint.has_value());
 }
 
+// Bishop about a circle's centre in the critical circle's form: the general form's factor to
+// its tolerance, and its forces in the table.
+TEST(SurfaceEvaluation, BishopAboutTheCentreIsTheGeneralFormsFactor) {
+    const PreparedSection section(examples::ThreeSoils());
+    SurfaceEvaluator evaluator(section);
+    EvaluationRequest request{MethodBit(M::Bishop), 30, true};
+    const double general = evaluator.EvaluateCircle({38, 36, 32}, request).result(M::Bishop).factor;
+    request.bishopAboutCentre = true;
+    const SurfaceEvaluation& aboutCentre = evaluator.EvaluateCircle({38, 36, 32}, request);
+    ASSERT_TRUE(aboutCentre.result(M::Bishop).solved());
+    EXPECT_NE(aboutCentre.result(M::Bishop).factor, general);  // the other form was solved
+    EXPECT_NEAR(aboutCentre.result(M::Bishop).factor, general, 1e-8 * general);
+    EXPECT_EQ(aboutCentre.rows(M::Bishop).size(), evaluator.mass().slices.size());
+}
+
 TEST(SurfaceEvaluation, APolylineTakesMomentsAboutThePointGivenOrItsOwnCentre) {
     const PreparedSection section(examples::ThreeSoils());
     SurfaceEvaluator evaluator(section);
