@@ -271,12 +271,17 @@ void BM_CriticalSearch(benchmark::State& state) {
     settings.grid = kGrid;
     settings.slices = kSlices;
     double factor = 0.0;
+    int circles = 0;
     for (auto _ : state) {
         const SearchResult r =
             FindCriticalCircle(slope, kSoil.mean, settings, static_cast<int>(state.range(0)));
         factor = r.critical.factors.bishop;
+        circles = r.counts.tried;
         benchmark::DoNotOptimize(std::as_const(factor));
     }
+    // Items are circles, for BM_SectionSearch's cost per circle.
+    state.counters["circles"] = circles;
+    state.SetItemsProcessed(state.iterations() * circles);
     // The kernel's single pattern search from the grid's lowest circle never ends lower than
     // the library's refinement of several starts.
     state.counters["not_above_kernel"] = factor <= plain::Search() ? 1 : 0;

@@ -2,7 +2,7 @@
 # core knows no analysis, no catalogue and no window.
 #   cmake -DSOURCE_DIR=<src> -P CommonIncludesNoAnalysis.cmake
 cmake_minimum_required(VERSION 3.25)
-set(common numerics fields analysis files statistics sampling)
+set(common numerics fields analysis files statistics sampling circle_search)
 set(offending)
 foreach(folder IN LISTS common)
     file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "circle_search/Circle.h"
 #include "critical_circle/SimpleSlope.h"
 
 namespace vardolin::critical {
 
-struct Circle {
-    double centreX = 0.0;
-    double centreY = 0.0;
-    double radius = 0.0;
-};
+using circle_search::Circle;
 
 // Why a circle gives no sliding mass, or none that slices can describe. Not an error: a search
 // meets such circles all the time, skips them and counts them.

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+#include "slope_section/SectionSearch.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "slope_section/BishopMethod.h"
+#include "slope_section/GeneralLimitEquilibrium.h"
+#include "slope_section/JanbuMethod.h"
+#include "slope_section/MethodWorkspace.h"
+#include "slope_section/OrdinaryMethod.h"
+#include "slope_section/SectionSlicer.h"
+
+namespace vardolin::section {
+
+namespace {
+
+using circle_search::Circle;
+using circle_search::CircleScore;
+using circle_search::CircleVerdict;
+
+class FaceGround final : public circle_search::SearchGround {
+public:
+    FaceGround(const PreparedSection& section, const SectionFace& face)
+        : section_(section),
+          frame_(face),
+          height_(face.height()),
+          crestX_(frame_.ToFrameX(face.crest.x)) {}
+
+    double height() const noexcept override { return height_; }
+    double crestX() const noexcept override { return crestX_; }
+    double GroundLevel(double x) const noexcept override {
+        return frame_.ToFrameY(section_.frame(false).ground().Level(frame_.ToDrawnX(x)));
+    }
+    circle_search::CircleEnds Locate(const Circle& circle) const noexcept override {
+        const SurfaceOnGround located = LocateCircle(section_, frame_.ToDrawn(circle));
+        return {frame_.ToFrameX(located.exitX), frame_.ToFrameX(located.entryX)};
+    }
+
+private:
+    const PreparedSection& section_;
+    FaceFrame frame_;
+    double height_;
+    double crestX_;
+};
+
+MethodResult Solve(SearchMethod method, const SlicedMass& mass, MomentPoint point,
+                   MethodWorkspace& workspace) {
+    switch (method) {
+        case SearchMethod::Ordinary:
+            return SolveOrdinary(mass, point, workspace);
+        case SearchMethod::Bishop:
+            return SolveBishop(mass, point, workspace);
+        case SearchMethod::JanbuUncorrected:
+            return SolveJanbu(mass, JanbuVariant::Uncorrected, workspace);
+        case SearchMethod::JanbuCorrected:
+            return SolveJanbu(mass, JanbuVariant::Corrected, workspace);
+        case SearchMethod::Spencer:
+            return SolveSpencer(mass, point, workspace);
+        case SearchMethod::MorgensternPriceConstant:
+            return SolveMorgensternPrice(mass, InterforceShape::Constant, point, workspace);
+        case SearchMethod::MorgensternPriceHalfSine:
+            return SolveMorgensternPrice(mass, InterforceShape::HalfSine, point, workspace);
+    }
+    return {};
+}
+
+// One circle cut and solved, its storage kept for the next.
+class SurfaceJudge final : public circle_search::CircleJudge {
+public:
+    SurfaceJudge(const PreparedSection& section, const FaceFrame& frame,
+                 const SectionSearchSettings& settings)
+        : slicer_(section),
+          frame_(frame),
+          method_(settings.method),
+          slices_(settings.slices),
+          composite_(settings.composite) {}
+
+    // The method on the circle as drawn; nothing where the circle cuts no mass.
+    std::optional<MethodResult> Solved(const CircleSurface& surface) {
+        if (slicer_.SliceCircle(surface, slices_, mass_) != SurfaceStatus::Valid) {
+            return std::nullopt;
+        }
+        // The moment about the centre, in the frame the mass was cut in.
+        const MomentPoint centre{mass_.mirrored ? -surface.centreX : surface.centreX,
+                                 surface.centreY};
+        return Solve(method_, mass_, centre, workspace_);
+    }
+
+    CircleSurface Drawn(const Circle& circle) const noexcept {
+        CircleSurface surface = frame_.ToDrawn(circle);
+        surface.composite = composite_;
+        return surface;
+    }
+
+    CircleScore Judge(const Circle& circle) override {
+        const std::optional<MethodResult> result = Solved(Drawn(circle));
+        if (!result || result->Has(MethodFlag::NoDrivingForce)) {
+            return {CircleVerdict::Invalid};
+        }
+        if (!result->solved()) {
+            return {CircleVerdict::NotConverged};
+        }
+        if (result->Has(MethodFlag::SmallMAlpha)) {
+            return {CircleVerdict::SmallMAlpha};
+        }
+        return {CircleVerdict::Usable, result->factor};
+    }
+
+private:
+    SectionSlicer slicer_;
+    FaceFrame frame_;
+    SearchMethod method_;
+    int slices_;
+    bool composite_;
+    SlicedMass mass_;
+    MethodWorkspace workspace_;
+};
+
+// The grid's centres row by row from the lowest x as drawn.
+void PutCentresInDrawnOrder(SectionSearchResult& result, const FaceFrame& frame, int perSide) {
+    for (circle_search::CentreMinimum& centre : result.centres) {
+        centre.centreX = frame.ToDrawnX(centre.centreX);
+        centre.centreY = frame.ToDrawnY(centre.centreY);
+    }
+    if (!frame.mirrors()) {
+        return;
+    }
+    for (std::size_t row = 0; row * perSide < result.centres.size(); ++row) {
+        auto begin = result.centres.begin() + static_cast<std::ptrdiff_t>(row * perSide);
+        std::reverse(begin, begin + perSide);
+    }
+}
+
+void PutInDrawnFrame(SectionSearchResult& result, const FaceFrame& frame, bool entryExit) {
+    auto drawn = [&](Circle& circle) {
+        const CircleSurface surface = frame.ToDrawn(circle);
+        circle = {surface.centreX, surface.centreY, surface.radius};
+    };
+    if (result.status == circle_search::SearchStatus::Found) {
+        drawn(result.criticalCircle);
+        drawn(result.gridMinimum);
+    }
+    for (Circle& circle : result.starts) {
+        drawn(circle);
+    }
+    for (Circle& circle : result.refinedPath) {
+        drawn(circle);
+    }
+    if (entryExit) {
+        for (circle_search::CentreMinimum& centre : result.centres) {
+            centre.centreX = frame.ToDrawnX(centre.centreX);
+            centre.centreY = frame.ToDrawnY(centre.centreY);
+        }
+    } else {
+        PutCentresInDrawnOrder(result, frame, result.grid.centresPerSide);
+        result.minimumOnSides = frame.Swapped(result.minimumOnSides);
+    }
+    result.grid = frame.ToDrawn(result.grid);
+}
+
+}  // namespace
+
+SectionSearchResult FindCriticalSectionCircle(const PreparedSection& section,
+                                              const SectionSearchSettings& settings, int threads,
+                                              RunProgress* progress) {
+    SectionSearchResult result;
+    result.grid = settings.grid;
+    const std::optional<SectionFace> face = FaceOf(section);
+    if (!face || settings.slices < 1 || settings.slices > kMaxSearchSlices) {
+        return result;
+    }
+    const FaceFrame frame(*face);
+    const FaceGround ground(section, *face);
+    const circle_search::SearchPlan plan{frame.ToFrame(settings.grid),
+                                         frame.ToFrame(settings.entryExit), settings.refine,
+                                         frame.Swapped(settings.widen), settings.deepen};
+    static_cast<circle_search::CircleSearchResult&>(result) = circle_search::SearchCircles(
+        ground, [&] { return std::make_unique<SurfaceJudge>(section, frame, settings); }, plan,
+        threads, progress);
+    if (result.status == circle_search::SearchStatus::Found) {
+        SurfaceJudge judge(section, frame, settings);
+        result.critical = judge.Drawn(result.criticalCircle);
+        result.method = *judge.Solved(result.critical);
+    }
+    if (result.status != circle_search::SearchStatus::BadSettings) {
+        PutInDrawnFrame(result, frame, settings.entryExit.use);
+    }
+    return result;
+}
+
+circle_search::SearchGrid SectionAutoGrid(const SectionFace& face, int centres, int radii) {
+    const FaceFrame frame(face);
+    return frame.ToDrawn(
+        circle_search::AutoGrid(face.height(), frame.ToFrameX(face.crest.x), centres, radii));
+}
+
+circle_search::EntryExitRanges SectionAutoEntryExit(const SectionFace& face) {
+    const FaceFrame frame(face);
+    return frame.ToDrawn(circle_search::AutoEntryExit(face.height(), frame.ToFrameX(face.crest.x)));
+}
+
+}  // namespace vardolin::section
