@@ -38,6 +38,27 @@ std::string_view MethodName(SectionMethod method) noexcept {
     return "unknown";
 }
 
+MethodResult SolveMethod(SectionMethod method, const SlicedMass& mass, MomentPoint point,
+                         MethodWorkspace& workspace) {
+    switch (method) {
+        case SectionMethod::Ordinary:
+            return SolveOrdinary(mass, point, workspace);
+        case SectionMethod::Bishop:
+            return SolveBishop(mass, point, workspace);
+        case SectionMethod::JanbuUncorrected:
+            return SolveJanbu(mass, JanbuVariant::Uncorrected, workspace);
+        case SectionMethod::JanbuCorrected:
+            return SolveJanbu(mass, JanbuVariant::Corrected, workspace);
+        case SectionMethod::Spencer:
+            return SolveSpencer(mass, point, workspace);
+        case SectionMethod::MorgensternPriceConstant:
+            return SolveMorgensternPrice(mass, InterforceShape::Constant, point, workspace);
+        case SectionMethod::MorgensternPriceHalfSine:
+            return SolveMorgensternPrice(mass, InterforceShape::HalfSine, point, workspace);
+    }
+    return {};
+}
+
 SurfaceEvaluator::SurfaceEvaluator(const PreparedSection& section) : slicer_(section) {}
 
 const SurfaceEvaluation& SurfaceEvaluator::EvaluateCircle(const CircleSurface& circle,
@@ -114,33 +135,10 @@ void SurfaceEvaluator::Solve(std::optional<MomentPoint> point, double radius,
             outcome.result.Raise(MethodFlag::NoMomentPoint);
             continue;
         }
-        switch (method) {
-            case SectionMethod::Ordinary:
-                outcome.result = SolveOrdinary(mass_, *point, workspace_);
-                break;
-            case SectionMethod::Bishop:
-                outcome.result = request.bishopAboutCentre && radius > 0.0
-                                     ? SolveBishopAboutCentre(mass_, *point, radius, workspace_)
-                                     : SolveBishop(mass_, *point, workspace_);
-                break;
-            case SectionMethod::JanbuUncorrected:
-                outcome.result = SolveJanbu(mass_, JanbuVariant::Uncorrected, workspace_);
-                break;
-            case SectionMethod::JanbuCorrected:
-                outcome.result = SolveJanbu(mass_, JanbuVariant::Corrected, workspace_);
-                break;
-            case SectionMethod::Spencer:
-                outcome.result = SolveSpencer(mass_, anyPoint, workspace_);
-                break;
-            case SectionMethod::MorgensternPriceConstant:
-                outcome.result =
-                    SolveMorgensternPrice(mass_, InterforceShape::Constant, anyPoint, workspace_);
-                break;
-            case SectionMethod::MorgensternPriceHalfSine:
-                outcome.result =
-                    SolveMorgensternPrice(mass_, InterforceShape::HalfSine, anyPoint, workspace_);
-                break;
-        }
+        const bool aboutCentre =
+            method == SectionMethod::Bishop && request.bishopAboutCentre && radius > 0.0;
+        outcome.result = aboutCentre ? SolveBishopAboutCentre(mass_, anyPoint, radius, workspace_)
+                                     : SolveMethod(method, mass_, anyPoint, workspace_);
         if (request.sliceTable && outcome.result.solved()) {
             FillRows(outcome);
         }

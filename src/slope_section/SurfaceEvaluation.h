@@ -47,6 +47,10 @@ inline constexpr MethodSet kEveryMethod = (1u << kSectionMethodCount) - 1u;
 // The method's name for tables and messages ("Bishop simplified", ...).
 std::string_view MethodName(SectionMethod method) noexcept;
 
+// One method on the slices, moments about `point` (in the sliding frame) where it takes them.
+MethodResult SolveMethod(SectionMethod method, const SlicedMass& mass, MomentPoint point,
+                         MethodWorkspace& workspace);
+
 // One slice of a method's slice table. x is as drawn; the rows run from the mass's entry to its
 // exit, and each row's E and X act on its side towards the exit. The base angle is in radians,
 // positive where the base falls towards the exit.
