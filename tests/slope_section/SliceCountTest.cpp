@@ -34,6 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CountRow{"OneStretch", {0, 10}, 7, {7}},
                     CountRow{"InProportion", {0, 10, 30}, 6, {2, 4}},
                     CountRow{"LeftmostOfEquals", {0, 10, 20}, 3, {2, 1}},
+                    CountRow{"LeftmostOfEqualsButForRounding", {0, 10, 20 + 1e-12}, 3, {2, 1}},
+                    CountRow{"WiderByMoreThanRounding", {0, 10, 20 + 1e-6}, 3, {1, 2}},
                     CountRow{"NarrowStretchKeepsOne", {0, 0.01, 10, 20}, 10, {1, 4, 5}},
                     CountRow{"MoreStretchesThanTheCount", {0, 1, 2, 3, 4}, 2, {1, 1, 1, 1}},
                     CountRow{"CountBelowOne", {0, 5}, 0, {1}}, CountRow{"NoStretch", {3}, 10, {}}),
