@@ -43,7 +43,7 @@ void CheckRead(const SectionInputs& inputs) {
                   "a piezometric line of too many points");
     fuzz::Require(inputs.sliceCount >= 1 && inputs.sliceCount <= kMaxSliceCount,
                   "a slice count out of bounds");
-    fuzz::Require(!inputs.methods.empty() && inputs.methods.size() <= kLimitMethodNames.size(),
+    fuzz::Require(!inputs.methods.empty() && inputs.methods.size() <= kSectionMethods.size(),
                   "no method, or one twice");
     for (const SoilUncertainInput& input : inputs.uncertain) {
         fuzz::Require(input.range.Contains(input.mean), "a mean outside its range");

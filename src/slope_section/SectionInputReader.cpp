@@ -117,7 +117,7 @@ std::vector<SectionPoint> Points(const TableRows& rows, std::size_t xColumn, std
 // What the plain fields give, besides the section's water, earthquake and crack.
 struct PlainValues {
     int sliceCount = 0;
-    std::vector<LimitMethod> methods;
+    std::vector<SectionMethod> methods;
     std::optional<CircleSurface> givenCircle;
 };
 
@@ -133,9 +133,9 @@ Fault ReadSliceCount(const FieldTexts& fields, const NumberLocale& locale, Plain
 
 std::string MethodKeys() {
     std::string keys;
-    for (std::size_t i = 0; i < kLimitMethodNames.size(); ++i) {
-        keys += i == 0 ? "" : (i + 1 == kLimitMethodNames.size() ? " and " : ", ");
-        keys += kLimitMethodNames[i].key;
+    for (std::size_t i = 0; i < kSectionMethods.size(); ++i) {
+        keys += i == 0 ? "" : (i + 1 == kSectionMethods.size() ? " and " : ", ");
+        keys += kSectionMethods[i].key;
     }
     return keys;
 }
@@ -150,10 +150,10 @@ Fault ReadMethods(const FieldTexts& fields, PlainValues& plain) {
             return AtField(Methods,
                            "List at least one method, with a method between every two commas.");
         }
-        const auto known =
-            std::find_if(kLimitMethodNames.begin(), kLimitMethodNames.end(),
-                         [&](const LimitMethodName& method) { return SameText(method.key, name); });
-        if (known == kLimitMethodNames.end()) {
+        const auto known = std::find_if(
+            kSectionMethods.begin(), kSectionMethods.end(),
+            [&](const SectionMethodNames& method) { return SameText(method.key, name); });
+        if (known == kSectionMethods.end()) {
             return AtField(Methods, "\"" + std::string(name) +
                                         "\" is not a method; the methods are " + MethodKeys() +
                                         ".");

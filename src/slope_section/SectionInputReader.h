@@ -49,7 +49,7 @@ struct SectionInputs {
     // sampling choices may set.
     std::vector<std::pair<std::size_t, std::size_t>> correlated;
     int sliceCount = 0;
-    std::vector<LimitMethod> methods;  // as listed, none twice; a search minimises the first
+    std::vector<SectionMethod> methods;  // as listed, none twice; a search minimises the first
     std::optional<CircleSurface> givenCircle;
 };
 

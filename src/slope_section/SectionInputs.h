@@ -9,6 +9,7 @@
 #include "analysis/UncertainInput.h"
 #include "fields/FieldFacts.h"
 #include "fields/ReportFields.h"
+#include "slope_section/SectionMethod.h"
 
 namespace vardolin::section {
 
@@ -72,31 +73,6 @@ inline constexpr std::string_view kHeadInclined = "inclined";
 inline constexpr std::string_view kModelMohrCoulomb = "Mohr-Coulomb";
 inline constexpr std::string_view kModelUndrained = "Undrained";
 inline constexpr std::string_view kModelImpenetrable = "Impenetrable";
-
-// The limit-equilibrium methods a run may report, by the keys "methods" lists them with.
-enum class LimitMethod {
-    Ordinary,
-    Bishop,
-    Janbu,           // simplified, uncorrected
-    JanbuCorrected,  // simplified, with f0
-    Spencer,
-    MorgensternPrice,          // f(x) constant
-    MorgensternPriceHalfSine,  // f(x) a half-sine
-};
-
-struct LimitMethodName {
-    LimitMethod method;
-    std::string_view key;
-};
-inline constexpr std::array<LimitMethodName, 7> kLimitMethodNames{{
-    {LimitMethod::Ordinary, "ordinary"},
-    {LimitMethod::Bishop, "bishop"},
-    {LimitMethod::Janbu, "janbu"},
-    {LimitMethod::JanbuCorrected, "janbu_f0"},
-    {LimitMethod::Spencer, "spencer"},
-    {LimitMethod::MorgensternPrice, "morgenstern_price"},
-    {LimitMethod::MorgensternPriceHalfSine, "morgenstern_price_half_sine"},
-}};
 
 // clang-format off
 inline constexpr std::array<TableColumn, 2> kPointColumns{{

@@ -18,26 +18,6 @@ double Framed(double x, bool mirrored) noexcept {
 
 }  // namespace
 
-std::string_view MethodName(SectionMethod method) noexcept {
-    switch (method) {
-        case SectionMethod::Ordinary:
-            return "Ordinary";
-        case SectionMethod::Bishop:
-            return "Bishop simplified";
-        case SectionMethod::JanbuUncorrected:
-            return "Janbu simplified";
-        case SectionMethod::JanbuCorrected:
-            return "Janbu simplified with f0";
-        case SectionMethod::Spencer:
-            return "Spencer";
-        case SectionMethod::MorgensternPriceConstant:
-            return "Morgenstern-Price, f constant";
-        case SectionMethod::MorgensternPriceHalfSine:
-            return "Morgenstern-Price, f half-sine";
-    }
-    return "unknown";
-}
-
 MethodResult SolveMethod(SectionMethod method, const SlicedMass& mass, MomentPoint point,
                          MethodWorkspace& workspace) {
     switch (method) {

@@ -11,6 +11,7 @@
 #include "slope_section/MethodWorkspace.h"
 #include "slope_section/MomentCentre.h"
 #include "slope_section/PreparedSection.h"
+#include "slope_section/SectionMethod.h"
 #include "slope_section/SectionSlicer.h"
 #include "slope_section/SlipSurface.h"
 
@@ -25,27 +26,6 @@ namespace vardolin::section {
 //   4. on request each method's slice table is read from the workspace's forces.
 // A SurfaceEvaluator is one caller's (one per thread): once it has met the largest surface and
 // filled every table once, evaluating a surface allocates nothing.
-
-enum class SectionMethod : unsigned char {
-    Ordinary,
-    Bishop,
-    JanbuUncorrected,
-    JanbuCorrected,  // with Janbu's f0
-    Spencer,
-    MorgensternPriceConstant,
-    MorgensternPriceHalfSine,
-};
-inline constexpr std::size_t kSectionMethodCount = 7;
-
-// A set of methods, one bit per SectionMethod.
-using MethodSet = unsigned;
-constexpr MethodSet MethodBit(SectionMethod method) noexcept {
-    return 1u << static_cast<unsigned>(method);
-}
-inline constexpr MethodSet kEveryMethod = (1u << kSectionMethodCount) - 1u;
-
-// The method's name for tables and messages ("Bishop simplified", ...).
-std::string_view MethodName(SectionMethod method) noexcept;
 
 // One method on the slices, moments about `point` (in the sliding frame) where it takes them.
 MethodResult SolveMethod(SectionMethod method, const SlicedMass& mass, MomentPoint point,

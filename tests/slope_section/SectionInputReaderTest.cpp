@@ -107,7 +107,7 @@ TEST(SectionInputs, TheDefaultsReadToAOneSoilSectionToBeSearched) {
     ASSERT_EQ(inputs.section.soils.size(), 1u);
     EXPECT_EQ(inputs.section.layers.size(), 1u);
     EXPECT_EQ(inputs.sliceCount, 50);
-    EXPECT_EQ(inputs.methods, (std::vector{LimitMethod::Bishop, LimitMethod::Spencer}));
+    EXPECT_EQ(inputs.methods, (std::vector{SectionMethod::Bishop, SectionMethod::Spencer}));
     EXPECT_FALSE(inputs.givenCircle.has_value());
     EXPECT_FALSE(inputs.section.crack.has_value());
 }
@@ -547,7 +547,7 @@ TEST_P(FredlundKrahnModels, ReadToThePublishedSectionAndFigure) {
     EXPECT_EQ(inputs.givenCircle->centreX, 120.0);
     EXPECT_EQ(inputs.givenCircle->centreY, 90.0);
     EXPECT_EQ(inputs.givenCircle->radius, 80.0);
-    EXPECT_EQ(inputs.methods.front(), LimitMethod::Bishop);
+    EXPECT_EQ(inputs.methods.front(), SectionMethod::Bishop);
     EXPECT_EQ(inputs.uncertain.size(), 3u);
 
     // What was read is what the engine takes.
