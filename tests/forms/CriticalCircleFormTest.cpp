@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QToolTip>
+#include <QWidget>
 #include <fstream>
 #include <sstream>
 
@@ -26,6 +27,7 @@
 #include "forms/SamplingActions.h"
 #include "forms/SamplingDialog.h"
 #include "forms/UnitActions.h"
+#include "forms/WrappingTextField.h"
 
 namespace vardolin::forms {
 namespace {
@@ -259,6 +261,74 @@ TEST_F(CriticalCircleForm, DiagramDrawsEveryLabelInsideItsArea) {
     }
     EXPECT_EQ(outside, 0);
 }
+
+// A long text the form shows in a wrapped field, and the field it goes to.
+struct WrappedTextRow {
+    std::string name;
+    int field;
+    std::string text;
+};
+
+void PrintTo(const WrappedTextRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+// Every message the run writes, the explanation, and the longest cautions: a single one and the
+// combinations a run can give together (units and an edge, two edges at a corner, the depth
+// level with the tangent circles, a widened grid with trials left out, both ends of the ranges).
+std::vector<WrappedTextRow> WrappedTextRows() {
+    std::vector<WrappedTextRow> rows;
+    int index = 0;
+    for (const std::string_view message : CriticalCircle().messages) {
+        rows.push_back({"Message" + std::to_string(index++), MessageField, std::string(message)});
+    }
+    rows.push_back(
+        {"Explanation", ExplanationField, "This Software Used in The Critical Circle (Bishop)"});
+    const std::pair<const char*, const char*> cautions[] = {
+        {"CautionTangent",
+         "Circles Tangent to the Ground in Front of the Toe Bound the Search Here."},
+        {"CautionUnitsAndEdge",
+         "c/(γH) = 0.000026: is the cohesion in kPa and the unit weight in N/m³? The Critical "
+         "Centre Lies beyond the Grid's Bottom Edge: Lower 'Centre y from' below -1230 ft."},
+        {"CautionCorner",
+         "The Critical Centre Lies beyond the Grid's Bottom Edge: Lower 'Centre y from' below "
+         "-12.3 m. The Critical Centre Lies beyond the Grid's Left Edge: Lower 'Centre x from' "
+         "below -12.3 m."},
+        {"CautionDepthAndTangent",
+         "The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' Deeper than 12.5 m. "
+         "Circles Tangent to the Ground in Front of the Toe Bound the Search Here."},
+        {"CautionWidenedAndLeftOut",
+         "The Search Widened the Auto Grid 3 Times to Take In the Lowest Circle. 1234 of 10000 "
+         "Trials Had No Usable Factor and Were Left Out."},
+        {"CautionRangeEnds",
+         "The Lowest Circle Is at an End of the Entry Range: Raise 'Entry x to' above 12.3 m. The "
+         "Lowest Circle Is at an End of the Exit Range: Lower 'Exit x from' below 1.23 m."},
+    };
+    for (const auto& [name, text] : cautions) {
+        rows.push_back({name, SearchWarning, text});
+    }
+    return rows;
+}
+
+class WrappedTexts : public testing::TestWithParam<WrappedTextRow> {};
+
+// Every line of the text lies inside its box at the form's font, upright and muted (slanted).
+TEST_P(WrappedTexts, FitTheirBoxWhole) {
+    QWidget form;
+    BuildControls(form, CriticalCircleAnalysis::Window().controls);
+    auto* field =
+        FindControlAs<WrappingTextField>(form, QStringLiteral("Text%1").arg(GetParam().field));
+    ASSERT_NE(field, nullptr) << "a single-line field shows only the start of a long text";
+    field->setText(QString::fromStdString(GetParam().text));
+    EXPECT_LE(field->wrappedTextHeight(), field->textArea().height());
+    QFont slanted = field->font();
+    slanted.setItalic(true);
+    field->setFont(slanted);
+    EXPECT_LE(field->wrappedTextHeight(), field->textArea().height());
+}
+
+INSTANTIATE_TEST_SUITE_P(CriticalCircle, WrappedTexts, testing::ValuesIn(WrappedTextRows()),
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace vardolin::forms
