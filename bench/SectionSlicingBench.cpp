@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Cutting slip circles of a layered section into slices, per surface, against the critical
-// circle's slicing of a simple slope with as many slices (ratios within one run).
+// circle's slicing of a simple slope with as many slices; then the same with Bishop's factor of
+// each circle, the section's whole cost per circle of a search against the critical circle's
+// (ratios within one run).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -8,10 +10,13 @@
 
 #include "critical_circle/CircleOnSlope.h"
 #include "critical_circle/CircleSlices.h"
+#include "critical_circle/FactorEvaluator.h"
 #include "critical_circle/SimpleSlope.h"
 #include "numerics/Pi.h"
+#include "slope_section/BishopMethod.h"
 #include "slope_section/MidpointSlices.h"
 #include "slope_section/SectionSlicer.h"
+#include "slope_section/SurfaceEvaluation.h"
 
 namespace vardolin::section {
 namespace {
@@ -123,6 +128,74 @@ void BM_MidpointSlicing(benchmark::State& state) {
     state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_MidpointSlicing);
+
+// Slicing and Bishop's factor of each circle of the three-soil section (piezometric line,
+// ponded water, kh), with the general moment form.
+void BM_SectionSlicingAndBishop(benchmark::State& state) {
+    const PreparedSection section(ThreeSoils());
+    SectionSlicer slicer(section);
+    SlicedMass mass;
+    MethodWorkspace workspace(64);
+    const std::vector<CircleSurface> circles = Circles(30.0, 25.0, 1.5, 4.0);
+    long solved = 0;
+    for (auto _ : state) {
+        for (const CircleSurface& circle : circles) {
+            if (slicer.SliceCircle(circle, kSlices, mass) == SurfaceStatus::Valid) {
+                const MomentPoint centre{mass.mirrored ? -circle.centreX : circle.centreX,
+                                         circle.centreY};
+                solved += SolveBishop(mass, centre, workspace).solved();
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));
+    state.counters["solved"] =
+        static_cast<double>(solved) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_SectionSlicingAndBishop);
+
+// The same through the surface evaluator (Bishop only, no slice table).
+void BM_SectionEvaluatorBishop(benchmark::State& state) {
+    const PreparedSection section(ThreeSoils());
+    SurfaceEvaluator evaluator(section);
+    const EvaluationRequest request{MethodBit(SectionMethod::Bishop), kSlices, false};
+    const std::vector<CircleSurface> circles = Circles(30.0, 25.0, 1.5, 4.0);
+    long solved = 0;
+    for (auto _ : state) {
+        for (const CircleSurface& circle : circles) {
+            solved +=
+                evaluator.EvaluateCircle(circle, request).result(SectionMethod::Bishop).solved();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));
+    state.counters["solved"] =
+        static_cast<double>(solved) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_SectionEvaluatorBishop);
+
+// The critical circle's location, slicing and both factors of each circle of the simple slope.
+void BM_CriticalCircleSlicingAndBishop(benchmark::State& state) {
+    const critical::SimpleSlope slope = *critical::SimpleSlope::Make(40.0, kFaceAngle);
+    const critical::SoilValues soil{600.0, 20.0, 120.0, 0.25};
+    critical::CircleSlices slices;
+    critical::FactorEvaluator evaluator(64);
+    const double tanFriction = critical::TanOfDegrees(soil.frictionAngle);
+    const std::vector<critical::Circle> circles = SimpleSlopeCircles();
+    long solved = 0;
+    for (auto _ : state) {
+        for (const critical::Circle& circle : circles) {
+            const critical::CircleOnSlope located = critical::LocateCircle(slope, circle);
+            if (located.status == critical::CircleStatus::Valid &&
+                critical::LayOutSlices(slope, circle, located, kSlices, slices) ==
+                    critical::CircleStatus::Valid) {
+                solved += evaluator.Evaluate(slices, soil, tanFriction).usable();
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));
+    state.counters["solved"] =
+        static_cast<double>(solved) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_CriticalCircleSlicingAndBishop);
 
 }  // namespace
 }  // namespace vardolin::section

@@ -3,6 +3,7 @@
 
 #include "analysis/KeptTables.h"
 #include "analysis/RunProgress.h"
+#include "fields/UnitSystem.h"
 #include "numerics/NumberText.h"
 #include "numerics/UniformSequence.h"
 #include "sampling/SamplingChoices.h"
@@ -23,6 +24,9 @@ struct AnalysisContext {
     // How the run samples its parameters; whoever starts a run sets them (a form's Sampling
     // dialog, a model file, the runner).
     SamplingChoices sampling = {};
+    // The unit system of the model run, whose units the run's messages name ("above 26.7 ft");
+    // the run itself works in the numbers as typed.
+    UnitSystem units = UnitSystem::SiPascal;
 
     // Puts the sequence to the seed of the sampling choices, if they have one; called by
     // whoever starts a run, before the state it starts from is recorded.

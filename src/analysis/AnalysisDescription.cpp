@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "fields/FieldTextMap.h"
+#include "sampling/SamplingChoices.h"
 
 namespace vardolin {
 
@@ -35,6 +36,50 @@ const FieldFact* AnalysisDescription::findKey(std::string_view key) const {
         }
     }
     return nullptr;
+}
+
+UnitSystem DefaultUnits(const AnalysisDescription& analysis) {
+    return analysis.choosesUnits ? UnitSystem::SiKilopascal : UnitSystem::SiPascal;
+}
+
+std::string_view UnitIn(const FieldFact& field, UnitSystem system) {
+    return UnitOf(QuantityOf(field.unit), system, field.unit);
+}
+
+std::string DefaultTextIn(const AnalysisDescription& analysis, const FieldFact& field,
+                          UnitSystem system) {
+    return ConvertText(field.defaultText, QuantityOf(field.unit), DefaultUnits(analysis), system);
+}
+
+void ConvertInputs(const AnalysisDescription& analysis, FieldTexts& fields, UnitSystem from,
+                   UnitSystem to, const NumberLocale& locale) {
+    for (const FieldFact& field : analysis.fields) {
+        if (field.isInput() && QuantityOf(field.unit) != Quantity::Other) {
+            fields.setText(field.number, ConvertText(fields.text(field.number),
+                                                     QuantityOf(field.unit), from, to, locale));
+        }
+    }
+}
+
+std::string_view UnitIn(const UncertainInput& input, UnitSystem system) {
+    return UnitOf(QuantityOf(input.unit), system, input.unit);
+}
+
+void ConvertSamplingBounds(const AnalysisDescription& analysis, SamplingChoices& choices,
+                           UnitSystem from, UnitSystem to) {
+    for (const UncertainInput& input : analysis.sampledParameters()) {
+        const Quantity quantity = QuantityOf(input.unit);
+        ParameterChoice choice = choices.of(input.key);
+        if (quantity == Quantity::Other || !choice.bounded()) {
+            continue;
+        }
+        for (std::optional<double>* bound : {&choice.lower, &choice.upper}) {
+            if (*bound) {
+                **bound = ConvertValue(**bound, quantity, from, to);
+            }
+        }
+        choices.Set(input.key, choice);
+    }
 }
 
 FieldTextMap DefaultTexts(const AnalysisDescription& analysis) {

@@ -14,6 +14,7 @@
 #include "fields/DiagramLabel.h"
 #include "fields/FieldFacts.h"
 #include "fields/FieldTexts.h"
+#include "fields/UnitSystem.h"
 #include "sampling/SampledParameter.h"
 
 namespace vardolin {
@@ -68,7 +69,8 @@ struct AnalysisDescription {
     std::span<const TableInput> tables = {};
     // How the run works its results out of these inputs, in a few sentences, for a report: the
     // method, its tolerances and settings and the trials. nullptr: the report states none.
-    std::string (*methodStatement)(const FieldTexts& fields) = nullptr;
+    // Lengths are in the units of the system `units`.
+    std::string (*methodStatement)(const FieldTexts& fields, UnitSystem units) = nullptr;
     // Whether its diagram is drawn from the inputs and the last run (the drawing part of its
     // folder) rather than a picture: a report written without that drawing says that it leaves
     // the diagram out.
@@ -82,6 +84,11 @@ struct AnalysisDescription {
     std::span<const ParameterPair> sampledPairs() const {
         return samplesInputs ? correlatedPairs : std::span<const ParameterPair>();
     }
+    // Whether its models choose their unit system. Its fields' units and default texts are
+    // then those of SI in kPa and kN/m³, the system of its new models; a model file that names
+    // no system is in Pa and N/m³, the units of every file without the key, so that its figures
+    // stay as they were saved. Otherwise its fields are in Pa and N/m³ only.
+    bool choosesUnits = false;
 
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;
@@ -94,5 +101,26 @@ struct AnalysisDescription {
 // The form's default texts, as a run without a window starts from them.
 class FieldTextMap;
 FieldTextMap DefaultTexts(const AnalysisDescription& analysis);
+
+// The unit system of the analysis's new models, which its field facts are written in.
+UnitSystem DefaultUnits(const AnalysisDescription& analysis);
+// The unit system of the analysis's model files that name none.
+inline constexpr UnitSystem kUnnamedFileUnits = UnitSystem::SiPascal;
+
+// The field's unit in the system ("kPa", "ft", "degrees"; empty for none).
+std::string_view UnitIn(const FieldFact& field, UnitSystem system);
+// The field's default text in the system.
+std::string DefaultTextIn(const AnalysisDescription& analysis, const FieldFact& field,
+                          UnitSystem system);
+// The uncertain input's unit in the system.
+std::string_view UnitIn(const UncertainInput& input, UnitSystem system);
+// Every input of `fields` that has a unit, converted from one system to the other.
+void ConvertInputs(const AnalysisDescription& analysis, FieldTexts& fields, UnitSystem from,
+                   UnitSystem to, const NumberLocale& locale = {});
+// The bounds of the sampling choices of the uncertain inputs that have a unit, converted from one
+// system to the other as their averages are.
+struct SamplingChoices;
+void ConvertSamplingBounds(const AnalysisDescription& analysis, SamplingChoices& choices,
+                           UnitSystem from, UnitSystem to);
 
 }  // namespace vardolin

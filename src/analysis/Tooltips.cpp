@@ -3,15 +3,27 @@
 
 namespace vardolin {
 
-std::string FieldTooltip(const FieldFact& field) {
+namespace {
+
+std::string TooltipWithUnit(const FieldFact& field, std::string_view unit) {
     std::string tip(field.meaning);
-    if (field.unit == "count") {
+    if (unit == "count") {
         tip += "\nA count, without unit.";
-    } else if (!field.unit.empty()) {
+    } else if (!unit.empty()) {
         tip += "\nUnit: ";
-        tip += field.unit;
+        tip += unit;
     }
     return tip;
+}
+
+}  // namespace
+
+std::string FieldTooltip(const FieldFact& field) {
+    return TooltipWithUnit(field, field.unit);
+}
+
+std::string FieldTooltip(const FieldFact& field, UnitSystem units) {
+    return TooltipWithUnit(field, UnitIn(field, units));
 }
 
 const DiagramLabel* DiagramLabelAt(const AnalysisDescription& analysis, double x, double y) {

@@ -12,6 +12,8 @@ namespace vardolin {
 // What a field is, then on a line of its own the unit of its value ("Unit: m"), or that it is
 // a count. Fields without a unit (the verdict, the explanation) get their meaning alone.
 std::string FieldTooltip(const FieldFact& field);
+// The same, with the unit of a model in the unit system `units`.
+std::string FieldTooltip(const FieldFact& field, UnitSystem units);
 
 // The first labelled quantity of the analysis's diagram at (x, y) in the diagram's pixels, or
 // nullptr.

@@ -105,18 +105,10 @@ ExportTables CircleTables(KeptTables& kept) {
 
 // The method in the terms of the form's inputs, as typed: the slices, Bishop's iteration, the
 // search or the given circle, and the trials.
-std::string CircleMethod(const FieldTexts& fields) {
+std::string CircleMethod(const FieldTexts& fields, UnitSystem units) {
     using namespace critical;
     const auto text = [&](int field) { return fields.text(field); };
-    const auto unit = [](int field) {
-        for (const FieldFact& fact : kFields) {
-            if (fact.number == field) {
-                return std::string(fact.unit);
-            }
-        }
-        return std::string();
-    };
-    const std::string m = " " + unit(SlopeHeight);
+    const std::string m = " " + std::string(UnitOf(Quantity::Length, units));
     std::string statement =
         "Bishop's simplified method of slices on circular slip surfaces in one homogeneous "
         "soil. Each circle's sliding mass is cut into " +
@@ -193,6 +185,7 @@ constexpr AnalysisDescription kCriticalCircle{
     .exportTables = CircleTables,
     .methodStatement = CircleMethod,
     .drawsDiagram = true,
+    .choosesUnits = true,
 };
 
 }  // namespace

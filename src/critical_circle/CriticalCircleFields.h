@@ -99,7 +99,8 @@ inline constexpr std::array<FieldFact, 1> kCircleFailurePercentageField{{
 
 // Every field of the form in field order, which is also the order "Clear Data" empties them.
 // The defaults: a 10 m slope at 45 degrees in a soil of c = 10 kPa, phi = 30 degrees,
-// gamma = 18 kN/m3 and ru = 0.1, searched over centres above the face.
+// gamma = 18 kN/m3 and ru = 0.1, searched over centres above the face. Units and defaults are
+// those of SI in kPa and kN/m³; a model in another system converts them.
 inline constexpr auto kFields = JoinFieldFacts(
     std::array<FieldFact, 4>{{
         {SlopeHeight, FieldRole::Input, "slope_height", "Slope Height", "10", "m",
@@ -116,12 +117,11 @@ inline constexpr auto kFields = JoinFieldFacts(
     }},
     kCircleVerdictFields,
     std::array<FieldFact, 8>{{
-        {SoilCohesionMean, FieldRole::StatisticsMean, "cohesion_mean", "Cohesion: Average", "10000",
-         "Pa",
-         "Average cohesion c of the soil, in N/m². Any consistent set of units gives the same "
-         "factor."},
+        {SoilCohesionMean, FieldRole::StatisticsMean, "cohesion_mean", "Cohesion: Average", "10",
+         "kPa",
+         "Average cohesion c of the soil. Any consistent set of units gives the same factor."},
         {SoilCohesionStdDev, FieldRole::StatisticsStdDev, "cohesion_sd",
-         "Cohesion: Standard deviation", "2000", "Pa",
+         "Cohesion: Standard deviation", "2", "kPa",
          "Standard deviation of the cohesion; 0 keeps it at its average."},
         {FrictionMean, FieldRole::StatisticsMean, "friction_angle_mean", "Friction Angle: Average",
          "30", "degrees", "Average friction angle phi of the soil: from 0, below 90."},
@@ -129,11 +129,11 @@ inline constexpr auto kFields = JoinFieldFacts(
          "Friction Angle: Standard deviation", "3", "degrees",
          "Standard deviation of the friction angle; 0 keeps it at its average."},
         {UnitWeightMean, FieldRole::StatisticsMean, "unit_weight_mean",
-         "Unit Weight of Soil: Average", "18000", "N/m³",
+         "Unit Weight of Soil: Average", "18", "kN/m³",
          "Average unit weight gamma of the soil. Any consistent set of units gives the same "
          "factor."},
         {UnitWeightStdDev, FieldRole::StatisticsStdDev, "unit_weight_sd",
-         "Unit Weight of Soil: Standard deviation", "500", "N/m³",
+         "Unit Weight of Soil: Standard deviation", "0.5", "kN/m³",
          "Standard deviation of the unit weight; 0 keeps it at its average."},
         {PoreRatioMean, FieldRole::StatisticsMean, "pore_ratio_mean",
          "Pore-Pressure Ratio ru: Average", "0.1", "",
@@ -204,7 +204,8 @@ inline constexpr auto kFields = JoinFieldFacts(
          "The reliability index of a lognormally distributed factor of safety.",
          FieldDisplay::Factor},
         {SearchWarning, FieldRole::Result, "search_warning", "Caution", "", "",
-         "What bounds the search and which input to move: the grid's edge (with the figure to "
+         "A c/(γH) that suggests mixed-up units; what bounds the search and which input to "
+         "move: the grid's edge (with the figure to "
          "move it past), the depth level, circles tangent to the ground in front of the toe; "
          "or trials left out."},
     }},
@@ -283,11 +284,11 @@ inline bool IsEntryExitText(std::string_view text) {
 // The soil's four uncertain inputs, in the order every trial draws them (kSoilParameters), with
 // what a soil can hold: c >= 0, 0 <= phi < 90 degrees, gamma > 0 and 0 <= ru < 1.
 inline constexpr std::array<UncertainInput, 4> kCircleInputs{{
-    {"cohesion", "Cohesion", "Pa", SoilCohesionMean, SoilCohesionStdDev, NumberRange::From(0.0),
+    {"cohesion", "Cohesion", "kPa", SoilCohesionMean, SoilCohesionStdDev, NumberRange::From(0.0),
      messages::kSoilCohesionBelowZero},
     {"friction_angle", "Friction angle", "degrees", FrictionMean, FrictionStdDev,
      NumberRange::Between(0.0, true, 90.0, false), messages::kSoilFrictionAngleOutOfRange},
-    {"unit_weight", "Unit weight of soil", "N/m³", UnitWeightMean, UnitWeightStdDev,
+    {"unit_weight", "Unit weight of soil", "kN/m³", UnitWeightMean, UnitWeightStdDev,
      NumberRange::From(0.0, false), messages::kSoilUnitWeightNotAboveZero},
     {"pore_ratio", "Pore-pressure ratio ru", "", PoreRatioMean, PoreRatioStdDev,
      NumberRange::Between(0.0, true, 1.0, false), messages::kPoreRatioOutOfRange},

@@ -27,6 +27,7 @@
 #include "critical_circle/DrawnCircleTrials.h"
 #include "critical_circle/SliceTable.h"
 #include "critical_circle/TrialStatistics.h"
+#include "critical_circle/UnitsCaution.h"
 #include "fields/FieldValues.h"
 #include "numerics/RunTimeError.h"
 
@@ -346,7 +347,8 @@ struct SideCaution {
     std::string_view input;
 };
 
-std::string CautionOf(const SideCaution& s, bool entryExit, const NumberLocale& locale) {
+std::string CautionOf(const SideCaution& s, bool entryExit, const NumberLocale& locale,
+                      std::string_view lengthUnit) {
     if (!s.onSide && !s.beyond) {
         return {};
     }
@@ -358,11 +360,12 @@ std::string CautionOf(const SideCaution& s, bool entryExit, const NumberLocale& 
         : s.onSide ? "The Lowest Circle Is on the Grid's " + name + " Edge"
                    : "The Critical Centre Lies beyond the Grid's " + name + " Edge";
     return where + ": " + (s.up ? "Raise '" : "Lower '") + std::string(s.input) + "' " +
-           (s.up ? "above " : "below ") + figure + " m. ";
+           (s.up ? "above " : "below ") + figure + " " + std::string(lengthUnit) + ". ";
 }
 
 // What the search's end tells the user, and what to do about it; empty when nothing applies.
-std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
+// Lengths are named in `lengthUnit`, the model's unit of length.
+std::string SearchCaution(FieldValues& f, const FoundCircle& found, std::string_view lengthUnit) {
     if (!found.search) {
         return {};
     }
@@ -390,7 +393,7 @@ std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
         {sides.right, exitX > e.exitTo, e.exitTo, exitX, true, "Exit", "Exit x to"},
     }};
     for (const SideCaution& side : e.use ? rangeEnds : gridSides) {
-        caution += CautionOf(side, e.use, locale);
+        caution += CautionOf(side, e.use, locale, lengthUnit);
     }
     if (search.widenings > 0) {
         caution += "The Search Widened the Auto Grid " + std::to_string(search.widenings) +
@@ -399,7 +402,7 @@ std::string SearchCaution(FieldValues& f, const FoundCircle& found) {
     if (search.criticalAtDepthLevel) {
         caution +=
             "The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' Deeper than " +
-            DoubleToText(grid.depthBelowToe, locale) + " m. ";
+            DoubleToText(grid.depthBelowToe, locale) + " " + std::string(lengthUnit) + ". ";
     }
     if (search.criticalTangentBeforeToe) {
         caution += "Circles Tangent to the Ground in Front of the Toe Bound the Search Here. ";
@@ -578,7 +581,12 @@ RunOutcome RunCriticalCircle(FieldTexts& fields, AnalysisContext& context) {
         return RunOutcome::StoppedAt(found.failureField);
     }
     WriteCircle(f, *found.circle);
-    std::string caution = SearchCaution(f, found);
+    std::string caution = UnitsCaution(f.Number(SoilCohesionMean), f.Number(UnitWeightMean),
+                                       f.Number(SlopeHeight), f.locale());
+    if (!caution.empty()) {
+        caution += ' ';
+    }
+    caution += SearchCaution(f, found, UnitOf(Quantity::Length, context.units));
     return fixedData ? RunFixedData(f, *found.circle, criteria, caution)
                      : RunMonteCarlo(f, context, *found.circle, criteria, std::move(caution));
 }

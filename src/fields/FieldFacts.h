@@ -58,7 +58,9 @@ struct FieldFact {
     std::string_view key;
     std::string_view label;
     std::string_view defaultText;
-    std::string_view unit;  // "m", "degrees", "N/m³", "Pa", "count", "%", or empty
+    // "m", "degrees", "N/m³", "Pa", "kPa", "kN/m³", "count", "%", or empty; of a form that
+    // chooses its units, the unit in its default system.
+    std::string_view unit;
     std::string_view meaning;
     FieldDisplay display = FieldDisplay::AsWritten;
 

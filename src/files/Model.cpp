@@ -49,8 +49,24 @@ std::string_view ProgramVersion() {
 }
 
 Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fields) {
+    return ModelFromFields(analysis, fields, DefaultUnits(analysis));
+}
+
+void ConvertModelUnits(Model& model, UnitSystem to) {
+    for (const FieldFact& field : model.analysis->fields) {
+        if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
+            found->second = ConvertText(found->second, QuantityOf(field.unit), model.units, to);
+        }
+    }
+    ConvertSamplingBounds(*model.analysis, model.sampling, model.units, to);
+    model.units = to;
+}
+
+Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fields,
+                      UnitSystem units) {
     Model model;
     model.analysis = &analysis;
+    model.units = units;
     model.programVersion = ProgramVersion();
     for (const FieldFact& field : analysis.fields) {
         if (field.isInput()) {

@@ -89,6 +89,9 @@ struct Model {
     SamplingChoices sampling;
     // Empty for a file of format 1.
     ReportDetails report;
+    // The units its inputs are typed in; always Pa and N/m³ for an analysis whose models do not
+    // choose (AnalysisDescription::choosesUnits).
+    UnitSystem units = UnitSystem::SiPascal;
 };
 
 // The names the sampling choices of the analysis's models may use.
@@ -108,8 +111,16 @@ public:
 // This program's version, as it writes it into the files it saves.
 std::string_view ProgramVersion();
 
-// The inputs of the fields (a window's text boxes, a map), without a run.
+// The inputs of the fields (a window's text boxes, a map), without a run, in the analysis's
+// default units unless told.
 Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fields);
+Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fields,
+                      UnitSystem units);
+
+// Converts the model's inputs and its sampling bounds to the unit system `to`, which it then
+// records. The factor of
+// safety stays the same: a run works in any consistent set of units.
+void ConvertModelUnits(Model& model, UnitSystem to);
 
 // The model's results, read from the fields a run has just written.
 SavedRun SavedRunFromFields(const AnalysisDescription& analysis, const FieldTexts& fields,

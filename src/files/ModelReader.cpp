@@ -75,7 +75,8 @@ public:
         }
         for (const auto& [key, value] : root.items()) {
             if (key != "format_version" && key != "program_version" && key != "analysis" &&
-                key != "inputs" && key != "last_run" && key != "sampling" && key != "report") {
+                key != "inputs" && key != "last_run" && key != "sampling" && key != "report" &&
+                key != "units") {
                 Refuse("unknown key \"" + key + "\"");
             }
         }
@@ -89,8 +90,9 @@ public:
         if (inputs == root.end()) {
             Refuse("no \"inputs\"");
         }
-        model.inputs =
-            Inputs(*inputs, *model.analysis, root.at("format_version").get<long long>(), notes);
+        model.units = Units(root, *model.analysis);
+        model.inputs = Inputs(*inputs, *model.analysis, root.at("format_version").get<long long>(),
+                              model.units, notes);
         if (const auto run = root.find("last_run"); run != root.end() && !run->is_null()) {
             model.lastRun = LastRun(*run, *model.analysis);
         }
@@ -167,9 +169,28 @@ private:
         return analysis;
     }
 
+    // The model's unit system; a file that names none is in Pa and N/m³ (kUnnamedFileUnits),
+    // the units it was saved in.
+    UnitSystem Units(const json& root, const AnalysisDescription& analysis) const {
+        const auto found = root.find("units");
+        if (found == root.end()) {
+            return kUnnamedFileUnits;
+        }
+        const std::string name = Text(*found, "units");
+        const std::optional<UnitSystem> units = UnitSystemNamed(name);
+        if (!units) {
+            Refuse("\"units\" is \"" + name + "\", which is none of " + UnitSystemNames());
+        }
+        if (!analysis.choosesUnits && *units != UnitSystem::SiPascal) {
+            Refuse("\"units\" is \"" + name + "\", but " + std::string(analysis.id) +
+                   " models are in Pa and N/m³ only (si-pa)");
+        }
+        return *units;
+    }
+
     std::map<std::string, std::string, std::less<>> Inputs(const json& object,
                                                            const AnalysisDescription& analysis,
-                                                           long long format,
+                                                           long long format, UnitSystem units,
                                                            std::vector<std::string>& notes) const {
         if (!object.is_object()) {
             Refuse("\"inputs\" must be an object of texts");
@@ -197,10 +218,11 @@ private:
                 notes.push_back(fileName_ + ": no \"" + key + "\"; \"" + supplied->text + "\" of " +
                                 supplied->source + " is taken");
             } else {
-                inputs.emplace(key, std::string(field.defaultText));
+                const std::string text = DefaultTextIn(analysis, field, units);
+                inputs.emplace(key, text);
                 missing.push_back(key);
-                notes.push_back(fileName_ + ": no \"" + key + "\"; the form's default \"" +
-                                std::string(field.defaultText) + "\" is taken");
+                notes.push_back(fileName_ + ": no \"" + key + "\"; the form's default \"" + text +
+                                "\" is taken");
             }
         }
         if (options_.strict && !missing.empty()) {

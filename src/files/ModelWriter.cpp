@@ -58,6 +58,9 @@ std::string WriteModel(const Model& model) {
                                  : kSamplingModelFormatVersion;
     root["program_version"] = model.programVersion;
     root["analysis"] = std::string(model.analysis->id);
+    if (model.analysis->choosesUnits) {
+        root["units"] = std::string(NameOf(model.units));
+    }
     ordered_json inputs = ordered_json::object();
     for (const FieldFact& field : model.analysis->fields) {
         if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {

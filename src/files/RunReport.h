@@ -24,6 +24,8 @@ struct RunReport {
     std::string programVersion;
     NumberLocale locale;  // the results' decimal separator, for the figures the report adds
     FieldTextMap texts;   // every field of the form
+    // The units the inputs are typed in; none: the field facts' own.
+    std::optional<UnitSystem> units;
     // Every sampling choice of the run, the defaults included (SamplingRecord).
     std::vector<SamplingChoiceText> sampling;
     // The title block (project, section, engineer, checker, date) the model keeps.

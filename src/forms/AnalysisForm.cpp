@@ -28,6 +28,7 @@
 #include "forms/ResultFieldDisplay.h"
 #include "forms/SamplingActions.h"
 #include "forms/TableFieldEditor.h"
+#include "forms/UnitActions.h"
 #include "numerics/RunTimeError.h"
 
 namespace vardolin::forms {
@@ -76,7 +77,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const LineEditFields fields(form_);
-        form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.locale(),
+        form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.locale(), form_.units(),
                                    form_.diagramTables());
     }
 
@@ -145,6 +146,9 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
         }
     }
     ApplyTooltips(*this, analysis);
+    if (analysis.choosesUnits) {
+        units_ = new UnitActions(*this);
+    }
     edit_ = new EditActions(*this);
     sensitivity_ = new BackgroundSensitivity(analysis, context_, histogram_, this);
     histogram_.SetSensitivityActions([this] { sensitivity_->Skip(); },
@@ -173,6 +177,10 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
     connect(progressTimer_, &QTimer::timeout, this, &AnalysisForm::ShowRunProgress);
 }
 
+UnitSystem AnalysisForm::units() const {
+    return units_ != nullptr ? units_->units() : DefaultUnits(analysis_);
+}
+
 AnalysisForm::~AnalysisForm() {
     if (run_ != nullptr) {
         // The form goes without a close (the program ends): undo the run before it does.
@@ -196,6 +204,7 @@ void AnalysisForm::Calculate() {
     // The last run's curves would only slow this one down; they can be worked out again.
     sensitivity_->Skip();
     context_.sampling = sampling_->RunStarting();
+    context_.units = units();
     run_ = new AnalysisRun(analysis_, std::move(texts), context_, this);
     connect(run_, &AnalysisRun::finished, this, &AnalysisForm::FinishRun);
     // Disabling "Calculation" moves the focus on; it comes back when the run is over, unless

@@ -22,6 +22,7 @@ class EditActions;
 class ModelFileActions;
 class Navigator;
 class SamplingActions;
+class UnitActions;
 
 // The window of one analysis, built from its description and its window part: the controls of
 // its table, the
@@ -64,6 +65,10 @@ public:
     // Its sampling choices (Options > Sampling…), handed to every run it starts.
     SamplingActions& sampling() const { return *sampling_; }
 
+    // The unit system of a form whose models choose one (Options > Units), or nullptr.
+    UnitActions* unitActions() const { return units_; }
+    // The units its inputs are typed in.
+    UnitSystem units() const;
     // Whether a run of this form is in flight.
     bool isRunning() const { return run_ != nullptr; }
     // Whether the result fields belong to other inputs than the texts shown beside them: the
@@ -127,6 +132,7 @@ private:
     std::optional<FieldTextMap> resultsTexts_;
     ModelFileActions* files_;
     SamplingActions* sampling_;
+    UnitActions* units_ = nullptr;
     EditActions* edit_ = nullptr;
     BackgroundSensitivity* sensitivity_ = nullptr;  // the curves after a run
     KeptTables shownTables_;

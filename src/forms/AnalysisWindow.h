@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "fields/UnitSystem.h"
 #include "forms/FormLayout.h"
 
 class QPainter;
@@ -52,9 +53,10 @@ struct AnalysisWindow {
     int clientHeightTwips;
     std::span<const NavigationButton> navigation;
     // Draws the form's diagram in `area` of the picture Image1 from the form's texts and the
-    // tables of its last run, in place of the picture's file; nullptr shows the file.
+    // tables of its last run, in place of the picture's file, its lengths in the units of the
+    // system `units`; nullptr shows the file.
     void (*drawDiagram)(QPainter& painter, const QRectF& area, const FieldTexts& fields,
-                        const NumberLocale& locale, KeptTables& kept) = nullptr;
+                        const NumberLocale& locale, UnitSystem units, KeptTables& kept) = nullptr;
     // The tooltip of the drawn diagram at the point `at` of `area`; empty: the picture's own.
     QString (*describeDiagramPoint)(const QRectF& area, const QPointF& at, const FieldTexts& fields,
                                     const NumberLocale& locale, KeptTables& kept) = nullptr;

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <utility>
 
+#include "forms/WrappingTextField.h"
+
 namespace vardolin::forms {
 
 namespace {
@@ -74,6 +76,8 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
             field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return field;
         }
+        case ControlKind::WrappedTextField:
+            return new WrappingTextField(container);
         case ControlKind::Button: {
             auto* button = new QPushButton(text, container);
             button->setAutoDefault(false);
@@ -97,7 +101,8 @@ void StyleFrame(QWidget& frame) {
 }
 
 bool TakesFocus(ControlKind kind) {
-    return kind == ControlKind::TextField || kind == ControlKind::Button;
+    return kind == ControlKind::TextField || kind == ControlKind::WrappedTextField ||
+           kind == ControlKind::Button;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "analysis/AnalysisDescription.h"
 #include "forms/AnalysisForm.h"
 #include "forms/LineEditFields.h"
 
@@ -38,6 +39,12 @@ void EditActions::Remember(FieldTextMap texts) {
 void EditActions::Forget() {
     cleared_.reset();
     undo_->setEnabled(false);
+}
+
+void EditActions::ConvertUnits(UnitSystem from, UnitSystem to) {
+    if (cleared_) {
+        ConvertInputs(form_.analysis(), *cleared_, from, to, form_.locale());
+    }
 }
 
 bool EditActions::Undo() {

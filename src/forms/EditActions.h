@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "fields/FieldTextMap.h"
+#include "fields/UnitSystem.h"
 
 class QAction;
 
@@ -24,6 +25,9 @@ public:
     // Keeps every field's text, just before Clear Data empties them.
     void Remember(FieldTextMap texts);
     void Forget();
+    // Converts the texts kept as the form's inputs are converted when its unit system changes,
+    // so that Undo gives them back in the units the form then shows.
+    void ConvertUnits(UnitSystem from, UnitSystem to);
     bool canUndo() const { return cleared_.has_value(); }
     // Puts back the texts Clear Data emptied; false if there are none.
     bool Undo();

@@ -61,12 +61,16 @@ private:
 
 }  // namespace
 
-void ApplyTooltips(QWidget& form, const AnalysisDescription& analysis) {
+void ApplyFieldTooltips(QWidget& form, const AnalysisDescription& analysis, UnitSystem units) {
     for (const FieldFact& field : analysis.fields) {
         if (QLineEdit* control = FieldControl(form, field.number)) {
-            control->setToolTip(TooltipText(FieldTooltip(field)));
+            control->setToolTip(TooltipText(FieldTooltip(field, units)));
         }
     }
+}
+
+void ApplyTooltips(QWidget& form, const AnalysisDescription& analysis) {
+    ApplyFieldTooltips(form, analysis, DefaultUnits(analysis));
     if (auto* diagram = FindControlAs<QSvgWidget>(form, QStringLiteral("Image1"))) {
         diagram->installEventFilter(new DiagramTooltips(analysis, *diagram));
     }

@@ -10,7 +10,9 @@ namespace vardolin {
 // Naming: a control's objectName is its control name ("Text4", "Frame7"). The elements of a
 // control array share that name and carry their index ("Label10", index 0..3).
 
-enum class ControlKind { Frame, Label, TextField, Button, Picture };
+// A WrappedTextField is a read-only text field that wraps its text over the lines its box holds,
+// for a long verdict or caution; to the run it is a text field like any other.
+enum class ControlKind { Frame, Label, TextField, WrappedTextField, Button, Picture };
 
 // A font as the design names it; the windows map a missing family to a free equivalent.
 struct DesignFont {

@@ -17,6 +17,7 @@
 #include "forms/FileDialogs.h"
 #include "forms/LineEditFields.h"
 #include "forms/SamplingActions.h"
+#include "forms/UnitActions.h"
 
 namespace vardolin::forms {
 
@@ -65,7 +66,7 @@ std::map<std::string, std::string, std::less<>> ModelFileActions::CurrentInputs(
 bool ModelFileActions::hasUnsavedChanges() const {
     return savedInputs_.has_value() &&
            (*savedInputs_ != CurrentInputs() || savedSampling_ != form_.sampling().choices() ||
-            savedDetails_ != details_);
+            savedDetails_ != details_ || savedUnits_ != form_.units());
 }
 
 bool ModelFileActions::Open() {
@@ -104,6 +105,10 @@ bool ModelFileActions::OpenFile(const QString& path) {
         fields.setText(number, text);
     }
     form_.sampling().SetChoices(read.model.sampling);
+    if (UnitActions* units = form_.unitActions()) {
+        units->SetWithoutConverting(read.model.units);
+    }
+    savedUnits_ = read.model.units;
     path_ = path;
     savedInputs_ = read.model.inputs;
     savedSampling_ = read.model.sampling;
@@ -139,7 +144,7 @@ bool ModelFileActions::SaveAs() {
 }
 
 bool ModelFileActions::SaveTo(const QString& path) {
-    Model model = ModelFromFields(form_.analysis(), LineEditFields(form_));
+    Model model = ModelFromFields(form_.analysis(), LineEditFields(form_), form_.units());
     model.sampling = form_.sampling().choices();
     model.report = details_;
     if (lastRun_ && lastRun_->inputs == model.inputs) {
@@ -155,6 +160,7 @@ bool ModelFileActions::SaveTo(const QString& path) {
     savedInputs_ = std::move(model.inputs);
     savedSampling_ = model.sampling;
     savedDetails_ = model.report;
+    savedUnits_ = model.units;
     return true;
 }
 

@@ -77,6 +77,7 @@ private:
     SamplingChoices savedSampling_;  // a model's choices are as much its own as its inputs
     ReportDetails details_;
     ReportDetails savedDetails_;
+    UnitSystem savedUnits_ = UnitSystem::SiPascal;
     // The state the run being made started from.
     std::optional<std::uint32_t> startingState_;
     struct KeptRun {

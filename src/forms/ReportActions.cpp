@@ -45,6 +45,9 @@ RunReport ReportActions::Report() const {
     report.modelFile = QFileInfo(form_.files().filePath()).fileName().toStdString();
     report.programVersion = std::string(ProgramVersion());
     report.locale = form_.locale();
+    if (form_.analysis().choosesUnits) {
+        report.units = form_.units();
+    }
     const LineEditFields fields(form_);
     for (const FieldFact& field : form_.analysis().fields) {
         report.texts.setText(field.number, fields.text(field.number));
@@ -76,7 +79,8 @@ report::DiagramPainter ReportActions::Diagram() const {
     }
     return [this, &window](QPainter& painter, const QRectF& area) {
         const LineEditFields fields(form_);
-        window.drawDiagram(painter, area, fields, form_.locale(), form_.shownTables());
+        window.drawDiagram(painter, area, fields, form_.locale(), form_.units(),
+                           form_.shownTables());
     };
 }
 

@@ -65,7 +65,7 @@ void SamplingActions::ShowLine() {
 }
 
 SamplingDialog* SamplingActions::ShowDialog() {
-    auto* dialog = new SamplingDialog(form_.analysis(), choices_, &form_);
+    auto* dialog = new SamplingDialog(form_.analysis(), choices_, form_.units(), &form_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] { SetChoices(dialog->choices()); });
     dialog->open();

@@ -44,10 +44,11 @@ constexpr int kRowsShown = 8;
 }  // namespace
 
 SamplingDialog::SamplingDialog(const AnalysisDescription& analysis, const SamplingChoices& choices,
-                               QWidget* parent)
+                               std::optional<UnitSystem> units, QWidget* parent)
     : QDialog(parent),
       parameters_(analysis.sampledParameters()),
       pairs_(analysis.sampledPairs()),
+      units_(units.value_or(DefaultUnits(analysis))),
       choices_(choices),
       seed_(new QLineEdit(this)),
       error_(new QLabel(this)) {
@@ -136,8 +137,8 @@ QWidget* SamplingDialog::ParameterTable(const SamplingChoices& choices) {
         row.upper->setText(NumberText(choice.upper));
         row.upper->setPlaceholderText(tr("none"));
         QString label = Text(input.label);
-        if (!input.unit.empty()) {
-            label += QStringLiteral(" (") + Text(input.unit) + QLatin1Char(')');
+        if (const std::string_view unit = UnitIn(input, units_); !unit.empty()) {
+            label += QStringLiteral(" (") + Text(unit) + QLatin1Char(')');
         }
         grid->addWidget(new QLabel(label, table), line, 0);
         grid->addWidget(row.distribution, line, 1);

@@ -31,8 +31,9 @@ class SamplingDialog final : public QDialog {
     Q_OBJECT
 
 public:
+    // The parameters' units are those of the system `units`, the analysis's own by default.
     SamplingDialog(const AnalysisDescription& analysis, const SamplingChoices& choices,
-                   QWidget* parent = nullptr);
+                   std::optional<UnitSystem> units = std::nullopt, QWidget* parent = nullptr);
 
     // The choices the controls hold, or nothing (and why()) when a text is refused.
     std::optional<SamplingChoices> ChoicesShown();
@@ -56,6 +57,7 @@ private:
 
     std::span<const UncertainInput> parameters_;
     std::span<const ParameterPair> pairs_;
+    UnitSystem units_;  // of the parameters' averages and bounds
     SamplingChoices choices_;
     QComboBox* method_ = nullptr;
     QComboBox* pair_ = nullptr;

@@ -60,7 +60,7 @@ constexpr std::array<std::string_view, 16> kMessages{
     messages::kWaterAboveCrack,
 };
 
-std::string PlaneMethod(const FieldTexts& fields) {
+std::string PlaneMethod(const FieldTexts& fields, UnitSystem /*units*/) {
     return "Plane failure of a rock block on a discontinuity with a vertical tension crack, by "
            "limiting equilibrium: the factor of safety is the shear strength along the plane "
            "(cohesion, and the friction on the block's weight less the water's uplift and thrust) "

@@ -23,7 +23,8 @@ DiagramPainter DiagramOf(const AnalysisDrawing* drawing, const RunReport& run) {
     // The drawing may fill in tables it finds missing: it gets a copy of its own.
     const auto copy = std::make_shared<RunReport>(run);
     return [draw = drawing->draw, copy](QPainter& painter, const QRectF& area) {
-        draw(painter, area, copy->texts, copy->locale, copy->kept);
+        draw(painter, area, copy->texts, copy->locale,
+             copy->units.value_or(DefaultUnits(*copy->analysis)), copy->kept);
     };
 }
 

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "fields/UnitSystem.h"
 #include "report/DiagramPainter.h"
 
 class QPainter;
@@ -25,9 +26,9 @@ namespace vardolin::report {
 // part of its folder (Qt GUI, no widgets), which the windows and the runner link.
 struct AnalysisDrawing {
     std::string_view id;  // the analysis it draws: "critical_circle"
-    // Draws the diagram in `area`.
+    // Draws the diagram in `area`, its lengths in the units of the system `units`.
     void (*draw)(QPainter& painter, const QRectF& area, const FieldTexts& fields,
-                 const NumberLocale& locale, KeptTables& kept) = nullptr;
+                 const NumberLocale& locale, UnitSystem units, KeptTables& kept) = nullptr;
     // What the diagram shows at the point `at` of `area`, for its tooltip; empty: nothing there.
     QString (*describePoint)(const QRectF& area, const QPointF& at, const FieldTexts& fields,
                              const NumberLocale& locale, KeptTables& kept) = nullptr;

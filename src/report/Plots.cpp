@@ -507,16 +507,20 @@ void PaintConvergence(QPainter& painter, const QRectF& area, std::span<const dou
            style);
 }
 
+QPen SensitivityCurvePen(std::size_t index) {
+    static const std::array<QColor, 6> kColours{kStable,     kFailed, kMean,
+                                                kCumulative, kOrange, kBand};
+    static const std::array<Qt::PenStyle, 5> kDashes{Qt::SolidLine, Qt::DashLine, Qt::DashDotLine,
+                                                     Qt::DotLine, Qt::DashDotDotLine};
+    // Curve 6q + r takes colour r and dash (2q + r) mod 5: for one colour, q -> 2q + r is one to
+    // one over five rounds, since 2 has an inverse mod 5.
+    const std::size_t round = index / kColours.size();
+    const std::size_t colour = index % kColours.size();
+    return QPen(kColours[colour], 2.0, kDashes[(2 * round + colour) % kDashes.size()]);
+}
+
 void PaintSensitivity(QPainter& painter, const QRectF& area, const AnalysisDescription& analysis,
                       const Sensitivity& sensitivity, const PlotStyle& style) {
-    static const std::array<std::pair<QColor, Qt::PenStyle>, 6> kCurves{{
-        {kStable, Qt::SolidLine},
-        {kFailed, Qt::DashLine},
-        {kMean, Qt::DashDotLine},
-        {kCumulative, Qt::DotLine},
-        {QColor(0xE6, 0x9F, 0x00), Qt::DashDotDotLine},
-        {kBand, Qt::SolidLine},
-    }};
     Range y{sensitivity.factorAtMeans, sensitivity.factorAtMeans};
     y = Including(y, 1.0);
     for (const SensitivityCurve& curve : sensitivity.curves) {
@@ -536,7 +540,7 @@ void PaintSensitivity(QPainter& painter, const QRectF& area, const AnalysisDescr
     axes.Horizontal(painter, 1.0, QPen(kFactorOfOne, 1.5, Qt::DashLine));
     for (std::size_t c = 0; c < sensitivity.curves.size(); ++c) {
         const SensitivityCurve& curve = sensitivity.curves[c];
-        const QPen pen(kCurves[c % kCurves.size()].first, 2.0, kCurves[c % kCurves.size()].second);
+        const QPen pen = SensitivityCurvePen(c);
         QPainterPath path;
         bool drawing = false;
         for (std::size_t i = 0; i < curve.offsets.size(); ++i) {

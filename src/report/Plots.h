@@ -3,8 +3,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPen>
 #include <QRectF>
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <span>
@@ -33,7 +35,12 @@ inline const QColor kFactorOfOne(0x00, 0x00, 0x00);
 inline const QColor kMean(0x00, 0x9E, 0x73);        // bluish green
 inline const QColor kCumulative(0xCC, 0x79, 0xA7);  // reddish purple
 inline const QColor kBand(0x56, 0xB4, 0xE9);        // sky blue
+inline const QColor kOrange(0xE6, 0x9F, 0x00);
 }  // namespace plot_colours
+
+// The pen of the sensitivity plot's curve `index`: six colours and five dashes, paired so that
+// the first 30 curves (a section's many soils) all differ; the first six differ by both.
+QPen SensitivityCurvePen(std::size_t index);
 
 // How the plots write: the font, and the numbers in the form's style (DoubleToText with the
 // user's decimal separator).

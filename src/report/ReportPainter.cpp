@@ -278,13 +278,18 @@ QString ShownFigure(const FieldFact& field, const std::string& text, const Numbe
     return QString::fromStdString(ShownText(text, field.display, locale));
 }
 
+// A field's unit in the units of the report's model.
+QString UnitOf(const RunReport& report, const FieldFact& field) {
+    return Q(report.units ? UnitIn(field, *report.units) : field.unit);
+}
+
 std::vector<std::array<QString, 3>> InputRows(const RunReport& report) {
     std::vector<std::array<QString, 3>> rows;
     for (const FieldFact& field : report.analysis->fields) {
         // A table has a grid of its own below.
         if (field.isInput() && FindTableInput(report.analysis->tables, field.number) == nullptr) {
             rows.push_back({Q(field.label), QString::fromStdString(report.texts.text(field.number)),
-                            Q(field.unit)});
+                            UnitOf(report, field)});
         }
     }
     return rows;
@@ -295,7 +300,7 @@ std::vector<std::array<QString, 3>> ResultRows(const RunReport& report) {
     const auto row = [&](const FieldFact& field) {
         rows.push_back({Q(field.label),
                         ShownFigure(field, report.texts.text(field.number), report.locale),
-                        Q(field.unit)});
+                        UnitOf(report, field)});
     };
     for (const FieldRole role : {FieldRole::FailurePercentage, FieldRole::MeanSafetyFactor,
                                  FieldRole::Message, FieldRole::Explanation}) {
@@ -379,7 +384,7 @@ std::vector<std::array<QString, 3>> TitleRows(const RunReport& report, const QDa
     const auto orBlank = [](const std::string& text) {
         return text.empty() ? QStringLiteral("\u2014") : QString::fromStdString(text);
     };
-    return {
+    std::vector<std::array<QString, 3>> rows{
         {QObject::tr("Project"), orBlank(d.project), QString()},
         {QObject::tr("Section"), orBlank(d.section), QString()},
         {QObject::tr("Engineer"), orBlank(d.engineer), QString()},
@@ -398,6 +403,11 @@ std::vector<std::array<QString, 3>> TitleRows(const RunReport& report, const QDa
         {QObject::tr("Program"),
          QObject::tr("Vardolin %1").arg(QString::fromStdString(report.programVersion)), QString()},
     };
+    if (report.units) {
+        rows.insert(rows.begin() + 6,
+                    {QObject::tr("Units"), Q(CaptionOf(*report.units)), Q(NameOf(*report.units))});
+    }
+    return rows;
 }
 
 // Every sampling choice of the run in one paragraph, under the keys a model file and the runner
@@ -459,7 +469,8 @@ int PaintPages(QPagedPaintDevice& device, const RunReport& report, const QDateTi
     page.Table(TitleRows(report, when));
     if (analysis.methodStatement != nullptr) {
         page.Heading(QObject::tr("Method"));
-        page.Paragraph(QString::fromStdString(analysis.methodStatement(report.texts)));
+        page.Paragraph(QString::fromStdString(
+            analysis.methodStatement(report.texts, report.units.value_or(DefaultUnits(analysis)))));
     }
     page.Heading(QObject::tr("Inputs"));
     page.Table(InputRows(report));

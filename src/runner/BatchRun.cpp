@@ -215,6 +215,9 @@ void PrintJson(const std::vector<Ran>& runs, const AnalysisContext& context, boo
         ordered_json entry;
         entry["file"] = ran.job->file;
         entry["analysis"] = std::string(model.analysis->id);
+        if (model.analysis->choosesUnits) {
+            entry["units"] = std::string(NameOf(model.units));
+        }
         ordered_json inputs = ordered_json::object();
         for (const FieldFact& field : model.analysis->fields) {
             if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
@@ -286,6 +289,9 @@ std::string TrialsCsv(const std::vector<Ran>& runs) {
 RunReport ReportOf(const Ran& ran, const NumberLocale& locale, KeptTables& kept) {
     RunReport report;
     report.analysis = ran.job->model.analysis;
+    if (report.analysis->choosesUnits) {
+        report.units = ran.job->model.units;
+    }
     report.modelFile = std::filesystem::path(ran.job->file).filename().string();
     report.programVersion = std::string(ProgramVersion());
     report.locale = locale;
@@ -335,6 +341,7 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     bool differs = false;
     for (const Job& job : jobs) {
         context.sampling = job.model.sampling;
+        context.units = job.model.units;
         Ran ran{&job, FieldsOf(job.model), {}, false, std::nullopt};
         const std::optional<SavedRun>& saved = job.model.lastRun;
         if (options.check && !saved) {

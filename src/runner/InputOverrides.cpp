@@ -12,6 +12,9 @@ namespace vardolin::runner {
 
 namespace {
 
+// The key that chooses a model's unit system.
+constexpr std::string_view kUnitsKey = "units";
+
 bool IsSamplingKey(std::string_view key) {
     return key.starts_with(kSamplingKeyPrefix);
 }
@@ -69,8 +72,8 @@ std::string InputKeys(const AnalysisDescription& analysis) {
 
 // Why `text` cannot be the number an input takes, or nothing. An empty text is left to the run,
 // as an optional input takes it.
-std::optional<std::string> WhyNotANumber(const FieldFact& field, const std::string& text,
-                                         const NumberLocale& locale) {
+std::optional<std::string> WhyNotANumber(const FieldFact& field, UnitSystem units,
+                                         const std::string& text, const NumberLocale& locale) {
     if (text.empty()) {
         return std::nullopt;
     }
@@ -78,8 +81,9 @@ std::optional<std::string> WhyNotANumber(const FieldFact& field, const std::stri
         TextToDouble(text, locale);
         return std::nullopt;
     } catch (const RunTimeError& e) {
+        const std::string_view named = UnitIn(field, units);
         const std::string unit =
-            field.unit.empty() || field.unit == "count" ? "" : ", in " + std::string(field.unit);
+            named.empty() || named == "count" ? "" : ", in " + std::string(named);
         const std::string expected = "the input " + std::string(field.key) + " (" +
                                      std::string(field.label) + unit + ") takes a number";
         return e.code() == ErrorCode::Overflow
@@ -139,6 +143,9 @@ bool InputOverrides::Matches(const Override& given, const AnalysisDescription& a
     if (IsReportKey(key)) {
         return true;
     }
+    if (key == kUnitsKey) {
+        return analysis.choosesUnits;
+    }
     const FieldFact* field = analysis.findKey(key);
     return field != nullptr && field->isInput();
 }
@@ -159,9 +166,24 @@ void InputOverrides::Apply(const std::string& file, Model& model) {
                      [&](const Seen& seen) { return seen.analysis == &analysis; })) {
         seen_.push_back({file, &analysis});
     }
+    // The unit system first, converting the model's inputs: the inputs set beside it are typed
+    // in its units.
     for (std::size_t i = 0; i < overrides_.size(); ++i) {
         const Override& given = overrides_[i];
-        if (!Matches(given, analysis, given.key)) {
+        if (given.key != kUnitsKey || !Matches(given, analysis, given.key)) {
+            continue;
+        }
+        const std::optional<UnitSystem> units = UnitSystemNamed(given.text);
+        if (!units) {
+            throw UsageError("--set " + given.given() + ": " + ModelNamed(file, analysis) +
+                             ": the units are one of " + UnitSystemNames());
+        }
+        ConvertModelUnits(model, *units);
+        applied_[i] = true;
+    }
+    for (std::size_t i = 0; i < overrides_.size(); ++i) {
+        const Override& given = overrides_[i];
+        if (given.key == kUnitsKey || !Matches(given, analysis, given.key)) {
             continue;
         }
         const std::string refused = "--set " + given.given() + ": " + ModelNamed(file, analysis);
@@ -178,7 +200,7 @@ void InputOverrides::Apply(const std::string& file, Model& model) {
         } else {
             const FieldFact& field = *analysis.findKey(given.key);
             if (FindTableInput(analysis.tables, field.number) == nullptr) {
-                if (const auto why = WhyNotANumber(field, given.text, locale_)) {
+                if (const auto why = WhyNotANumber(field, model.units, given.text, locale_)) {
                     throw UsageError(refused + ": " + *why);
                 }
             }
@@ -202,7 +224,9 @@ std::string InputOverrides::Accepted(const Override& given) const {
             const std::vector<std::string_view> names = SampledParameterNames(*seen.analysis);
             accepted += " takes sampling." + AcceptedSamplingKeys(names);
         } else {
-            accepted += " has " + InputKeys(*seen.analysis) + ", and " + ReportKeys();
+            accepted += " has " + InputKeys(*seen.analysis) + ", " +
+                        (seen.analysis->choosesUnits ? std::string(kUnitsKey) + ", " : "") +
+                        "and " + ReportKeys();
         }
     }
     return accepted;
@@ -215,6 +239,10 @@ void InputOverrides::RequireEachApplied() const {
         }
         const Override& given = overrides_[i];
         const std::string ofAnalysis = given.analysis.empty() ? "" : " of " + given.analysis;
+        if (given.key == kUnitsKey) {
+            throw UsageError("--set " + given.given() + ": no model of the batch" + ofAnalysis +
+                             " chooses its units; the others are in Pa and N/m³ only");
+        }
         if (IsSamplingKey(given.key)) {
             throw UsageError("--set " + given.given() + ": no model of the batch" + ofAnalysis +
                              " takes it" + Accepted(given));

@@ -42,6 +42,10 @@ std::string HelpText(const AnalysisCatalogue& catalogue) {
             }
         }
         help += Wrapped("    inputs:", inputs, 6);
+        if (analysis->choosesUnits) {
+            help +=
+                "    units: " + UnitSystemNames() + " (--set units=si-kpa converts the inputs)\n";
+        }
         const std::vector<std::string_view> parameters = SampledParameterNames(*analysis);
         std::vector<std::string> sampling;
         for (const std::string& key : SamplingKeysFor(parameters)) {

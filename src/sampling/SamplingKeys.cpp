@@ -147,7 +147,8 @@ std::optional<std::string> SetSamplingChoice(SamplingChoices& choices, std::stri
         choices.correlation = *rho;
         return std::nullopt;
     }
-    const std::size_t dot = key.find('.');
+    // The last point: a parameter's own name may hold one ("Clay.cohesion").
+    const std::size_t dot = key.rfind('.');
     const std::string_view name = key.substr(0, dot);
     if (dot == std::string_view::npos ||
         std::find(parameters.begin(), parameters.end(), name) == parameters.end()) {

@@ -70,7 +70,7 @@ constexpr std::array<std::string_view, 15> kMessages{
     messages::kWaterAboveSlope,
 };
 
-std::string SliceMethodStatement(const FieldTexts& fields) {
+std::string SliceMethodStatement(const FieldTexts& fields, UnitSystem /*units*/) {
     return "Circular failure by Bishop's simplified method of slices. Each of " +
            fields.text(slice_method::CalculationCount) +
            " Monte Carlo trials draws its own slip circle through the toe, its centre on the "

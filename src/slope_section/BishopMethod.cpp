@@ -24,7 +24,86 @@ double OrdinaryStart(const SliceTerms& t) noexcept {
     return factor > 0.0 && factor < HUGE_VAL ? factor : 1.0;
 }
 
+// Plain steps of the circle's form from `start`: the settled factor, or NaN where a step gives
+// no positive number or none settles.
+double SettleAboutCentre(const SlicedMass& mass, const SliceTerms& t, double start, double driving,
+                         int& passes) noexcept {
+    double factor = start;
+    for (int k = 0; k < kCircleBishopSteps; ++k) {
+        double sum = 0.0;
+        for (std::size_t i = t.count; i-- > 0;) {
+            const SectionSlice& s = mass.slices[i];
+            const double numerator = s.cohesion * s.width +
+                                     (t.vertical[i] - s.porePressure * s.width) * t.tanFriction[i];
+            sum += numerator / (t.cosBase[i] + t.sinBase[i] * (t.tanFriction[i] / factor));
+        }
+        const double next = sum / driving;
+        ++passes;
+        if (!(next > 0.0 && next < HUGE_VAL)) {
+            return std::numeric_limits<double>::quiet_NaN();
+        }
+        if (std::abs(next - factor) <= kCircleBishopTolerance * next) {
+            return next;
+        }
+        factor = next;
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+// The forces at the settled factor, m_alpha's least and the doubts.
+void SettleForces(const SliceTerms& t, double factor, SliceForces& forces, MethodResult& result) {
+    const double q = 1.0 / factor;
+    double smallest = HUGE_VAL;
+    for (std::size_t i = 0; i < t.count; ++i) {
+        const double mAlpha = t.cosBase[i] + t.sinBase[i] * t.tanFriction[i] * q;
+        smallest = std::min(smallest, mAlpha);
+        const double normal = (t.vertical[i] - t.sinBase[i] * t.cohesionTerm[i] * q) / mAlpha;
+        forces.normal[i] = normal;
+        forces.shear[i] = (t.cohesionTerm[i] + normal * t.tanFriction[i]) * q;
+        forces.interNormal[i] = 0.0;
+        forces.interShear[i] = 0.0;
+    }
+    result.smallestMAlpha = smallest;
+    CheckSlices(t, forces, result);
+}
+
 }  // namespace
+
+MethodResult SolveBishopAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
+                                    MethodWorkspace& workspace) {
+    workspace.Prepare(mass, centre);
+    const SliceTerms& t = workspace.terms();
+    MethodResult result;
+    double resisting = 0.0;
+    double driving = 0.0;
+    for (std::size_t i = t.count; i-- > 0;) {
+        const SectionSlice& s = mass.slices[i];
+        const double normal = t.vertical[i] * t.cosBase[i] - t.horizontal[i] * t.sinBase[i];
+        resisting +=
+            s.cohesion * s.baseLength + (normal - s.porePressure * s.baseLength) * t.tanFriction[i];
+        // V's own moment about the centre, taken apart so that the rest is 0 where nothing else
+        // acts off the base's middle.
+        const double rest = t.drive[i] - t.vertical[i] * (centre.x - s.baseX);
+        driving += t.vertical[i] * t.sinBase[i] + rest / radius;
+    }
+    if (!(driving > 0.0 && driving < HUGE_VAL)) {
+        result.Raise(MethodFlag::NoDrivingForce);
+        return result;
+    }
+    const double ordinary = resisting / driving;
+    const double start = ordinary > 0.0 && ordinary < HUGE_VAL ? ordinary : 1.0;
+    double factor = SettleAboutCentre(mass, t, start, driving, result.passes);
+    if (std::isnan(factor) && start != 1.0) {
+        factor = SettleAboutCentre(mass, t, 1.0, driving, result.passes);
+    }
+    if (std::isnan(factor)) {
+        result.Raise(MethodFlag::NotConverged);
+        return result;
+    }
+    result.factor = factor;
+    SettleForces(t, factor, workspace.forces(), result);
+    return result;
+}
 
 MethodResult SolveBishop(const SlicedMass& mass, MomentPoint point, MethodWorkspace& workspace) {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -65,19 +144,7 @@ MethodResult SolveBishop(const SlicedMass& mass, MomentPoint point, MethodWorksp
         return result;
     }
     result.factor = *factor;
-    const double q = 1.0 / *factor;
-    double smallest = HUGE_VAL;
-    for (std::size_t i = 0; i < t.count; ++i) {
-        const double mAlpha = t.cosBase[i] + t.sinBase[i] * t.tanFriction[i] * q;
-        smallest = std::min(smallest, mAlpha);
-        const double normal = (t.vertical[i] - t.sinBase[i] * t.cohesionTerm[i] * q) / mAlpha;
-        forces.normal[i] = normal;
-        forces.shear[i] = (t.cohesionTerm[i] + normal * t.tanFriction[i]) * q;
-        forces.interNormal[i] = 0.0;
-        forces.interShear[i] = 0.0;
-    }
-    result.smallestMAlpha = smallest;
-    CheckSlices(t, forces, result);
+    SettleForces(t, *factor, forces, result);
     return result;
 }
 

@@ -14,4 +14,23 @@ namespace vardolin::section {
 // forces (E and X 0).
 MethodResult SolveBishop(const SlicedMass& mass, MomentPoint point, MethodWorkspace& workspace);
 
+// Bishop's simplified method on the slices of a circle, in the form its moment about the
+// centre takes once divided by the radius:
+//   F = sum((c b + (V - u b) tan(phi)) / m_alpha) / sum(V sin(a) + M / R)
+// where M is the moment about the centre of everything on the slice but V at its base's middle
+// (the earthquake, the loads' offsets, W's offset from the base's middle), 0 for slices taken at
+// their middles. F starts at the ordinary factor, sum(c l + (N - u l) tan(phi)) over the same
+// divisor with N = V cos(a) - H sin(a), and plain steps go on until one changes it by at most
+// kCircleBishopTolerance of it, within kCircleBishopSteps; where they fail from the ordinary
+// factor they start again from 1. Every sum runs from the exit to the entry (the last slice to
+// the first). These are the operations, in their order, of the critical
+// circle of a simple slope, so that its slices (LayOutMidpointSlices) give its factor to the
+// bit. Algebraically the same factor as SolveBishop about the centre; `radius` is the
+// circle's. Fills the workspace's forces as SolveBishop does.
+inline constexpr double kCircleBishopTolerance = 1e-12;
+inline constexpr int kCircleBishopSteps = 200;
+
+MethodResult SolveBishopAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
+                                    MethodWorkspace& workspace);
+
 }  // namespace vardolin::section

@@ -154,6 +154,7 @@ double OrdinaryStart(const SliceTerms& t) noexcept {
 struct Crossing {
     double factor = kNaN;
     double lambda = 0.0;
+    bool momentFree = false;  // no lambda fixes the moments: the factor is the force curve's
 };
 
 // q on the force branch at lambda: Newton on the force residual from q, each step changing F by
@@ -275,6 +276,18 @@ std::optional<Crossing> CurvesCrossing(const SliceTerms& t, double start, int& p
     if (std::abs(gapAtZero) <= kIndeterminateGap * factorAtZero) {
         return Crossing{factorAtZero, 0.0};
     }
+    // How far the force curve strays from its factor at lambda = 0 on the steps out. One that
+    // does not move with lambda (a plane in a soil without cohesion) leaves lambda free; the
+    // slicing alone keeps the moment curve a little off it, the more the coarser, and it may
+    // meet it only where a slice is nearly singular. Where no proper crossing is found, its
+    // factor is the answer.
+    double forceStray = 0.0;
+    const auto lambdaFree = [&]() -> std::optional<Crossing> {
+        if (forceStray <= kFactorTolerance * factorAtZero) {
+            return Crossing{factorAtZero, 0.0, true};
+        }
+        return std::nullopt;
+    };
     double low = 0.0;
     double gapLow = gapAtZero;
     double high = 0.0;
@@ -295,17 +308,18 @@ std::optional<Crossing> CurvesCrossing(const SliceTerms& t, double start, int& p
             }
             double stride = kLambdaStep;
             double lambda = side.lambda + side.sign * stride;
-            double unused = kNaN;
-            double g = std::abs(lambda) <= kLambdaReach ? gap(lambda, unused) : kNaN;
+            double forceFactor = kNaN;
+            double g = std::abs(lambda) <= kLambdaReach ? gap(lambda, forceFactor) : kNaN;
             for (int halving = 0; !std::isfinite(g) && halving < kSingularHalvings; ++halving) {
                 stride *= 0.5;
                 lambda = side.lambda + side.sign * stride;
-                g = gap(lambda, unused);
+                g = gap(lambda, forceFactor);
             }
             if (!std::isfinite(g)) {
                 side.open = false;
                 continue;
             }
+            forceStray = std::max(forceStray, std::abs(forceFactor - factorAtZero));
             if ((g > 0.0) != (side.gap > 0.0)) {
                 low = side.lambda;
                 gapLow = side.gap;
@@ -319,7 +333,7 @@ std::optional<Crossing> CurvesCrossing(const SliceTerms& t, double start, int& p
         }
     }
     if (!bracketed) {
-        return std::nullopt;
+        return lambdaFree();
     }
     int side = 0;
     for (int k = 0; k < 200; ++k) {
@@ -327,7 +341,7 @@ std::optional<Crossing> CurvesCrossing(const SliceTerms& t, double start, int& p
         double forceFactor = kNaN;
         const double g = gap(lambda, forceFactor);
         if (!std::isfinite(g)) {
-            return std::nullopt;
+            return lambdaFree();
         }
         if (std::abs(g) <= kFactorTolerance * forceFactor || std::abs(high - low) <= 1e-12) {
             return Crossing{forceFactor, lambda};
@@ -348,7 +362,7 @@ std::optional<Crossing> CurvesCrossing(const SliceTerms& t, double start, int& p
             side = 1;
         }
     }
-    return std::nullopt;
+    return lambdaFree();
 }
 
 }  // namespace
@@ -438,7 +452,8 @@ MethodResult SolveGeneralLimitEquilibrium(const SlicedMass& mass, InterforceShap
     }
     // Whatever found the crossing, the mass must close: no force left at its far end and no
     // moment left over, to well within what the factor's tolerance leaves.
-    if (!(std::abs(eLeft) <= kClosure * forceScale && std::abs(moment) <= kClosure * momentScale)) {
+    const bool momentsClose = crossing->momentFree || std::abs(moment) <= kClosure * momentScale;
+    if (!(std::abs(eLeft) <= kClosure * forceScale && momentsClose)) {
         result.Raise(MethodFlag::NotConverged);
         return result;
     }

@@ -29,8 +29,9 @@ namespace vardolin::section {
 // is stepped out from 0 both ways until F_m - F_f changes sign, and the crossing is closed in by
 // the Illinois rule, each curve's factor by SettleFactor. No change of sign before the factors
 // turn singular is NoCrossing, unless the curves lie within a millionth of the factor of each
-// other at lambda = 0 (a plane in a soil without cohesion, where any lambda holds): then lambda
-// is 0.
+// other at lambda = 0, or the force curve does not move with lambda on any step taken (a plane
+// in a soil without cohesion, where any lambda holds and only the slicing parts the curves):
+// then lambda is 0, the factor the force curve's, and the moments are not asked to close.
 //
 // A slice is singular where D, divided by sqrt(1 + (lambda f)^2) (which makes it the m_alpha of
 // the base turned by the interslice inclination), is not positive; below kMinimumMAlpha the

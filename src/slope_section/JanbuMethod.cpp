@@ -41,9 +41,10 @@ double DepthOverLength(const SlicedMass& mass) noexcept {
     const SectionSlice& first = mass.slices.front();
     const SectionSlice& last = mass.slices.back();
     const double entryX = first.left;
-    const double entryY = first.baseY + std::tan(first.baseAngle) * (first.baseX - first.left);
+    const double entryY =
+        first.baseY + (first.sinBase / first.cosBase) * (first.baseX - first.left);
     const double exitX = last.right;
-    const double exitY = last.baseY - std::tan(last.baseAngle) * (last.right - last.baseX);
+    const double exitY = last.baseY - (last.sinBase / last.cosBase) * (last.right - last.baseX);
     const double chordX = exitX - entryX;
     const double chordY = exitY - entryY;
     const double length = std::hypot(chordX, chordY);
@@ -54,7 +55,7 @@ double DepthOverLength(const SlicedMass& mass) noexcept {
     double depth = 0.0;
     for (const SectionSlice& s : mass.slices) {
         const double x = s.right - entryX;
-        const double y = s.baseY - std::tan(s.baseAngle) * (s.right - s.baseX) - entryY;
+        const double y = s.baseY - (s.sinBase / s.cosBase) * (s.right - s.baseX) - entryY;
         depth = std::max(depth, (chordY * x - chordX * y) / length);
     }
     return depth / length;

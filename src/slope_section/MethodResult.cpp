@@ -17,6 +17,8 @@ std::string_view FlagName(MethodFlag flag) noexcept {
             return "small m-alpha";
         case MethodFlag::NegativeEffectiveNormal:
             return "negative effective normal force";
+        case MethodFlag::NoMomentPoint:
+            return "no point to take moments about";
     }
     return "unknown";
 }

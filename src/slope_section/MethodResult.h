@@ -20,6 +20,8 @@ enum class MethodFlag : unsigned {
                                         // (its denominator is not positive) (no factor)
     SmallMAlpha = 1u << 4,              // m_alpha below kMinimumMAlpha on a slice (factor kept)
     NegativeEffectiveNormal = 1u << 5,  // N - u l below 0 on a slice (factor kept)
+    NoMomentPoint = 1u << 6,            // a moment method on a planar surface with no point
+                                        // given to take moments about (no factor)
 };
 
 // Below this m_alpha on a slice a method's factor is not to be trusted (the usual caution). For

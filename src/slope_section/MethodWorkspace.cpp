@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "slope_section/MethodWorkspace.h"
 
-#include <cmath>
-
 namespace vardolin::section {
 
 MethodWorkspace::MethodWorkspace(std::size_t sliceCapacity) {
@@ -35,8 +33,8 @@ void MethodWorkspace::Prepare(const SlicedMass& mass, MomentPoint point, Interfo
     const double exit = n > 0 ? mass.slices.back().right : 0.0;
     for (std::size_t i = 0; i < n; ++i) {
         const SectionSlice& s = mass.slices[i];
-        const double sinA = std::sin(s.baseAngle);
-        const double cosA = std::cos(s.baseAngle);
+        const double sinA = s.sinBase;
+        const double cosA = s.cosBase;
         const double t = s.tanFriction;
         const double l = s.baseLength;
         const double ul = s.porePressure * l;

@@ -28,12 +28,12 @@ std::optional<MomentPoint> DefaultMomentCentre(const SlicedMass& mass) noexcept 
         return std::nullopt;
     }
     // A base is straight, so its ends lie half a width either side of its middle along alpha
-    // (which is positive where the base falls towards +x).
+    // (which is positive where the base falls towards +x): tan(alpha) is sinBase / cosBase.
     const auto leftEnd = [](const SectionSlice& s) {
-        return MomentPoint{s.left, s.baseY + std::tan(s.baseAngle) * (s.baseX - s.left)};
+        return MomentPoint{s.left, s.baseY + (s.sinBase / s.cosBase) * (s.baseX - s.left)};
     };
     const auto rightEnd = [](const SectionSlice& s) {
-        return MomentPoint{s.right, s.baseY - std::tan(s.baseAngle) * (s.right - s.baseX)};
+        return MomentPoint{s.right, s.baseY - (s.sinBase / s.cosBase) * (s.right - s.baseX)};
     };
     const MomentPoint entry = leftEnd(mass.slices.front());
     const MomentPoint exit = rightEnd(mass.slices.back());

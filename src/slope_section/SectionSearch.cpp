@@ -6,11 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "slope_section/BishopMethod.h"
-#include "slope_section/GeneralLimitEquilibrium.h"
-#include "slope_section/JanbuMethod.h"
 #include "slope_section/MethodWorkspace.h"
-#include "slope_section/OrdinaryMethod.h"
 #include "slope_section/SectionSlicer.h"
 
 namespace vardolin::section {
@@ -46,27 +42,6 @@ private:
     double crestX_;
 };
 
-MethodResult Solve(SearchMethod method, const SlicedMass& mass, MomentPoint point,
-                   MethodWorkspace& workspace) {
-    switch (method) {
-        case SearchMethod::Ordinary:
-            return SolveOrdinary(mass, point, workspace);
-        case SearchMethod::Bishop:
-            return SolveBishop(mass, point, workspace);
-        case SearchMethod::JanbuUncorrected:
-            return SolveJanbu(mass, JanbuVariant::Uncorrected, workspace);
-        case SearchMethod::JanbuCorrected:
-            return SolveJanbu(mass, JanbuVariant::Corrected, workspace);
-        case SearchMethod::Spencer:
-            return SolveSpencer(mass, point, workspace);
-        case SearchMethod::MorgensternPriceConstant:
-            return SolveMorgensternPrice(mass, InterforceShape::Constant, point, workspace);
-        case SearchMethod::MorgensternPriceHalfSine:
-            return SolveMorgensternPrice(mass, InterforceShape::HalfSine, point, workspace);
-    }
-    return {};
-}
-
 // One circle cut and solved, its storage kept for the next.
 class SurfaceJudge final : public circle_search::CircleJudge {
 public:
@@ -86,7 +61,7 @@ public:
         // The moment about the centre, in the frame the mass was cut in.
         const MomentPoint centre{mass_.mirrored ? -surface.centreX : surface.centreX,
                                  surface.centreY};
-        return Solve(method_, mass_, centre, workspace_);
+        return SolveMethod(method_, mass_, centre, workspace_);
     }
 
     CircleSurface Drawn(const Circle& circle) const noexcept {

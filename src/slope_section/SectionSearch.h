@@ -9,19 +9,12 @@
 #include "slope_section/PreparedSection.h"
 #include "slope_section/SectionFace.h"
 #include "slope_section/SlipSurface.h"
+#include "slope_section/SurfaceEvaluation.h"
 
 namespace vardolin::section {
 
 // The method whose factor the search minimises.
-enum class SearchMethod {
-    Ordinary,
-    Bishop,
-    JanbuUncorrected,
-    JanbuCorrected,
-    Spencer,
-    MorgensternPriceConstant,
-    MorgensternPriceHalfSine,
-};
+using SearchMethod = SectionMethod;
 
 // The search of a section, every figure as drawn. The grid's radii per centre go from the circle
 // through the face's toe (SectionFace.h) down to the level depthBelowToe under the toe; the

@@ -5,55 +5,29 @@
 #include <cstddef>
 
 namespace vardolin::section {
-
 namespace {
 
-// The further slices in the order they are given out: stretch i's k-th slice (k >= 1 slices
-// already there) goes when span_i / k is the widest, the leftmost of equals first. Spans are
-// compared as span_i k_j against span_j k_i, with no division.
-class SliceOrder {
-public:
-    explicit SliceOrder(const std::vector<double>& bounds) : bounds_(bounds) {}
+// Slices wider by no more than this share are as wide.
+constexpr double kEqualSlices = 1.0 + 1e-9;
 
-    double span(std::size_t i) const noexcept { return bounds_[i + 1] - bounds_[i]; }
+// Around the width up to which the slices are given out at once, no further slice may be
+// within this share of it: ten times the share of equals, and far above rounding.
+constexpr double kClear = 1e-8;
 
-    // Stretch i's slice after its k-th goes before stretch j's after its l-th.
-    bool Before(std::size_t i, int k, std::size_t j, int l) const noexcept {
-        if (i == j) {
-            return k < l;
+// The stretch whose slices are the widest, the leftmost of equals.
+std::size_t Widest(const std::vector<double>& bounds, const std::vector<int>& slices) noexcept {
+    // span_i / n_i > span_w / n_w, compared as span_i n_w > span_w n_i: no division. Slices
+    // equal but for rounding (a bound found by a crossing in one frame and its mirror image in
+    // the other) are equals, so that a mirrored section is cut alike.
+    std::size_t widest = 0;
+    for (std::size_t i = 1; i < slices.size(); ++i) {
+        if ((bounds[i + 1] - bounds[i]) * slices[widest] >
+            (bounds[widest + 1] - bounds[widest]) * slices[i] * kEqualSlices) {
+            widest = i;
         }
-        const double left = span(i) * l;
-        const double right = span(j) * k;
-        return left > right || (left == right && i < j);
     }
-
-    // The stretch whose next slice goes first.
-    std::size_t Widest(const std::vector<int>& slices) const noexcept {
-        std::size_t widest = 0;
-        for (std::size_t i = 1; i < slices.size(); ++i) {
-            if (span(i) * slices[widest] > span(widest) * slices[i]) {
-                widest = i;
-            }
-        }
-        return widest;
-    }
-
-    // Of the stretches with a further slice, the one whose last further slice went last;
-    // slices.size() when none has one.
-    std::size_t Latest(const std::vector<int>& slices) const noexcept {
-        std::size_t latest = slices.size();
-        for (std::size_t i = 0; i < slices.size(); ++i) {
-            if (slices[i] > 1 && (latest == slices.size() ||
-                                  !Before(i, slices[i] - 1, latest, slices[latest] - 1))) {
-                latest = i;
-            }
-        }
-        return latest;
-    }
-
-private:
-    const std::vector<double>& bounds_;
-};
+    return widest;
+}
 
 }  // namespace
 
@@ -64,11 +38,10 @@ void SplitSliceCount(const std::vector<double>& bounds, int count, std::vector<i
     if (stretches == 0 || further <= 0) {
         return;
     }
-    const SliceOrder order(bounds);
     const double total = bounds.back() - bounds.front();
     bool ordered = total > 0.0 && std::isfinite(total);
     for (std::size_t i = 0; ordered && i < stretches; ++i) {
-        ordered = order.span(i) >= 0.0;
+        ordered = bounds[i + 1] - bounds[i] >= 0.0;
     }
     if (!ordered) {
         // Bounds out of order, or not all finite: no widths to share by, so the leftmost
@@ -76,35 +49,34 @@ void SplitSliceCount(const std::vector<double>& bounds, int count, std::vector<i
         slices[0] += static_cast<int>(further);
         return;
     }
-    // Every further slice of a width above total / further: stretch i has ceil(span_i / that)
-    // - 1 of them, together at most `further` but for rounding. Only near that width may the
-    // rounding have taken one out of turn, or one too many.
-    const double width = total / static_cast<double>(further);
+    // One slice at a time, each goes within a billionth of the widest. So where no slice lies
+    // within kClear of a width, every slice wider goes before every slice narrower, and the
+    // slices wider than total / further (at most `further` of them) are given out at once:
+    // stretch i's come to ceil(span_i / width) - 1. A few nudges find such a width unless
+    // the slices lie closer than kClear, as only a count of millions makes them.
+    double width = total / static_cast<double>(further);
     long given = 0;
-    for (std::size_t i = 0; i < stretches; ++i) {
-        const double share = order.span(i) / width;
-        if (share > 1.0) {
-            const double ceiling = std::ceil(share) - 1.0;
-            const long more =
-                ceiling < static_cast<double>(further) ? static_cast<long>(ceiling) : further;
-            slices[i] += static_cast<int>(more);
-            given += more;
+    for (std::size_t nudge = 0;; ++nudge) {
+        bool clear = true;
+        given = 0;
+        for (std::size_t i = 0; i < stretches; ++i) {
+            const double share = (bounds[i + 1] - bounds[i]) / width;
+            const double nearest = std::round(share);
+            clear = clear && !(nearest >= 1.0 && std::abs(share - nearest) <= kClear * nearest);
+            const double more = share > 1.0 ? std::ceil(share) - 1.0 : 0.0;
+            const long taken = more < static_cast<double>(further - given) ? static_cast<long>(more)
+                                                                           : further - given;
+            slices[i] = 1 + static_cast<int>(taken);
+            given += taken;
         }
-    }
-    // Take back the latest given while they are too many, or one went before a slice that is
-    // still to give: what is left is the start of the one order.
-    for (std::size_t latest = order.Latest(slices); latest < stretches;
-         latest = order.Latest(slices)) {
-        const std::size_t widest = order.Widest(slices);
-        if (given <= further && order.Before(latest, slices[latest] - 1, widest, slices[widest])) {
+        if (clear || nudge == 2 * stretches + 1) {
             break;
         }
-        slices[latest] -= 1;
-        given -= 1;
+        width *= 1.0 + 3.0 * kClear;
     }
     // The rest one at a time, each to the widest slices.
     for (; given < further; ++given) {
-        slices[order.Widest(slices)] += 1;
+        slices[Widest(bounds, slices)] += 1;
     }
 }
 

@@ -143,7 +143,7 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     // uniform value per parameter, c, phi, gamma, ru, through the normal sampler.
     const auto& tables = kept.Of<CriticalCircleKeptTables>();
     UniformSequence fresh;
-    const UncertainSoil soil{{10000, 30, 18000, 0.1}, {2000, 3, 500, 0.02}};
+    const UncertainSoil soil{{10, 30, 18, 0.1}, {2, 3, 0.5, 0.02}};
     const CircleTrialsOutcome core = RunCircleTrials(tables.critical.slices, soil, 1000, fresh, 1);
     EXPECT_EQ(outcome.trialFactors, core.factors);
     EXPECT_EQ(fresh.state(), uniforms.state());
@@ -154,6 +154,37 @@ TEST_F(CriticalCircleRun, DefaultsSearchThenRunTheTrialsOnTheCriticalCircle) {
     EXPECT_EQ(outcome.outOfRange[3].parameter, "pore_ratio");
     for (const OutOfRangeCount& count : outcome.outOfRange) {
         EXPECT_EQ(count.trials, 0) << count.parameter;
+    }
+}
+
+// A run works in any consistent set of units: the defaults converted to each system give the
+// same figures, to every digit the form writes in Pa and kPa (the trials' factors differ in
+// their last bit or two), to rounding in feet and pounds, and the same circle in the system's
+// lengths.
+TEST_F(CriticalCircleRun, GivesTheSameFactorInEveryUnitSystem) {
+    Run();
+    const FieldTextMap inKilopascals = fields;
+    for (const UnitSystem system : {UnitSystem::SiPascal, UnitSystem::UsCustomary}) {
+        UniformSequence sequence;
+        KeptTables tables;
+        AnalysisContext converted{sequence, tables, {}};
+        FieldTextMap texts = DefaultTexts(CriticalCircle());
+        ConvertInputs(CriticalCircle(), texts, UnitSystem::SiKilopascal, system);
+        CriticalCircle().run(texts, converted);
+        for (const int field : {FailureProbability, MeanSafetyFactor, BishopFactor, OrdinaryFactor,
+                                FactorStdDev, ReliabilityIndex, MessageField, SearchWarning}) {
+            if (system == UnitSystem::SiPascal) {
+                EXPECT_EQ(texts.text(field), inKilopascals.text(field)) << field;
+            } else if (field == MessageField || field == SearchWarning) {
+                EXPECT_EQ(texts.text(field), inKilopascals.text(field)) << field;
+            } else {
+                const double expected = TextToDouble(inKilopascals.text(field));
+                EXPECT_NEAR(TextToDouble(texts.text(field)), expected, 1e-9 * expected) << field;
+            }
+        }
+        const double metres = TextToDouble(inKilopascals.text(CriticalRadius));
+        const double length = system == UnitSystem::UsCustomary ? 0.3048 : 1.0;
+        EXPECT_NEAR(TextToDouble(texts.text(CriticalRadius)) * length, metres, 1e-9 * metres);
     }
 }
 
@@ -295,6 +326,29 @@ TEST_P(CriticalCircleCautions, SayWhatBoundsTheSearchAndWhatToDo) {
     }
     Run();
     EXPECT_EQ(Text(SearchWarning), GetParam().caution);
+}
+
+// The cautions name the lengths in the unit of the model's system.
+TEST_F(CriticalCircleRun, CautionsNameTheModelsUnitOfLength) {
+    SetFixed();
+    SetTypedGrid();
+    fields.setText(FrictionMean, "0");
+    fields.setText(FaceAngle, "30");
+    context.units = UnitSystem::UsCustomary;
+    Run();
+    EXPECT_EQ(Text(SearchWarning),
+              "The Lowest Circle Is on the Grid's Right Edge: Raise 'Centre x to' above 8.71 ft. "
+              "The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' Deeper than 5 "
+              "ft.");
+}
+
+// The method statement gives the lengths typed in the unit of the model's system.
+TEST_F(CriticalCircleRun, MethodStatementNamesTheModelsUnitOfLength) {
+    SetTypedGrid();
+    const std::string us = CriticalCircle().methodStatement(fields, UnitSystem::UsCustomary);
+    EXPECT_NE(us.find("x from -5 ft to 5 ft and y from 10 ft to 20 ft"), std::string::npos) << us;
+    const std::string si = CriticalCircle().methodStatement(fields, UnitSystem::SiKilopascal);
+    EXPECT_NE(si.find("depth below the toe 5 m;"), std::string::npos) << si;
 }
 
 constexpr const char* kTangent =

@@ -281,11 +281,59 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileRow{"PairNotOffered", SampledPlaneFile(R"("correlated": "cohesion,water_height")"),
                    "\"sampling.correlated\": \"cohesion,water_height\" is no pair offered for "
                    "correlation: cohesion,friction_angle"},
+        BadFileRow{"UnknownUnits", PlaneFile("", R"(, "units": "mks")"),
+                   "\"units\" is \"mks\", which is none of si-pa, si-kpa, us"},
+        BadFileRow{"UnitsTheFormDoesNotChoose", PlaneFile("", R"(, "units": "si-kpa")"),
+                   "\"units\" is \"si-kpa\", but plane_failure models are in Pa and N/m³ only "
+                   "(si-pa)"},
         BadFileRow{"BoundsCrossed",
                    SampledPlaneFile(R"("water_height": {"lower": 3, "upper": 1.5})"),
                    "\"sampling\": water_height: the lower bound 3 is not below the upper bound "
                    "1.5"}),
     testing_support::RowName());
+
+// A critical-circle model keeps its unit system in the optional key "units"; a file without
+// it is in Pa and N/m³, and a missing input takes the default in the file's units. A
+// plane-failure file writes no key.
+TEST(ModelFile, UnitSystemReadsBackAndAFileWithoutItIsInPascals) {
+    for (const UnitSystem units :
+         {UnitSystem::SiPascal, UnitSystem::SiKilopascal, UnitSystem::UsCustomary}) {
+        Model model = ModelFromFields(CriticalCircle(), DefaultTexts(CriticalCircle()));
+        EXPECT_EQ(model.units, UnitSystem::SiKilopascal);
+        // A bound converts with its parameter's average; an angle's stays.
+        model.sampling.Set("cohesion", {DistributionKind::Normal, 5.0, std::nullopt});
+        model.sampling.Set("friction_angle", {DistributionKind::Normal, 20.0, 40.0});
+        ConvertModelUnits(model, units);
+        const double pascals = units == UnitSystem::SiPascal      ? 5000.0
+                               : units == UnitSystem::UsCustomary ? 104.42717117
+                                                                  : 5.0;
+        EXPECT_EQ(model.sampling.of("cohesion").lower, pascals);
+        EXPECT_EQ(model.sampling.of("friction_angle").upper, 40.0);
+        const std::string bytes = WriteModel(model);
+        EXPECT_NE(bytes.find("\"units\": \"" + std::string(NameOf(units)) + "\""),
+                  std::string::npos);
+        const ModelRead read = ReadModel(bytes, "m.vardolin", ProgramCatalogue());
+        EXPECT_EQ(read.model.units, units);
+        EXPECT_EQ(read.model.inputs, model.inputs);
+        // Back in kPa, every input reads as the default typed.
+        Model back = read.model;
+        ConvertModelUnits(back, UnitSystem::SiKilopascal);
+        EXPECT_EQ(back.inputs,
+                  ModelFromFields(CriticalCircle(), DefaultTexts(CriticalCircle())).inputs);
+        EXPECT_EQ(back.sampling.of("cohesion").lower, 5.0);
+    }
+    const ModelRead old =
+        ReadModel(R"({"format_version": 1, "analysis": "critical_circle", "inputs": {)"
+                  R"("cohesion_mean": "10000"}})",
+                  "old.vardolin", ProgramCatalogue());
+    EXPECT_EQ(old.model.units, UnitSystem::SiPascal);
+    EXPECT_EQ(old.model.inputs.at("cohesion_mean"), "10000");
+    EXPECT_EQ(old.model.inputs.at("unit_weight_mean"), "18000");
+    EXPECT_EQ(old.model.inputs.at("cohesion_sd"), "2000");
+    EXPECT_EQ(
+        WriteModel(ModelFromFields(PlaneFailure(), DefaultTexts(PlaneFailure()))).find("units"),
+        std::string::npos);
+}
 
 TEST(ModelFile, FileOnDiskIsReadAndAMissingOneNamed) {
     const testing_support::TestFolder folder;

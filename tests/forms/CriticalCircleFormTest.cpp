@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The third analysis reached as a user reaches it: its row of the main menu, its form, a run,
 // the diagram drawn from the run and the slice table in the exported results.
+#include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QToolTip>
+#include <QWidget>
 #include <fstream>
 #include <sstream>
 
@@ -16,10 +19,15 @@
 #include "critical_circle/CriticalCircleFields.h"
 #include "critical_circle/CriticalCircleKeptTables.h"
 #include "critical_circle/drawing/CriticalCircleDiagram.h"
+#include "forms/EditActions.h"
 #include "forms/FormHistogram.h"
 #include "forms/FormTestSupport.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
+#include "forms/SamplingActions.h"
+#include "forms/SamplingDialog.h"
+#include "forms/UnitActions.h"
+#include "forms/WrappingTextField.h"
 
 namespace vardolin::forms {
 namespace {
@@ -60,6 +68,84 @@ TEST_F(CriticalCircleForm, RunsFromTheThirdMenuRowAndDrawsAndExportsItsCircle) {
 
     Click(*form, "Command2");
     EXPECT_TRUE(menu.isVisible());
+}
+
+// Each field with a unit shows it beside it, in kPa for a new model. Options > Units converts
+// the averages and the standard deviations, mutes the results, renames the units and their
+// tooltips, and the model file keeps the system: the model opens in it again.
+TEST_F(CriticalCircleForm, UnitsStandBesideTheFieldsAndConvertWithTheSystem) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    const auto unitOf = [&form](int field) {
+        auto* label = FindControlAs<QLabel>(form, QStringLiteral("Unit%1").arg(field));
+        return label != nullptr ? label->text() : QStringLiteral("(none)");
+    };
+    EXPECT_EQ(unitOf(SlopeHeight), "m");
+    EXPECT_EQ(unitOf(FaceAngle), "°");
+    EXPECT_EQ(unitOf(SoilCohesionMean), "kPa");
+    EXPECT_EQ(unitOf(UnitWeightStdDev), "kN/m³");
+    EXPECT_EQ(unitOf(CriticalRadius), "m");
+    EXPECT_EQ(unitOf(SliceCount), "(none)");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "10");
+    Click(form, "Command1");
+    const QString bishop = Text(form, BishopFactor);
+    ASSERT_FALSE(form.resultsAreStale());
+
+    SamplingChoices bounded;
+    bounded.Set("cohesion", {DistributionKind::Normal, 5.0, std::nullopt});
+    form.sampling().SetChoices(bounded);
+    auto* us = form.findChild<QAction*>(QStringLiteral("Units_us"));
+    ASSERT_NE(us, nullptr);
+    us->trigger();
+    // The bound converts with the average, and the dialog names the system's units.
+    EXPECT_EQ(form.sampling().choices().of("cohesion").lower, 104.42717117);
+    SamplingDialog* dialog = form.sampling().ShowDialog();
+    QStringList captions;
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        captions << label->text();
+    }
+    dialog->reject();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Cohesion (psf)")))
+        << captions.join(',').toStdString();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Unit weight of soil (pcf)")));
+    form.sampling().SetChoices({});
+    EXPECT_EQ(form.units(), UnitSystem::UsCustomary);
+    EXPECT_TRUE(form.resultsAreStale());
+    EXPECT_EQ(unitOf(SoilCohesionMean), "psf");
+    EXPECT_EQ(unitOf(UnitWeightMean), "pcf");
+    EXPECT_EQ(unitOf(GridXFrom), "ft");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "208.85434233");
+    EXPECT_EQ(Text(form, SlopeHeight), "32.80839895");
+    EXPECT_EQ(Text(form, FrictionMean), "30");
+    EXPECT_TRUE(FieldControl(form, SoilCohesionStdDev)->toolTip().contains("Unit: psf"));
+    Click(form, "Command1");
+    EXPECT_EQ(Text(form, BishopFactor), bishop);
+
+    vardolin::testing_support::TestFolder folder;
+    const QString path = QString::fromStdString((folder.path() / "us.vardolin").string());
+    ASSERT_TRUE(form.files().SaveTo(path));
+    EXPECT_FALSE(form.files().hasUnsavedChanges());
+    form.findChild<QAction*>(QStringLiteral("Units_si-pa"))->trigger();
+    EXPECT_EQ(Text(form, SoilCohesionMean), "10000");
+    EXPECT_EQ(Text(form, SlopeHeight), "10");
+    EXPECT_TRUE(form.files().hasUnsavedChanges());
+    ASSERT_TRUE(form.files().OpenFile(path));
+    EXPECT_EQ(form.units(), UnitSystem::UsCustomary);
+    EXPECT_EQ(unitOf(SoilCohesionMean), "psf");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "208.85434233");
+    EXPECT_TRUE(form.findChild<QAction*>(QStringLiteral("Units_us"))->isChecked());
+}
+
+// Texts Clear Data emptied come back by Undo in the units the form shows then, not in those
+// they were typed in.
+TEST_F(CriticalCircleForm, UndoOfClearDataGivesTheTextsBackInTheUnitsShown) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    Click(form, "Command4");
+    EXPECT_EQ(Text(form, SoilCohesionMean), "");
+    form.findChild<QAction*>(QStringLiteral("Units_si-pa"))->trigger();
+    ASSERT_TRUE(form.edit().Undo());
+    EXPECT_EQ(Text(form, SoilCohesionMean), "10000");
+    EXPECT_EQ(Text(form, UnitWeightStdDev), "500");
+    EXPECT_EQ(Text(form, FrictionMean), "30");
 }
 
 // Over the diagram the pointer reads the critical circle at its centre and each centre's lowest
@@ -162,7 +248,7 @@ TEST_F(CriticalCircleForm, DiagramDrawsEveryLabelInsideItsArea) {
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        DrawCriticalCircleDiagram(painter, area, fields, form.locale(), kept);
+        DrawCriticalCircleDiagram(painter, area, fields, form.locale(), form.units(), kept);
     }
     int outside = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -175,6 +261,74 @@ TEST_F(CriticalCircleForm, DiagramDrawsEveryLabelInsideItsArea) {
     }
     EXPECT_EQ(outside, 0);
 }
+
+// A long text the form shows in a wrapped field, and the field it goes to.
+struct WrappedTextRow {
+    std::string name;
+    int field;
+    std::string text;
+};
+
+void PrintTo(const WrappedTextRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+// Every message the run writes, the explanation, and the longest cautions: a single one and the
+// combinations a run can give together (units and an edge, two edges at a corner, the depth
+// level with the tangent circles, a widened grid with trials left out, both ends of the ranges).
+std::vector<WrappedTextRow> WrappedTextRows() {
+    std::vector<WrappedTextRow> rows;
+    int index = 0;
+    for (const std::string_view message : CriticalCircle().messages) {
+        rows.push_back({"Message" + std::to_string(index++), MessageField, std::string(message)});
+    }
+    rows.push_back(
+        {"Explanation", ExplanationField, "This Software Used in The Critical Circle (Bishop)"});
+    const std::pair<const char*, const char*> cautions[] = {
+        {"CautionTangent",
+         "Circles Tangent to the Ground in Front of the Toe Bound the Search Here."},
+        {"CautionUnitsAndEdge",
+         "c/(γH) = 0.000026: is the cohesion in kPa and the unit weight in N/m³? The Critical "
+         "Centre Lies beyond the Grid's Bottom Edge: Lower 'Centre y from' below -1230 ft."},
+        {"CautionCorner",
+         "The Critical Centre Lies beyond the Grid's Bottom Edge: Lower 'Centre y from' below "
+         "-12.3 m. The Critical Centre Lies beyond the Grid's Left Edge: Lower 'Centre x from' "
+         "below -12.3 m."},
+        {"CautionDepthAndTangent",
+         "The Critical Circle Reaches the Depth Limit: Set 'Depth below Toe' Deeper than 12.5 m. "
+         "Circles Tangent to the Ground in Front of the Toe Bound the Search Here."},
+        {"CautionWidenedAndLeftOut",
+         "The Search Widened the Auto Grid 3 Times to Take In the Lowest Circle. 1234 of 10000 "
+         "Trials Had No Usable Factor and Were Left Out."},
+        {"CautionRangeEnds",
+         "The Lowest Circle Is at an End of the Entry Range: Raise 'Entry x to' above 12.3 m. The "
+         "Lowest Circle Is at an End of the Exit Range: Lower 'Exit x from' below 1.23 m."},
+    };
+    for (const auto& [name, text] : cautions) {
+        rows.push_back({name, SearchWarning, text});
+    }
+    return rows;
+}
+
+class WrappedTexts : public testing::TestWithParam<WrappedTextRow> {};
+
+// Every line of the text lies inside its box at the form's font, upright and muted (slanted).
+TEST_P(WrappedTexts, FitTheirBoxWhole) {
+    QWidget form;
+    BuildControls(form, CriticalCircleAnalysis::Window().controls);
+    auto* field =
+        FindControlAs<WrappingTextField>(form, QStringLiteral("Text%1").arg(GetParam().field));
+    ASSERT_NE(field, nullptr) << "a single-line field shows only the start of a long text";
+    field->setText(QString::fromStdString(GetParam().text));
+    EXPECT_LE(field->wrappedTextHeight(), field->textArea().height());
+    QFont slanted = field->font();
+    slanted.setItalic(true);
+    field->setFont(slanted);
+    EXPECT_LE(field->wrappedTextHeight(), field->textArea().height());
+}
+
+INSTANTIATE_TEST_SUITE_P(CriticalCircle, WrappedTexts, testing::ValuesIn(WrappedTextRows()),
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace vardolin::forms

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "critical_circle/CriticalCircleDescription.h"
+#include "critical_circle/CriticalCircleFields.h"
 #include "forms/FormTestSupport.h"
 
 namespace vardolin::forms {
@@ -62,7 +63,7 @@ TEST_F(FormLayout, ClientAreasHaveTheirDesignSize) {
             << analysis->id;
     }
     // The program's own forms at their designed sizes.
-    EXPECT_EQ(navigator().ShowAnalysis(CriticalCircle()).clientArea().size(), QSize(1000, 704));
+    EXPECT_EQ(navigator().ShowAnalysis(CriticalCircle()).clientArea().size(), QSize(1160, 704));
     EXPECT_EQ(navigator().ShowAnalysis(PlaneFailure()).clientArea().size(), QSize(805, 696));
     EXPECT_EQ(navigator().ShowAnalysis(SliceMethod()).clientArea().size(), QSize(807, 704));
 }
@@ -103,6 +104,33 @@ TEST_F(FormLayout, EveryCaptionFitsItsControl) {
     for (const AnalysisDescription* analysis : catalogue_) {
         ExpectEveryCaptionToFit(navigator().ShowAnalysis(*analysis));
     }
+}
+
+// A unit beside its field fits its label in every system and covers no other control; a pair
+// of fields in one row ("Entry x from, to") shows its unit once, after the second.
+TEST_F(FormLayout, UnitLabelsFitAndCoverNoOtherControl) {
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    int labels = 0;
+    for (const QLabel* unit : form.findChildren<QLabel*>()) {
+        if (!unit->objectName().startsWith(QStringLiteral("Unit"))) {
+            continue;
+        }
+        ++labels;
+        for (const QString& widest : {QStringLiteral("kN/m³"), QStringLiteral("N/m³")}) {
+            EXPECT_LE(unit->fontMetrics().horizontalAdvance(widest), unit->width());
+        }
+        for (const QWidget* other :
+             unit->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (other != unit && other->isVisibleTo(&form)) {
+                EXPECT_FALSE(other->geometry().intersects(unit->geometry()))
+                    << unit->objectName().toStdString() << " covers "
+                    << other->objectName().toStdString();
+            }
+        }
+    }
+    EXPECT_GT(labels, 20);
+    EXPECT_EQ(FindControl(form, QStringLiteral("Unit%1").arg(critical::EntryXFrom)), nullptr);
+    EXPECT_NE(FindControl(form, QStringLiteral("Unit%1").arg(critical::EntryXTo)), nullptr);
 }
 
 TEST_F(FormLayout, MenuButtonsLieOverTheFrameAndTakeTheClicks) {

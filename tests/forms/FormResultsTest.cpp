@@ -147,7 +147,7 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         KeptTables none;
         critical::DrawCriticalCircleDiagram(painter, QRectF(canvas->rect()), LineEditFields(form),
-                                            form.locale(), none);
+                                            form.locale(), form.units(), none);
         return image;
     }
 

@@ -132,7 +132,7 @@ TEST_P(Report, HoldsEveryInputWithItsUnitTheResultsAndThePlotsPages) {
     }
     if (analysis.methodStatement != nullptr) {
         // The method statement's first words, as the description states it.
-        const std::string method = analysis.methodStatement(LineEditFields(form));
+        const std::string method = analysis.methodStatement(LineEditFields(form), form.units());
         EXPECT_NE(text.find(method.substr(0, method.find(' ', 20))), std::string::npos) << method;
     }
     // The text layer may close up the blanks of a short value ("3/0").
@@ -194,6 +194,41 @@ TEST_F(Report, DrawsTheDiagramOfAFormThatDrawsOneAndPrintsItsSliceTable) {
     file.close();
     ASSERT_TRUE(Shell("pdftotext bare.pdf bare.txt"));
     EXPECT_NE(Read("bare.txt").find("The diagram is left out"), std::string::npos);
+}
+
+// A report names the unit system of its model in the title block, gives each input and result
+// the unit of that system and draws the diagram's axes in its unit of length.
+TEST_F(Report, NamesTheUnitsOfItsModelsSystem) {
+    RunReport report;
+    report.analysis = &CriticalCircle();
+    report.programVersion = "1.00";
+    report.units = UnitSystem::UsCustomary;
+    FieldTextMap texts = DefaultTexts(CriticalCircle());
+    ConvertInputs(CriticalCircle(), texts, UnitSystem::SiKilopascal, UnitSystem::UsCustomary);
+    texts.setText(critical::CriticalRadius, "48.052");
+    report.texts = texts;
+    QFile file(QString::fromStdString((folder_.path() / "us.pdf").string()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const report::DrawingCatalogue drawings = ProgramDrawings();
+    file.write(
+        report::ReportPdfBytes(report, QDateTime::currentDateTime(),
+                               report::DiagramOf(drawings.Find(report.analysis->id), report)));
+    file.close();
+    ASSERT_TRUE(Shell("pdftotext -layout us.pdf us.txt"));
+    const std::string text = Read("us.txt");
+    const auto line = [&text](const std::string& label) {
+        const std::size_t at = text.find("\n" + label + "  ");
+        return at == std::string::npos ? std::string()
+                                       : text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+    };
+    EXPECT_NE(line("Units").find("US Customary (ft, psf, pcf)"), std::string::npos);
+    EXPECT_NE(line("Cohesion: Average").find("208.85434233"), std::string::npos);
+    EXPECT_NE(line("Cohesion: Average").find("psf"), std::string::npos);
+    EXPECT_NE(line("Unit Weight of Soil: Average").find("pcf"), std::string::npos);
+    EXPECT_NE(line("Slope Height").find("ft"), std::string::npos);
+    EXPECT_NE(line("Critical Circle: Radius").find("ft"), std::string::npos);
+    EXPECT_NE(text.find("x (ft)"), std::string::npos);
+    EXPECT_EQ(text.find("kPa"), std::string::npos);
 }
 
 // The title block is edited in its dialog and kept by the model: a change marks the model as

@@ -111,5 +111,16 @@ INSTANTIATE_TEST_SUITE_P(Factors, HistogramShapes, testing::ValuesIn(kHistogramC
                              return std::string(row.param.name);
                          });
 
+// A section's soils give many sensitivity curves: the first 30 must each have a pen of its own.
+TEST(SensitivityCurvePens, TheFirstThirtyAllDiffer) {
+    std::vector<std::pair<QRgb, Qt::PenStyle>> pens;
+    for (std::size_t c = 0; c < 30; ++c) {
+        const QPen pen = SensitivityCurvePen(c);
+        pens.emplace_back(pen.color().rgb(), pen.style());
+    }
+    std::sort(pens.begin(), pens.end());
+    EXPECT_EQ(std::adjacent_find(pens.begin(), pens.end()), pens.end());
+}
+
 }  // namespace
 }  // namespace vardolin::report

@@ -278,6 +278,46 @@ TEST_F(BatchRun, CriticalCircleExamplesGiveTheirFiguresAndTheirCircleInTheJson) 
     EXPECT_EQ(json[1]["trials"]["count"], 1000);
 }
 
+// --set units converts a model's inputs, before the inputs set beside it, and keeps its figures
+// (the trials' factors, worked out from other numbers, may differ in their last bit); a cohesion
+// typed in the wrong units draws the caution in the JSON.
+TEST_F(BatchRun, UnitsSetOnTheCommandLineConvertTheInputsAndKeepTheFigures) {
+    const std::string searched = kExamples + "/critical-circle-defaults.vardolin";
+    const auto pascals = nlohmann::json::parse(Runner({"--json", searched}).out)[0];
+    const auto kilo = nlohmann::json::parse(
+        Runner({"--json", "--set", "units=si-kpa", "--set", "trial_count=1000", searched}).out)[0];
+    EXPECT_EQ(pascals["units"], "si-pa");
+    EXPECT_EQ(kilo["units"], "si-kpa");
+    EXPECT_EQ(kilo["inputs"]["cohesion_mean"], "10");
+    EXPECT_EQ(kilo["inputs"]["unit_weight_sd"], "0.5");
+    for (const auto& [key, value] : pascals["results"].items()) {
+        const std::string text = value.get<std::string>();
+        const std::string converted = kilo["results"][key].get<std::string>();
+        if (text.empty() || text.find_first_not_of("-0123456789.E+") != std::string::npos) {
+            EXPECT_EQ(converted, text) << key;
+        } else {
+            EXPECT_NEAR(std::stod(converted), std::stod(text), 1e-12 * std::abs(std::stod(text)))
+                << key;
+        }
+    }
+
+    const auto mixed = nlohmann::json::parse(
+        Runner({"--json", "--set", "units=si-kpa", "--set", "unit_weight_mean=19000", searched})
+            .out)[0];
+    EXPECT_TRUE(mixed["results"]["search_warning"].get<std::string>().starts_with(
+        "c/(γH) = 0.000053: is the cohesion in kPa and the unit weight in N/m³? "));
+
+    const Printed unknown = Runner({"--set", "units=mks", searched});
+    EXPECT_EQ(unknown.status, kBadFileOrArgument);
+    EXPECT_TRUE(unknown.err.ends_with("vardolin-run: --set units=mks: " + searched +
+                                      " (critical_circle): the units are one of si-pa, si-kpa, "
+                                      "us\n"));
+    const Printed plane =
+        Runner({"--set", "units=si-kpa", kExamples + "/plane-failure-defaults.vardolin"});
+    EXPECT_EQ(plane.status, kBadFileOrArgument);
+    EXPECT_NE(plane.err.find("no model of the batch chooses its units"), std::string::npos);
+}
+
 // A fixed-data model saved after its run holds the count "1" it wrote; it runs again, and
 // gives the same figure every time.
 TEST_F(BatchRun, AFixedDataModelSavedAfterItsRunRunsAgain) {
@@ -356,6 +396,8 @@ TEST_F(BatchRun, ReportHasTheTitleBlockGivenAndTheRunsTables) {
     EXPECT_EQ(written.details.project, "North Dam");
     EXPECT_EQ(written.details.checker, "B. C.");
     EXPECT_EQ(written.details.engineer, "");
+    // A model file that names no units is in Pa, and its report says so.
+    EXPECT_EQ(written.units, UnitSystem::SiPascal);
     ASSERT_FALSE(written.tables.empty());
     EXPECT_EQ(written.tables[0].name, "critical_circle_slices");
     EXPECT_FALSE(written.tables[0].reportTitle.empty());

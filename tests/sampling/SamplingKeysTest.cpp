@@ -58,6 +58,19 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyRow{"ParameterAlone", "cohesion", "normal", false}),
     testing_support::RowName());
 
+TEST(SamplingKeys, AParameterNamedWithAPointTakesItsChoices) {
+    // A layered section names each soil's parameters "<soil>.cohesion".
+    constexpr std::array<std::string_view, 2> parameters{"Clay.cohesion", "Clay.friction_angle"};
+    const SamplingNames names{parameters, {}};
+    SamplingChoices choices;
+    EXPECT_EQ(SetSamplingChoice(choices, "Clay.cohesion.distribution", "lognormal", names),
+              std::nullopt);
+    EXPECT_EQ(SetSamplingChoice(choices, "Clay.friction_angle.lower", "0", names), std::nullopt);
+    EXPECT_EQ(choices.of("Clay.cohesion").distribution, DistributionKind::Lognormal);
+    EXPECT_EQ(choices.of("Clay.friction_angle").lower, 0.0);
+    EXPECT_TRUE(SetSamplingChoice(choices, "Clay.distribution", "normal", names).has_value());
+}
+
 TEST(SamplingKeys, AnAnalysisWithoutSampledParametersTakesTheSeedOnly) {
     SamplingChoices choices;
     EXPECT_FALSE(SetSamplingChoice(choices, "seed", "42", {}).has_value());

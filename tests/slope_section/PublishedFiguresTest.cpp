@@ -22,6 +22,9 @@ using namespace test_slicer;
 // degrees; circle centre (120, 90), radius 80 ft; their slices were 0.5 ft wide, as are these.
 // Spencer's method is Morgenstern-Price's with f constant, so both give one figure here; the
 // paper's two differ by their own procedures.
+// The slices come from the tests' one-soil slicer (OneSoilSlicer.h), not the section's, so that
+// a fault of the methods shows apart from one of the section's slicer, whose figures
+// SectionFiguresTest.cpp pins.
 const std::vector<Point> kGround{{0, 60}, {60, 60}, {140, 20}, {180, 20}};
 constexpr OneSoil kSoil{120, 600, 20};
 constexpr Point kCentre{120, 90};

@@ -38,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CountRow{"OneStretch", {0, 10}, 7, {7}}, CountRow{"InProportion", {0, 10, 30}, 6, {2, 4}},
         CountRow{"LeftmostOfEquals", {0, 10, 20}, 3, {2, 1}},
+        CountRow{"LeftmostOfEqualsButForRounding", {0, 10, 20 + 1e-12}, 3, {2, 1}},
+        CountRow{"WiderByMoreThanRounding", {0, 10, 20 + 1e-6}, 3, {1, 2}},
         CountRow{"NarrowStretchKeepsOne", {0, 0.01, 10, 20}, 10, {1, 4, 5}},
         CountRow{"MoreStretchesThanTheCount", {0, 1, 2, 3, 4}, 2, {1, 1, 1, 1}},
         CountRow{"CountBelowOne", {0, 5}, 0, {1}}, CountRow{"NoStretch", {3}, 10, {}},
@@ -46,14 +48,15 @@ INSTANTIATE_TEST_SUITE_P(
         CountRow{"BoundNotANumber", {0, std::numeric_limits<double>::quiet_NaN(), 2}, 10, {9, 1}}),
     RowName{});
 
-// The rule itself: one further slice at a time to the stretch whose slices are the widest.
+// The rule itself: one further slice at a time to the stretch whose slices are the widest, the
+// leftmost of those within a billionth.
 std::vector<int> OneAtATime(const std::vector<double>& bounds, int count) {
     std::vector<int> slices(bounds.size() - 1, 1);
     for (auto total = static_cast<long>(slices.size()); total < count; ++total) {
         std::size_t widest = 0;
         for (std::size_t i = 1; i < slices.size(); ++i) {
             if ((bounds[i + 1] - bounds[i]) * slices[widest] >
-                (bounds[widest + 1] - bounds[widest]) * slices[i]) {
+                (bounds[widest + 1] - bounds[widest]) * slices[i] * (1.0 + 1e-9)) {
                 widest = i;
             }
         }
@@ -64,7 +67,7 @@ std::vector<int> OneAtATime(const std::vector<double>& bounds, int count) {
 
 TEST(SliceCount, GivesWhatGivingOneSliceAtATimeGives) {
     // Stretches of random widths, and many of tenths from a tenth, which tie or all but tie
-    // once rounded, and slivers.
+    // once rounded, some a billionth apart, and slivers.
     std::mt19937_64 random(31);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     std::vector<int> slices;
@@ -77,6 +80,7 @@ TEST(SliceCount, GivesWhatGivingOneSliceAtATimeGives) {
                                 : kind < 0.7  ? 0.3
                                 : kind < 0.8  ? 0.7
                                 : kind < 0.85 ? 1e-7
+                                : kind < 0.9  ? 0.3 * (1.0 + 1e-9)
                                               : uniform(random) * 10.0;
             bounds.push_back(bounds.back() + span);
         }

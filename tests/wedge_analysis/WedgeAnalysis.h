@@ -215,7 +215,7 @@ inline RunOutcome RunWedgeAnalysis(FieldTexts& fields, AnalysisContext& context)
     return outcome;
 }
 
-inline std::string WedgeMethod(const FieldTexts& fields) {
+inline std::string WedgeMethod(const FieldTexts& fields, UnitSystem /*units*/) {
     return "A planar sliding wedge by limiting equilibrium, in " + fields.text(Count) +
            " trials that each draw six inputs.";
 }

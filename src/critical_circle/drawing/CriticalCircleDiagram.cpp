@@ -248,7 +248,7 @@ QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at
 }
 
 void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
-                               const NumberLocale& locale, KeptTables& kept) {
+                               const NumberLocale& locale, UnitSystem units, KeptTables& kept) {
     painter.fillRect(area, Qt::white);
     const auto& tables = kept.Of<CriticalCircleKeptTables>();
     const DiagramLayout layout = LayOutDiagram(area, fields, locale, tables);
@@ -281,9 +281,9 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
     painter.setPen(QPen(QColor(90, 60, 30), 1.5));
     painter.setBrush(QColor(222, 200, 160));
     painter.drawPath(ground);
-    DrawAxes(
-        painter, layout,
-        QString::fromUtf8(kFields[0].unit.data(), static_cast<qsizetype>(kFields[0].unit.size())));
+    const std::string_view metres = UnitOf(Quantity::Length, units);
+    DrawAxes(painter, layout,
+             QString::fromUtf8(metres.data(), static_cast<qsizetype>(metres.size())));
 
     // The grid from the inputs, and each centre's lowest factor from the last search.
     painter.setBrush(Qt::NoBrush);

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "analysis/TableInput.h"
+#include "analysis/UncertainInput.h"
+#include "fields/FieldFacts.h"
+#include "fields/ReportFields.h"
+#include "slope_section/SectionMethod.h"
+
+namespace vardolin::section {
+
+// The inputs of a layered section as its form and its model files hold them: seven tables and a
+// few plain fields. SectionInputReader.h reads them into a Section.
+//
+// The layers: "layers" names the soil of each layer from the top, one row each; the first lies
+// under the ground ("ground"), the k-th further one under boundary k of "boundaries". That
+// table holds every boundary's points, one row a point, with the boundary's number in its first
+// column: the rows of boundary 1 first, left to right, then those of boundary 2, and so on. So
+// a spreadsheet of (boundary, x, y) rows pastes in whole.
+//
+// A soil's row holds the mean and the SD of each of its uncertain values (c, φ, γ), whatever its
+// model: the cells a model does not read (φ of an undrained soil, every value of an impenetrable
+// one, ru unless the water is given by ratios) must still hold a number, and 0 will do.
+enum SectionField : int {
+    TrialCount = 1,
+    SliceCount = 2,
+    Methods = 3,
+    WaterModelField = 4,
+    // 5, 6 and 7 are the report fields, as on every form.
+    WaterUnitWeight = 8,
+    HeadModeField = 9,
+    HorizontalSeismic = 10,
+    VerticalSeismic = 11,
+    CrackDepth = 12,
+    CrackWaterFill = 13,
+    GivenCentreX = 14,
+    GivenCentreY = 15,
+    GivenRadius = 16,
+    // 17 is the failure percentage, as on every form.
+    GroundTable = 18,
+    SoilsTable = 19,
+    LayersTable = 20,
+    BoundariesTable = 21,
+    PiezometricTable = 22,
+    PressuresTable = 23,
+    LineLoadsTable = 24,
+};
+
+// The counts a section may have. Every one is bounded so that no file can make the reader or
+// the slicer take memory or time without bound: the slicer's share of slices among the
+// stretches of a surface costs up to the slice count times the stretches, and the stretches
+// are bounded by the points of all lines.
+inline constexpr std::size_t kMaxLinePoints = 1'000;
+// Three uncertain inputs a soil, within the most inputs an analysis may draw.
+inline constexpr std::size_t kMaxSoils = kMaxUncertainInputs / 3;
+inline constexpr std::size_t kMaxLayers = 64;
+inline constexpr std::size_t kMaxBoundaryRows = kMaxTableRows;
+inline constexpr std::size_t kMaxPressures = 100;
+inline constexpr std::size_t kMaxLineLoads = 100;
+inline constexpr int kMaxSliceCount = 1'000;
+inline constexpr std::size_t kMaxSoilNameCharacters = 40;
+
+// The texts of the plain fields that choose (read with case aside).
+inline constexpr std::string_view kWaterNone = "none";
+inline constexpr std::string_view kWaterPiezometric = "piezometric";
+inline constexpr std::string_view kWaterPoreRatio = "ru";
+inline constexpr std::string_view kHeadVertical = "vertical";
+inline constexpr std::string_view kHeadInclined = "inclined";
+inline constexpr std::string_view kModelMohrCoulomb = "Mohr-Coulomb";
+inline constexpr std::string_view kModelUndrained = "Undrained";
+inline constexpr std::string_view kModelImpenetrable = "Impenetrable";
+
+// clang-format off
+inline constexpr std::array<TableColumn, 2> kPointColumns{{
+    {"x", "x", "", "Horizontal distance, growing from row to row.", NumberRange{}},
+    {"y", "y", "", "Height.", NumberRange{}},
+}};
+inline constexpr std::array<TableColumn, 9> kSoilColumns{{
+    {"name", "Name", "", "The soil's name, by which the layers name it.", std::nullopt},
+    {"model", "Model", "", "Mohr-Coulomb (c, φ, γ), Undrained (c as cu with φ = 0, γ) or Impenetrable (bedrock).", std::nullopt},
+    {"c_mean", "c mean", "", "Average cohesion (cu of an undrained soil): from 0.", NumberRange{}},
+    {"c_sd", "c SD", "", "Standard deviation of the cohesion; 0 keeps it at its average.", NumberRange::From(0.0)},
+    {"phi_mean", "φ mean", "degrees", "Average friction angle: from 0, below 90.", NumberRange{}},
+    {"phi_sd", "φ SD", "degrees", "Standard deviation of the friction angle.", NumberRange::From(0.0)},
+    {"gamma_mean", "γ mean", "", "Average unit weight: above 0.", NumberRange{}},
+    {"gamma_sd", "γ SD", "", "Standard deviation of the unit weight.", NumberRange::From(0.0)},
+    {"ru", "ru", "", "Pore-pressure ratio, read when the water is given by ratios: from 0, below 1.", NumberRange{}},
+}};
+inline constexpr std::array<TableColumn, 1> kLayerColumns{{
+    {"soil", "Soil", "", "The soil of the layer; the first row's lies under the ground, the next under boundary 1, and so on.", std::nullopt},
+}};
+inline constexpr std::array<TableColumn, 3> kBoundaryColumns{{
+    {"boundary", "Boundary", "", "The boundary's number: 1 for the top of the second layer, 2 for the third's, and so on.", NumberRange::From(1.0)},
+    {"x", "x", "", "Horizontal distance, growing from row to row within a boundary.", NumberRange{}},
+    {"y", "y", "", "Height.", NumberRange{}},
+}};
+inline constexpr std::array<TableColumn, 3> kPressureColumns{{
+    {"from_x", "From x", "", "Where the pressure starts.", NumberRange{}},
+    {"to_x", "To x", "", "Where it ends, right of From x.", NumberRange{}},
+    {"pressure", "Pressure", "", "Vertical pressure on the ground, positive pressing down.", NumberRange{}},
+}};
+inline constexpr std::array<TableColumn, 3> kLineLoadColumns{{
+    {"x", "x", "", "Where the load acts on the ground.", NumberRange{}},
+    {"force", "Force", "", "The load per unit length of slope.", NumberRange{}},
+    {"angle", "Angle", "degrees", "Degrees below the horizontal toward +x: 90 presses straight down.", NumberRange{}},
+}};
+
+inline constexpr std::array<TableInput, 7> kSectionTables{{
+    {GroundTable, kPointColumns, 2, kMaxLinePoints},
+    {SoilsTable, kSoilColumns, 1, kMaxSoils},
+    {LayersTable, kLayerColumns, 1, kMaxLayers},
+    {BoundariesTable, kBoundaryColumns, 0, kMaxBoundaryRows},
+    {PiezometricTable, kPointColumns, 2, kMaxLinePoints},
+    {PressuresTable, kPressureColumns, 0, kMaxPressures},
+    {LineLoadsTable, kLineLoadColumns, 0, kMaxLineLoads},
+}};
+
+// The inputs, in field order. The defaults: a 2:1 slope 10 high of one soil, dry, a search.
+// The counts, the methods and the water come before the report fields, as the other forms' first
+// inputs do; the rest of the plain fields after them; the tables last.
+inline constexpr std::array<FieldFact, 4> kSectionLeadingFields{{
+    {TrialCount,        FieldRole::Count, "trial_count",       "Number of Trials",   "1000", "count", "Monte Carlo trials on the critical surface."},
+    {SliceCount,        FieldRole::Input, "slice_count",       "Number of Slices",   "50",   "count", "Slices across the sliding mass, at least one between two points of the section's lines: 1 to 1000."},
+    {Methods,           FieldRole::Input, "methods",           "Methods",            "bishop, spencer", "", "The methods to report, separated by commas; a search minimises the first. Of: ordinary, bishop, janbu, janbu_f0, spencer, morgenstern_price, morgenstern_price_half_sine."},
+    {WaterModelField,   FieldRole::Input, "water",             "Water",              "none", "",      "none, piezometric (the piezometric line) or ru (each soil's pore-pressure ratio)."},
+}};
+inline constexpr std::array<FieldFact, 9> kSectionPlainFields{{
+    {WaterUnitWeight,   FieldRole::Input, "water_unit_weight", "γw",                 "9.81", "",      "Unit weight of water, for the piezometric line and a water-filled crack: above 0."},
+    {HeadModeField,     FieldRole::Input, "head",              "Head",               "vertical", "",  "How the head above a slice's base is read from the piezometric line: vertical (its height above the base, the default) or inclined (that height times cos² of the line's inclination)."},
+    {HorizontalSeismic, FieldRole::Input, "kh",                "kh",                 "0",    "",      "Horizontal pseudo-static coefficient, toward the direction of sliding."},
+    {VerticalSeismic,   FieldRole::Input, "kv",                "kv",                 "0",    "",      "Vertical pseudo-static coefficient, positive upward."},
+    {CrackDepth,        FieldRole::Input, "crack_depth",       "Tension crack depth", "",    "",      "Depth of a tension crack behind the crest, above 0; empty for none."},
+    {CrackWaterFill,    FieldRole::Input, "crack_water_fill",  "Tension crack water fill", "0", "",   "The share of the crack's depth that holds water: 0 to 1."},
+    {GivenCentreX,      FieldRole::Input, "circle_centre_x",   "Given circle: centre x", "", "",      "Centre x of one circle to check instead of a search; leave the three empty to search."},
+    {GivenCentreY,      FieldRole::Input, "circle_centre_y",   "Given circle: centre y", "", "",      "Centre y of the circle to check."},
+    {GivenRadius,       FieldRole::Input, "circle_radius",     "Given circle: radius", "",   "",      "Radius of the circle to check: above 0."},
+}};
+inline constexpr std::array<FieldFact, 7> kSectionTableFields{{
+    {GroundTable,       FieldRole::Input, "ground",            "Ground",             R"([["0","20"],["20","20"],["40","10"],["60","10"]])", "", "The ground surface, left to right, level beyond its ends."},
+    {SoilsTable,        FieldRole::Input, "soils",             "Soils",              R"([["Clay","Mohr-Coulomb","10","2","30","3","19","0.5","0"]])", "", "One row per soil: its name, model, and the mean and SD of c, φ and γ; then ru."},
+    {LayersTable,       FieldRole::Input, "layers",            "Layers",             R"([["Clay"]])", "", "The soil of each layer from the top: the first under the ground, the next under boundary 1, and so on."},
+    {BoundariesTable,   FieldRole::Input, "boundaries",        "Boundaries",         "",     "",      "The points of the boundaries between layers: the boundary's number, x and y, boundary by boundary."},
+    {PiezometricTable,  FieldRole::Input, "piezometric_line",  "Piezometric line",   "",     "",      "The piezometric line, left to right, within the ground's x."},
+    {PressuresTable,    FieldRole::Input, "pressures",         "Pressures",          "",     "",      "Uniform vertical pressures on the ground, each over a range of x."},
+    {LineLoadsTable,    FieldRole::Input, "line_loads",        "Line loads",         "",     "",      "Forces on the ground at a point, each with its angle."},
+}};
+// clang-format on
+
+inline constexpr auto kSectionInputFields =
+    JoinFieldFacts(kSectionLeadingFields, kSectionPlainFields, kSectionTableFields);
+// Every field of the section's form in field order: the inputs and the report fields.
+inline constexpr auto kSectionFields =
+    JoinFieldFacts(kSectionLeadingFields, kVerdictFields, kSectionPlainFields,
+                   kFailurePercentageField, kSectionTableFields);
+static_assert(AreInFieldOrder(kSectionFields));
+
+// The analysis's id in model files.
+inline constexpr std::string_view kSectionAnalysisId = "slope_section";
+
+}  // namespace vardolin::section
