@@ -287,21 +287,18 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         levelRight = surfaceB;
         double sinBase = 0.0;
         double cosBase = 1.0;
-        double baseAngle = 0.0;
         double baseY = 0.0;
         if (piece.arc) {
             const double dx = centreX_ - m;
             const double below = std::sqrt(std::max(Square(radius_) - Square(dx), 0.0));
             sinBase = dx / radius_;
             cosBase = below / radius_;
-            baseAngle = std::asin(sinBase);
             baseY = centreY_ - below;
         } else {
             const double g = piece.line.gradient;
             const double secant = std::sqrt(1.0 + Square(g));
             sinBase = -g / secant;
             cosBase = 1.0 / secant;
-            baseAngle = -std::atan(g);
             baseY = piece.line.Level(m);
         }
         if (!(cosBase > 0.0)) {
@@ -423,7 +420,6 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         slice.width = w;
         slice.baseX = m;
         slice.baseY = baseY;
-        slice.baseAngle = baseAngle;
         slice.baseLength = w / cosBase;
         slice.topY = topM;
         slice.weight = weight;
