@@ -50,29 +50,38 @@ void SplitSliceCount(const std::vector<double>& bounds, int count, std::vector<i
         return;
     }
     // One slice at a time, each goes within a billionth of the widest. So where no slice lies
-    // within kClear of a width, every slice wider goes before every slice narrower, and the
-    // slices wider than total / further (at most `further` of them) are given out at once:
-    // stretch i's come to ceil(span_i / width) - 1. A few nudges find such a width unless
-    // the slices lie closer than kClear, as only a count of millions makes them.
-    double width = total / static_cast<double>(further);
-    long given = 0;
-    for (std::size_t nudge = 0;; ++nudge) {
-        bool clear = true;
-        given = 0;
-        for (std::size_t i = 0; i < stretches; ++i) {
-            const double share = (bounds[i + 1] - bounds[i]) / width;
-            const double nearest = std::round(share);
-            clear = clear && !(nearest >= 1.0 && std::abs(share - nearest) <= kClear * nearest);
-            const double more = share > 1.0 ? std::ceil(share) - 1.0 : 0.0;
-            const long taken = more < static_cast<double>(further - given) ? static_cast<long>(more)
-                                                                           : further - given;
-            slices[i] = 1 + static_cast<int>(taken);
-            given += taken;
+    // within kClear of a width, every slice wider goes before every slice narrower, and if
+    // there are no more than `further` of them they can be given out at once: stretch i's
+    // come to ceil(span_i / width) - 1. Slices wider than total / further are never too many;
+    // a width some way below leaves fewer to give one at a time, and is taken when they are
+    // not too many. A few nudges find a width clear of slices unless they lie closer than
+    // kClear, as only a count of millions makes them.
+    const auto giveOut = [&](double width, long most) {
+        long given = 0;
+        for (std::size_t nudge = 0;; ++nudge) {
+            bool clear = true;
+            given = 0;
+            for (std::size_t i = 0; i < stretches; ++i) {
+                const double share = (bounds[i + 1] - bounds[i]) / width;
+                const double nearest = std::round(share);
+                clear = clear && !(nearest >= 1.0 && std::abs(share - nearest) <= kClear * nearest);
+                const double more = share > 1.0 ? std::ceil(share) - 1.0 : 0.0;
+                const long taken = more < static_cast<double>(most - given)
+                                       ? static_cast<long>(more)
+                                       : most - given;
+                slices[i] = 1 + static_cast<int>(taken);
+                given += taken;
+            }
+            if (clear || nudge == 2 * stretches + 1) {
+                return given;
+            }
+            width *= 1.0 + 3.0 * kClear;
         }
-        if (clear || nudge == 2 * stretches + 1) {
-            break;
-        }
-        width *= 1.0 + 3.0 * kClear;
+    };
+    const auto wanted = static_cast<double>(further);
+    long given = giveOut(total / (wanted + static_cast<double>(stretches) / 2.0), further + 1);
+    if (given > further) {
+        given = giveOut(total / wanted, further);
     }
     // The rest one at a time, each to the widest slices.
     for (; given < further; ++given) {
