@@ -70,20 +70,6 @@ std::size_t Polyline::PieceIndexAt(double x) const noexcept {
     return static_cast<std::size_t>(at - xs_.begin());
 }
 
-std::size_t Polyline::PieceIndexFrom(std::size_t from, double x) const noexcept {
-    std::size_t index = from;
-    if (mirrored_) {
-        while (index < xs_.size() && xs_[index] < x) {
-            ++index;
-        }
-    } else {
-        while (index < xs_.size() && xs_[index] <= x) {
-            ++index;
-        }
-    }
-    return index;
-}
-
 void Polyline::AppendPointsBetween(double low, double high, std::vector<double>& xs) const {
     for (const double x : xs_) {
         if (x > low && x < high) {
