@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "slope_section/SliceCount.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -62,13 +63,18 @@ void SplitSliceCount(const std::vector<double>& bounds, int count, std::vector<i
             bool clear = true;
             given = 0;
             for (std::size_t i = 0; i < stretches; ++i) {
+                // share = whole + fraction, by truncation rather than a call to floor; no
+                // stretch takes more than `most`, so a larger share needs no exact whole.
                 const double share = (bounds[i + 1] - bounds[i]) / width;
-                const double nearest = std::round(share);
-                clear = clear && !(nearest >= 1.0 && std::abs(share - nearest) <= kClear * nearest);
-                const double more = share > 1.0 ? std::ceil(share) - 1.0 : 0.0;
-                const long taken = more < static_cast<double>(most - given)
-                                       ? static_cast<long>(more)
-                                       : most - given;
+                const long whole =
+                    share < static_cast<double>(most) + 1.0 ? static_cast<long>(share) : most + 1;
+                const double fraction = share - static_cast<double>(whole);
+                const long nearest = fraction < 0.5 ? whole : whole + 1;
+                const double off = fraction < 0.5 ? fraction : 1.0 - fraction;
+                clear = clear && !(nearest >= 1 && off <= kClear * static_cast<double>(nearest));
+                // The slices wider than the width: ceil(share) - 1.
+                const long more = fraction > 0.0 ? whole : std::max(whole - 1, 0L);
+                const long taken = std::min(more, most - given);
                 slices[i] = 1 + static_cast<int>(taken);
                 given += taken;
             }
