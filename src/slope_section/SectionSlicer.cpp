@@ -14,8 +14,8 @@ namespace {
 
 constexpr double kMergeShare = 1e-9;
 
-// The area between an upper and a lower line over [a, b] (middle m, sixth of the width
-// sixth) and its first moments, by Simpson's rule: exact, the integrands being at most
+// The area between an upper and a lower line over [a, b] (middle m, a sixth of the width
+// `sixth`) and its first moments, by Simpson's rule: exact, the integrands being at most
 // quadratic.
 struct Region {
     double area = 0.0;
