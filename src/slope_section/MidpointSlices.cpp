@@ -49,7 +49,6 @@ SurfaceStatus LayOutMidpointSlices(const Polyline& ground, const CircleSurface& 
         slice.baseY = baseY;
         slice.sinBase = dx / radius;
         slice.cosBase = cosine;
-        slice.baseAngle = std::asin(slice.sinBase);
         slice.baseLength = b / cosine;
         slice.topY = top;
         slice.weight = soil.unitWeight * h * b;

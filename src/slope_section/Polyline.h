@@ -49,6 +49,21 @@ public:
     // The piece that holds x. A point itself belongs to the piece on its right, in a mirrored
     // line to the piece on its left (the one on its right as drawn).
     std::size_t PieceIndexAt(double x) const noexcept;
+    // The same, looked for from piece `from` on, which must not lie right of it: for points
+    // taken left to right, each search starting at the last one's piece.
+    std::size_t PieceIndexFrom(std::size_t from, double x) const noexcept {
+        std::size_t index = from;
+        if (mirrored_) {
+            while (index < xs_.size() && xs_[index] < x) {
+                ++index;
+            }
+        } else {
+            while (index < xs_.size() && xs_[index] <= x) {
+                ++index;
+            }
+        }
+        return index;
+    }
     const LinePiece& piece(std::size_t index) const noexcept { return pieces_[index]; }
     const LinePiece& PieceAt(double x) const noexcept { return pieces_[PieceIndexAt(x)]; }
     double Level(double x) const noexcept { return PieceAt(x).Level(x); }

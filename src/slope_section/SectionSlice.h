@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cmath>
 #include <vector>
 
 namespace vardolin::section {
@@ -20,7 +21,6 @@ struct SectionSlice {
 
     double baseX = 0.0;  // the base's middle, where its angle, strength and pore pressure hold
     double baseY = 0.0;
-    double baseAngle = 0.0;   // alpha, radians, in (-pi/2, pi/2)
     double baseLength = 0.0;  // l = b / cos(alpha)
     double topY = 0.0;        // the ground above the base's middle
 
@@ -47,6 +47,12 @@ struct SectionSlice {
     double sinBase = 0.0;
     double cosBase = 1.0;
 };
+
+// alpha, radians, in (-pi/2, pi/2), for the slice table: the methods take sinBase and cosBase,
+// and a search needs no angle.
+inline double BaseAngle(const SectionSlice& slice) noexcept {
+    return std::asin(slice.sinBase);
+}
 
 // The slices of one surface with what acts on all of them alike.
 struct SlicedMass {

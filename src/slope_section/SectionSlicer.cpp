@@ -14,20 +14,20 @@ namespace {
 
 constexpr double kMergeShare = 1e-9;
 
-// The area between an upper and a lower line over [a, b] (middle m, width w) and its first
-// moments, by Simpson's rule: exact, the integrands being at most quadratic.
+// The area between an upper and a lower line over [a, b] (middle m, a sixth of the width
+// `sixth`) and its first moments, by Simpson's rule: exact, the integrands being at most
+// quadratic.
 struct Region {
     double area = 0.0;
     double momentX = 0.0;  // of x
     double momentY = 0.0;  // of y
 };
 
-Region Between(double a, double m, double b, double w, double upperA, double upperM, double upperB,
-               double lowerA, double lowerM, double lowerB) noexcept {
+Region Between(double a, double m, double b, double sixth, double upperA, double upperM,
+               double upperB, double lowerA, double lowerM, double lowerB) noexcept {
     const double tA = upperA - lowerA;
     const double tM = upperM - lowerM;
     const double tB = upperB - lowerB;
-    const double sixth = w / 6.0;
     Region region;
     region.area = sixth * (tA + 4.0 * tM + tB);
     region.momentX = sixth * (a * tA + 4.0 * m * tM + b * tB);
@@ -247,6 +247,19 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
     }
     edges_.push_back(right_);
 
+    // Each line's piece under the slices, found from the last slice's on: lines[k] for the
+    // boundaries (the ground first), lines[layers] for the piezometric line.
+    lines_.assign(layers + 1, 0);
+    const auto pieceOf = [this, &frame, layers](std::size_t k, double x) -> const LinePiece& {
+        const Polyline& line = k < layers ? frame.boundaries[k] : frame.piezometricLine;
+        lines_[k] = line.PieceIndexFrom(lines_[k], x);
+        return line.piece(lines_[k]);
+    };
+    // The surface's level at a slice's right side is the next one's at its left, on one piece.
+    std::size_t levelPiece = pieces_.size();
+    double levelRight = 0.0;
+    const CircleSegments segments(centreX_, centreY_, radius_);
+
     const std::size_t n = edges_.size() - 1;
     mass.slices.resize(n);
     mass.horizontalSeismic = section_.horizontalSeismic();
@@ -263,29 +276,29 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         if (!(w > 0.0)) {
             return SurfaceStatus::DegenerateSlice;
         }
+        const double sixth = w / 6.0;
         while (p + 1 < pieces_.size() && pieces_[p].to <= m) {
             ++p;
         }
         const SurfacePiece& piece = pieces_[p];
-        const double surfaceA = SurfaceLevel(piece, a);
+        const double surfaceA = levelPiece == p ? levelRight : SurfaceLevel(piece, a);
         const double surfaceB = SurfaceLevel(piece, b);
+        levelPiece = p;
+        levelRight = surfaceB;
         double sinBase = 0.0;
         double cosBase = 1.0;
-        double baseAngle = 0.0;
         double baseY = 0.0;
         if (piece.arc) {
             const double dx = centreX_ - m;
             const double below = std::sqrt(std::max(Square(radius_) - Square(dx), 0.0));
             sinBase = dx / radius_;
             cosBase = below / radius_;
-            baseAngle = std::asin(sinBase);
             baseY = centreY_ - below;
         } else {
             const double g = piece.line.gradient;
             const double secant = std::sqrt(1.0 + Square(g));
             sinBase = -g / secant;
             cosBase = 1.0 / secant;
-            baseAngle = -std::atan(g);
             baseY = piece.line.Level(m);
         }
         if (!(cosBase > 0.0)) {
@@ -294,7 +307,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
 
         // The soils above the base, from the ground down. Every line is straight across the
         // slice, so the piece that holds its middle holds its sides.
-        const LinePiece& top = ground.PieceAt(m);
+        const LinePiece& top = pieceOf(0, m);
         const double topA = top.Level(a);
         const double topM = top.Level(m);
         const double topB = top.Level(b);
@@ -309,7 +322,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         for (std::size_t k = 0; k < layers && upperM > baseY; ++k) {
             baseLayer = k;
             const SoilStrength& soil = soils[frame.layerSoils[k]];
-            const LinePiece* next = k + 1 < layers ? &frame.boundaries[k + 1].PieceAt(m) : nullptr;
+            const LinePiece* next = k + 1 < layers ? &pieceOf(k + 1, m) : nullptr;
             const double nextM = next ? next->Level(m) : baseY;
             const bool onSurface = !(nextM > baseY);
             double lowerA = surfaceA;
@@ -320,13 +333,12 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
                 lowerM = nextM;
                 lowerB = next->Level(b);
             }
-            Region region = Between(a, m, b, w, upperA, upperM, upperB, lowerA, lowerM, lowerB);
+            Region region = Between(a, m, b, sixth, upperA, upperM, upperB, lowerA, lowerM, lowerB);
             if (onSurface && piece.arc) {
-                const SegmentArea segment =
-                    CircularSegment(centreX_, centreY_, radius_, a, surfaceA, b, surfaceB);
+                const SegmentArea segment = segments.Under(a, surfaceA, b, surfaceB);
                 region.area += segment.area;
-                region.momentX += segment.area * segment.centroidX;
-                region.momentY += segment.area * segment.centroidY;
+                region.momentX += segment.momentX;
+                region.momentY += segment.momentY;
             }
             if (soil.impenetrable && region.area > 0.0) {
                 return SurfaceStatus::EntersImpenetrable;
@@ -352,7 +364,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         double loadY = 0.0;
         double loadMoment = 0.0;
         if (water == WaterModel::PiezometricLine) {
-            const LinePiece& line = piezometric.PieceAt(m);
+            const LinePiece& line = pieceOf(layers, m);
             const double waterM = line.Level(m);
             const double head = waterM - baseY;
             if (head > 0.0) {
@@ -368,7 +380,6 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
                 const double depthA = std::max(line.Level(a) - topA, 0.0);
                 const double depthB = std::max(line.Level(b) - topB, 0.0);
                 const double slope = top.gradient;
-                const double sixth = w / 6.0;
                 const double load = gammaW * sixth * (depthA + 4.0 * depthM + depthB);
                 loadY -= load;
                 loadX += load * slope;
@@ -409,7 +420,6 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         slice.width = w;
         slice.baseX = m;
         slice.baseY = baseY;
-        slice.baseAngle = baseAngle;
         slice.baseLength = w / cosBase;
         slice.topY = topM;
         slice.weight = weight;

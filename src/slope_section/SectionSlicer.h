@@ -89,6 +89,7 @@ private:
     std::vector<double> bounds_;
     std::vector<int> counts_;
     std::vector<double> edges_;
+    std::vector<std::size_t> lines_;
 };
 
 }  // namespace vardolin::section

@@ -137,7 +137,7 @@ void SurfaceEvaluator::FillRows(MethodOutcome& outcome) {
         row.width = s.width;
         row.soil = s.baseSoil;
         row.weight = s.weight;
-        row.baseAngle = s.baseAngle;
+        row.baseAngle = BaseAngle(s);
         row.baseLength = s.baseLength;
         row.porePressure = s.porePressure;
         row.normal = f.normal[i];

@@ -97,9 +97,9 @@ inline SlicedMass SliceBetween(const std::vector<Point>& ground, const OneSoil& 
             s.width = xr - xl;
             s.baseX = 0.5 * (xl + xr);
             s.baseY = 0.5 * (quad[0].y + quad[1].y);
-            s.baseAngle = std::atan2(quad[0].y - quad[1].y, s.width);
-            s.sinBase = std::sin(s.baseAngle);
-            s.cosBase = std::cos(s.baseAngle);
+            const double angle = std::atan2(quad[0].y - quad[1].y, s.width);
+            s.sinBase = std::sin(angle);
+            s.cosBase = std::cos(angle);
             s.baseLength = s.width / s.cosBase;
             s.topY = PolylineAt(ground, s.baseX);
             s.weight = soil.unitWeight * 0.5 * twiceArea;

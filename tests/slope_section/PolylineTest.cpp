@@ -29,6 +29,20 @@ TEST(Polyline, IsLevelBeyondItsEndsAndStraightBetweenItsPoints) {
     EXPECT_EQ(line.PieceIndexAt(200.0), 4u);
 }
 
+TEST(Polyline, FindsThePieceFromTheLastOneAsItDoesFromTheStart) {
+    // Points taken left to right, on the line's own points too, as drawn and mirrored: a point
+    // belongs to the piece on its right as drawn either way.
+    const Polyline ground(kGround);
+    for (const Polyline& line : {ground, ground.Mirrored()}) {
+        std::size_t piece = 0;
+        for (const double x : {-1e9, -180.0, -140.0, -100.0, -60.0, -60.0, -5.0, 0.0, 0.0, 5.0,
+                               60.0, 60.0, 99.0, 140.0, 180.0, 1e9}) {
+            piece = line.PieceIndexFrom(piece, x);
+            EXPECT_EQ(piece, line.PieceIndexAt(x)) << x;
+        }
+    }
+}
+
 TEST(Polyline, MirroredGivesTheSameLevelToTheBit) {
     // A face known by its angle keeps its tangent: x * tan, not one rebuilt from the crest.
     const double tangent = std::tan(33.7 * 3.14159265358979 / 180.0);
