@@ -15,6 +15,7 @@
 #include "numerics/Pi.h"
 #include "slope_section/BishopMethod.h"
 #include "slope_section/MidpointSlices.h"
+#include "slope_section/SectionExamples.h"
 #include "slope_section/SectionSlicer.h"
 #include "slope_section/SurfaceEvaluation.h"
 
@@ -22,22 +23,6 @@ namespace vardolin::section {
 namespace {
 
 constexpr int kSlices = 30;
-
-// Three soils under a 2:1 face 10 high, a piezometric line ponding at the toe, and kh.
-Section ThreeSoils() {
-    Section section;
-    section.soils = {{"Fill", SoilModel::MohrCoulomb, 5.0, 30.0, 19.0, 0.0},
-                     {"Clay", SoilModel::Undrained, 40.0, 0.0, 18.0, 0.0},
-                     {"Sand", SoilModel::MohrCoulomb, 0.0, 35.0, 20.0, 0.0}};
-    section.layers = {{"Fill", {{0, 20}, {20, 20}, {40, 10}, {60, 10}}},
-                      {"Clay", {{0, 15}, {60, 5}}},
-                      {"Sand", {{0, 8}, {60, 4}}}};
-    section.water.model = WaterModel::PiezometricLine;
-    section.water.unitWeight = 9.81;
-    section.water.piezometricLine = {{0, 16}, {30, 12}, {45, 11}, {60, 11}};
-    section.horizontalSeismic = 0.1;
-    return section;
-}
 
 // A grid of centres above the face, each with three radii.
 std::vector<CircleSurface> Circles(double left, double bottom, double step, double radiusFrom) {
@@ -55,7 +40,7 @@ std::vector<CircleSurface> Circles(double left, double bottom, double step, doub
 }
 
 void BM_SectionSlicing(benchmark::State& state) {
-    const PreparedSection section(ThreeSoils());
+    const PreparedSection section(examples::ThreeSoils());
     SectionSlicer slicer(section);
     SlicedMass mass;
     const std::vector<CircleSurface> circles = Circles(30.0, 25.0, 1.5, 4.0);
@@ -132,7 +117,7 @@ BENCHMARK(BM_MidpointSlicing);
 // Slicing and Bishop's factor of each circle of the three-soil section (piezometric line,
 // ponded water, kh), with the general moment form.
 void BM_SectionSlicingAndBishop(benchmark::State& state) {
-    const PreparedSection section(ThreeSoils());
+    const PreparedSection section(examples::ThreeSoils());
     SectionSlicer slicer(section);
     SlicedMass mass;
     MethodWorkspace workspace(64);
@@ -155,7 +140,7 @@ BENCHMARK(BM_SectionSlicingAndBishop);
 
 // The same through the surface evaluator (Bishop only, no slice table).
 void BM_SectionEvaluatorBishop(benchmark::State& state) {
-    const PreparedSection section(ThreeSoils());
+    const PreparedSection section(examples::ThreeSoils());
     SurfaceEvaluator evaluator(section);
     const EvaluationRequest request{MethodBit(SectionMethod::Bishop), kSlices, false};
     const std::vector<CircleSurface> circles = Circles(30.0, 25.0, 1.5, 4.0);
