@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "TestSupport.h"
+#include "analysis/AnalysisDescription.h"
+#include "fields/FieldTextMap.h"
+#include "slope_section/PreparedSection.h"
+#include "slope_section/SectionInputReader.h"
+#include "slope_section/SectionTrials.h"
+#include "slope_section/SurfaceEvaluation.h"
+
+namespace vardolin::section {
+namespace {
+
+using testing_support::RowName;
+
+// The section's inputs as a description holds them, enough for their default texts.
+constexpr AnalysisDescription kInputsOnly{
+    .id = kSectionAnalysisId,
+    .formName = "SlopeSection",
+    .caption = "Slope Section",
+    .fields = kSectionFields,
+    .run = [](FieldTexts&, AnalysisContext&) { return RunOutcome::Stopped(); },
+    .messages = {},
+    .tables = kSectionTables,
+};
+
+// examples::ThreeSoils() with a deviation on every value a soil draws, but the sand's c (which
+// draws 0 every trial): eight uncertain inputs. `fillCohesionSd` widens the fill's c.
+SectionInputs ThreeSoilInputs(const std::string& fillCohesionSd = "1") {
+    FieldTextMap texts = DefaultTexts(kInputsOnly);
+    texts.setText(SoilsTable, R"([["Fill","Mohr-Coulomb","5",")" + fillCohesionSd +
+                                  R"(","30","2","19","0.5","0"],)"
+                                  R"(["Clay","Undrained","40","8","0","0","18","0.4","0"],)"
+                                  R"(["Sand","Mohr-Coulomb","0","0","35","3","20","0.5","0"]])");
+    texts.setText(LayersTable, R"([["Fill"],["Clay"],["Sand"]])");
+    texts.setText(BoundariesTable,
+                  R"([["1","0","15"],["1","60","5"],["2","0","8"],["2","60","4"]])");
+    texts.setText(WaterModelField, "piezometric");
+    texts.setText(WaterUnitWeight, "9.81");
+    texts.setText(PiezometricTable, R"([["0","16"],["30","12"],["45","11"],["60","11"]])");
+    texts.setText(HorizontalSeismic, "0.1");
+    texts.setText(SliceCount, "30");
+    SectionRead read = ReadSectionInputs(texts, {});
+    if (const auto* fault = std::get_if<SectionInputFault>(&read)) {
+        ADD_FAILURE() << fault->Text();
+        return {};
+    }
+    return std::get<SectionInputs>(std::move(read));
+}
+
+const CircleSurface kCircle{38, 36, 32};
+constexpr std::uint32_t kStart = 12345;
+
+SamplingChoices HypercubeCorrelated() {
+    SamplingChoices choices;
+    choices.method = SamplingMethod::LatinHypercube;
+    choices.correlation = 0.6;  // the fill's c and φ, the first pair offered
+    return choices;
+}
+
+SectionTrialsOutcome RunFromStart(const SectionInputs& inputs, const SamplingChoices& choices,
+                                  int trials, int threads) {
+    UniformSequence uniforms(kStart);
+    return RunSectionTrials(inputs, choices, kCircle, trials, uniforms, threads);
+}
+
+void ExpectSameBits(const SectionTrialsOutcome& actual, const SectionTrialsOutcome& expected) {
+    ASSERT_EQ(actual.factors.size(), expected.factors.size());
+    for (std::size_t i = 0; i < actual.factors.size(); ++i) {
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(actual.factors[i]),
+                  std::bit_cast<std::uint64_t>(expected.factors[i]))
+            << "trial " << i;
+        ASSERT_EQ(actual.results[i], expected.results[i]) << "trial " << i;
+    }
+    const SectionTrialStatistics& a = actual.statistics;
+    const SectionTrialStatistics& e = expected.statistics;
+    EXPECT_EQ(a.usable, e.usable);
+    EXPECT_EQ(a.failed, e.failed);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(a.distribution.mean),
+              std::bit_cast<std::uint64_t>(e.distribution.mean));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(a.distribution.standardDeviation),
+              std::bit_cast<std::uint64_t>(e.distribution.standardDeviation));
+    EXPECT_EQ(a.lognormalReliabilityIndex, e.lognormalReliabilityIndex);
+}
+
+struct ThreadRow {
+    std::string name;
+    bool hypercube = false;
+    int threads = 1;
+};
+
+class SectionTrialsThreads : public testing::TestWithParam<ThreadRow> {};
+
+// Several chunks of trials, shared out among the threads: the figures of one thread.
+TEST_P(SectionTrialsThreads, GiveTheFiguresOfOneThreadBitForBit) {
+    const ThreadRow& row = GetParam();
+    const SectionInputs inputs = ThreeSoilInputs();
+    const SamplingChoices choices = row.hypercube ? HypercubeCorrelated() : SamplingChoices{};
+    const SectionTrialsOutcome one = RunFromStart(inputs, choices, 300, 1);
+    ASSERT_EQ(one.statistics.usable, 300);
+    ExpectSameBits(RunFromStart(inputs, choices, 300, row.threads), one);
+}
+
+INSTANTIATE_TEST_SUITE_P(SectionTrials, SectionTrialsThreads,
+                         testing::Values(ThreadRow{"Plain2", false, 2},
+                                         ThreadRow{"Plain7", false, 7},
+                                         ThreadRow{"HypercubeCorrelated2", true, 2},
+                                         ThreadRow{"HypercubeCorrelated7", true, 7}),
+                         RowName{});
+
+// Without spread every trial lays out the section at the means and gets its factor exactly.
+TEST(SectionTrials, WithoutSpreadEveryTrialHasTheFactorAtTheMeans) {
+    SectionInputs inputs = ThreeSoilInputs();
+    for (SoilUncertainInput& input : inputs.uncertain) {
+        input.sd = 0.0;
+    }
+    const PreparedSection prepared(inputs.section);
+    SurfaceEvaluator evaluator(prepared);
+    const double atMeans =
+        evaluator.EvaluateCircle(kCircle, {MethodBit(inputs.methods.front()), inputs.sliceCount})
+            .result(inputs.methods.front())
+            .factor;
+    ASSERT_TRUE(std::isfinite(atMeans));
+    const SectionTrialsOutcome outcome = RunFromStart(inputs, {}, 100, 2);
+    for (const double factor : outcome.factors) {
+        ASSERT_EQ(factor, atMeans);
+    }
+    EXPECT_EQ(outcome.statistics.distribution.mean, atMeans);
+    EXPECT_EQ(outcome.statistics.distribution.standardDeviation, 0.0);
+    EXPECT_FALSE(outcome.statistics.distribution.reliabilityIndex.has_value());
+    EXPECT_FALSE(outcome.statistics.lognormalReliabilityIndex.has_value());
+}
+
+TEST(SectionTrials, AHypercubeWithCorrelationDrawsOtherwiseAndAgainTheSame) {
+    const SectionInputs inputs = ThreeSoilInputs();
+    const SectionTrialsOutcome plain = RunFromStart(inputs, {}, 200, 2);
+    const SectionTrialsOutcome sampled = RunFromStart(inputs, HypercubeCorrelated(), 200, 2);
+    EXPECT_NE(plain.factors, sampled.factors);
+    ExpectSameBits(RunFromStart(inputs, HypercubeCorrelated(), 200, 2), sampled);
+}
+
+struct ConsumptionRow {
+    std::string name;
+    bool hypercube = false;
+    int trials = 0;
+    std::uint64_t perInputs = 0;  // values taken per uncertain input
+};
+
+class SectionTrialsConsumption : public testing::TestWithParam<ConsumptionRow> {};
+
+// Monte Carlo takes one value per input per trial; a Latin hypercube 2n - 1 per input.
+TEST_P(SectionTrialsConsumption, TakesItsValuesOfTheSequence) {
+    const ConsumptionRow& row = GetParam();
+    const SectionInputs inputs = ThreeSoilInputs();
+    ASSERT_EQ(inputs.uncertain.size(), 8u);
+    UniformSequence uniforms(kStart);
+    RunSectionTrials(inputs, row.hypercube ? HypercubeCorrelated() : SamplingChoices{}, kCircle,
+                     row.trials, uniforms, 2);
+    UniformSequence expected(kStart);
+    expected.Skip(row.perInputs * inputs.uncertain.size());
+    EXPECT_EQ(uniforms.state(), expected.state());
+}
+
+INSTANTIATE_TEST_SUITE_P(SectionTrials, SectionTrialsConsumption,
+                         testing::Values(ConsumptionRow{"MonteCarlo", false, 50, 50},
+                                         ConsumptionRow{"Hypercube", true, 50, 99},
+                                         ConsumptionRow{"NoTrial", false, 0, 0}),
+                         RowName{});
+
+// A fill whose c reaches below 0 in many a trial: those trials are counted, not solved.
+TEST(SectionTrials, TrialsThatDrawOutsideARangeAreCountedApart) {
+    const SectionInputs inputs = ThreeSoilInputs("5");
+    const SectionTrialsOutcome outcome = RunFromStart(inputs, {}, 400, 2);
+    ASSERT_EQ(outcome.outOfRange.size(), inputs.uncertain.size());
+    EXPECT_EQ(outcome.outOfRange[0].parameter, "Fill.cohesion");
+    const int outside = outcome.outOfRange[0].trials;
+    EXPECT_GT(outside, 20);
+    for (std::size_t k = 1; k < outcome.outOfRange.size(); ++k) {
+        EXPECT_EQ(outcome.outOfRange[k].trials, 0) << outcome.outOfRange[k].parameter;
+    }
+    EXPECT_EQ(outcome.statistics.outOfRange, outside);
+    EXPECT_EQ(outcome.statistics.usable, 400 - outside);
+    for (std::size_t i = 0; i < outcome.results.size(); ++i) {
+        if (outcome.results[i] == TrialResult::OutOfRange) {
+            EXPECT_TRUE(std::isnan(outcome.factors[i])) << "trial " << i;
+        }
+    }
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct SummaryRow {
+    std::string name;
+    std::vector<double> factors;
+    std::vector<TrialResult> results;
+    int usable, noFactor, smallMAlpha, outOfRange, failed;
+    double failurePercent, mean;
+};
+
+class SectionTrialsSummary : public testing::TestWithParam<SummaryRow> {};
+
+// Only usable trials enter the figures; the others are counted by what stopped them.
+TEST_P(SectionTrialsSummary, CountsEachTrialOnceAndDescribesTheUsable) {
+    const SummaryRow& row = GetParam();
+    const SectionTrialStatistics s = SummariseSectionTrials(row.factors, row.results);
+    EXPECT_EQ(s.trials, static_cast<int>(row.results.size()));
+    EXPECT_EQ(s.usable, row.usable);
+    EXPECT_EQ(s.noFactor, row.noFactor);
+    EXPECT_EQ(s.smallMAlpha, row.smallMAlpha);
+    EXPECT_EQ(s.outOfRange, row.outOfRange);
+    EXPECT_EQ(s.failed, row.failed);
+    EXPECT_DOUBLE_EQ(s.failurePercent, row.failurePercent);
+    EXPECT_DOUBLE_EQ(s.distribution.mean, row.mean);
+}
+
+using R = TrialResult;
+INSTANTIATE_TEST_SUITE_P(
+    SectionTrials, SectionTrialsSummary,
+    testing::Values(
+        SummaryRow{"AllUsable",
+                   {0.5, 1.5, 2.0, 0.8},
+                   {R::Usable, R::Usable, R::Usable, R::Usable},
+                   4,
+                   0,
+                   0,
+                   0,
+                   2,
+                   50.0,
+                   1.2},
+        SummaryRow{"OthersLeftOut",
+                   {0.5, kNaN, 0.1, kNaN, 1.5},
+                   {R::Usable, R::NoFactor, R::SmallMAlpha, R::OutOfRange, R::Usable},
+                   2,
+                   1,
+                   1,
+                   1,
+                   1,
+                   50.0,
+                   1.0},
+        SummaryRow{
+            "NoneUsable", {kNaN, kNaN}, {R::NoFactor, R::OutOfRange}, 0, 1, 0, 1, 0, 0.0, 0.0}),
+    RowName{});
+
+}  // namespace
+}  // namespace vardolin::section
