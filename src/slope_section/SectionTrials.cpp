@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "slope_section/SectionTrials.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <exception>
 #include <limits>
 #include <span>
@@ -68,7 +70,8 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
         TrialSampler sampler = SoilSampler(inputs, choices, trials, uniforms);
         for (std::size_t i = 0; i < total; ++i) {
             const std::span<const double> values = sampler.Next();
-            std::copy(values.begin(), values.end(), drawn.begin() + static_cast<long>(i * count));
+            std::copy(values.begin(), values.end(),
+                      drawn.begin() + static_cast<std::ptrdiff_t>(i * count));
         }
     }
     std::vector<NumberRange> ranges;

@@ -7,14 +7,12 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "TestSupport.h"
-#include "analysis/AnalysisDescription.h"
-#include "fields/FieldTextMap.h"
 #include "slope_section/PreparedSection.h"
 #include "slope_section/SectionInputReader.h"
+#include "slope_section/SectionTrialInputs.h"
 #include "slope_section/SectionTrials.h"
 #include "slope_section/SurfaceEvaluation.h"
 
@@ -23,39 +21,10 @@ namespace {
 
 using testing_support::RowName;
 
-// The section's inputs as a description holds them, enough for their default texts.
-constexpr AnalysisDescription kInputsOnly{
-    .id = kSectionAnalysisId,
-    .formName = "SlopeSection",
-    .caption = "Slope Section",
-    .fields = kSectionFields,
-    .run = [](FieldTexts&, AnalysisContext&) { return RunOutcome::Stopped(); },
-    .messages = {},
-    .tables = kSectionTables,
-};
-
-// examples::ThreeSoils() with a deviation on every value a soil draws, but the sand's c (which
-// draws 0 every trial): eight uncertain inputs. `fillCohesionSd` widens the fill's c.
 SectionInputs ThreeSoilInputs(const std::string& fillCohesionSd = "1") {
-    FieldTextMap texts = DefaultTexts(kInputsOnly);
-    texts.setText(SoilsTable, R"([["Fill","Mohr-Coulomb","5",")" + fillCohesionSd +
-                                  R"(","30","2","19","0.5","0"],)"
-                                  R"(["Clay","Undrained","40","8","0","0","18","0.4","0"],)"
-                                  R"(["Sand","Mohr-Coulomb","0","0","35","3","20","0.5","0"]])");
-    texts.setText(LayersTable, R"([["Fill"],["Clay"],["Sand"]])");
-    texts.setText(BoundariesTable,
-                  R"([["1","0","15"],["1","60","5"],["2","0","8"],["2","60","4"]])");
-    texts.setText(WaterModelField, "piezometric");
-    texts.setText(WaterUnitWeight, "9.81");
-    texts.setText(PiezometricTable, R"([["0","16"],["30","12"],["45","11"],["60","11"]])");
-    texts.setText(HorizontalSeismic, "0.1");
-    texts.setText(SliceCount, "30");
-    SectionRead read = ReadSectionInputs(texts, {});
-    if (const auto* fault = std::get_if<SectionInputFault>(&read)) {
-        ADD_FAILURE() << fault->Text();
-        return {};
-    }
-    return std::get<SectionInputs>(std::move(read));
+    SectionInputs inputs = examples::ThreeSoilTrialInputs(fillCohesionSd);
+    EXPECT_FALSE(inputs.uncertain.empty()) << "the three-soil texts were refused";
+    return inputs;
 }
 
 const CircleSurface kCircle{38, 36, 32};
