@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <exception>
 #include <limits>
+#include <memory>
+#include <mutex>
 #include <span>
 
 #include "analysis/ParallelChunks.h"
@@ -16,35 +18,41 @@ namespace vardolin::section {
 
 namespace {
 
-// Each trial lays its section out anew, so a chunk's claim costs nothing beside it.
-constexpr int kTrialChunk = 64;
+// As the critical circle's trials: large enough that a claim is nothing beside the chunk's
+// evaluations.
+constexpr int kTrialChunk = 256;
+
+// What one thread keeps from trial to trial: the section at the means to lay the draws into,
+// that section laid out once, and an evaluator of it.
+struct TrialWorkspace {
+    TrialWorkspace(const Section& means, const PreparedSection& laidOut)
+        : section(means), prepared(laidOut), evaluator(prepared) {}
+
+    Section section;
+    PreparedSection prepared;
+    SurfaceEvaluator evaluator;  // of `prepared`, which it holds by reference
+};
 
 struct TrialFactor {
     double factor = std::numeric_limits<double>::quiet_NaN();
     TrialResult result = TrialResult::NoFactor;
 };
 
-TrialFactor EvaluateTrial(const Section& section, const CircleSurface& circle, SectionMethod method,
-                          const EvaluationRequest& request) {
+TrialFactor EvaluateTrial(TrialWorkspace& workspace, const CircleSurface& circle,
+                          SectionMethod method, const EvaluationRequest& request) {
     TrialFactor trial;
-    try {
-        const PreparedSection prepared(section);
-        SurfaceEvaluator evaluator(prepared);
-        const SurfaceEvaluation& evaluation = evaluator.EvaluateCircle(circle, request);
-        if (evaluation.status != SurfaceStatus::Valid) {
-            return trial;
-        }
-        const MethodResult& result = evaluation.result(method);
-        if (!result.solved()) {
-            return trial;
-        }
-        trial.factor = result.factor;
-        trial.result =
-            result.Has(MethodFlag::SmallMAlpha) ? TrialResult::SmallMAlpha : TrialResult::Usable;
-    } catch (const std::exception&) {
-        // A section the drawn values spoil in a way the ranges do not catch: no factor.
-        trial = TrialFactor{};
+    workspace.prepared.SetSoilValues(workspace.section.soils);
+    const SurfaceEvaluation& evaluation = workspace.evaluator.EvaluateCircle(circle, request);
+    if (evaluation.status != SurfaceStatus::Valid) {
+        return trial;
     }
+    const MethodResult& result = evaluation.result(method);
+    if (!result.solved()) {
+        return trial;
+    }
+    trial.factor = result.factor;
+    trial.result =
+        result.Has(MethodFlag::SmallMAlpha) ? TrialResult::SmallMAlpha : TrialResult::Usable;
     return trial;
 }
 
@@ -96,22 +104,41 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
     outcome.factors.assign(total, std::numeric_limits<double>::quiet_NaN());
     outcome.results.assign(total, TrialResult::OutOfRange);
     threads = ThreadsForChunks(threads, trials, kTrialChunk);
-    std::vector<Section> sections(static_cast<std::size_t>(threads), inputs.section);
+    const PreparedSection laidOut(inputs.section);
+    std::vector<std::unique_ptr<TrialWorkspace>> workspaces;
+    workspaces.reserve(static_cast<std::size_t>(threads));
+    for (int t = 0; t < threads; ++t) {
+        workspaces.push_back(std::make_unique<TrialWorkspace>(inputs.section, laidOut));
+    }
+    std::mutex faultGuard;
+    std::exception_ptr fault;  // the first a worker met (memory), raised once all have stopped
     auto work = [&](int thread, int begin, int end) {
-        Section& section = sections[static_cast<std::size_t>(thread)];
-        for (int i = begin; i < end; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            if (outside[at] != 0) {
-                continue;
+        TrialWorkspace& workspace = *workspaces[static_cast<std::size_t>(thread)];
+        try {
+            for (int i = begin; i < end; ++i) {
+                const auto at = static_cast<std::size_t>(i);
+                if (outside[at] != 0) {
+                    continue;
+                }
+                ApplyDraws(inputs.uncertain, std::span(drawn).subspan(at * count, count),
+                           workspace.section);
+                const TrialFactor trial = EvaluateTrial(workspace, circle, method, request);
+                outcome.factors[at] = trial.factor;
+                outcome.results[at] = trial.result;
             }
-            ApplyDraws(inputs.uncertain, std::span(drawn).subspan(at * count, count), section);
-            const TrialFactor trial = EvaluateTrial(section, circle, method, request);
-            outcome.factors[at] = trial.factor;
-            outcome.results[at] = trial.result;
+        } catch (...) {
+            const std::scoped_lock lock(faultGuard);
+            if (!fault) {
+                fault = std::current_exception();
+            }
         }
         AddStepsDone(progress, end - begin);
     };
-    if (!RunInChunks(trials, kTrialChunk, threads, progress, work)) {
+    const bool finished = RunInChunks(trials, kTrialChunk, threads, progress, work);
+    if (fault) {
+        std::rethrow_exception(fault);
+    }
+    if (!finished) {
         throw RunCancelled();
     }
 

@@ -20,10 +20,11 @@ namespace vardolin::section {
 //      uncertain input per trial, trial by trial and in the inputs' order (trials times
 //      inputs.uncertain.size() values in all); under a Latin hypercube what LatinHypercube
 //      takes for every trial as the sampler is made;
-//   2. the trials are worked out on `threads` threads in chunks: each puts its draws into the
-//      section at the means (ApplyDraws), lays it out and evaluates the circle by the first
-//      chosen method (Bishop without one) at the chosen slice count. Each trial is worked out
-//      by one thread on its own values, so the figures are those of one thread, bit for bit;
+//   2. the trials are worked out on `threads` threads in chunks: each thread lays the section
+//      at the means out once, and for each trial puts its draws into the soils (ApplyDraws,
+//      PreparedSection::SetSoilValues) and evaluates the circle by the first chosen method
+//      (Bishop without one) at the chosen slice count. Each trial is worked out by one thread
+//      on its own values, so the figures are those of one thread, bit for bit;
 //   3. the results are summed in trial order (SummariseSectionTrials).
 // A trial that drew a value outside its input's range (a negative c, a phi of 90 or more, a
 // gamma not above 0) makes no section to solve: it gets no factor and counts as OutOfRange.
@@ -32,7 +33,8 @@ namespace vardolin::section {
 // None of these enters the statistics; a report should say how many were left out.
 // Each finished chunk is added to the watcher's stepsDone (the caller sets stepsTotal); a cancel
 // throws RunCancelled. A count below 1 runs no trial and draws nothing. A sampler that cannot
-// be made raises as SoilSampler does, before anything is evaluated.
+// be made raises as SoilSampler does, before anything is evaluated; a section at the means that
+// CheckSection refuses raises as PreparedSection does, after the draws.
 struct SectionTrialsOutcome {
     std::vector<double> factors;  // each trial's factor, NaN where it has none
     std::vector<TrialResult> results;

@@ -75,9 +75,10 @@ TEST_P(SectionTrialsThreads, GiveTheFiguresOfOneThreadBitForBit) {
     const ThreadRow& row = GetParam();
     const SectionInputs inputs = ThreeSoilInputs();
     const SamplingChoices choices = row.hypercube ? HypercubeCorrelated() : SamplingChoices{};
-    const SectionTrialsOutcome one = RunFromStart(inputs, choices, 300, 1);
-    ASSERT_EQ(one.statistics.usable, 300);
-    ExpectSameBits(RunFromStart(inputs, choices, 300, row.threads), one);
+    constexpr int kTrials = 2'000;  // eight chunks
+    const SectionTrialsOutcome one = RunFromStart(inputs, choices, kTrials, 1);
+    ASSERT_EQ(one.statistics.usable, kTrials);
+    ExpectSameBits(RunFromStart(inputs, choices, kTrials, row.threads), one);
 }
 
 INSTANTIATE_TEST_SUITE_P(SectionTrials, SectionTrialsThreads,
