@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -71,27 +72,34 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
         return outcome;
     }
     const auto total = static_cast<std::size_t>(trials);
-
-    // 1. The draws, in trial order on this thread.
-    std::vector<double> drawn(total * count);
-    {
-        TrialSampler sampler = SoilSampler(inputs, choices, trials, uniforms);
-        for (std::size_t i = 0; i < total; ++i) {
-            const std::span<const double> values = sampler.Next();
-            std::copy(values.begin(), values.end(),
-                      drawn.begin() + static_cast<std::ptrdiff_t>(i * count));
-        }
-    }
     std::vector<NumberRange> ranges;
     ranges.reserve(count);
     for (const SoilUncertainInput& input : inputs.uncertain) {
         ranges.push_back(input.range);
     }
+    outcome.drawn.resize(total * count);
     std::vector<InputsOutOfRange> outside(total);
-    for (std::size_t i = 0; i < total; ++i) {
-        outside[i] = OutsideRanges(ranges, std::span(drawn).subspan(i * count, count));
-        for (std::size_t k = 0; k < count; ++k) {
-            outcome.outOfRange[k].trials += (outside[i] >> k) & 1u ? 1 : 0;
+    // Trials [begin, end) drawn by `sampler` in order, and what each drew outside its ranges.
+    auto draw = [&](TrialSampler& sampler, std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            const std::span<const double> values = sampler.Next();
+            const std::span<double> into = std::span(outcome.drawn).subspan(i * count, count);
+            std::copy(values.begin(), values.end(), into.begin());
+            outside[i] = OutsideRanges(ranges, into);
+        }
+    };
+
+    // 1. The draws. Monte Carlo takes `count` values a trial whatever the distributions, bounds
+    // and pair, so trial i's are values i * count onwards and each chunk draws its own trials
+    // on its thread; a Latin hypercube shuffles its strata over every trial, so it draws them
+    // all here first. A sampler is made here either way, so that bounds without probability
+    // raise before anything is drawn.
+    const std::uint32_t start = uniforms.state();
+    const bool drawsInChunks = choices.method == SamplingMethod::MonteCarlo;
+    {
+        TrialSampler sampler = SoilSampler(inputs, choices, trials, uniforms);
+        if (!drawsInChunks) {
+            draw(sampler, 0, total);
         }
     }
 
@@ -111,16 +119,23 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
         workspaces.push_back(std::make_unique<TrialWorkspace>(inputs.section, laidOut));
     }
     std::mutex faultGuard;
-    std::exception_ptr fault;  // the first a worker met (memory), raised once all have stopped
+    std::exception_ptr fault;  // the first a worker met, raised once all have stopped
     auto work = [&](int thread, int begin, int end) {
         TrialWorkspace& workspace = *workspaces[static_cast<std::size_t>(thread)];
+        const auto first = static_cast<std::size_t>(begin);
+        const auto last = static_cast<std::size_t>(end);
         try {
-            for (int i = begin; i < end; ++i) {
-                const auto at = static_cast<std::size_t>(i);
+            if (drawsInChunks) {
+                UniformSequence values(start);
+                values.Skip(first * count);
+                TrialSampler sampler = SoilSampler(inputs, choices, end - begin, values);
+                draw(sampler, first, last);
+            }
+            for (std::size_t at = first; at < last; ++at) {
                 if (outside[at] != 0) {
                     continue;
                 }
-                ApplyDraws(inputs.uncertain, std::span(drawn).subspan(at * count, count),
+                ApplyDraws(inputs.uncertain, std::span(outcome.drawn).subspan(at * count, count),
                            workspace.section);
                 const TrialFactor trial = EvaluateTrial(workspace, circle, method, request);
                 outcome.factors[at] = trial.factor;
@@ -136,13 +151,29 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
     };
     const bool finished = RunInChunks(trials, kTrialChunk, threads, progress, work);
     if (fault) {
+        if (drawsInChunks) {
+            // A draw that overflowed raises here again, leaving the sequence just past it as a
+            // loop over the trials would.
+            uniforms.Restore(start);
+            TrialSampler sampler = SoilSampler(inputs, choices, trials, uniforms);
+            draw(sampler, 0, total);
+        }
         std::rethrow_exception(fault);
     }
     if (!finished) {
+        uniforms.Restore(start);
         throw RunCancelled();
     }
+    if (drawsInChunks) {
+        uniforms.Skip(std::uint64_t{total} * count);
+    }
 
-    // 3. The figures, in trial order.
+    // 3. What the trials drew outside the ranges and the figures, in trial order.
+    for (const InputsOutOfRange trial : outside) {
+        for (std::size_t k = 0; k < count; ++k) {
+            outcome.outOfRange[k].trials += ((trial >> k) & 1u) != 0 ? 1 : 0;
+        }
+    }
     outcome.statistics = SummariseSectionTrials(outcome.factors, outcome.results);
     return outcome;
 }

@@ -15,11 +15,12 @@ namespace vardolin::section {
 
 // Monte Carlo trials of a section on its critical surface:
 //   1. every trial's draws come from SoilSampler (the sampling choices' distributions, bounds,
-//      Latin hypercube and correlated pair) in trial order on the calling thread, so the
-//      sequence is consumed as by a loop over the trials: under Monte Carlo one value per
-//      uncertain input per trial, trial by trial and in the inputs' order (trials times
-//      inputs.uncertain.size() values in all); under a Latin hypercube what LatinHypercube
-//      takes for every trial as the sampler is made;
+//      Latin hypercube and correlated pair), as a loop over the trials in order would draw
+//      them. Under Monte Carlo each trial takes one value per uncertain input, in the inputs'
+//      order (trials times inputs.uncertain.size() values in all), so trial i's draws start
+//      at value i * inputs.uncertain.size() and each chunk of trials draws its own on its
+//      thread; under a Latin hypercube LatinHypercube takes 2n - 1 values per input for n
+//      trials as the sampler is made, and every trial is drawn on the calling thread first;
 //   2. the trials are worked out on `threads` threads in chunks: each thread lays the section
 //      at the means out once, and for each trial puts its draws into the soils (ApplyDraws,
 //      PreparedSection::SetSoilValues) and evaluates the circle by the first chosen method
@@ -32,10 +33,13 @@ namespace vardolin::section {
 // m_alpha below kMinimumMAlpha as SmallMAlpha (its factor is kept in `factors` for the record).
 // None of these enters the statistics; a report should say how many were left out.
 // Each finished chunk is added to the watcher's stepsDone (the caller sets stepsTotal); a cancel
-// throws RunCancelled. A count below 1 runs no trial and draws nothing. A sampler that cannot
-// be made raises as SoilSampler does, before anything is evaluated; a section at the means that
-// CheckSection refuses raises as PreparedSection does, after the draws.
+// throws RunCancelled and leaves the sequence where it was. A count below 1 runs no trial and draws
+// nothing. A sampler that cannot be made raises as SoilSampler does, before anything is evaluated;
+// a section at the means that CheckSection refuses raises as PreparedSection does. A draw that
+// overflows raises RunTimeError(Overflow) with the sequence just past that draw, as the loop would.
 struct SectionTrialsOutcome {
+    // Each trial's draws, inputs.uncertain.size() a trial in the inputs' order, trial by trial.
+    std::vector<double> drawn;
     std::vector<double> factors;  // each trial's factor, NaN where it has none
     std::vector<TrialResult> results;
     // Per uncertain input, in order: the trials that drew it outside its range.

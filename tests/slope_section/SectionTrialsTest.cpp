@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ SectionTrialsOutcome RunFromStart(const SectionInputs& inputs, const SamplingCho
 }
 
 void ExpectSameBits(const SectionTrialsOutcome& actual, const SectionTrialsOutcome& expected) {
+    EXPECT_EQ(actual.drawn, expected.drawn);
     ASSERT_EQ(actual.factors.size(), expected.factors.size());
     for (std::size_t i = 0; i < actual.factors.size(); ++i) {
         ASSERT_EQ(std::bit_cast<std::uint64_t>(actual.factors[i]),
@@ -62,9 +64,17 @@ void ExpectSameBits(const SectionTrialsOutcome& actual, const SectionTrialsOutco
     EXPECT_EQ(a.lognormalReliabilityIndex, e.lognormalReliabilityIndex);
 }
 
+// Monte Carlo with the fill's c and φ correlated and its c kept from 0 to 8.
+SamplingChoices CorrelatedBounded() {
+    SamplingChoices choices;
+    choices.correlation = -0.5;
+    choices.Set("Fill.cohesion", {DistributionKind::Normal, 0.0, 8.0});
+    return choices;
+}
+
 struct ThreadRow {
     std::string name;
-    bool hypercube = false;
+    SamplingChoices choices;
     int threads = 1;
 };
 
@@ -74,19 +84,36 @@ class SectionTrialsThreads : public testing::TestWithParam<ThreadRow> {};
 TEST_P(SectionTrialsThreads, GiveTheFiguresOfOneThreadBitForBit) {
     const ThreadRow& row = GetParam();
     const SectionInputs inputs = ThreeSoilInputs();
-    const SamplingChoices choices = row.hypercube ? HypercubeCorrelated() : SamplingChoices{};
+    const SamplingChoices& choices = row.choices;
     constexpr int kTrials = 2'000;  // eight chunks
     const SectionTrialsOutcome one = RunFromStart(inputs, choices, kTrials, 1);
     ASSERT_EQ(one.statistics.usable, kTrials);
     ExpectSameBits(RunFromStart(inputs, choices, kTrials, row.threads), one);
 }
 
-INSTANTIATE_TEST_SUITE_P(SectionTrials, SectionTrialsThreads,
-                         testing::Values(ThreadRow{"Plain2", false, 2},
-                                         ThreadRow{"Plain7", false, 7},
-                                         ThreadRow{"HypercubeCorrelated2", true, 2},
-                                         ThreadRow{"HypercubeCorrelated7", true, 7}),
-                         RowName{});
+INSTANTIATE_TEST_SUITE_P(
+    SectionTrials, SectionTrialsThreads,
+    testing::Values(ThreadRow{"Plain2", {}, 2}, ThreadRow{"Plain7", {}, 7},
+                    ThreadRow{"CorrelatedBounded7", CorrelatedBounded(), 7},
+                    ThreadRow{"HypercubeCorrelated2", HypercubeCorrelated(), 2},
+                    ThreadRow{"HypercubeCorrelated7", HypercubeCorrelated(), 7}),
+    RowName{});
+
+// Whatever the threads, each trial draws what a loop of the soil sampler over the trials does.
+TEST_P(SectionTrialsThreads, DrawAsALoopOverTheTrials) {
+    const ThreadRow& row = GetParam();
+    const SectionInputs inputs = ThreeSoilInputs();
+    const SamplingChoices& choices = row.choices;
+    constexpr int kTrials = 700;
+    UniformSequence uniforms(kStart);
+    TrialSampler sampler = SoilSampler(inputs, choices, kTrials, uniforms);
+    std::vector<double> expected;
+    for (int i = 0; i < kTrials; ++i) {
+        const std::span<const double> values = sampler.Next();
+        expected.insert(expected.end(), values.begin(), values.end());
+    }
+    EXPECT_EQ(RunFromStart(inputs, choices, kTrials, row.threads).drawn, expected);
+}
 
 // Without spread every trial lays out the section at the means and gets its factor exactly.
 TEST(SectionTrials, WithoutSpreadEveryTrialHasTheFactorAtTheMeans) {
