@@ -99,6 +99,17 @@ INSTANTIATE_TEST_SUITE_P(
                     ThreadRow{"HypercubeCorrelated7", HypercubeCorrelated(), 7}),
     RowName{});
 
+// The figures from a fixed start, the same in every build.
+TEST(SectionTrials, PinnedFiguresFromAFixedStart) {
+    const SectionTrialsOutcome outcome = RunFromStart(ThreeSoilInputs(), {}, 1'000, 2);
+    const SectionTrialStatistics& s = outcome.statistics;
+    EXPECT_EQ(s.usable, 1'000);
+    EXPECT_EQ(s.failed, 18);
+    EXPECT_EQ(s.distribution.mean, 0x1.384c99f24fa8ap+0);               // 1.2199
+    EXPECT_EQ(s.distribution.standardDeviation, 0x1.bbcdf647d3a62p-4);  // 0.1084
+    EXPECT_EQ(s.lognormalReliabilityIndex, 0x1.195e55d8e4831p+1);       // 2.1982
+}
+
 // Whatever the threads, each trial draws what a loop of the soil sampler over the trials does.
 TEST_P(SectionTrialsThreads, DrawAsALoopOverTheTrials) {
     const ThreadRow& row = GetParam();
