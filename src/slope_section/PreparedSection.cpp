@@ -32,6 +32,19 @@ FramedSection Mirror(const FramedSection& drawn) {
     return mirror;
 }
 
+SoilStrength StrengthOf(const Soil& soil, WaterModel water) {
+    SoilStrength strength;
+    strength.impenetrable = soil.model == SoilModel::Impenetrable;
+    if (!strength.impenetrable) {
+        strength.cohesion = soil.cohesion;
+        strength.tanFriction =
+            soil.model == SoilModel::MohrCoulomb ? TanOfDegrees(soil.frictionAngle) : 0.0;
+        strength.unitWeight = soil.unitWeight;
+        strength.poreRatio = water == WaterModel::PoreRatio ? soil.poreRatio : 0.0;
+    }
+    return strength;
+}
+
 }  // namespace
 
 double TanOfDegrees(double degrees) noexcept {
@@ -44,17 +57,7 @@ PreparedSection::PreparedSection(const Section& section) {
                                     fault->column + ": " + fault->message);
     }
     for (const Soil& soil : section.soils) {
-        SoilStrength strength;
-        strength.impenetrable = soil.model == SoilModel::Impenetrable;
-        if (!strength.impenetrable) {
-            strength.cohesion = soil.cohesion;
-            strength.tanFriction =
-                soil.model == SoilModel::MohrCoulomb ? TanOfDegrees(soil.frictionAngle) : 0.0;
-            strength.unitWeight = soil.unitWeight;
-            strength.poreRatio =
-                section.water.model == WaterModel::PoreRatio ? soil.poreRatio : 0.0;
-        }
-        soils_.push_back(strength);
+        soils_.push_back(StrengthOf(soil, section.water.model));
     }
     for (const Layer& layer : section.layers) {
         drawn_.boundaries.emplace_back(layer.points);
@@ -86,6 +89,12 @@ PreparedSection::PreparedSection(const Section& section) {
     const std::vector<SectionPoint>& ground = section.layers.front().points;
     facesLeft_ = ground.front().y < ground.back().y;
     mirrored_ = Mirror(drawn_);
+}
+
+void PreparedSection::SetSoilValues(std::span<const Soil> soils) {
+    for (std::size_t i = 0; i < soils.size() && i < soils_.size(); ++i) {
+        soils_[i] = StrengthOf(soils[i], waterModel_);
+    }
 }
 
 }  // namespace vardolin::section

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "slope_section/Polyline.h"
@@ -43,6 +44,11 @@ class PreparedSection {
 public:
     // Raises std::invalid_argument with the fault's message for a section CheckSection refuses.
     explicit PreparedSection(const Section& section);
+
+    // Takes each soil's c, phi, gamma and ru from `soils`, row for row, as the constructor does,
+    // so that a trial's draws reach a section laid out once. The rows must be the section's own
+    // (the same count and models) with their values in CheckSection's ranges.
+    void SetSoilValues(std::span<const Soil> soils);
 
     const FramedSection& frame(bool mirrored) const noexcept {
         return mirrored ? mirrored_ : drawn_;

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <vector>
+
+#include "analysis/OutOfRangeDraws.h"
+#include "analysis/RunProgress.h"
+#include "numerics/UniformSequence.h"
+#include "sampling/SamplingChoices.h"
+#include "slope_section/SectionInputReader.h"
+#include "slope_section/SectionTrialStatistics.h"
+#include "slope_section/SlipSurface.h"
+
+namespace vardolin::section {
+
+// Monte Carlo trials of a section on its critical surface:
+//   1. every trial's draws come from SoilSampler (the sampling choices' distributions, bounds,
+//      Latin hypercube and correlated pair), as a loop over the trials in order would draw
+//      them. Under Monte Carlo each trial takes one value per uncertain input, in the inputs'
+//      order (trials times inputs.uncertain.size() values in all), so trial i's draws start
+//      at value i * inputs.uncertain.size() and each chunk of trials draws its own on its
+//      thread; under a Latin hypercube LatinHypercube takes 2n - 1 values per input for n
+//      trials as the sampler is made, and every trial is drawn on the calling thread first;
+//   2. the trials are worked out on `threads` threads in chunks: each thread lays the section
+//      at the means out once, and for each trial puts its draws into the soils (ApplyDraws,
+//      PreparedSection::SetSoilValues) and evaluates the circle by the first chosen method
+//      (Bishop without one) at the chosen slice count. Each trial is worked out by one thread
+//      on its own values, so the figures are those of one thread, bit for bit;
+//   3. the results are summed in trial order (SummariseSectionTrials).
+// A trial that drew a value outside its input's range (a negative c, a phi of 90 or more, a
+// gamma not above 0) makes no section to solve: it gets no factor and counts as OutOfRange.
+// A trial where the method finds no factor counts as NoFactor, and one whose factor comes with
+// m_alpha below kMinimumMAlpha as SmallMAlpha (its factor is kept in `factors` for the record).
+// None of these enters the statistics; a report should say how many were left out.
+// Each finished chunk is added to the watcher's stepsDone (the caller sets stepsTotal); a cancel
+// throws RunCancelled and leaves the sequence where it was. A count below 1 runs no trial and draws
+// nothing. A sampler that cannot be made raises as SoilSampler does, before anything is evaluated;
+// a section at the means that CheckSection refuses raises as PreparedSection does. A draw that
+// overflows raises RunTimeError(Overflow) with the sequence just past that draw, as the loop would.
+struct SectionTrialsOutcome {
+    // Each trial's draws, inputs.uncertain.size() a trial in the inputs' order, trial by trial.
+    std::vector<double> drawn;
+    std::vector<double> factors;  // each trial's factor, NaN where it has none
+    std::vector<TrialResult> results;
+    // Per uncertain input, in order: the trials that drew it outside its range.
+    std::vector<OutOfRangeCount> outOfRange;
+    SectionTrialStatistics statistics;
+};
+
+// As SectionTrialsOutcome says. `inputs` is as ReadSectionInputs gives it; `circle` is the
+// critical surface as drawn, from FindCriticalSectionCircle or given.
+SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
+                                      const CircleSurface& circle, int trials,
+                                      UniformSequence& uniforms, int threads,
+                                      RunProgress* progress = nullptr);
+
+}  // namespace vardolin::section
