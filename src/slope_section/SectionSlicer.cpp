@@ -238,11 +238,11 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
     edges_.clear();
     for (std::size_t j = 0; j + 1 < bounds_.size(); ++j) {
         const double a = bounds_[j];
-        const double span = bounds_[j + 1] - a;
         const int n = counts_[j];
+        const double width = (bounds_[j + 1] - a) / n;
         edges_.push_back(a);
         for (int i = 1; i < n; ++i) {
-            edges_.push_back(a + span * i / n);
+            edges_.push_back(a + i * width);
         }
     }
     edges_.push_back(right_);
