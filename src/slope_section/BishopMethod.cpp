@@ -121,21 +121,31 @@ MethodResult SolveBishop(const SlicedMass& mass, MomentPoint point, MethodWorksp
         return result;
     }
 
-    const auto step = [&t](double factor) {
+    // Each step's normal forces first, in a loop of their own that the compiler may run on
+    // several slices at once, into the forces' column that SettleForces fills at the end; then
+    // the checks of m_alpha and the sums in the slices' order.
+    double* normals = forces.normal.data();
+    const auto step = [&t, normals](double factor) {
         const double q = 1.0 / factor;
+        const std::size_t n = t.count;
+        const double* tanFriction = t.tanFriction.data();
+        const double* cosBase = t.cosBase.data();
+        const double* sinBase = t.sinBase.data();
+        const double* vertical = t.vertical.data();
+        const double* cohesionTerm = t.cohesionTerm.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            const double mAlpha = cosBase[i] + sinBase[i] * (tanFriction[i] * q);
+            normals[i] = (vertical[i] - sinBase[i] * cohesionTerm[i] * q) / mAlpha;
+        }
+        bool singular = false;
         double resisting = 0.0;
         double moment = 0.0;
-        for (std::size_t i = 0; i < t.count; ++i) {
-            const double tq = t.tanFriction[i] * q;
-            const double mAlpha = t.cosBase[i] + t.sinBase[i] * tq;
-            if (!(mAlpha > 0.0)) {
-                return kNaN;
-            }
-            const double normal = (t.vertical[i] - t.sinBase[i] * t.cohesionTerm[i] * q) / mAlpha;
-            resisting += (t.cohesionTerm[i] + normal * t.tanFriction[i]) * t.armShear[i];
-            moment += t.drive[i] + normal * t.armNormal[i];
+        for (std::size_t i = 0; i < n; ++i) {
+            singular |= !(cosBase[i] + sinBase[i] * (tanFriction[i] * q) > 0.0);
+            resisting += (cohesionTerm[i] + normals[i] * tanFriction[i]) * t.armShear[i];
+            moment += t.drive[i] + normals[i] * t.armNormal[i];
         }
-        return moment > 0.0 ? resisting / moment : kNaN;
+        return !singular && moment > 0.0 ? resisting / moment : kNaN;
     };
     result.passes = 1;
     const std::optional<double> factor = SettleFactor(step, OrdinaryStart(t), result.passes);

@@ -13,29 +13,29 @@ namespace vardolin::section {
 namespace {
 
 constexpr double kMergeShare = 1e-9;
+constexpr double kSixth = 1.0 / 6.0;
 
-// The area between an upper and a lower line over [a, b] (middle m, a sixth of the width
-// `sixth`) and its first moments, by Simpson's rule: exact, the integrands being at most
-// quadratic.
-struct Region {
-    double area = 0.0;
-    double momentX = 0.0;  // of x
-    double momentY = 0.0;  // of y
+// The unit weights times the soils' thicknesses, summed down a slice at its sides and middle
+// (thick) and likewise times the sums of the soils' top and bottom levels (level): the slice's
+// weight and its first moments follow from one Simpson's rule over the sums, exact, the
+// integrands being at most quadratic.
+struct Stack {
+    double thickA = 0.0, thickM = 0.0, thickB = 0.0;
+    double levelA = 0.0, levelM = 0.0, levelB = 0.0;
+
+    void Add(double unitWeight, double upperA, double upperM, double upperB, double lowerA,
+             double lowerM, double lowerB) noexcept {
+        const double tA = unitWeight * (upperA - lowerA);
+        const double tM = unitWeight * (upperM - lowerM);
+        const double tB = unitWeight * (upperB - lowerB);
+        thickA += tA;
+        thickM += tM;
+        thickB += tB;
+        levelA += tA * (upperA + lowerA);
+        levelM += tM * (upperM + lowerM);
+        levelB += tB * (upperB + lowerB);
+    }
 };
-
-Region Between(double a, double m, double b, double sixth, double upperA, double upperM,
-               double upperB, double lowerA, double lowerM, double lowerB) noexcept {
-    const double tA = upperA - lowerA;
-    const double tM = upperM - lowerM;
-    const double tB = upperB - lowerB;
-    Region region;
-    region.area = sixth * (tA + 4.0 * tM + tB);
-    region.momentX = sixth * (a * tA + 4.0 * m * tM + b * tB);
-    region.momentY =
-        sixth * (tA * (upperA + lowerA) + 4.0 * tM * (upperM + lowerM) + tB * (upperB + lowerB)) /
-        2.0;
-    return region;
-}
 
 }  // namespace
 
@@ -238,11 +238,11 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
     edges_.clear();
     for (std::size_t j = 0; j + 1 < bounds_.size(); ++j) {
         const double a = bounds_[j];
-        const double span = bounds_[j + 1] - a;
         const int n = counts_[j];
+        const double width = (bounds_[j + 1] - a) / n;
         edges_.push_back(a);
         for (int i = 1; i < n; ++i) {
-            edges_.push_back(a + span * i / n);
+            edges_.push_back(a + i * width);
         }
     }
     edges_.push_back(right_);
@@ -259,6 +259,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
     std::size_t levelPiece = pieces_.size();
     double levelRight = 0.0;
     const CircleSegments segments(centreX_, centreY_, radius_);
+    const double perRadius = 1.0 / radius_;
 
     const std::size_t n = edges_.size() - 1;
     mass.slices.resize(n);
@@ -276,7 +277,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         if (!(w > 0.0)) {
             return SurfaceStatus::DegenerateSlice;
         }
-        const double sixth = w / 6.0;
+        const double sixth = w * kSixth;
         while (p + 1 < pieces_.size() && pieces_[p].to <= m) {
             ++p;
         }
@@ -287,18 +288,22 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         levelRight = surfaceB;
         double sinBase = 0.0;
         double cosBase = 1.0;
+        double baseLength = w;
         double baseY = 0.0;
         if (piece.arc) {
             const double dx = centreX_ - m;
             const double below = std::sqrt(std::max(Square(radius_) - Square(dx), 0.0));
-            sinBase = dx / radius_;
-            cosBase = below / radius_;
+            sinBase = dx * perRadius;
+            cosBase = below * perRadius;
+            baseLength = w * radius_ / below;
             baseY = centreY_ - below;
         } else {
             const double g = piece.line.gradient;
             const double secant = std::sqrt(1.0 + Square(g));
-            sinBase = -g / secant;
-            cosBase = 1.0 / secant;
+            const double perSecant = 1.0 / secant;
+            sinBase = -g * perSecant;
+            cosBase = perSecant;
+            baseLength = w * secant;
             baseY = piece.line.Level(m);
         }
         if (!(cosBase > 0.0)) {
@@ -311,11 +316,10 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         const double topA = top.Level(a);
         const double topM = top.Level(m);
         const double topB = top.Level(b);
-        double weight = 0.0;
-        double momentX = 0.0;
-        double momentY = 0.0;
+        Stack stack;
         double stress = 0.0;
         std::size_t baseLayer = 0;
+        bool onSurface = false;
         double upperA = topA;
         double upperM = topM;
         double upperB = topB;
@@ -324,7 +328,7 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
             const SoilStrength& soil = soils[frame.layerSoils[k]];
             const LinePiece* next = k + 1 < layers ? &pieceOf(k + 1, m) : nullptr;
             const double nextM = next ? next->Level(m) : baseY;
-            const bool onSurface = !(nextM > baseY);
+            onSurface = !(nextM > baseY);
             double lowerA = surfaceA;
             double lowerM = piece.arc ? (surfaceA + surfaceB) / 2.0 : baseY;  // the chord's
             double lowerB = surfaceB;
@@ -333,19 +337,15 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
                 lowerM = nextM;
                 lowerB = next->Level(b);
             }
-            Region region = Between(a, m, b, sixth, upperA, upperM, upperB, lowerA, lowerM, lowerB);
-            if (onSurface && piece.arc) {
-                const SegmentArea segment = segments.Under(a, surfaceA, b, surfaceB);
-                region.area += segment.area;
-                region.momentX += segment.momentX;
-                region.momentY += segment.momentY;
+            if (soil.impenetrable) {
+                const double area =
+                    sixth * ((upperA - lowerA) + 4.0 * (upperM - lowerM) + (upperB - lowerB)) +
+                    (onSurface && piece.arc ? segments.Under(a, surfaceA, b, surfaceB).area : 0.0);
+                if (area > 0.0) {
+                    return SurfaceStatus::EntersImpenetrable;
+                }
             }
-            if (soil.impenetrable && region.area > 0.0) {
-                return SurfaceStatus::EntersImpenetrable;
-            }
-            weight += soil.unitWeight * region.area;
-            momentX += soil.unitWeight * region.momentX;
-            momentY += soil.unitWeight * region.momentY;
+            stack.Add(soil.unitWeight, upperA, upperM, upperB, lowerA, lowerM, lowerB);
             stress += soil.unitWeight * (upperM - (onSurface ? baseY : nextM));
             if (onSurface) {
                 break;
@@ -353,6 +353,17 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
             upperA = lowerA;
             upperM = lowerM;
             upperB = lowerB;
+        }
+        double weight = sixth * (stack.thickA + 4.0 * stack.thickM + stack.thickB);
+        double momentX = sixth * (a * stack.thickA + 4.0 * m * stack.thickM + b * stack.thickB);
+        double momentY = sixth * 0.5 * (stack.levelA + 4.0 * stack.levelM + stack.levelB);
+        if (onSurface && piece.arc) {
+            // The segment under the chord lies in the base's soil.
+            const double unitWeight = soils[frame.layerSoils[baseLayer]].unitWeight;
+            const SegmentArea segment = segments.Under(a, surfaceA, b, surfaceB);
+            weight += unitWeight * segment.area;
+            momentX += unitWeight * segment.momentX;
+            momentY += unitWeight * segment.momentY;
         }
         const SoilStrength& baseSoil = soils[frame.layerSoils[baseLayer]];
         if (baseSoil.impenetrable) {
@@ -420,11 +431,17 @@ SurfaceStatus SectionSlicer::Cut(int count, SlicedMass& mass) {
         slice.width = w;
         slice.baseX = m;
         slice.baseY = baseY;
-        slice.baseLength = w / cosBase;
+        slice.baseLength = baseLength;
         slice.topY = topM;
         slice.weight = weight;
-        slice.centroidX = weight > 0.0 ? momentX / weight : m;
-        slice.centroidY = weight > 0.0 ? momentY / weight : (topM + baseY) / 2.0;
+        if (weight > 0.0) {
+            const double perWeight = 1.0 / weight;
+            slice.centroidX = momentX * perWeight;
+            slice.centroidY = momentY * perWeight;
+        } else {
+            slice.centroidX = m;
+            slice.centroidY = (topM + baseY) / 2.0;
+        }
         slice.cohesion = baseSoil.cohesion;
         slice.tanFriction = baseSoil.tanFriction;
         slice.porePressure = porePressure;
