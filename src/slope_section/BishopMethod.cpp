@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "slope_section/FactorIteration.h"
+#include "slope_section/SettledForces.h"
 #include "slope_section/SliceChecks.h"
 
 namespace vardolin::section {
@@ -52,18 +53,7 @@ double SettleAboutCentre(const SlicedMass& mass, const SliceTerms& t, double sta
 
 // The forces at the settled factor, m_alpha's least and the doubts.
 void SettleForces(const SliceTerms& t, double factor, SliceForces& forces, MethodResult& result) {
-    const double q = 1.0 / factor;
-    double smallest = HUGE_VAL;
-    for (std::size_t i = 0; i < t.count; ++i) {
-        const double mAlpha = t.cosBase[i] + t.sinBase[i] * t.tanFriction[i] * q;
-        smallest = std::min(smallest, mAlpha);
-        const double normal = (t.vertical[i] - t.sinBase[i] * t.cohesionTerm[i] * q) / mAlpha;
-        forces.normal[i] = normal;
-        forces.shear[i] = (t.cohesionTerm[i] + normal * t.tanFriction[i]) * q;
-        forces.interNormal[i] = 0.0;
-        forces.interShear[i] = 0.0;
-    }
-    result.smallestMAlpha = smallest;
+    result.smallestMAlpha = SettleHorizontalInterslice(t, factor, forces);
     CheckSlices(t, forces, result);
 }
 

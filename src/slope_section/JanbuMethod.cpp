@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "slope_section/FactorIteration.h"
+#include "slope_section/SettledForces.h"
 #include "slope_section/SliceChecks.h"
 
 namespace vardolin::section {
@@ -104,17 +105,7 @@ MethodResult SolveJanbu(const SlicedMass& mass, JanbuVariant variant, MethodWork
         result.Raise(MethodFlag::NotConverged);
         return result;
     }
-    const double q = 1.0 / *factor;
-    double smallest = HUGE_VAL;
-    for (std::size_t i = 0; i < t.count; ++i) {
-        const double mAlpha = t.cosBase[i] + t.sinBase[i] * t.tanFriction[i] * q;
-        smallest = std::min(smallest, mAlpha);
-        const double normal = (t.vertical[i] - t.sinBase[i] * t.cohesionTerm[i] * q) / mAlpha;
-        forces.normal[i] = normal;
-        forces.shear[i] = (t.cohesionTerm[i] + normal * t.tanFriction[i]) * q;
-        forces.interNormal[i] = 0.0;
-        forces.interShear[i] = 0.0;
-    }
+    const double smallest = SettleHorizontalInterslice(t, *factor, forces);
     if (variant == JanbuVariant::Corrected) {
         result.correction = JanbuCorrectionFactor(StrengthAlong(mass), DepthOverLength(mass));
     }
