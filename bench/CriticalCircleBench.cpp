@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <thread>
 #include <utility>
 #include <vector>
 
+#include "ThreadArgs.h"
 #include "critical_circle/CircleEvaluation.h"
 #include "critical_circle/CircleSearch.h"
 #include "critical_circle/CircleTrials.h"
@@ -30,14 +30,6 @@ const SearchGrid kGrid{-10, 60, 45, 125, 40, 30, 20};
 constexpr int kSlices = 50;
 constexpr int kTrials = 100'000;
 const Circle kTrialCircle{20, 70, 80};
-
-void ThreadArgs(benchmark::internal::Benchmark* b) {
-    b->ArgName("threads")->Arg(1);
-    const int cores = static_cast<int>(std::thread::hardware_concurrency());
-    if (cores > 1) {
-        b->Arg(cores);
-    }
-}
 
 // The same work on plain doubles: locate, slice, both factors, Bishop's iteration, m_alpha.
 namespace plain {
@@ -286,7 +278,10 @@ void BM_CriticalSearch(benchmark::State& state) {
     // the library's refinement of several starts.
     state.counters["not_above_kernel"] = factor <= plain::Search() ? 1 : 0;
 }
-BENCHMARK(BM_CriticalSearch)->Apply(ThreadArgs)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CriticalSearch)
+    ->Apply(bench::ThreadArgs)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The form's default model: the grid placed from the slope, widened where it must be.
 void BM_CriticalSearchAuto(benchmark::State& state) {
@@ -305,7 +300,10 @@ void BM_CriticalSearchAuto(benchmark::State& state) {
         benchmark::DoNotOptimize(std::as_const(factor));
     }
 }
-BENCHMARK(BM_CriticalSearchAuto)->Apply(ThreadArgs)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CriticalSearchAuto)
+    ->Apply(bench::ThreadArgs)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_CriticalSearchKernel(benchmark::State& state) {
     for (auto _ : state) {
@@ -329,7 +327,10 @@ void BM_CriticalTrials(benchmark::State& state) {
     state.counters["same_as_kernel"] = figure == plain::Trials() ? 1 : 0;
     state.SetItemsProcessed(state.iterations() * kTrials);
 }
-BENCHMARK(BM_CriticalTrials)->Apply(ThreadArgs)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CriticalTrials)
+    ->Apply(bench::ThreadArgs)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_CriticalTrialsKernel(benchmark::State& state) {
     for (auto _ : state) {

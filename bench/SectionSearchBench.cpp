@@ -4,22 +4,14 @@
 // items_per_second within one run.
 #include <benchmark/benchmark.h>
 
-#include <thread>
 #include <utility>
 
+#include "ThreadArgs.h"
 #include "slope_section/SectionExamples.h"
 #include "slope_section/SectionSearch.h"
 
 namespace vardolin::section {
 namespace {
-
-void ThreadArgs(benchmark::internal::Benchmark* b) {
-    b->ArgName("threads")->Arg(1);
-    const int cores = static_cast<int>(std::thread::hardware_concurrency());
-    if (cores > 1) {
-        b->Arg(cores);
-    }
-}
 
 // Three soils, a piezometric line ponding at the toe and kh; Bishop on a 40 x 40 Auto grid with
 // 30 radii per centre and the critical circle's 50 slices, refined.
@@ -40,7 +32,7 @@ void BM_SectionSearch(benchmark::State& state) {
     state.counters["circles"] = circles;
     state.SetItemsProcessed(state.iterations() * circles);
 }
-BENCHMARK(BM_SectionSearch)->Apply(ThreadArgs)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SectionSearch)->Apply(bench::ThreadArgs)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace vardolin::section

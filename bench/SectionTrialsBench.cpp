@@ -3,22 +3,14 @@
 // items_per_second within one run.
 #include <benchmark/benchmark.h>
 
-#include <thread>
 #include <utility>
 
+#include "ThreadArgs.h"
 #include "slope_section/SectionTrialInputs.h"
 #include "slope_section/SectionTrials.h"
 
 namespace vardolin::section {
 namespace {
-
-void ThreadArgs(benchmark::internal::Benchmark* b) {
-    b->ArgName("threads")->Arg(1);
-    const int cores = static_cast<int>(std::thread::hardware_concurrency());
-    if (cores > 1) {
-        b->Arg(cores);
-    }
-}
 
 // 10^5 trials of the three-soil section (eight uncertain inputs, a piezometric line, kh), Bishop
 // at 30 slices on a circle through its face.
@@ -36,7 +28,7 @@ void BM_SectionTrials(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kTrials);
 }
-BENCHMARK(BM_SectionTrials)->Apply(ThreadArgs)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SectionTrials)->Apply(bench::ThreadArgs)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace vardolin::section
