@@ -19,23 +19,16 @@
 #include "slope_section/SectionExamples.h"
 #include "slope_section/SectionInputReader.h"
 #include "slope_section/SectionSlicer.h"
+#include "slope_section/SectionTrialInputs.h"
 
 namespace vardolin::section {
 namespace {
 
 using testing_support::RowName;
 
-// The section's inputs as a description holds them, with a run of no use: enough for the model
-// reader, which needs the fields and the tables alone.
-constexpr AnalysisDescription kInputsOnly{
-    .id = kSectionAnalysisId,
-    .formName = "SlopeSection",
-    .caption = "Slope Section",
-    .fields = kSectionFields,
-    .run = [](FieldTexts&, AnalysisContext&) { return RunOutcome::Stopped(); },
-    .messages = {},
-    .tables = kSectionTables,
-};
+// The section's inputs as a description holds them: enough for the model reader, which needs
+// the fields and the tables alone.
+constexpr const AnalysisDescription& kInputsOnly = examples::kSectionInputsOnly;
 const std::array<const AnalysisDescription*, 1> kInputsOnlyList{&kInputsOnly};
 
 // The texts of examples::ThreeSoils(): three soils under a 2:1 face, a piezometric line, kh.
