@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "circle_search/Circle.h"
+#include "circle_search/SearchSpace.h"
+#include "slope_section/MethodResult.h"
+#include "slope_section/MomentCentre.h"
+#include "slope_section/SectionMethod.h"
+#include "slope_section/SlipSurface.h"
+#include "slope_section/SurfaceEvaluation.h"
+
+namespace vardolin::section {
+
+// One chosen method on the critical surface at the means, with its slice table.
+struct KeptMethod {
+    SectionMethod method = SectionMethod::Bishop;
+    MethodResult result;
+    std::vector<SliceRow> rows;
+};
+
+// A circle the search judged and its factor by the search's method.
+struct JudgedCircle {
+    CircleSurface circle;  // as drawn
+    double factor = 0.0;
+};
+
+// What the last run of a section found, for its diagram, its export and its report: the search's
+// grid or ranges (none for a given circle), its lowest circles, and the critical surface with
+// every chosen method on it. Replaced whole by each run that reaches its surface; a run stopped
+// before that leaves hasSurface false.
+struct SectionKeptTables {
+    bool hasSurface = false;
+    bool searched = false;  // false: the circle was given
+    circle_search::SearchGrid grid;            // the grid searched last, as drawn
+    circle_search::EntryExitRanges entryExit;  // the ranges of an entry-exit search
+    // The lowest circle of each centre of the grid (or entry-exit pair), lowest factor first, at
+    // most kKeptLowestCircles; the critical circle is not among them unless the grid met it.
+    std::vector<JudgedCircle> lowest;
+    CircleSurface critical;  // as drawn
+    SurfaceOnGround located;
+    std::optional<MomentPoint> momentPoint;
+    // The chosen methods in their order; the first is the one the search minimised.
+    std::vector<KeptMethod> methods;
+};
+
+inline constexpr std::size_t kKeptLowestCircles = 20;
+
+}  // namespace vardolin::section
