@@ -19,7 +19,7 @@ std::vector<OutOfRangeCount> OutOfRangeTally::Counts(std::span<const UncertainIn
     std::vector<OutOfRangeCount> counts;
     counts.reserve(inputs.size());
     for (std::size_t k = 0; k < inputs.size(); ++k) {
-        counts.push_back({inputs[k].key, trials_[k]});
+        counts.push_back({std::string(inputs[k].key), trials_[k]});
     }
     return counts;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,7 +17,9 @@ namespace vardolin {
 // cohesion, water above the crack, …). Normal draws are not bounded and a run uses them as they
 // come, so these say how far the chosen deviations reach beyond what a slope can hold.
 struct OutOfRangeCount {
-    std::string_view parameter;  // the input's key
+    // The input's key; owned, as an analysis may make its inputs' keys for one run (a section's
+    // soils).
+    std::string parameter;
     int trials = 0;
 };
 

@@ -30,7 +30,10 @@ enum SectionField : int {
     SliceCount = 2,
     Methods = 3,
     WaterModelField = 4,
-    // 5, 6 and 7 are the report fields, as on every form.
+    // The report fields, as on every form.
+    MessageField = 5,
+    MeanSafetyFactor = 6,
+    ExplanationField = 7,
     WaterUnitWeight = 8,
     HeadModeField = 9,
     HorizontalSeismic = 10,
@@ -40,7 +43,7 @@ enum SectionField : int {
     GivenCentreX = 14,
     GivenCentreY = 15,
     GivenRadius = 16,
-    // 17 is the failure percentage, as on every form.
+    FailureProbability = 17,
     GroundTable = 18,
     SoilsTable = 19,
     LayersTable = 20,
@@ -48,6 +51,35 @@ enum SectionField : int {
     PiezometricTable = 22,
     PressuresTable = 23,
     LineLoadsTable = 24,
+    SearchKindField = 25,
+    CentresPerSide = 26,
+    RadiiPerCentre = 27,
+    MinimumSafetyFactor = 28,
+    MaximumFailurePercentage = 29,
+    // The results beyond the report fields.
+    CriticalCentreX = 30,
+    CriticalCentreY = 31,
+    CriticalRadius = 32,
+    EntryX = 33,
+    EntryY = 34,
+    ExitX = 35,
+    ExitY = 36,
+    // Each method's factor (and the rigorous methods' lambda) on the critical circle, in the
+    // order of kSectionMethods; empty for a method not chosen.
+    OrdinaryFactor = 37,
+    BishopFactor = 38,
+    JanbuFactor = 39,
+    JanbuF0Factor = 40,
+    SpencerFactor = 41,
+    SpencerLambda = 42,
+    MorgensternPriceFactor = 43,
+    MorgensternPriceLambda = 44,
+    HalfSineFactor = 45,
+    HalfSineLambda = 46,
+    FactorStdDev = 47,
+    ReliabilityIndex = 48,
+    LognormalReliabilityIndex = 49,
+    Caution = 50,
 };
 
 // The counts a section may have. Every one is bounded so that no file can make the reader or
@@ -73,6 +105,12 @@ inline constexpr std::string_view kHeadInclined = "inclined";
 inline constexpr std::string_view kModelMohrCoulomb = "Mohr-Coulomb";
 inline constexpr std::string_view kModelUndrained = "Undrained";
 inline constexpr std::string_view kModelImpenetrable = "Impenetrable";
+inline constexpr std::string_view kSearchGrid = "grid";
+inline constexpr std::string_view kSearchEntryExit = "entry-exit";
+
+// The search's counts, as the Critical Circle bounds them.
+inline constexpr int kMaxCentresPerSide = 150;
+inline constexpr int kMaxRadiiPerCentre = 1'000;
 
 // clang-format off
 inline constexpr std::array<TableColumn, 2> kPointColumns{{
@@ -148,14 +186,45 @@ inline constexpr std::array<FieldFact, 7> kSectionTableFields{{
     {PressuresTable,    FieldRole::Input, "pressures",         "Pressures",          "",     "",      "Uniform vertical pressures on the ground, each over a range of x."},
     {LineLoadsTable,    FieldRole::Input, "line_loads",        "Line loads",         "",     "",      "Forces on the ground at a point, each with its angle."},
 }};
+inline constexpr std::array<FieldFact, 5> kSectionSearchFields{{
+    {SearchKindField,   FieldRole::Input, "search",            "Search",             "grid", "",      "grid: circles from a grid of centres placed from the section's face; entry-exit: circles through a point behind the crest and a point on the face or in front of the toe. Either is then refined. Not read where a circle is given."},
+    {CentresPerSide,    FieldRole::Input, "centres_per_side",  "Centres per Side",   "20",   "count", "Centres along each side of the grid (entry and exit points of each range): 1 to 150."},
+    {RadiiPerCentre,    FieldRole::Input, "radii_per_centre",  "Radii per Centre",   "10",   "count", "Radii tried at each centre (circles for each entry-exit pair): 1 to 1000."},
+    {MinimumSafetyFactor, FieldRole::Input, "minimum_safety_factor", "Acceptance: Minimum Factor of Safety", "1.5", "", "The lowest factor at the averages, by the first method, the slope is accepted with: above 0."},
+    {MaximumFailurePercentage, FieldRole::Input, "maximum_failure_probability", "Acceptance: Maximum Probability of Failure (%)", "5", "%", "The highest probability of failure the slope is accepted with: 0 to 100 %."},
+}};
+inline constexpr std::array<FieldFact, 21> kSectionResultFields{{
+    {CriticalCentreX,   FieldRole::Result, "critical_centre_x", "Critical Circle: Centre x", "", "", "Centre x of the critical circle (the given one where a circle is given).", FieldDisplay::Length},
+    {CriticalCentreY,   FieldRole::Result, "critical_centre_y", "Critical Circle: Centre y", "", "", "Centre y of the critical circle.", FieldDisplay::Length},
+    {CriticalRadius,    FieldRole::Result, "critical_radius",   "Critical Circle: Radius",   "", "", "Radius of the critical circle.", FieldDisplay::Length},
+    {EntryX,            FieldRole::Result, "entry_x",           "Entry Point: x",            "", "", "Where the critical circle enters the ground at the top of the sliding mass.", FieldDisplay::Length},
+    {EntryY,            FieldRole::Result, "entry_y",           "Entry Point: y",            "", "", "Height of the entry point.", FieldDisplay::Length},
+    {ExitX,             FieldRole::Result, "exit_x",            "Exit Point: x",             "", "", "Where the critical circle leaves the ground at the foot of the sliding mass.", FieldDisplay::Length},
+    {ExitY,             FieldRole::Result, "exit_y",            "Exit Point: y",             "", "", "Height of the exit point.", FieldDisplay::Length},
+    {OrdinaryFactor,    FieldRole::Result, "ordinary_factor",   "Ordinary",                  "", "", "The ordinary (Fellenius) factor of the critical circle at the averages.", FieldDisplay::Factor},
+    {BishopFactor,      FieldRole::Result, "bishop_factor",     "Bishop Simplified",         "", "", "Bishop's simplified factor of the critical circle at the averages.", FieldDisplay::Factor},
+    {JanbuFactor,       FieldRole::Result, "janbu_factor",      "Janbu Simplified",          "", "", "Janbu's simplified factor, uncorrected.", FieldDisplay::Factor},
+    {JanbuF0Factor,     FieldRole::Result, "janbu_f0_factor",   "Janbu Simplified with f0",  "", "", "Janbu's simplified factor with the f0 correction.", FieldDisplay::Factor},
+    {SpencerFactor,     FieldRole::Result, "spencer_factor",    "Spencer",                   "", "", "Spencer's factor, in force and moment equilibrium.", FieldDisplay::Factor},
+    {SpencerLambda,     FieldRole::Result, "spencer_lambda",    "Spencer: λ",                "", "", "The tangent of Spencer's interslice force inclination.", FieldDisplay::Factor},
+    {MorgensternPriceFactor, FieldRole::Result, "morgenstern_price_factor", "Morgenstern-Price", "", "", "The Morgenstern-Price factor with f(x) constant.", FieldDisplay::Factor},
+    {MorgensternPriceLambda, FieldRole::Result, "morgenstern_price_lambda", "Morgenstern-Price: λ", "", "", "Its λ.", FieldDisplay::Factor},
+    {HalfSineFactor,    FieldRole::Result, "morgenstern_price_half_sine_factor", "Morgenstern-Price, Half-Sine", "", "", "The Morgenstern-Price factor with f(x) a half-sine.", FieldDisplay::Factor},
+    {HalfSineLambda,    FieldRole::Result, "morgenstern_price_half_sine_lambda", "Morgenstern-Price, Half-Sine: λ", "", "", "Its λ.", FieldDisplay::Factor},
+    {FactorStdDev,      FieldRole::Result, "factor_sd",         "Standard Deviation of Factor", "", "", "Standard deviation of the trials' factors.", FieldDisplay::Factor},
+    {ReliabilityIndex,  FieldRole::Result, "reliability_index", "Reliability Index",         "", "", "(mean factor - 1) / standard deviation.", FieldDisplay::Factor},
+    {LognormalReliabilityIndex, FieldRole::Result, "lognormal_reliability_index", "Lognormal Reliability Index", "", "", "The reliability index of a lognormally distributed factor of safety.", FieldDisplay::Factor},
+    {Caution,           FieldRole::Result, "caution",           "Caution",                   "", "", "What bounds the search, the methods' doubts about the critical circle, and trials left out."},
+}};
 // clang-format on
 
-inline constexpr auto kSectionInputFields =
-    JoinFieldFacts(kSectionLeadingFields, kSectionPlainFields, kSectionTableFields);
-// Every field of the section's form in field order: the inputs and the report fields.
-inline constexpr auto kSectionFields =
-    JoinFieldFacts(kSectionLeadingFields, kVerdictFields, kSectionPlainFields,
-                   kFailurePercentageField, kSectionTableFields);
+inline constexpr auto kSectionInputFields = JoinFieldFacts(
+    kSectionLeadingFields, kSectionPlainFields, kSectionTableFields, kSectionSearchFields);
+// Every field of the section's form in field order: the inputs, the report fields and the
+// results.
+inline constexpr auto kSectionFields = JoinFieldFacts(
+    kSectionLeadingFields, kVerdictFields, kSectionPlainFields, kFailurePercentageField,
+    kSectionTableFields, kSectionSearchFields, kSectionResultFields);
 static_assert(AreInFieldOrder(kSectionFields));
 
 // The analysis's id in model files.

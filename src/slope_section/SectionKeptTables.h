@@ -33,7 +33,7 @@ struct JudgedCircle {
 // before that leaves hasSurface false.
 struct SectionKeptTables {
     bool hasSurface = false;
-    bool searched = false;  // false: the circle was given
+    bool searched = false;                     // false: the circle was given
     circle_search::SearchGrid grid;            // the grid searched last, as drawn
     circle_search::EntryExitRanges entryExit;  // the ranges of an entry-exit search
     // The lowest circle of each centre of the grid (or entry-exit pair), lowest factor first, at

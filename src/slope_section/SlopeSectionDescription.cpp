@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+#include "slope_section/SlopeSectionDescription.h"
+
+#include <array>
+#include <string>
+
+#include "analysis/KeptTables.h"
+#include "files/ShortestText.h"
+#include "slope_section/SectionInputs.h"
+#include "slope_section/SectionKeptTables.h"
+#include "slope_section/SectionMessages.h"
+#include "slope_section/SlopeSectionRun.h"
+
+namespace vardolin {
+
+namespace {
+
+using namespace section;
+
+constexpr std::array<std::string_view, 21> kMessages{
+    messages::kCountNotAboveOne,
+    messages::kCountAboveLimit,
+    messages::kSearchUnknown,
+    messages::kCentresOutOfRange,
+    messages::kRadiiOutOfRange,
+    messages::kTooManySlices,
+    messages::kMinimumFactorNotAboveZero,
+    messages::kMaximumPercentageOutOfRange,
+    messages::kNoFace,
+    messages::kNoUsableCircle,
+    messages::kGivenCircleNoMass,
+    messages::kGivenCircleNoFactor,
+    messages::kNoUsableTrial,
+    messages::kVerdicts[0],
+    messages::kVerdicts[1],
+    messages::kVerdicts[2],
+    messages::kVerdicts[3],
+    messages::kVerdicts[4],
+    messages::kVerdicts[5],
+    messages::kVerdicts[6],
+    messages::kVerdicts[7],
+};
+
+std::string Row(std::initializer_list<double> values) {
+    std::string row;
+    for (const double value : values) {
+        row += ',' + ShortestText(value);
+    }
+    return row + "\r\n";
+}
+
+std::string FlagsText(const MethodResult& result) {
+    std::string flags;
+    for (unsigned bit = 1; bit != 0 && bit <= result.flags; bit <<= 1) {
+        if ((result.flags & bit) != 0) {
+            flags +=
+                (flags.empty() ? "" : "; ") + std::string(FlagName(static_cast<MethodFlag>(bit)));
+        }
+    }
+    return flags;
+}
+
+// Each chosen method on the critical circle, then each one's slices at the averages.
+ExportTables SectionTables(KeptTables& kept) {
+    const auto& tables = kept.Of<SectionKeptTables>();
+    ExportTables out;
+    if (!tables.hasSurface) {
+        return out;
+    }
+    ExportTable methods{"section_methods",
+                        "method,factor,lambda,correction,smallest_m_alpha,flags\r\n",
+                        "Methods on the critical circle at the averages"};
+    for (const KeptMethod& method : tables.methods) {
+        const MethodResult& r = method.result;
+        methods.csv += std::string(kSectionMethods[static_cast<std::size_t>(method.method)].key) +
+                       ',' + (r.solved() ? ShortestText(r.factor) : std::string()) + ',' +
+                       ShortestText(r.lambda) + ',' + ShortestText(r.correction) + ',' +
+                       ShortestText(r.smallestMAlpha) + ",\"" + FlagsText(r) + "\"\r\n";
+    }
+    out.push_back(std::move(methods));
+    for (const KeptMethod& method : tables.methods) {
+        const std::string_view key = kSectionMethods[static_cast<std::size_t>(method.method)].key;
+        ExportTable slices{
+            "section_slices_" + std::string(key),
+            "slice,x,width,soil,weight,base_angle,base_length,pore_pressure,"
+            "normal,shear,interslice_normal,interslice_shear,strength\r\n",
+            method.method == tables.methods.front().method
+                ? "Slices of the critical circle by " + std::string(MethodName(method.method))
+                : std::string()};
+        int number = 0;
+        for (const SliceRow& s : method.rows) {
+            slices.csv += std::to_string(++number) + Row({s.x, s.width}) + ',' +
+                          std::to_string(s.soil + 1) +
+                          Row({s.weight, s.baseAngle, s.baseLength, s.porePressure, s.normal,
+                               s.shear, s.interNormal, s.interShear, s.strength});
+        }
+        out.push_back(std::move(slices));
+    }
+    return out;
+}
+
+std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem /*units*/) {
+    const auto text = [&](int field) { return fields.text(field); };
+    std::string statement =
+        "Limit equilibrium of a layered section on circular slip surfaces by the methods " +
+        text(Methods) + ". The sliding mass is cut into about " + text(SliceCount) +
+        " slices, with a slice boundary at every point of the section's lines and every "
+        "crossing of them with the circle, so that no slice base spans two soils; each slice's "
+        "weight is the exact area of each soil in it times that soil's unit weight. Each "
+        "method's factor is iterated until a step changes it by at most " +
+        ShortestText(kFactorTolerance) + " of itself; a factor on a slice with m_alpha below " +
+        ShortestText(kMinimumMAlpha) + " is not trusted. ";
+    const bool given =
+        !text(GivenCentreX).empty() || !text(GivenCentreY).empty() || !text(GivenRadius).empty();
+    if (given) {
+        statement += "The circle checked is the given one: centre (" + text(GivenCentreX) + ", " +
+                     text(GivenCentreY) + "), radius " + text(GivenRadius) + ". ";
+    } else {
+        statement += "The critical circle, of lowest factor by the first method, is searched (" +
+                     text(SearchKindField) + ", " + text(CentresPerSide) +
+                     " centres or points per side, " + text(RadiiPerCentre) +
+                     " radii each, placed from the section's face and widened while the lowest "
+                     "circle lies on the edge), then refined by a pattern search. ";
+    }
+    statement += "The probability of failure is the share of " + text(TrialCount) +
+                 " Monte Carlo trials on that circle whose factor by the first method is below "
+                 "1; each trial draws every soil's c, φ and γ with the sampling choices listed.";
+    return statement;
+}
+
+constexpr AnalysisDescription kSlopeSection{
+    .id = kSectionAnalysisId,
+    .formName = "SlopeSection",
+    .caption = "Slope Section",
+    .fields = kSectionFields,
+    .run = RunSlopeSection,
+    .messages = kMessages,
+    .exportTables = SectionTables,
+    .tables = kSectionTables,
+    .methodStatement = SectionMethodStatement,
+};
+
+}  // namespace
+
+const AnalysisDescription& SlopeSection() {
+    return kSlopeSection;
+}
+
+}  // namespace vardolin

@@ -1,0 +1,403 @@
+// SPDX-License-Identifier: MIT
+#include "slope_section/SlopeSectionRun.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "analysis/CountChecks.h"
+#include "analysis/InputChecks.h"
+#include "analysis/MeanReport.h"
+#include "fields/FieldValues.h"
+#include "slope_section/PreparedSection.h"
+#include "slope_section/SectionFace.h"
+#include "slope_section/SectionInputReader.h"
+#include "slope_section/SectionKeptTables.h"
+#include "slope_section/SectionMessages.h"
+#include "slope_section/SectionSearch.h"
+#include "slope_section/SectionTrials.h"
+#include "slope_section/SurfaceEvaluation.h"
+
+namespace vardolin::section {
+
+namespace {
+
+constexpr std::string_view kExplanation = "A Layered Section by Limit Equilibrium";
+constexpr int kMaxTrials = 1'000'000;
+// As the Critical Circle bounds its grid: past these a search takes minutes.
+constexpr double kMaxCircles = 1'000'000;
+constexpr double kMaxSlices = 50'000'000;
+
+// Each method's factor field and, for the rigorous methods, its lambda field (0: none).
+struct MethodFields {
+    int factor;
+    int lambda;
+};
+constexpr std::array<MethodFields, kSectionMethodCount> kMethodFields{{
+    {OrdinaryFactor, 0},
+    {BishopFactor, 0},
+    {JanbuFactor, 0},
+    {JanbuF0Factor, 0},
+    {SpencerFactor, SpencerLambda},
+    {MorgensternPriceFactor, MorgensternPriceLambda},
+    {HalfSineFactor, HalfSineLambda},
+}};
+
+constexpr std::array<int, 21> kResultFields{CriticalCentreX,
+                                            CriticalCentreY,
+                                            CriticalRadius,
+                                            EntryX,
+                                            EntryY,
+                                            ExitX,
+                                            ExitY,
+                                            OrdinaryFactor,
+                                            BishopFactor,
+                                            JanbuFactor,
+                                            JanbuF0Factor,
+                                            SpencerFactor,
+                                            SpencerLambda,
+                                            MorgensternPriceFactor,
+                                            MorgensternPriceLambda,
+                                            HalfSineFactor,
+                                            HalfSineLambda,
+                                            FactorStdDev,
+                                            ReliabilityIndex,
+                                            LognormalReliabilityIndex,
+                                            Caution};
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// The text with blanks and case aside.
+std::string Word(std::string_view text) {
+    std::string word;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t') {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return word;
+}
+
+std::optional<bool> IsWholeIn(std::optional<double> value, double lowest, double highest) {
+    if (!value) {
+        return std::nullopt;
+    }
+    return *value == std::floor(*value) && *value >= lowest && *value <= highest;
+}
+
+bool GivesCircle(const FieldTexts& texts) {
+    return !IsBlank(texts.text(GivenCentreX)) || !IsBlank(texts.text(GivenCentreY)) ||
+           !IsBlank(texts.text(GivenRadius));
+}
+
+// The search's fields (unless a circle is given) and the acceptance criteria; the first that
+// fails names its field. The section's own fields are read by ReadSectionInputs.
+std::optional<RunOutcome> CheckRunFields(FieldValues& f) {
+    InputChecks checks(f);
+    if (!GivesCircle(f.texts())) {
+        const std::string search = Word(f.texts().text(SearchKindField));
+        checks.Require(SearchKindField, search == kSearchGrid || search == kSearchEntryExit,
+                       messages::kSearchUnknown);
+        const std::optional<double> centres = checks.Value(CentresPerSide);
+        const std::optional<double> radii = checks.Value(RadiiPerCentre);
+        checks.Require(CentresPerSide, IsWholeIn(centres, 1, kMaxCentresPerSide),
+                       messages::kCentresOutOfRange);
+        checks.Require(RadiiPerCentre, IsWholeIn(radii, 1, kMaxRadiiPerCentre),
+                       messages::kRadiiOutOfRange);
+        const std::optional<double> slices = checks.Value(SliceCount);
+        if (centres && radii && slices) {
+            const double circles = *centres * *centres * *radii;
+            checks.Require(CentresPerSide, circles <= kMaxCircles, messages::kTooManySlices);
+            checks.Require(SliceCount, circles * *slices <= kMaxSlices, messages::kTooManySlices);
+        }
+    }
+    checks.RequireRange(MinimumSafetyFactor, NumberRange::From(0.0, false),
+                        messages::kMinimumFactorNotAboveZero);
+    checks.RequireRange(MaximumFailurePercentage, NumberRange::Between(0.0, true, 100.0, true),
+                        messages::kMaximumPercentageOutOfRange);
+    return checks.Stop(MessageField);
+}
+
+bool HasImpenetrable(const Section& section) {
+    return std::any_of(section.soils.begin(), section.soils.end(),
+                       [](const Soil& soil) { return soil.model == SoilModel::Impenetrable; });
+}
+
+// The circle at the means: the given one or the search's, with what the search found; or the
+// message that says why there is none and the field to go to.
+struct FoundCircle {
+    std::optional<CircleSurface> circle;
+    std::optional<SectionSearchResult> search;
+    circle_search::EntryExitRanges entryExit;  // the ranges of an entry-exit search
+    std::string_view failure;
+    int failureField = 0;
+};
+
+FoundCircle FindCircle(FieldValues& f, const SectionInputs& inputs, const PreparedSection& prepared,
+                       AnalysisContext& context) {
+    FoundCircle found;
+    const bool composite = HasImpenetrable(inputs.section);
+    if (inputs.givenCircle) {
+        CircleSurface circle = *inputs.givenCircle;
+        circle.composite = composite;
+        found.circle = circle;
+        return found;
+    }
+    const std::optional<SectionFace> face = FaceOf(prepared);
+    if (!face) {
+        found.failure = messages::kNoFace;
+        found.failureField = GroundTable;
+        return found;
+    }
+    const int centres = static_cast<int>(f.Number(CentresPerSide));
+    const int radii = static_cast<int>(f.Number(RadiiPerCentre));
+    SectionSearchSettings settings;
+    settings.grid = SectionAutoGrid(*face, centres, radii);
+    settings.entryExit = SectionAutoEntryExit(*face);
+    settings.entryExit.use = Word(f.texts().text(SearchKindField)) == kSearchEntryExit;
+    settings.method = inputs.methods.front();
+    settings.slices = inputs.sliceCount;
+    settings.composite = composite;
+    settings.widen = {true, true, true, true};
+    settings.deepen = true;
+    if (RunProgress* progress = context.progress) {
+        progress->unit.store(ProgressUnit::SearchCentre);
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(centres * centres);
+    }
+    SectionSearchResult search =
+        FindCriticalSectionCircle(prepared, settings, context.threads, context.progress);
+    if (search.status != circle_search::SearchStatus::Found) {
+        found.failure = messages::kNoUsableCircle;
+        found.failureField = CentresPerSide;
+        return found;
+    }
+    found.circle = search.critical;
+    found.search = std::move(search);
+    found.entryExit = settings.entryExit;
+    return found;
+}
+
+// The lowest circle of each centre the search judged, lowest first, at most kKeptLowestCircles.
+std::vector<JudgedCircle> LowestCircles(const SectionSearchResult& search, bool composite) {
+    std::vector<JudgedCircle> judged;
+    for (const circle_search::CentreMinimum& centre : search.centres) {
+        if (centre.found) {
+            judged.push_back(
+                {{centre.centreX, centre.centreY, centre.radius, composite}, centre.factor});
+        }
+    }
+    const std::size_t kept = std::min(judged.size(), kKeptLowestCircles);
+    std::partial_sort(
+        judged.begin(), judged.begin() + static_cast<std::ptrdiff_t>(kept), judged.end(),
+        [](const JudgedCircle& a, const JudgedCircle& b) { return a.factor < b.factor; });
+    judged.resize(kept);
+    return judged;
+}
+
+// A method's doubt about its factor on the critical circle, for the caution.
+std::string DoubtsOf(SectionMethod method, const MethodResult& result) {
+    std::string doubts;
+    for (const MethodFlag flag :
+         {MethodFlag::NoDrivingForce, MethodFlag::NotConverged, MethodFlag::NoCrossing,
+          MethodFlag::SingularSlice, MethodFlag::SmallMAlpha, MethodFlag::NegativeEffectiveNormal,
+          MethodFlag::NoMomentPoint}) {
+        if (result.Has(flag)) {
+            doubts += (doubts.empty() ? "" : ", ") + std::string(FlagName(flag));
+        }
+    }
+    if (doubts.empty()) {
+        return {};
+    }
+    return std::string(MethodName(method)) + (result.solved() ? ": " : " Has No Factor: ") +
+           doubts + ". ";
+}
+
+void WriteOptional(FieldValues& f, int field, std::optional<double> value) {
+    if (value) {
+        f.WriteNumber(field, *value);
+    } else {
+        f.Write(field, "");
+    }
+}
+
+std::string SearchCaution(const SectionSearchResult& search) {
+    std::string caution;
+    if (search.minimumOnGridEdge) {
+        caution += "The Lowest Circle Lies on the Edge of the Search: Widen It. ";
+    }
+    if (search.widenings > 0) {
+        caution += "The Search Widened Its Grid " + std::to_string(search.widenings) +
+                   (search.widenings == 1 ? " Time" : " Times") + " to Take In the Lowest Circle. ";
+    }
+    if (search.criticalAtDepthLevel) {
+        caution += "The Critical Circle Reaches the Search's Depth Limit. ";
+    }
+    return caution;
+}
+
+void WriteCaution(FieldValues& f, std::string caution) {
+    while (!caution.empty() && caution.back() == ' ') {
+        caution.pop_back();
+    }
+    f.Write(Caution, caution);
+}
+
+}  // namespace
+
+RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
+    FieldValues f(fields, context.locale);
+    f.Write(ExplanationField, kExplanation);
+    for (const int field : kResultFields) {
+        f.Write(field, "");
+    }
+    const SectionRead read = ReadSectionInputs(fields, context.locale);
+    if (const auto* fault = std::get_if<SectionInputFault>(&read)) {
+        f.Write(MessageField, fault->Text());
+        return RunOutcome::StoppedAt(fault->field);
+    }
+    const SectionInputs& inputs = std::get<SectionInputs>(read);
+    const bool fixedData =
+        std::all_of(inputs.uncertain.begin(), inputs.uncertain.end(),
+                    [](const SoilUncertainInput& input) { return input.sd == 0.0; });
+    const CountFields countFields{TrialCount, MessageField, FailureProbability, MeanSafetyFactor,
+                                  messages::kCountNotAboveOne};
+    if (!fixedData) {
+        if (RejectCountNotAboveOne(f, countFields)) {
+            return RunOutcome::StoppedAt(TrialCount);
+        }
+        if (f.Number(TrialCount) > kMaxTrials) {
+            f.Write(MessageField, messages::kCountAboveLimit);
+            return RunOutcome::StoppedAt(TrialCount);
+        }
+    }
+    if (std::optional<RunOutcome> stopped = CheckRunFields(f)) {
+        return *stopped;
+    }
+    const double minimumFactor = f.Number(MinimumSafetyFactor);
+    const double maximumPercentage = f.Number(MaximumFailurePercentage);
+
+    const PreparedSection prepared(inputs.section);
+    const FoundCircle found = FindCircle(f, inputs, prepared, context);
+    auto& kept = context.kept.Of<SectionKeptTables>();
+    kept = SectionKeptTables{};
+    if (!found.circle) {
+        f.Write(MessageField, found.failure);
+        return RunOutcome::StoppedAt(found.failureField);
+    }
+    ThrowIfCancelled(context.progress);
+
+    // Every chosen method on the circle at the means, with its slices.
+    SurfaceEvaluator evaluator(prepared);
+    EvaluationRequest request;
+    request.methods = 0;
+    for (const SectionMethod method : inputs.methods) {
+        request.methods |= MethodBit(method);
+    }
+    request.sliceCount = inputs.sliceCount;
+    request.sliceTable = true;
+    const SurfaceEvaluation& evaluation = evaluator.EvaluateCircle(*found.circle, request);
+    const SectionMethod first = inputs.methods.front();
+    if (evaluation.status != SurfaceStatus::Valid) {
+        f.Write(MessageField, messages::kGivenCircleNoMass);
+        return RunOutcome::StoppedAt(GivenRadius);
+    }
+    const MethodResult& governing = evaluation.result(first);
+    if (!governing.solved() || governing.Has(MethodFlag::SmallMAlpha)) {
+        f.Write(MessageField, messages::kGivenCircleNoFactor);
+        return RunOutcome::StoppedAt(GivenRadius);
+    }
+
+    kept.hasSurface = true;
+    kept.critical = *found.circle;
+    kept.located = evaluation.located;
+    kept.momentPoint = evaluation.momentPoint;
+    std::string caution;
+    if (found.search) {
+        kept.searched = true;
+        kept.grid = found.search->grid;
+        kept.entryExit = found.entryExit;
+        kept.lowest = LowestCircles(*found.search, found.circle->composite);
+        caution += SearchCaution(*found.search);
+    }
+    f.WriteNumber(CriticalCentreX, found.circle->centreX);
+    f.WriteNumber(CriticalCentreY, found.circle->centreY);
+    f.WriteNumber(CriticalRadius, found.circle->radius);
+    f.WriteNumber(EntryX, evaluation.located.entryX);
+    f.WriteNumber(EntryY, evaluation.located.entryY);
+    f.WriteNumber(ExitX, evaluation.located.exitX);
+    f.WriteNumber(ExitY, evaluation.located.exitY);
+    for (const SectionMethod method : inputs.methods) {
+        const MethodResult& result = evaluation.result(method);
+        const MethodFields& at = kMethodFields[static_cast<std::size_t>(method)];
+        if (result.solved()) {
+            f.WriteNumber(at.factor, result.factor);
+            if (at.lambda != 0) {
+                f.WriteNumber(at.lambda, result.lambda);
+            }
+        }
+        caution += DoubtsOf(method, result);
+        kept.methods.push_back({method, result, evaluation.rows(method)});
+    }
+    const double factorAtMeans = governing.factor;
+
+    if (fixedData) {
+        f.Write(TrialCount, "1");
+        const double failurePercentage = factorAtMeans < 1.0 ? 100.0 : 0.0;
+        f.WriteNumber(MeanSafetyFactor, factorAtMeans);
+        f.WriteNumber(FailureProbability, failurePercentage);
+        f.Write(MessageField, messages::Verdict(factorAtMeans, failurePercentage, minimumFactor,
+                                                maximumPercentage, true));
+        WriteCaution(f, std::move(caution));
+        RunOutcome outcome;
+        outcome.end = RunOutcome::End::FixedData;
+        outcome.trials = 1;
+        outcome.trialFactors.push_back(factorAtMeans);
+        return outcome;
+    }
+
+    const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
+    if (RunProgress* progress = context.progress) {
+        progress->unit.store(ProgressUnit::Trial);
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(trials);
+    }
+    const SectionTrialsOutcome evaluated =
+        RunSectionTrials(inputs, context.sampling, *found.circle, trials, context.uniforms,
+                         context.threads, context.progress);
+    const SectionTrialStatistics& statistics = evaluated.statistics;
+    if (statistics.usable == 0) {
+        f.Write(MessageField, messages::kNoUsableTrial);
+        return RunOutcome::Stopped(trials);
+    }
+    RunOutcome outcome;
+    outcome.end = RunOutcome::End::Completed;
+    outcome.trials = statistics.usable;
+    outcome.outOfRange = evaluated.outOfRange;
+    outcome.trialFactors.reserve(static_cast<std::size_t>(statistics.usable));
+    for (std::size_t i = 0; i < evaluated.results.size(); ++i) {
+        if (evaluated.results[i] == TrialResult::Usable) {
+            outcome.trialFactors.push_back(evaluated.factors[i]);
+        }
+    }
+    f.WriteNumber(FailureProbability, statistics.failurePercent);
+    WriteMean(f, outcome.trialFactors, MeanSafetyFactor);
+    f.Write(MessageField, messages::Verdict(factorAtMeans, statistics.failurePercent, minimumFactor,
+                                            maximumPercentage, false));
+    f.WriteNumber(FactorStdDev, statistics.distribution.standardDeviation);
+    WriteOptional(f, ReliabilityIndex, statistics.distribution.reliabilityIndex);
+    WriteOptional(f, LognormalReliabilityIndex, statistics.lognormalReliabilityIndex);
+    if (const int left = statistics.trials - statistics.usable; left > 0) {
+        caution += std::to_string(left) + " of " + std::to_string(statistics.trials) +
+                   " Trials Had No Usable Factor and Were Left Out. ";
+    }
+    WriteCaution(f, std::move(caution));
+    return outcome;
+}
+
+}  // namespace vardolin::section
