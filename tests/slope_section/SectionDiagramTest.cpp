@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -20,6 +21,11 @@
 #include "slope_section/SectionTrialInputs.h"
 #include "slope_section/SurfaceEvaluation.h"
 #include "slope_section/drawing/SectionDiagram.h"
+
+// Colours by their names in failure messages.
+void PrintTo(const QColor& colour, std::ostream* out) {
+    *out << colour.name().toStdString();
+}
 
 namespace vardolin::section {
 namespace {
@@ -268,6 +274,17 @@ TEST(SectionDiagram, AnEntryExitSearchMarksItsRangesOnTheGround) {
         EXPECT_NE(range, PondedWaterColour());
     }
     EXPECT_EQ(pixel(26, 26), QColor(Qt::white)) << "no grid";
+}
+
+TEST(SectionDiagram, ARunOfFarLargerCirclesDrawsWithinItsArea) {
+    const FieldTextMap texts = TwoSoils();
+    KeptTables kept;
+    SectionKeptTables& run = kept.Of<SectionKeptTables>() = KeptRun(texts);
+    run.lowest.push_back({{30, 1e300, 1e300}, 2.0});
+    run.lowest.push_back({{30, 40, std::numeric_limits<double>::quiet_NaN()}, 2.0});
+    const QImage image = Paint(texts, kept);
+    EXPECT_TRUE(UntouchedOutsideArea(image));
+    EXPECT_FALSE(DescribeSectionDiagramPoint(kArea, kArea.center(), texts, {}, kept).isEmpty());
 }
 
 struct DescribeRow {

@@ -51,8 +51,15 @@ struct View {
     double scale = 1.0;  // pixels per unit of length
     QRectF plot;
 
+    // Far outside the plot a point is kept within reach, so that no figure, however large,
+    // hands the painter a coordinate it cannot take; what lies there is clipped anyway.
     QPointF At(double x, double y) const {
-        return {plot.left() + (x - left) * scale, plot.bottom() - (y - bottom) * scale};
+        return {Near(plot.left() + (x - left) * scale, plot.left(), plot.right()),
+                Near(plot.bottom() - (y - bottom) * scale, plot.top(), plot.bottom())};
+    }
+    static double Near(double pixel, double low, double high) {
+        constexpr double kReach = 1e5;
+        return std::isnan(pixel) ? low - kReach : std::clamp(pixel, low - kReach, high + kReach);
     }
     double XOf(double px) const { return left + (px - plot.left()) / scale; }
     double YOf(double py) const { return bottom + (plot.bottom() - py) / scale; }
@@ -163,7 +170,9 @@ Layout LayOut(const QRectF& area, const FieldTexts& fields, const NumberLocale& 
         layout.fault = QStringLiteral("The section is too large to draw.");
         return layout;
     }
-    layout.view = View{xMin, yMin, scale, plot};
+    // What the scale leaves over on one axis goes half to either side.
+    layout.view = View{xMin - (plot.width() / scale - (xMax - xMin)) / 2,
+                       yMin - (plot.height() / scale - (yMax - yMin)) / 2, scale, plot};
     return layout;
 }
 
@@ -511,14 +520,37 @@ void DrawRun(QPainter& painter, const Layout& layout, const SectionKeptTables& k
         const QColor colour(220, static_cast<int>(40 + 170 * share),
                             static_cast<int>(40 + 170 * share));
         painter.setPen(QPen(colour, 1.0));
-        painter.drawEllipse(view.At(c.centreX, c.centreY), c.radius * view.scale,
-                            c.radius * view.scale);
+        // The lower arc across the plot alone: a circle of a stale run may be far larger.
+        const double from = std::max(c.centreX - c.radius, view.left);
+        const double to = std::min(c.centreX + c.radius, view.right());
+        if (!(from < to)) {
+            continue;
+        }
+        QPolygonF arc;
+        constexpr int kSteps = 160;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double x = from + (to - from) * i / kSteps;
+            const double dx = x - c.centreX;
+            arc << view.At(x, c.centreY - std::sqrt(std::max(0.0, c.radius * c.radius - dx * dx)));
+        }
+        painter.drawPolyline(arc);
     }
     painter.restore();
 
+    // The surface from exit to entry; with a tension crack, only to the crack, where the first
+    // slice's side rises to the ground.
     const CircleSurface& critical = kept.critical;
-    const double from = std::min(kept.located.entryX, kept.located.exitX);
-    const double to = std::max(kept.located.entryX, kept.located.exitX);
+    double from = std::min(kept.located.entryX, kept.located.exitX);
+    double to = std::max(kept.located.entryX, kept.located.exitX);
+    if (!kept.methods.empty() && !kept.methods.front().rows.empty()) {
+        const std::vector<SliceRow>& rows = kept.methods.front().rows;
+        from = std::numeric_limits<double>::infinity();
+        to = -std::numeric_limits<double>::infinity();
+        for (const SliceRow& row : rows) {
+            from = std::min(from, row.x - row.width / 2);
+            to = std::max(to, row.x + row.width / 2);
+        }
+    }
     if (!(critical.radius > 0.0) || !(from < to)) {
         return;
     }
@@ -542,6 +574,13 @@ void DrawRun(QPainter& painter, const Layout& layout, const SectionKeptTables& k
     for (int i = 0; i <= kSteps; ++i) {
         const double x = from + (to - from) * i / kSteps;
         surface << view.At(x, SurfaceLevel(critical, layout, x));
+    }
+    // An end under the ground, at a tension crack, rises to it.
+    if (ground.Level(from) - SurfaceLevel(critical, layout, from) > 1.0 / view.scale) {
+        surface.prepend(view.At(from, ground.Level(from)));
+    }
+    if (ground.Level(to) - SurfaceLevel(critical, layout, to) > 1.0 / view.scale) {
+        surface.append(view.At(to, ground.Level(to)));
     }
     painter.setPen(QPen(kCriticalColour, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(surface);
