@@ -163,9 +163,13 @@ Layout LayOut(const QRectF& area, const FieldTexts& fields, const NumberLocale& 
     const double yMax = all.yMax + 0.12 * size;
     const QRectF plot = area.adjusted(kAxisRoom, kTopRoom, -kLegendRoom, -kAxisRoom);
     const double scale = std::min(plot.width() / (xMax - xMin), plot.height() / (yMax - yMin));
+    if (plot.width() <= 0.0 || plot.height() <= 0.0) {
+        layout.prepared.reset();
+        layout.fault = QStringLiteral("Too little room to draw the section.");
+        return layout;
+    }
     if (!(std::isfinite(size) && size > 0.0 && std::isfinite(xMax - xMin) &&
-          std::isfinite(yMax - yMin) && std::isfinite(scale) && scale > 0.0) ||
-        plot.width() <= 0.0 || plot.height() <= 0.0) {
+          std::isfinite(yMax - yMin) && std::isfinite(scale) && scale > 0.0)) {
         layout.prepared.reset();
         layout.fault = QStringLiteral("The section is too large to draw.");
         return layout;
