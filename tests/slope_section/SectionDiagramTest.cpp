@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <limits>
@@ -285,6 +286,32 @@ TEST(SectionDiagram, ARunOfFarLargerCirclesDrawsWithinItsArea) {
     const QImage image = Paint(texts, kept);
     EXPECT_TRUE(UntouchedOutsideArea(image));
     EXPECT_FALSE(DescribeSectionDiagramPoint(kArea, kArea.center(), texts, {}, kept).isEmpty());
+}
+
+// Pixels of the lower arc of kCritical around its lowest point, drawn red: none before a run
+// unless the circle is given to check.
+int RedPixelsAlongTheCriticalArc(const FieldTextMap& texts) {
+    KeptTables kept;
+    const QImage image = Paint(texts, kept);
+    int red = 0;
+    for (double x = 28; x <= 36; x += 0.25) {
+        const double dx = x - kCritical.centreX;
+        const double y =
+            kCritical.centreY - std::sqrt(kCritical.radius * kCritical.radius - dx * dx);
+        const QColor pixel(
+            image.pixel(SectionDiagramPoint(kArea, texts, {}, kept, x, y).toPoint()));
+        red += pixel.red() > 100 && pixel.green() < 60 && pixel.blue() < 60 ? 1 : 0;
+    }
+    return red;
+}
+
+TEST(SectionDiagram, BeforeARunDrawsTheCircleGivenToCheck) {
+    FieldTextMap texts = TwoSoils();
+    EXPECT_EQ(RedPixelsAlongTheCriticalArc(texts), 0);
+    texts.setText(GivenCentreX, "32");
+    texts.setText(GivenCentreY, "32");
+    texts.setText(GivenRadius, "24");
+    EXPECT_GT(RedPixelsAlongTheCriticalArc(texts), 10);
 }
 
 struct DescribeRow {

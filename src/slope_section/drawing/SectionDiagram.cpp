@@ -290,6 +290,39 @@ double SurfaceLevel(const CircleSurface& circle, const Layout& layout, double x)
     return y;
 }
 
+// What a circle may pass through: the ground but its impenetrable soils.
+QPainterPath Penetrable(const Layout& layout) {
+    const FramedSection& frame = layout.frame();
+    QPainterPath penetrable = Under(frame.ground(), layout.view);
+    const std::vector<SoilStrength>& soils = layout.prepared->soils();
+    for (std::size_t k = 0; k < frame.boundaries.size(); ++k) {
+        const int soil = frame.layerSoils[k];
+        if (soil >= 0 && soils[static_cast<std::size_t>(soil)].impenetrable) {
+            penetrable = penetrable.subtracted(LayerRegion(frame, k, layout.view));
+        }
+    }
+    return penetrable;
+}
+
+// A circle's lower arc across the plot alone (one of a stale run may be far larger); empty
+// where it misses the plot.
+QPolygonF LowerArc(const CircleSurface& circle, const View& view) {
+    const double from = std::max(circle.centreX - circle.radius, view.left);
+    const double to = std::min(circle.centreX + circle.radius, view.right());
+    QPolygonF arc;
+    if (!(from < to)) {
+        return arc;
+    }
+    constexpr int kSteps = 160;
+    for (int i = 0; i <= kSteps; ++i) {
+        const double x = from + (to - from) * i / kSteps;
+        const double dx = x - circle.centreX;
+        arc << view.At(
+            x, circle.centreY - std::sqrt(std::max(0.0, circle.radius * circle.radius - dx * dx)));
+    }
+    return arc;
+}
+
 // A round step (1, 2 or 5 times a power of ten) that crosses `span` in at most about six.
 double AxisStep(double span) {
     const double power = std::pow(10.0, std::floor(std::log10(span / 6.0)));
@@ -502,17 +535,8 @@ void DrawRun(QPainter& painter, const Layout& layout, const SectionKeptTables& k
             highest = std::max(highest, judged.factor);
         }
     }
-    // A circle that would enter an impenetrable soil stops at its top.
-    QPainterPath penetrable = Under(ground, view);
-    const std::vector<SoilStrength>& soils = layout.prepared->soils();
-    for (std::size_t k = 0; k < frame.boundaries.size(); ++k) {
-        const int soil = frame.layerSoils[k];
-        if (soil >= 0 && soils[static_cast<std::size_t>(soil)].impenetrable) {
-            penetrable = penetrable.subtracted(LayerRegion(frame, k, view));
-        }
-    }
     painter.save();
-    painter.setClipPath(penetrable, Qt::IntersectClip);
+    painter.setClipPath(Penetrable(layout), Qt::IntersectClip);
     painter.setBrush(Qt::NoBrush);
     for (auto judged = kept.lowest.crbegin(); judged != kept.lowest.crend(); ++judged) {
         const CircleSurface& c = judged->circle;
@@ -524,20 +548,7 @@ void DrawRun(QPainter& painter, const Layout& layout, const SectionKeptTables& k
         const QColor colour(220, static_cast<int>(40 + 170 * share),
                             static_cast<int>(40 + 170 * share));
         painter.setPen(QPen(colour, 1.0));
-        // The lower arc across the plot alone: a circle of a stale run may be far larger.
-        const double from = std::max(c.centreX - c.radius, view.left);
-        const double to = std::min(c.centreX + c.radius, view.right());
-        if (!(from < to)) {
-            continue;
-        }
-        QPolygonF arc;
-        constexpr int kSteps = 160;
-        for (int i = 0; i <= kSteps; ++i) {
-            const double x = from + (to - from) * i / kSteps;
-            const double dx = x - c.centreX;
-            arc << view.At(x, c.centreY - std::sqrt(std::max(0.0, c.radius * c.radius - dx * dx)));
-        }
-        painter.drawPolyline(arc);
+        painter.drawPolyline(LowerArc(c, view));
     }
     painter.restore();
 
@@ -787,6 +798,13 @@ void DrawSectionDiagram(QPainter& painter, const QRectF& area, const FieldTexts&
     DrawLoads(painter, layout, locale);
     if (tables.hasSurface) {
         DrawRun(painter, layout, tables, locale);
+    } else if (layout.inputs.givenCircle) {
+        // The circle a run will check, within the ground.
+        painter.save();
+        painter.setClipPath(Penetrable(layout), Qt::IntersectClip);
+        painter.setPen(QPen(kCriticalColour, 1.6, Qt::DashLine));
+        painter.drawPolyline(LowerArc(*layout.inputs.givenCircle, layout.view));
+        painter.restore();
     }
     painter.restore();
     const std::string_view length = UnitOf(Quantity::Length, units);

@@ -30,6 +30,7 @@ namespace vardolin::section {
 //   - the piezometric line, with the water ponded above the ground;
 //   - the pressures as rows of arrows, the line loads as arrows at their angle, kh as an arrow
 //     toward the sliding with its value;
+//   - before a run, the circle given to check;
 //   - after a run, the search's grid of centres (or its entry and exit ranges), its lowest
 //     circles shaded by their factor, and the critical surface with its slices and the factor
 //     of each chosen method.
