@@ -20,6 +20,7 @@ const AnalysisDescription& SlopeSection();
 // The analysis as the program's catalogue lists it (see CriticalCircleAnalysis).
 struct SlopeSectionAnalysis {
     static const AnalysisDescription& Description() { return SlopeSection(); }
+    static const report::AnalysisDrawing& Drawing();
     static const forms::AnalysisWindow& Window();
 };
 

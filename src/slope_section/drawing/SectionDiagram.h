@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+#include <cstddef>
+
+#include "fields/UnitSystem.h"
+
+class QPainter;
+class QRectF;
+
+namespace vardolin {
+class FieldTexts;
+class KeptTables;
+struct NumberLocale;
+}  // namespace vardolin
+
+namespace vardolin::report {
+struct AnalysisDrawing;
+}  // namespace vardolin::report
+
+namespace vardolin::section {
+
+// The section's diagram, drawn to scale from its inputs (ReadSectionInputs) and its last run
+// (SectionKeptTables), with axes in the length unit of the system `units`:
+//   - each layer filled in its soil's colour down to a level below the section's lowest point,
+//     an impenetrable soil hatched, and a legend of the soils;
+//   - the piezometric line, with the water ponded above the ground;
+//   - the pressures as rows of arrows, the line loads as arrows at their angle, kh as an arrow
+//     toward the sliding with its value;
+//   - before a run, the circle given to check;
+//   - after a run, the search's grid of centres (or its entry and exit ranges), its lowest
+//     circles shaded by their factor, and the critical surface with its slices and the factor
+//     of each chosen method.
+// Inputs that cannot be read draw nothing but the reason, centred.
+void DrawSectionDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
+                        const NumberLocale& locale, UnitSystem units, KeptTables& kept);
+
+// What the diagram shows at the point `at` of `area`, for its tooltip: the point's coordinates,
+// the soil (or the ponded water) there and, within the critical surface's sliding mass, the
+// figures of its slice by the first chosen method. Empty off the section's picture, or where
+// the inputs cannot be read.
+QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const FieldTexts& fields,
+                                    const NumberLocale& locale, KeptTables& kept);
+
+// Where the diagram draws the point (x, y) of the section; the area's centre where the inputs
+// cannot be read.
+QPointF SectionDiagramPoint(const QRectF& area, const FieldTexts& fields,
+                            const NumberLocale& locale, KeptTables& kept, double x, double y);
+
+// The colour the diagram fills a soil with, by its row of the soils table.
+QColor SectionSoilColour(std::size_t soil);
+// The colour of the water ponded above the ground.
+QColor PondedWaterColour();
+
+}  // namespace vardolin::section
