@@ -1,12 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/AnalysisDescription.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "fields/FieldTextMap.h"
 #include "sampling/SamplingChoices.h"
 
 namespace vardolin {
+
+bool AnalysisDescription::IsMessage(std::string_view text) const {
+    if (std::find(messages.begin(), messages.end(), text) != messages.end()) {
+        return true;
+    }
+    return std::any_of(fields.begin(), fields.end(), [&](const FieldFact& field) {
+        return field.isInput() && text.starts_with(field.label) &&
+               (text.substr(field.label.size()).starts_with(", ") ||
+                text.substr(field.label.size()).starts_with(": "));
+    });
+}
 
 const FieldFact& AnalysisDescription::fieldWith(FieldRole role) const {
     const FieldFact* found = nullptr;

@@ -90,6 +90,10 @@ struct AnalysisDescription {
     // stay as they were saved. Otherwise its fields are in Pa and N/m³ only.
     bool choosesUnits = false;
 
+    // Whether the run may leave `text` in its message field, run-time errors aside: one of
+    // `messages`, or a fault of an input that names it first ("Soils, row 2, c mean: …",
+    // "Number of Slices: …"), as a run that reads tables writes.
+    bool IsMessage(std::string_view text) const;
     // The one field of a role that occurs once (the count, the message, the results).
     const FieldFact& fieldWith(FieldRole role) const;
     // The field Text<number>, or nullptr.

@@ -484,6 +484,9 @@ Fault ReadLoads(const FieldTexts& fields, const NumberLocale& locale, Section& s
         if (line.fault) {
             return line.fault;
         }
+        if (line.rows.size() < 2) {
+            return AtField(PiezometricTable, "needs at least 2 rows");
+        }
         section.water.piezometricLine = Points(line.rows, 0, 0, line.rows.size(), locale);
     }
     CheckedTable pressures = ReadTable(fields, PressuresTable, locale);

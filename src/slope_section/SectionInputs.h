@@ -152,7 +152,8 @@ inline constexpr std::array<TableInput, 7> kSectionTables{{
     {SoilsTable, kSoilColumns, 1, kMaxSoils},
     {LayersTable, kLayerColumns, 1, kMaxLayers},
     {BoundariesTable, kBoundaryColumns, 0, kMaxBoundaryRows},
-    {PiezometricTable, kPointColumns, 2, kMaxLinePoints},
+    // Read only with that water, which then needs two points: empty otherwise.
+    {PiezometricTable, kPointColumns, 0, kMaxLinePoints},
     {PressuresTable, kPressureColumns, 0, kMaxPressures},
     {LineLoadsTable, kLineLoadColumns, 0, kMaxLineLoads},
 }};

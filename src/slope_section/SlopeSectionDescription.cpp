@@ -138,6 +138,7 @@ constexpr AnalysisDescription kSlopeSection{
     .exportTables = SectionTables,
     .tables = kSectionTables,
     .methodStatement = SectionMethodStatement,
+    .drawsDiagram = true,
 };
 
 }  // namespace

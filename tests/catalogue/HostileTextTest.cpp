@@ -30,11 +30,6 @@ void PrintTo(const HostileRow& row, std::ostream* os) {
     *os << row.name;
 }
 
-bool IsAMessageOf(const AnalysisDescription& analysis, const std::string& message) {
-    return std::find(analysis.messages.begin(), analysis.messages.end(), message) !=
-           analysis.messages.end();
-}
-
 class HostileText : public testing::TestWithParam<HostileRow> {};
 
 TEST_P(HostileText, EndsWithAnOutcomeOfTheProgramAndLeavesWhatItPromises) {
@@ -56,7 +51,7 @@ TEST_P(HostileText, EndsWithAnOutcomeOfTheProgramAndLeavesWhatItPromises) {
     AnalysisContext context{uniforms, kept, {"."}};
     try {
         const RunOutcome outcome = analysis.run(texts, context);
-        EXPECT_TRUE(IsAMessageOf(analysis, texts.text(message))) << texts.text(message);
+        EXPECT_TRUE(analysis.IsMessage(texts.text(message))) << texts.text(message);
         if (outcome.completed()) {
             EXPECT_EQ(static_cast<int>(outcome.trialFactors.size()), outcome.trials);
             EXPECT_NO_THROW(TextToDouble(texts.text(failures)));

@@ -80,8 +80,7 @@ bool IsAnOutcomeOfTheProgram(const std::string& message) {
     }
     // The checks' messages, which every analysis lists with its own.
     for (const AnalysisDescription* analysis : TestCatalogue()) {
-        if (std::find(analysis->messages.begin(), analysis->messages.end(), message) !=
-            analysis->messages.end()) {
+        if (analysis->IsMessage(message)) {
             return true;
         }
     }

@@ -658,7 +658,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"KeyOfAnAnalysisNotInTheBatch", {"--set", "slice_method.slope_height=5", kPlaneDefaults},
                   kBadFileOrArgument, "", "--set slice_method.slope_height=5: no model of the batch of slice_method"},
         StatusRow{"UnknownAnalysis", {"--set", "toppling.slope_height=3", kPlaneDefaults}, kBadFileOrArgument,
-                  "", "--set toppling.slope_height: \"toppling\" is no analysis of this program: plane_failure, slice_method, critical_circle\n"},
+                  "", "--set toppling.slope_height: \"toppling\" is no analysis of this program: plane_failure, slice_method, critical_circle, slope_section\n"},
         // {partial} has one input, 20 as a number, and lacks 13.
         StatusRow{"MissingInputGivenBySet", {"--set", "plane_failure.water_height_sd=0.5", "{partial}"},
                   kResults, "\t96.6\t0.73889069232438\tBlock is not Stable\n",

@@ -556,10 +556,12 @@ TEST_P(FredlundKrahnModels, ReadToThePublishedSectionAndFigure) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FredlundKrahnModels,
-    testing::Values(ModelRow{"Case1Dry", "fredlund-krahn-1-dry.vardolin", WaterModel::None, 2.080},
-                    ModelRow{"Case3PoreRatio", "fredlund-krahn-3-pore-ratio.vardolin",
+    testing::Values(ModelRow{"Case1Dry", "slope-section-fredlund-krahn-1-dry.vardolin",
+                             WaterModel::None, 2.080},
+                    ModelRow{"Case3PoreRatio", "slope-section-fredlund-krahn-3-pore-ratio.vardolin",
                              WaterModel::PoreRatio, 1.766},
-                    ModelRow{"Case5PiezometricLine", "fredlund-krahn-5-piezometric.vardolin",
+                    ModelRow{"Case5PiezometricLine",
+                             "slope-section-fredlund-krahn-5-piezometric.vardolin",
                              WaterModel::PiezometricLine, 1.834}),
     RowName{});
 
