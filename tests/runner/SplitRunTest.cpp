@@ -268,12 +268,37 @@ class SplitRun : public testing::Test {
 protected:
     std::string Path(const std::string& name) const { return (folder.path() / name).string(); }
 
+    // Runs the model whole, then in three uneven parts on different thread counts, merges them
+    // and compares the JSON and the trials file. Gives the whole run's JSON.
+    std::string ExpectPartsMergeToTheWholeRun(const std::string& model,
+                                              const std::vector<std::string>& chosen) {
+        std::vector<std::string> whole = chosen;
+        whole.insert(whole.end(), {"--json", "--trials-csv", Path("whole.csv"), model});
+        const Printed one = Runner(whole, 2);
+        EXPECT_EQ(one.status, kResults) << one.err;
+        std::vector<std::string> merge{"--merge", "--json", "--trials-csv", Path("merged.csv")};
+        for (const int k : {3, 1, 2}) {
+            std::vector<std::string> part = chosen;
+            const std::string file = Path("part-" + std::to_string(k) + ".json");
+            part.insert(part.end(),
+                        {"--part", std::to_string(k) + "/3", "--part-file", file, model});
+            const Printed ran = Runner(part, k);
+            EXPECT_EQ(ran.status, kResults) << ran.err;
+            merge.push_back(file);
+        }
+        const Printed merged = Runner(merge, 1);
+        EXPECT_EQ(merged.status, kResults) << merged.err;
+        EXPECT_EQ(FirstDifference(merged.out, one.out), "") << "the JSON";
+        EXPECT_EQ(FirstDifference(Contents(Path("merged.csv")), Contents(Path("whole.csv"))), "")
+            << "the trials file";
+        return one.out;
+    }
+
     testing_support::TestFolder folder;
 };
 
 // Each analysis that can be split, plainly drawn and by a correlated Latin hypercube (which
-// shuffles its strata over all the trials): three uneven parts on different thread counts
-// merge into the JSON and the trials file of one run, byte for byte.
+// shuffles its strata over all the trials).
 TEST_F(SplitRun, EverySplittableAnalysisMergesToItsWholeRunByteForByte) {
     const std::vector<std::vector<std::string>> choices{
         {}, {"--set", "sampling.method=latin_hypercube", "--set", "sampling.correlation=-0.5"}};
@@ -287,29 +312,19 @@ TEST_F(SplitRun, EverySplittableAnalysisMergesToItsWholeRunByteForByte) {
         SaveModelFile(model, ModelFromFields(*analysis, DefaultTexts(*analysis)));
         for (const std::vector<std::string>& chosen : choices) {
             SCOPED_TRACE(std::string(analysis->id) + (chosen.empty() ? "" : " " + chosen[1]));
-            std::vector<std::string> whole = chosen;
-            whole.insert(whole.end(), {"--json", "--trials-csv", Path("whole.csv"), model});
-            const Printed one = Runner(whole, 2);
-            ASSERT_EQ(one.status, kResults) << one.err;
-            std::vector<std::string> merge{"--merge", "--json", "--trials-csv", Path("merged.csv")};
-            for (const int k : {3, 1, 2}) {
-                std::vector<std::string> part = chosen;
-                const std::string file = Path("part-" + std::to_string(k) + ".json");
-                part.insert(part.end(),
-                            {"--part", std::to_string(k) + "/3", "--part-file", file, model});
-                const Printed ran = Runner(part, k);
-                ASSERT_EQ(ran.status, kResults) << ran.err;
-                merge.push_back(file);
-            }
-            const Printed merged = Runner(merge, 1);
-            ASSERT_EQ(merged.status, kResults) << merged.err;
-            EXPECT_EQ(FirstDifference(merged.out, one.out), "") << "the JSON";
-            EXPECT_EQ(FirstDifference(Contents(Path("merged.csv")), Contents(Path("whole.csv"))),
-                      "")
-                << "the trials file";
+            ExpectPartsMergeToTheWholeRun(model, chosen);
         }
     }
     EXPECT_GE(splittable, 2);
+}
+
+// Trials without a usable factor travel in the parts with their status and are left out of
+// the merged figures as one run leaves them out.
+TEST_F(SplitRun, TrialsWithoutAUsableFactorAreLeftOutAsInOneRun) {
+    const std::string json = ExpectPartsMergeToTheWholeRun(
+        std::string(VARDOLIN_EXAMPLES) + "/critical-circle-defaults.vardolin",
+        {"--set", "friction_angle_sd=20"});
+    EXPECT_NE(json.find("Trials Had No Usable Factor"), std::string::npos);
 }
 
 TEST_F(SplitRun, AnAnalysisThatCannotBeSplitIsRefusedAndSaysWhy) {
