@@ -89,6 +89,11 @@ struct AnalysisDescription {
     // no system is in Pa and N/m³, the units of every file without the key, so that its figures
     // stay as they were saved. Otherwise its fields are in Pa and N/m³ only.
     bool choosesUnits = false;
+    // Whether its runs can be split into parts (AnalysisContext::part, SplitRun.h): each trial
+    // takes a fixed count of values of the sequence, so a part can start at its first trial, and
+    // its run honours `part` and `given`. Where they cannot, why, for the refusal.
+    bool splittable = false;
+    std::string_view whyNotSplittable = {};
 
     // Whether the run may leave `text` in its message field, run-time errors aside: one of
     // `messages`, or a fault of an input that names it first ("Soils, row 2, c mean: …",

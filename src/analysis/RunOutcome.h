@@ -6,6 +6,7 @@
 
 #include "analysis/OutOfRangeDraws.h"
 #include "analysis/ParameterDraws.h"
+#include "analysis/SplitRun.h"
 
 namespace vardolin {
 
@@ -31,6 +32,9 @@ struct RunOutcome {
     // What its trials drew, for an analysis that draws each parameter once per trial; empty
     // for the others.
     ParameterDraws draws;
+    // A part's trials (AnalysisContext::part), each as drawn and worked out; the run wrote no
+    // figure from them.
+    std::optional<TrialRecords> partTrials = std::nullopt;
 
     bool completed() const { return end == End::Completed; }
     // Results (a Monte Carlo run or the one evaluation of fixed data), rather than a message

@@ -2,6 +2,7 @@
 #include "analysis/TrialDraws.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "numerics/NormalSampler.h"
 
@@ -71,6 +72,14 @@ std::span<const double> TrialDraws::Next() {
         values_[k] = DrawParameter(uniforms_, fields_, inputs_[k].meanField, inputs_[k].sdField);
     }
     return values_;
+}
+
+void TrialDraws::Skip(int trials) {
+    if (sampler_) {
+        sampler_->Skip(trials);
+    } else {
+        uniforms_.Skip(static_cast<std::uint64_t>(trials) * inputs_.size());
+    }
 }
 
 }  // namespace vardolin

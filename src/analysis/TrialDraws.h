@@ -35,6 +35,10 @@ public:
 
     // The next trial's values, in the order of the inputs; valid until the next call.
     std::span<const double> Next();
+    // Passes over the next `trials` trials as Next() would, without drawing them: plain draws
+    // and Monte Carlo choices take one value of the sequence per input and trial, a Latin
+    // hypercube none past its strata. A part of a split run starts at its first trial so.
+    void Skip(int trials);
 
 private:
     std::span<const UncertainInput> inputs_;

@@ -186,6 +186,7 @@ constexpr AnalysisDescription kCriticalCircle{
     .methodStatement = CircleMethod,
     .drawsDiagram = true,
     .choosesUnits = true,
+    .splittable = true,
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <thread>
@@ -455,24 +456,46 @@ UncertainSoil SoilOf(FieldValues& f) {
     return soil;
 }
 
+// The given trials of a merge, as the run would have drawn and worked them out.
+CircleTrialsOutcome GivenTrials(const TrialRecords& given) {
+    CircleTrialsOutcome outcome;
+    outcome.drawn.reserve(static_cast<std::size_t>(given.count()));
+    for (int i = 0; i < given.count(); ++i) {
+        const std::span<const double> values = given.valuesOf(i);
+        outcome.drawn.push_back(SoilValues{values[0], values[1], values[2], values[3]});
+        outcome.statuses.push_back(static_cast<FactorStatus>(given.statusOf(i)));
+    }
+    outcome.factors = given.factors;
+    outcome.statistics = SummariseTrials(outcome.factors, outcome.statuses);
+    return outcome;
+}
+
 // The trials as the sampling choices ask. Plain normal draws are drawn and worked out together
 // on every thread; other choices draw every trial in order on this thread first (a Latin
-// hypercube shuffles its strata over all of them), then work them out on every thread.
+// hypercube shuffles its strata over all of them), then work them out on every thread. A part
+// of a split run draws and works out its range only; a merge takes them all as given.
 CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
                               const CircleEvaluation& circle, int trials) {
+    if (const TrialRecords* given = context.GivenTrials(trials, kCircleInputs.size())) {
+        return GivenTrials(*given);
+    }
+    const TrialRange range = context.TrialsToRun(trials);
     RunProgress* progress = context.progress;
     if (progress != nullptr) {
         progress->unit.store(ProgressUnit::Trial);
         progress->stepsDone.store(0);
-        progress->stepsTotal.store(trials);
+        progress->stepsTotal.store(range.count());
     }
     if (context.sampling.drawsPlainly()) {
-        return RunCircleTrials(circle.slices, SoilOf(f), trials, context.uniforms, context.threads,
-                               progress);
+        // Trial i takes the values from 4i on, so a part starts 4 values a trial further on.
+        context.uniforms.Skip(static_cast<std::uint64_t>(range.begin) * kDrawsPerTrial);
+        return RunCircleTrials(circle.slices, SoilOf(f), range.count(), context.uniforms,
+                               context.threads, progress);
     }
     TrialDraws sampled(kCircleInputs, kCirclePairs, f, context.sampling, trials, context.uniforms);
+    sampled.Skip(range.begin);
     CircleTrialsOutcome outcome;
-    outcome.drawn.resize(static_cast<std::size_t>(trials));
+    outcome.drawn.resize(static_cast<std::size_t>(range.count()));
     for (SoilValues& soil : outcome.drawn) {
         const std::span<const double> values = sampled.Next();
         soil = SoilValues{values[0], values[1], values[2], values[3]};
@@ -485,11 +508,31 @@ CircleTrialsOutcome RunTrials(FieldValues& f, AnalysisContext& context,
     return outcome;
 }
 
+// A part's trials, each as drawn and worked out, for its part file.
+RunOutcome PartOutcome(const CircleTrialsOutcome& evaluated, TrialRange range, int trials) {
+    TrialRecords records(range, trials, kCircleInputs.size());
+    for (std::size_t i = 0; i < evaluated.drawn.size(); ++i) {
+        const SoilValues& soil = evaluated.drawn[i];
+        const std::array<double, 4> values{soil.cohesion, soil.frictionAngle, soil.unitWeight,
+                                           soil.poreRatio};
+        records.Add(values, evaluated.factors[i], static_cast<int>(evaluated.statuses[i]));
+    }
+    RunOutcome outcome;
+    outcome.end = RunOutcome::End::Completed;
+    outcome.trials = records.count();
+    outcome.trialFactors = records.factors;
+    outcome.partTrials = std::move(records);
+    return outcome;
+}
+
 RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context, const CircleEvaluation& circle,
                          const AcceptanceCriteria& criteria, std::string caution) {
     const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
     ThrowIfCancelled(context.progress);
     const CircleTrialsOutcome evaluated = RunTrials(f, context, circle, trials);
+    if (context.part) {
+        return PartOutcome(evaluated, context.TrialsToRun(trials), trials);
+    }
     const TrialStatistics& statistics = evaluated.statistics;
     if (statistics.usable == 0) {
         f.Write(MessageField, messages::kNoUsableTrial);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "analysis/CommonInputChecks.h"
 #include "analysis/CountChecks.h"
@@ -128,8 +129,21 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     }
     ThrowIfCancelled(progress);
     // The count is above 1 and below the limit here, so its whole part is the trials that run.
-    TrialDraws sampled(kPlaneInputs, kRockCorrelatedPairs, f, context.sampling,
-                       static_cast<int>(std::floor(end)), context.uniforms);
+    const int count = static_cast<int>(std::floor(end));
+    // A merge takes every trial's values and factor from the parts; a part draws and works
+    // out its own range, from where the whole run draws it.
+    const TrialRecords* given = context.GivenTrials(count, kPlaneInputs.size());
+    const TrialRange range = context.TrialsToRun(count);
+    std::optional<TrialDraws> sampled;
+    if (given == nullptr) {
+        sampled.emplace(kPlaneInputs, kRockCorrelatedPairs, f, context.sampling, count,
+                        context.uniforms);
+        sampled->Skip(range.begin);
+    }
+    std::optional<TrialRecords> part;
+    if (context.part) {
+        part.emplace(range, count, kPlaneInputs.size());
+    }
     int trials = 0;
     ParameterDraws draws(kPlaneInputs, end);
     // The water in the crack reaches at most its foot. The depth is taken where the first
@@ -137,9 +151,9 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
     // number stops the run there and not before anything is drawn.
     std::vector<NumberRange> ranges;
     OutOfRangeTally outOfRange;
-    for (double i = 1; i <= end; i += 1) {
-        const int index = static_cast<int>(i);
-        const std::span<const double> values = sampled.Next();
+    for (int index = range.begin + 1; index <= range.end; ++index) {
+        const std::span<const double> values =
+            given != nullptr ? given->valuesOf(index - 1) : sampled->Next();
         const UncertainParameters drawn = UncertainParametersOf(values);
         const Geometry geometry = ReadGeometry(f);
         if (ranges.empty()) {
@@ -147,13 +161,25 @@ RunOutcome RunMonteCarlo(FieldValues& f, AnalysisContext& context) {
         }
         outOfRange.AddTrial(OutsideRanges(ranges, values));
         draws.Keep(index, values);
-        factors[index] = SafetyFactor(geometry, drawn);
+        factors[index] =
+            given != nullptr ? given->factorOf(index - 1) : SafetyFactor(geometry, drawn);
         if (factors[index] < 1.0) {
             ++failures;
+        }
+        if (part) {
+            part->Add(values, factors[index]);
         }
         trials = index;
     }
     AddStepsDone(progress, trials);
+    if (part) {
+        RunOutcome outcome;
+        outcome.end = RunOutcome::End::Completed;
+        outcome.trials = part->count();
+        outcome.trialFactors = part->factors;
+        outcome.partTrials = std::move(part);
+        return outcome;
+    }
     // Both divisions are by the trials that ran: a count of 2.5 runs two trials, and two
     // failures of two are 100 %, not 80 %.
     const double ran = trials;

@@ -84,6 +84,7 @@ constexpr AnalysisDescription kPlaneFailure{
     .uncertainInputs = plane::kPlaneInputs,
     .correlatedPairs = kRockCorrelatedPairs,
     .methodStatement = PlaneMethod,
+    .splittable = true,
 };
 
 }  // namespace

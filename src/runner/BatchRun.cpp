@@ -16,6 +16,7 @@
 #include "files/InputJson.h"
 #include "files/Model.h"
 #include "files/ModelReader.h"
+#include "files/PartFile.h"
 #include "files/TrialsCsv.h"
 #include "numerics/RunTimeError.h"
 #include "numerics/UniformSequence.h"
@@ -74,6 +75,33 @@ std::vector<Job> ReadJobs(const RunnerOptions& options, const AnalysisCatalogue&
     }
     overrides.RequireEachApplied();
     return jobs;
+}
+
+// The run the part files make together, and its one job: the model as the parts ran it, named
+// as they named it.
+std::vector<Job> ReadMerge(const RunnerOptions& options, const AnalysisCatalogue& catalogue,
+                           MergedParts& merged) {
+    std::vector<PartFile> parts;
+    for (const std::string& file : options.models) {
+        parts.push_back(ReadPartFile(file));
+    }
+    merged = MergeParts(parts, ProgramVersion());
+    std::vector<Job> jobs;
+    jobs.push_back({merged.modelFile, ReadModel(merged.model, merged.modelFile, catalogue).model});
+    return jobs;
+}
+
+// A model whose analysis cannot be split is refused before it runs.
+void RequireSplittable(const Job& job) {
+    const AnalysisDescription& analysis = *job.model.analysis;
+    if (!analysis.splittable) {
+        std::string refusal = job.file + ": the runs of " + std::string(analysis.id) + " (" +
+                              analysis.caption + ") cannot be split into parts";
+        if (!analysis.whyNotSplittable.empty()) {
+            refusal += ": " + std::string(analysis.whyNotSplittable);
+        }
+        throw ModelFileError(refusal);
+    }
 }
 
 // The window puts the focus in the field whose text stopped the run; the runner names it.
@@ -309,6 +337,49 @@ RunReport ReportOf(const Ran& ran, const NumberLocale& locale, KeptTables& kept)
     return report;
 }
 
+// --part: runs the part's trials of the one model and writes them to its part file. A run that
+// stops writes none, so a merge without it is refused as a part missing.
+int RunPartOfModel(const RunnerOptions& options, const Job& job, AnalysisContext& context,
+                   std::ostream& out, std::ostream& err) {
+    context.part = options.part;
+    if (options.fromSavedState) {
+        context.uniforms.Restore(job.model.lastRun->uniformStateAtStart);
+    }
+    Ran ran{&job, FieldsOf(job.model), {}, false, std::nullopt};
+    ran.run = RunOnFields(*job.model.analysis, ran.fields, context);
+    NoteTheFieldInError(ran, err);
+    if (!ran.run.gaveResults()) {
+        PrintText({ran}, out);
+        return kStoppedRun;
+    }
+    if (!ran.run.outcome->partTrials) {
+        err << "vardolin-run: " << job.file
+            << ": every standard deviation is 0, so the run is one evaluation at the averages: "
+               "nothing to split\n";
+        return kBadFileOrArgument;
+    }
+    PartFile part;
+    part.programVersion = std::string(ProgramVersion());
+    part.modelFile = job.file;
+    part.model = CanonicalModelText(job.model);
+    part.modelDigest = ModelDigest(part.model);
+    part.part = *options.part;
+    part.uniformStateAtStart = ran.run.uniformStateAtStart;
+    part.records = std::move(*ran.run.outcome->partTrials);
+    const std::string path = options.partFilePath();
+    try {
+        WriteFileAtomically(path, WritePart(part));
+    } catch (const FileWriteError& e) {
+        err << "vardolin-run: " << e.what() << '\n';
+        return kBadFileOrArgument;
+    }
+    const TrialRange range = part.records.range;
+    out << job.file << ": part " << part.part.index << " of " << part.part.parts << ", trials "
+        << range.begin + 1 << " to " << range.end << " of " << part.records.runTrials
+        << ", written to " << path << '\n';
+    return kResults;
+}
+
 }  // namespace
 
 int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, std::ostream& out,
@@ -323,10 +394,18 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
         return kBadFileOrArgument;
     }
     std::vector<Job> jobs;
+    MergedParts merged;
     try {
         CheckOutputs(options);
-        InputOverrides overrides(options.overrides, catalogue, locale);
-        jobs = ReadJobs(options, catalogue, overrides, err);
+        if (options.merge) {
+            jobs = ReadMerge(options, catalogue, merged);
+        } else {
+            InputOverrides overrides(options.overrides, catalogue, locale);
+            jobs = ReadJobs(options, catalogue, overrides, err);
+        }
+        if (options.part) {
+            RequireSplittable(jobs.front());
+        }
     } catch (const std::runtime_error& e) {  // a model, an argument or an output refused
         err << "vardolin-run: " << e.what() << '\n';
         return kBadFileOrArgument;
@@ -335,6 +414,17 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
     UniformSequence uniforms;
     KeptTables kept;
     AnalysisContext context{uniforms, kept, locale, nullptr, threads};
+    if (options.part) {
+        const Job& job = jobs.front();
+        context.sampling = job.model.sampling;
+        context.units = job.model.units;
+        return RunPartOfModel(options, job, context, out, err);
+    }
+    if (options.merge) {
+        // The trials come from the parts, and the run starts where theirs did.
+        context.given = &merged.records;
+        uniforms.Restore(merged.uniformStateAtStart);
+    }
     std::vector<Ran> runs;
     runs.reserve(jobs.size());
     bool stopped = false;
@@ -352,7 +442,12 @@ int RunBatch(const RunnerOptions& options, const AnalysisCatalogue& catalogue, s
         if (options.fromSavedState || options.check) {
             uniforms.Restore(saved->uniformStateAtStart);
         }
-        ran.run = RunOnFields(*job.model.analysis, ran.fields, context);
+        try {
+            ran.run = RunOnFields(*job.model.analysis, ran.fields, context);
+        } catch (const GivenTrialsMismatch& e) {  // parts that agree with each other, not the model
+            err << "vardolin-run: " << job.file << ": " << e.what() << '\n';
+            return kBadFileOrArgument;
+        }
         NoteTheFieldInError(ran, err);
         stopped = stopped || !ran.run.gaveResults();
         if (options.check) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runner/RunnerOptions.h"
 
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -26,6 +28,60 @@ std::string Wrapped(std::string lead, const std::vector<std::string>& words, std
         line += (line.back() == ' ' ? "" : " ") + word;
     }
     return text + line + "\n";
+}
+
+// "K/N", two whole numbers with 1 <= K <= N <= kMaxParts.
+RunPart PartOf(const std::string& text) {
+    constexpr int kMaxParts = 1'000'000;  // as many as the longest run has trials
+    const std::size_t slash = text.find('/');
+    const auto whole = [](const std::string& digits) -> std::optional<int> {
+        if (digits.empty() || digits.size() > 7 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
+            return std::nullopt;
+        }
+        return std::stoi(digits);
+    };
+    const std::optional<int> k =
+        slash == std::string::npos ? std::nullopt : whole(text.substr(0, slash));
+    const std::optional<int> n =
+        slash == std::string::npos ? std::nullopt : whole(text.substr(slash + 1));
+    if (!k || !n || *k < 1 || *k > *n || *n > kMaxParts) {
+        throw UsageError("--part needs K/N, whole numbers with 1 <= K <= N <= " +
+                         std::to_string(kMaxParts) + ", not \"" + text + "\"");
+    }
+    return {*k, *n};
+}
+
+// A part writes its part file and nothing else; a merge takes its model, inputs and starting
+// state from the parts.
+void CheckSplitOptions(const RunnerOptions& options) {
+    if (options.help) {
+        return;
+    }
+    if (options.partFile && !options.part) {
+        throw UsageError("--part-file names the file of --part: give --part K/N as well");
+    }
+    if (options.part && options.merge) {
+        throw UsageError("--part runs a part and --merge puts the parts together: give one");
+    }
+    if (options.part) {
+        if (options.models.size() != 1) {
+            throw UsageError("--part runs a part of one model; " +
+                             std::to_string(options.models.size()) + " given");
+        }
+        if (options.json || options.trialsCsv || options.report || options.check) {
+            throw UsageError(
+                "--part writes its part file only: give --json, --trials-csv and --report to "
+                "--merge, and --check to a whole run");
+        }
+    }
+    if (options.merge &&
+        (options.check || options.fromSavedState || options.strict || !options.overrides.empty())) {
+        throw UsageError(
+            "--merge takes the model, its inputs and its starting state from the parts: give "
+            "--set, --seed, --strict and --from-saved-state to each --part, and --check to a "
+            "whole run");
+    }
 }
 
 }  // namespace
@@ -62,8 +118,21 @@ std::string HelpText(const AnalysisCatalogue& catalogue) {
     return help;
 }
 
+std::string RunnerOptions::partFilePath() const {
+    if (partFile) {
+        return *partFile;
+    }
+    const std::string name =
+        models.empty() ? "model" : std::filesystem::path(models.front()).stem().string();
+    return name + ".part-" + std::to_string(part->index) + "-of-" + std::to_string(part->parts) +
+           ".json";
+}
+
 std::vector<Output> RunnerOptions::outputs() const {
     std::vector<Output> outputs;
+    if (part) {
+        outputs.push_back({"--part", partFilePath()});
+    }
     if (trialsCsv) {
         outputs.push_back({"--trials-csv", *trialsCsv});
     }
@@ -104,6 +173,12 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
             options.report = value();
         } else if (argument == "--trials-csv") {
             options.trialsCsv = value();
+        } else if (argument == "--part") {
+            options.part = PartOf(value());
+        } else if (argument == "--part-file") {
+            options.partFile = value();
+        } else if (argument == "--merge") {
+            options.merge = true;
         } else if (argument == "--seed") {
             // The same as --set sampling.seed=N, so that both go through one check.
             options.overrides.push_back({"", "sampling.seed", value()});
@@ -136,10 +211,11 @@ RunnerOptions ParseArguments(const std::vector<std::string>& arguments) {
     if (options.sensitivity && !options.json) {
         throw UsageError("--sensitivity adds to the JSON: give --json as well");
     }
-    if (options.report && options.models.size() != 1 && !options.help) {
+    if (options.report && options.models.size() != 1 && !options.help && !options.merge) {
         throw UsageError("--report writes the report of one model; " +
                          std::to_string(options.models.size()) + " given");
     }
+    CheckSplitOptions(options);
     return options;
 }
 

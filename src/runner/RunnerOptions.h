@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/AnalysisCatalogue.h"
+#include "analysis/SplitRun.h"
 
 namespace vardolin::runner {
 
@@ -40,8 +41,14 @@ struct RunnerOptions {
     bool strict = false;
     std::vector<Override> overrides;  // in order: a later one wins
     bool help = false;
-    bool sensitivity = false;           // --sensitivity: the curves in the JSON
-    std::optional<std::string> report;  // --report FILE.pdf, for one model
+    bool sensitivity = false;             // --sensitivity: the curves in the JSON
+    std::optional<std::string> report;    // --report FILE.pdf, for one model
+    std::optional<RunPart> part;          // --part K/N, of one model
+    std::optional<std::string> partFile;  // --part-file FILE
+    bool merge = false;                   // --merge: `models` are the files of the parts
+
+    // The file --part writes: --part-file, or MODEL-NAME.part-K-of-N.json in the current folder.
+    std::string partFilePath() const;
 
     // Every file the batch writes, each of which CheckOutputs checks before anything runs.
     std::vector<Output> outputs() const;
@@ -56,11 +63,14 @@ public:
 // Reads the arguments after the program name. "--" ends the options, so a model may be named
 // "-x.vardolin". Throws UsageError for an unknown option, an option without its value, a --set
 // without "=" or with an empty key or analysis, no model at all (unless --help), --sensitivity
-// without --json and --report with other than one model.
+// without --json, --report with other than one model, and --part or --merge with what they
+// cannot take (see kUsage).
 RunnerOptions ParseArguments(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kUsage =
     "Usage: vardolin-run [OPTION]... MODEL.vardolin [MODEL.vardolin]...\n"
+    "       vardolin-run --part K/N [--part-file FILE] [--set ...] MODEL.vardolin\n"
+    "       vardolin-run --merge [--json] [--trials-csv FILE] [--report FILE.pdf] PART...\n"
     "Runs each model in order on one uniform sequence, as typing them into the windows of a\n"
     "freshly started program would, and prints for each: the file, the failure probability (%),\n"
     "the mean factor of safety and the message, separated by tabs.\n"
@@ -87,6 +97,13 @@ inline constexpr const char* kUsage =
     "                       +-3 standard deviations, the others at their means\n"
     "  --report FILE.pdf    write the printable report of the one model given to FILE.pdf\n"
     "  --seed N             start every run from state N (0 to 16777215) of the sequence\n"
+    "  --part K/N           run only the K-th (1 to N) of N equal ranges of the model's\n"
+    "                       trials (part K: trials floor((K-1)T/N)+1 to floor(KT/N) of T)\n"
+    "                       and write them to a part file; prints where, and no results\n"
+    "  --part-file FILE     the part file of --part (default: MODEL.part-K-of-N.json in\n"
+    "                       the current folder)\n"
+    "  --merge              the files given are the N parts of one run: print and write\n"
+    "                       its results exactly as one run of the whole model gives them\n"
     "  --help               show this and stop\n"
     "\n"
     "VARDOLIN_THREADS sets the threads of a run; the results are the same for any count.\n"

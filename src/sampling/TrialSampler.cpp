@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numeric>
 
 #include "numerics/RunTimeError.h"
@@ -106,6 +107,14 @@ std::span<const double> TrialSampler::Next() {
         values_[j] = ValueOf(drawn_[j], units_[j]);
     }
     return values_;
+}
+
+void TrialSampler::Skip(int trials) {
+    const auto count = static_cast<std::size_t>(trials);
+    if (method_ != SamplingMethod::LatinHypercube) {
+        uniforms_.Skip(static_cast<std::uint64_t>(count) * drawn_.size());
+    }
+    trial_ += count;
 }
 
 double TrialSampler::ValueOf(const Drawn& drawn, const Unit& unit) const {

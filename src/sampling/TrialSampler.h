@@ -35,6 +35,8 @@ public:
 
     // The values of the next trial, in the order of the parameters; valid until the next call.
     std::span<const double> Next();
+    // Passes over the next `trials` trials as as many calls of Next() would.
+    void Skip(int trials);
 
 private:
     struct Unit {

@@ -94,6 +94,10 @@ constexpr AnalysisDescription kSliceMethod{
     .uncertainInputs = slice_method::kSliceInputs,
     .samplesInputs = false,
     .methodStatement = SliceMethodStatement,
+    .whyNotSplittable =
+        "each trial draws its parameters once for every slice of its own "
+        "circle, a varying number of values, so a part cannot tell where in "
+        "the sequence its first trial starts",
 };
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "analysis/AnalysisCatalogue.h"
@@ -193,19 +194,38 @@ inline RunOutcome RunWedgeAnalysis(FieldTexts& fields, AnalysisContext& context)
         return RunOutcome::StoppedAt(*stoppedAt);
     }
     const int trials = f.RoundedInt16(Count);
-    TrialDraws draws(kWedgeInputs, kWedgePairs, f, context.sampling, trials, context.uniforms);
+    // A part draws and works out its range only; a merge takes every trial as given.
+    const TrialRecords* given = context.GivenTrials(trials, kWedgeInputs.size());
+    const TrialRange range = context.TrialsToRun(trials);
+    std::optional<TrialDraws> draws;
+    if (given == nullptr) {
+        draws.emplace(kWedgeInputs, kWedgePairs, f, context.sampling, trials, context.uniforms);
+        draws->Skip(range.begin);
+    }
     const std::vector<NumberRange> ranges =
         DrawRanges(kWedgeInputs, [&](int field) { return f.Number(field); });
     RunOutcome outcome;
     outcome.draws = ParameterDraws(kWedgeInputs, trials);
+    TrialRecords part(range, trials, kWedgeInputs.size());
     OutOfRangeTally outside;
     int failures = 0;
-    for (int trial = 1; trial <= trials; ++trial) {
-        const std::span<const double> values = draws.Next();
+    for (int trial = range.begin + 1; trial <= range.end; ++trial) {
+        const std::span<const double> values =
+            given != nullptr ? given->valuesOf(trial - 1) : draws->Next();
         outside.AddTrial(OutsideRanges(ranges, values));
         outcome.draws.Keep(trial, values);
-        outcome.trialFactors.push_back(WedgeFactor(*shape, values));
+        outcome.trialFactors.push_back(given != nullptr ? given->factorOf(trial - 1)
+                                                        : WedgeFactor(*shape, values));
         failures += outcome.trialFactors.back() < 1.0 ? 1 : 0;
+        if (context.part) {
+            part.Add(values, outcome.trialFactors.back());
+        }
+    }
+    if (context.part) {
+        outcome.end = RunOutcome::End::Completed;
+        outcome.trials = part.count();
+        outcome.partTrials = std::move(part);
+        return outcome;
     }
     outcome.end = RunOutcome::End::Completed;
     outcome.trials = trials;
@@ -232,6 +252,7 @@ inline constexpr AnalysisDescription kWedgeAnalysis{
     .correlatedPairs = kWedgePairs,
     .tables = kWedgeTables,
     .methodStatement = WedgeMethod,
+    .splittable = true,
 };
 
 // The program's analyses, then the wedge: for the suites that run without the windows.

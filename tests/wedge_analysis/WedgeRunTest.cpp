@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "TestFolder.h"
 #include "TestSupport.h"
@@ -143,6 +145,47 @@ TEST(WedgeRunner, TakesTheTableFromCsvAndListsEachInput) {
     for (const UncertainInput& input : kWedgeInputs) {
         EXPECT_TRUE(run["trials_out_of_range"].contains(input.key)) << input.key;
     }
+}
+
+// An analysis outside the program's catalogue splits through the same hook: three parts of a
+// correlated, bounded run merge into the JSON and the trials file of the whole run.
+TEST(WedgeRunner, ThreePartsMergeIntoTheWholeRun) {
+    const TestFolder folder;
+    const auto path = [&](const std::string& name) { return (folder.path() / name).string(); };
+    const std::string model = path("w.vardolin");
+    SaveModelFile(model, ModelFromFields(kWedgeAnalysis, DefaultTexts(kWedgeAnalysis)));
+    const std::vector<std::string> choices{"--set", "sampling.correlated=unit_weight,water_ratio",
+                                           "--set", "sampling.correlation=0.6",
+                                           "--set", "sampling.seismic.lower=0"};
+    const auto run = [&](std::vector<std::string> arguments, std::string& out) {
+        std::ostringstream printed;
+        std::ostringstream err;
+        const int status = runner::RunBatch(runner::ParseArguments(arguments), CatalogueWithWedge(),
+                                            printed, err, 1, {});
+        out = printed.str();
+        return status;
+    };
+    std::vector<std::string> whole = choices;
+    whole.insert(whole.end(), {"--json", "--trials-csv", path("whole.csv"), model});
+    std::string wholeJson;
+    ASSERT_EQ(run(whole, wholeJson), runner::kResults);
+    std::vector<std::string> merge{"--merge", "--json", "--trials-csv", path("merged.csv")};
+    for (const char* k : {"1", "2", "3"}) {
+        std::vector<std::string> part = choices;
+        part.insert(part.end(), {"--part", std::string(k) + "/3", "--part-file",
+                                 path(std::string(k) + ".json"), model});
+        std::string printed;
+        ASSERT_EQ(run(part, printed), runner::kResults);
+        merge.push_back(path(std::string(k) + ".json"));
+    }
+    std::string mergedJson;
+    ASSERT_EQ(run(merge, mergedJson), runner::kResults);
+    EXPECT_TRUE(mergedJson == wholeJson);
+    const auto contents = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    EXPECT_TRUE(contents(path("merged.csv")) == contents(path("whole.csv")));
 }
 
 }  // namespace
