@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: MIT
+// The Slope Section form's run, from its field texts to its result fields: the published cases
+// through the example model files, the same texts at any thread count, and the checks that stop a
+// run at the field at fault.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "TestSupport.h"
+#include "analysis/AnalysisCatalogue.h"
+#include "analysis/KeptTables.h"
+#include "fields/FieldTextMap.h"
+#include "files/ModelReader.h"
+#include "slope_section/SectionInputs.h"
+#include "slope_section/SectionMessages.h"
+#include "slope_section/SlopeSectionDescription.h"
+
+namespace vardolin::section {
+namespace {
+
+const std::array<const AnalysisDescription*, 1> kSectionList{&SlopeSection()};
+
+struct RunResult {
+    RunOutcome outcome;
+    FieldTextMap texts;
+    ExportTables tables;
+};
+
+RunResult RunSection(FieldTextMap texts, int threads = 1) {
+    UniformSequence uniforms;
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, {"."}};
+    context.threads = threads;
+    RunResult result;
+    result.outcome = SlopeSection().run(texts, context);
+    result.texts = std::move(texts);
+    result.tables = SlopeSection().exportTables(kept);
+    return result;
+}
+
+FieldTextMap ExampleTexts(const std::string& file) {
+    const AnalysisCatalogue catalogue(kSectionList);
+    const ModelRead read =
+        ReadModelFile(std::string(VARDOLIN_SECTION_MODELS) + "/" + file, catalogue);
+    EXPECT_TRUE(read.notes.empty()) << file;
+    return FieldsOf(read.model);
+}
+
+// Fredlund and Krahn (1977): each method's factor on their circle, and the share it may differ
+// by at fine slicing.
+struct PublishedRow {
+    const char* name;
+    const char* file;
+    double ordinary, bishop, janbuF0, spencer, morgensternPrice;
+};
+
+void PrintTo(const PublishedRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class PublishedExamples : public testing::TestWithParam<PublishedRow> {};
+
+TEST_P(PublishedExamples, GiveThePublishedFactorsInTheirFieldsAndTables) {
+    const PublishedRow& row = GetParam();
+    const RunResult run = RunSection(ExampleTexts(row.file));
+    ASSERT_EQ(run.outcome.end, RunOutcome::End::FixedData) << run.texts.text(MessageField);
+    const auto factor = [&](int field) { return TextToDouble(run.texts.text(field)); };
+    EXPECT_NEAR(factor(OrdinaryFactor), row.ordinary, 0.002 * row.ordinary);
+    EXPECT_NEAR(factor(BishopFactor), row.bishop, 0.005 * row.bishop);
+    EXPECT_NEAR(factor(JanbuF0Factor), row.janbuF0, 0.015 * row.janbuF0);
+    EXPECT_NEAR(factor(SpencerFactor), row.spencer, 0.005 * row.spencer);
+    EXPECT_NEAR(factor(MorgensternPriceFactor), row.morgensternPrice, 0.005 * row.morgensternPrice);
+    // The first method listed governs the mean and the verdict; a method not chosen stays empty.
+    EXPECT_EQ(run.texts.text(MeanSafetyFactor), run.texts.text(BishopFactor));
+    EXPECT_EQ(run.texts.text(MessageField), messages::kVerdicts[4]);
+    EXPECT_EQ(run.texts.text(JanbuFactor), "");
+    EXPECT_EQ(run.texts.text(CriticalRadius), "80");
+    // The methods' table, then one slice table per method, each of the same slices.
+    ASSERT_EQ(run.tables.size(), 6u);
+    const auto lines = [&](std::size_t table) {
+        return std::count(run.tables[table].csv.begin(), run.tables[table].csv.end(), '\n');
+    };
+    EXPECT_EQ(run.tables[0].name, "section_methods");
+    EXPECT_EQ(lines(0), 6);
+    EXPECT_EQ(run.tables[1].name, "section_slices_bishop");
+    EXPECT_GT(lines(1), 226);
+    for (std::size_t table = 2; table < run.tables.size(); ++table) {
+        EXPECT_EQ(lines(table), lines(1)) << run.tables[table].name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FredlundKrahn, PublishedExamples,
+    testing::Values(PublishedRow{"Case1Dry", "slope-section-fredlund-krahn-1-dry.vardolin", 1.928,
+                                 2.080, 2.041, 2.073, 2.076},
+                    PublishedRow{"Case3PoreRatio",
+                                 "slope-section-fredlund-krahn-3-pore-ratio.vardolin", 1.607, 1.766,
+                                 1.735, 1.761, 1.765},
+                    PublishedRow{"Case5PiezometricLine",
+                                 "slope-section-fredlund-krahn-5-piezometric.vardolin", 1.693,
+                                 1.834, 1.827, 1.830, 1.833}));
+
+// The search, the methods and the trials give every text the same on 1, 2 and 7 threads.
+TEST(SlopeSectionRun, WritesTheSameTextsAtAnyThreadCount) {
+    const RunResult one = RunSection(DefaultTexts(SlopeSection()), 1);
+    ASSERT_EQ(one.outcome.end, RunOutcome::End::Completed) << one.texts.text(MessageField);
+    EXPECT_EQ(one.outcome.trials, 1000);
+    EXPECT_NE(one.texts.text(SpencerLambda), "");
+    for (const int threads : {2, 7}) {
+        const RunResult many = RunSection(DefaultTexts(SlopeSection()), threads);
+        EXPECT_EQ(many.texts.texts(), one.texts.texts()) << threads << " threads";
+        EXPECT_EQ(many.outcome.trialFactors, one.outcome.trialFactors) << threads << " threads";
+    }
+}
+
+// A run that a check stops writes why, goes to the field at fault and leaves no result.
+struct StopRow {
+    const char* name;
+    std::vector<std::pair<int, std::string>> edits;
+    std::string message;  // the whole message, or its start for a fault that names its place
+    int field;
+};
+
+void PrintTo(const StopRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class SlopeSectionStops : public testing::TestWithParam<StopRow> {};
+
+TEST_P(SlopeSectionStops, AtTheFieldAtFaultWithItsMessage) {
+    const StopRow& row = GetParam();
+    FieldTextMap texts = DefaultTexts(SlopeSection());
+    texts.setText(BishopFactor, "old");
+    for (const auto& [field, text] : row.edits) {
+        texts.setText(field, text);
+    }
+    const RunResult run = RunSection(texts);
+    EXPECT_EQ(run.outcome.end, RunOutcome::End::Stopped);
+    EXPECT_EQ(run.outcome.stoppedAtField, row.field);
+    EXPECT_TRUE(run.texts.text(MessageField).starts_with(row.message))
+        << run.texts.text(MessageField);
+    EXPECT_TRUE(SlopeSection().IsMessage(run.texts.text(MessageField)));
+    EXPECT_EQ(run.texts.text(BishopFactor), "");
+    EXPECT_TRUE(run.tables.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SlopeSectionStops,
+    testing::Values(StopRow{"CountOfOne",
+                            {{TrialCount, "1"}},
+                            std::string(messages::kCountNotAboveOne),
+                            TrialCount},
+                    StopRow{"CountAboveAMillion",
+                            {{TrialCount, "1000001"}},
+                            std::string(messages::kCountAboveLimit),
+                            TrialCount},
+                    StopRow{"UnknownSearch",
+                            {{SearchKindField, "spiral"}},
+                            std::string(messages::kSearchUnknown),
+                            SearchKindField},
+                    StopRow{"NoCentres",
+                            {{CentresPerSide, "0"}},
+                            std::string(messages::kCentresOutOfRange),
+                            CentresPerSide},
+                    StopRow{"TooManySlicesInTheSearch",
+                            {{CentresPerSide, "150"}, {RadiiPerCentre, "1000"}},
+                            std::string(messages::kTooManySlices),
+                            CentresPerSide},
+                    StopRow{"MinimumFactorOfZero",
+                            {{MinimumSafetyFactor, "0"}},
+                            std::string(messages::kMinimumFactorNotAboveZero),
+                            MinimumSafetyFactor},
+                    StopRow{"GroundOutOfOrder",
+                            {{GroundTable, R"([["0","20"],["-5","10"]])"}},
+                            "Ground, row 2",
+                            GroundTable},
+                    StopRow{
+                        "PiezometricLineOfOnePoint",
+                        {{WaterModelField, "piezometric"}, {PiezometricTable, R"([["0","5"]])"}},
+                        "Piezometric line: needs at least 2 rows",
+                        PiezometricTable},
+                    StopRow{"LevelGround",
+                            {{GroundTable, R"([["0","10"],["60","10"]])"}},
+                            std::string(messages::kNoFace),
+                            GroundTable},
+                    StopRow{"GivenCircleAboveTheGround",
+                            {{GivenCentreX, "30"}, {GivenCentreY, "100"}, {GivenRadius, "5"}},
+                            std::string(messages::kGivenCircleNoMass),
+                            GivenRadius}),
+    testing_support::RowName());
+
+}  // namespace
+}  // namespace vardolin::section
