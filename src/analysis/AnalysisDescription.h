@@ -10,6 +10,7 @@
 #include "analysis/ExportTable.h"
 #include "analysis/RunOutcome.h"
 #include "analysis/TableInput.h"
+#include "analysis/TableSampledInputs.h"
 #include "analysis/UncertainInput.h"
 #include "fields/DiagramLabel.h"
 #include "fields/FieldFacts.h"
@@ -94,6 +95,12 @@ struct AnalysisDescription {
     // its run honours `part` and `given`. Where they cannot, why, for the refusal.
     bool splittable = false;
     std::string_view whyNotSplittable = {};
+    // For an analysis whose uncertain inputs come from its tables rather than
+    // `uncertainInputs`: those its inputs' texts give, which its sampling choices may name (each
+    // with any distribution and bounds, and the Latin hypercube). The sampling dialog, the model
+    // files and the runner read them; the other common parts (the checks of the averages, the
+    // sensitivity curves, the scatter) do not apply. nullptr: the fixed lists above.
+    TableSampledInputs (*tableSampledInputs)(const FieldTexts& fields) = nullptr;
 
     // Whether the run may leave `text` in its message field, run-time errors aside: one of
     // `messages`, or a fault of an input that names it first ("Soils, row 2, c mean: …",

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "analysis/SampledNames.h"
+
 namespace vardolin {
 
 std::optional<std::string> WhyNotAFieldText(std::string_view text) {
@@ -30,18 +32,11 @@ const std::string* ReportDetail(const ReportDetails& details, std::string_view k
     return ReportDetail(const_cast<ReportDetails&>(details), key);
 }
 
-std::vector<std::string_view> SampledParameterNames(const AnalysisDescription& analysis) {
-    std::vector<std::string_view> names;
-    for (const UncertainInput& input : analysis.sampledParameters()) {
-        names.push_back(input.key);
-    }
-    return names;
-}
-
 std::vector<SamplingChoiceText> SamplingRecordOf(const AnalysisDescription& analysis,
+                                                 const FieldTexts& fields,
                                                  const SamplingChoices& choices) {
-    const std::vector<std::string_view> names = SampledParameterNames(analysis);
-    return SamplingRecord(choices, {names, analysis.sampledPairs()});
+    const SampledNames names(analysis, fields);
+    return SamplingRecord(choices, names.names());
 }
 
 std::string_view ProgramVersion() {

@@ -94,11 +94,9 @@ struct Model {
     UnitSystem units = UnitSystem::SiPascal;
 };
 
-// The names the sampling choices of the analysis's models may use.
-std::vector<std::string_view> SampledParameterNames(const AnalysisDescription& analysis);
-
-// The record in full of the sampling choices of one of the analysis's runs.
+// The record in full of the sampling choices of one of the analysis's runs on inputs `fields`.
 std::vector<SamplingChoiceText> SamplingRecordOf(const AnalysisDescription& analysis,
+                                                 const FieldTexts& fields,
                                                  const SamplingChoices& choices);
 
 // A file that cannot be read as a model. what() names the file and the key or position, e.g.

@@ -9,6 +9,7 @@
 #include <set>
 #include <utility>
 
+#include "analysis/SampledNames.h"
 #include "files/ShortestText.h"
 #include "sampling/SamplingKeys.h"
 
@@ -100,7 +101,7 @@ public:
             if (root.at("format_version").get<long long>() < 2) {
                 Refuse("\"sampling\" needs model format 2");
             }
-            model.sampling = Sampling(*sampling, *model.analysis);
+            model.sampling = Sampling(*sampling, model);
         }
         if (const auto report = root.find("report"); report != root.end()) {
             if (root.at("format_version").get<long long>() < 2) {
@@ -337,11 +338,12 @@ private:
     }
 
     // The texts of the sampling keys, numbers as JSON writes them, then the whole checked.
-    SamplingChoices Sampling(const json& object, const AnalysisDescription& analysis) const {
+    // The parameters it may name are those of the model's inputs, read before it.
+    SamplingChoices Sampling(const json& object, const Model& model) const {
         if (!object.is_object()) {
             Refuse("\"sampling\" must be an object");
         }
-        const std::vector<std::string_view> names = SampledParameterNames(analysis);
+        const SampledNames names(*model.analysis, FieldsOf(model));
         SamplingChoices choices;
         const auto set = [&](const std::string& key, const json& value) {
             std::string text;
@@ -353,8 +355,7 @@ private:
             } else if (!value.is_null()) {
                 Refuse("\"sampling." + key + "\" must be a number or a text");
             }
-            if (const auto why =
-                    SetSamplingChoice(choices, key, text, {names, analysis.sampledPairs()})) {
+            if (const auto why = SetSamplingChoice(choices, key, text, names.names())) {
                 Refuse("\"sampling." + key + "\": " + *why);
             }
         };

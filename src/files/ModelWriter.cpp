@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "analysis/SampledNames.h"
 #include "files/AtomicFile.h"
 #include "files/InputJson.h"
 #include "sampling/SamplingKeys.h"
@@ -14,7 +15,7 @@ namespace {
 using nlohmann::ordered_json;
 
 // The choices that differ from the defaults, under the keys SetSamplingChoice takes.
-ordered_json SamplingObject(const SamplingChoices& choices, const AnalysisDescription& analysis) {
+ordered_json SamplingObject(const SamplingChoices& choices, const SampledNames& names) {
     ordered_json sampling = ordered_json::object();
     if (choices.method != SamplingMethod::MonteCarlo) {
         sampling["method"] = std::string(NameOf(choices.method));
@@ -29,8 +30,8 @@ ordered_json SamplingObject(const SamplingChoices& choices, const AnalysisDescri
         sampling["correlated"] =
             CorrelatedPairText(choices.correlatedFirst, choices.correlatedSecond);
     }
-    for (const UncertainInput& input : analysis.sampledParameters()) {
-        const ParameterChoice& choice = choices.of(input.key);
+    for (const std::string_view key : names.keys()) {
+        const ParameterChoice& choice = choices.of(key);
         if (choice.isDefault()) {
             continue;
         }
@@ -42,7 +43,7 @@ ordered_json SamplingObject(const SamplingChoices& choices, const AnalysisDescri
         if (choice.upper) {
             parameter["upper"] = *choice.upper;
         }
-        sampling[std::string(input.key)] = std::move(parameter);
+        sampling[std::string(key)] = std::move(parameter);
     }
     return sampling;
 }
@@ -69,7 +70,8 @@ std::string WriteModel(const Model& model) {
     }
     root["inputs"] = std::move(inputs);
     if (!model.sampling.isDefault()) {
-        root["sampling"] = SamplingObject(model.sampling, *model.analysis);
+        const SampledNames names(*model.analysis, FieldsOf(model));
+        root["sampling"] = SamplingObject(model.sampling, names);
     }
     if (!model.report.empty()) {
         ordered_json report = ordered_json::object();

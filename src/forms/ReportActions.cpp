@@ -52,7 +52,7 @@ RunReport ReportActions::Report() const {
     for (const FieldFact& field : form_.analysis().fields) {
         report.texts.setText(field.number, fields.text(field.number));
     }
-    report.sampling = SamplingRecordOf(form_.analysis(), form_.sampling().ofResults());
+    report.sampling = SamplingRecordOf(form_.analysis(), fields, form_.sampling().ofResults());
     report.details = form_.files().reportDetails();
     if (form_.analysis().exportTables != nullptr) {
         report.tables = form_.analysis().exportTables(form_.shownTables());

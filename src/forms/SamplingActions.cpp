@@ -10,6 +10,7 @@
 
 #include "files/Model.h"
 #include "forms/AnalysisForm.h"
+#include "forms/LineEditFields.h"
 #include "forms/SamplingDialog.h"
 #include "sampling/SamplingRecord.h"
 
@@ -50,7 +51,8 @@ const SamplingChoices& SamplingActions::RunStarting() {
 }
 
 void SamplingActions::ShowLine() {
-    const std::string named = NonDefaultSampling(SamplingRecordOf(form_.analysis(), choices_));
+    const std::string named =
+        NonDefaultSampling(SamplingRecordOf(form_.analysis(), LineEditFields(form_), choices_));
     line_->setText(tr("Sampling: %1").arg(QString::fromStdString(named)));
     // Shown, the line makes the window taller; hidden again, it gives the height back.
     QStatusBar& bar = *form_.statusBar();
@@ -65,7 +67,8 @@ void SamplingActions::ShowLine() {
 }
 
 SamplingDialog* SamplingActions::ShowDialog() {
-    auto* dialog = new SamplingDialog(form_.analysis(), choices_, form_.units(), &form_);
+    auto* dialog = new SamplingDialog(form_.analysis(), LineEditFields(form_), choices_,
+                                      form_.units(), &form_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] { SetChoices(dialog->choices()); });
     dialog->open();

@@ -43,11 +43,13 @@ constexpr int kRowsShown = 8;
 
 }  // namespace
 
-SamplingDialog::SamplingDialog(const AnalysisDescription& analysis, const SamplingChoices& choices,
-                               std::optional<UnitSystem> units, QWidget* parent)
+SamplingDialog::SamplingDialog(const AnalysisDescription& analysis, const FieldTexts& fields,
+                               const SamplingChoices& choices, std::optional<UnitSystem> units,
+                               QWidget* parent)
     : QDialog(parent),
-      parameters_(analysis.sampledParameters()),
-      pairs_(analysis.sampledPairs()),
+      names_(std::make_unique<SampledNames>(analysis, fields)),
+      parameters_(names_->inputs()),
+      pairs_(names_->pairs()),
       units_(units.value_or(DefaultUnits(analysis))),
       choices_(choices),
       seed_(new QLineEdit(this)),

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "analysis/AnalysisDescription.h"
+#include "analysis/SampledNames.h"
 #include "sampling/SamplingChoices.h"
 
 class QComboBox;
@@ -32,8 +34,10 @@ class SamplingDialog final : public QDialog {
 
 public:
     // The parameters' units are those of the system `units`, the analysis's own by default.
-    SamplingDialog(const AnalysisDescription& analysis, const SamplingChoices& choices,
-                   std::optional<UnitSystem> units = std::nullopt, QWidget* parent = nullptr);
+    // The parameters are those of the inputs `fields` (a section's soils).
+    SamplingDialog(const AnalysisDescription& analysis, const FieldTexts& fields,
+                   const SamplingChoices& choices, std::optional<UnitSystem> units = std::nullopt,
+                   QWidget* parent = nullptr);
 
     // The choices the controls hold, or nothing (and why()) when a text is refused.
     std::optional<SamplingChoices> ChoicesShown();
@@ -55,6 +59,7 @@ private:
 
     QWidget* ParameterTable(const SamplingChoices& choices);
 
+    std::unique_ptr<const SampledNames> names_;
     std::span<const UncertainInput> parameters_;
     std::span<const ParameterPair> pairs_;
     UnitSystem units_;  // of the parameters' averages and bounds

@@ -213,7 +213,7 @@ std::optional<Sensitivity> SensitivityOfModel(const Ran& ran, const AnalysisCont
 }
 
 std::vector<SamplingChoiceText> SamplingOf(const Model& model) {
-    return SamplingRecordOf(*model.analysis, model.sampling);
+    return SamplingRecordOf(*model.analysis, FieldsOf(model), model.sampling);
 }
 
 // Every sampling choice by its key: a number, a name, or null for none (no seed, no bound).

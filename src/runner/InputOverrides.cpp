@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "analysis/SampledNames.h"
 #include "files/TableCsv.h"
 #include "numerics/RunTimeError.h"
 #include "sampling/SamplingKeys.h"
@@ -41,6 +42,10 @@ bool TakesSamplingKey(const AnalysisDescription& analysis, std::string_view key)
     if (key == "seed") {
         return true;
     }
+    if (analysis.tableSampledInputs != nullptr && analysis.samplesInputs) {
+        // Its parameters are those of each model's tables, which the model then checks.
+        return true;
+    }
     if (analysis.sampledParameters().empty()) {
         return false;
     }
@@ -51,8 +56,8 @@ bool TakesSamplingKey(const AnalysisDescription& analysis, std::string_view key)
     if (name == "correlation" || name == "correlated") {
         return !analysis.sampledPairs().empty();
     }
-    const std::vector<std::string_view> names = SampledParameterNames(analysis);
-    return std::find(names.begin(), names.end(), name) != names.end();
+    const SampledNames names(analysis, DefaultTexts(analysis));
+    return std::find(names.keys().begin(), names.keys().end(), name) != names.keys().end();
 }
 
 // "plane-failure-defaults.vardolin (plane_failure)", for messages.
@@ -188,10 +193,10 @@ void InputOverrides::Apply(const std::string& file, Model& model) {
         }
         const std::string refused = "--set " + given.given() + ": " + ModelNamed(file, analysis);
         if (IsSamplingKey(given.key)) {
-            const std::vector<std::string_view> names = SampledParameterNames(analysis);
+            const SampledNames names(analysis, FieldsOf(model));
             if (const auto why = SetSamplingChoice(
                     model.sampling, std::string_view(given.key).substr(kSamplingKeyPrefix.size()),
-                    given.text, {names, analysis.sampledPairs()})) {
+                    given.text, names.names())) {
                 throw UsageError(refused + ": " + *why);
             }
         } else if (IsReportKey(given.key)) {
@@ -221,8 +226,8 @@ std::string InputOverrides::Accepted(const Override& given) const {
         }
         accepted += "; " + ModelNamed(seen.file, *seen.analysis);
         if (IsSamplingKey(given.key)) {
-            const std::vector<std::string_view> names = SampledParameterNames(*seen.analysis);
-            accepted += " takes sampling." + AcceptedSamplingKeys(names);
+            const SampledNames names(*seen.analysis, DefaultTexts(*seen.analysis));
+            accepted += " takes sampling." + AcceptedSamplingKeys(names.keys());
         } else {
             accepted += " has " + InputKeys(*seen.analysis) + ", " +
                         (seen.analysis->choosesUnits ? std::string(kUnitsKey) + ", " : "") +

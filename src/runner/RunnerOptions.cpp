@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "analysis/SampledNames.h"
 #include "files/Model.h"
 #include "sampling/SamplingKeys.h"
 
@@ -102,9 +103,10 @@ std::string HelpText(const AnalysisCatalogue& catalogue) {
             help +=
                 "    units: " + UnitSystemNames() + " (--set units=si-kpa converts the inputs)\n";
         }
-        const std::vector<std::string_view> parameters = SampledParameterNames(*analysis);
+        // Of the form's default inputs: a section's names its soils ("Clay.cohesion").
+        const SampledNames names(*analysis, DefaultTexts(*analysis));
         std::vector<std::string> sampling;
-        for (const std::string& key : SamplingKeysFor(parameters)) {
+        for (const std::string& key : SamplingKeysFor(names.keys())) {
             sampling.push_back(std::string(kSamplingKeyPrefix) + key);
         }
         help += Wrapped("    sampling:", sampling, 6);

@@ -650,6 +650,33 @@ TrialSampler SoilSampler(const SectionInputs& inputs, const SamplingChoices& cho
     return TrialSampler(std::move(parameters), pair, choices.method, trials, uniforms);
 }
 
+TableSampledInputs SoilSampledInputs(const FieldTexts& fields) {
+    TableSampledInputs sampled;
+    const std::optional<TableRows> rows = ParseTableText(fields.text(SoilsTable));
+    if (!rows) {
+        return sampled;
+    }
+    for (const std::vector<std::string>& row : *rows) {
+        const std::optional<SoilModel> model =
+            row.size() > Model ? ModelOf(row[Model]) : std::nullopt;
+        if (!model || *model == SoilModel::Impenetrable) {
+            continue;
+        }
+        const std::string name(Trimmed(row[Name]));
+        const auto add = [&](const char* key, const char* label) {
+            sampled.keys.push_back(name + key);
+            sampled.labels.push_back(name + label);
+        };
+        add(".cohesion", ": c");
+        if (*model == SoilModel::MohrCoulomb) {
+            add(".friction_angle", ": φ");
+            sampled.pairs.emplace_back(sampled.keys.size() - 2, sampled.keys.size() - 1);
+        }
+        add(".unit_weight", ": γ");
+    }
+    return sampled;
+}
+
 void ApplyDraws(std::span<const SoilUncertainInput> inputs, std::span<const double> values,
                 Section& section) {
     for (std::size_t i = 0; i < inputs.size() && i < values.size(); ++i) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/NumberRange.h"
+#include "analysis/TableSampledInputs.h"
 #include "fields/FieldTexts.h"
 #include "numerics/NumberText.h"
 #include "numerics/UniformSequence.h"
@@ -97,6 +98,12 @@ std::vector<ParameterPair> CorrelatedPairs(const SectionInputs& inputs);
 // probability raise InvalidProcedureCall, as for any sampler.
 TrialSampler SoilSampler(const SectionInputs& inputs, const SamplingChoices& choices, int trials,
                          UniformSequence& uniforms);
+
+// The keys and labels of the uncertain inputs the soils table names, in the order a run draws
+// them, and each Mohr-Coulomb soil's (c, φ) pair, read from each row's name and model alone, so
+// that a model's sampling choices can be checked whatever its numbers. A row without a known
+// model names none.
+TableSampledInputs SoilSampledInputs(const FieldTexts& fields);
 
 // Puts one trial's draws, in the order of `inputs`, into the section's soils.
 void ApplyDraws(std::span<const SoilUncertainInput> inputs, std::span<const double> values,

@@ -6,6 +6,7 @@
 
 #include "analysis/KeptTables.h"
 #include "files/ShortestText.h"
+#include "slope_section/SectionInputReader.h"
 #include "slope_section/SectionInputs.h"
 #include "slope_section/SectionKeptTables.h"
 #include "slope_section/SectionMessages.h"
@@ -139,6 +140,7 @@ constexpr AnalysisDescription kSlopeSection{
     .tables = kSectionTables,
     .methodStatement = SectionMethodStatement,
     .drawsDiagram = true,
+    .tableSampledInputs = SoilSampledInputs,
 };
 
 }  // namespace

@@ -200,7 +200,7 @@ TEST_F(SamplingWindow, HoldsAnyNumberOfParametersInATableThatScrolls) {
     AnalysisDescription many = PlaneFailure();
     many.uncertainInputs = inputs;
     many.correlatedPairs = pairs;
-    SamplingDialog dialog(many, SamplingChoices{});
+    SamplingDialog dialog(many, DefaultTexts(many), SamplingChoices{});
     dialog.show();
     auto* table = Find<QScrollArea>(dialog, "ParameterTable");
     ASSERT_NE(table, nullptr);

@@ -8,6 +8,7 @@
 
 #include "TestSupport.h"
 #include "analysis/CommonInputChecks.h"
+#include "analysis/SampledNames.h"
 #include "fields/FieldTextMap.h"
 #include "files/Model.h"
 #include "numerics/NormalSampler.h"
@@ -438,9 +439,9 @@ class PlaneSampling : public PlaneAnalysis, public testing::WithParamInterface<S
 // its method costs: four per trial, or 2n - 1 per parameter for a Latin hypercube.
 TEST_P(PlaneSampling, GivesItsPinnedFiguresAndConsumption) {
     for (const auto& [key, text] : GetParam().keys) {
-        ASSERT_FALSE(SetSamplingChoice(
-            context.sampling, key, text,
-            {SampledParameterNames(PlaneFailure()), PlaneFailure().sampledPairs()}));
+        ASSERT_FALSE(
+            SetSamplingChoice(context.sampling, key, text,
+                              SampledNames(PlaneFailure(), DefaultTexts(PlaneFailure())).names()));
     }
     EXPECT_EQ(Run().end, RunOutcome::End::Completed);
     EXPECT_EQ(Consumed(), GetParam().consumed);
