@@ -139,6 +139,7 @@ constexpr AnalysisDescription kSlopeSection{
     .tables = kSectionTables,
     .methodStatement = SectionMethodStatement,
     .drawsDiagram = true,
+    .splittable = true,
 };
 
 }  // namespace
