@@ -392,12 +392,15 @@ TEST_F(SplitRun, AnAnalysisThatCannotBeSplitIsRefusedAndSaysWhy) {
 }
 
 TEST_F(SplitRun, FixedDataIsOneEvaluationAndIsNotSplit) {
-    const Printed refused =
-        Runner({"--part", "1/2", "--part-file", Path("p.json"),
-                std::string(VARDOLIN_EXAMPLES) + "/critical-circle-fredlund-krahn.vardolin"});
-    EXPECT_EQ(refused.status, kBadFileOrArgument);
-    EXPECT_NE(refused.err.find("nothing to split"), std::string::npos) << refused.err;
-    EXPECT_FALSE(std::filesystem::exists(Path("p.json")));
+    for (const char* example :
+         {"critical-circle-fredlund-krahn", "slope-section-fredlund-krahn-1-dry"}) {
+        const Printed refused =
+            Runner({"--part", "1/2", "--part-file", Path("p.json"),
+                    std::string(VARDOLIN_EXAMPLES) + "/" + example + ".vardolin"});
+        EXPECT_EQ(refused.status, kBadFileOrArgument) << example;
+        EXPECT_NE(refused.err.find("nothing to split"), std::string::npos) << refused.err;
+        EXPECT_FALSE(std::filesystem::exists(Path("p.json"))) << example;
+    }
 }
 
 }  // namespace
