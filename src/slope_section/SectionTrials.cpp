@@ -9,6 +9,8 @@
 #include <memory>
 #include <mutex>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "analysis/ParallelChunks.h"
 #include "sampling/TrialSampler.h"
@@ -57,10 +59,37 @@ TrialFactor EvaluateTrial(TrialWorkspace& workspace, const CircleSurface& circle
     return trial;
 }
 
+// Each uncertain input's range, in the inputs' order.
+std::vector<NumberRange> RangesOf(const SectionInputs& inputs) {
+    std::vector<NumberRange> ranges;
+    ranges.reserve(inputs.uncertain.size());
+    for (const SoilUncertainInput& input : inputs.uncertain) {
+        ranges.push_back(input.range);
+    }
+    return ranges;
+}
+
+// Adds, per input, the trials that drew it outside its range.
+void CountOutside(std::span<const InputsOutOfRange> outside, std::vector<OutOfRangeCount>& counts) {
+    for (const InputsOutOfRange trial : outside) {
+        for (std::size_t k = 0; k < counts.size(); ++k) {
+            counts[k].trials += ((trial >> k) & 1u) != 0 ? 1 : 0;
+        }
+    }
+}
+
 }  // namespace
 
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
                                       const CircleSurface& circle, int trials,
+                                      UniformSequence& uniforms, int threads,
+                                      RunProgress* progress) {
+    return RunSectionTrials(inputs, choices, circle, trials, TrialRange{0, std::max(trials, 0)},
+                            uniforms, threads, progress);
+}
+
+SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
+                                      const CircleSurface& circle, int trials, TrialRange range,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress) {
     SectionTrialsOutcome outcome;
@@ -71,15 +100,13 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
     if (trials < 1) {
         return outcome;
     }
-    const auto total = static_cast<std::size_t>(trials);
-    std::vector<NumberRange> ranges;
-    ranges.reserve(count);
-    for (const SoilUncertainInput& input : inputs.uncertain) {
-        ranges.push_back(input.range);
-    }
+    const int running = range.count();
+    const auto total = static_cast<std::size_t>(running);
+    const std::vector<NumberRange> ranges = RangesOf(inputs);
     outcome.drawn.resize(total * count);
     std::vector<InputsOutOfRange> outside(total);
-    // Trials [begin, end) drawn by `sampler` in order, and what each drew outside its ranges.
+    // Trials [begin, end) of the range drawn by `sampler` in order, and what each drew outside
+    // its ranges.
     auto draw = [&](TrialSampler& sampler, std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
             const std::span<const double> values = sampler.Next();
@@ -88,18 +115,31 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
             outside[i] = OutsideRanges(ranges, into);
         }
     };
+    // Trials before or after the range, drawn and let go.
+    auto pass = [](TrialSampler& sampler, int trialsPassed) {
+        for (int i = 0; i < trialsPassed; ++i) {
+            sampler.Next();
+        }
+    };
+    // The values of the range's first trial: trial i's are values i * count onwards.
+    const auto skipToRange = [&](UniformSequence& values) {
+        values.Skip(static_cast<std::uint64_t>(range.begin) * count);
+    };
 
     // 1. The draws. Monte Carlo takes `count` values a trial whatever the distributions, bounds
     // and pair, so trial i's are values i * count onwards and each chunk draws its own trials
-    // on its thread; a Latin hypercube shuffles its strata over every trial, so it draws them
-    // all here first. A sampler is made here either way, so that bounds without probability
-    // raise before anything is drawn.
+    // on its thread; a Latin hypercube shuffles its strata over every trial of the run, so it
+    // draws them all here first, those outside the range too (a draw that overflows stops
+    // every part of a split run as it stops the whole run). A sampler is made here either way,
+    // so that bounds without probability raise before anything is drawn.
     const std::uint32_t start = uniforms.state();
     const bool drawsInChunks = choices.method == SamplingMethod::MonteCarlo;
     {
         TrialSampler sampler = SoilSampler(inputs, choices, trials, uniforms);
         if (!drawsInChunks) {
+            pass(sampler, range.begin);
             draw(sampler, 0, total);
+            pass(sampler, trials - range.end);
         }
     }
 
@@ -111,7 +151,7 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
     request.sliceCount = inputs.sliceCount;
     outcome.factors.assign(total, std::numeric_limits<double>::quiet_NaN());
     outcome.results.assign(total, TrialResult::OutOfRange);
-    threads = ThreadsForChunks(threads, trials, kTrialChunk);
+    threads = ThreadsForChunks(threads, running, kTrialChunk);
     const PreparedSection laidOut(inputs.section);
     std::vector<std::unique_ptr<TrialWorkspace>> workspaces;
     workspaces.reserve(static_cast<std::size_t>(threads));
@@ -127,6 +167,7 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
         try {
             if (drawsInChunks) {
                 UniformSequence values(start);
+                skipToRange(values);
                 values.Skip(first * count);
                 TrialSampler sampler = SoilSampler(inputs, choices, end - begin, values);
                 draw(sampler, first, last);
@@ -149,13 +190,14 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
         }
         AddStepsDone(progress, end - begin);
     };
-    const bool finished = RunInChunks(trials, kTrialChunk, threads, progress, work);
+    const bool finished = RunInChunks(running, kTrialChunk, threads, progress, work);
     if (fault) {
         if (drawsInChunks) {
             // A draw that overflowed raises here again, leaving the sequence just past it as a
             // loop over the trials would.
             uniforms.Restore(start);
-            TrialSampler sampler = SoilSampler(inputs, choices, trials, uniforms);
+            skipToRange(uniforms);
+            TrialSampler sampler = SoilSampler(inputs, choices, running, uniforms);
             draw(sampler, 0, total);
         }
         std::rethrow_exception(fault);
@@ -165,15 +207,38 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
         throw RunCancelled();
     }
     if (drawsInChunks) {
-        uniforms.Skip(std::uint64_t{total} * count);
+        uniforms.Skip(static_cast<std::uint64_t>(range.end) * count);
     }
 
     // 3. What the trials drew outside the ranges and the figures, in trial order.
-    for (const InputsOutOfRange trial : outside) {
-        for (std::size_t k = 0; k < count; ++k) {
-            outcome.outOfRange[k].trials += ((trial >> k) & 1u) != 0 ? 1 : 0;
-        }
+    CountOutside(outside, outcome.outOfRange);
+    outcome.statistics = SummariseSectionTrials(outcome.factors, outcome.results);
+    return outcome;
+}
+
+SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const TrialRecords& given) {
+    SectionTrialsOutcome outcome;
+    for (const SoilUncertainInput& input : inputs.uncertain) {
+        outcome.outOfRange.push_back({input.key, 0});
     }
+    const std::vector<NumberRange> ranges = RangesOf(inputs);
+    std::vector<InputsOutOfRange> outside;
+    outside.reserve(static_cast<std::size_t>(given.count()));
+    for (int i = given.range.begin; i < given.range.end; ++i) {
+        const int status = given.statusOf(i);
+        if (status < static_cast<int>(TrialResult::Usable) ||
+            status > static_cast<int>(TrialResult::OutOfRange)) {
+            throw GivenTrialsMismatch("trial " + std::to_string(i + 1) + " has the status " +
+                                      std::to_string(status) +
+                                      ", which no trial of the section has");
+        }
+        const std::span<const double> values = given.valuesOf(i);
+        outcome.drawn.insert(outcome.drawn.end(), values.begin(), values.end());
+        outside.push_back(OutsideRanges(ranges, values));
+        outcome.results.push_back(static_cast<TrialResult>(status));
+    }
+    outcome.factors = given.factors;
+    CountOutside(outside, outcome.outOfRange);
     outcome.statistics = SummariseSectionTrials(outcome.factors, outcome.results);
     return outcome;
 }

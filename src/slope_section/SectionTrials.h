@@ -5,6 +5,7 @@
 
 #include "analysis/OutOfRangeDraws.h"
 #include "analysis/RunProgress.h"
+#include "analysis/SplitRun.h"
 #include "numerics/UniformSequence.h"
 #include "sampling/SamplingChoices.h"
 #include "slope_section/SectionInputReader.h"
@@ -53,5 +54,20 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
                                       const CircleSurface& circle, int trials,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress = nullptr);
+// Trials range.begin to range.end - 1 of a run of `trials` only (one part of a split run),
+// drawn as that run draws them: under Monte Carlo from value range.begin * inputs.uncertain.size()
+// of the sequence on; under a Latin hypercube every trial of the run is drawn on the calling
+// thread and the range's kept. The outcome holds the range's trials, the first at 0; the
+// sequence is left where the run would leave it after the range's last trial (under a Latin
+// hypercube, where the whole run leaves it).
+SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
+                                      const CircleSurface& circle, int trials, TrialRange range,
+                                      UniformSequence& uniforms, int threads,
+                                      RunProgress* progress = nullptr);
+
+// The trials of a merge, each with the values, factor and status its part gave it, summed as
+// RunSectionTrials sums the trials it works out. A status that is no TrialResult raises
+// GivenTrialsMismatch.
+SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const TrialRecords& given);
 
 }  // namespace vardolin::section

@@ -140,6 +140,7 @@ constexpr AnalysisDescription kSlopeSection{
     .tables = kSectionTables,
     .methodStatement = SectionMethodStatement,
     .drawsDiagram = true,
+    .splittable = true,
     .tableSampledInputs = SoilSampledInputs,
 };
 

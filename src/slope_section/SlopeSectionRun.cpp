@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -248,6 +250,40 @@ void WriteCaution(FieldValues& f, std::string caution) {
     f.Write(Caution, caution);
 }
 
+// The trials on the critical circle: all of a whole run, a part's range of a split one, or the
+// given trials of a merge, which are summed as a whole run sums its own.
+SectionTrialsOutcome RunTrials(const SectionInputs& inputs, AnalysisContext& context,
+                               const CircleSurface& circle, int trials) {
+    if (const TrialRecords* given = context.GivenTrials(trials, inputs.uncertain.size())) {
+        return GivenSectionTrials(inputs, *given);
+    }
+    const TrialRange range = context.TrialsToRun(trials);
+    if (RunProgress* progress = context.progress) {
+        progress->unit.store(ProgressUnit::Trial);
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(range.count());
+    }
+    return RunSectionTrials(inputs, context.sampling, circle, trials, range, context.uniforms,
+                            context.threads, context.progress);
+}
+
+// A part's trials, each as drawn and worked out with its TrialResult as status, for its part
+// file; no figure is written from them.
+RunOutcome PartOutcome(const SectionTrialsOutcome& evaluated, std::size_t width, TrialRange range,
+                       int trials) {
+    TrialRecords records(range, trials, width);
+    for (std::size_t i = 0; i < evaluated.results.size(); ++i) {
+        records.Add(std::span(evaluated.drawn).subspan(i * width, width), evaluated.factors[i],
+                    static_cast<int>(evaluated.results[i]));
+    }
+    RunOutcome outcome;
+    outcome.end = RunOutcome::End::Completed;
+    outcome.trials = records.count();
+    outcome.trialFactors = records.factors;
+    outcome.partTrials = std::move(records);
+    return outcome;
+}
+
 }  // namespace
 
 RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
@@ -362,14 +398,10 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
     }
 
     const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
-    if (RunProgress* progress = context.progress) {
-        progress->unit.store(ProgressUnit::Trial);
-        progress->stepsDone.store(0);
-        progress->stepsTotal.store(trials);
+    const SectionTrialsOutcome evaluated = RunTrials(inputs, context, *found.circle, trials);
+    if (context.part) {
+        return PartOutcome(evaluated, inputs.uncertain.size(), context.TrialsToRun(trials), trials);
     }
-    const SectionTrialsOutcome evaluated =
-        RunSectionTrials(inputs, context.sampling, *found.circle, trials, context.uniforms,
-                         context.threads, context.progress);
     const SectionTrialStatistics& statistics = evaluated.statistics;
     if (statistics.usable == 0) {
         f.Write(MessageField, messages::kNoUsableTrial);

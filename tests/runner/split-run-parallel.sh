@@ -13,7 +13,7 @@ if ! command -v parallel >/dev/null 2>&1; then
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for name in plane-failure-defaults critical-circle-defaults; do
+for name in plane-failure-defaults critical-circle-defaults slope-section-three-soils; do
     model=$examples/$name.vardolin
     "$run" --json --trials-csv "$work/$name-whole.csv" "$model" >"$work/$name-whole.json" 2>/dev/null
     # Each part on 2 threads, the whole run on what VARDOLIN_THREADS says: the same figures.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <span>
 #include <string>
 #include <vector>
@@ -184,6 +185,92 @@ INSTANTIATE_TEST_SUITE_P(SectionTrials, SectionTrialsConsumption,
                                          ConsumptionRow{"Hypercube", true, 50, 99},
                                          ConsumptionRow{"NoTrial", false, 0, 0}),
                          RowName{});
+
+struct PartsRow {
+    std::string name;
+    friend void PrintTo(const PartsRow& row, std::ostream* os) { *os << row.name; }
+    SamplingChoices choices;
+    int threads = 1;
+    int parts = 3;
+};
+
+class SectionTrialsParts : public testing::TestWithParam<PartsRow> {};
+
+// The parts of a split run, each drawn from where the whole run draws its range, hold the whole
+// run's trials; given back to a merge they sum to its figures and out-of-range counts.
+TEST_P(SectionTrialsParts, HoldTheWholeRunsTrialsAndMergeToItsFigures) {
+    const PartsRow& row = GetParam();
+    const SectionInputs inputs = ThreeSoilInputs("5");  // some trials out of range
+    const std::size_t width = inputs.uncertain.size();
+    constexpr int kTrials = 700;  // three chunks on two threads
+    UniformSequence wholeUniforms(kStart);
+    const SectionTrialsOutcome whole =
+        RunSectionTrials(inputs, row.choices, kCircle, kTrials, wholeUniforms, row.threads);
+    ASSERT_EQ(whole.statistics.outOfRange > 0, row.choices.parameters.empty())
+        << "a c unbounded below draws out of range";
+    TrialRecords records({0, kTrials}, kTrials, width);
+    SectionTrialsOutcome joined;
+    for (int k = 1; k <= row.parts; ++k) {
+        const TrialRange range = PartRange(kTrials, {k, row.parts});
+        UniformSequence uniforms(kStart);
+        const SectionTrialsOutcome part =
+            RunSectionTrials(inputs, row.choices, kCircle, kTrials, range, uniforms, row.threads);
+        ASSERT_EQ(part.results.size(), static_cast<std::size_t>(range.count())) << "part " << k;
+        if (k == row.parts) {
+            EXPECT_EQ(uniforms.state(), wholeUniforms.state()) << "after the last part";
+        }
+        joined.drawn.insert(joined.drawn.end(), part.drawn.begin(), part.drawn.end());
+        joined.factors.insert(joined.factors.end(), part.factors.begin(), part.factors.end());
+        joined.results.insert(joined.results.end(), part.results.begin(), part.results.end());
+        for (std::size_t i = 0; i < part.results.size(); ++i) {
+            records.Add(std::span(part.drawn).subspan(i * width, width), part.factors[i],
+                        static_cast<int>(part.results[i]));
+        }
+    }
+    joined.statistics = whole.statistics;
+    ExpectSameBits(joined, whole);
+    const SectionTrialsOutcome merged = GivenSectionTrials(inputs, records);
+    ExpectSameBits(merged, whole);
+    EXPECT_EQ(merged.statistics.outOfRange, whole.statistics.outOfRange);
+    ASSERT_EQ(merged.outOfRange.size(), whole.outOfRange.size());
+    for (std::size_t k = 0; k < whole.outOfRange.size(); ++k) {
+        EXPECT_EQ(merged.outOfRange[k].parameter, whole.outOfRange[k].parameter);
+        EXPECT_EQ(merged.outOfRange[k].trials, whole.outOfRange[k].trials);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SectionTrials, SectionTrialsParts,
+                         testing::Values(PartsRow{"Plain1", {}, 1}, PartsRow{"Plain2", {}, 2},
+                                         PartsRow{"CorrelatedBounded2", CorrelatedBounded(), 2},
+                                         PartsRow{"Hypercube1", HypercubeCorrelated(), 1},
+                                         PartsRow{"Hypercube2", HypercubeCorrelated(), 2},
+                                         PartsRow{"ElevenParts", {}, 2, 11}),
+                         RowName{});
+
+// An empty part draws and works out nothing but leaves the sequence where the run would be.
+TEST(SectionTrials, AnEmptyPartWorksOutNoTrial) {
+    const SectionInputs inputs = ThreeSoilInputs();
+    UniformSequence uniforms(kStart);
+    const SectionTrialsOutcome part =
+        RunSectionTrials(inputs, {}, kCircle, 2, PartRange(2, {1, 3}), uniforms, 2);
+    EXPECT_TRUE(part.results.empty());
+    EXPECT_TRUE(part.drawn.empty());
+    EXPECT_EQ(part.statistics.trials, 0);
+    EXPECT_EQ(uniforms.state(), kStart);
+}
+
+// A merge takes a trial's status as its part gave it; one that names no TrialResult is refused
+// rather than left out of every count.
+TEST(SectionTrials, AGivenStatusThatIsNoTrialResultIsRefused) {
+    const SectionInputs inputs = ThreeSoilInputs();
+    const std::vector<double> values(inputs.uncertain.size(), 1.0);
+    for (const int status : {-1, 4}) {
+        TrialRecords records({0, 2}, 2, values.size());
+        records.Add(values, 1.5, static_cast<int>(TrialResult::Usable));
+        records.Add(values, 1.5, status);
+        EXPECT_THROW(GivenSectionTrials(inputs, records), GivenTrialsMismatch) << status;
+    }
+}
 
 // A fill whose c reaches below 0 in many a trial: those trials are counted, not solved.
 TEST(SectionTrials, TrialsThatDrawOutsideARangeAreCountedApart) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -37,6 +38,23 @@ RunResult RunSection(FieldTextMap texts, int threads = 1) {
     KeptTables kept;
     AnalysisContext context{uniforms, kept, {"."}};
     context.threads = threads;
+    RunResult result;
+    result.outcome = SlopeSection().run(texts, context);
+    result.texts = std::move(texts);
+    result.tables = SlopeSection().exportTables(kept);
+    return result;
+}
+
+// A run with the sampling choices, as one part of a split run or as the merge of `given`.
+RunResult RunSplit(FieldTextMap texts, int threads, const SamplingChoices& sampling,
+                   std::optional<RunPart> part, const TrialRecords* given = nullptr) {
+    UniformSequence uniforms;
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, {"."}};
+    context.threads = threads;
+    context.sampling = sampling;
+    context.part = part;
+    context.given = given;
     RunResult result;
     result.outcome = SlopeSection().run(texts, context);
     result.texts = std::move(texts);
@@ -117,6 +135,72 @@ TEST(SlopeSectionRun, WritesTheSameTextsAtAnyThreadCount) {
         EXPECT_EQ(many.texts.texts(), one.texts.texts()) << threads << " threads";
         EXPECT_EQ(many.outcome.trialFactors, one.outcome.trialFactors) << threads << " threads";
     }
+}
+
+struct SplitRow {
+    const char* name;
+    SamplingMethod method;
+    int threads;
+};
+
+void PrintTo(const SplitRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class SlopeSectionSplit : public testing::TestWithParam<SplitRow> {};
+
+// Three parts, each running the search at the means and then its trials, merged: the merge
+// writes every text, factor, out-of-range count and table of the whole run.
+TEST_P(SlopeSectionSplit, MergesToTheWholeRunsTexts) {
+    const SplitRow& row = GetParam();
+    SamplingChoices sampling;
+    sampling.method = row.method;
+    sampling.correlation = -0.5;
+    const FieldTextMap texts = ExampleTexts("slope-section-three-soils.vardolin");
+    const RunResult whole = RunSplit(texts, row.threads, sampling, std::nullopt);
+    ASSERT_EQ(whole.outcome.end, RunOutcome::End::Completed) << whole.texts.text(MessageField);
+    TrialRecords records;
+    for (const int k : {1, 2, 3}) {
+        const RunResult part = RunSplit(texts, row.threads, sampling, RunPart{k, 3});
+        ASSERT_TRUE(part.outcome.partTrials.has_value()) << part.texts.text(MessageField);
+        const TrialRecords& trials = *part.outcome.partTrials;
+        EXPECT_EQ(trials.range, PartRange(1000, {k, 3}));
+        EXPECT_TRUE(trials.complete());
+        if (k == 1) {
+            records = TrialRecords({0, trials.runTrials}, trials.runTrials, trials.width);
+        }
+        for (int i = trials.range.begin; i < trials.range.end; ++i) {
+            records.Add(trials.valuesOf(i), trials.factorOf(i), trials.statusOf(i));
+        }
+    }
+    const RunResult merged = RunSplit(texts, 1, sampling, std::nullopt, &records);
+    ASSERT_EQ(merged.outcome.end, RunOutcome::End::Completed);
+    EXPECT_EQ(merged.texts.texts(), whole.texts.texts());
+    EXPECT_EQ(merged.outcome.trialFactors, whole.outcome.trialFactors);
+    EXPECT_EQ(merged.outcome.trials, whole.outcome.trials);
+    ASSERT_EQ(merged.outcome.outOfRange.size(), whole.outcome.outOfRange.size());
+    for (std::size_t k = 0; k < whole.outcome.outOfRange.size(); ++k) {
+        EXPECT_EQ(merged.outcome.outOfRange[k].trials, whole.outcome.outOfRange[k].trials);
+    }
+    ASSERT_EQ(merged.tables.size(), whole.tables.size());
+    for (std::size_t t = 0; t < whole.tables.size(); ++t) {
+        EXPECT_EQ(merged.tables[t].csv, whole.tables[t].csv) << merged.tables[t].name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SlopeSectionSplit,
+    testing::Values(SplitRow{"MonteCarlo1", SamplingMethod::MonteCarlo, 1},
+                    SplitRow{"MonteCarlo2", SamplingMethod::MonteCarlo, 2},
+                    SplitRow{"LatinHypercube1", SamplingMethod::LatinHypercube, 1},
+                    SplitRow{"LatinHypercube2", SamplingMethod::LatinHypercube, 2}),
+    testing_support::RowName());
+
+// Given trials of another count or width are refused before anything is written from them.
+TEST(SlopeSectionSplit, RefusesGivenTrialsThatAreNotTheRunsTrials) {
+    const FieldTextMap texts = ExampleTexts("slope-section-three-soils.vardolin");
+    const TrialRecords tooFew({0, 999}, 999, 8);
+    EXPECT_THROW(RunSplit(texts, 1, {}, std::nullopt, &tooFew), GivenTrialsMismatch);
 }
 
 // A run that a check stops writes why, goes to the field at fault and leaves no result.
