@@ -51,8 +51,11 @@ const SamplingChoices& SamplingActions::RunStarting() {
 }
 
 void SamplingActions::ShowLine() {
-    const std::string named =
-        NonDefaultSampling(SamplingRecordOf(form_.analysis(), LineEditFields(form_), choices_));
+    // Default choices name nothing, and the form's fields need not be built yet.
+    const std::string named = choices_.isDefault()
+                                  ? std::string()
+                                  : NonDefaultSampling(SamplingRecordOf(
+                                        form_.analysis(), LineEditFields(form_), choices_));
     line_->setText(tr("Sampling: %1").arg(QString::fromStdString(named)));
     // Shown, the line makes the window taller; hidden again, it gives the height back.
     QStatusBar& bar = *form_.statusBar();

@@ -603,24 +603,6 @@ SectionRead ReadSectionInputs(const FieldTexts& fields, const NumberLocale& loca
     return inputs;
 }
 
-std::vector<std::string_view> SampledNames(std::span<const SoilUncertainInput> inputs) {
-    std::vector<std::string_view> names;
-    names.reserve(inputs.size());
-    for (const SoilUncertainInput& input : inputs) {
-        names.push_back(input.key);
-    }
-    return names;
-}
-
-std::vector<ParameterPair> CorrelatedPairs(const SectionInputs& inputs) {
-    std::vector<ParameterPair> pairs;
-    pairs.reserve(inputs.correlated.size());
-    for (const auto& [first, second] : inputs.correlated) {
-        pairs.push_back({inputs.uncertain[first].key, inputs.uncertain[second].key});
-    }
-    return pairs;
-}
-
 TrialSampler SoilSampler(const SectionInputs& inputs, const SamplingChoices& choices, int trials,
                          UniformSequence& uniforms) {
     std::vector<SampledParameter> parameters;

@@ -87,11 +87,6 @@ using SectionRead = std::variant<SectionInputs, SectionInputFault>;
 // Nothing is drawn and nothing is written.
 SectionRead ReadSectionInputs(const FieldTexts& fields, const NumberLocale& locale);
 
-// The inputs' keys and pairs as the sampling choices name them; the views last as long as
-// `inputs`.
-std::vector<std::string_view> SampledNames(std::span<const SoilUncertainInput> inputs);
-std::vector<ParameterPair> CorrelatedPairs(const SectionInputs& inputs);
-
 // The sampler of a run's trials over `inputs.uncertain`, in their order: each input drawn as the
 // choices ask under its key, and the pair the choices name (by default the first soil's c and φ)
 // correlated. It reads the inputs' keys, so `inputs` must outlive it. Bounds that leave no

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "analysis/SampledNames.h"
 #include "catalogue/ProgramCatalogue.h"
 #include "files/Model.h"
 #include "runner/RunnerOptions.h"
@@ -47,14 +48,15 @@ TEST(RunnerOptions, HelpListsTheKeysOfEveryAnalysisOfTheCatalogue) {
                       field.isInput())
                 << analysis->id << ": " << field.key;
         }
-        for (const UncertainInput& parameter : analysis->sampledParameters()) {
-            EXPECT_NE(section.find("sampling." + std::string(parameter.key) + ".distribution"),
+        // Those of its default inputs, for an analysis that reads them from its tables.
+        const SampledNames names(*analysis, DefaultTexts(*analysis));
+        for (const std::string_view key : names.keys()) {
+            EXPECT_NE(section.find("sampling." + std::string(key) + ".distribution"),
                       std::string::npos)
-                << analysis->id << ": " << parameter.key;
+                << analysis->id << ": " << key;
         }
         EXPECT_NE(section.find("sampling.seed"), std::string::npos) << analysis->id;
-        EXPECT_EQ(section.find("sampling.method") != std::string::npos,
-                  !analysis->sampledParameters().empty())
+        EXPECT_EQ(section.find("sampling.method") != std::string::npos, !names.keys().empty())
             << analysis->id;
     }
     // The title block's keys, which every model takes, once after the analyses.

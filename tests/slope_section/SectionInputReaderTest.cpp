@@ -137,12 +137,13 @@ TEST(SectionInputs, EachSoilDrawsTheValuesOfItsModel) {
     EXPECT_EQ(inputs.uncertain[4].sd, 0.4);
     EXPECT_FALSE(inputs.uncertain[4].range.Contains(0.0));
 
-    // Only the Mohr-Coulomb soil offers its c and φ to be correlated.
-    const std::vector<ParameterPair> pairs = CorrelatedPairs(inputs);
-    ASSERT_EQ(pairs.size(), 1u);
-    EXPECT_EQ(pairs[0].first, "Fill.cohesion");
-    EXPECT_EQ(pairs[0].second, "Fill.friction_angle");
-    EXPECT_EQ(SampledNames(inputs.uncertain).size(), 5u);
+    // The sampling choices name the same inputs, and only the Mohr-Coulomb soil offers its c and
+    // φ to be correlated.
+    const TableSampledInputs sampled = SoilSampledInputs(texts);
+    EXPECT_EQ(sampled.keys, keys);
+    ASSERT_EQ(sampled.pairs.size(), 1u);
+    EXPECT_EQ(sampled.keys[sampled.pairs[0].first], "Fill.cohesion");
+    EXPECT_EQ(sampled.keys[sampled.pairs[0].second], "Fill.friction_angle");
 
     ApplyDraws(inputs.uncertain, std::vector{6.0, 31.0, 19.5, 42.0, 17.0}, inputs.section);
     const std::vector<Soil>& soils = inputs.section.soils;

@@ -16,8 +16,11 @@
 #include "TestSupport.h"
 #include "analysis/AnalysisCatalogue.h"
 #include "analysis/KeptTables.h"
+#include "analysis/SampledNames.h"
 #include "fields/FieldTextMap.h"
 #include "files/ModelReader.h"
+#include "files/ModelWriter.h"
+#include "slope_section/SectionInputReader.h"
 #include "slope_section/SectionInputs.h"
 #include "slope_section/SectionMessages.h"
 #include "slope_section/SlopeSectionDescription.h"
@@ -278,6 +281,46 @@ INSTANTIATE_TEST_SUITE_P(
                             std::string(messages::kGivenCircleNoMass),
                             GivenRadius}),
     testing_support::RowName());
+
+}  // namespace
+}  // namespace vardolin::section
+
+namespace vardolin::section {
+namespace {
+
+// The sampling choices name each soil's inputs as a run draws them; a model file keeps them, and
+// a key of a soil or a value the section does not have is refused.
+TEST(SlopeSectionSampling, NamesEachSoilsInputsAsTheRunDrawsThem) {
+    const FieldTextMap texts = ExampleTexts("slope-section-three-soils.vardolin");
+    const SampledNames names(SlopeSection(), texts);
+    const SectionRead read = ReadSectionInputs(texts, {});
+    const auto& inputs = std::get<SectionInputs>(read);
+    ASSERT_EQ(names.keys().size(), inputs.uncertain.size());
+    for (std::size_t i = 0; i < inputs.uncertain.size(); ++i) {
+        EXPECT_EQ(names.keys()[i], inputs.uncertain[i].key);
+        EXPECT_EQ(names.inputs()[i].label, inputs.uncertain[i].label);
+    }
+    const std::vector<ParameterPair> pairs(names.pairs().begin(), names.pairs().end());
+    ASSERT_EQ(pairs.size(), 2u);  // the undrained clay has no φ
+    EXPECT_EQ(pairs[1].first, "Sand.cohesion");
+    EXPECT_EQ(pairs[1].second, "Sand.friction_angle");
+
+    Model model = ModelFromFields(SlopeSection(), texts);
+    for (const auto& [key, text] : std::vector<std::pair<std::string, std::string>>{
+             {"method", "latin_hypercube"},
+             {"Fill.cohesion.distribution", "lognormal"},
+             {"Sand.friction_angle.lower", "20"},
+             {"correlated", "Sand.cohesion,Sand.friction_angle"},
+             {"correlation", "-0.5"}}) {
+        EXPECT_FALSE(SetSamplingChoice(model.sampling, key, text, names.names())) << key;
+    }
+    for (const std::string key : {"Peat.cohesion.lower", "Clay.friction_angle.lower"}) {
+        EXPECT_TRUE(SetSamplingChoice(model.sampling, key, "0", names.names())) << key;
+    }
+    const AnalysisCatalogue catalogue(kSectionList);
+    const ModelRead again = ReadModel(WriteModel(model), "soils.vardolin", catalogue);
+    EXPECT_EQ(again.model.sampling, model.sampling);
+}
 
 }  // namespace
 }  // namespace vardolin::section
