@@ -23,6 +23,10 @@ class LineCollector final : public DL_CreationAdapter {
 public:
     void addPolyline(const DL_PolylineData& data) override {
         Finish();
+        // A polygon mesh or a polyface mesh is no line of a section.
+        if ((data.flags & (16 | 64)) != 0) {
+            return;
+        }
         open_ = std::vector<SectionPoint>{};
         closed_ = (data.flags & 1) != 0;
         layer_ = attributes.getLayer();

@@ -29,7 +29,7 @@ struct DrawingLayer {
 // The layers of a DXF drawing that hold lines, in the order their first line comes in the file:
 // each LWPOLYLINE and POLYLINE a line through its vertices (a closed one back to its first;
 // arcs of bulged vertices taken as their chords), each LINE a line of two points. x is the
-// drawing's x, y its y; z and every other entity are left out.
+// drawing's x, y its y; z, meshes and every other entity are left out.
 struct SectionDrawing {
     std::vector<DrawingLayer> layers;
 };

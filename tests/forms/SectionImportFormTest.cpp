@@ -2,6 +2,9 @@
 // The section form's File ▸ Import Section…: a DXF drawing into the ground, boundaries and
 // piezometric line tables as one step of Edit ▸ Undo, and a refused drawing that changes nothing.
 #include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 
 #include "TestFolder.h"
 #include "forms/AnalysisForm.h"
@@ -84,6 +87,33 @@ TEST_F(SectionImportForm, ImportsTheMappedLayersAsOneStepOrChangesNothing) {
         EXPECT_EQ(Texts(form), before);
         EXPECT_FALSE(form.edit().canUndo());
     }
+}
+
+// The dialog opens on the suggested mapping, takes the boundaries in the order of their numbers
+// and lets OK go only with one ground and no line chosen twice.
+TEST(LayerMappingDialog, OpensOnTheSuggestionAndRefusesALineChosenTwice) {
+    const section::SectionDrawing drawing{{{"Rock", {{{0, 1}, {9, 1}}}},
+                                           {"Ground", {{{0, 9}, {9, 9}}}},
+                                           {"Sand", {{{0, 5}, {9, 5}}}},
+                                           {"Water", {{{0, 7}, {9, 7}}}}}};
+    section::LayerMappingDialog dialog(drawing, nullptr);
+    const QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    const QStringList roles{dialog.roleOf(0).currentText(), dialog.roleOf(1).currentText(),
+                            dialog.roleOf(2).currentText(), dialog.roleOf(3).currentText()};
+    EXPECT_EQ(roles, (QStringList{"Boundary 2", "Ground", "Boundary 1", "Piezometric line"}));
+    EXPECT_TRUE(ok->isEnabled());
+
+    dialog.roleOf(0).setCurrentText(QStringLiteral("Ground"));
+    EXPECT_FALSE(ok->isEnabled());
+    dialog.roleOf(0).setCurrentText(QStringLiteral("Boundary 1"));
+    EXPECT_FALSE(ok->isEnabled());
+    dialog.roleOf(2).setCurrentText(QStringLiteral("Boundary 4"));
+    dialog.roleOf(3).setCurrentText(QStringLiteral("Ignore"));
+    EXPECT_TRUE(ok->isEnabled());
+    const section::LayerMapping mapping = dialog.mapping();
+    EXPECT_EQ(mapping.ground, "Ground");
+    EXPECT_EQ(mapping.boundaries, (std::vector<std::string>{"Rock", "Sand"}));
+    EXPECT_EQ(mapping.water, "");
 }
 
 }  // namespace
