@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <memory>
+#include <initializer_list>
 #include <optional>
 #include <system_error>
 
