@@ -21,6 +21,7 @@
 #include "forms/ControlTable.h"
 #include "forms/EditActions.h"
 #include "forms/FieldTooltips.h"
+#include "forms/ImportActions.h"
 #include "forms/LineEditFields.h"
 #include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
@@ -150,6 +151,7 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
         units_ = new UnitActions(*this);
     }
     edit_ = new EditActions(*this);
+    imports_ = new ImportActions(*this, navigator.fileDialogs());
     sensitivity_ = new BackgroundSensitivity(analysis, context_, histogram_, this);
     histogram_.SetSensitivityActions([this] { sensitivity_->Skip(); },
                                      [this] { sensitivity_->WorkOut(); });

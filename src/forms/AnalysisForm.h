@@ -19,6 +19,7 @@ namespace vardolin::forms {
 
 class BackgroundSensitivity;
 class EditActions;
+class ImportActions;
 class ModelFileActions;
 class Navigator;
 class SamplingActions;
@@ -60,6 +61,8 @@ public:
     ModelFileActions& files() const { return *files_; }
     // Undo of Clear Data (Edit > Undo).
     EditActions& edit() const { return *edit_; }
+    // Import Table… and a drawing's import (File menu), on a form with table inputs.
+    ImportActions& imports() const { return *imports_; }
     // The last Monte Carlo run's sensitivity curves, worked out after its figures are shown.
     BackgroundSensitivity& sensitivity() const { return *sensitivity_; }
     // Its sampling choices (Options > Sampling…), handed to every run it starts.
@@ -134,6 +137,7 @@ private:
     SamplingActions* sampling_;
     UnitActions* units_ = nullptr;
     EditActions* edit_ = nullptr;
+    ImportActions* imports_ = nullptr;
     BackgroundSensitivity* sensitivity_ = nullptr;  // the curves after a run
     KeptTables shownTables_;
     KeptTables noTables_;

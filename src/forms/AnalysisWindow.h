@@ -21,6 +21,8 @@ struct NumberLocale;
 
 namespace vardolin::forms {
 
+class ImportActions;
+
 // A button of an analysis form that shows another form, by the target's form name.
 struct NavigationButton {
     const char* button;  // "Command2"
@@ -60,6 +62,11 @@ struct AnalysisWindow {
     // The tooltip of the drawn diagram at the point `at` of `area`; empty: the picture's own.
     QString (*describeDiagramPoint)(const QRectF& area, const QPointF& at, const FieldTexts& fields,
                                     const NumberLocale& locale, KeptTables& kept) = nullptr;
+    // A File menu command that reads a drawing into the form's inputs ("Import &Section…"),
+    // and what it does: asks for the file and whatever else it needs, and returns whether it
+    // changed the form. nullptr: no such command.
+    const char* importDrawingCommand = nullptr;
+    bool (*importDrawing)(ImportActions& imports) = nullptr;
 };
 
 // The windows of the analyses a program offers, found by their analysis's id.

@@ -31,8 +31,9 @@ EditActions::EditActions(AnalysisForm& form) : QObject(&form), form_(form) {
     }
 }
 
-void EditActions::Remember(FieldTextMap texts) {
+void EditActions::Remember(FieldTextMap texts, const QString& what) {
     cleared_ = std::move(texts);
+    undo_->setText(what.isEmpty() ? tr("&Undo Clear Data") : tr("&Undo %1").arg(what));
     undo_->setEnabled(true);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <optional>
 
 #include "fields/FieldTextMap.h"
@@ -13,7 +14,8 @@ namespace vardolin::forms {
 
 class AnalysisForm;
 
-// The Edit menu of an analysis form: Undo (Ctrl+Z) gives back the texts "Clear Data" emptied.
+// The Edit menu of an analysis form: Undo (Ctrl+Z) gives back the texts "Clear Data" emptied,
+// or those an import of several tables replaced.
 // In a text box that has its own typing to undo, Ctrl+Z undoes that first. Opening a model or
 // starting a run forgets what Clear Data emptied: it belongs to no model or run any more.
 class EditActions final : public QObject {
@@ -22,8 +24,9 @@ class EditActions final : public QObject {
 public:
     explicit EditActions(AnalysisForm& form);
 
-    // Keeps every field's text, just before Clear Data empties them.
-    void Remember(FieldTextMap texts);
+    // Keeps every field's text, just before Clear Data empties them (or the texts of the fields
+    // a change `what` replaces, which the menu then names: "Undo Import Section").
+    void Remember(FieldTextMap texts, const QString& what = {});
     void Forget();
     // Converts the texts kept as the form's inputs are converted when its unit system changes,
     // so that Undo gives them back in the units the form then shows.

@@ -47,6 +47,8 @@ public:
     // column are dropped. One step to undo. False, changing nothing, for a paste that would
     // give the table more rows than any table takes.
     bool Paste(const QString& text);
+    // Replaces every row, as one step to undo named `what`.
+    void Replace(const TableRows& rows, const QString& what) { Change(what, rows); }
     // Adds an empty row below the current one (at the end without one).
     void AddRow();
     // Removes the rows of the selected cells, or the current row.

@@ -17,6 +17,7 @@
 #include "forms/AnalysisForm.h"
 #include "forms/ControlTable.h"
 #include "forms/FormTestSupport.h"
+#include "forms/ImportActions.h"
 #include "forms/ModelFileActions.h"
 #include "forms/ReportActions.h"
 #include "forms/TableFieldEditor.h"
@@ -279,6 +280,66 @@ TEST_F(TableInputForm, GoesThroughTheFormTheFileTheRunnerAndTheReport) {
     EXPECT_NE(text.str().find("x (m)"), std::string::npos) << text.str();
     EXPECT_NE(text.str().find("12"), std::string::npos);
     EXPECT_EQ(text.str().find("[[\""), std::string::npos) << "the table's text, not its rows";
+}
+
+// File ▸ Import Table… replaces the table by a CSV file's rows as one step to undo, its rows
+// checked and marked as a paste's; a file the CSV reader refuses is reported and changes nothing.
+TEST_F(TableInputForm, ImportTableReadsACsvFileOrRefusesIt) {
+    struct Row {
+        const char* name;
+        const char* csv;  // nullptr: no file
+        std::string after;
+        std::vector<int> rowsInError;
+        const char* refusal;
+    };
+    const std::string start = R"([["0","0"],["3","4"]])";
+    const std::vector<Row> rows{
+        {"HeaderGivesTheOrder", "y,x\r\n8,6\r\n0,12\r\n", R"([["6","8"],["12","0"]])", {}, ""},
+        {"RowsInErrorAreMarked", "-1,0\n5,5\n", R"([["-1","0"],["5","5"]])", {0}, ""},
+        {"QuoteNeverClosed", "1,\"2\n", start, {}, "table.csv: line 1"},
+        {"NoFile", nullptr, start, {}, "table.csv: cannot be opened"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        AnalysisForm& form = navigator().ShowAnalysis(kPolylineAnalysis);
+        auto* editor =
+            form.findChild<TableFieldEditor*>(QStringLiteral("Table%1").arg(kPolylinePoints));
+        ASSERT_NE(editor, nullptr);
+        Field(form, kPolylinePoints)->setText(QString::fromStdString(start));
+        const auto path = folder_.path() / "table.csv";
+        std::filesystem::remove(path);
+        if (row.csv != nullptr) {
+            std::ofstream(path) << row.csv;
+        }
+        dialogs_.errors.clear();
+        EXPECT_EQ(
+            form.imports().ImportTableFile(kPolylinePoints, QString::fromStdString(path.string())),
+            *row.refusal == '\0');
+        EXPECT_EQ(Text(form, kPolylinePoints).toStdString(), row.after);
+        std::vector<int> marked;
+        for (int r = 0; r < editor->grid().rowCount(); ++r) {
+            if (editor->rowInError(r)) {
+                marked.push_back(r);
+            }
+        }
+        EXPECT_EQ(marked, row.rowsInError);
+        if (*row.refusal == '\0') {
+            EXPECT_TRUE(dialogs_.errors.isEmpty());
+            editor->undoStack().undo();
+            EXPECT_EQ(Text(form, kPolylinePoints).toStdString(), start);
+        } else {
+            ASSERT_EQ(dialogs_.errors.size(), 1);
+            EXPECT_TRUE(dialogs_.errors.front().contains(QString::fromUtf8(row.refusal)))
+                << dialogs_.errors.front().toStdString();
+            EXPECT_FALSE(editor->undoStack().canUndo());
+        }
+    }
+    // The command is on the forms with tables only; the drawing's on the forms that read one.
+    AnalysisForm& tables = navigator().ShowAnalysis(kPolylineAnalysis);
+    EXPECT_NE(tables.findChild<QAction*>(QStringLiteral("ImportTableAction")), nullptr);
+    EXPECT_EQ(tables.findChild<QAction*>(QStringLiteral("ImportDrawingAction")), nullptr);
+    AnalysisForm& plain = navigator().ShowAnalysis(*catalogue_.FindById("critical_circle"));
+    EXPECT_EQ(plain.findChild<QAction*>(QStringLiteral("ImportTableAction")), nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "forms/AnalysisWindow.h"
 #include "slope_section/SlopeSectionDescription.h"
 #include "slope_section/drawing/SectionDiagram.h"
+#include "slope_section/window/SectionImport.h"
 
 namespace vardolin {
 
@@ -149,6 +150,8 @@ constexpr AnalysisWindow kSlopeSectionWindow{
     .navigation = kNavigation,
     .drawDiagram = section::DrawSectionDiagram,
     .describeDiagramPoint = section::DescribeSectionDiagramPoint,
+    .importDrawingCommand = "Import &Section…",
+    .importDrawing = section::ImportSectionDrawing,
 };
 
 }  // namespace
