@@ -110,6 +110,7 @@ TEST_F(SectionDiagramDrag, TheGroundsRowFollowsTheDragAndUndoTakesItBack) {
     EXPECT_NE(canvas_.grab().toImage(), drawn);
     EXPECT_TRUE(form_.resultsAreStale());
     EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Drag Point"));
 
     ASSERT_TRUE(form_.edit().Undo());
     EXPECT_EQ(Text(form_, GroundTable), before);
@@ -117,15 +118,20 @@ TEST_F(SectionDiagramDrag, TheGroundsRowFollowsTheDragAndUndoTakesItBack) {
     EXPECT_FALSE(undo->isEnabled());
 }
 
-// Dragged past the next point, a point stops just short of it; dragged where it does not
-// move, nothing is kept to undo.
+// Dragged past the next point, a point stops just short of it, and Ctrl+Z takes it back;
+// dragged where it does not move, nothing is kept to undo.
 TEST_F(SectionDiagramDrag, APointDraggedPastItsNeighbourStopsShortOfIt) {
     const QString before = Text(form_, GroundTable);
     const QPoint crest = Drawn(20, 20);
     Drag(crest, {crest + QPoint(150, 0)});
     EXPECT_EQ(Text(form_, GroundTable).toStdString(),
               R"([["0","20"],["39.9","20"],["40","10"],["60","10"]])");
-    ASSERT_TRUE(form_.edit().Undo());
+    // Ctrl+Z in a text box with no typing of its own to undo.
+    QLineEdit* field = Field(form_, TrialCount);
+    form_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+    field->setFocus();
+    QTest::keySequence(field, QKeySequence::Undo);
     EXPECT_EQ(Text(form_, GroundTable), before);
 
     const QPoint toe = Drawn(40, 10);
