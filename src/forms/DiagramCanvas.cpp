@@ -59,6 +59,10 @@ void DiagramCanvas::paintEvent(QPaintEvent*) {
                                form_.diagramTables());
 }
 
+TableFieldEditor* DiagramCanvas::Table(int field) const {
+    return form_.findChild<TableFieldEditor*>(QStringLiteral("Table%1").arg(field));
+}
+
 std::optional<DraggablePoint> DiagramCanvas::PointAt(const QPointF& at) const {
     const AnalysisWindow& window = form_.window();
     if (window.pointAt == nullptr || window.movePoint == nullptr) {
@@ -80,6 +84,10 @@ void DiagramCanvas::mousePressEvent(QMouseEvent* event) {
     }
     pressedAt_ = event->position();
     before_ = LineEditFields(form_).text(drag_->field);
+    // The row in sight, to watch it follow.
+    if (auto* table = Table(drag_->field)) {
+        table->grid().setCurrentCell(drag_->row, 0);
+    }
     setCursor(Qt::ClosedHandCursor);
     event->accept();
 }
@@ -120,8 +128,7 @@ void DiagramCanvas::MoveTo(const QPointF& at) {
     // Through the table's editor, which keeps its history for the one step the drag makes.
     // Either way the field's text changes as typing changes it: the diagram redraws and the
     // results of another section are muted.
-    if (auto* table =
-            form_.findChild<TableFieldEditor*>(QStringLiteral("Table%1").arg(drag_->field))) {
+    if (auto* table = Table(drag_->field)) {
         table->Apply(*text);
     } else {
         fields.setText(drag_->field, *text);
@@ -132,7 +139,7 @@ void DiagramCanvas::FinishDrag() {
     const int field = drag_->field;
     drag_.reset();
     setCursor(Qt::OpenHandCursor);
-    auto* table = form_.findChild<TableFieldEditor*>(QStringLiteral("Table%1").arg(field));
+    auto* table = Table(field);
     if (table != nullptr && table->RecordChange(tr("Drag Point"), before_)) {
         form_.edit().RememberDrag(*table);
     }

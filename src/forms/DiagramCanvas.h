@@ -12,6 +12,7 @@
 namespace vardolin::forms {
 
 class AnalysisForm;
+class TableFieldEditor;
 
 // The diagram of a form whose window draws one, over the picture it replaces and at its size.
 //
@@ -40,6 +41,8 @@ private:
     QString TipAt(const QPointF& at) const;
     bool ShowTip(const QPoint& at, const QPoint& global);
     std::optional<DraggablePoint> PointAt(const QPointF& at) const;
+    // The editor of a table field, or nullptr.
+    TableFieldEditor* Table(int field) const;
     void MoveTo(const QPointF& at);
     void FinishDrag();
 

@@ -97,6 +97,7 @@ TEST_F(SectionDiagramDrag, TheGroundsRowFollowsTheDragAndUndoTakesItBack) {
     // The row follows at every move; the table keeps the drag as one step at the release.
     const QPoint toe = Drawn(40, 10);
     QTest::mousePress(&canvas_, Qt::LeftButton, {}, toe);
+    EXPECT_EQ(table.grid().currentRow(), 2);
     QTest::mouseMove(&canvas_, toe + QPoint(10, -10));
     EXPECT_NEAR(Ground(2, 0), 40 + 10 * pixel, 0.05 + 1e-9);
     EXPECT_EQ(table.undoStack().count(), steps);
