@@ -4,21 +4,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColor>
-#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPalette>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
-#include <QToolTip>
 #include <array>
 
 #include "forms/AnalysisRun.h"
 #include "forms/BackgroundSensitivity.h"
 #include "forms/ControlTable.h"
+#include "forms/DiagramCanvas.h"
 #include "forms/EditActions.h"
 #include "forms/FieldTooltips.h"
 #include "forms/ImportActions.h"
@@ -41,50 +39,6 @@ void PaintPaleYellow(QWidget& field) {
     palette.setColor(QPalette::Base, QColor(255, 255, 192));
     field.setPalette(palette);
 }
-
-// A diagram drawn by its analysis's window part, over the picture it replaces.
-class DiagramCanvas final : public QWidget {
-public:
-    DiagramCanvas(QWidget& picture, AnalysisForm& form) : QWidget(&picture), form_(form) {
-        setGeometry(picture.rect());
-    }
-
-protected:
-    // What lies under the pointer, where the analysis says; the picture's own tooltip elsewhere.
-    bool event(QEvent* event) override {
-        if (event->type() != QEvent::ToolTip) {
-            return QWidget::event(event);
-        }
-        const auto* help = static_cast<QHelpEvent*>(event);
-        QString text;
-        if (const auto describe = form_.window().describeDiagramPoint) {
-            const LineEditFields fields(form_);
-            text = describe(QRectF(rect()), help->pos(), fields, form_.locale(),
-                            form_.diagramTables());
-        }
-        if (text.isEmpty()) {
-            text = parentWidget()->toolTip();
-        }
-        if (text.isEmpty()) {
-            QToolTip::hideText();
-            event->ignore();
-        } else {
-            QToolTip::showText(help->globalPos(), text, this);
-        }
-        return true;
-    }
-
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const LineEditFields fields(form_);
-        form_.window().drawDiagram(painter, QRectF(rect()), fields, form_.locale(), form_.units(),
-                                   form_.diagramTables());
-    }
-
-private:
-    AnalysisForm& form_;
-};
 
 constexpr std::array<ButtonSlot<AnalysisForm>, 3> kButtons{{
     {"Command1", &AnalysisForm::Calculate},

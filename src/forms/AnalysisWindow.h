@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointF>
+#include <QTransform>
 #include <array>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "fields/UnitSystem.h"
 #include "forms/FormLayout.h"
 
 class QPainter;
-class QPointF;
 class QRectF;
 class QString;
 
@@ -33,6 +36,17 @@ struct NavigationButton {
 // "Calculation", "Clear Data" and "Histogram".
 inline constexpr std::array<const char*, 3> kAnalysisFormButtons{"Command1", "Command4",
                                                                  "Command5"};
+
+// A point of a form's diagram that the pointer can drag: a row of one of its tables.
+struct DraggablePoint {
+    int field = 0;     // the table field that holds it
+    int row = 0;       // its row, from 0
+    QPointF position;  // in the analysis's own coordinates
+    // From the picture's pixels to those coordinates, as the diagram lay when the point was
+    // taken: the drag moves the point by the pointer's travel measured by it.
+    QTransform toModel;
+    int decimals = 0;  // as many as a pixel of the picture tells, for the moved point's figures
+};
 
 // What the windows add to an analysis's description: where its form's controls lie, its row on
 // the main menu and the buttons that lead from its form to others. Kept beside each analysis,
@@ -67,6 +81,16 @@ struct AnalysisWindow {
     // changed the form. nullptr: no such command.
     const char* importDrawingCommand = nullptr;
     bool (*importDrawing)(ImportActions& imports) = nullptr;
+    // The point of the drawn diagram the pointer takes at `at` of `area`, within a few pixels;
+    // nullptr, or nothing there, for none.
+    std::optional<DraggablePoint> (*pointAt)(const QRectF& area, const QPointF& at,
+                                             const FieldTexts& fields, const NumberLocale& locale,
+                                             KeptTables& kept) = nullptr;
+    // The text of the point's table with the point moved to `to`, in the analysis's own
+    // coordinates, as near as the table stays valid; nothing where it cannot move.
+    std::optional<std::string> (*movePoint)(const DraggablePoint& point, const QPointF& to,
+                                            const FieldTexts& fields,
+                                            const NumberLocale& locale) = nullptr;
 };
 
 // The windows of the analyses a program offers, found by their analysis's id.

@@ -10,6 +10,7 @@
 #include "analysis/AnalysisDescription.h"
 #include "forms/AnalysisForm.h"
 #include "forms/LineEditFields.h"
+#include "forms/TableFieldEditor.h"
 
 namespace vardolin::forms {
 
@@ -27,19 +28,48 @@ EditActions::EditActions(AnalysisForm& form) : QObject(&form), form_(form) {
     for (const FieldFact& field : form.analysis().fields) {
         if (QLineEdit* control = FieldControl(form, field.number)) {
             control->installEventFilter(this);
+            // A change after the drag would be taken back with it, or the drag without it.
+            if (field.isInput()) {
+                connect(control, &QLineEdit::textChanged, this, [this] {
+                    if (!undoing_) {
+                        ForgetDrag();
+                    }
+                });
+            }
         }
     }
 }
 
 void EditActions::Remember(FieldTextMap texts, const QString& what) {
     cleared_ = std::move(texts);
-    undo_->setText(what.isEmpty() ? tr("&Undo Clear Data") : tr("&Undo %1").arg(what));
-    undo_->setEnabled(true);
+    clearedWhat_ = what;
+    ShowWhatUndoes();
+}
+
+void EditActions::RememberDrag(TableFieldEditor& table) {
+    dragged_ = &table;
+    ShowWhatUndoes();
 }
 
 void EditActions::Forget() {
     cleared_.reset();
-    undo_->setEnabled(false);
+    ForgetDrag();
+}
+
+void EditActions::ForgetDrag() {
+    dragged_ = nullptr;
+    ShowWhatUndoes();
+}
+
+bool EditActions::canUndo() const {
+    return cleared_.has_value() || dragged_ != nullptr;
+}
+
+void EditActions::ShowWhatUndoes() {
+    undo_->setText(dragged_ != nullptr      ? tr("&Undo Drag Point")
+                   : clearedWhat_.isEmpty() ? tr("&Undo Clear Data")
+                                            : tr("&Undo %1").arg(clearedWhat_));
+    undo_->setEnabled(canUndo());
 }
 
 void EditActions::ConvertUnits(UnitSystem from, UnitSystem to) {
@@ -49,6 +79,13 @@ void EditActions::ConvertUnits(UnitSystem from, UnitSystem to) {
 }
 
 bool EditActions::Undo() {
+    if (dragged_ != nullptr) {
+        undoing_ = true;
+        dragged_->undoStack().undo();
+        undoing_ = false;
+        ForgetDrag();
+        return true;
+    }
     if (!cleared_) {
         return false;
     }
@@ -63,7 +100,7 @@ bool EditActions::Undo() {
 
 bool EditActions::eventFilter(QObject* watched, QEvent* event) {
     // A text box claims Ctrl+Z even with nothing of its own to undo; then it is the menu's.
-    if (event->type() == QEvent::ShortcutOverride && cleared_) {
+    if (event->type() == QEvent::ShortcutOverride && canUndo()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const auto* control = qobject_cast<QLineEdit*>(watched);
         if (key->matches(QKeySequence::Undo) && control != nullptr && !control->isUndoAvailable()) {

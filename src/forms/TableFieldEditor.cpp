@@ -162,6 +162,14 @@ void TableFieldEditor::Apply(const std::string& text) {
     Mark();
 }
 
+bool TableFieldEditor::RecordChange(const QString& what, const std::string& before) {
+    if (before == written_) {
+        return false;
+    }
+    undo_.push(new TableChange(*this, what, before, written_));
+    return true;
+}
+
 void TableFieldEditor::Show(const TableRows& rows) {
     showing_ = true;
     const int current = grid_->currentRow();

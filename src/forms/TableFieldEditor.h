@@ -58,6 +58,10 @@ public:
 
     // Sets the table's value from the editor's side, through the undo history; for its commands.
     void Apply(const std::string& text);
+    // Keeps the change from `before` to the table's value as one step to undo, named `what`:
+    // for a change that Apply made in several steps, as a drag in the diagram does. False,
+    // keeping nothing, where the value is `before` still.
+    bool RecordChange(const QString& what, const std::string& before);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

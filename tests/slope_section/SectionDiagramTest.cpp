@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -365,6 +366,123 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SectionDiagram, DescribesNothingOffThePlot) {
     KeptTables kept;
     EXPECT_TRUE(DescribeSectionDiagramPoint(kArea, QPointF(2, 2), TwoSoils(), {}, kept).isEmpty());
+}
+
+// A point of each line is taken within a few pixels of where the diagram draws it, and the
+// picture's pixels map back to the section's coordinates; off every point nothing is taken.
+struct VertexRow {
+    std::string name;
+    double x;
+    double y;
+    int field;  // 0: none within reach
+    int row;
+};
+
+std::ostream& operator<<(std::ostream& out, const VertexRow& row) {
+    return out << row.name;
+}
+
+class VertexAt : public testing::TestWithParam<VertexRow> {};
+
+TEST_P(VertexAt, TakesThePointDrawnNearestAndMapsThePictureBack) {
+    const VertexRow& row = GetParam();
+    const FieldTextMap texts = TwoSoils();
+    KeptTables kept;
+    const QPointF drawn = SectionDiagramPoint(kArea, texts, {}, kept, row.x, row.y);
+    const QPointF near = drawn + QPointF(3, -3);
+    const std::optional<SectionVertex> vertex = SectionVertexAt(kArea, near, texts, {}, kept, 6);
+    if (row.field == 0) {
+        EXPECT_FALSE(vertex.has_value());
+        return;
+    }
+    ASSERT_TRUE(vertex.has_value());
+    EXPECT_EQ(vertex->field, row.field);
+    EXPECT_EQ(vertex->row, row.row);
+    EXPECT_EQ(vertex->x, row.x);
+    EXPECT_EQ(vertex->y, row.y);
+    EXPECT_EQ(vertex->decimals, 1);  // about 6.7 pixels a metre
+    const QPointF back = vertex->toSection.map(drawn);
+    EXPECT_NEAR(back.x(), row.x, 1e-9);
+    EXPECT_NEAR(back.y(), row.y, 1e-9);
+    const QPointF travel = vertex->toSection.map(near) - back;
+    EXPECT_GT(travel.x(), 0.0);
+    EXPECT_GT(travel.y(), 0.0);  // up the picture is up the section
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, VertexAt,
+                         testing::Values(VertexRow{"GroundAtTheToe", 40, 10, GroundTable, 2},
+                                         VertexRow{"SecondBoundaryPoint", 60, 6, BoundariesTable,
+                                                   1},
+                                         VertexRow{"PiezometricPoint", 30, 13, PiezometricTable, 1},
+                                         VertexRow{"WithinASoil", 10, 16, 0, 0}),
+                         RowName{});
+
+// A moved point's row, as the table holds it after the move.
+struct MoveRow {
+    std::string name;
+    int field;
+    int row;
+    double x;
+    double y;
+    std::string table;  // empty: no move
+    NumberLocale locale = {};
+};
+
+std::ostream& operator<<(std::ostream& out, const MoveRow& row) {
+    return out << row.name;
+}
+
+class MoveVertex : public testing::TestWithParam<MoveRow> {};
+
+TEST_P(MoveVertex, WritesTheRowRoundedAndKeepsTheSectionReadable) {
+    const MoveRow& row = GetParam();
+    FieldTextMap texts = TwoSoils();
+    if (row.locale.decimalSeparator == ",") {
+        texts.setText(SoilsTable, R"([["Clay","Mohr-Coulomb","10","2","25","3","19","0,5","0"],)"
+                                  R"(["Sand","Mohr-Coulomb","0","0","35","3","20","0,5","0"]])");
+    }
+    SectionVertex vertex;
+    vertex.field = row.field;
+    vertex.row = row.row;
+    vertex.decimals = 1;
+    const std::optional<std::string> moved =
+        MoveSectionVertex(vertex, row.x, row.y, texts, row.locale);
+    if (row.table.empty()) {
+        EXPECT_FALSE(moved.has_value()) << *moved;
+    } else {
+        EXPECT_EQ(moved.value_or("(none)"), row.table);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, MoveVertex,
+    testing::Values(MoveRow{"GroundPoint", GroundTable, 2, 38.04, 11.26,
+                            R"([["0","20"],["20","20"],["38","11.3"],["60","10"]])"},
+                    MoveRow{"InTheUsersDecimalSeparator", GroundTable, 2, 38.04, 11.26,
+                            R"([["0","20"],["20","20"],["38","11,3"],["60","10"]])",
+                            NumberLocale{","}},
+                    MoveRow{"PastTheNextPointClamps", GroundTable, 2, 75, 10.02,
+                            R"([["0","20"],["20","20"],["59.9","10"],["60","10"]])"},
+                    MoveRow{"PastThePreviousPointClamps", GroundTable, 1, -5, 20,
+                            R"([["0","20"],["0.1","20"],["40","10"],["60","10"]])"},
+                    MoveRow{"LessThanAPixelKeepsTheTypedText", BoundariesTable, 0, 0.04, 11,
+                            R"([["1","0","11"],["1","60","6"]])"},
+                    MoveRow{"BoundaryAboveTheGroundMovesAlongOnly", BoundariesTable, 1, 55, 15,
+                            R"([["1","0","12"],["1","55","6"]])"},
+                    MoveRow{"PiezometricLineBeyondTheGroundMovesUpOnly", PiezometricTable, 3, 65,
+                            11, R"([["0","18"],["30","13"],["45","12"],["60","11"]])"},
+                    MoveRow{"NoRowThere", GroundTable, 7, 10, 10, ""}),
+    RowName{});
+
+TEST(SectionDiagram, TakesAndMovesNoPointOfInputsItCannotRead) {
+    FieldTextMap texts = TwoSoils();
+    texts.setText(LayersTable, R"([["Clay"],["Rock"]])");
+    KeptTables kept;
+    EXPECT_FALSE(SectionVertexAt(kArea, kArea.center(), texts, {}, kept, 1e6).has_value());
+    SectionVertex ground;
+    ground.field = GroundTable;
+    ground.row = 1;
+    EXPECT_FALSE(MoveSectionVertex(ground, 10, 10, texts, {}));
 }
 
 }  // namespace

@@ -9,19 +9,24 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <numbers>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "analysis/KeptTables.h"
 #include "fields/FieldTexts.h"
+#include "fields/TableText.h"
 #include "numerics/NumberText.h"
 #include "slope_section/PreparedSection.h"
 #include "slope_section/SectionInputReader.h"
+#include "slope_section/SectionInputs.h"
 #include "slope_section/SectionKeptTables.h"
 
 namespace vardolin::section {
@@ -65,6 +70,10 @@ struct View {
     double YOf(double py) const { return bottom + (plot.bottom() - py) / scale; }
     double right() const { return left + plot.width() / scale; }
     double top() const { return bottom + plot.height() / scale; }
+    // As many decimals as a pixel tells.
+    int decimals() const {
+        return std::clamp(static_cast<int>(std::ceil(std::log10(scale))), 0, 6);
+    }
 };
 
 // The section read from the form and placed in the picture. No prepared section: `fault` says
@@ -717,6 +726,153 @@ QPointF SectionDiagramPoint(const QRectF& area, const FieldTexts& fields,
     return layout.prepared ? layout.view.At(x, y) : area.center();
 }
 
+namespace {
+
+// A point of the section's lines by its place in its table: the ground's rows, the boundaries'
+// (boundary after boundary, each left to right), the piezometric line's.
+struct TablePoint {
+    int field = 0;
+    int row = 0;
+    std::size_t line = 0;  // the ground 0, boundary k, the piezometric line one past the last
+    SectionPoint point;
+};
+
+std::vector<TablePoint> TablePoints(const Section& section, bool piezometric) {
+    std::vector<TablePoint> points;
+    int boundaryRow = 0;
+    for (std::size_t k = 0; k < section.layers.size(); ++k) {
+        int row = 0;
+        for (const SectionPoint& point : section.layers[k].points) {
+            points.push_back(k == 0 ? TablePoint{GroundTable, row++, k, point}
+                                    : TablePoint{BoundariesTable, boundaryRow++, k, point});
+        }
+    }
+    if (piezometric) {
+        int row = 0;
+        for (const SectionPoint& point : section.water.piezometricLine) {
+            points.push_back({PiezometricTable, row++, section.layers.size(), point});
+        }
+    }
+    return points;
+}
+
+// The columns of x and y in a table of points: the boundaries' first names the boundary.
+std::size_t XColumn(int field) {
+    return field == BoundariesTable ? 1 : 0;
+}
+
+// The form's texts with one field's text replaced.
+class ReplacedText final : public FieldTexts {
+public:
+    ReplacedText(const FieldTexts& fields, int field, const std::string& text)
+        : fields_(fields), field_(field), text_(text) {}
+
+    std::string text(int field) const override {
+        return field == field_ ? text_ : fields_.text(field);
+    }
+    void setText(int, std::string_view) override {}
+
+private:
+    const FieldTexts& fields_;
+    int field_;
+    const std::string& text_;
+};
+
+// A coordinate rounded to `decimals`, in the user's number format.
+std::string Rounded(double value, int decimals, const NumberLocale& locale) {
+    const double power = std::pow(10.0, decimals);
+    return DoubleToText(std::round(value * power) / power, locale);
+}
+
+}  // namespace
+
+std::optional<SectionVertex> SectionVertexAt(const QRectF& area, const QPointF& at,
+                                             const FieldTexts& fields, const NumberLocale& locale,
+                                             KeptTables& kept, double reach) {
+    const Layout layout = LayOut(area, fields, locale, kept.Of<SectionKeptTables>());
+    if (!layout.prepared) {
+        return std::nullopt;
+    }
+    const View& view = layout.view;
+    std::optional<SectionVertex> nearest;
+    double distance = reach;
+    for (const TablePoint& point : TablePoints(layout.inputs.section, layout.piezometric())) {
+        const QPointF drawn = view.At(point.point.x, point.point.y);
+        const double d = std::hypot(drawn.x() - at.x(), drawn.y() - at.y());
+        if (d < distance || (!nearest && d <= distance)) {
+            distance = d;
+            nearest = SectionVertex{.field = point.field,
+                                    .row = point.row,
+                                    .x = point.point.x,
+                                    .y = point.point.y,
+                                    .toSection = {},
+                                    .decimals = 0};
+        }
+    }
+    if (nearest) {
+        const double unit = 1.0 / view.scale;
+        nearest->toSection = QTransform(unit, 0.0, 0.0, -unit, view.left - view.plot.left() * unit,
+                                        view.bottom + view.plot.bottom() * unit);
+        nearest->decimals = view.decimals();
+    }
+    return nearest;
+}
+
+std::optional<std::string> MoveSectionVertex(const SectionVertex& vertex, double x, double y,
+                                             const FieldTexts& fields, const NumberLocale& locale) {
+    const SectionRead read = ReadSectionInputs(fields, locale);
+    const auto* inputs = std::get_if<SectionInputs>(&read);
+    if (inputs == nullptr) {
+        return std::nullopt;
+    }
+    const bool piezometric = inputs->section.water.model == WaterModel::PiezometricLine;
+    const std::vector<TablePoint> points = TablePoints(inputs->section, piezometric);
+    const auto found = std::find_if(points.begin(), points.end(), [&](const TablePoint& point) {
+        return point.field == vertex.field && point.row == vertex.row;
+    });
+    const std::string text = fields.text(vertex.field);
+    std::optional<TableRows> rows = ParseTableText(text);
+    const std::size_t xColumn = XColumn(vertex.field);
+    if (found == points.end() || !rows || static_cast<std::size_t>(vertex.row) >= rows->size() ||
+        (*rows)[static_cast<std::size_t>(vertex.row)].size() < xColumn + 2) {
+        return std::nullopt;
+    }
+    // Strictly between the neighbours' x, at the rounding's resolution.
+    const SectionPoint old = found->point;
+    const double step = std::pow(10.0, -vertex.decimals);
+    double low = -std::numeric_limits<double>::infinity();
+    double high = std::numeric_limits<double>::infinity();
+    if (found != points.begin() && std::prev(found)->line == found->line) {
+        low = std::prev(found)->point.x + step;
+    }
+    if (std::next(found) != points.end() && std::next(found)->line == found->line) {
+        high = std::next(found)->point.x - step;
+    }
+    const double movedX = low <= high ? std::clamp(x, low, high) : old.x;
+    std::vector<std::string>& cells = (*rows)[static_cast<std::size_t>(vertex.row)];
+    const std::string oldX = cells[xColumn];
+    const std::string oldY = cells[xColumn + 1];
+    const auto written = [&](double value, double before, const std::string& typed) {
+        const std::string moved = Rounded(value, vertex.decimals, locale);
+        return moved == Rounded(before, vertex.decimals, locale) ? typed : moved;
+    };
+    const std::string newX = written(movedX, old.x, oldX);
+    const std::string newY = written(y, old.y, oldY);
+    for (const auto& [cellX, cellY] : {std::pair{newX, newY}, {newX, oldY}, {oldX, newY}}) {
+        if (cellX == oldX && cellY == oldY) {
+            return text;
+        }
+        cells[xColumn] = cellX;
+        cells[xColumn + 1] = cellY;
+        const std::string moved = TableText(*rows);
+        if (std::holds_alternative<SectionInputs>(
+                ReadSectionInputs(ReplacedText(fields, vertex.field, moved), locale))) {
+            return moved;
+        }
+    }
+    return std::nullopt;
+}
+
 QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const FieldTexts& fields,
                                     const NumberLocale& locale, KeptTables& kept) {
     const auto& tables = kept.Of<SectionKeptTables>();
@@ -727,8 +883,7 @@ QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const
     const View& view = layout.view;
     const double x = view.XOf(at.x());
     const double y = view.YOf(at.y());
-    // As many decimals as a pixel tells.
-    const int decimals = std::clamp(static_cast<int>(std::ceil(std::log10(view.scale))), 0, 6);
+    const int decimals = view.decimals();
     QStringList lines;
     lines << QStringLiteral("x = %1, y = %2")
                  .arg(Fixed(x, locale, decimals), Fixed(y, locale, decimals));

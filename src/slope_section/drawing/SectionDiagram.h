@@ -4,7 +4,10 @@
 #include <QColor>
 #include <QPointF>
 #include <QString>
+#include <QTransform>
 #include <cstddef>
+#include <optional>
+#include <string>
 
 #include "fields/UnitSystem.h"
 
@@ -49,6 +52,35 @@ QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const
 // cannot be read.
 QPointF SectionDiagramPoint(const QRectF& area, const FieldTexts& fields,
                             const NumberLocale& locale, KeptTables& kept, double x, double y);
+
+// A point of the section's lines as the diagram takes it under the pointer: row `row` (from 0) of
+// the table `field` (the ground, the boundaries or the piezometric line), at (x, y).
+struct SectionVertex {
+    int field = 0;
+    int row = 0;
+    double x = 0.0;
+    double y = 0.0;
+    // From the picture's pixels to the section's coordinates, as the diagram lay when the point
+    // was taken: a drag measures the pointer's travel by it, however the picture rescales.
+    QTransform toSection;
+    int decimals = 0;  // as many as a pixel of the diagram tells
+};
+
+// The point of the ground, a boundary or the piezometric line (one the diagram draws) nearest
+// to `at`, within `reach` pixels of it; the ground's first where two lie equally near. Nothing
+// where none lies so near, or where the inputs cannot be read.
+std::optional<SectionVertex> SectionVertexAt(const QRectF& area, const QPointF& at,
+                                             const FieldTexts& fields, const NumberLocale& locale,
+                                             KeptTables& kept, double reach);
+
+// The text of the table of `vertex` with its point moved to (x, y), each coordinate rounded to
+// the vertex's decimals in the user's number format, or left as typed where it moves by less.
+// x stays strictly between the x of the points beside it on its line. Where the moved point
+// would leave a section the inputs refuse (a boundary above the one over it, the piezometric
+// line beyond the ground's ends), only the coordinate that keeps it readable moves. Nothing
+// where neither can, or where the inputs cannot be read.
+std::optional<std::string> MoveSectionVertex(const SectionVertex& vertex, double x, double y,
+                                             const FieldTexts& fields, const NumberLocale& locale);
 
 // The colour the diagram fills a soil with, by its row of the soils table.
 QColor SectionSoilColour(std::size_t soil);

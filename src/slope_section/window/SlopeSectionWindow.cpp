@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include <QPointF>
+#include <QRectF>
 #include <array>
+#include <optional>
+#include <string>
 
 #include "forms/AnalysisWindow.h"
 #include "slope_section/SlopeSectionDescription.h"
@@ -11,6 +15,7 @@ namespace vardolin {
 namespace {
 
 using forms::AnalysisWindow;
+using forms::DraggablePoint;
 using forms::NavigationButton;
 
 using enum ControlKind;
@@ -141,6 +146,30 @@ constexpr std::array<NavigationButton, 1> kNavigation{{
     {"Command2", "Form1"},  // "Return"
 }};
 
+// A vertex is taken within a few pixels, about half a fingertip on a touch screen.
+constexpr double kVertexReach = 6.0;
+
+std::optional<DraggablePoint> VertexAt(const QRectF& area, const QPointF& at,
+                                       const FieldTexts& fields, const NumberLocale& locale,
+                                       KeptTables& kept) {
+    const std::optional<section::SectionVertex> vertex =
+        section::SectionVertexAt(area, at, fields, locale, kept, kVertexReach);
+    if (!vertex) {
+        return std::nullopt;
+    }
+    return DraggablePoint{vertex->field, vertex->row, QPointF(vertex->x, vertex->y),
+                          vertex->toSection, vertex->decimals};
+}
+
+std::optional<std::string> MoveVertex(const DraggablePoint& point, const QPointF& to,
+                                      const FieldTexts& fields, const NumberLocale& locale) {
+    section::SectionVertex vertex;
+    vertex.field = point.field;
+    vertex.row = point.row;
+    vertex.decimals = point.decimals;
+    return section::MoveSectionVertex(vertex, to.x(), to.y(), fields, locale);
+}
+
 constexpr AnalysisWindow kSlopeSectionWindow{
     .id = "slope_section",
     .menuCaption = "Slope Section",
@@ -152,6 +181,8 @@ constexpr AnalysisWindow kSlopeSectionWindow{
     .describeDiagramPoint = section::DescribeSectionDiagramPoint,
     .importDrawingCommand = "Import &Section…",
     .importDrawing = section::ImportSectionDrawing,
+    .pointAt = VertexAt,
+    .movePoint = MoveVertex,
 };
 
 }  // namespace
