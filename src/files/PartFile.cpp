@@ -143,7 +143,7 @@ PartFile ReadPart(std::string_view bytes, std::string_view fileName) {
     ordered_json root;
     try {
         root = ordered_json::parse(bytes);
-    } catch (const ordered_json::parse_error& e) {
+    } catch (const ordered_json::exception& e) {  // a syntax error, or a number beyond a double
         throw PartFileError(file + ": not JSON (" + e.what() + ")");
     }
     if (!root.is_object() || !root.contains("format") || root["format"] != kPartFormat) {

@@ -140,7 +140,9 @@ TEST(PartFile, KeepsEveryNumberToTheBitAndMergesInAnyOrder) {
 
 TEST(PartFile, RefusesATextThatIsNoPartFile) {
     for (const char* text : {"not json", "{\"format\": \"vardolin\"}", "[1, 2]",
-                             "{\"format\": \"vardolin-part\", \"format_version\": 2}"}) {
+                             "{\"format\": \"vardolin-part\", \"format_version\": 2}",
+                             // A number beyond a double, which the JSON reader raises apart.
+                             "{\"format\": \"vardolin-part\", \"parts\": 1e99999}"}) {
         EXPECT_THROW(ReadPart(text, "x.json"), PartFileError) << text;
     }
 }
