@@ -45,9 +45,8 @@ inline void CheckOutcome(const AnalysisDescription& analysis, const FieldTextMap
     const std::string message = f.text(r.message);
     switch (result.end) {
         case End::Stopped:
-            Require(std::find(analysis.messages.begin(), analysis.messages.end(), message) !=
-                            analysis.messages.end() &&
-                        message != messages::kStable && message != messages::kNotStable,
+            Require(analysis.IsMessage(message) && message != messages::kStable &&
+                        message != messages::kNotStable,
                     "a stopped run without a message of its own");
             if (message == messages::kCountNotAboveOne ||
                 message == messages::kCircleCountNotAboveOne) {
