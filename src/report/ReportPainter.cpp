@@ -346,10 +346,12 @@ std::pair<QStringList, std::vector<QStringList>> ReportTable(const ExportTable& 
         name.replace(QLatin1Char('_'), QLatin1Char(' '));
     }
     std::vector<std::vector<std::optional<double>>> values;
+    std::vector<QStringList> texts;  // each cell as written, for those that hold no figure
     std::vector<double> largest(static_cast<std::size_t>(header.size()), 0.0);
     std::vector<bool> whole(static_cast<std::size_t>(header.size()), true);
     for (const QString& line : lines) {
         const QStringList cells = line.split(QLatin1Char(','));
+        texts.push_back(cells);
         std::vector<std::optional<double>> row;
         for (qsizetype c = 0; c < cells.size() && c < header.size(); ++c) {
             bool ok = false;
@@ -364,14 +366,23 @@ std::pair<QStringList, std::vector<QStringList>> ReportTable(const ExportTable& 
         values.push_back(std::move(row));
     }
     std::vector<QStringList> rows;
-    for (const auto& row : values) {
+    for (std::size_t r = 0; r < values.size(); ++r) {
+        const auto& row = values[r];
         QStringList cells;
         for (std::size_t c = 0; c < row.size(); ++c) {
             const int decimals = whole[c]              ? 0
                                  : largest[c] < 1000.0 ? 3
                                  : largest[c] < 1.0e5  ? 1
                                                        : 0;
-            cells.append(row[c] ? Fixed(*row[c], decimals, locale) : QString());
+            // A name or a note ("bishop", "negative effective normal force") as written.
+            QString text = texts[r][static_cast<qsizetype>(c)];
+            if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) &&
+                text.endsWith(QLatin1Char('"'))) {
+                text = text.mid(1, text.size() - 2);
+            }
+            bool number = false;  // a figure that is not finite is left blank
+            text.toDouble(&number);
+            cells.append(row[c] ? Fixed(*row[c], decimals, locale) : number ? QString() : text);
         }
         rows.push_back(std::move(cells));
     }

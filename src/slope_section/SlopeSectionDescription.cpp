@@ -42,12 +42,13 @@ constexpr std::array<std::string_view, 21> kMessages{
     messages::kVerdicts[7],
 };
 
-std::string Row(std::initializer_list<double> values) {
-    std::string row;
+// The values, each after a comma.
+std::string Cells(std::initializer_list<double> values) {
+    std::string cells;
     for (const double value : values) {
-        row += ',' + ShortestText(value);
+        cells += ',' + ShortestText(value);
     }
-    return row + "\r\n";
+    return cells;
 }
 
 std::string FlagsText(const MethodResult& result) {
@@ -90,10 +91,11 @@ ExportTables SectionTables(KeptTables& kept) {
                 : std::string()};
         int number = 0;
         for (const SliceRow& s : method.rows) {
-            slices.csv += std::to_string(++number) + Row({s.x, s.width}) + ',' +
+            slices.csv += std::to_string(++number) + Cells({s.x, s.width}) + ',' +
                           std::to_string(s.soil + 1) +
-                          Row({s.weight, s.baseAngle, s.baseLength, s.porePressure, s.normal,
-                               s.shear, s.interNormal, s.interShear, s.strength});
+                          Cells({s.weight, s.baseAngle, s.baseLength, s.porePressure, s.normal,
+                                 s.shear, s.interNormal, s.interShear, s.strength}) +
+                          "\r\n";
         }
         out.push_back(std::move(slices));
     }

@@ -72,5 +72,32 @@ TEST_F(RunnerReport, HoldsTheTitleBlockMethodSamplingAndSliceTable) {
     EXPECT_EQ(text.find("left out"), std::string::npos);
 }
 
+// A section's tables of methods and slices: a method's name stays beside its figures, and each
+// slice is one row of the table.
+TEST_F(RunnerReport, HoldsASectionsMethodsBesideTheirFigures) {
+    if (!VARDOLIN_RUN_WRITES_REPORTS) {
+        GTEST_SKIP() << "built without the report writer";
+    }
+    ASSERT_TRUE(Shell("'" VARDOLIN_RUN "' --report report.pdf '" VARDOLIN_EXAMPLES
+                      "/slope-section-fredlund-krahn-1-dry.vardolin' > /dev/null 2>&1"));
+    ASSERT_TRUE(Shell("pdftotext -layout report.pdf report.txt"));
+    const std::string text = Read("report.txt");
+    for (const char* expected :
+         {"Methods on the critical circle at the averages", "Slices of the critical circle by"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    }
+    // Each method's row: its name, then its factor, 1.93 to 2.08.
+    for (const char* method : {"bishop", "ordinary", "janbu_f0", "spencer", "morgenstern_price"}) {
+        const std::size_t row = text.find(std::string(method) + "  ");
+        ASSERT_NE(row, std::string::npos) << method;
+        const std::string line = text.substr(row, text.find('\n', row) - row);
+        EXPECT_TRUE(line.find(" 1.9") != std::string::npos ||
+                    line.find(" 2.0") != std::string::npos)
+            << line;
+    }
+    // Slice 226's row ends the table, its x beside it.
+    EXPECT_NE(text.find(" 226 "), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vardolin::runner
