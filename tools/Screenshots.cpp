@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Renders the main menu, and each analysis form and its histogram after a default run as the
-// first run of a fresh program start, into PNG files:
-//   vardolin_screenshots <output directory>
+// first run of a fresh program start, into PNG files; then the form of each model given after a
+// run of it, as <model's name>.png:
+//   vardolin_screenshots <output directory> [MODEL.vardolin]...
 // Run it on a real display server (e.g. under xvfb-run) to see the fonts a user would see.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 #include <cstdio>
@@ -14,10 +16,12 @@
 #include "analysis/KeptTables.h"
 #include "catalogue/ProgramCatalogue.h"
 #include "catalogue/ProgramWindows.h"
+#include "files/ModelReader.h"
 #include "forms/AnalysisForm.h"
 #include "forms/ControlTable.h"
 #include "forms/HistogramWindow.h"
 #include "forms/MainMenu.h"
+#include "forms/ModelFileActions.h"
 #include "forms/Navigator.h"
 #include "numerics/UniformSequence.h"
 
@@ -51,8 +55,8 @@ void Click(const QWidget& form, const char* button) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vardolin_screenshots <output directory>\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: vardolin_screenshots <output directory> [MODEL]...\n");
         return 2;
     }
     const QDir directory(QString::fromLocal8Bit(argv[1]));
@@ -75,6 +79,24 @@ int main(int argc, char* argv[]) {
         Click(form, "Command5");  // "Histogram"
         ok = Save(*form.histogram().window(), directory,
                   QStringLiteral("histogram-") + name + QStringLiteral(".png")) &&
+             ok;
+    }
+    // Each model given, opened in its form from a fresh start and run.
+    for (int i = 2; i < argc; ++i) {
+        Session session;
+        const QString path = QString::fromLocal8Bit(argv[i]);
+        const vardolin::ModelRead read =
+            vardolin::ReadModelFile(path.toStdString(), session.catalogue);
+        vardolin::forms::AnalysisForm& form = session.navigator.ShowAnalysis(*read.model.analysis);
+        if (!form.files().OpenFile(path)) {
+            ok = false;
+            continue;
+        }
+        Click(form, "Command1");
+        while (session.navigator.runInFlight()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        ok = Save(form, directory, QFileInfo(path).completeBaseName() + QStringLiteral(".png")) &&
              ok;
     }
     return ok ? 0 : 1;
