@@ -76,10 +76,18 @@ std::string InputKeys(const AnalysisDescription& analysis) {
 }
 
 // Why `text` cannot be the number an input takes, or nothing. An empty text is left to the run,
-// as an optional input takes it.
+// as an optional input takes it, and so is any text of an input whose default is a word (a
+// method's name, "Auto"), which its run reads and checks.
 std::optional<std::string> WhyNotANumber(const FieldFact& field, UnitSystem units,
                                          const std::string& text, const NumberLocale& locale) {
     if (text.empty()) {
+        return std::nullopt;
+    }
+    try {
+        if (!field.defaultText.empty()) {
+            TextToDouble(field.defaultText, NumberLocale{});
+        }
+    } catch (const RunTimeError&) {
         return std::nullopt;
     }
     try {

@@ -80,6 +80,7 @@ enum SectionField : int {
     ReliabilityIndex = 48,
     LognormalReliabilityIndex = 49,
     Caution = 50,
+    OwnCircles = 51,
 };
 
 // The counts a section may have. Every one is bounded so that no file can make the reader or
@@ -217,15 +218,19 @@ inline constexpr std::array<FieldFact, 21> kSectionResultFields{{
     {LognormalReliabilityIndex, FieldRole::Result, "lognormal_reliability_index", "Lognormal Reliability Index", "", "", "The reliability index of a lognormally distributed factor of safety.", FieldDisplay::Factor},
     {Caution,           FieldRole::Result, "caution",           "Caution",                   "", "", "What bounds the search, the methods' doubts about the critical circle, and trials left out."},
 }};
+inline constexpr std::array<FieldFact, 1> kSectionOwnCirclesField{{
+    {OwnCircles,        FieldRole::Input, "own_circles",       "Each Method's Own Circle", "no", "", "yes: a search also finds each further method's own critical circle, for the exported results and the report; no: the first method's circle only."},
+}};
 // clang-format on
 
-inline constexpr auto kSectionInputFields = JoinFieldFacts(
-    kSectionLeadingFields, kSectionPlainFields, kSectionTableFields, kSectionSearchFields);
+inline constexpr auto kSectionInputFields =
+    JoinFieldFacts(kSectionLeadingFields, kSectionPlainFields, kSectionTableFields,
+                   kSectionSearchFields, kSectionOwnCirclesField);
 // Every field of the section's form in field order: the inputs, the report fields and the
 // results.
 inline constexpr auto kSectionFields = JoinFieldFacts(
     kSectionLeadingFields, kVerdictFields, kSectionPlainFields, kFailurePercentageField,
-    kSectionTableFields, kSectionSearchFields, kSectionResultFields);
+    kSectionTableFields, kSectionSearchFields, kSectionResultFields, kSectionOwnCirclesField);
 static_assert(AreInFieldOrder(kSectionFields));
 
 // The analysis's id in model files.

@@ -27,6 +27,14 @@ struct JudgedCircle {
     double factor = 0.0;
 };
 
+// A further method's own critical circle, from a search that minimised it.
+struct OwnCircle {
+    SectionMethod method = SectionMethod::Bishop;
+    bool found = false;  // whether its search found a circle with a usable factor
+    CircleSurface circle;
+    double factor = 0.0;
+};
+
 // What the last run of a section found, for its diagram, its export and its report: the search's
 // grid or ranges (none for a given circle), its lowest circles, and the critical surface with
 // every chosen method on it. Replaced whole by each run that reaches its surface; a run stopped
@@ -44,6 +52,8 @@ struct SectionKeptTables {
     std::optional<MomentPoint> momentPoint;
     // The chosen methods in their order; the first is the one the search minimised.
     std::vector<KeptMethod> methods;
+    // Each further chosen method's own critical circle, where the run was asked for them.
+    std::vector<OwnCircle> ownCircles;
 };
 
 inline constexpr std::size_t kKeptLowestCircles = 20;

@@ -19,6 +19,8 @@ inline constexpr std::string_view kRadiiOutOfRange =
 inline constexpr std::string_view kTooManySlices =
     "Please Enter Fewer Centres, Radii or Slices: at Most 1000000 Circles and 50000000 Slices in "
     "the Search";
+inline constexpr std::string_view kOwnCirclesUnknown =
+    "Please Enter Each Method's Own Circle as Yes or No";
 inline constexpr std::string_view kMinimumFactorNotAboveZero =
     "Please Enter a Minimum Factor of Safety Above 0";
 inline constexpr std::string_view kMaximumPercentageOutOfRange =

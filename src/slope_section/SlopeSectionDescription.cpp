@@ -18,13 +18,14 @@ namespace {
 
 using namespace section;
 
-constexpr std::array<std::string_view, 21> kMessages{
+constexpr std::array<std::string_view, 22> kMessages{
     messages::kCountNotAboveOne,
     messages::kCountAboveLimit,
     messages::kSearchUnknown,
     messages::kCentresOutOfRange,
     messages::kRadiiOutOfRange,
     messages::kTooManySlices,
+    messages::kOwnCirclesUnknown,
     messages::kMinimumFactorNotAboveZero,
     messages::kMaximumPercentageOutOfRange,
     messages::kNoFace,
@@ -80,6 +81,18 @@ ExportTables SectionTables(KeptTables& kept) {
                        ShortestText(r.smallestMAlpha) + ",\"" + FlagsText(r) + "\"\r\n";
     }
     out.push_back(std::move(methods));
+    if (!tables.ownCircles.empty()) {
+        ExportTable own{"section_own_circles", "method,centre_x,centre_y,radius,factor\r\n",
+                        "Each method's own critical circle"};
+        for (const OwnCircle& circle : tables.ownCircles) {
+            own.csv += std::string(kSectionMethods[static_cast<std::size_t>(circle.method)].key) +
+                       (circle.found ? Cells({circle.circle.centreX, circle.circle.centreY,
+                                              circle.circle.radius, circle.factor})
+                                     : std::string(",,,,")) +
+                       "\r\n";
+        }
+        out.push_back(std::move(own));
+    }
     for (const KeptMethod& method : tables.methods) {
         const std::string_view key = kSectionMethods[static_cast<std::size_t>(method.method)].key;
         ExportTable slices{

@@ -118,6 +118,8 @@ std::optional<RunOutcome> CheckRunFields(FieldValues& f) {
             checks.Require(SliceCount, circles * *slices <= kMaxSlices, messages::kTooManySlices);
         }
     }
+    const std::string own = Word(f.texts().text(OwnCircles));
+    checks.Require(OwnCircles, own == "yes" || own == "no", messages::kOwnCirclesUnknown);
     checks.RequireRange(MinimumSafetyFactor, NumberRange::From(0.0, false),
                         messages::kMinimumFactorNotAboveZero);
     checks.RequireRange(MaximumFailurePercentage, NumberRange::Between(0.0, true, 100.0, true),
@@ -135,7 +137,8 @@ bool HasImpenetrable(const Section& section) {
 struct FoundCircle {
     std::optional<CircleSurface> circle;
     std::optional<SectionSearchResult> search;
-    circle_search::EntryExitRanges entryExit;  // the ranges of an entry-exit search
+    std::optional<SectionSearchSettings> settings;  // the search's, for a search
+    circle_search::EntryExitRanges entryExit;       // the ranges of an entry-exit search
     std::string_view failure;
     int failureField = 0;
 };
@@ -182,6 +185,7 @@ FoundCircle FindCircle(FieldValues& f, const SectionInputs& inputs, const Prepar
     found.circle = search.critical;
     found.search = std::move(search);
     found.entryExit = settings.entryExit;
+    found.settings = settings;
     return found;
 }
 
@@ -241,6 +245,37 @@ std::string SearchCaution(const SectionSearchResult& search) {
         caution += "The Critical Circle Reaches the Search's Depth Limit. ";
     }
     return caution;
+}
+
+// Each further chosen method's own critical circle, by the search's settings; what it could not
+// find goes into the caution.
+std::vector<OwnCircle> OwnCirclesOf(const SectionInputs& inputs, const PreparedSection& prepared,
+                                    const SectionSearchSettings& settings, AnalysisContext& context,
+                                    std::string& caution) {
+    std::vector<OwnCircle> circles;
+    for (std::size_t m = 1; m < inputs.methods.size(); ++m) {
+        ThrowIfCancelled(context.progress);
+        SectionSearchSettings own = settings;
+        own.method = inputs.methods[m];
+        if (RunProgress* progress = context.progress) {
+            progress->unit.store(ProgressUnit::SearchCentre);
+            progress->stepsDone.store(0);
+            progress->stepsTotal.store(own.grid.centresPerSide * own.grid.centresPerSide);
+        }
+        const SectionSearchResult search =
+            FindCriticalSectionCircle(prepared, own, context.threads, context.progress);
+        OwnCircle circle;
+        circle.method = own.method;
+        if (search.status == circle_search::SearchStatus::Found) {
+            circle.found = true;
+            circle.circle = search.critical;
+            circle.factor = search.method.factor;
+        } else {
+            caution += std::string(MethodName(own.method)) + " Finds No Circle of Its Own. ";
+        }
+        circles.push_back(circle);
+    }
+    return circles;
 }
 
 void WriteCaution(FieldValues& f, std::string caution) {
@@ -381,6 +416,9 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
         kept.methods.push_back({method, result, evaluation.rows(method)});
     }
     const double factorAtMeans = governing.factor;
+    if (found.settings && Word(f.texts().text(OwnCircles)) == "yes") {
+        kept.ownCircles = OwnCirclesOf(inputs, prepared, *found.settings, context, caution);
+    }
 
     if (fixedData) {
         f.Write(TrialCount, "1");

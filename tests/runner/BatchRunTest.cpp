@@ -615,6 +615,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "/critical-circle-defaults.vardolin (critical_circle): the input "
                 "cohesion_mean (Cohesion: Average, in Pa) takes a number such as 10 or 2.5, "
                 "written without its unit\n"},
+        // An input whose default is a word takes any text, which its run checks.
+        StatusRow{"SetTextOfAnInputOfWords",
+                  {"--set", "search=spiral", kExamples + "/slope-section-three-soils.vardolin"},
+                  kStoppedRun,
+                  "\t\t\tPlease Enter Search as Grid or Entry-Exit\n",
+                  ""},
         StatusRow{"SamplingKeyOfAnotherAnalysis",
                   {"--set", "sampling.rock_unit_weight.distribution=lognormal", kSliceDefaults,
                    kExamples + "/critical-circle-defaults.vardolin"},

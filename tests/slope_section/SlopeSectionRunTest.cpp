@@ -323,3 +323,38 @@ TEST(SlopeSectionSampling, NamesEachSoilsInputsAsTheRunDrawsThem) {
 
 }  // namespace
 }  // namespace vardolin::section
+
+namespace vardolin::section {
+namespace {
+
+// Asked for, each further method's own search ends no higher than that method on the first
+// method's circle, the export lists it, and the first method's results stay as they were.
+TEST(SlopeSectionRun, FindsEachMethodsOwnCircleOnRequest) {
+    FieldTextMap texts = ExampleTexts("slope-section-three-soils.vardolin");
+    texts.setText(Methods, "bishop, ordinary, spencer");
+    texts.setText(TrialCount, "10");
+    const RunResult plain = RunSection(texts);
+    texts.setText(OwnCircles, " Yes ");
+    const RunResult own = RunSection(texts);
+    ASSERT_EQ(own.outcome.end, RunOutcome::End::Completed) << own.texts.text(MessageField);
+    for (const FieldFact& field : SlopeSection().fields) {
+        if (field.number != OwnCircles) {
+            EXPECT_EQ(own.texts.text(field.number), plain.texts.text(field.number)) << field.key;
+        }
+    }
+    ASSERT_EQ(plain.tables.size(), 4u);
+    ASSERT_EQ(own.tables.size(), 5u);
+    EXPECT_EQ(own.tables[1].name, "section_own_circles");
+    const std::string& csv = own.tables[1].csv;
+    for (const auto& [method, field] :
+         {std::pair{"ordinary", OrdinaryFactor}, std::pair{"spencer", SpencerFactor}}) {
+        const std::size_t row = csv.find(std::string("\r\n") + method + ",");
+        ASSERT_NE(row, std::string::npos) << method;
+        const std::string line = csv.substr(row + 2, csv.find("\r\n", row + 2) - row - 2);
+        const double factor = TextToDouble(line.substr(line.rfind(',') + 1));
+        EXPECT_LE(factor, TextToDouble(own.texts.text(field)) * (1 + 1e-9)) << line;
+    }
+}
+
+}  // namespace
+}  // namespace vardolin::section
