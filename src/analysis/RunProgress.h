@@ -36,6 +36,15 @@ inline void ThrowIfCancelled(const RunProgress* progress) {
     }
 }
 
+// Starts counting `total` steps of `unit` afresh, if anyone watches.
+inline void StartSteps(RunProgress* progress, ProgressUnit unit, int total) noexcept {
+    if (progress != nullptr) {
+        progress->unit.store(unit);
+        progress->stepsDone.store(0);
+        progress->stepsTotal.store(total);
+    }
+}
+
 // Adds finished steps (trials, centres, points) to the watcher's count, if anyone watches.
 inline void AddStepsDone(RunProgress* progress, int steps) noexcept {
     if (progress != nullptr) {

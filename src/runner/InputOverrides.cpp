@@ -2,6 +2,7 @@
 #include "runner/InputOverrides.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
 #include "analysis/SampledNames.h"
@@ -56,8 +57,9 @@ bool TakesSamplingKey(const AnalysisDescription& analysis, std::string_view key)
     if (name == "correlation" || name == "correlated") {
         return !analysis.sampledPairs().empty();
     }
-    const SampledNames names(analysis, DefaultTexts(analysis));
-    return std::find(names.keys().begin(), names.keys().end(), name) != names.keys().end();
+    const std::span<const UncertainInput> inputs = analysis.sampledParameters();
+    return std::any_of(inputs.begin(), inputs.end(),
+                       [&](const UncertainInput& input) { return input.key == name; });
 }
 
 // "plane-failure-defaults.vardolin (plane_failure)", for messages.

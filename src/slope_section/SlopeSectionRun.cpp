@@ -70,10 +70,6 @@ constexpr std::array<int, 21> kResultFields{CriticalCentreX,
                                             LognormalReliabilityIndex,
                                             Caution};
 
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 // The text with blanks and case aside.
 std::string Word(std::string_view text) {
     std::string word;
@@ -92,16 +88,11 @@ std::optional<bool> IsWholeIn(std::optional<double> value, double lowest, double
     return *value == std::floor(*value) && *value >= lowest && *value <= highest;
 }
 
-bool GivesCircle(const FieldTexts& texts) {
-    return !IsBlank(texts.text(GivenCentreX)) || !IsBlank(texts.text(GivenCentreY)) ||
-           !IsBlank(texts.text(GivenRadius));
-}
-
-// The search's fields (unless a circle is given) and the acceptance criteria; the first that
-// fails names its field. The section's own fields are read by ReadSectionInputs.
-std::optional<RunOutcome> CheckRunFields(FieldValues& f) {
+// The search's fields (for a search, where no circle is given) and the acceptance criteria; the
+// first that fails names its field. The section's own fields are read by ReadSectionInputs.
+std::optional<RunOutcome> CheckRunFields(FieldValues& f, bool searches) {
     InputChecks checks(f);
-    if (!GivesCircle(f.texts())) {
+    if (searches) {
         const std::string search = Word(f.texts().text(SearchKindField));
         checks.Require(SearchKindField, search == kSearchGrid || search == kSearchEntryExit,
                        messages::kSearchUnknown);
@@ -138,7 +129,6 @@ struct FoundCircle {
     std::optional<CircleSurface> circle;
     std::optional<SectionSearchResult> search;
     std::optional<SectionSearchSettings> settings;  // the search's, for a search
-    circle_search::EntryExitRanges entryExit;       // the ranges of an entry-exit search
     std::string_view failure;
     int failureField = 0;
 };
@@ -170,11 +160,7 @@ FoundCircle FindCircle(FieldValues& f, const SectionInputs& inputs, const Prepar
     settings.composite = composite;
     settings.widen = {true, true, true, true};
     settings.deepen = true;
-    if (RunProgress* progress = context.progress) {
-        progress->unit.store(ProgressUnit::SearchCentre);
-        progress->stepsDone.store(0);
-        progress->stepsTotal.store(centres * centres);
-    }
+    StartSteps(context.progress, ProgressUnit::SearchCentre, centres * centres);
     SectionSearchResult search =
         FindCriticalSectionCircle(prepared, settings, context.threads, context.progress);
     if (search.status != circle_search::SearchStatus::Found) {
@@ -184,7 +170,6 @@ FoundCircle FindCircle(FieldValues& f, const SectionInputs& inputs, const Prepar
     }
     found.circle = search.critical;
     found.search = std::move(search);
-    found.entryExit = settings.entryExit;
     found.settings = settings;
     return found;
 }
@@ -257,11 +242,8 @@ std::vector<OwnCircle> OwnCirclesOf(const SectionInputs& inputs, const PreparedS
         ThrowIfCancelled(context.progress);
         SectionSearchSettings own = settings;
         own.method = inputs.methods[m];
-        if (RunProgress* progress = context.progress) {
-            progress->unit.store(ProgressUnit::SearchCentre);
-            progress->stepsDone.store(0);
-            progress->stepsTotal.store(own.grid.centresPerSide * own.grid.centresPerSide);
-        }
+        StartSteps(context.progress, ProgressUnit::SearchCentre,
+                   own.grid.centresPerSide * own.grid.centresPerSide);
         const SectionSearchResult search =
             FindCriticalSectionCircle(prepared, own, context.threads, context.progress);
         OwnCircle circle;
@@ -293,11 +275,7 @@ SectionTrialsOutcome RunTrials(const SectionInputs& inputs, AnalysisContext& con
         return GivenSectionTrials(inputs, *given);
     }
     const TrialRange range = context.TrialsToRun(trials);
-    if (RunProgress* progress = context.progress) {
-        progress->unit.store(ProgressUnit::Trial);
-        progress->stepsDone.store(0);
-        progress->stepsTotal.store(range.count());
-    }
+    StartSteps(context.progress, ProgressUnit::Trial, range.count());
     return RunSectionTrials(inputs, context.sampling, circle, trials, range, context.uniforms,
                             context.threads, context.progress);
 }
@@ -347,7 +325,7 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
             return RunOutcome::StoppedAt(TrialCount);
         }
     }
-    if (std::optional<RunOutcome> stopped = CheckRunFields(f)) {
+    if (std::optional<RunOutcome> stopped = CheckRunFields(f, !inputs.givenCircle)) {
         return *stopped;
     }
     const double minimumFactor = f.Number(MinimumSafetyFactor);
@@ -392,7 +370,7 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
     if (found.search) {
         kept.searched = true;
         kept.grid = found.search->grid;
-        kept.entryExit = found.entryExit;
+        kept.entryExit = found.settings->entryExit;
         kept.lowest = LowestCircles(*found.search, found.circle->composite);
         caution += SearchCaution(*found.search);
     }
