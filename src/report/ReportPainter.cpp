@@ -331,6 +331,31 @@ std::vector<std::array<QString, 3>> ResultRows(const RunReport& report) {
     return rows;
 }
 
+// One line of a run's CSV table split into its cells, a quoted cell unquoted (a soil's name may
+// hold a comma).
+QStringList CsvCells(const QString& line) {
+    QStringList cells{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (quoted && c == QLatin1Char('"')) {
+            if (i + 1 < line.size() && line[i + 1] == QLatin1Char('"')) {
+                cells.back() += c;
+                ++i;
+            } else {
+                quoted = false;
+            }
+        } else if (!quoted && c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (!quoted && c == QLatin1Char(',')) {
+            cells.append(QString());
+        } else {
+            cells.back() += c;
+        }
+    }
+    return cells;
+}
+
 // A table the run adds, read from its CSV: its header with blanks for underscores, and each
 // column's figures to the millimetre or 3 decimals below 1000, to 0.1 below 100 000 and whole
 // above (forces per metre run), whole numbers (the slice's number) as they are.
@@ -350,7 +375,7 @@ std::pair<QStringList, std::vector<QStringList>> ReportTable(const ExportTable& 
     std::vector<double> largest(static_cast<std::size_t>(header.size()), 0.0);
     std::vector<bool> whole(static_cast<std::size_t>(header.size()), true);
     for (const QString& line : lines) {
-        const QStringList cells = line.split(QLatin1Char(','));
+        const QStringList cells = CsvCells(line);
         texts.push_back(cells);
         std::vector<std::optional<double>> row;
         for (qsizetype c = 0; c < cells.size() && c < header.size(); ++c) {
@@ -375,11 +400,7 @@ std::pair<QStringList, std::vector<QStringList>> ReportTable(const ExportTable& 
                                  : largest[c] < 1.0e5  ? 1
                                                        : 0;
             // A name or a note ("bishop", "negative effective normal force") as written.
-            QString text = texts[r][static_cast<qsizetype>(c)];
-            if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) &&
-                text.endsWith(QLatin1Char('"'))) {
-                text = text.mid(1, text.size() - 2);
-            }
+            const QString& text = texts[r][static_cast<qsizetype>(c)];
             bool number = false;  // a figure that is not finite is left blank
             text.toDouble(&number);
             cells.append(row[c] ? Fixed(*row[c], decimals, locale) : number ? QString() : text);

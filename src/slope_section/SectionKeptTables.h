@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "circle_search/Circle.h"
@@ -52,6 +53,7 @@ struct SectionKeptTables {
     std::optional<MomentPoint> momentPoint;
     // The chosen methods in their order; the first is the one the search minimised.
     std::vector<KeptMethod> methods;
+    std::vector<std::string> soilNames;  // by row, for the slice tables' soils
     // Each further chosen method's own critical circle, where the run was asked for them.
     std::vector<OwnCircle> ownCircles;
 };

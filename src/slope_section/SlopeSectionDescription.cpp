@@ -52,6 +52,25 @@ std::string Cells(std::initializer_list<double> values) {
     return cells;
 }
 
+// The slice's soils by name from the top down, as one CSV cell: quoted where a name holds a
+// comma, a quote or a line break.
+std::string SoilsCell(const std::vector<int>& soils, const std::vector<std::string>& names) {
+    std::string cell;
+    for (const int soil : soils) {
+        const auto row = static_cast<std::size_t>(soil);
+        cell += (cell.empty() ? "" : " + ") +
+                (row < names.size() ? names[row] : std::to_string(soil + 1));
+    }
+    if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+        return cell;
+    }
+    std::string quoted = "\"";
+    for (const char c : cell) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + '"';
+}
+
 std::string FlagsText(const MethodResult& result) {
     std::string flags;
     for (unsigned bit = 1; bit != 0 && bit <= result.flags; bit <<= 1) {
@@ -97,7 +116,7 @@ ExportTables SectionTables(KeptTables& kept) {
         const std::string_view key = kSectionMethods[static_cast<std::size_t>(method.method)].key;
         ExportTable slices{
             "section_slices_" + std::string(key),
-            "slice,x,width,soil,weight,base_angle,base_length,pore_pressure,"
+            "slice,x,width,soils,weight,base_angle,base_length,pore_pressure,"
             "normal,shear,interslice_normal,interslice_shear,strength\r\n",
             method.method == tables.methods.front().method
                 ? "Slices of the critical circle by " + std::string(MethodName(method.method))
@@ -105,7 +124,7 @@ ExportTables SectionTables(KeptTables& kept) {
         int number = 0;
         for (const SliceRow& s : method.rows) {
             slices.csv += std::to_string(++number) + Cells({s.x, s.width}) + ',' +
-                          std::to_string(s.soil + 1) +
+                          SoilsCell(s.soils, tables.soilNames) +
                           Cells({s.weight, s.baseAngle, s.baseLength, s.porePressure, s.normal,
                                  s.shear, s.interNormal, s.interShear, s.strength}) +
                           "\r\n";

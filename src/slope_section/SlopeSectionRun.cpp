@@ -366,6 +366,9 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
     kept.critical = *found.circle;
     kept.located = evaluation.located;
     kept.momentPoint = evaluation.momentPoint;
+    for (const Soil& soil : inputs.section.soils) {
+        kept.soilNames.push_back(soil.name);
+    }
     std::string caution;
     if (found.search) {
         kept.searched = true;

@@ -7,6 +7,7 @@
 #include "slope_section/GeneralLimitEquilibrium.h"
 #include "slope_section/JanbuMethod.h"
 #include "slope_section/OrdinaryMethod.h"
+#include "slope_section/SoilColumn.h"
 
 namespace vardolin::section {
 namespace {
@@ -39,7 +40,8 @@ MethodResult SolveMethod(SectionMethod method, const SlicedMass& mass, MomentPoi
     return {};
 }
 
-SurfaceEvaluator::SurfaceEvaluator(const PreparedSection& section) : slicer_(section) {}
+SurfaceEvaluator::SurfaceEvaluator(const PreparedSection& section)
+    : section_(section), slicer_(section) {}
 
 const SurfaceEvaluation& SurfaceEvaluator::EvaluateCircle(const CircleSurface& circle,
                                                           const EvaluationRequest& request) {
@@ -135,7 +137,10 @@ void SurfaceEvaluator::FillRows(MethodOutcome& outcome) {
         SliceRow& row = outcome.rows[i];
         row.x = Framed(s.baseX, mass_.mirrored);
         row.width = s.width;
-        row.soil = s.baseSoil;
+        row.soils = SoilColumn(section_.frame(mass_.mirrored), s.baseX, s.baseY, s.topY);
+        if (row.soils.empty()) {
+            row.soils.push_back(s.baseSoil);  // a slice of no height at the mass's end
+        }
         row.weight = s.weight;
         row.baseAngle = BaseAngle(s);
         row.baseLength = s.baseLength;

@@ -37,7 +37,7 @@ MethodResult SolveMethod(SectionMethod method, const SlicedMass& mass, MomentPoi
 struct SliceRow {
     double x = 0.0;  // the base's middle
     double width = 0.0;
-    int soil = -1;  // the base's soil, by its row in the soils
+    std::vector<int> soils;  // by their rows in the soils, from the top down to the base's
     double weight = 0.0;
     double baseAngle = 0.0;
     double baseLength = 0.0;
@@ -105,6 +105,7 @@ private:
     void Solve(std::optional<MomentPoint> point, double radius, const EvaluationRequest& request);
     void FillRows(MethodOutcome& outcome);
 
+    const PreparedSection& section_;
     SectionSlicer slicer_;
     SlicedMass mass_;
     MethodWorkspace workspace_;

@@ -42,7 +42,7 @@ TEST(SurfaceEvaluation, TheSliceTableHoldsEachMethodsForcesAsDrawn) {
                 const SliceRow& row = rows[i];
                 EXPECT_EQ(row.x, sign * mass.slices[i].baseX);
                 EXPECT_EQ(row.weight, mass.slices[i].weight);
-                EXPECT_EQ(row.soil, mass.slices[i].baseSoil);
+                EXPECT_EQ(row.soils.back(), mass.slices[i].baseSoil);
                 EXPECT_NEAR(row.shear * factor, row.strength, 1e-9 * std::abs(row.strength));
                 largest = std::max(largest, std::abs(row.interNormal));
                 if (!rigorous) {
