@@ -8,6 +8,7 @@
 #include "forms/AnalysisWindow.h"
 #include "slope_section/SlopeSectionDescription.h"
 #include "slope_section/drawing/SectionDiagram.h"
+#include "slope_section/window/SectionChoices.h"
 #include "slope_section/window/SectionImport.h"
 
 namespace vardolin {
@@ -24,52 +25,62 @@ constexpr DesignFont kDefault{};
 constexpr int kNone = kNoIndex;
 
 // Client area 19200 x 10560 twips (1280 x 704 px), in three columns inside the frame "Slope
-// Section": the plain data (counts, methods, water, earthquake, crack, search, given circle,
-// acceptance), the section's tables, and the diagram (drawn from the inputs over the empty
-// label Image1) over the results; the message, the explanation and the buttons below the first
-// two.
+// Section": the plain data (counts, methods, water, earthquake, crack, surface, given circle,
+// acceptance), the section's tables over the message and the explanation, and the diagram
+// (drawn from the inputs over the empty label Image1) over the results; the buttons below the
+// first two. The methods are check boxes, and the text boxes of the choices (the method
+// searched by, the water, the head, the surface, each method's own circle) lie under their
+// combo boxes (SectionChoices.h).
 constexpr std::array kControls = {
     // clang-format off
     ControlRow{Frame,            "Frame9",   kNone, nullptr,   kNone,   120,    60, 18960, 10380, "Slope Section",                       {"Arial", 9.75, true},   0},
-    ControlRow{Frame,            "Frame1",   kNone, "Frame9",  kNone,   120,   240,  4440, 6600, "Data",                                {"MS Sans Serif", 8.25, true},   1},
+    ControlRow{Frame,            "Frame1",   kNone, "Frame9",  kNone,   120,   240,  4440, 7980, "Data",                                {"MS Sans Serif", 8.25, true},   1},
     ControlRow{Label,            "Label2",   kNone, "Frame1",  kNone,   120,   300,  2520,  255, "Number of Trials :",                  kDefault,   2},
     ControlRow{TextField,        "Text1",    kNone, "Frame1",  kNone,  2700,   300,  1620,  285, "",                                    kDefault,   3},
     ControlRow{Label,            "Label3",   kNone, "Frame1",  kNone,   120,   630,  2520,  255, "Number of Slices :",                  kDefault,   4},
     ControlRow{TextField,        "Text2",    kNone, "Frame1",  kNone,  2700,   630,  1620,  285, "",                                    kDefault,   5},
-    ControlRow{Label,            "Label4",   kNone, "Frame1",  kNone,   120,   960,  2520,  255, "Methods :",                           kDefault,   6},
-    ControlRow{TextField,        "Text3",    kNone, "Frame1",  kNone,  2700,   960,  1620,  285, "",                                    kDefault,   7},
-    ControlRow{Label,            "Label5",   kNone, "Frame1",  kNone,   120,  1290,  2520,  255, "Water :",                             kDefault,   8},
-    ControlRow{TextField,        "Text4",    kNone, "Frame1",  kNone,  2700,  1290,  1620,  285, "",                                    kDefault,   9},
-    ControlRow{Label,            "Label6",   kNone, "Frame1",  kNone,   120,  1620,  2520,  255, "Unit Weight of Water :",              kDefault,  10},
-    ControlRow{TextField,        "Text8",    kNone, "Frame1",  kNone,  2700,  1620,  1620,  285, "",                                    kDefault,  11},
-    ControlRow{Label,            "Label7",   kNone, "Frame1",  kNone,   120,  1950,  2520,  255, "Head :",                              kDefault,  12},
-    ControlRow{TextField,        "Text9",    kNone, "Frame1",  kNone,  2700,  1950,  1620,  285, "",                                    kDefault,  13},
-    ControlRow{Label,            "Label8",   kNone, "Frame1",  kNone,   120,  2280,  2520,  255, "kh :",                                kDefault,  14},
-    ControlRow{TextField,        "Text10",   kNone, "Frame1",  kNone,  2700,  2280,  1620,  285, "",                                    kDefault,  15},
-    ControlRow{Label,            "Label9",   kNone, "Frame1",  kNone,   120,  2610,  2520,  255, "kv :",                                kDefault,  16},
-    ControlRow{TextField,        "Text11",   kNone, "Frame1",  kNone,  2700,  2610,  1620,  285, "",                                    kDefault,  17},
-    ControlRow{Label,            "Label10",  kNone, "Frame1",  kNone,   120,  2940,  2520,  255, "Tension Crack Depth :",               kDefault,  18},
-    ControlRow{TextField,        "Text12",   kNone, "Frame1",  kNone,  2700,  2940,  1620,  285, "",                                    kDefault,  19},
-    ControlRow{Label,            "Label11",  kNone, "Frame1",  kNone,   120,  3270,  2520,  255, "Crack Water Fill :",                  kDefault,  20},
-    ControlRow{TextField,        "Text13",   kNone, "Frame1",  kNone,  2700,  3270,  1620,  285, "",                                    kDefault,  21},
-    ControlRow{Label,            "Label12",  kNone, "Frame1",  kNone,   120,  3600,  2520,  255, "Search :",                            kDefault,  22},
-    ControlRow{TextField,        "Text25",   kNone, "Frame1",  kNone,  2700,  3600,  1620,  285, "",                                    kDefault,  23},
-    ControlRow{Label,            "Label13",  kNone, "Frame1",  kNone,   120,  3930,  2520,  255, "Centres per Side :",                  kDefault,  24},
-    ControlRow{TextField,        "Text26",   kNone, "Frame1",  kNone,  2700,  3930,  1620,  285, "",                                    kDefault,  25},
-    ControlRow{Label,            "Label14",  kNone, "Frame1",  kNone,   120,  4260,  2520,  255, "Radii per Centre :",                  kDefault,  26},
-    ControlRow{TextField,        "Text27",   kNone, "Frame1",  kNone,  2700,  4260,  1620,  285, "",                                    kDefault,  27},
-    ControlRow{Label,            "Label50",  kNone, "Frame1",  kNone,   120,  4590,  2520,  255, "Each Method's Own Circle :",          kDefault,  28},
-    ControlRow{TextField,        "Text51",   kNone, "Frame1",  kNone,  2700,  4590,  1620,  285, "",                                    kDefault,  29},
-    ControlRow{Label,            "Label15",  kNone, "Frame1",  kNone,   120,  4920,  2520,  255, "Given Circle: Centre x :",            kDefault,  30},
-    ControlRow{TextField,        "Text14",   kNone, "Frame1",  kNone,  2700,  4920,  1620,  285, "",                                    kDefault,  31},
-    ControlRow{Label,            "Label16",  kNone, "Frame1",  kNone,   120,  5250,  2520,  255, "Given Circle: Centre y :",            kDefault,  32},
-    ControlRow{TextField,        "Text15",   kNone, "Frame1",  kNone,  2700,  5250,  1620,  285, "",                                    kDefault,  33},
-    ControlRow{Label,            "Label17",  kNone, "Frame1",  kNone,   120,  5580,  2520,  255, "Given Circle: Radius :",              kDefault,  34},
-    ControlRow{TextField,        "Text16",   kNone, "Frame1",  kNone,  2700,  5580,  1620,  285, "",                                    kDefault,  35},
-    ControlRow{Label,            "Label18",  kNone, "Frame1",  kNone,   120,  5910,  2520,  255, "Minimum Factor of Safety :",          kDefault,  36},
-    ControlRow{TextField,        "Text28",   kNone, "Frame1",  kNone,  2700,  5910,  1620,  285, "",                                    kDefault,  37},
-    ControlRow{Label,            "Label19",  kNone, "Frame1",  kNone,   120,  6240,  2520,  255, "Max. Probability of Failure (%) :",   kDefault,  38},
-    ControlRow{TextField,        "Text29",   kNone, "Frame1",  kNone,  2700,  6240,  1620,  285, "",                                    kDefault,  39},
+    ControlRow{Label,            "Label4",   kNone, "Frame1",  kNone,   120,   960,  1080,  255, "Methods :",                           kDefault,   6},
+    ControlRow{CheckBox,         "Check1",   0,     "Frame1",  kNone,  1260,   960,  1500,  255, "Ordinary",                            kDefault,   6},
+    ControlRow{CheckBox,         "Check1",   1,     "Frame1",  kNone,  2790,   960,  1500,  255, "Bishop",                              kDefault,   6},
+    ControlRow{CheckBox,         "Check1",   2,     "Frame1",  kNone,  1260,  1290,  1500,  255, "Janbu",                               kDefault,   6},
+    ControlRow{CheckBox,         "Check1",   3,     "Frame1",  kNone,  2790,  1290,  1500,  255, "Janbu f0",                            kDefault,   6},
+    ControlRow{CheckBox,         "Check1",   4,     "Frame1",  kNone,  1260,  1620,  1500,  255, "Spencer",                             kDefault,   6},
+    ControlRow{CheckBox,         "Check1",   5,     "Frame1",  kNone,  2790,  1620,  1500,  255, "M-P constant",                        kDefault,   6},
+    ControlRow{CheckBox,         "Check1",   6,     "Frame1",  kNone,  1260,  1950,  1500,  255, "M-P half-sine",                       kDefault,   6},
+    ControlRow{Label,            "Label51",  kNone, "Frame1",  kNone,   120,  2280,  1440,  255, "Search Minimises :",                  kDefault,   6},
+    ControlRow{TextField,        "Text3",    kNone, "Frame1",  kNone,  1620,  2280,  2700,  285, "",                                    kDefault,   7},
+    ControlRow{Label,            "Label5",   kNone, "Frame1",  kNone,   120,  2610,  1440,  255, "Water :",                             kDefault,   8},
+    ControlRow{TextField,        "Text4",    kNone, "Frame1",  kNone,  1620,  2610,  2700,  285, "",                                    kDefault,   9},
+    ControlRow{Label,            "Label6",   kNone, "Frame1",  kNone,   120,  2940,  2520,  255, "Unit Weight of Water :",              kDefault,  10},
+    ControlRow{TextField,        "Text8",    kNone, "Frame1",  kNone,  2700,  2940,  1620,  285, "",                                    kDefault,  11},
+    ControlRow{Label,            "Label7",   kNone, "Frame1",  kNone,   120,  3270,  1440,  255, "Head :",                              kDefault,  12},
+    ControlRow{TextField,        "Text9",    kNone, "Frame1",  kNone,  1620,  3270,  2700,  285, "",                                    kDefault,  13},
+    ControlRow{Label,            "Label8",   kNone, "Frame1",  kNone,   120,  3600,  2520,  255, "kh :",                                kDefault,  14},
+    ControlRow{TextField,        "Text10",   kNone, "Frame1",  kNone,  2700,  3600,  1620,  285, "",                                    kDefault,  15},
+    ControlRow{Label,            "Label9",   kNone, "Frame1",  kNone,   120,  3930,  2520,  255, "kv :",                                kDefault,  16},
+    ControlRow{TextField,        "Text11",   kNone, "Frame1",  kNone,  2700,  3930,  1620,  285, "",                                    kDefault,  17},
+    ControlRow{Label,            "Label10",  kNone, "Frame1",  kNone,   120,  4260,  2520,  255, "Tension Crack Depth :",               kDefault,  18},
+    ControlRow{TextField,        "Text12",   kNone, "Frame1",  kNone,  2700,  4260,  1620,  285, "",                                    kDefault,  19},
+    ControlRow{Label,            "Label11",  kNone, "Frame1",  kNone,   120,  4590,  2520,  255, "Crack Water Fill :",                  kDefault,  20},
+    ControlRow{TextField,        "Text13",   kNone, "Frame1",  kNone,  2700,  4590,  1620,  285, "",                                    kDefault,  21},
+    ControlRow{Label,            "Label12",  kNone, "Frame1",  kNone,   120,  4920,  1440,  255, "Surface :",                           kDefault,  22},
+    ControlRow{TextField,        "Text25",   kNone, "Frame1",  kNone,  1620,  4920,  2700,  285, "",                                    kDefault,  23},
+    ControlRow{Label,            "Label13",  kNone, "Frame1",  kNone,   120,  5250,  2520,  255, "Centres per Side :",                  kDefault,  24},
+    ControlRow{TextField,        "Text26",   kNone, "Frame1",  kNone,  2700,  5250,  1620,  285, "",                                    kDefault,  25},
+    ControlRow{Label,            "Label14",  kNone, "Frame1",  kNone,   120,  5580,  2520,  255, "Radii per Centre :",                  kDefault,  26},
+    ControlRow{TextField,        "Text27",   kNone, "Frame1",  kNone,  2700,  5580,  1620,  285, "",                                    kDefault,  27},
+    ControlRow{Label,            "Label50",  kNone, "Frame1",  kNone,   120,  5910,  2520,  255, "Each Method's Own Circle :",          kDefault,  28},
+    ControlRow{TextField,        "Text51",   kNone, "Frame1",  kNone,  2700,  5910,  1620,  285, "",                                    kDefault,  29},
+    ControlRow{Label,            "Label15",  kNone, "Frame1",  kNone,   120,  6240,  2520,  255, "Given Circle: Centre x :",            kDefault,  30},
+    ControlRow{TextField,        "Text14",   kNone, "Frame1",  kNone,  2700,  6240,  1620,  285, "",                                    kDefault,  31},
+    ControlRow{Label,            "Label16",  kNone, "Frame1",  kNone,   120,  6570,  2520,  255, "Given Circle: Centre y :",            kDefault,  32},
+    ControlRow{TextField,        "Text15",   kNone, "Frame1",  kNone,  2700,  6570,  1620,  285, "",                                    kDefault,  33},
+    ControlRow{Label,            "Label17",  kNone, "Frame1",  kNone,   120,  6900,  2520,  255, "Given Circle: Radius :",              kDefault,  34},
+    ControlRow{TextField,        "Text16",   kNone, "Frame1",  kNone,  2700,  6900,  1620,  285, "",                                    kDefault,  35},
+    ControlRow{Label,            "Label18",  kNone, "Frame1",  kNone,   120,  7230,  2520,  255, "Minimum Factor of Safety :",          kDefault,  36},
+    ControlRow{TextField,        "Text28",   kNone, "Frame1",  kNone,  2700,  7230,  1620,  285, "",                                    kDefault,  37},
+    ControlRow{Label,            "Label19",  kNone, "Frame1",  kNone,   120,  7560,  2520,  255, "Max. Probability of Failure (%) :",   kDefault,  38},
+    ControlRow{TextField,        "Text29",   kNone, "Frame1",  kNone,  2700,  7560,  1620,  285, "",                                    kDefault,  39},
     ControlRow{Frame,            "Frame2",   kNone, "Frame9",  kNone,  4680,   240,  7320, 6600, "Section",                             {"MS Sans Serif", 8.25, true},  40},
     ControlRow{Label,            "Label20",  kNone, "Frame2",  kNone,   120,   240,  7080,  255, "Soils :",                             kDefault,  41},
     ControlRow{TextField,        "Text19",   kNone, "Frame2",  kNone,   120,   510,  7080, 1200, "",                                    kDefault,  42},
@@ -133,10 +144,10 @@ constexpr std::array kControls = {
     ControlRow{TextField,        "Text17",   kNone, "Frame7",  kNone,  5340,  3870,  1260,  285, "",                                    kDefault, 100},
     ControlRow{Label,            "Label49",  kNone, "Frame7",  kNone,   120,  4260,  1000,  255, "Caution :",                           kDefault, 101},
     ControlRow{WrappedTextField, "Text50",   kNone, "Frame7",  kNone,  1200,  4260,  5400,  735, "",                                    kDefault, 102},
-    ControlRow{Frame,            "Frame10",  kNone, "Frame9",  kNone,   120,  6960,  5880, 1095, "Message :",                           kDefault, 103},
-    ControlRow{WrappedTextField, "Text5",    kNone, "Frame10", kNone,   120,   240,  5640,  735, "",                                    kDefault, 104},
-    ControlRow{Frame,            "Frame8",   kNone, "Frame9",  kNone,  6120,  6960,  5880, 1095, "Explanation :",                       kDefault, 105},
-    ControlRow{WrappedTextField, "Text7",    kNone, "Frame8",  kNone,   120,   240,  5640,  735, "",                                    kDefault, 106},
+    ControlRow{Frame,            "Frame10",  kNone, "Frame9",  kNone,  4680,  6960,  3600, 1095, "Message :",                           kDefault, 103},
+    ControlRow{WrappedTextField, "Text5",    kNone, "Frame10", kNone,   120,   240,  3360,  735, "",                                    kDefault, 104},
+    ControlRow{Frame,            "Frame8",   kNone, "Frame9",  kNone,  8400,  6960,  3600, 1095, "Explanation :",                       kDefault, 105},
+    ControlRow{WrappedTextField, "Text7",    kNone, "Frame8",  kNone,   120,   240,  3360,  735, "",                                    kDefault, 106},
     ControlRow{Button,           "Command1", kNone, "Frame9",  kNone,   120,  8280,  2640,  960, "Calculation",                         kDefault, 107},
     ControlRow{Button,           "Command4", kNone, "Frame9",  kNone,  2880,  8280,  1815,  495, "Clear Data",                          kDefault, 108},
     ControlRow{Button,           "Command5", kNone, "Frame9",  kNone,  4815,  8280,  1815,  495, "Histogram",                           kDefault, 109},
@@ -185,6 +196,7 @@ constexpr AnalysisWindow kSlopeSectionWindow{
     .importDrawing = section::ImportSectionDrawing,
     .pointAt = VertexAt,
     .movePoint = MoveVertex,
+    .attachControls = section::AttachSectionChoices,
 };
 
 }  // namespace
