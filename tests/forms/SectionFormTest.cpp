@@ -65,9 +65,9 @@ protected:
     AnalysisForm& form_;
 };
 
-// Each step of a user on the method's check boxes and the combo of the method searched by, and
-// the methods text it leaves: the one searched by first, the others in their order.
-TEST_F(SectionForm, TheMethodsCheckBoxesAndTheSearchedMethodWriteTheMethodsText) {
+// Each step of a user on the methods' check boxes and the combo of the main method, and the
+// methods text it leaves: the main one first, the others in their order.
+TEST_F(SectionForm, TheMethodsCheckBoxesAndTheMainMethodWriteTheMethodsText) {
     ASSERT_EQ(Text(form_, Methods), "bishop, spencer");
     EXPECT_TRUE(Method(SectionMethod::Bishop).isChecked());
     EXPECT_TRUE(Method(SectionMethod::Spencer).isChecked());
@@ -78,16 +78,15 @@ TEST_F(SectionForm, TheMethodsCheckBoxesAndTheSearchedMethodWriteTheMethodsText)
         const char* what;
         std::function<void()> act;
         const char* methods;
-        const char* searched;
+        const char* main;
     };
     const Step steps[] = {
         {"a method checked goes in its order",
          [&] { QTest::mouseClick(&Method(SectionMethod::Ordinary), Qt::LeftButton); },
          "bishop, ordinary, spencer", "Bishop"},
-        {"the method searched by goes first",
-         [&] { Pick(Choice(Methods), QStringLiteral("Spencer")); }, "spencer, ordinary, bishop",
-         "Spencer"},
-        {"the searched method unchecked leaves the first listed of the others",
+        {"the main method goes first", [&] { Pick(Choice(Methods), QStringLiteral("Spencer")); },
+         "spencer, ordinary, bishop", "Spencer"},
+        {"the main method unchecked leaves the first listed of the others",
          [&] { QTest::mouseClick(&Method(SectionMethod::Spencer), Qt::LeftButton); },
          "ordinary, bishop", "Ordinary"},
         {"a text from outside shows in the controls",
@@ -103,13 +102,13 @@ TEST_F(SectionForm, TheMethodsCheckBoxesAndTheSearchedMethodWriteTheMethodsText)
     for (const Step& step : steps) {
         step.act();
         EXPECT_EQ(Text(form_, Methods), step.methods) << step.what;
-        EXPECT_EQ(Choice(Methods).currentText(), step.searched) << step.what;
+        EXPECT_EQ(Choice(Methods).currentText(), step.main) << step.what;
     }
     EXPECT_EQ(Items(Choice(Methods)), (QStringList{"Bishop", "Spencer"}));
 }
 
 // With every method unchecked, a run stops at the methods and the focus goes to their combo.
-TEST_F(SectionForm, ARunWithNoMethodPointsAtTheMethodSearchedBy) {
+TEST_F(SectionForm, ARunWithNoMethodPointsAtTheMainMethod) {
     QTest::mouseClick(&Method(SectionMethod::Bishop), Qt::LeftButton);
     QTest::mouseClick(&Method(SectionMethod::Spencer), Qt::LeftButton);
     EXPECT_EQ(Text(form_, Methods), "");

@@ -79,14 +79,14 @@ public:
                                                           static_cast<int>(i));
             Q_ASSERT_X(methods_[i] != nullptr, "SectionChoices", "a method's check box");
             methods_[i]->setToolTip(Q(kSectionMethods[i].name));
-            connect(methods_[i], &QCheckBox::clicked, this, [this] { WriteMethods(Minimised()); });
+            connect(methods_[i], &QCheckBox::clicked, this, [this] { WriteMethods(MainMethod()); });
         }
         methodsText_ = Field(Methods);
-        minimised_ = new QComboBox;
-        minimised_->setObjectName(QStringLiteral("Choice%1").arg(Methods));
-        forms::StandIn(*methodsText_, *minimised_);
-        connect(minimised_, &QComboBox::activated, this,
-                [this] { WriteMethods(minimised_->currentData().toInt()); });
+        main_ = new QComboBox;
+        main_->setObjectName(QStringLiteral("Choice%1").arg(Methods));
+        forms::StandIn(*methodsText_, *main_);
+        connect(main_, &QComboBox::activated, this,
+                [this] { WriteMethods(main_->currentData().toInt()); });
         connect(methodsText_, &QLineEdit::textChanged, this, &SectionChoices::ShowMethods);
         ShowMethods();
 
@@ -120,9 +120,9 @@ private:
         return field;
     }
 
-    // The method the search minimises as chosen: the one shown, or else the first checked.
-    int Minimised() const {
-        const int shown = minimised_->currentIndex() >= 0 ? minimised_->currentData().toInt() : -1;
+    // The main method as chosen: the one shown, or else the first checked.
+    int MainMethod() const {
+        const int shown = main_->currentIndex() >= 0 ? main_->currentData().toInt() : -1;
         if (shown >= 0 && methods_[static_cast<std::size_t>(shown)]->isChecked()) {
             return shown;
         }
@@ -156,16 +156,16 @@ private:
 
     void ShowMethods() {
         const std::vector<std::size_t> listed = ListedMethods(methodsText_->text());
-        minimised_->clear();
+        main_->clear();
         for (std::size_t i = 0; i < methods_.size(); ++i) {
             const bool checked = std::find(listed.begin(), listed.end(), i) != listed.end();
             methods_[i]->setChecked(checked);
             if (checked) {
-                minimised_->addItem(methods_[i]->text(), static_cast<int>(i));
+                main_->addItem(methods_[i]->text(), static_cast<int>(i));
             }
         }
-        minimised_->setCurrentIndex(
-            listed.empty() ? -1 : minimised_->findData(static_cast<int>(listed.front())));
+        main_->setCurrentIndex(listed.empty() ? -1
+                                              : main_->findData(static_cast<int>(listed.front())));
     }
 
     bool CircleGiven() const {
@@ -263,7 +263,7 @@ private:
     NumberLocale locale_;
     std::array<QCheckBox*, kSectionMethodCount> methods_{};
     QLineEdit* methodsText_ = nullptr;
-    QComboBox* minimised_ = nullptr;
+    QComboBox* main_ = nullptr;
     QLineEdit* search_ = nullptr;
     QComboBox* surface_ = nullptr;
     std::array<QString, 3> keptCircle_;  // the given circle the user last left for a search

@@ -10,9 +10,10 @@ struct NumberLocale;
 namespace vardolin::section {
 
 // The section form's choices as controls over the texts of their fields (forms/ChoiceFields.h):
-//   - a check box per method ("Check1", in the order of kSectionMethods) and the method the
-//     search minimises ("Choice3", among the checked ones) write the methods field, the
-//     minimised one first and the others in their order;
+//   - a check box per method ("Check1", in the order of kSectionMethods) and the main method
+//     ("Choice3", among the checked ones: the one a search minimises and the trials and the
+//     verdict are judged by) write the methods field, the main one first and the others in
+//     their order;
 //   - the surface ("Choice25": grid, entry-exit or a given circle) writes the search field or
 //     the given circle's fields: choosing the given circle fills them with the circle last
 //     left, else the critical circle shown, else a circle through the face's toe; leaving it

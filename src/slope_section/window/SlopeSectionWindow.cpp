@@ -28,9 +28,9 @@ constexpr int kNone = kNoIndex;
 // Section": the plain data (counts, methods, water, earthquake, crack, surface, given circle,
 // acceptance), the section's tables over the message and the explanation, and the diagram
 // (drawn from the inputs over the empty label Image1) over the results; the buttons below the
-// first two. The methods are check boxes, and the text boxes of the choices (the method
-// searched by, the water, the head, the surface, each method's own circle) lie under their
-// combo boxes (SectionChoices.h).
+// first two. The methods are check boxes, and the text boxes of the choices (the main method,
+// the water, the head, the surface, each method's own circle) lie under their combo boxes
+// (SectionChoices.h).
 constexpr std::array kControls = {
     // clang-format off
     ControlRow{Frame,            "Frame9",   kNone, nullptr,   kNone,   120,    60, 18960, 10380, "Slope Section",                       {"Arial", 9.75, true},   0},
@@ -47,7 +47,7 @@ constexpr std::array kControls = {
     ControlRow{CheckBox,         "Check1",   4,     "Frame1",  kNone,  1260,  1620,  1500,  255, "Spencer",                             kDefault,   6},
     ControlRow{CheckBox,         "Check1",   5,     "Frame1",  kNone,  2790,  1620,  1500,  255, "M-P constant",                        kDefault,   6},
     ControlRow{CheckBox,         "Check1",   6,     "Frame1",  kNone,  1260,  1950,  1500,  255, "M-P half-sine",                       kDefault,   6},
-    ControlRow{Label,            "Label51",  kNone, "Frame1",  kNone,   120,  2280,  1440,  255, "Search Minimises :",                  kDefault,   6},
+    ControlRow{Label,            "Label51",  kNone, "Frame1",  kNone,   120,  2280,  1440,  255, "Main Method :",                       kDefault,   6},
     ControlRow{TextField,        "Text3",    kNone, "Frame1",  kNone,  1620,  2280,  2700,  285, "",                                    kDefault,   7},
     ControlRow{Label,            "Label5",   kNone, "Frame1",  kNone,   120,  2610,  1440,  255, "Water :",                             kDefault,   8},
     ControlRow{TextField,        "Text4",    kNone, "Frame1",  kNone,  1620,  2610,  2700,  285, "",                                    kDefault,   9},
