@@ -193,6 +193,13 @@ TEST_F(SectionForm, TheWaterChoicesWriteTheirTextsAndEnableWhatTheyRead) {
     EXPECT_FALSE(Choice(HeadModeField).toolTip().isEmpty());
 }
 
+// The form with its menu bar leaves room for a window's frame and title on a 1280 x 800 screen.
+TEST_F(SectionForm, FitsAScreenOf1280By800) {
+    EXPECT_LE(form_.width(), 1280 - 8);
+    EXPECT_LE(form_.height(), 800 - 60);
+    EXPECT_GE(form_.clientArea().height(), 700);
+}
+
 std::string Contents(const std::filesystem::path& path) {
     std::stringstream text;
     text << std::ifstream(path).rdbuf();

@@ -24,16 +24,16 @@ using enum ControlKind;
 constexpr DesignFont kDefault{};
 constexpr int kNone = kNoIndex;
 
-// Client area 19200 x 10560 twips (1280 x 704 px), in three columns inside the frame "Slope
-// Section": the plain data (counts, methods, water, earthquake, crack, surface, given circle,
-// acceptance), the section's tables over the message and the explanation, and the diagram
-// (drawn from the inputs over the empty label Image1) over the results; the buttons below the
-// first two. The methods are check boxes, and the text boxes of the choices (the main method,
-// the water, the head, the surface, each method's own circle) lie under their combo boxes
-// (SectionChoices.h).
+// Client area 19080 x 10560 twips (1272 x 704 px: with its menu bar and a window's frame the
+// form fits a screen of 1280 x 800), in three columns inside the frame "Slope Section": the
+// plain data (counts, methods, water, earthquake, crack, surface, given circle, acceptance), the
+// section's tables over the message and the explanation, and the diagram (drawn from the inputs
+// over the empty label Image1) over the results; the buttons below the first two. The methods
+// are check boxes, and the text boxes of the choices (the main method, the water, the head, the
+// surface, each method's own circle) lie under their combo boxes (SectionChoices.h).
 constexpr std::array kControls = {
     // clang-format off
-    ControlRow{Frame,            "Frame9",   kNone, nullptr,   kNone,   120,    60, 18960, 10380, "Slope Section",                       {"Arial", 9.75, true},   0},
+    ControlRow{Frame,            "Frame9",   kNone, nullptr,   kNone,   120,    60, 18840, 10380, "Slope Section",                       {"Arial", 9.75, true},   0},
     ControlRow{Frame,            "Frame1",   kNone, "Frame9",  kNone,   120,   240,  4440, 7980, "Data",                                {"MS Sans Serif", 8.25, true},   1},
     ControlRow{Label,            "Label2",   kNone, "Frame1",  kNone,   120,   300,  2520,  255, "Number of Trials :",                  kDefault,   2},
     ControlRow{TextField,        "Text1",    kNone, "Frame1",  kNone,  2700,   300,  1620,  285, "",                                    kDefault,   3},
@@ -81,23 +81,23 @@ constexpr std::array kControls = {
     ControlRow{TextField,        "Text28",   kNone, "Frame1",  kNone,  2700,  7230,  1620,  285, "",                                    kDefault,  37},
     ControlRow{Label,            "Label19",  kNone, "Frame1",  kNone,   120,  7560,  2520,  255, "Max. Probability of Failure (%) :",   kDefault,  38},
     ControlRow{TextField,        "Text29",   kNone, "Frame1",  kNone,  2700,  7560,  1620,  285, "",                                    kDefault,  39},
-    ControlRow{Frame,            "Frame2",   kNone, "Frame9",  kNone,  4680,   240,  7320, 6600, "Section",                             {"MS Sans Serif", 8.25, true},  40},
-    ControlRow{Label,            "Label20",  kNone, "Frame2",  kNone,   120,   240,  7080,  255, "Soils :",                             kDefault,  41},
-    ControlRow{TextField,        "Text19",   kNone, "Frame2",  kNone,   120,   510,  7080, 1200, "",                                    kDefault,  42},
-    ControlRow{Label,            "Label21",  kNone, "Frame2",  kNone,   120,  1800,  3480,  255, "Ground :",                            kDefault,  43},
-    ControlRow{TextField,        "Text18",   kNone, "Frame2",  kNone,   120,  2070,  3480, 1080, "",                                    kDefault,  44},
-    ControlRow{Label,            "Label22",  kNone, "Frame2",  kNone,  3720,  1800,  3480,  255, "Layers :",                            kDefault,  45},
-    ControlRow{TextField,        "Text20",   kNone, "Frame2",  kNone,  3720,  2070,  3480, 1080, "",                                    kDefault,  46},
-    ControlRow{Label,            "Label23",  kNone, "Frame2",  kNone,   120,  3240,  3480,  255, "Boundaries :",                        kDefault,  47},
-    ControlRow{TextField,        "Text21",   kNone, "Frame2",  kNone,   120,  3510,  3480, 1080, "",                                    kDefault,  48},
-    ControlRow{Label,            "Label24",  kNone, "Frame2",  kNone,  3720,  3240,  3480,  255, "Piezometric Line :",                  kDefault,  49},
-    ControlRow{TextField,        "Text22",   kNone, "Frame2",  kNone,  3720,  3510,  3480, 1080, "",                                    kDefault,  50},
-    ControlRow{Label,            "Label25",  kNone, "Frame2",  kNone,   120,  4680,  3480,  255, "Pressures :",                         kDefault,  51},
-    ControlRow{TextField,        "Text23",   kNone, "Frame2",  kNone,   120,  4950,  3480, 1080, "",                                    kDefault,  52},
-    ControlRow{Label,            "Label26",  kNone, "Frame2",  kNone,  3720,  4680,  3480,  255, "Line Loads :",                        kDefault,  53},
-    ControlRow{TextField,        "Text24",   kNone, "Frame2",  kNone,  3720,  4950,  3480, 1080, "",                                    kDefault,  54},
-    ControlRow{Label,            "Image1",   kNone, "Frame9",  kNone, 12120,   300,  6720, 4260, "",                                    kDefault,  55},
-    ControlRow{Frame,            "Frame7",   kNone, "Frame9",  kNone, 12120,  4680,  6720, 5580, "Results",                             {"MS Sans Serif", 8.25, true},  56},
+    ControlRow{Frame,            "Frame2",   kNone, "Frame9",  kNone,  4680,   240,  7200, 6600, "Section",                             {"MS Sans Serif", 8.25, true},  40},
+    ControlRow{Label,            "Label20",  kNone, "Frame2",  kNone,   120,   240,  6960,  255, "Soils :",                             kDefault,  41},
+    ControlRow{TextField,        "Text19",   kNone, "Frame2",  kNone,   120,   510,  6960, 1200, "",                                    kDefault,  42},
+    ControlRow{Label,            "Label21",  kNone, "Frame2",  kNone,   120,  1800,  3420,  255, "Ground :",                            kDefault,  43},
+    ControlRow{TextField,        "Text18",   kNone, "Frame2",  kNone,   120,  2070,  3420, 1080, "",                                    kDefault,  44},
+    ControlRow{Label,            "Label22",  kNone, "Frame2",  kNone,  3660,  1800,  3420,  255, "Layers :",                            kDefault,  45},
+    ControlRow{TextField,        "Text20",   kNone, "Frame2",  kNone,  3660,  2070,  3420, 1080, "",                                    kDefault,  46},
+    ControlRow{Label,            "Label23",  kNone, "Frame2",  kNone,   120,  3240,  3420,  255, "Boundaries :",                        kDefault,  47},
+    ControlRow{TextField,        "Text21",   kNone, "Frame2",  kNone,   120,  3510,  3420, 1080, "",                                    kDefault,  48},
+    ControlRow{Label,            "Label24",  kNone, "Frame2",  kNone,  3660,  3240,  3420,  255, "Piezometric Line :",                  kDefault,  49},
+    ControlRow{TextField,        "Text22",   kNone, "Frame2",  kNone,  3660,  3510,  3420, 1080, "",                                    kDefault,  50},
+    ControlRow{Label,            "Label25",  kNone, "Frame2",  kNone,   120,  4680,  3420,  255, "Pressures :",                         kDefault,  51},
+    ControlRow{TextField,        "Text23",   kNone, "Frame2",  kNone,   120,  4950,  3420, 1080, "",                                    kDefault,  52},
+    ControlRow{Label,            "Label26",  kNone, "Frame2",  kNone,  3660,  4680,  3420,  255, "Line Loads :",                        kDefault,  53},
+    ControlRow{TextField,        "Text24",   kNone, "Frame2",  kNone,  3660,  4950,  3420, 1080, "",                                    kDefault,  54},
+    ControlRow{Label,            "Image1",   kNone, "Frame9",  kNone, 12000,   300,  6720, 4260, "",                                    kDefault,  55},
+    ControlRow{Frame,            "Frame7",   kNone, "Frame9",  kNone, 12000,  4680,  6720, 5580, "Results",                             {"MS Sans Serif", 8.25, true},  56},
     ControlRow{Label,            "Label27",  kNone, "Frame7",  kNone,   120,   240,  1800,  255, "Ordinary :",                          kDefault,  57},
     ControlRow{TextField,        "Text37",   kNone, "Frame7",  kNone,  1980,   240,  1260,  285, "",                                    kDefault,  58},
     ControlRow{Label,            "Label28",  kNone, "Frame7",  kNone,   120,   570,  1800,  255, "Bishop Simplified :",                 kDefault,  59},
@@ -144,10 +144,10 @@ constexpr std::array kControls = {
     ControlRow{TextField,        "Text17",   kNone, "Frame7",  kNone,  5340,  3870,  1260,  285, "",                                    kDefault, 100},
     ControlRow{Label,            "Label49",  kNone, "Frame7",  kNone,   120,  4260,  1000,  255, "Caution :",                           kDefault, 101},
     ControlRow{WrappedTextField, "Text50",   kNone, "Frame7",  kNone,  1200,  4260,  5400,  735, "",                                    kDefault, 102},
-    ControlRow{Frame,            "Frame10",  kNone, "Frame9",  kNone,  4680,  6960,  3600, 1095, "Message :",                           kDefault, 103},
-    ControlRow{WrappedTextField, "Text5",    kNone, "Frame10", kNone,   120,   240,  3360,  735, "",                                    kDefault, 104},
-    ControlRow{Frame,            "Frame8",   kNone, "Frame9",  kNone,  8400,  6960,  3600, 1095, "Explanation :",                       kDefault, 105},
-    ControlRow{WrappedTextField, "Text7",    kNone, "Frame8",  kNone,   120,   240,  3360,  735, "",                                    kDefault, 106},
+    ControlRow{Frame,            "Frame10",  kNone, "Frame9",  kNone,  4680,  6960,  3540, 1095, "Message :",                           kDefault, 103},
+    ControlRow{WrappedTextField, "Text5",    kNone, "Frame10", kNone,   120,   240,  3300,  735, "",                                    kDefault, 104},
+    ControlRow{Frame,            "Frame8",   kNone, "Frame9",  kNone,  8340,  6960,  3540, 1095, "Explanation :",                       kDefault, 105},
+    ControlRow{WrappedTextField, "Text7",    kNone, "Frame8",  kNone,   120,   240,  3300,  735, "",                                    kDefault, 106},
     ControlRow{Button,           "Command1", kNone, "Frame9",  kNone,   120,  8280,  2640,  960, "Calculation",                         kDefault, 107},
     ControlRow{Button,           "Command4", kNone, "Frame9",  kNone,  2880,  8280,  1815,  495, "Clear Data",                          kDefault, 108},
     ControlRow{Button,           "Command5", kNone, "Frame9",  kNone,  4815,  8280,  1815,  495, "Histogram",                           kDefault, 109},
@@ -187,7 +187,7 @@ constexpr AnalysisWindow kSlopeSectionWindow{
     .id = "slope_section",
     .menuCaption = "Slope Section",
     .controls = kControls,
-    .clientWidthTwips = 19200,
+    .clientWidthTwips = 19080,
     .clientHeightTwips = 10560,
     .navigation = kNavigation,
     .drawDiagram = section::DrawSectionDiagram,
