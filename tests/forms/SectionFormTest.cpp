@@ -188,9 +188,12 @@ TEST_F(SectionForm, TheWaterChoicesWriteTheirTextsAndEnableWhatTheyRead) {
     EXPECT_FALSE(Enabled(HeadModeField));
     Pick(Choice(OwnCircles), QStringLiteral("Yes"));
     EXPECT_EQ(Text(form_, OwnCircles), "yes");
-    // The combo box shows its field's tooltip.
+    // The combo box shows its field's tooltip,
     EXPECT_EQ(Choice(HeadModeField).toolTip(), Field(form_, HeadModeField)->toolTip());
     EXPECT_FALSE(Choice(HeadModeField).toolTip().isEmpty());
+    // and follows it when the form rewrites it (its units changed).
+    Field(form_, HeadModeField)->setToolTip(QStringLiteral("The head, in feet"));
+    EXPECT_EQ(Choice(HeadModeField).toolTip(), "The head, in feet");
 }
 
 // The form with its menu bar leaves room for a window's frame and title on a 1280 x 800 screen.
