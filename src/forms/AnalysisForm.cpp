@@ -101,6 +101,9 @@ AnalysisForm::AnalysisForm(const AnalysisDescription& analysis, const AnalysisWi
         }
     }
     ApplyTooltips(*this, analysis);
+    if (window.attachControls != nullptr) {
+        window.attachControls(*this, context_.locale);
+    }
     if (analysis.choosesUnits) {
         units_ = new UnitActions(*this);
     }

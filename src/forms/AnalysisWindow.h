@@ -15,6 +15,7 @@
 class QPainter;
 class QRectF;
 class QString;
+class QWidget;
 
 namespace vardolin {
 class FieldTexts;
@@ -91,6 +92,9 @@ struct AnalysisWindow {
     std::optional<std::string> (*movePoint)(const DraggablePoint& point, const QPointF& to,
                                             const FieldTexts& fields,
                                             const NumberLocale& locale) = nullptr;
+    // Ties the window's own controls (choices, check boxes; ChoiceFields.h) to the texts of its
+    // fields once the form has built its controls, table editors and tooltips; nullptr: none.
+    void (*attachControls)(QWidget& form, const NumberLocale& locale) = nullptr;
 };
 
 // The windows of the analyses a program offers, found by their analysis's id.

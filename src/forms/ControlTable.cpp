@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forms/ControlTable.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -85,6 +86,8 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
         }
         case ControlKind::Picture:
             return new QSvgWidget(text, container);
+        case ControlKind::CheckBox:
+            return new QCheckBox(text, container);
     }
     return nullptr;
 }
@@ -102,7 +105,7 @@ void StyleFrame(QWidget& frame) {
 
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::TextField || kind == ControlKind::WrappedTextField ||
-           kind == ControlKind::Button;
+           kind == ControlKind::Button || kind == ControlKind::CheckBox;
 }
 
 }  // namespace

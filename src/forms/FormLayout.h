@@ -11,8 +11,9 @@ namespace vardolin {
 // control array share that name and carry their index ("Label10", index 0..3).
 
 // A WrappedTextField is a read-only text field that wraps its text over the lines its box holds,
-// for a long verdict or caution; to the run it is a text field like any other.
-enum class ControlKind { Frame, Label, TextField, WrappedTextField, Button, Picture };
+// for a long verdict or caution; to the run it is a text field like any other. A CheckBox is
+// no field of its own: a window ties it to the texts of its fields (AnalysisWindow.h).
+enum class ControlKind { Frame, Label, TextField, WrappedTextField, Button, Picture, CheckBox };
 
 // A font as the design names it; the windows map a missing family to a free equivalent.
 struct DesignFont {

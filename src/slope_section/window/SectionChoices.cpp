@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: MIT
+#include "slope_section/window/SectionChoices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "forms/ChoiceFields.h"
+#include "forms/ControlTable.h"
+#include "forms/LineEditFields.h"
+#include "numerics/NumberText.h"
+#include "slope_section/PreparedSection.h"
+#include "slope_section/SectionFace.h"
+#include "slope_section/SectionInputReader.h"
+#include "slope_section/SectionInputs.h"
+
+namespace vardolin::section {
+
+namespace {
+
+using forms::FieldChoice;
+
+constexpr std::array<FieldChoice, 3> kWaterChoices{{
+    {kWaterNone, "None"},
+    {kWaterPiezometric, "Piezometric line"},
+    {kWaterPoreRatio, "Pore-pressure ratio ru"},
+}};
+constexpr std::array<FieldChoice, 2> kHeadChoices{{
+    {kHeadVertical, "Height above the base"},
+    {kHeadInclined, "Height × cos² of the line"},
+}};
+constexpr std::array<FieldChoice, 2> kOwnCircleChoices{{
+    {"no", "No"},
+    {"yes", "Yes"},
+}};
+// The surface's choices: the search's, then the given circle.
+constexpr std::array<FieldChoice, 2> kSearchChoices{{
+    {kSearchGrid, "Grid of centres"},
+    {kSearchEntryExit, "Entry and exit ranges"},
+}};
+constexpr int kGivenCircleChoice = static_cast<int>(kSearchChoices.size());
+constexpr std::array<int, 3> kCircleFields{GivenCentreX, GivenCentreY, GivenRadius};
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The methods the text lists that are methods, in its order, each once.
+std::vector<std::size_t> ListedMethods(const QString& text) {
+    std::vector<std::size_t> listed;
+    for (const QString& name : text.split(QLatin1Char(','))) {
+        for (std::size_t i = 0; i < kSectionMethods.size(); ++i) {
+            if (name.trimmed().compare(Q(kSectionMethods[i].key), Qt::CaseInsensitive) == 0 &&
+                std::find(listed.begin(), listed.end(), i) == listed.end()) {
+                listed.push_back(i);
+            }
+        }
+    }
+    return listed;
+}
+
+// A figure of a circle to start from, to two decimals.
+std::string Figure(double value, const NumberLocale& locale) {
+    return DoubleToText(std::round(value * 100.0) / 100.0, locale);
+}
+
+class SectionChoices final : public QObject {
+public:
+    SectionChoices(QWidget& form, const NumberLocale& locale)
+        : QObject(&form), form_(form), locale_(locale) {
+        for (std::size_t i = 0; i < methods_.size(); ++i) {
+            methods_[i] = forms::FindControlAs<QCheckBox>(form, QStringLiteral("Check1"),
+                                                          static_cast<int>(i));
+            Q_ASSERT_X(methods_[i] != nullptr, "SectionChoices", "a method's check box");
+            methods_[i]->setToolTip(Q(kSectionMethods[i].name));
+            connect(methods_[i], &QCheckBox::clicked, this, [this] { WriteMethods(MainMethod()); });
+        }
+        methodsText_ = Field(Methods);
+        main_ = new QComboBox;
+        main_->setObjectName(QStringLiteral("Choice%1").arg(Methods));
+        forms::StandIn(*methodsText_, *main_);
+        connect(main_, &QComboBox::activated, this,
+                [this] { WriteMethods(main_->currentData().toInt()); });
+        connect(methodsText_, &QLineEdit::textChanged, this, &SectionChoices::ShowMethods);
+        ShowMethods();
+
+        search_ = Field(SearchKindField);
+        surface_ = new QComboBox;
+        surface_->setObjectName(QStringLiteral("Choice%1").arg(SearchKindField));
+        for (const FieldChoice& choice : kSearchChoices) {
+            surface_->addItem(QString::fromUtf8(choice.caption));
+        }
+        surface_->addItem(tr("Given circle"));
+        forms::StandIn(*search_, *surface_);
+        connect(surface_, &QComboBox::activated, this, &SectionChoices::ChooseSurface);
+        connect(search_, &QLineEdit::textChanged, this, &SectionChoices::ShowSurface);
+        for (const int field : kCircleFields) {
+            connect(Field(field), &QLineEdit::textChanged, this, &SectionChoices::ShowSurface);
+        }
+
+        forms::AttachChoiceField(form, WaterModelField, kWaterChoices);
+        forms::AttachChoiceField(form, HeadModeField, kHeadChoices);
+        forms::AttachChoiceField(form, OwnCircles, kOwnCircleChoices);
+        connect(Field(WaterModelField), &QLineEdit::textChanged, this,
+                &SectionChoices::EnableFields);
+        connect(Field(CrackDepth), &QLineEdit::textChanged, this, &SectionChoices::EnableFields);
+        ShowSurface();
+    }
+
+private:
+    QLineEdit* Field(int number) const {
+        QLineEdit* field = forms::FieldControl(form_, number);
+        Q_ASSERT_X(field != nullptr, "SectionChoices", "a field's text box");
+        return field;
+    }
+
+    // The main method as chosen: the one shown, or else the first checked.
+    int MainMethod() const {
+        const int shown = main_->currentIndex() >= 0 ? main_->currentData().toInt() : -1;
+        if (shown >= 0 && methods_[static_cast<std::size_t>(shown)]->isChecked()) {
+            return shown;
+        }
+        for (const std::size_t listed : ListedMethods(methodsText_->text())) {
+            if (methods_[listed]->isChecked()) {
+                return static_cast<int>(listed);
+            }
+        }
+        for (std::size_t i = 0; i < methods_.size(); ++i) {
+            if (methods_[i]->isChecked()) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+    // The checked methods, `first` first and the others in their order.
+    void WriteMethods(int first) {
+        QStringList keys;
+        if (first >= 0) {
+            keys << Q(kSectionMethods[static_cast<std::size_t>(first)].key);
+        }
+        for (std::size_t i = 0; i < methods_.size(); ++i) {
+            if (methods_[i]->isChecked() && static_cast<int>(i) != first) {
+                keys << Q(kSectionMethods[i].key);
+            }
+        }
+        methodsText_->setText(keys.join(QStringLiteral(", ")));
+        ShowMethods();
+    }
+
+    void ShowMethods() {
+        const std::vector<std::size_t> listed = ListedMethods(methodsText_->text());
+        main_->clear();
+        for (std::size_t i = 0; i < methods_.size(); ++i) {
+            const bool checked = std::find(listed.begin(), listed.end(), i) != listed.end();
+            methods_[i]->setChecked(checked);
+            if (checked) {
+                main_->addItem(methods_[i]->text(), static_cast<int>(i));
+            }
+        }
+        main_->setCurrentIndex(listed.empty() ? -1
+                                              : main_->findData(static_cast<int>(listed.front())));
+    }
+
+    bool CircleGiven() const {
+        return std::any_of(kCircleFields.begin(), kCircleFields.end(),
+                           [this](int field) { return !Field(field)->text().trimmed().isEmpty(); });
+    }
+
+    void ShowSurface() {
+        surface_->setCurrentIndex(CircleGiven() ? kGivenCircleChoice
+                                                : forms::ChoiceOf(kSearchChoices, search_->text()));
+        EnableFields();
+    }
+
+    void ChooseSurface(int index) {
+        const bool given = CircleGiven();
+        if (index == kGivenCircleChoice) {
+            if (!given) {
+                GiveCircle();
+            }
+        } else {
+            if (given) {
+                for (std::size_t i = 0; i < kCircleFields.size(); ++i) {
+                    keptCircle_[i] = Field(kCircleFields[i])->text();
+                    Field(kCircleFields[i])->clear();
+                }
+            }
+            search_->setText(Q(kSearchChoices[static_cast<std::size_t>(index)].text));
+        }
+        surface_->setCurrentIndex(index);
+        EnableFields();
+    }
+
+    // Fills the given circle's fields with a circle to start from.
+    void GiveCircle() {
+        std::array<QString, 3> circle = keptCircle_;
+        if (circle[2].isEmpty()) {
+            const forms::LineEditFields fields(form_);
+            circle = {Q(fields.text(CriticalCentreX)), Q(fields.text(CriticalCentreY)),
+                      Q(fields.text(CriticalRadius))};
+        }
+        if (circle[2].isEmpty()) {
+            circle = ToeCircle();
+        }
+        for (std::size_t i = 0; i < kCircleFields.size(); ++i) {
+            Field(kCircleFields[i])->setText(circle[i]);
+        }
+    }
+
+    // A circle through the face's toe, its centre above the face's middle half the face's
+    // height over the crest, so that it enters behind the crest; nothing for a section that
+    // cannot be read or has no face.
+    std::array<QString, 3> ToeCircle() const {
+        const forms::LineEditFields fields(form_);
+        const SectionRead read = ReadSectionInputs(fields, locale_);
+        const auto* inputs = std::get_if<SectionInputs>(&read);
+        if (inputs == nullptr) {
+            return {};
+        }
+        const PreparedSection prepared(inputs->section);
+        const std::optional<SectionFace> face = FaceOf(prepared);
+        if (!face) {
+            return {};
+        }
+        const double x = (face->toe.x + face->crest.x) / 2.0;
+        const double y = face->crest.y + face->height() / 2.0;
+        const double radius = std::hypot(x - face->toe.x, y - face->toe.y);
+        return {Q(Figure(x, locale_)), Q(Figure(y, locale_)), Q(Figure(radius, locale_))};
+    }
+
+    void Enable(int field, const char* label, bool enabled) const {
+        QLineEdit* text = Field(field);
+        (text->focusProxy() != nullptr ? text->focusProxy() : text)->setEnabled(enabled);
+        forms::FindControl(form_, QString::fromLatin1(label))->setEnabled(enabled);
+    }
+
+    void EnableFields() {
+        const bool given = surface_->currentIndex() == kGivenCircleChoice;
+        Enable(CentresPerSide, "Label13", !given);
+        Enable(RadiiPerCentre, "Label14", !given);
+        Enable(OwnCircles, "Label50", !given);
+        Enable(GivenCentreX, "Label15", given);
+        Enable(GivenCentreY, "Label16", given);
+        Enable(GivenRadius, "Label17", given);
+        const bool piezometric = Field(WaterModelField)
+                                     ->text()
+                                     .trimmed()
+                                     .compare(Q(kWaterPiezometric), Qt::CaseInsensitive) == 0;
+        const bool crack = !Field(CrackDepth)->text().trimmed().isEmpty();
+        Enable(HeadModeField, "Label7", piezometric);
+        Enable(WaterUnitWeight, "Label6", piezometric || crack);
+        Enable(CrackWaterFill, "Label11", crack);
+    }
+
+    QWidget& form_;
+    NumberLocale locale_;
+    std::array<QCheckBox*, kSectionMethodCount> methods_{};
+    QLineEdit* methodsText_ = nullptr;
+    QComboBox* main_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    QComboBox* surface_ = nullptr;
+    std::array<QString, 3> keptCircle_;  // the given circle the user last left for a search
+};
+
+}  // namespace
+
+void AttachSectionChoices(QWidget& form, const NumberLocale& locale) {
+    new SectionChoices(form, locale);
+}
+
+}  // namespace vardolin::section
