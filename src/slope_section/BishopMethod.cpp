@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "slope_section/CircleTerms.h"
 #include "slope_section/FactorIteration.h"
 #include "slope_section/SettledForces.h"
 #include "slope_section/SliceChecks.h"
@@ -26,17 +27,24 @@ double OrdinaryStart(const SliceTerms& t) noexcept {
 }
 
 // Plain steps of the circle's form from `start`: the settled factor, or NaN where a step gives
-// no positive number or none settles.
-double SettleAboutCentre(const SlicedMass& mass, const SliceTerms& t, double start, double driving,
-                         int& passes) noexcept {
+// no positive number or none settles. tan(phi) / F is worked out again only where a slice's
+// tan(phi) differs from the one before it, which gives the same quotients as at every slice.
+double SettleAboutCentre(const SliceTerms& t, const double* numerators, double start,
+                         double driving, int& passes) noexcept {
+    const double* sinBase = t.sinBase.data();
+    const double* cosBase = t.cosBase.data();
+    const double* tanFriction = t.tanFriction.data();
     double factor = start;
     for (int k = 0; k < kCircleBishopSteps; ++k) {
         double sum = 0.0;
+        double tanOf = std::numeric_limits<double>::quiet_NaN();
+        double tanOverFactor = 0.0;
         for (std::size_t i = t.count; i-- > 0;) {
-            const SectionSlice& s = mass.slices[i];
-            const double numerator = s.cohesion * s.width +
-                                     (t.vertical[i] - s.porePressure * s.width) * t.tanFriction[i];
-            sum += numerator / (t.cosBase[i] + t.sinBase[i] * (t.tanFriction[i] / factor));
+            if (!(tanFriction[i] == tanOf)) {
+                tanOf = tanFriction[i];
+                tanOverFactor = tanOf / factor;
+            }
+            sum += numerators[i] / circle_terms::MAlpha(cosBase[i], sinBase[i], tanOverFactor);
         }
         const double next = sum / driving;
         ++passes;
@@ -59,39 +67,62 @@ void SettleForces(const SliceTerms& t, double factor, SliceForces& forces, Metho
 
 }  // namespace
 
-MethodResult SolveBishopAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
-                                    MethodWorkspace& workspace) {
+CircleFactors SolveCircleAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
+                                     MethodWorkspace& workspace) {
     workspace.Prepare(mass, centre);
-    const SliceTerms& t = workspace.terms();
-    MethodResult result;
+    SliceTerms& t = workspace.terms();
+    CircleFactors factors;
+    MethodResult& result = factors.bishop;
+    double* numerators = t.circleNumerator.data();
     double resisting = 0.0;
     double driving = 0.0;
     for (std::size_t i = t.count; i-- > 0;) {
         const SectionSlice& s = mass.slices[i];
         const double normal = t.vertical[i] * t.cosBase[i] - t.horizontal[i] * t.sinBase[i];
-        resisting +=
-            s.cohesion * s.baseLength + (normal - s.porePressure * s.baseLength) * t.tanFriction[i];
+        resisting += circle_terms::OrdinaryResisting(s.cohesion, s.baseLength, normal,
+                                                     s.porePressure, t.tanFriction[i]);
         // V's own moment about the centre, taken apart so that the rest is 0 where nothing else
         // acts off the base's middle.
         const double rest = t.drive[i] - t.vertical[i] * (centre.x - s.baseX);
         driving += t.vertical[i] * t.sinBase[i] + rest / radius;
+        numerators[i] = circle_terms::BishopNumerator(s.cohesion, s.width, t.vertical[i],
+                                                      s.porePressure, t.tanFriction[i]);
     }
     if (!(driving > 0.0 && driving < HUGE_VAL)) {
         result.Raise(MethodFlag::NoDrivingForce);
-        return result;
+        return factors;
     }
     const double ordinary = resisting / driving;
+    factors.ordinary = ordinary;
     const double start = ordinary > 0.0 && ordinary < HUGE_VAL ? ordinary : 1.0;
-    double factor = SettleAboutCentre(mass, t, start, driving, result.passes);
+    double factor = SettleAboutCentre(t, numerators, start, driving, result.passes);
     if (std::isnan(factor) && start != 1.0) {
-        factor = SettleAboutCentre(mass, t, 1.0, driving, result.passes);
+        factor = SettleAboutCentre(t, numerators, 1.0, driving, result.passes);
     }
     if (std::isnan(factor)) {
         result.Raise(MethodFlag::NotConverged);
-        return result;
+        return factors;
     }
     result.factor = factor;
-    SettleForces(t, factor, workspace.forces(), result);
+    double smallest = HUGE_VAL;
+    for (std::size_t i = 0; i < t.count; ++i) {
+        smallest = std::min(
+            smallest, circle_terms::MAlpha(t.cosBase[i], t.sinBase[i], t.tanFriction[i] / factor));
+    }
+    result.smallestMAlpha = smallest;
+    if (!(smallest >= kMinimumMAlpha)) {
+        result.Raise(MethodFlag::SmallMAlpha);
+    }
+    return factors;
+}
+
+MethodResult SolveBishopAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
+                                    MethodWorkspace& workspace) {
+    MethodResult result = SolveCircleAboutCentre(mass, centre, radius, workspace).bishop;
+    if (result.solved()) {
+        SettleHorizontalInterslice(workspace.terms(), result.factor, workspace.forces());
+        CheckSlices(workspace.terms(), workspace.forces(), result);
+    }
     return result;
 }
 

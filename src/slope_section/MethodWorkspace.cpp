@@ -7,8 +7,8 @@ MethodWorkspace::MethodWorkspace(std::size_t sliceCapacity) {
     for (std::vector<double>* column :
          {&terms_.sinBase, &terms_.cosBase, &terms_.tanFriction, &terms_.cohesionTerm,
           &terms_.poreForce, &terms_.vertical, &terms_.horizontal, &terms_.drive, &terms_.armNormal,
-          &terms_.armShear, &terms_.shapeRight, &forces_.normal, &forces_.shear,
-          &forces_.interNormal, &forces_.interShear}) {
+          &terms_.armShear, &terms_.shapeRight, &terms_.circleNumerator, &forces_.normal,
+          &forces_.shear, &forces_.interNormal, &forces_.interShear}) {
         column->reserve(sliceCapacity);
     }
 }
@@ -17,8 +17,8 @@ void MethodWorkspace::Resize(std::size_t count) {
     for (std::vector<double>* column :
          {&terms_.sinBase, &terms_.cosBase, &terms_.tanFriction, &terms_.cohesionTerm,
           &terms_.poreForce, &terms_.vertical, &terms_.horizontal, &terms_.drive, &terms_.armNormal,
-          &terms_.armShear, &terms_.shapeRight, &forces_.normal, &forces_.shear,
-          &forces_.interNormal, &forces_.interShear}) {
+          &terms_.armShear, &terms_.shapeRight, &terms_.circleNumerator, &forces_.normal,
+          &forces_.shear, &forces_.interNormal, &forces_.interShear}) {
         column->resize(count);
     }
     terms_.count = count;

@@ -31,6 +31,9 @@ struct SliceTerms {
     std::vector<double> armNormal;     // (xb - px) cos(a) - (yb - py) sin(a)
     std::vector<double> armShear;      // -(xb - px) sin(a) - (yb - py) cos(a)
     std::vector<double> shapeRight;    // f(x) of the interslice shear at each right side
+    // Bishop's numerator about a circle's centre, c b + (V - u b) tan(phi): left to that method,
+    // which works it out once for all its steps.
+    std::vector<double> circleNumerator;
     std::size_t count = 0;
 };
 
@@ -57,6 +60,7 @@ public:
                  InterforceShape shape = InterforceShape::Constant);
 
     const SliceTerms& terms() const noexcept { return terms_; }
+    SliceTerms& terms() noexcept { return terms_; }
     const SliceForces& forces() const noexcept { return forces_; }
     SliceForces& forces() noexcept { return forces_; }
 
