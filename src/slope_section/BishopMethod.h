@@ -40,7 +40,8 @@ struct CircleFactors {
     MethodResult bishop;
 };
 
-// Both factors, without the slices' forces: what a search and trials need of each circle.
+// Both factors, without the slices' forces: what a search and trials need of each circle. Of
+// the workspace it fills only the CentreColumns.
 CircleFactors SolveCircleAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
                                      MethodWorkspace& workspace);
 
