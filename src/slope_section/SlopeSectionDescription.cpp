@@ -18,7 +18,7 @@ namespace {
 
 using namespace section;
 
-constexpr std::array<std::string_view, 22> kMessages{
+constexpr std::array<std::string_view, 25> kMessages{
     messages::kCountNotAboveOne,
     messages::kCountAboveLimit,
     messages::kSearchUnknown,
@@ -26,6 +26,9 @@ constexpr std::array<std::string_view, 22> kMessages{
     messages::kRadiiOutOfRange,
     messages::kTooManySlices,
     messages::kOwnCirclesUnknown,
+    messages::kOverallSlopeUnknown,
+    messages::kSurfacesOutOfRange,
+    messages::kOverallNeedsSearch,
     messages::kMinimumFactorNotAboveZero,
     messages::kMaximumPercentageOutOfRange,
     messages::kNoFace,
