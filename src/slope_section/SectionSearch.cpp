@@ -2,6 +2,7 @@
 #include "slope_section/SectionSearch.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -226,24 +227,38 @@ TrialSurfaceSearch::TrialSurfaceSearch(const PreparedSection& section,
 
 TrialSurfaceSearch::~TrialSurfaceSearch() = default;
 
-TrialSurfaceSearch::Lowest TrialSurfaceSearch::Find(std::span<const CircleSurface> starts,
-                                                    const circle_search::RefinementSteps& steps) {
+TrialSurfaceSearch::Lowest TrialSurfaceSearch::Find(std::span<const CircleSurface> starts) {
     Lowest lowest;
     if (!parts_) {
         return lowest;
     }
     Parts& p = *parts_;
+    // The kPolishedSurfaces lowest screened circles, lowest first, ties in start order.
+    std::array<circle_search::RefinedCircle, kPolishedSurfaces> best;
     for (const CircleSurface& start : starts) {
         const circle_search::Circle circle = p.frame.ToFrame(start);
         const CircleScore score = p.judge.Judge(circle);
         const double startFactor = score.verdict == CircleVerdict::Usable ? score.factor : HUGE_VAL;
-        const circle_search::RefinedCircle refined = circle_search::RefineCircle(
-            p.judge, p.ground, p.depth, nullptr, circle, startFactor, steps);
+        circle_search::RefinedCircle refined = circle_search::RefineCircle(
+            p.judge, p.ground, p.depth, nullptr, circle, startFactor, kTrialScreen);
         lowest.circles += 1 + refined.counts.tried;
-        if (refined.factor != HUGE_VAL && (!lowest.found || refined.factor < lowest.factor)) {
+        for (circle_search::RefinedCircle& kept : best) {
+            if (refined.factor < kept.factor) {
+                std::swap(refined, kept);
+            }
+        }
+    }
+    for (const circle_search::RefinedCircle& screened : best) {
+        if (screened.factor == HUGE_VAL) {
+            break;
+        }
+        const circle_search::RefinedCircle polished = circle_search::RefineCircle(
+            p.judge, p.ground, p.depth, nullptr, screened.circle, screened.factor, kTrialPolish);
+        lowest.circles += polished.counts.tried;
+        if (!lowest.found || polished.factor < lowest.factor) {
             lowest.found = true;
-            lowest.factor = refined.factor;
-            lowest.circle = p.judge.Drawn(refined.circle);
+            lowest.factor = polished.factor;
+            lowest.circle = p.judge.Drawn(polished.circle);
         }
     }
     return lowest;

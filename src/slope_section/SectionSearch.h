@@ -62,17 +62,21 @@ SectionSearchResult FindCriticalSectionCircle(const PreparedSection& section,
 // at least that much. The critical surface comes first, then the lowest circle of each centre
 // (entry-exit pair) of the grid searched last, lowest factor first, ties in centre order; at
 // most `count` of them, as drawn.
-inline constexpr double kDistinctShare = 0.25;
+inline constexpr double kDistinctShare = 0.5;
 std::vector<CircleSurface> DistinctLowestSurfaces(const SectionSearchResult& search,
                                                   double faceHeight, bool composite, int count);
 
-// How a trial refines each of its surfaces: from a fiftieth of the face's height down to a
-// hundred-thousandth, in at most three rounds. A trial's soil moves the minimum a little from
-// the search's, and the factor needs no more digits than the statistics show.
-inline constexpr circle_search::RefinementSteps kTrialRefinement{0.02, 1e-5, 3, 1e-6};
+// How a trial refines: each of its surfaces coarsely, from a fiftieth of the face's height down
+// to kTrialScreen's last step in one round, then the lowest of them finely. A trial's soil moves
+// a minimum a little from the search's, and the factor needs no more digits than the statistics
+// show.
+inline constexpr circle_search::RefinementSteps kTrialScreen{0.05, 0.01, 1, 1e-4};
+inline constexpr std::size_t kPolishedSurfaces = 1;
+inline constexpr circle_search::RefinementSteps kTrialPolish{0.02, 1e-6, 3, 1e-7};
 
-// The lowest surface of a trial: what the refinement from each start found with the section's
-// soils as they are at the call, the lowest taken in start order, ties to the first. The
+// The lowest surface of a trial with the section's soils as they are at the call: each start
+// refined by kTrialScreen, the lowest taken in start order (ties to the first) and refined on
+// by kTrialPolish. The
 // section is held by reference, so a trial sets its soils (PreparedSection::SetSoilValues) and
 // calls again; each thread keeps a search of its own. A start that is not usable with the
 // trial's soils is refined all the same, from an infinite factor.
@@ -90,8 +94,7 @@ public:
         double factor = 0.0;
         int circles = 0;  // judged in all
     };
-    Lowest Find(std::span<const CircleSurface> starts,
-                const circle_search::RefinementSteps& steps = kTrialRefinement);
+    Lowest Find(std::span<const CircleSurface> starts);
 
 private:
     struct Parts;
