@@ -70,7 +70,7 @@ std::vector<CircleSurface> DistinctLowestSurfaces(const SectionSearchResult& sea
 // to kTrialScreen's last step in one round, then the lowest of them finely. A trial's soil moves
 // a minimum a little from the search's, and the factor needs no more digits than the statistics
 // show.
-inline constexpr circle_search::RefinementSteps kTrialScreen{0.05, 0.01, 1, 1e-4};
+inline constexpr circle_search::RefinementSteps kTrialScreen{0.05, 0.02, 1, 1e-4};
 inline constexpr std::size_t kPolishedSurfaces = 1;
 inline constexpr circle_search::RefinementSteps kTrialPolish{0.02, 1e-6, 3, 1e-7};
 
