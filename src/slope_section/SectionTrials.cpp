@@ -274,6 +274,12 @@ SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const Trial
         std::span<const double> values = given.valuesOf(i);
         if (overallCritical != nullptr) {
             const std::span<const double> own = values.subspan(inputs.uncertain.size());
+            // A trial's overall factor is never above its factor on the critical surface.
+            if (status == static_cast<int>(TrialResult::Usable) && !(own[0] <= given.factorOf(i))) {
+                throw GivenTrialsMismatch("trial " + std::to_string(i + 1) +
+                                          " has an overall factor above its factor on the "
+                                          "critical surface");
+            }
             outcome.overallFactors.push_back(own[0]);
             outcome.overallSurfaces.push_back({own[1], own[2], own[3], overallCritical->composite});
             values = values.first(inputs.uncertain.size());

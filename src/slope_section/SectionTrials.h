@@ -99,7 +99,8 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
 // The trials of a merge, each with the values, factor and status its part gave it, summed as
 // RunSectionTrials sums the trials it works out. A status that is no TrialResult raises
 // GivenTrialsMismatch. With `overallCritical` (the critical surface of an overall-slope run),
-// each trial's values end in kOverallValuesPerTrial values of its overall surface.
+// each trial's values end in kOverallValuesPerTrial values of its overall surface; a usable
+// trial whose overall factor is not at most its factor raises GivenTrialsMismatch.
 SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const TrialRecords& given,
                                         const CircleSurface* overallCritical = nullptr);
 

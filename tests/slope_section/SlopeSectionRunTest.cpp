@@ -243,6 +243,18 @@ TEST(SlopeSectionSplit, RefusesGivenTrialsThatAreNotTheRunsTrials) {
     const FieldTextMap texts = ExampleTexts("slope-section-three-soils.vardolin");
     const TrialRecords tooFew({0, 999}, 999, 8);
     EXPECT_THROW(RunSplit(texts, 1, {}, std::nullopt, &tooFew), GivenTrialsMismatch);
+    // An overall-slope trial whose overall factor lies above its factor on the surface.
+    FieldTextMap overall = texts;
+    overall.setText(OverallSlope, "yes");
+    overall.setText(TrialCount, "2");
+    overall.setText(SurfacesPerTrial, "1");
+    const RunResult part = RunSplit(overall, 1, {}, RunPart{1, 1});
+    ASSERT_TRUE(part.outcome.partTrials.has_value()) << part.texts.text(MessageField);
+    TrialRecords raised = *part.outcome.partTrials;
+    ASSERT_EQ(raised.width, 12u);
+    ASSERT_EQ(raised.statuses[0], 0);
+    raised.values[8] = raised.factors[0] + 0.5;
+    EXPECT_THROW(RunSplit(overall, 1, {}, std::nullopt, &raised), GivenTrialsMismatch);
 }
 
 // A run that a check stops writes why, goes to the field at fault and leaves no result.
