@@ -28,9 +28,10 @@ constexpr int kNone = kNoIndex;
 // form fits a screen of 1280 x 800), in three columns inside the frame "Slope Section": the
 // plain data (counts, methods, water, earthquake, crack, surface, given circle, acceptance), the
 // section's tables over the message and the explanation, and the diagram (drawn from the inputs
-// over the empty label Image1) over the results; the buttons below the first two. The methods
-// are check boxes, and the text boxes of the choices (the main method, the water, the head, the
-// surface, each method's own circle) lie under their combo boxes (SectionChoices.h).
+// over the empty label Image1) over the results; the buttons below the first two, and the
+// overall slope's option and figures under them. The methods are check boxes, and the text boxes
+// of the choices (the main method, the water, the head, the surface, each method's own circle)
+// lie under their combo boxes (SectionChoices.h).
 constexpr std::array kControls = {
     // clang-format off
     ControlRow{Frame,            "Frame9",   kNone, nullptr,   kNone,   120,    60, 18840, 10380, "Slope Section",                       {"Arial", 9.75, true},   0},
@@ -153,6 +154,21 @@ constexpr std::array kControls = {
     ControlRow{Button,           "Command4", kNone, "Frame9",  kNone,  2880,  8280,  1815,  495, "Clear Data",                          kDefault, 108},
     ControlRow{Button,           "Command5", kNone, "Frame9",  kNone,  4815,  8280,  1815,  495, "Histogram",                           kDefault, 109},
     ControlRow{Button,           "Command2", kNone, "Frame9",  kNone, 10185,  8280,  1695,  495, "Return",                              kDefault, 110},
+    ControlRow{Frame,            "Frame11",  kNone, "Frame9",  kNone,   120,  9300, 11760, 1020, "Overall Slope",                       {"MS Sans Serif", 8.25, true}, 111},
+    ControlRow{Label,            "Label61",  kNone, "Frame11", kNone,   120,   240,  1680,  255, "Overall Slope :",                     kDefault, 112},
+    ControlRow{TextField,        "Text52",   kNone, "Frame11", kNone,  1860,   240,  1140,  285, "",                                    kDefault, 113},
+    ControlRow{Label,            "Label62",  kNone, "Frame11", kNone,  3020,   240,  1680,  255, "Surfaces per Trial :",                kDefault, 114},
+    ControlRow{TextField,        "Text53",   kNone, "Frame11", kNone,  4760,   240,  1140,  285, "",                                    kDefault, 115},
+    ControlRow{Label,            "Label63",  kNone, "Frame11", kNone,  5920,   240,  1680,  255, "Failure Probability (%) :",           kDefault, 116},
+    ControlRow{TextField,        "Text54",   kNone, "Frame11", kNone,  7660,   240,  1140,  285, "",                                    kDefault, 117},
+    ControlRow{Label,            "Label64",  kNone, "Frame11", kNone,  8820,   240,  1680,  255, "Mean Factor :",                       kDefault, 118},
+    ControlRow{TextField,        "Text55",   kNone, "Frame11", kNone, 10560,   240,  1140,  285, "",                                    kDefault, 119},
+    ControlRow{Label,            "Label65",  kNone, "Frame11", kNone,   120,   570,  1680,  255, "Standard Deviation :",                kDefault, 120},
+    ControlRow{TextField,        "Text56",   kNone, "Frame11", kNone,  1860,   570,  1140,  285, "",                                    kDefault, 121},
+    ControlRow{Label,            "Label66",  kNone, "Frame11", kNone,  3020,   570,  1680,  255, "Reliability Index :",                 kDefault, 122},
+    ControlRow{TextField,        "Text57",   kNone, "Frame11", kNone,  4760,   570,  1140,  285, "",                                    kDefault, 123},
+    ControlRow{Label,            "Label67",  kNone, "Frame11", kNone,  5920,   570,  1680,  255, "Lognormal Index :",                   kDefault, 124},
+    ControlRow{TextField,        "Text58",   kNone, "Frame11", kNone,  7660,   570,  1140,  285, "",                                    kDefault, 125},
     // clang-format on
 };
 
