@@ -13,6 +13,7 @@
 #include <limits>
 #include <set>
 
+#include "analysis/Tooltips.h"
 #include "forms/LineEditFields.h"
 
 namespace vardolin::forms {
@@ -68,15 +69,10 @@ TableFieldEditor::TableFieldEditor(const TableInput& table, const QString& label
       value_(&value),
       grid_(new QTableWidget(0, static_cast<int>(table.columns.size()), this)),
       problem_(new QLabel(this)) {
-    QStringList headings;
     for (int c = 0; c < grid_->columnCount(); ++c) {
-        const TableColumn& column = table.columns[static_cast<std::size_t>(c)];
-        auto* heading = new QTableWidgetItem(
-            column.unit.empty() ? Q(column.label)
-                                : QStringLiteral("%1 (%2)").arg(Q(column.label), Q(column.unit)));
-        heading->setToolTip(Q(column.meaning));
-        grid_->setHorizontalHeaderItem(c, heading);
+        grid_->setHorizontalHeaderItem(c, new QTableWidgetItem);
     }
+    ShowUnits(UnitSystem::SiPascal);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid_->setObjectName(QStringLiteral("Grid"));
     grid_->installEventFilter(this);
@@ -113,6 +109,17 @@ TableFieldEditor::TableFieldEditor(const TableInput& table, const QString& label
     written_ = value.text().toStdString();
     Show(ParseTableText(written_).value_or(TableRows{}));
     Mark();
+}
+
+void TableFieldEditor::ShowUnits(UnitSystem units) {
+    for (int c = 0; c < grid_->columnCount(); ++c) {
+        const TableColumn& column = table_.columns[static_cast<std::size_t>(c)];
+        const std::string_view unit = UnitIn(column, units);
+        QTableWidgetItem* heading = grid_->horizontalHeaderItem(c);
+        heading->setText(unit.empty() ? Q(column.label)
+                                      : QStringLiteral("%1 (%2)").arg(Q(column.label), Q(unit)));
+        heading->setToolTip(Q(ColumnTooltip(column, units)));
+    }
 }
 
 bool TableFieldEditor::rowInError(int row) const {
@@ -362,6 +369,7 @@ void AttachTableEditors(QWidget& form, const AnalysisDescription& analysis,
         auto* editor =
             new TableFieldEditor(table, Q(field->label), locale, *value, value->parentWidget());
         editor->setObjectName(QStringLiteral("Table%1").arg(table.field));
+        editor->ShowUnits(DefaultUnits(analysis));
         editor->setGeometry(value->geometry());
         editor->setFont(value->font());
         editor->show();
