@@ -114,7 +114,9 @@ TableFieldEditor::TableFieldEditor(const TableInput& table, const QString& label
 void TableFieldEditor::ShowUnits(UnitSystem units) {
     for (int c = 0; c < grid_->columnCount(); ++c) {
         const TableColumn& column = table_.columns[static_cast<std::size_t>(c)];
-        const std::string_view unit = UnitIn(column, units);
+        // A degree sign for degrees, as beside a field: a narrow column has little room.
+        const std::string_view unit =
+            UnitIn(column, units) == "degrees" ? "°" : UnitIn(column, units);
         QTableWidgetItem* heading = grid_->horizontalHeaderItem(c);
         heading->setText(unit.empty() ? Q(column.label)
                                       : QStringLiteral("%1 (%2)").arg(Q(column.label), Q(unit)));

@@ -64,6 +64,8 @@ TEST_F(SectionUnitsForm, StandBesideTheFieldsAndInTheHeadingsAndConvertWithTheSy
     EXPECT_EQ(Heading(SoilsTable, 2)->text(), "c mean (kPa)");
     EXPECT_EQ(Heading(LineLoadsTable, 1)->text(), "Force (kN/m)");
     EXPECT_EQ(Heading(GroundTable, 0)->text(), "x (m)");
+    EXPECT_EQ(Heading(SoilsTable, 4)->text(), "φ mean (°)");
+    EXPECT_TRUE(Heading(SoilsTable, 4)->toolTip().endsWith("Unit: degrees"));
     Click(form_, "Command1");
     const QString bishop = Text(form_, BishopFactor);
     ASSERT_FALSE(bishop.isEmpty()) << Text(form_, MessageField).toStdString();
