@@ -100,13 +100,14 @@ struct AnalysisDescription {
     std::span<const ParameterPair> sampledPairs() const {
         return samplesInputs ? correlatedPairs : std::span<const ParameterPair>();
     }
-    // Whether its models choose their unit system. Its fields' units and default texts are
-    // then those of SI in kPa and kN/m³, the system of its new models; a model file that names
-    // no system is in Pa and N/m³, the units of every file without the key, so that its figures
-    // stay as they were saved. Otherwise its fields are in Pa and N/m³ only.
+    // Whether its models choose their unit system. Its fields' and table columns' units and
+    // default texts are then those of SI in kPa and kN/m³, the system of its new models; a
+    // model file that names no system is in `unnamedFileUnits`. Otherwise its fields are in Pa
+    // and N/m³ only.
     bool choosesUnits = false;
-    // The unit system its model files that name none are labelled in; nothing is converted on
-    // reading them. Pa and N/m³ for the files written before the systems were offered.
+    // The unit system its model files that name none are in; nothing is converted on reading
+    // them, so their figures stay as they were saved. Pa and N/m³ by default, the units of the
+    // files written before models chose their system.
     UnitSystem unnamedFileUnits = UnitSystem::SiPascal;
     // Its inputs whose defaults differ from system to system (SystemDefault): a model in one of
     // them takes its text there, and a change of system that finds the old system's default
