@@ -139,8 +139,9 @@ ExportTables SectionTables(KeptTables& kept) {
     return out;
 }
 
-std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem /*units*/) {
+std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem units) {
     const auto text = [&](int field) { return fields.text(field); };
+    const std::string length = " " + std::string(UnitOf(Quantity::Length, units));
     std::string statement =
         "Limit equilibrium of a layered section on circular slip surfaces by the methods " +
         text(Methods) + ". The sliding mass is cut into about " + text(SliceCount) +
@@ -154,7 +155,8 @@ std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem /*units*
         !text(GivenCentreX).empty() || !text(GivenCentreY).empty() || !text(GivenRadius).empty();
     if (given) {
         statement += "The circle checked is the given one: centre (" + text(GivenCentreX) + ", " +
-                     text(GivenCentreY) + "), radius " + text(GivenRadius) + ". ";
+                     text(GivenCentreY) + ")" + length + ", radius " + text(GivenRadius) + length +
+                     ". ";
     } else {
         statement += "The critical circle, of lowest factor by the first method, is searched (" +
                      text(SearchKindField) + ", " + text(CentresPerSide) +
@@ -184,6 +186,11 @@ std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem /*units*
     return statement;
 }
 
+// The unit weight of water as each system takes it.
+constexpr std::array<SystemDefault, 1> kSystemDefaults{{
+    {WaterUnitWeight, "9810", "9.81", "62.4"},
+}};
+
 constexpr AnalysisDescription kSlopeSection{
     .id = kSectionAnalysisId,
     .formName = "SlopeSection",
@@ -195,6 +202,11 @@ constexpr AnalysisDescription kSlopeSection{
     .tables = kSectionTables,
     .methodStatement = SectionMethodStatement,
     .drawsDiagram = true,
+    .choosesUnits = true,
+    // A section is typed in any consistent set of units; a file that names none is labelled in
+    // the default system's, whose figures its defaults are.
+    .unnamedFileUnits = UnitSystem::SiKilopascal,
+    .systemDefaults = kSystemDefaults,
     .splittable = true,
     .tableSampledInputs = SoilSampledInputs,
 };
