@@ -35,7 +35,7 @@ constexpr std::array<FieldChoice, 2> kHeadChoices{{
     {kHeadVertical, "Height above the base"},
     {kHeadInclined, "Height × cos² of the line"},
 }};
-constexpr std::array<FieldChoice, 2> kOwnCircleChoices{{
+constexpr std::array<FieldChoice, 2> kYesNoChoices{{
     {"no", "No"},
     {"yes", "Yes"},
 }};
@@ -106,10 +106,12 @@ public:
 
         forms::AttachChoiceField(form, WaterModelField, kWaterChoices);
         forms::AttachChoiceField(form, HeadModeField, kHeadChoices);
-        forms::AttachChoiceField(form, OwnCircles, kOwnCircleChoices);
+        forms::AttachChoiceField(form, OwnCircles, kYesNoChoices);
+        forms::AttachChoiceField(form, OverallSlope, kYesNoChoices);
         connect(Field(WaterModelField), &QLineEdit::textChanged, this,
                 &SectionChoices::EnableFields);
         connect(Field(CrackDepth), &QLineEdit::textChanged, this, &SectionChoices::EnableFields);
+        connect(Field(OverallSlope), &QLineEdit::textChanged, this, &SectionChoices::EnableFields);
         ShowSurface();
     }
 
@@ -246,6 +248,13 @@ private:
         Enable(CentresPerSide, "Label13", !given);
         Enable(RadiiPerCentre, "Label14", !given);
         Enable(OwnCircles, "Label50", !given);
+        // The overall slope refines from the search's surfaces: nothing to refine without one.
+        Enable(OverallSlope, "Label61", !given);
+        const bool overall = Field(OverallSlope)
+                                 ->text()
+                                 .trimmed()
+                                 .compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0;
+        Enable(SurfacesPerTrial, "Label62", !given && overall);
         Enable(GivenCentreX, "Label15", given);
         Enable(GivenCentreY, "Label16", given);
         Enable(GivenRadius, "Label17", given);
