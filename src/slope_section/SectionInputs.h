@@ -81,6 +81,10 @@ enum SectionField : int {
     LognormalReliabilityIndex = 49,
     Caution = 50,
     OwnCircles = 51,
+    // A given polyline surface, checked instead of a search or a given circle.
+    GivenSurfaceTable = 52,
+    MomentPointX = 53,
+    MomentPointY = 54,
 };
 
 // The counts a section may have. Every one is bounded so that no file can make the reader or
@@ -148,7 +152,7 @@ inline constexpr std::array<TableColumn, 3> kLineLoadColumns{{
     {"angle", "Angle", "degrees", "Degrees below the horizontal toward +x: 90 presses straight down.", NumberRange{}},
 }};
 
-inline constexpr std::array<TableInput, 7> kSectionTables{{
+inline constexpr std::array<TableInput, 8> kSectionTables{{
     {GroundTable, kPointColumns, 2, kMaxLinePoints},
     {SoilsTable, kSoilColumns, 1, kMaxSoils},
     {LayersTable, kLayerColumns, 1, kMaxLayers},
@@ -157,6 +161,8 @@ inline constexpr std::array<TableInput, 7> kSectionTables{{
     {PiezometricTable, kPointColumns, 0, kMaxLinePoints},
     {PressuresTable, kPressureColumns, 0, kMaxPressures},
     {LineLoadsTable, kLineLoadColumns, 0, kMaxLineLoads},
+    // Empty for a circle; otherwise at least two points.
+    {GivenSurfaceTable, kPointColumns, 0, kMaxLinePoints},
 }};
 
 // The inputs, in field order. The defaults: a 2:1 slope 10 high of one soil, dry, a search.
@@ -221,16 +227,22 @@ inline constexpr std::array<FieldFact, 21> kSectionResultFields{{
 inline constexpr std::array<FieldFact, 1> kSectionOwnCirclesField{{
     {OwnCircles,        FieldRole::Input, "own_circles",       "Each Method's Own Circle", "no", "", "yes: a search also finds each further method's own critical circle, for the exported results and the report; no: the first method's circle only."},
 }};
+inline constexpr std::array<FieldFact, 3> kSectionPolylineFields{{
+    {GivenSurfaceTable, FieldRole::Input, "given_surface",     "Given Surface",      "",     "",      "The points of one polyline slip surface to check instead of a search, left to right, each end on or above the ground; empty for a circle."},
+    {MomentPointX,      FieldRole::Input, "moment_point_x",    "Moment Point: x",    "",     "",      "Where the methods that take moments take them on the given surface; leave x and y empty for the centre of the circle through its ends and its lowest point."},
+    {MomentPointY,      FieldRole::Input, "moment_point_y",    "Moment Point: y",    "",     "",      "Height of the moment point."},
+}};
 // clang-format on
 
 inline constexpr auto kSectionInputFields =
     JoinFieldFacts(kSectionLeadingFields, kSectionPlainFields, kSectionTableFields,
-                   kSectionSearchFields, kSectionOwnCirclesField);
+                   kSectionSearchFields, kSectionOwnCirclesField, kSectionPolylineFields);
 // Every field of the section's form in field order: the inputs, the report fields and the
 // results.
-inline constexpr auto kSectionFields = JoinFieldFacts(
-    kSectionLeadingFields, kVerdictFields, kSectionPlainFields, kFailurePercentageField,
-    kSectionTableFields, kSectionSearchFields, kSectionResultFields, kSectionOwnCirclesField);
+inline constexpr auto kSectionFields =
+    JoinFieldFacts(kSectionLeadingFields, kVerdictFields, kSectionPlainFields,
+                   kFailurePercentageField, kSectionTableFields, kSectionSearchFields,
+                   kSectionResultFields, kSectionOwnCirclesField, kSectionPolylineFields);
 static_assert(AreInFieldOrder(kSectionFields));
 
 // The analysis's id in model files.

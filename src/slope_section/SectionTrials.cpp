@@ -41,11 +41,11 @@ struct TrialFactor {
     TrialResult result = TrialResult::NoFactor;
 };
 
-TrialFactor EvaluateTrial(TrialWorkspace& workspace, const CircleSurface& circle,
+TrialFactor EvaluateTrial(TrialWorkspace& workspace, const SlipSurface& surface,
                           SectionMethod method, const EvaluationRequest& request) {
     TrialFactor trial;
     workspace.prepared.SetSoilValues(workspace.section.soils);
-    const SurfaceEvaluation& evaluation = workspace.evaluator.EvaluateCircle(circle, request);
+    const SurfaceEvaluation& evaluation = workspace.evaluator.Evaluate(surface, request);
     if (evaluation.status != SurfaceStatus::Valid) {
         return trial;
     }
@@ -81,15 +81,15 @@ void CountOutside(std::span<const InputsOutOfRange> outside, std::vector<OutOfRa
 }  // namespace
 
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const CircleSurface& circle, int trials,
+                                      const SlipSurface& surface, int trials,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress) {
-    return RunSectionTrials(inputs, choices, circle, trials, TrialRange{0, std::max(trials, 0)},
+    return RunSectionTrials(inputs, choices, surface, trials, TrialRange{0, std::max(trials, 0)},
                             uniforms, threads, progress);
 }
 
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const CircleSurface& circle, int trials, TrialRange range,
+                                      const SlipSurface& surface, int trials, TrialRange range,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress) {
     SectionTrialsOutcome outcome;
@@ -178,7 +178,7 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
                 }
                 ApplyDraws(inputs.uncertain, std::span(outcome.drawn).subspan(at * count, count),
                            workspace.section);
-                const TrialFactor trial = EvaluateTrial(workspace, circle, method, request);
+                const TrialFactor trial = EvaluateTrial(workspace, surface, method, request);
                 outcome.factors[at] = trial.factor;
                 outcome.results[at] = trial.result;
             }
