@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Cutting slip circles of a layered section into slices, per surface, against the critical
-// circle's slicing of a simple slope with as many slices; then the same with Bishop's factor of
-// each circle, the section's whole cost per circle of a search against the critical circle's
-// (ratios within one run).
+// Cutting slip circles of a layered section into slices, per surface, against the midpoint
+// slicing of a simple slope with as many slices (the critical circle's); then the same with
+// Bishop's factor of each circle, the section's whole cost per circle of a search against the
+// critical circle's (ratios within one run).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <vector>
 
+#include "critical_circle/CircleEvaluation.h"
 #include "critical_circle/CircleOnSlope.h"
-#include "critical_circle/CircleSlices.h"
-#include "critical_circle/FactorEvaluator.h"
 #include "critical_circle/SimpleSlope.h"
 #include "numerics/Pi.h"
 #include "slope_section/BishopMethod.h"
@@ -67,27 +66,6 @@ std::vector<critical::Circle> SimpleSlopeCircles() {
     }
     return circles;
 }
-
-// The critical circle's own location and slicing.
-void BM_CriticalCircleSlicing(benchmark::State& state) {
-    const critical::SimpleSlope slope = *critical::SimpleSlope::Make(40.0, kFaceAngle);
-    critical::CircleSlices slices;
-    const std::vector<critical::Circle> circles = SimpleSlopeCircles();
-    long valid = 0;
-    for (auto _ : state) {
-        for (const critical::Circle& circle : circles) {
-            const critical::CircleOnSlope located = critical::LocateCircle(slope, circle);
-            if (located.status == critical::CircleStatus::Valid) {
-                valid += critical::LayOutSlices(slope, circle, located, kSlices, slices) ==
-                         critical::CircleStatus::Valid;
-            }
-            benchmark::DoNotOptimize(slices.height.data());
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));
-    state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
-}
-BENCHMARK(BM_CriticalCircleSlicing);
 
 // The same circles located as the critical circle locates them, cut by the midpoint slicing.
 void BM_MidpointSlicing(benchmark::State& state) {
@@ -157,23 +135,16 @@ void BM_SectionEvaluatorBishop(benchmark::State& state) {
 }
 BENCHMARK(BM_SectionEvaluatorBishop);
 
-// The critical circle's location, slicing and both factors of each circle of the simple slope.
+// The critical circle's location, slicing and both factors of each circle of the simple slope,
+// through the section engine as its search takes them.
 void BM_CriticalCircleSlicingAndBishop(benchmark::State& state) {
     const critical::SimpleSlope slope = *critical::SimpleSlope::Make(40.0, kFaceAngle);
-    const critical::SoilValues soil{600.0, 20.0, 120.0, 0.25};
-    critical::CircleSlices slices;
-    critical::FactorEvaluator evaluator(64);
-    const double tanFriction = critical::TanOfDegrees(soil.frictionAngle);
+    critical::CircleAnalyser analyser(slope, {600.0, 20.0, 120.0, 0.25}, kSlices);
     const std::vector<critical::Circle> circles = SimpleSlopeCircles();
     long solved = 0;
     for (auto _ : state) {
         for (const critical::Circle& circle : circles) {
-            const critical::CircleOnSlope located = critical::LocateCircle(slope, circle);
-            if (located.status == critical::CircleStatus::Valid &&
-                critical::LayOutSlices(slope, circle, located, kSlices, slices) ==
-                    critical::CircleStatus::Valid) {
-                solved += evaluator.Evaluate(slices, soil, tanFriction).usable();
-            }
+            solved += analyser.Analyse(circle).usable();
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<long>(circles.size()));

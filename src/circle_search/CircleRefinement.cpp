@@ -70,8 +70,12 @@ struct Probe {
 class Refiner {
 public:
     Refiner(CircleJudge& judge, const SearchGround& ground, double depthBelowToe,
-            const RunProgress* progress)
-        : judge_(judge), ground_(ground), depth_(depthBelowToe), progress_(progress) {}
+            const RunProgress* progress, const RefinementSteps& steps)
+        : judge_(judge),
+          ground_(ground),
+          depth_(depthBelowToe),
+          progress_(progress),
+          steps_(steps) {}
 
     RefinedCircle Run(const Circle& start, double startFactor) {
         RefinedCircle refined;
@@ -79,14 +83,14 @@ public:
         best_ = {PointOf(ground_, Axes::ToeExcess, start), start, startFactor};
         path_ = &refined.path;
         path_->push_back(start);
-        const double firstStep = ground_.height() * kFirstStepShare;
-        for (int round = 0; round < kMaxRefinementRounds; ++round) {
+        const double firstStep = ground_.height() * steps_.firstStepShare;
+        for (int round = 0; round < steps_.rounds; ++round) {
             const double before = best_.factor;
             for (const Axes axes :
                  {Axes::LowestPoint, Axes::ToeExcess, Axes::TurnedLowestPoint, Axes::Chord}) {
                 Search(axes, firstStep);
             }
-            if (!(before - best_.factor >= kRefinementTolerance * best_.factor)) {
+            if (!(before - best_.factor >= steps_.tolerance * best_.factor)) {
                 break;
             }
         }
@@ -97,8 +101,6 @@ public:
     }
 
 private:
-    static constexpr double kFirstStepShare = 0.1;  // of the ground's height
-    static constexpr double kLastStepShare = 1e-9;
     static constexpr int kMaxSearchCircles = 1'500;
 
     Probe Evaluate(Axes axes, const Point& point) {
@@ -159,7 +161,7 @@ private:
         // The best circle itself stays, not one rebuilt from its coordinates in these axes.
         best_.point = PointOf(ground_, axes, best_.circle);
         Point steps{firstStep, firstStep, firstStep};
-        const double lastStep = ground_.height() * kLastStepShare;
+        const double lastStep = ground_.height() * steps_.lastStepShare;
         const int budget = tried_ + kMaxSearchCircles;
         while (steps[0] >= lastStep && !Stopped() && tried_ < budget) {
             Probe next = Explore(axes, best_, steps);
@@ -193,6 +195,7 @@ private:
     const SearchGround& ground_;
     double depth_;
     const RunProgress* progress_;
+    RefinementSteps steps_;
     Probe best_;
     std::vector<Circle>* path_ = nullptr;
     CircleCounts counts_;
@@ -202,8 +205,9 @@ private:
 }  // namespace
 
 RefinedCircle RefineCircle(CircleJudge& judge, const SearchGround& ground, double depthBelowToe,
-                           const RunProgress* progress, const Circle& start, double startFactor) {
-    Refiner refiner(judge, ground, depthBelowToe, progress);
+                           const RunProgress* progress, const Circle& start, double startFactor,
+                           const RefinementSteps& steps) {
+    Refiner refiner(judge, ground, depthBelowToe, progress, steps);
     return refiner.Run(start, startFactor);
 }
 

@@ -21,6 +21,17 @@ inline constexpr double kRefinementTolerance = 1e-7;
 inline constexpr int kMaxRefinementRounds = 10;
 inline constexpr int kMaxRefinementCircles = 20'000;  // per start
 
+// How far a refinement reaches: its first and last steps as shares of the ground's height, and
+// its rounds and their tolerance. The defaults are the search's; a refinement from a circle
+// already near its minimum (a trial's, from the search's lowest circles) may start smaller and
+// stop sooner.
+struct RefinementSteps {
+    double firstStepShare = 0.1;
+    double lastStepShare = 1e-9;
+    int rounds = kMaxRefinementRounds;
+    double tolerance = kRefinementTolerance;
+};
+
 // What the refinement of one starting circle found.
 struct RefinedCircle {
     Circle start;
@@ -33,6 +44,7 @@ struct RefinedCircle {
 // Refines `start`, whose factor is `startFactor`. It never throws: a cancel (checked every 64
 // circles) or the count limit winds it down at once, and the caller looks at the progress.
 RefinedCircle RefineCircle(CircleJudge& judge, const SearchGround& ground, double depthBelowToe,
-                           const RunProgress* progress, const Circle& start, double startFactor);
+                           const RunProgress* progress, const Circle& start, double startFactor,
+                           const RefinementSteps& steps = {});
 
 }  // namespace vardolin::circle_search

@@ -7,17 +7,12 @@ namespace vardolin::critical {
 
 CircleAnalyser::CircleAnalyser(const SimpleSlope& slope, const SoilValues& soil, int sliceCount)
     : slope_(slope),
-      soil_(soil),
-      tanFriction_(TanOfDegrees(soil.frictionAngle)),
+      ground_(GroundLine(slope)),
+      soil_(StrengthOf(soil)),
       sliceCount_(std::max(sliceCount, 1)),
       evaluator_(sliceCount_) {
     // Grown once here, so that no circle after allocates.
-    CircleSlices& slices = analysis_.slices;
-    const auto n = static_cast<std::size_t>(sliceCount_);
-    for (auto* array :
-         {&slices.middleX, &slices.height, &slices.sinBase, &slices.cosBase, &slices.baseLength}) {
-        array->reserve(n);
-    }
+    analysis_.slices.mass.slices.reserve(static_cast<std::size_t>(sliceCount_));
 }
 
 const CircleEvaluation& CircleAnalyser::Analyse(const Circle& circle) {
@@ -26,10 +21,10 @@ const CircleEvaluation& CircleAnalyser::Analyse(const Circle& circle) {
     analysis_.factors = FactorsOfSafety{};
     if (analysis_.located.status == CircleStatus::Valid) {
         analysis_.located.status =
-            LayOutSlices(slope_, circle, analysis_.located, sliceCount_, analysis_.slices);
+            LayOutSlices(ground_, circle, analysis_.located, soil_, sliceCount_, analysis_.slices);
     }
     if (analysis_.located.status == CircleStatus::Valid) {
-        analysis_.factors = evaluator_.Evaluate(analysis_.slices, soil_, tanFriction_);
+        analysis_.factors = evaluator_.Evaluate(analysis_.slices);
     }
     return analysis_;
 }

@@ -10,8 +10,9 @@
 // The critical-circle analysis, in the order a run uses it:
 //   1. SimpleSlope: the ground, toe at (0, 0), rising to the right.
 //   2. CircleAnalyser (here), for each circle: LocateCircle finds where it cuts the ground,
-//      LayOutSlices its slices, FactorEvaluator both factors; a circle without a proper mass or
-//      with a caution gets a status, never an exception.
+//      LayOutSlices its slices and FactorEvaluator both factors, through the section engine
+//      (CircleSlices.h); a circle without a proper mass or with a caution gets a status, never
+//      an exception.
 //   3. FindCriticalCircle (CircleSearch.h): the grid of centres with their radii on every core,
 //      the lowest circle taken in centre order, then refined. AnalyseCircle checks one circle.
 //   4. RunCircleTrials (CircleTrials.h): Monte Carlo on the critical circle's slices, whose
@@ -44,8 +45,8 @@ public:
 
 private:
     SimpleSlope slope_;
-    SoilValues soil_;
-    double tanFriction_;  // of soil_, once for all its circles
+    section::Polyline ground_;
+    section::SoilStrength soil_;  // once for all its circles
     int sliceCount_;
     CircleEvaluation analysis_;
     FactorEvaluator evaluator_;

@@ -35,17 +35,17 @@ DrawnTrialFactors EvaluateTrials(const CircleSlices& slices, std::span<const Soi
     outcome.factors.resize(values.size());
     outcome.statuses.resize(values.size());
     threads = ThreadsForChunks(threads, trials, kTrialChunk);
-    std::vector<FactorEvaluator> evaluators;
+    std::vector<TrialEvaluator> evaluators;
     evaluators.reserve(static_cast<std::size_t>(threads));
     for (int t = 0; t < threads; ++t) {
-        evaluators.emplace_back(slices.count());
+        evaluators.emplace_back(slices);
     }
     auto work = [&](int thread, int begin, int end) {
-        FactorEvaluator& evaluator = evaluators[static_cast<std::size_t>(thread)];
+        TrialEvaluator& evaluator = evaluators[static_cast<std::size_t>(thread)];
         const int filled = fill(begin, end);
         for (int i = begin; i < filled; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            const FactorsOfSafety factors = evaluator.Evaluate(slices, values[at]);
+            const FactorsOfSafety factors = evaluator.Evaluate(values[at]);
             outcome.factors[at] = factors.bishop;
             outcome.statuses[at] = factors.status;
         }

@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <optional>
-#include <vector>
-
 #include "critical_circle/CircleSlices.h"
 #include "critical_circle/SoilValues.h"
+#include "slope_section/BishopMethod.h"
+#include "slope_section/MethodWorkspace.h"
 
 namespace vardolin::critical {
 
 // Bishop's iteration stops when a step changes the factor by at most this share of it.
-inline constexpr double kBishopTolerance = 1e-12;
+inline constexpr double kBishopTolerance = section::kCircleBishopTolerance;
 // It converges in a dozen steps on ordinary circles; a circle that needs more is suspect.
-inline constexpr int kMaxBishopIterations = 200;
+inline constexpr int kMaxBishopIterations = section::kCircleBishopSteps;
 // Below this m_alpha on any slice Bishop's factor is not to be trusted (the usual caution).
-inline constexpr double kMinimumMAlpha = 0.2;
+inline constexpr double kMinimumMAlpha = section::kMinimumMAlpha;
 
 enum class FactorStatus : unsigned char {
     Valid,
@@ -36,33 +35,36 @@ struct FactorsOfSafety {
     bool usable() const noexcept { return status == FactorStatus::Valid; }
 };
 
-// Both factors of one circle's slices for given soil values. Bishop's factor is iterated from
-// the ordinary one until it settles; from 1 where the ordinary one is not a positive number or
-// the iteration from it fails. A pure
-// function of its arguments; the evaluator only keeps the slices' numerators between Bishop's
-// steps, so that once warm it allocates nothing. One evaluator per thread, each on a cache line
-// of its own: threads that keep theirs side by side would otherwise write to each other's line.
+// Both factors of a circle's slices, by the section engine's form of Bishop's moment about the
+// centre (section::SolveCircleAboutCentre): Bishop's factor is iterated from the ordinary one
+// until it settles; from 1 where the ordinary one is not a positive number or the iteration
+// from it fails. Once warm the evaluator allocates nothing. One per thread, each on a cache
+// line of its own: threads that keep theirs side by side would otherwise write to each other's
+// line.
 class alignas(64) FactorEvaluator {
 public:
     // Room for this many slices from the start, so that evaluating them never allocates.
     explicit FactorEvaluator(int sliceCapacity = 0);
 
-    FactorsOfSafety Evaluate(const CircleSlices& slices, const SoilValues& soil);
-    // The same with tan(phi) worked out by the caller, who evaluates many circles in one soil.
-    FactorsOfSafety Evaluate(const CircleSlices& slices, const SoilValues& soil,
-                             double tanFriction);
+    // The factors of the slices, with the soil's values they were laid out with.
+    FactorsOfSafety Evaluate(const CircleSlices& slices);
 
 private:
-    // Bishop's steps from `start` until a step changes the factor by at most kBishopTolerance
-    // of it: the last factor, or nothing if a step gives no positive number or none settles
-    // within kMaxBishopIterations. Adds the steps taken to `steps`.
-    std::optional<double> Settle(const CircleSlices& slices, double start, double tanFriction,
-                                 double driving, int& steps) const;
-
-    std::vector<double> numerators_;
+    section::MethodWorkspace workspace_;
 };
 
-// tan of an angle in degrees, converted as the whole program converts (degrees * kPi / 180).
-double TanOfDegrees(double degrees) noexcept;
+// The trials on one circle: its slices, copied once, take each trial's soil values from their
+// heights (section::SetMidpointSoil), with the very operations of a layout afresh. One per
+// thread.
+class alignas(64) TrialEvaluator {
+public:
+    explicit TrialEvaluator(const CircleSlices& slices);
+
+    FactorsOfSafety Evaluate(const SoilValues& soil);
+
+private:
+    CircleSlices slices_;
+    FactorEvaluator evaluator_;
+};
 
 }  // namespace vardolin::critical

@@ -20,6 +20,8 @@ public:
     double faceCos() const noexcept { return faceCos_; }
     double faceSin() const noexcept { return faceSin_; }
     double faceLength() const noexcept { return faceLength_; }
+    // tan(beta), the face's rise over its run.
+    double faceTan() const noexcept { return faceTan_; }
 
     // The height of the ground above x.
     double GroundLevel(double x) const noexcept {

@@ -3,34 +3,37 @@
 
 #include <cmath>
 
-#include "critical_circle/FactorEvaluator.h"
-#include "critical_circle/SliceTerms.h"
 #include "numerics/Pi.h"
+#include "slope_section/CircleTerms.h"
+#include "slope_section/MidpointSlices.h"
 
 namespace vardolin::critical {
 
 std::vector<SliceRow> TabulateSlices(const CircleSlices& slices, const SoilValues& soil,
                                      double bishopFactor) {
-    const double tanFriction = TanOfDegrees(soil.frictionAngle);
-    const double tanOverFactor = tanFriction / bishopFactor;
-    const double b = slices.width;
-    std::vector<SliceRow> rows(static_cast<std::size_t>(slices.count()));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    namespace terms = section::circle_terms;
+    section::SlicedMass mass = slices.mass;
+    section::SetMidpointSoil(StrengthOf(soil), mass);
+    const std::size_t n = mass.slices.size();
+    std::vector<SliceRow> rows(n);
+    // From the exit, the last slice of the sliding frame.
+    for (std::size_t i = 0; i < n; ++i) {
+        const section::SectionSlice& s = mass.slices[n - 1 - i];
+        const double tanFriction = s.tanFriction;
         SliceRow& row = rows[i];
-        row.middleX = slices.middleX[i];
-        row.width = b;
-        row.height = slices.height[i];
-        row.baseAngle = std::atan2(slices.sinBase[i], slices.cosBase[i]) * 180.0 / kPi;
-        row.baseLength = slices.baseLength[i];
-        row.weight = slice_terms::Weight(soil.unitWeight, row.height, b);
-        row.porePressure = slice_terms::PorePressure(soil.poreRatio, soil.unitWeight, row.height);
-        row.ordinaryResisting =
-            slice_terms::OrdinaryResisting(soil.cohesion, row.baseLength, row.weight,
-                                           slices.cosBase[i], row.porePressure, tanFriction);
-        row.driving = slice_terms::Driving(row.weight, slices.sinBase[i]);
-        row.bishopNumerator = slice_terms::BishopNumerator(soil.cohesion, b, row.weight,
-                                                           row.porePressure, tanFriction);
-        row.mAlpha = slice_terms::MAlpha(slices.cosBase[i], slices.sinBase[i], tanOverFactor);
+        row.middleX = mass.mirrored ? -s.baseX : s.baseX;
+        row.width = s.width;
+        row.height = section::MidpointHeight(s);
+        row.baseAngle = std::atan2(s.sinBase, s.cosBase) * 180.0 / kPi;
+        row.baseLength = s.baseLength;
+        row.weight = s.weight;
+        row.porePressure = s.porePressure;
+        row.ordinaryResisting = terms::OrdinaryResisting(
+            s.cohesion, row.baseLength, row.weight * s.cosBase, row.porePressure, tanFriction);
+        row.driving = row.weight * s.sinBase;
+        row.bishopNumerator = terms::BishopNumerator(s.cohesion, row.width, row.weight,
+                                                     row.porePressure, tanFriction);
+        row.mAlpha = terms::MAlpha(s.cosBase, s.sinBase, tanFriction / bishopFactor);
         row.bishopResisting = row.bishopNumerator / row.mAlpha;
     }
     return rows;

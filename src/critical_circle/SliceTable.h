@@ -24,9 +24,10 @@ struct SliceRow {
     double bishopResisting = 0.0;    // numerator / m_alpha
 };
 
-// The slices' rows for the given soil values, with m_alpha at `bishopFactor`, in the arithmetic
-// of the factors: the resisting columns summed in slice order over the driving column summed
-// give the ordinary factor to the last digit and Bishop's to within its tolerance.
+// The slices' rows, from the exit to the entry, for the given soil values put on them, with
+// m_alpha at `bishopFactor`, in the arithmetic of the factors (section/CircleTerms.h): the
+// resisting columns summed in slice order over the driving column summed give the ordinary factor
+// to the last digit and Bishop's to within its tolerance.
 std::vector<SliceRow> TabulateSlices(const CircleSlices& slices, const SoilValues& soil,
                                      double bishopFactor);
 

@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QSvgWidget>
+#include <QTabBar>
+#include <QTabWidget>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -88,6 +91,19 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
             return new QSvgWidget(text, container);
         case ControlKind::CheckBox:
             return new QCheckBox(text, container);
+        case ControlKind::Tabs: {
+            auto* tabs = new QTabWidget(container);
+            // Narrower tabs than the style's, so that a row of short captions shows whole.
+            tabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
+            return tabs;
+        }
+        case ControlKind::TabPage: {
+            auto* page = new QWidget;
+            auto* tabs = qobject_cast<QTabWidget*>(container);
+            Q_ASSERT_X(tabs != nullptr, "CreateControl", "a tab page outside its tabs");
+            tabs->addTab(page, text);
+            return page;
+        }
     }
     return nullptr;
 }
@@ -133,15 +149,20 @@ BuiltControls BuildControls(QWidget& form, std::span<const ControlRow> table) {
         if (row.index != kNoIndex) {
             control->setProperty(kIndexProperty, row.index);
         }
-        control->setGeometry(TwipsToPixels(row.left), TwipsToPixels(row.top),
-                             TwipsToPixels(row.width), TwipsToPixels(row.height));
+        if (row.kind != ControlKind::TabPage) {
+            control->setGeometry(TwipsToPixels(row.left), TwipsToPixels(row.top),
+                                 TwipsToPixels(row.width), TwipsToPixels(row.height));
+        }
         // Set on every control: a frame's own font must not pass to the controls inside it.
         control->setFont(row.font.family != nullptr ? FontFor(row.font) : formFont);
         if (row.kind == ControlKind::Frame) {
             StyleFrame(*control);
         }
-        // Later rows are created later and therefore lie above earlier siblings.
-        control->raise();
+        // Later rows are created later and therefore lie above earlier siblings (a tab page's
+        // place is its tabs').
+        if (row.kind != ControlKind::TabPage) {
+            control->raise();
+        }
         built.widgets.push_back(control);
         if (TakesFocus(row.kind)) {
             focusable.emplace_back(row.tab, control);
@@ -163,6 +184,30 @@ BuiltControls BuildControls(QWidget& form, std::span<const ControlRow> table) {
         built.tabOrder.front()->setFocus(Qt::OtherFocusReason);
     }
     return built;
+}
+
+void ShowTabPageOf(const QWidget& control) {
+    for (const QWidget* child = &control; child != nullptr; child = child->parentWidget()) {
+        // A tab page lies in the tabs' stack of pages.
+        auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget());
+        auto* tabs = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs != nullptr) {
+            tabs->setCurrentWidget(const_cast<QWidget*>(child));
+        }
+    }
+}
+
+void MarkTabPageOf(const QWidget& control, bool fault) {
+    for (const QWidget* child = &control; child != nullptr; child = child->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget());
+        auto* tabs = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs != nullptr) {
+            // An invalid colour gives the tab bar's own back.
+            tabs->tabBar()->setTabTextColor(tabs->indexOf(const_cast<QWidget*>(child)),
+                                            fault ? QColor(176, 0, 0) : QColor());
+            return;
+        }
+    }
 }
 
 QWidget* FindControl(const QWidget& root, const QString& name, int index) {

@@ -47,6 +47,12 @@ BuiltControls BuildControls(QWidget& form, std::span<const ControlRow> table);
 // The control `name` (element `index` of a control array) under `root`, or nullptr.
 QWidget* FindControl(const QWidget& root, const QString& name, int index = kNoIndex);
 
+// Brings forward every tab page `control` lies in, so that it can be seen.
+void ShowTabPageOf(const QWidget& control);
+// Writes the caption of the tab page `control` lies in (if any) in the colour of a fault, or
+// in its own colour again.
+void MarkTabPageOf(const QWidget& control, bool fault);
+
 template <typename Widget>
 Widget* FindControlAs(const QWidget& root, const QString& name, int index = kNoIndex) {
     return qobject_cast<Widget*>(FindControl(root, name, index));

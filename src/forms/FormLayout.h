@@ -12,8 +12,20 @@ namespace vardolin {
 
 // A WrappedTextField is a read-only text field that wraps its text over the lines its box holds,
 // for a long verdict or caution; to the run it is a text field like any other. A CheckBox is
-// no field of its own: a window ties it to the texts of its fields (AnalysisWindow.h).
-enum class ControlKind { Frame, Label, TextField, WrappedTextField, Button, Picture, CheckBox };
+// no field of its own: a window ties it to the texts of its fields (AnalysisWindow.h). Tabs
+// stack the TabPages placed in it (in their order, each captioned with its text), of which one
+// shows at a time; a page takes the tabs' room, so its own place and size are not read.
+enum class ControlKind {
+    Frame,
+    Label,
+    TextField,
+    WrappedTextField,
+    Button,
+    Picture,
+    CheckBox,
+    Tabs,
+    TabPage
+};
 
 // A font as the design names it; the windows map a missing family to a free equivalent.
 struct DesignFont {

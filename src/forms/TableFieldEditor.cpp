@@ -13,6 +13,7 @@
 #include <limits>
 #include <set>
 
+#include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
 
 namespace vardolin::forms {
@@ -71,13 +72,30 @@ TableFieldEditor::TableFieldEditor(const TableInput& table, const QString& label
     QStringList headings;
     for (int c = 0; c < grid_->columnCount(); ++c) {
         const TableColumn& column = table.columns[static_cast<std::size_t>(c)];
+        // The unit on a line of its own, an angle's as its sign, so that a narrow column
+        // shows both.
+        const QString unit = column.unit == "degrees" ? QStringLiteral("\u00b0") : Q(column.unit);
+        // A label of two words takes two lines, and the unit one more.
+        QString name = Q(column.label);
+        if (name.count(QLatin1Char(' ')) == 1) {
+            name.replace(QLatin1Char(' '), QLatin1Char('\n'));
+        }
         auto* heading = new QTableWidgetItem(
-            column.unit.empty() ? Q(column.label)
-                                : QStringLiteral("%1 (%2)").arg(Q(column.label), Q(column.unit)));
+            unit.isEmpty() ? name : QStringLiteral("%1\n(%2)").arg(name, unit));
         heading->setToolTip(Q(column.meaning));
         grid_->setHorizontalHeaderItem(c, heading);
     }
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // A column of words (a name, a model) as wide as its words; the figures share the rest.
+    for (int c = 0; c < grid_->columnCount(); ++c) {
+        if (!table.columns[static_cast<std::size_t>(c)].numbers) {
+            grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        }
+    }
+    // One line a row, so that a table shows as many rows as its box holds.
+    grid_->setWordWrap(false);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->setObjectName(QStringLiteral("Grid"));
     grid_->installEventFilter(this);
 
@@ -128,6 +146,7 @@ void TableFieldEditor::FocusFirstProblem() {
         grid_->setCurrentCell(static_cast<int>(*problems.front().row),
                               static_cast<int>(problems.front().column.value_or(0)));
     }
+    ShowTabPageOf(*this);
     grid_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -231,6 +250,8 @@ void TableFieldEditor::Mark() {
         }
     }
     showing_ = false;
+    // A table on a page out of sight shows its fault on its tab.
+    MarkTabPageOf(*this, !problems.empty());
     problem_->setText(problems.empty() ? QString()
                                        : QString::fromStdString(problems.front().message));
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "slope_section/CircleTerms.h"
 #include "slope_section/FactorIteration.h"
 #include "slope_section/SettledForces.h"
 #include "slope_section/SliceChecks.h"
@@ -25,20 +26,59 @@ double OrdinaryStart(const SliceTerms& t) noexcept {
     return factor > 0.0 && factor < HUGE_VAL ? factor : 1.0;
 }
 
+// tan(phi) / F slice after slice, worked out again only where tan(phi) differs from the slice
+// before's: a division fewer on every slice of one soil, with the very quotients of a division
+// at each (a zero of the other sign adds nothing to cos(a) > 0).
+class TanOverFactor {
+public:
+    explicit TanOverFactor(double factor) noexcept : factor_(factor) {}
+
+    double operator()(double tanFriction) noexcept {
+        if (!(tanFriction == tan_)) {
+            tan_ = tanFriction;
+            quotient_ = tanFriction / factor_;
+        }
+        return quotient_;
+    }
+
+private:
+    double factor_;
+    double tan_ = std::numeric_limits<double>::quiet_NaN();
+    double quotient_ = 0.0;
+};
+
+// One step of the circle's form: sum(numerator / m_alpha) / driving at `factor`, over the
+// columns from the exit. Where every slice has one tan(phi), its quotient by F is worked out
+// once and the loop is left to run on several slices at once (the sum still in order).
+double StepAboutCentre(const CentreColumns& c, std::size_t n, bool oneFriction, double factor,
+                       double driving) noexcept {
+    const double* numerator = c.numerator.data();
+    const double* sinBase = c.sinBase.data();
+    const double* cosBase = c.cosBase.data();
+    const double* tanFriction = c.tanFriction.data();
+    double sum = 0.0;
+    if (oneFriction) {
+        const double tanOverFactor = tanFriction[0] / factor;
+        for (std::size_t i = 0; i < n; ++i) {
+            sum += numerator[i] / circle_terms::MAlpha(cosBase[i], sinBase[i], tanOverFactor);
+        }
+    } else {
+        TanOverFactor tanOverFactor(factor);
+        for (std::size_t i = 0; i < n; ++i) {
+            sum += numerator[i] /
+                   circle_terms::MAlpha(cosBase[i], sinBase[i], tanOverFactor(tanFriction[i]));
+        }
+    }
+    return sum / driving;
+}
+
 // Plain steps of the circle's form from `start`: the settled factor, or NaN where a step gives
 // no positive number or none settles.
-double SettleAboutCentre(const SlicedMass& mass, const SliceTerms& t, double start, double driving,
-                         int& passes) noexcept {
+double SettleAboutCentre(const CentreColumns& c, std::size_t n, bool oneFriction, double start,
+                         double driving, int& passes) noexcept {
     double factor = start;
     for (int k = 0; k < kCircleBishopSteps; ++k) {
-        double sum = 0.0;
-        for (std::size_t i = t.count; i-- > 0;) {
-            const SectionSlice& s = mass.slices[i];
-            const double numerator = s.cohesion * s.width +
-                                     (t.vertical[i] - s.porePressure * s.width) * t.tanFriction[i];
-            sum += numerator / (t.cosBase[i] + t.sinBase[i] * (t.tanFriction[i] / factor));
-        }
-        const double next = sum / driving;
+        const double next = StepAboutCentre(c, n, oneFriction, factor, driving);
         ++passes;
         if (!(next > 0.0 && next < HUGE_VAL)) {
             return std::numeric_limits<double>::quiet_NaN();
@@ -59,39 +99,74 @@ void SettleForces(const SliceTerms& t, double factor, SliceForces& forces, Metho
 
 }  // namespace
 
-MethodResult SolveBishopAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
-                                    MethodWorkspace& workspace) {
-    workspace.Prepare(mass, centre);
-    const SliceTerms& t = workspace.terms();
-    MethodResult result;
+CircleFactors SolveCircleAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
+                                     MethodWorkspace& workspace) {
+    const std::size_t n = mass.slices.size();
+    CentreColumns& c = workspace.centreColumns(n);
+    CircleFactors factors;
+    MethodResult& result = factors.bishop;
+    const double kh = mass.horizontalSeismic;
+    const double kv = mass.verticalSeismic;
+    bool oneFriction = true;
+    // A rest of 0 over a radius above 0 is that very 0, with its sign: no division needed.
+    const bool plainRest = radius > 0.0;
     double resisting = 0.0;
     double driving = 0.0;
-    for (std::size_t i = t.count; i-- > 0;) {
-        const SectionSlice& s = mass.slices[i];
-        const double normal = t.vertical[i] * t.cosBase[i] - t.horizontal[i] * t.sinBase[i];
-        resisting +=
-            s.cohesion * s.baseLength + (normal - s.porePressure * s.baseLength) * t.tanFriction[i];
+    for (std::size_t j = 0; j < n; ++j) {
+        const SectionSlice& s = mass.slices[n - 1 - j];
+        const SliceActions actions = ActionsOn(s, kh, kv, centre);
+        const double vertical = actions.vertical;
+        const double normal = vertical * s.cosBase - actions.horizontal * s.sinBase;
+        resisting += circle_terms::OrdinaryResisting(s.cohesion, s.baseLength, normal,
+                                                     s.porePressure, s.tanFriction);
         // V's own moment about the centre, taken apart so that the rest is 0 where nothing else
         // acts off the base's middle.
-        const double rest = t.drive[i] - t.vertical[i] * (centre.x - s.baseX);
-        driving += t.vertical[i] * t.sinBase[i] + rest / radius;
+        const double rest = actions.drive - vertical * (centre.x - s.baseX);
+        driving += vertical * s.sinBase + (plainRest && rest == 0.0 ? rest : rest / radius);
+        c.numerator[j] = circle_terms::BishopNumerator(s.cohesion, s.width, vertical,
+                                                       s.porePressure, s.tanFriction);
+        c.sinBase[j] = s.sinBase;
+        c.cosBase[j] = s.cosBase;
+        c.tanFriction[j] = s.tanFriction;
+        oneFriction = oneFriction && s.tanFriction == c.tanFriction[0];
     }
     if (!(driving > 0.0 && driving < HUGE_VAL)) {
         result.Raise(MethodFlag::NoDrivingForce);
-        return result;
+        return factors;
     }
     const double ordinary = resisting / driving;
+    factors.ordinary = ordinary;
     const double start = ordinary > 0.0 && ordinary < HUGE_VAL ? ordinary : 1.0;
-    double factor = SettleAboutCentre(mass, t, start, driving, result.passes);
+    double factor = SettleAboutCentre(c, n, oneFriction, start, driving, result.passes);
     if (std::isnan(factor) && start != 1.0) {
-        factor = SettleAboutCentre(mass, t, 1.0, driving, result.passes);
+        factor = SettleAboutCentre(c, n, oneFriction, 1.0, driving, result.passes);
     }
     if (std::isnan(factor)) {
         result.Raise(MethodFlag::NotConverged);
-        return result;
+        return factors;
     }
     result.factor = factor;
-    SettleForces(t, factor, workspace.forces(), result);
+    TanOverFactor tanOverFactor(factor);
+    double smallest = HUGE_VAL;
+    for (std::size_t j = 0; j < n; ++j) {
+        smallest = std::min(smallest, circle_terms::MAlpha(c.cosBase[j], c.sinBase[j],
+                                                           tanOverFactor(c.tanFriction[j])));
+    }
+    result.smallestMAlpha = smallest;
+    if (!(smallest >= kMinimumMAlpha)) {
+        result.Raise(MethodFlag::SmallMAlpha);
+    }
+    return factors;
+}
+
+MethodResult SolveBishopAboutCentre(const SlicedMass& mass, MomentPoint centre, double radius,
+                                    MethodWorkspace& workspace) {
+    workspace.Prepare(mass, centre);
+    MethodResult result = SolveCircleAboutCentre(mass, centre, radius, workspace).bishop;
+    if (result.solved()) {
+        SettleHorizontalInterslice(workspace.terms(), result.factor, workspace.forces());
+        CheckSlices(workspace.terms(), workspace.forces(), result);
+    }
     return result;
 }
 

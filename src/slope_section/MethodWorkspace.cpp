@@ -8,9 +8,18 @@ MethodWorkspace::MethodWorkspace(std::size_t sliceCapacity) {
          {&terms_.sinBase, &terms_.cosBase, &terms_.tanFriction, &terms_.cohesionTerm,
           &terms_.poreForce, &terms_.vertical, &terms_.horizontal, &terms_.drive, &terms_.armNormal,
           &terms_.armShear, &terms_.shapeRight, &forces_.normal, &forces_.shear,
-          &forces_.interNormal, &forces_.interShear}) {
+          &forces_.interNormal, &forces_.interShear, &centre_.numerator, &centre_.sinBase,
+          &centre_.cosBase, &centre_.tanFriction}) {
         column->reserve(sliceCapacity);
     }
+}
+
+CentreColumns& MethodWorkspace::centreColumns(std::size_t count) {
+    for (std::vector<double>* column :
+         {&centre_.numerator, &centre_.sinBase, &centre_.cosBase, &centre_.tanFriction}) {
+        column->resize(count);
+    }
+    return centre_;
 }
 
 void MethodWorkspace::Resize(std::size_t count) {
@@ -43,16 +52,10 @@ void MethodWorkspace::Prepare(const SlicedMass& mass, MomentPoint point, Interfo
         terms_.tanFriction[i] = t;
         terms_.cohesionTerm[i] = s.cohesion * l - ul * t;
         terms_.poreForce[i] = ul;
-        const double downward = (1.0 - kv) * s.weight;
-        const double seismic = kh * s.weight;
-        terms_.vertical[i] = downward - s.loadY;
-        terms_.horizontal[i] = seismic + s.loadX;
-        // W and kv W pull down at the centroid, kh W along +x; the loads' moment moves from the
-        // origin to the point.
-        const double bodyMoment =
-            -(s.centroidX - point.x) * downward - (s.centroidY - point.y) * seismic;
-        const double loadMoment = s.loadMoment - point.x * s.loadY + point.y * s.loadX;
-        terms_.drive[i] = bodyMoment + loadMoment;
+        const SliceActions actions = ActionsOn(s, kh, kv, point);
+        terms_.vertical[i] = actions.vertical;
+        terms_.horizontal[i] = actions.horizontal;
+        terms_.drive[i] = actions.drive;
         const double dx = s.baseX - point.x;
         const double dy = s.baseY - point.y;
         terms_.armNormal[i] = dx * cosA - dy * sinA;

@@ -34,6 +34,34 @@ struct SliceTerms {
     std::size_t count = 0;
 };
 
+// What acts on one slice in the terms above: V, H and the moment of W, the earthquake and the
+// loads about `point`.
+struct SliceActions {
+    double vertical = 0.0;
+    double horizontal = 0.0;
+    double drive = 0.0;
+};
+
+inline SliceActions ActionsOn(const SectionSlice& s, double kh, double kv,
+                              MomentPoint point) noexcept {
+    const double downward = (1.0 - kv) * s.weight;
+    const double seismic = kh * s.weight;
+    // W and kv W pull down at the centroid, kh W along +x; the loads' moment moves from the
+    // origin to the point.
+    const double bodyMoment =
+        -(s.centroidX - point.x) * downward - (s.centroidY - point.y) * seismic;
+    const double loadMoment = s.loadMoment - point.x * s.loadY + point.y * s.loadX;
+    return {downward - s.loadY, seismic + s.loadX, bodyMoment + loadMoment};
+}
+
+// The columns of Bishop's form about a circle's centre (SolveCircleAboutCentre), which that
+// method fills itself, from the exit to the entry (the last slice first) so that its sums run
+// forward over them.
+struct CentreColumns {
+    std::vector<double> numerator;  // c b + (V - u b) tan(phi)
+    std::vector<double> sinBase, cosBase, tanFriction;
+};
+
 // Each slice's forces from the last method solved in the workspace. E and X act on each slice's
 // right side (on the next slice with the opposite sign); the methods without interslice forces
 // leave them 0. E is positive in compression, and X positive where the slice on the left
@@ -59,12 +87,15 @@ public:
     const SliceTerms& terms() const noexcept { return terms_; }
     const SliceForces& forces() const noexcept { return forces_; }
     SliceForces& forces() noexcept { return forces_; }
+    // Sized for `count` slices, as SolveCircleAboutCentre leaves them.
+    CentreColumns& centreColumns(std::size_t count);
 
 private:
     void Resize(std::size_t count);
 
     SliceTerms terms_;
     SliceForces forces_;
+    CentreColumns centre_;
 };
 
 }  // namespace vardolin::section

@@ -5,8 +5,20 @@
 #include <cmath>
 
 #include "numerics/Square.h"
+#include "slope_section/CircleTerms.h"
 
 namespace vardolin::section {
+namespace {
+
+// The soil's values on a slice of height h.
+void PutSoil(const SoilStrength& soil, double h, SectionSlice& slice) noexcept {
+    slice.weight = circle_terms::Weight(soil.unitWeight, h, slice.width);
+    slice.cohesion = soil.cohesion;
+    slice.tanFriction = soil.tanFriction;
+    slice.porePressure = circle_terms::PorePressure(soil.poreRatio, soil.unitWeight, h);
+}
+
+}  // namespace
 
 SurfaceStatus LayOutMidpointSlices(const Polyline& ground, const CircleSurface& circle,
                                    double exitX, double entryX, const SoilStrength& soil, int count,
@@ -51,18 +63,21 @@ SurfaceStatus LayOutMidpointSlices(const Polyline& ground, const CircleSurface& 
         slice.cosBase = cosine;
         slice.baseLength = b / cosine;
         slice.topY = top;
-        slice.weight = soil.unitWeight * h * b;
         slice.centroidX = x;
         slice.centroidY = baseY + h / 2.0;
-        slice.cohesion = soil.cohesion;
-        slice.tanFriction = soil.tanFriction;
-        slice.porePressure = soil.poreRatio * soil.unitWeight * h;
+        PutSoil(soil, h, slice);
         slice.baseSoil = 0;
         slice.loadX = 0.0;
         slice.loadY = 0.0;
         slice.loadMoment = 0.0;
     }
     return SurfaceStatus::Valid;
+}
+
+void SetMidpointSoil(const SoilStrength& soil, SlicedMass& mass) noexcept {
+    for (SectionSlice& slice : mass.slices) {
+        PutSoil(soil, MidpointHeight(slice), slice);
+    }
 }
 
 }  // namespace vardolin::section

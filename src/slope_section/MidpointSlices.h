@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
+
 #include "slope_section/Polyline.h"
 #include "slope_section/PreparedSection.h"
 #include "slope_section/SectionSlice.h"
@@ -23,5 +25,16 @@ namespace vardolin::section {
 SurfaceStatus LayOutMidpointSlices(const Polyline& ground, const CircleSurface& circle,
                                    double exitX, double entryX, const SoilStrength& soil, int count,
                                    SlicedMass& mass);
+
+// A slice's height as LayOutMidpointSlices took it: the ground above the base's middle.
+inline double MidpointHeight(const SectionSlice& slice) noexcept {
+    return std::max(slice.topY - slice.baseY, 0.0);
+}
+
+// Puts `soil` on slices that LayOutMidpointSlices cut, as it puts it: from each slice's height
+// (topY - baseY, not below 0) W = gamma h b and u = ru gamma h, with c and tan(phi). The
+// figures are those of the circle cut afresh with this soil, to the bit, so that trials on one
+// circle, whose geometry no draw changes, cut it once.
+void SetMidpointSoil(const SoilStrength& soil, SlicedMass& mass) noexcept;
 
 }  // namespace vardolin::section

@@ -64,12 +64,6 @@ Polyline Polyline::Lowered(double depth) const {
     return lowered;
 }
 
-std::size_t Polyline::PieceIndexAt(double x) const noexcept {
-    const auto at = mirrored_ ? std::lower_bound(xs_.begin(), xs_.end(), x)
-                              : std::upper_bound(xs_.begin(), xs_.end(), x);
-    return static_cast<std::size_t>(at - xs_.begin());
-}
-
 void Polyline::AppendPointsBetween(double low, double high, std::vector<double>& xs) const {
     for (const double x : xs_) {
         if (x > low && x < high) {

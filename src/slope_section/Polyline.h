@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -48,7 +49,11 @@ public:
 
     // The piece that holds x. A point itself belongs to the piece on its right, in a mirrored
     // line to the piece on its left (the one on its right as drawn).
-    std::size_t PieceIndexAt(double x) const noexcept;
+    std::size_t PieceIndexAt(double x) const noexcept {
+        const auto at = mirrored_ ? std::lower_bound(xs_.begin(), xs_.end(), x)
+                                  : std::upper_bound(xs_.begin(), xs_.end(), x);
+        return static_cast<std::size_t>(at - xs_.begin());
+    }
     // The same, looked for from piece `from` on, which must not lie right of it: for points
     // taken left to right, each search starting at the last one's piece.
     std::size_t PieceIndexFrom(std::size_t from, double x) const noexcept {

@@ -81,10 +81,19 @@ enum SectionField : int {
     LognormalReliabilityIndex = 49,
     Caution = 50,
     OwnCircles = 51,
+    // The overall slope: whether each trial searches for its own lowest surface, from how many
+    // of the search's surfaces, and the figures of those trials.
+    OverallSlope = 52,
+    SurfacesPerTrial = 53,
+    OverallFailurePercentage = 54,
+    OverallMeanFactor = 55,
+    OverallFactorStdDev = 56,
+    OverallReliabilityIndex = 57,
+    OverallLognormalReliabilityIndex = 58,
     // A given polyline surface, checked instead of a search or a given circle.
-    GivenSurfaceTable = 52,
-    MomentPointX = 53,
-    MomentPointY = 54,
+    GivenSurfaceTable = 59,
+    MomentPointX = 60,
+    MomentPointY = 61,
 };
 
 // The counts a section may have. Every one is bounded so that no file can make the reader or
@@ -227,6 +236,17 @@ inline constexpr std::array<FieldFact, 21> kSectionResultFields{{
 inline constexpr std::array<FieldFact, 1> kSectionOwnCirclesField{{
     {OwnCircles,        FieldRole::Input, "own_circles",       "Each Method's Own Circle", "no", "", "yes: a search also finds each further method's own critical circle, for the exported results and the report; no: the first method's circle only."},
 }};
+inline constexpr std::array<FieldFact, 2> kSectionOverallInputFields{{
+    {OverallSlope,      FieldRole::Input, "overall_slope",     "Overall Slope",      "no",   "",      "yes: each trial also searches for its own lowest surface, refining from the search's lowest distinct surfaces with the trial's soils, for the overall slope's probability of failure; no: the trials on the critical surface only. Needs a search."},
+    {SurfacesPerTrial,  FieldRole::Input, "surfaces_per_trial", "Surfaces Refined per Trial", "10", "count", "How many of the search's lowest distinct surfaces each trial of the overall slope refines from, the critical surface first: 1 to 100."},
+}};
+inline constexpr std::array<FieldFact, 5> kSectionOverallResultFields{{
+    {OverallFailurePercentage, FieldRole::Result, "overall_failure_probability", "Overall Slope: Failure Probability (%)", "", "%", "Percentage of the trials whose own lowest surface has a factor below 1; never below the critical surface's.", FieldDisplay::Percentage},
+    {OverallMeanFactor, FieldRole::Result, "overall_mean_factor", "Overall Slope: Mean Factor", "", "", "Mean of the trials' lowest factors.", FieldDisplay::Factor},
+    {OverallFactorStdDev, FieldRole::Result, "overall_factor_sd", "Overall Slope: Standard Deviation of Factor", "", "", "Standard deviation of the trials' lowest factors.", FieldDisplay::Factor},
+    {OverallReliabilityIndex, FieldRole::Result, "overall_reliability_index", "Overall Slope: Reliability Index", "", "", "(mean lowest factor - 1) / standard deviation.", FieldDisplay::Factor},
+    {OverallLognormalReliabilityIndex, FieldRole::Result, "overall_lognormal_reliability_index", "Overall Slope: Lognormal Reliability Index", "", "", "The reliability index of lognormally distributed lowest factors.", FieldDisplay::Factor},
+}};
 inline constexpr std::array<FieldFact, 3> kSectionPolylineFields{{
     {GivenSurfaceTable, FieldRole::Input, "given_surface",     "Given Surface",      "",     "",      "The points of one polyline slip surface to check instead of a search, left to right, each end on or above the ground; empty for a circle."},
     {MomentPointX,      FieldRole::Input, "moment_point_x",    "Moment Point: x",    "",     "",      "Where the methods that take moments take them on the given surface; leave x and y empty for the centre of the circle through its ends and its lowest point."},
@@ -234,15 +254,17 @@ inline constexpr std::array<FieldFact, 3> kSectionPolylineFields{{
 }};
 // clang-format on
 
-inline constexpr auto kSectionInputFields =
-    JoinFieldFacts(kSectionLeadingFields, kSectionPlainFields, kSectionTableFields,
-                   kSectionSearchFields, kSectionOwnCirclesField, kSectionPolylineFields);
+inline constexpr int kMaxSurfacesPerTrial = 100;
+
+inline constexpr auto kSectionInputFields = JoinFieldFacts(
+    kSectionLeadingFields, kSectionPlainFields, kSectionTableFields, kSectionSearchFields,
+    kSectionOwnCirclesField, kSectionOverallInputFields, kSectionPolylineFields);
 // Every field of the section's form in field order: the inputs, the report fields and the
 // results.
-inline constexpr auto kSectionFields =
-    JoinFieldFacts(kSectionLeadingFields, kVerdictFields, kSectionPlainFields,
-                   kFailurePercentageField, kSectionTableFields, kSectionSearchFields,
-                   kSectionResultFields, kSectionOwnCirclesField, kSectionPolylineFields);
+inline constexpr auto kSectionFields = JoinFieldFacts(
+    kSectionLeadingFields, kVerdictFields, kSectionPlainFields, kFailurePercentageField,
+    kSectionTableFields, kSectionSearchFields, kSectionResultFields, kSectionOwnCirclesField,
+    kSectionOverallInputFields, kSectionOverallResultFields, kSectionPolylineFields);
 static_assert(AreInFieldOrder(kSectionFields));
 
 // The analysis's id in model files.

@@ -57,8 +57,12 @@ struct SectionKeptTables {
     std::vector<std::string> soilNames;  // by row, for the slice tables' soils
     // Each further chosen method's own critical circle, where the run was asked for them.
     std::vector<OwnCircle> ownCircles;
+    // The overall slope's surfaces of the first kKeptFailedSurfaces trials, in trial order,
+    // whose lowest factor is below 1, as drawn; empty unless the run searched each trial.
+    std::vector<CircleSurface> failedSurfaces;
 };
 
 inline constexpr std::size_t kKeptLowestCircles = 20;
+inline constexpr std::size_t kKeptFailedSurfaces = 200;
 
 }  // namespace vardolin::section

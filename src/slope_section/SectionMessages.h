@@ -21,6 +21,11 @@ inline constexpr std::string_view kTooManySlices =
     "the Search";
 inline constexpr std::string_view kOwnCirclesUnknown =
     "Please Enter Each Method's Own Circle as Yes or No";
+inline constexpr std::string_view kOverallSlopeUnknown = "Please Enter Overall Slope as Yes or No";
+inline constexpr std::string_view kSurfacesOutOfRange =
+    "Please Enter Surfaces Refined per Trial as a Whole Number from 1 up to 100";
+inline constexpr std::string_view kOverallNeedsSearch =
+    "The Overall Slope Needs a Search: Leave the Given Circle Empty";
 inline constexpr std::string_view kMinimumFactorNotAboveZero =
     "Please Enter a Minimum Factor of Safety Above 0";
 inline constexpr std::string_view kMaximumPercentageOutOfRange =

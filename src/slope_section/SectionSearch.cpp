@@ -2,6 +2,8 @@
 #include "slope_section/SectionSearch.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -164,6 +166,102 @@ SectionSearchResult FindCriticalSectionCircle(const PreparedSection& section,
         PutInDrawnFrame(result, frame, settings.entryExit.use);
     }
     return result;
+}
+
+std::vector<CircleSurface> DistinctLowestSurfaces(const SectionSearchResult& search,
+                                                  double faceHeight, bool composite, int count) {
+    std::vector<CircleSurface> kept;
+    if (search.status != circle_search::SearchStatus::Found || count < 1) {
+        return kept;
+    }
+    std::vector<const circle_search::CentreMinimum*> lowest;
+    for (const circle_search::CentreMinimum& centre : search.centres) {
+        if (centre.found) {
+            lowest.push_back(&centre);
+        }
+    }
+    std::stable_sort(lowest.begin(), lowest.end(),
+                     [](const circle_search::CentreMinimum* a,
+                        const circle_search::CentreMinimum* b) { return a->factor < b->factor; });
+    const double apart = kDistinctShare * faceHeight;
+    auto distinct = [&](const CircleSurface& surface) {
+        return std::all_of(kept.begin(), kept.end(), [&](const CircleSurface& other) {
+            return std::hypot(surface.centreX - other.centreX, surface.centreY - other.centreY) >=
+                       apart ||
+                   std::abs(surface.radius - other.radius) >= apart;
+        });
+    };
+    kept.push_back(search.critical);
+    for (const circle_search::CentreMinimum* centre : lowest) {
+        if (kept.size() >= static_cast<std::size_t>(count)) {
+            break;
+        }
+        const CircleSurface surface{centre->centreX, centre->centreY, centre->radius, composite};
+        if (distinct(surface)) {
+            kept.push_back(surface);
+        }
+    }
+    return kept;
+}
+
+struct TrialSurfaceSearch::Parts {
+    Parts(const PreparedSection& section, const SectionFace& face,
+          const SectionSearchSettings& settings)
+        : frame(face),
+          ground(section, face),
+          judge(section, frame, settings),
+          depth(settings.grid.depthBelowToe) {}
+
+    FaceFrame frame;
+    FaceGround ground;
+    SurfaceJudge judge;
+    double depth;
+};
+
+TrialSurfaceSearch::TrialSurfaceSearch(const PreparedSection& section,
+                                       const SectionSearchSettings& settings) {
+    if (const std::optional<SectionFace> face = FaceOf(section)) {
+        parts_ = std::make_unique<Parts>(section, *face, settings);
+    }
+}
+
+TrialSurfaceSearch::~TrialSurfaceSearch() = default;
+
+TrialSurfaceSearch::Lowest TrialSurfaceSearch::Find(std::span<const CircleSurface> starts) {
+    Lowest lowest;
+    if (!parts_) {
+        return lowest;
+    }
+    Parts& p = *parts_;
+    // The kPolishedSurfaces lowest screened circles, lowest first, ties in start order.
+    std::array<circle_search::RefinedCircle, kPolishedSurfaces> best;
+    for (const CircleSurface& start : starts) {
+        const circle_search::Circle circle = p.frame.ToFrame(start);
+        const CircleScore score = p.judge.Judge(circle);
+        const double startFactor = score.verdict == CircleVerdict::Usable ? score.factor : HUGE_VAL;
+        circle_search::RefinedCircle refined = circle_search::RefineCircle(
+            p.judge, p.ground, p.depth, nullptr, circle, startFactor, kTrialScreen);
+        lowest.circles += 1 + refined.counts.tried;
+        for (circle_search::RefinedCircle& kept : best) {
+            if (refined.factor < kept.factor) {
+                std::swap(refined, kept);
+            }
+        }
+    }
+    for (const circle_search::RefinedCircle& screened : best) {
+        if (screened.factor == HUGE_VAL) {
+            break;
+        }
+        const circle_search::RefinedCircle polished = circle_search::RefineCircle(
+            p.judge, p.ground, p.depth, nullptr, screened.circle, screened.factor, kTrialPolish);
+        lowest.circles += polished.counts.tried;
+        if (!lowest.found || polished.factor < lowest.factor) {
+            lowest.found = true;
+            lowest.factor = polished.factor;
+            lowest.circle = p.judge.Drawn(polished.circle);
+        }
+    }
+    return lowest;
 }
 
 circle_search::SearchGrid SectionAutoGrid(const SectionFace& face, int centres, int radii) {

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "analysis/RunProgress.h"
+#include "circle_search/CircleRefinement.h"
 #include "circle_search/CircleSearch.h"
 #include "slope_section/MethodResult.h"
 #include "slope_section/PreparedSection.h"
@@ -49,6 +53,55 @@ struct SectionSearchResult : circle_search::CircleSearchResult {
 SectionSearchResult FindCriticalSectionCircle(const PreparedSection& section,
                                               const SectionSearchSettings& settings, int threads,
                                               RunProgress* progress = nullptr);
+
+// The overall slope's surfaces: the lowest surfaces a search kept, each far enough from the
+// others to stand for a mechanism of its own, for the trials to refine from.
+//
+// Distinct: a surface is kept when its centre lies at least kDistinctShare of the face's height
+// from the centre of every surface kept before it, or its radius differs from each of theirs by
+// at least that much. The critical surface comes first, then the lowest circle of each centre
+// (entry-exit pair) of the grid searched last, lowest factor first, ties in centre order; at
+// most `count` of them, as drawn.
+inline constexpr double kDistinctShare = 0.5;
+std::vector<CircleSurface> DistinctLowestSurfaces(const SectionSearchResult& search,
+                                                  double faceHeight, bool composite, int count);
+
+// How a trial refines: each of its surfaces coarsely (steps from a twentieth of the face's height
+// down to a fiftieth, one round), then the kPolishedSurfaces lowest of them finely (from a
+// fiftieth down to a millionth, up to three rounds). A trial's soil moves a minimum a little
+// from the search's; the coarse steps still cross the small ridges where a slice boundary jumps,
+// and the fine ones give the factor to far better than the statistics show. About 2,700 circles
+// a trial on the three-soil section, a twentieth of a 40 x 40 search with 30 radii.
+inline constexpr circle_search::RefinementSteps kTrialScreen{0.05, 0.02, 1, 1e-4};
+inline constexpr std::size_t kPolishedSurfaces = 1;
+inline constexpr circle_search::RefinementSteps kTrialPolish{0.02, 1e-6, 3, 1e-7};
+
+// The lowest surface of a trial with the section's soils as they are at the call: each start
+// refined by kTrialScreen, the lowest taken in start order (ties to the first) and refined on
+// by kTrialPolish. The
+// section is held by reference, so a trial sets its soils (PreparedSection::SetSoilValues) and
+// calls again; each thread keeps a search of its own. A start that is not usable with the
+// trial's soils is refined all the same, from an infinite factor.
+class TrialSurfaceSearch {
+public:
+    // `settings` as the search had them, its grid the one it searched last (for its depth).
+    TrialSurfaceSearch(const PreparedSection& section, const SectionSearchSettings& settings);
+    ~TrialSurfaceSearch();
+    TrialSurfaceSearch(const TrialSurfaceSearch&) = delete;
+    TrialSurfaceSearch& operator=(const TrialSurfaceSearch&) = delete;
+
+    struct Lowest {
+        bool found = false;  // whether any refinement met a usable circle
+        CircleSurface circle;
+        double factor = 0.0;
+        int circles = 0;  // judged in all
+    };
+    Lowest Find(std::span<const CircleSurface> starts);
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
 
 // The common Auto grid and ranges (circle_search/SearchSpace.h) placed from the section's face,
 // as drawn.

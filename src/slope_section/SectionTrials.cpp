@@ -24,16 +24,25 @@ namespace {
 // As the critical circle's trials: large enough that a claim is nothing beside the chunk's
 // evaluations.
 constexpr int kTrialChunk = 256;
+// A trial of the overall slope refines several surfaces: smaller chunks share them out evenly
+// and let a cancel through soon.
+constexpr int kOverallTrialChunk = 4;
 
 // What one thread keeps from trial to trial: the section at the means to lay the draws into,
 // that section laid out once, and an evaluator of it.
 struct TrialWorkspace {
-    TrialWorkspace(const Section& means, const PreparedSection& laidOut)
-        : section(means), prepared(laidOut), evaluator(prepared) {}
+    TrialWorkspace(const Section& means, const PreparedSection& laidOut,
+                   const OverallSlopeSearch* overall)
+        : section(means), prepared(laidOut), evaluator(prepared) {
+        if (overall != nullptr) {
+            search = std::make_unique<TrialSurfaceSearch>(prepared, overall->settings);
+        }
+    }
 
     Section section;
     PreparedSection prepared;
-    SurfaceEvaluator evaluator;  // of `prepared`, which it holds by reference
+    SurfaceEvaluator evaluator;                  // of `prepared`, which it holds by reference
+    std::unique_ptr<TrialSurfaceSearch> search;  // of `prepared`, for the overall slope
 };
 
 struct TrialFactor {
@@ -84,14 +93,22 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
                                       const SlipSurface& surface, int trials,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress) {
-    return RunSectionTrials(inputs, choices, surface, trials, TrialRange{0, std::max(trials, 0)},
-                            uniforms, threads, progress);
+    return RunSectionTrials(inputs, choices, surface, nullptr, trials,
+                            TrialRange{0, std::max(trials, 0)}, uniforms, threads, progress);
 }
 
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
                                       const SlipSurface& surface, int trials, TrialRange range,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress) {
+    return RunSectionTrials(inputs, choices, surface, nullptr, trials, range, uniforms, threads,
+                            progress);
+}
+
+SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
+                                      const SlipSurface& surface, const OverallSlopeSearch* overall,
+                                      int trials, TrialRange range, UniformSequence& uniforms,
+                                      int threads, RunProgress* progress) {
     SectionTrialsOutcome outcome;
     const std::size_t count = inputs.uncertain.size();
     for (const SoilUncertainInput& input : inputs.uncertain) {
@@ -151,12 +168,19 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
     request.sliceCount = inputs.sliceCount;
     outcome.factors.assign(total, std::numeric_limits<double>::quiet_NaN());
     outcome.results.assign(total, TrialResult::OutOfRange);
-    threads = ThreadsForChunks(threads, running, kTrialChunk);
+    if (overall != nullptr) {
+        outcome.overallFactors.assign(total, std::numeric_limits<double>::quiet_NaN());
+        // The overall slope follows a search, whose critical surface is a circle.
+        const auto* circle = std::get_if<CircleSurface>(&surface);
+        outcome.overallSurfaces.assign(total, circle != nullptr ? *circle : CircleSurface{});
+    }
+    const int chunk = overall != nullptr ? kOverallTrialChunk : kTrialChunk;
+    threads = ThreadsForChunks(threads, running, chunk);
     const PreparedSection laidOut(inputs.section);
     std::vector<std::unique_ptr<TrialWorkspace>> workspaces;
     workspaces.reserve(static_cast<std::size_t>(threads));
     for (int t = 0; t < threads; ++t) {
-        workspaces.push_back(std::make_unique<TrialWorkspace>(inputs.section, laidOut));
+        workspaces.push_back(std::make_unique<TrialWorkspace>(inputs.section, laidOut, overall));
     }
     std::mutex faultGuard;
     std::exception_ptr fault;  // the first a worker met, raised once all have stopped
@@ -181,6 +205,18 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
                 const TrialFactor trial = EvaluateTrial(workspace, surface, method, request);
                 outcome.factors[at] = trial.factor;
                 outcome.results[at] = trial.result;
+                if (overall != nullptr) {
+                    // The trial's soils are still in the section the surface was judged on.
+                    outcome.overallFactors[at] = trial.factor;
+                    if (trial.result == TrialResult::Usable) {
+                        const TrialSurfaceSearch::Lowest lowest =
+                            workspace.search->Find(overall->starts);
+                        if (lowest.found && lowest.factor < trial.factor) {
+                            outcome.overallFactors[at] = lowest.factor;
+                            outcome.overallSurfaces[at] = lowest.circle;
+                        }
+                    }
+                }
             }
         } catch (...) {
             const std::scoped_lock lock(faultGuard);
@@ -190,7 +226,7 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
         }
         AddStepsDone(progress, end - begin);
     };
-    const bool finished = RunInChunks(running, kTrialChunk, threads, progress, work);
+    const bool finished = RunInChunks(running, chunk, threads, progress, work);
     if (fault) {
         if (drawsInChunks) {
             // A draw that overflowed raises here again, leaving the sequence just past it as a
@@ -213,10 +249,14 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
     // 3. What the trials drew outside the ranges and the figures, in trial order.
     CountOutside(outside, outcome.outOfRange);
     outcome.statistics = SummariseSectionTrials(outcome.factors, outcome.results);
+    if (overall != nullptr) {
+        outcome.overallStatistics = SummariseSectionTrials(outcome.overallFactors, outcome.results);
+    }
     return outcome;
 }
 
-SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const TrialRecords& given) {
+SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const TrialRecords& given,
+                                        const CircleSurface* overallCritical) {
     SectionTrialsOutcome outcome;
     for (const SoilUncertainInput& input : inputs.uncertain) {
         outcome.outOfRange.push_back({input.key, 0});
@@ -232,7 +272,19 @@ SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const Trial
                                       std::to_string(status) +
                                       ", which no trial of the section has");
         }
-        const std::span<const double> values = given.valuesOf(i);
+        std::span<const double> values = given.valuesOf(i);
+        if (overallCritical != nullptr) {
+            const std::span<const double> own = values.subspan(inputs.uncertain.size());
+            // A trial's overall factor is never above its factor on the critical surface.
+            if (status == static_cast<int>(TrialResult::Usable) && !(own[0] <= given.factorOf(i))) {
+                throw GivenTrialsMismatch("trial " + std::to_string(i + 1) +
+                                          " has an overall factor above its factor on the "
+                                          "critical surface");
+            }
+            outcome.overallFactors.push_back(own[0]);
+            outcome.overallSurfaces.push_back({own[1], own[2], own[3], overallCritical->composite});
+            values = values.first(inputs.uncertain.size());
+        }
         outcome.drawn.insert(outcome.drawn.end(), values.begin(), values.end());
         outside.push_back(OutsideRanges(ranges, values));
         outcome.results.push_back(static_cast<TrialResult>(status));
@@ -240,6 +292,9 @@ SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const Trial
     outcome.factors = given.factors;
     CountOutside(outside, outcome.outOfRange);
     outcome.statistics = SummariseSectionTrials(outcome.factors, outcome.results);
+    if (overallCritical != nullptr) {
+        outcome.overallStatistics = SummariseSectionTrials(outcome.overallFactors, outcome.results);
+    }
     return outcome;
 }
 

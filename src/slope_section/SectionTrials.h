@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "analysis/OutOfRangeDraws.h"
@@ -9,6 +10,7 @@
 #include "numerics/UniformSequence.h"
 #include "sampling/SamplingChoices.h"
 #include "slope_section/SectionInputReader.h"
+#include "slope_section/SectionSearch.h"
 #include "slope_section/SectionTrialStatistics.h"
 #include "slope_section/SlipSurface.h"
 
@@ -33,11 +35,27 @@ namespace vardolin::section {
 // A trial where the method finds no factor counts as NoFactor, and one whose factor comes with
 // m_alpha below kMinimumMAlpha as SmallMAlpha (its factor is kept in `factors` for the record).
 // None of these enters the statistics; a report should say how many were left out.
+// The overall slope, where asked (OverallSlopeSearch): each usable trial also searches for its
+// own lowest surface, refining from each of the search's distinct lowest surfaces with the
+// trial's soils (TrialSurfaceSearch). Its overall factor is the lower of that and its factor on
+// the critical surface, so that no trial fails on the critical surface and stands on the
+// overall slope; a trial that is not usable keeps its factor and status for both. The overall
+// figures are summed over the same trials as the surface's.
 // Each finished chunk is added to the watcher's stepsDone (the caller sets stepsTotal); a cancel
 // throws RunCancelled and leaves the sequence where it was. A count below 1 runs no trial and draws
 // nothing. A sampler that cannot be made raises as SoilSampler does, before anything is evaluated;
 // a section at the means that CheckSection refuses raises as PreparedSection does. A draw that
 // overflows raises RunTimeError(Overflow) with the sequence just past that draw, as the loop would.
+// What the overall slope's trials refine from.
+struct OverallSlopeSearch {
+    SectionSearchSettings settings;     // the search's, its grid the one it searched last
+    std::vector<CircleSurface> starts;  // DistinctLowestSurfaces, as drawn
+};
+
+// The values a part keeps per trial of an overall-slope run after its draws: the overall factor
+// and the overall surface's centre x, centre y and radius.
+inline constexpr std::size_t kOverallValuesPerTrial = 4;
+
 struct SectionTrialsOutcome {
     // Each trial's draws, inputs.uncertain.size() a trial in the inputs' order, trial by trial.
     std::vector<double> drawn;
@@ -46,6 +64,12 @@ struct SectionTrialsOutcome {
     // Per uncertain input, in order: the trials that drew it outside its range.
     std::vector<OutOfRangeCount> outOfRange;
     SectionTrialStatistics statistics;
+    // The overall slope, where asked (empty otherwise): each trial's overall factor (its
+    // factor on the critical surface where the search found none lower), the surface it lies
+    // on, and the figures of those factors over the trials the surface's figures count.
+    std::vector<double> overallFactors;
+    std::vector<CircleSurface> overallSurfaces;
+    std::optional<SectionTrialStatistics> overallStatistics;
 };
 
 // As SectionTrialsOutcome says. `inputs` is as ReadSectionInputs gives it; `surface` is the
@@ -66,9 +90,19 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress = nullptr);
 
+// Either of the above with the overall slope's search in each trial (after a search: on its
+// critical circle).
+SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
+                                      const SlipSurface& surface, const OverallSlopeSearch* overall,
+                                      int trials, TrialRange range, UniformSequence& uniforms,
+                                      int threads, RunProgress* progress = nullptr);
+
 // The trials of a merge, each with the values, factor and status its part gave it, summed as
 // RunSectionTrials sums the trials it works out. A status that is no TrialResult raises
-// GivenTrialsMismatch.
-SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const TrialRecords& given);
+// GivenTrialsMismatch. With `overallCritical` (the critical surface of an overall-slope run),
+// each trial's values end in kOverallValuesPerTrial values of its overall surface; a usable
+// trial whose overall factor is not at most its factor raises GivenTrialsMismatch.
+SectionTrialsOutcome GivenSectionTrials(const SectionInputs& inputs, const TrialRecords& given,
+                                        const CircleSurface* overallCritical = nullptr);
 
 }  // namespace vardolin::section

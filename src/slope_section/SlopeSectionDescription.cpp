@@ -2,6 +2,7 @@
 #include "slope_section/SlopeSectionDescription.h"
 
 #include <array>
+#include <cctype>
 #include <string>
 
 #include "analysis/KeptTables.h"
@@ -11,6 +12,7 @@
 #include "slope_section/SectionInputs.h"
 #include "slope_section/SectionKeptTables.h"
 #include "slope_section/SectionMessages.h"
+#include "slope_section/SectionSearch.h"
 #include "slope_section/SlopeSectionRun.h"
 
 namespace vardolin {
@@ -19,7 +21,7 @@ namespace {
 
 using namespace section;
 
-constexpr std::array<std::string_view, 24> kMessages{
+constexpr std::array<std::string_view, 27> kMessages{
     messages::kCountNotAboveOne,
     messages::kCountAboveLimit,
     messages::kSearchUnknown,
@@ -27,6 +29,9 @@ constexpr std::array<std::string_view, 24> kMessages{
     messages::kRadiiOutOfRange,
     messages::kTooManySlices,
     messages::kOwnCirclesUnknown,
+    messages::kOverallSlopeUnknown,
+    messages::kSurfacesOutOfRange,
+    messages::kOverallNeedsSearch,
     messages::kMinimumFactorNotAboveZero,
     messages::kMaximumPercentageOutOfRange,
     messages::kNoFace,
@@ -189,6 +194,22 @@ std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem /*units*
                  " Monte Carlo trials on that " + surface +
                  " whose factor by the first method is below "
                  "1; each trial draws every soil's c, φ and γ with the sampling choices listed.";
+    std::string overall;
+    for (const char c : text(OverallSlope)) {
+        if (c != ' ') {
+            overall += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    if (!given && !givenPolyline && overall == "yes") {
+        statement +=
+            " For the overall slope each trial also finds its own lowest surface: it refines, "
+            "with its own soils, from each of the search's " +
+            text(SurfacesPerTrial) +
+            " lowest distinct surfaces (the critical one first; centres or radii at least " +
+            ShortestText(section::kDistinctShare) +
+            " of the slope's height apart), and its overall factor is the lower of that and its "
+            "factor on the critical surface.";
+    }
     return statement;
 }
 

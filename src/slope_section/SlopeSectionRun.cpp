@@ -48,7 +48,7 @@ constexpr std::array<MethodFields, kSectionMethodCount> kMethodFields{{
     {HalfSineFactor, HalfSineLambda},
 }};
 
-constexpr std::array<int, 21> kResultFields{CriticalCentreX,
+constexpr std::array<int, 26> kResultFields{CriticalCentreX,
                                             CriticalCentreY,
                                             CriticalRadius,
                                             EntryX,
@@ -68,7 +68,12 @@ constexpr std::array<int, 21> kResultFields{CriticalCentreX,
                                             FactorStdDev,
                                             ReliabilityIndex,
                                             LognormalReliabilityIndex,
-                                            Caution};
+                                            Caution,
+                                            OverallFailurePercentage,
+                                            OverallMeanFactor,
+                                            OverallFactorStdDev,
+                                            OverallReliabilityIndex,
+                                            OverallLognormalReliabilityIndex};
 
 // The text with blanks and case aside.
 std::string Word(std::string_view text) {
@@ -111,6 +116,15 @@ std::optional<RunOutcome> CheckRunFields(FieldValues& f, bool searches) {
     }
     const std::string own = Word(f.texts().text(OwnCircles));
     checks.Require(OwnCircles, own == "yes" || own == "no", messages::kOwnCirclesUnknown);
+    const std::string overall = Word(f.texts().text(OverallSlope));
+    checks.Require(OverallSlope, overall == "yes" || overall == "no",
+                   messages::kOverallSlopeUnknown);
+    if (overall == "yes") {
+        checks.Require(OverallSlope, searches, messages::kOverallNeedsSearch);
+        checks.Require(SurfacesPerTrial,
+                       IsWholeIn(checks.Value(SurfacesPerTrial), 1, kMaxSurfacesPerTrial),
+                       messages::kSurfacesOutOfRange);
+    }
     checks.RequireRange(MinimumSafetyFactor, NumberRange::From(0.0, false),
                         messages::kMinimumFactorNotAboveZero);
     checks.RequireRange(MaximumFailurePercentage, NumberRange::Between(0.0, true, 100.0, true),
@@ -273,25 +287,70 @@ void WriteCaution(FieldValues& f, std::string caution) {
 
 // The trials on the critical circle: all of a whole run, a part's range of a split one, or the
 // given trials of a merge, which are summed as a whole run sums its own.
+// With the overall slope, a part keeps each trial's overall surface after its draws.
 SectionTrialsOutcome RunTrials(const SectionInputs& inputs, AnalysisContext& context,
-                               const SlipSurface& surface, int trials) {
-    if (const TrialRecords* given = context.GivenTrials(trials, inputs.uncertain.size())) {
-        return GivenSectionTrials(inputs, *given);
+                               const SlipSurface& surface, const OverallSlopeSearch* overall,
+                               int trials) {
+    const std::size_t width =
+        inputs.uncertain.size() + (overall != nullptr ? kOverallValuesPerTrial : 0);
+    if (const TrialRecords* given = context.GivenTrials(trials, width)) {
+        return GivenSectionTrials(
+            inputs, *given, overall != nullptr ? std::get_if<CircleSurface>(&surface) : nullptr);
     }
     const TrialRange range = context.TrialsToRun(trials);
     StartSteps(context.progress, ProgressUnit::Trial, range.count());
-    return RunSectionTrials(inputs, context.sampling, surface, trials, range, context.uniforms,
-                            context.threads, context.progress);
+    return RunSectionTrials(inputs, context.sampling, surface, overall, trials, range,
+                            context.uniforms, context.threads, context.progress);
+}
+
+// The overall slope's surfaces that trials failed on, the first kKeptFailedSurfaces in trial
+// order.
+std::vector<CircleSurface> FailedSurfaces(const SectionTrialsOutcome& evaluated) {
+    std::vector<CircleSurface> failed;
+    for (std::size_t i = 0; i < evaluated.overallFactors.size(); ++i) {
+        if (failed.size() == kKeptFailedSurfaces) {
+            break;
+        }
+        if (evaluated.results[i] == TrialResult::Usable && evaluated.overallFactors[i] < 1.0) {
+            failed.push_back(evaluated.overallSurfaces[i]);
+        }
+    }
+    return failed;
+}
+
+// The overall slope's figures, summed as the surface's are.
+void WriteOverallFigures(FieldValues& f, const SectionTrialsOutcome& evaluated) {
+    const SectionTrialStatistics& overall = *evaluated.overallStatistics;
+    std::vector<double> usable;
+    usable.reserve(static_cast<std::size_t>(overall.usable));
+    for (std::size_t i = 0; i < evaluated.results.size(); ++i) {
+        if (evaluated.results[i] == TrialResult::Usable) {
+            usable.push_back(evaluated.overallFactors[i]);
+        }
+    }
+    f.WriteNumber(OverallFailurePercentage, overall.failurePercent);
+    WriteMean(f, usable, OverallMeanFactor);
+    f.WriteNumber(OverallFactorStdDev, overall.distribution.standardDeviation);
+    WriteOptional(f, OverallReliabilityIndex, overall.distribution.reliabilityIndex);
+    WriteOptional(f, OverallLognormalReliabilityIndex, overall.lognormalReliabilityIndex);
 }
 
 // A part's trials, each as drawn and worked out with its TrialResult as status, for its part
 // file; no figure is written from them.
 RunOutcome PartOutcome(const SectionTrialsOutcome& evaluated, std::size_t width, TrialRange range,
                        int trials) {
-    TrialRecords records(range, trials, width);
+    const bool overall = evaluated.overallStatistics.has_value();
+    TrialRecords records(range, trials, width + (overall ? kOverallValuesPerTrial : 0));
+    std::vector<double> values;
     for (std::size_t i = 0; i < evaluated.results.size(); ++i) {
-        records.Add(std::span(evaluated.drawn).subspan(i * width, width), evaluated.factors[i],
-                    static_cast<int>(evaluated.results[i]));
+        const std::span<const double> drawn = std::span(evaluated.drawn).subspan(i * width, width);
+        values.assign(drawn.begin(), drawn.end());
+        if (overall) {
+            const CircleSurface& surface = evaluated.overallSurfaces[i];
+            values.insert(values.end(), {evaluated.overallFactors[i], surface.centreX,
+                                         surface.centreY, surface.radius});
+        }
+        records.Add(values, evaluated.factors[i], static_cast<int>(evaluated.results[i]));
     }
     RunOutcome outcome;
     outcome.end = RunOutcome::End::Completed;
@@ -421,6 +480,12 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
         const double failurePercentage = factorAtMeans < 1.0 ? 100.0 : 0.0;
         f.WriteNumber(MeanSafetyFactor, factorAtMeans);
         f.WriteNumber(FailureProbability, failurePercentage);
+        if (found.search && Word(f.texts().text(OverallSlope)) == "yes") {
+            // Without spread every trial is the one at the means, whose lowest surface is the
+            // critical one.
+            f.WriteNumber(OverallFailurePercentage, failurePercentage);
+            f.WriteNumber(OverallMeanFactor, factorAtMeans);
+        }
         f.Write(MessageField, messages::Verdict(factorAtMeans, failurePercentage, minimumFactor,
                                                 maximumPercentage, true));
         WriteCaution(f, std::move(caution));
@@ -431,8 +496,19 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
         return outcome;
     }
 
+    const bool overallSlope = Word(f.texts().text(OverallSlope)) == "yes";
+    std::optional<OverallSlopeSearch> overall;
+    if (overallSlope) {
+        overall.emplace();
+        overall->settings = *found.settings;
+        overall->settings.grid = found.search->grid;
+        overall->starts =
+            DistinctLowestSurfaces(*found.search, FaceOf(prepared)->height(), circle->composite,
+                                   static_cast<int>(f.Number(SurfacesPerTrial)));
+    }
     const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
-    const SectionTrialsOutcome evaluated = RunTrials(inputs, context, *found.surface, trials);
+    const SectionTrialsOutcome evaluated =
+        RunTrials(inputs, context, *found.surface, overall ? &*overall : nullptr, trials);
     if (context.part) {
         return PartOutcome(evaluated, inputs.uncertain.size(), context.TrialsToRun(trials), trials);
     }
@@ -458,6 +534,10 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
     f.WriteNumber(FactorStdDev, statistics.distribution.standardDeviation);
     WriteOptional(f, ReliabilityIndex, statistics.distribution.reliabilityIndex);
     WriteOptional(f, LognormalReliabilityIndex, statistics.lognormalReliabilityIndex);
+    if (overall) {
+        WriteOverallFigures(f, evaluated);
+        kept.failedSurfaces = FailedSurfaces(evaluated);
+    }
     if (const int left = statistics.trials - statistics.usable; left > 0) {
         caution += std::to_string(left) + " of " + std::to_string(statistics.trials) +
                    " Trials Had No Usable Factor and Were Left Out. ";

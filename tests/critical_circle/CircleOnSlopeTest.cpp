@@ -8,6 +8,7 @@
 #include "critical_circle/CircleOnSlope.h"
 #include "critical_circle/CircleSlices.h"
 #include "numerics/Square.h"
+#include "slope_section/MidpointSlices.h"
 
 namespace vardolin::critical {
 namespace {
@@ -58,16 +59,19 @@ TEST_P(LocateCircleRows, FindsTheSlidingMassOrSaysWhyThereIsNone) {
     // The slices' bases lie on the circle, slope down toward the toe left of the centre, and
     // fill the mass from the exit to the entry in equal widths.
     CircleSlices slices;
-    ASSERT_EQ(LayOutSlices(slope, row.circle, located, 7, slices), CircleStatus::Valid);
+    ASSERT_EQ(LayOutSlices(GroundLine(slope), row.circle, located, StrengthOf({}), 7, slices),
+              CircleStatus::Valid);
     const Circle& c = row.circle;
-    EXPECT_NEAR(slices.width * 7, located.entryX - located.exitX, 1e-9);
-    for (int i = 0; i < slices.count(); ++i) {
-        const double x = slices.middleX[i];
-        const double baseY = slope.GroundLevel(x) - slices.height[i];
-        EXPECT_NEAR(std::hypot(x - c.centreX, baseY - c.centreY), c.radius, 1e-9) << i;
-        EXPECT_GT(slices.height[i], 0.0) << i;
-        EXPECT_EQ(slices.sinBase[i] < 0.0, x < c.centreX) << i;
-        EXPECT_NEAR(Square(slices.sinBase[i]) + Square(slices.cosBase[i]), 1.0, 1e-12) << i;
+    EXPECT_NEAR(slices.width() * 7, located.entryX - located.exitX, 1e-9);
+    ASSERT_TRUE(slices.mass.mirrored);  // the slope slides to the left
+    for (const section::SectionSlice& slice : slices.mass.slices) {
+        const double x = -slice.baseX;
+        const double height = section::MidpointHeight(slice);
+        const double baseY = slope.GroundLevel(x) - height;
+        EXPECT_NEAR(std::hypot(x - c.centreX, baseY - c.centreY), c.radius, 1e-9) << x;
+        EXPECT_GT(height, 0.0) << x;
+        EXPECT_EQ(slice.sinBase < 0.0, x < c.centreX) << x;
+        EXPECT_NEAR(Square(slice.sinBase) + Square(slice.cosBase), 1.0, 1e-12) << x;
     }
 }
 

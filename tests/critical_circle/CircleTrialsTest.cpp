@@ -34,14 +34,14 @@ TEST(CircleTrials, EachTrialDrawsCohesionFrictionWeightAndPorePressureInTurn) {
     constexpr int kTrials = 3000;  // a dozen chunks
     std::vector<double> expected;
     UniformSequence by(12345);
-    FactorEvaluator evaluator;
+    TrialEvaluator evaluator(slices);
     for (int i = 0; i < kTrials; ++i) {
         SoilValues drawn;
         drawn.cohesion = SampleNormal(by, kSoil.mean.cohesion, kSoil.sd.cohesion);
         drawn.frictionAngle = SampleNormal(by, kSoil.mean.frictionAngle, kSoil.sd.frictionAngle);
         drawn.unitWeight = SampleNormal(by, kSoil.mean.unitWeight, kSoil.sd.unitWeight);
         drawn.poreRatio = SampleNormal(by, kSoil.mean.poreRatio, kSoil.sd.poreRatio);
-        expected.push_back(evaluator.Evaluate(slices, drawn).bishop);
+        expected.push_back(evaluator.Evaluate(drawn).bishop);
     }
     for (int threads : {1, 2, 7}) {
         UniformSequence uniforms(12345);
@@ -56,7 +56,7 @@ TEST(CircleTrials, EachTrialDrawsCohesionFrictionWeightAndPorePressureInTurn) {
 
 TEST(CircleTrials, WithoutSpreadEveryTrialHasTheFactorAtTheMeans) {
     const CircleSlices slices = Slices();
-    const double atMeans = FactorEvaluator().Evaluate(slices, kSoil.mean).bishop;
+    const double atMeans = FactorEvaluator().Evaluate(slices).bishop;
     UniformSequence uniforms;
     const CircleTrialsOutcome outcome =
         RunCircleTrials(slices, {kSoil.mean, SoilValues{}}, 50, uniforms, 2);

@@ -258,6 +258,26 @@ TEST(SectionDiagram, AfterARunDrawsTheGridAndTheCriticalSurfaceOverTheSoils) {
     }
 }
 
+// The overall slope's failed surfaces are drawn thin and translucent: the soil shows through.
+TEST(SectionDiagram, DrawsTheFailedTrialsSurfacesTranslucent) {
+    const FieldTextMap texts = LoadedTwoSoils();
+    KeptTables kept;
+    SectionKeptTables& run = kept.Of<SectionKeptTables>() = KeptRun(texts);
+    const CircleSurface failed{kCritical.centreX, kCritical.centreY, kCritical.radius + 1.0};
+    const auto bottom = [&] {
+        const QImage image = Paint(texts, kept);
+        return QColor(image.pixel(SectionDiagramPoint(kArea, texts, {}, kept, failed.centreX,
+                                                      failed.centreY - failed.radius)
+                                      .toPoint()));
+    };
+    const QColor before = bottom();
+    run.failedSurfaces = {failed};
+    const QColor after = bottom();
+    EXPECT_NE(after, before) << "the surface is drawn";
+    EXPECT_GT(after.red(), after.blue()) << "in its orange";
+    EXPECT_GT(after.blue(), 40) << "over the soil's colour, which shows through";
+}
+
 TEST(SectionDiagram, AnEntryExitSearchMarksItsRangesOnTheGround) {
     const FieldTextMap texts = TwoSoils();
     KeptTables kept;

@@ -24,6 +24,7 @@
 #include "slope_section/PreparedSection.h"
 #include "slope_section/SectionInputReader.h"
 #include "slope_section/SectionInputs.h"
+#include "slope_section/SectionKeptTables.h"
 #include "slope_section/SectionMessages.h"
 #include "slope_section/SlopeSectionDescription.h"
 #include "slope_section/SurfaceEvaluation.h"
@@ -142,10 +143,43 @@ TEST(SlopeSectionRun, WritesTheSameTextsAtAnyThreadCount) {
     }
 }
 
+// An overall-slope run writes the same texts on 1, 2 and 7 threads, its overall failure
+// percentage is never below the critical surface's, and it keeps the surfaces of its failed
+// trials for the diagram.
+TEST(SlopeSectionRun, WritesTheSameOverallSlopeTextsAtAnyThreadCount) {
+    FieldTextMap texts = ExampleTexts("slope-section-three-soils.vardolin");
+    texts.setText(OverallSlope, "yes");
+    texts.setText(SurfacesPerTrial, "4");
+    texts.setText(TrialCount, "40");
+    UniformSequence uniforms;
+    KeptTables kept;
+    AnalysisContext context{uniforms, kept, {"."}};
+    FieldTextMap one = texts;
+    ASSERT_EQ(SlopeSection().run(one, context).end, RunOutcome::End::Completed)
+        << one.text(MessageField);
+    // Pinned, so that every build is held to the same figures.
+    EXPECT_EQ(one.text(OverallMeanFactor), "0.930057156184872");
+    EXPECT_EQ(one.text(OverallLognormalReliabilityIndex), "-0.57694248497668");
+    EXPECT_GE(std::stod(one.text(OverallFailurePercentage)),
+              std::stod(one.text(FailureProbability)));
+    EXPECT_LE(std::stod(one.text(OverallMeanFactor)), std::stod(one.text(MeanSafetyFactor)));
+    const auto& surfaces = kept.Of<SectionKeptTables>().failedSurfaces;
+    EXPECT_EQ(static_cast<double>(surfaces.size()),
+              std::round(std::stod(one.text(OverallFailurePercentage)) * 40 / 100));
+    for (const int threads : {2, 7}) {
+        const RunResult many = RunSection(texts, threads);
+        EXPECT_EQ(many.texts.texts(), one.texts()) << threads << " threads";
+    }
+    // Without the option the overall figures stay empty.
+    const RunResult plain = RunSection(DefaultTexts(SlopeSection()), 2);
+    EXPECT_EQ(plain.texts.text(OverallFailurePercentage), "");
+}
+
 struct SplitRow {
     const char* name;
     SamplingMethod method;
     int threads;
+    bool overall = false;  // an overall-slope run of 60 trials rather than the file's 1000
     const char* file = "slope-section-three-soils.vardolin";
 };
 
@@ -162,7 +196,12 @@ TEST_P(SlopeSectionSplit, MergesToTheWholeRunsTexts) {
     SamplingChoices sampling;
     sampling.method = row.method;
     sampling.correlation = -0.5;
-    const FieldTextMap texts = ExampleTexts(row.file);
+    FieldTextMap texts = ExampleTexts(row.file);
+    if (row.overall) {
+        texts.setText(OverallSlope, "yes");
+        texts.setText(TrialCount, "60");
+    }
+    const int runTrials = row.overall ? 60 : 1000;
     const RunResult whole = RunSplit(texts, row.threads, sampling, std::nullopt);
     ASSERT_EQ(whole.outcome.end, RunOutcome::End::Completed) << whole.texts.text(MessageField);
     TrialRecords records;
@@ -170,7 +209,7 @@ TEST_P(SlopeSectionSplit, MergesToTheWholeRunsTexts) {
         const RunResult part = RunSplit(texts, row.threads, sampling, RunPart{k, 3});
         ASSERT_TRUE(part.outcome.partTrials.has_value()) << part.texts.text(MessageField);
         const TrialRecords& trials = *part.outcome.partTrials;
-        EXPECT_EQ(trials.range, PartRange(1000, {k, 3}));
+        EXPECT_EQ(trials.range, PartRange(runTrials, {k, 3}));
         EXPECT_TRUE(trials.complete());
         if (k == 1) {
             records = TrialRecords({0, trials.runTrials}, trials.runTrials, trials.width);
@@ -200,7 +239,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitRow{"MonteCarlo2", SamplingMethod::MonteCarlo, 2},
                     SplitRow{"LatinHypercube1", SamplingMethod::LatinHypercube, 1},
                     SplitRow{"LatinHypercube2", SamplingMethod::LatinHypercube, 2},
-                    SplitRow{"Polyline2", SamplingMethod::MonteCarlo, 2,
+                    SplitRow{"OverallSlope", SamplingMethod::MonteCarlo, 2, true},
+                    SplitRow{"Polyline2", SamplingMethod::MonteCarlo, 2, false,
                              "slope-section-polyline.vardolin"}),
     testing_support::RowName());
 
@@ -209,6 +249,18 @@ TEST(SlopeSectionSplit, RefusesGivenTrialsThatAreNotTheRunsTrials) {
     const FieldTextMap texts = ExampleTexts("slope-section-three-soils.vardolin");
     const TrialRecords tooFew({0, 999}, 999, 8);
     EXPECT_THROW(RunSplit(texts, 1, {}, std::nullopt, &tooFew), GivenTrialsMismatch);
+    // An overall-slope trial whose overall factor lies above its factor on the surface.
+    FieldTextMap overall = texts;
+    overall.setText(OverallSlope, "yes");
+    overall.setText(TrialCount, "2");
+    overall.setText(SurfacesPerTrial, "1");
+    const RunResult part = RunSplit(overall, 1, {}, RunPart{1, 1});
+    ASSERT_TRUE(part.outcome.partTrials.has_value()) << part.texts.text(MessageField);
+    TrialRecords raised = *part.outcome.partTrials;
+    ASSERT_EQ(raised.width, 12u);
+    ASSERT_EQ(raised.statuses[0], 0);
+    raised.values[8] = raised.factors[0] + 0.5;
+    EXPECT_THROW(RunSplit(overall, 1, {}, std::nullopt, &raised), GivenTrialsMismatch);
 }
 
 // ---- A given polyline surface.
@@ -382,6 +434,21 @@ INSTANTIATE_TEST_SUITE_P(
                             {{GroundTable, R"([["0","10"],["60","10"]])"}},
                             std::string(messages::kNoFace),
                             GroundTable},
+                    StopRow{"OverallSlopeNeitherYesNorNo",
+                            {{OverallSlope, "maybe"}},
+                            std::string(messages::kOverallSlopeUnknown),
+                            OverallSlope},
+                    StopRow{"OverallSlopeOfAGivenCircle",
+                            {{OverallSlope, "yes"},
+                             {GivenCentreX, "30"},
+                             {GivenCentreY, "40"},
+                             {GivenRadius, "30"}},
+                            std::string(messages::kOverallNeedsSearch),
+                            OverallSlope},
+                    StopRow{"NoSurfacesPerTrial",
+                            {{OverallSlope, "yes"}, {SurfacesPerTrial, "0"}},
+                            std::string(messages::kSurfacesOutOfRange),
+                            SurfacesPerTrial},
                     StopRow{"GivenCircleAboveTheGround",
                             {{GivenCentreX, "30"}, {GivenCentreY, "100"}, {GivenRadius, "5"}},
                             std::string(messages::kGivenCircleNoMass),

@@ -351,7 +351,7 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
         painter.setPen(QPen(QColor(60, 60, 60), 0.8));
         const CircleSlices& slices = critical.slices;
         for (int i = 0; i <= slices.count(); ++i) {
-            const double x = critical.located.exitX + i * slices.width;
+            const double x = critical.located.exitX + i * slices.width();
             const double dx = x - c.centreX;
             const double under = c.radius * c.radius - dx * dx;
             if (under < 0.0) {

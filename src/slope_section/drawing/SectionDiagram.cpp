@@ -46,6 +46,7 @@ const QColor kLineColour(70, 50, 30);
 const QColor kWaterLineColour(0, 90, 220);
 const QColor kLoadColour(110, 30, 150);
 const QColor kCriticalColour(150, 0, 0);
+const QColor kFailedSurfaceColour(200, 90, 0, 70);  // translucent
 const QColor kSliceColour(60, 60, 60);
 const QColor kGridColour(110, 110, 110);
 
@@ -593,6 +594,14 @@ void DrawRun(QPainter& painter, const Layout& layout, const SectionKeptTables& k
                             static_cast<int>(40 + 170 * share));
         painter.setPen(QPen(colour, 1.0));
         painter.drawPolyline(LowerArc(c, view));
+    }
+    // The overall slope's failed trials' surfaces, thin and faint, so that where many lie the
+    // band they make shows and the critical surface stays on top.
+    painter.setPen(QPen(kFailedSurfaceColour, 0.8));
+    for (const CircleSurface& c : kept.failedSurfaces) {
+        if (c.radius > 0.0) {
+            painter.drawPolyline(LowerArc(c, view));
+        }
     }
     painter.restore();
 

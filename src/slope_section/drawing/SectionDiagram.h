@@ -35,8 +35,9 @@ namespace vardolin::section {
 //     toward the sliding with its value;
 //   - before a run, the circle given to check;
 //   - after a run, the search's grid of centres (or its entry and exit ranges), its lowest
-//     circles shaded by their factor, and the critical surface with its slices and the factor
-//     of each chosen method.
+//     circles shaded by their factor, the overall slope's failed trials' surfaces thin and
+//     translucent, and the critical surface over them with its slices and the factor of each
+//     chosen method.
 // Inputs that cannot be read draw nothing but the reason, centred.
 void DrawSectionDiagram(QPainter& painter, const QRectF& area, const FieldTexts& fields,
                         const NumberLocale& locale, UnitSystem units, KeptTables& kept);

@@ -318,6 +318,7 @@ private:
         return {Q(Figure(x, locale_)), Q(Figure(y, locale_)), Q(Figure(radius, locale_))};
     }
 
+    // `label`: the field's label, none for a table on its own page.
     void Enable(int field, const char* label, bool enabled) const {
         QLineEdit* text = Field(field);
         QWidget* control = text->focusProxy() != nullptr ? text->focusProxy() : text;
@@ -326,7 +327,9 @@ private:
             control = table;
         }
         control->setEnabled(enabled);
-        forms::FindControl(form_, QString::fromLatin1(label))->setEnabled(enabled);
+        if (label != nullptr) {
+            forms::FindControl(form_, QString::fromLatin1(label))->setEnabled(enabled);
+        }
     }
 
     void EnableFields() {
@@ -339,9 +342,9 @@ private:
         Enable(GivenCentreX, "Label15", circle);
         Enable(GivenCentreY, "Label16", circle);
         Enable(GivenRadius, "Label17", circle);
-        Enable(GivenSurfaceTable, "Label52", polyline);
-        Enable(MomentPointX, "Label53", polyline);
-        Enable(MomentPointY, "Label54", polyline);
+        Enable(GivenSurfaceTable, nullptr, polyline);
+        Enable(MomentPointX, "Label68", polyline);
+        Enable(MomentPointY, "Label69", polyline);
         const bool piezometric = Field(WaterModelField)
                                      ->text()
                                      .trimmed()

@@ -27,10 +27,12 @@ constexpr int kNone = kNoIndex;
 // Client area 19080 x 10560 twips (1272 x 704 px: with its menu bar and a window's frame the
 // form fits a screen of 1280 x 800), in three columns inside the frame "Slope Section": the
 // plain data (counts, methods, water, earthquake, crack, surface, given circle, acceptance), the
-// section's tables over the message and the explanation, and the diagram (drawn from the inputs
-// over the empty label Image1) over the results; the buttons below the first two. The methods
-// are check boxes, and the text boxes of the choices (the main method, the water, the head, the
-// surface, each method's own circle) lie under their combo boxes (SectionChoices.h).
+// section's tables (the given surface's with its moment point) over the message and the
+// explanation, and the diagram (drawn from the inputs over the empty label Image1) over the
+// results; the buttons below the first two, and the
+// overall slope's option and figures under them. The methods are check boxes, and the text boxes
+// of the choices (the main method, the water, the head, the surface, each method's own circle)
+// lie under their combo boxes (SectionChoices.h).
 constexpr std::array kControls = {
     // clang-format off
     ControlRow{Frame,            "Frame9",   kNone, nullptr,   kNone,   120,    60, 18840, 10380, "Slope Section",                       {"Arial", 9.75, true},   0},
@@ -81,27 +83,28 @@ constexpr std::array kControls = {
     ControlRow{TextField,        "Text28",   kNone, "Frame1",  kNone,  2700,  7230,  1620,  285, "",                                    kDefault,  37},
     ControlRow{Label,            "Label19",  kNone, "Frame1",  kNone,   120,  7560,  2520,  255, "Max. Probability of Failure (%) :",   kDefault,  38},
     ControlRow{TextField,        "Text29",   kNone, "Frame1",  kNone,  2700,  7560,  1620,  285, "",                                    kDefault,  39},
-    ControlRow{Frame,            "Frame2",   kNone, "Frame9",  kNone,  4680,   240,  7200, 7440, "Section",                             {"MS Sans Serif", 8.25, true},  40},
-    ControlRow{Label,            "Label20",  kNone, "Frame2",  kNone,   120,   240,  6960,  255, "Soils :",                             kDefault,  41},
-    ControlRow{TextField,        "Text19",   kNone, "Frame2",  kNone,   120,   510,  6960, 1200, "",                                    kDefault,  42},
-    ControlRow{Label,            "Label21",  kNone, "Frame2",  kNone,   120,  1800,  3420,  255, "Ground :",                            kDefault,  43},
-    ControlRow{TextField,        "Text18",   kNone, "Frame2",  kNone,   120,  2070,  3420, 1080, "",                                    kDefault,  44},
-    ControlRow{Label,            "Label22",  kNone, "Frame2",  kNone,  3660,  1800,  3420,  255, "Layers :",                            kDefault,  45},
-    ControlRow{TextField,        "Text20",   kNone, "Frame2",  kNone,  3660,  2070,  3420, 1080, "",                                    kDefault,  46},
-    ControlRow{Label,            "Label23",  kNone, "Frame2",  kNone,   120,  3240,  3420,  255, "Boundaries :",                        kDefault,  47},
-    ControlRow{TextField,        "Text21",   kNone, "Frame2",  kNone,   120,  3510,  3420, 1080, "",                                    kDefault,  48},
-    ControlRow{Label,            "Label24",  kNone, "Frame2",  kNone,  3660,  3240,  3420,  255, "Piezometric Line :",                  kDefault,  49},
-    ControlRow{TextField,        "Text22",   kNone, "Frame2",  kNone,  3660,  3510,  3420, 1080, "",                                    kDefault,  50},
-    ControlRow{Label,            "Label25",  kNone, "Frame2",  kNone,   120,  4680,  3420,  255, "Pressures :",                         kDefault,  51},
-    ControlRow{TextField,        "Text23",   kNone, "Frame2",  kNone,   120,  4950,  3420, 1080, "",                                    kDefault,  52},
-    ControlRow{Label,            "Label26",  kNone, "Frame2",  kNone,  3660,  4680,  3420,  255, "Line Loads :",                        kDefault,  53},
-    ControlRow{TextField,        "Text24",   kNone, "Frame2",  kNone,  3660,  4950,  3420, 1080, "",                                    kDefault,  54},
-    ControlRow{Label,            "Label52",  kNone, "Frame2",  kNone,  3660,  6090,  3420,  255, "Given Surface :",                     kDefault,  55},
-    ControlRow{TextField,        "Text52",   kNone, "Frame2",  kNone,  3660,  6330,  3420, 1050, "",                                    kDefault,  56},
-    ControlRow{Label,            "Label53",  kNone, "Frame2",  kNone,   120,  6390,  1800,  255, "Moment Point x :",                    kDefault,  57},
-    ControlRow{TextField,        "Text53",   kNone, "Frame2",  kNone,  1980,  6390,  1260,  285, "",                                    kDefault,  58},
-    ControlRow{Label,            "Label54",  kNone, "Frame2",  kNone,   120,  6720,  1800,  255, "Moment Point y :",                    kDefault,  59},
-    ControlRow{TextField,        "Text54",   kNone, "Frame2",  kNone,  1980,  6720,  1260,  285, "",                                    kDefault,  60},
+    ControlRow{Frame,            "Frame2",   kNone, "Frame9",  kNone,  4680,   240,  7200, 6600, "Section",                             {"MS Sans Serif", 8.25, true},  40},
+    ControlRow{Tabs,             "Tabs1",    kNone, "Frame2",  kNone,    60,   240,  7080, 6240, "",                                    kDefault,  41},
+    ControlRow{TabPage,          "Page1",    0,     "Tabs1",   kNone,     0,     0,     0,    0, "Soils",                              kDefault,  41},
+    ControlRow{TextField,        "Text19",   kNone, "Page1",   0,        60,    60,  6840, 5700, "",                                    kDefault,  42},
+    ControlRow{TabPage,          "Page1",    1,     "Tabs1",   kNone,     0,     0,     0,    0, "Ground",                             kDefault,  43},
+    ControlRow{TextField,        "Text18",   kNone, "Page1",   1,        60,    60,  6840, 5700, "",                                    kDefault,  44},
+    ControlRow{TabPage,          "Page1",    2,     "Tabs1",   kNone,     0,     0,     0,    0, "Layers",                             kDefault,  45},
+    ControlRow{TextField,        "Text20",   kNone, "Page1",   2,        60,    60,  6840, 5700, "",                                    kDefault,  46},
+    ControlRow{TabPage,          "Page1",    3,     "Tabs1",   kNone,     0,     0,     0,    0, "Boundaries",                         kDefault,  47},
+    ControlRow{TextField,        "Text21",   kNone, "Page1",   3,        60,    60,  6840, 5700, "",                                    kDefault,  48},
+    ControlRow{TabPage,          "Page1",    4,     "Tabs1",   kNone,     0,     0,     0,    0, "Piezometric",                        kDefault,  49},
+    ControlRow{TextField,        "Text22",   kNone, "Page1",   4,        60,    60,  6840, 5700, "",                                    kDefault,  50},
+    ControlRow{TabPage,          "Page1",    5,     "Tabs1",   kNone,     0,     0,     0,    0, "Pressures",                          kDefault,  51},
+    ControlRow{TextField,        "Text23",   kNone, "Page1",   5,        60,    60,  6840, 5700, "",                                    kDefault,  52},
+    ControlRow{TabPage,          "Page1",    6,     "Tabs1",   kNone,     0,     0,     0,    0, "Line Loads",                         kDefault,  53},
+    ControlRow{TextField,        "Text24",   kNone, "Page1",   6,        60,    60,  6840, 5700, "",                                    kDefault,  54},
+    ControlRow{TabPage,          "Page1",    7,     "Tabs1",   kNone,     0,     0,     0,    0, "Given Surface",                      kDefault,  55},
+    ControlRow{TextField,        "Text59",   kNone, "Page1",   7,        60,    60,  6840, 4980, "",                                    kDefault,  56},
+    ControlRow{Label,            "Label68",  kNone, "Page1",   7,        60,  5190,  1560,  255, "Moment Point x :",                    kDefault,  57},
+    ControlRow{TextField,        "Text60",   kNone, "Page1",   7,      1680,  5160,  1200,  285, "",                                    kDefault,  58},
+    ControlRow{Label,            "Label69",  kNone, "Page1",   7,      3060,  5190,  1560,  255, "Moment Point y :",                    kDefault,  59},
+    ControlRow{TextField,        "Text61",   kNone, "Page1",   7,      4680,  5160,  1200,  285, "",                                    kDefault,  60},
     ControlRow{Label,            "Image1",   kNone, "Frame9",  kNone, 12000,   300,  6720, 4260, "",                                    kDefault,  61},
     ControlRow{Frame,            "Frame7",   kNone, "Frame9",  kNone, 12000,  4680,  6720, 5580, "Results",                             {"MS Sans Serif", 8.25, true},  62},
     ControlRow{Label,            "Label27",  kNone, "Frame7",  kNone,   120,   240,  1800,  255, "Ordinary :",                          kDefault,  63},
@@ -150,14 +153,29 @@ constexpr std::array kControls = {
     ControlRow{TextField,        "Text17",   kNone, "Frame7",  kNone,  5340,  3870,  1260,  285, "",                                    kDefault, 106},
     ControlRow{Label,            "Label49",  kNone, "Frame7",  kNone,   120,  4260,  1000,  255, "Caution :",                           kDefault, 107},
     ControlRow{WrappedTextField, "Text50",   kNone, "Frame7",  kNone,  1200,  4260,  5400,  735, "",                                    kDefault, 108},
-    ControlRow{Frame,            "Frame10",  kNone, "Frame9",  kNone,  4680,  7710,  3540, 1095, "Message :",                           kDefault, 109},
+    ControlRow{Frame,            "Frame10",  kNone, "Frame9",  kNone,  4680,  6960,  3540, 1095, "Message :",                           kDefault, 109},
     ControlRow{WrappedTextField, "Text5",    kNone, "Frame10", kNone,   120,   240,  3300,  735, "",                                    kDefault, 110},
-    ControlRow{Frame,            "Frame8",   kNone, "Frame9",  kNone,  8340,  7710,  3540, 1095, "Explanation :",                       kDefault, 111},
+    ControlRow{Frame,            "Frame8",   kNone, "Frame9",  kNone,  8340,  6960,  3540, 1095, "Explanation :",                       kDefault, 111},
     ControlRow{WrappedTextField, "Text7",    kNone, "Frame8",  kNone,   120,   240,  3300,  735, "",                                    kDefault, 112},
-    ControlRow{Button,           "Command1", kNone, "Frame9",  kNone,   120,  9030,  2640,  960, "Calculation",                         kDefault, 113},
-    ControlRow{Button,           "Command4", kNone, "Frame9",  kNone,  2880,  9030,  1815,  495, "Clear Data",                          kDefault, 114},
-    ControlRow{Button,           "Command5", kNone, "Frame9",  kNone,  4815,  9030,  1815,  495, "Histogram",                           kDefault, 115},
-    ControlRow{Button,           "Command2", kNone, "Frame9",  kNone, 10185,  9030,  1695,  495, "Return",                              kDefault, 116},
+    ControlRow{Button,           "Command1", kNone, "Frame9",  kNone,   120,  8280,  2640,  960, "Calculation",                         kDefault, 113},
+    ControlRow{Button,           "Command4", kNone, "Frame9",  kNone,  2880,  8280,  1815,  495, "Clear Data",                          kDefault, 114},
+    ControlRow{Button,           "Command5", kNone, "Frame9",  kNone,  4815,  8280,  1815,  495, "Histogram",                           kDefault, 115},
+    ControlRow{Button,           "Command2", kNone, "Frame9",  kNone, 10185,  8280,  1695,  495, "Return",                              kDefault, 116},
+    ControlRow{Frame,            "Frame11",  kNone, "Frame9",  kNone,   120,  9300, 11760, 1020, "Overall Slope",                       {"MS Sans Serif", 8.25, true}, 117},
+    ControlRow{Label,            "Label61",  kNone, "Frame11", kNone,   120,   240,  1680,  255, "Overall Slope :",                     kDefault, 118},
+    ControlRow{TextField,        "Text52",   kNone, "Frame11", kNone,  1860,   240,  1140,  285, "",                                    kDefault, 119},
+    ControlRow{Label,            "Label62",  kNone, "Frame11", kNone,  3020,   240,  1680,  255, "Surfaces per Trial :",                kDefault, 120},
+    ControlRow{TextField,        "Text53",   kNone, "Frame11", kNone,  4760,   240,  1140,  285, "",                                    kDefault, 121},
+    ControlRow{Label,            "Label63",  kNone, "Frame11", kNone,  5920,   240,  1680,  255, "Failure Probability (%) :",           kDefault, 122},
+    ControlRow{TextField,        "Text54",   kNone, "Frame11", kNone,  7660,   240,  1140,  285, "",                                    kDefault, 123},
+    ControlRow{Label,            "Label64",  kNone, "Frame11", kNone,  8820,   240,  1680,  255, "Mean Factor :",                       kDefault, 124},
+    ControlRow{TextField,        "Text55",   kNone, "Frame11", kNone, 10560,   240,  1140,  285, "",                                    kDefault, 125},
+    ControlRow{Label,            "Label65",  kNone, "Frame11", kNone,   120,   570,  1680,  255, "Standard Deviation :",                kDefault, 126},
+    ControlRow{TextField,        "Text56",   kNone, "Frame11", kNone,  1860,   570,  1140,  285, "",                                    kDefault, 127},
+    ControlRow{Label,            "Label66",  kNone, "Frame11", kNone,  3020,   570,  1680,  255, "Reliability Index :",                 kDefault, 128},
+    ControlRow{TextField,        "Text57",   kNone, "Frame11", kNone,  4760,   570,  1140,  285, "",                                    kDefault, 129},
+    ControlRow{Label,            "Label67",  kNone, "Frame11", kNone,  5920,   570,  1680,  255, "Lognormal Index :",                   kDefault, 130},
+    ControlRow{TextField,        "Text58",   kNone, "Frame11", kNone,  7660,   570,  1140,  285, "",                                    kDefault, 131},
     // clang-format on
 };
 
