@@ -181,7 +181,8 @@ TEST_F(SectionForm, TheGivenPolylineShowsItsTableAndRunsWithoutASearch) {
     EXPECT_TRUE(table.isEnabled());
     EXPECT_TRUE(Enabled(MomentPointX));
     EXPECT_TRUE(Enabled(MomentPointY));
-    for (const int field : {CentresPerSide, RadiiPerCentre, OwnCircles, GivenRadius}) {
+    for (const int field : {CentresPerSide, RadiiPerCentre, OwnCircles, OverallSlope,
+                            SurfacesPerTrial, GivenRadius}) {
         EXPECT_FALSE(Enabled(field)) << field;
     }
     Type(form_, TrialCount, "20");

@@ -339,6 +339,8 @@ private:
         Enable(CentresPerSide, "Label13", searches);
         Enable(RadiiPerCentre, "Label14", searches);
         Enable(OwnCircles, "Label50", searches);
+        Enable(OverallSlope, "Label61", searches);
+        Enable(SurfacesPerTrial, "Label62", searches);
         Enable(GivenCentreX, "Label15", circle);
         Enable(GivenCentreY, "Label16", circle);
         Enable(GivenRadius, "Label17", circle);

@@ -99,7 +99,7 @@ constexpr std::array kControls = {
     ControlRow{TextField,        "Text23",   kNone, "Page1",   5,        60,    60,  6840, 5700, "",                                    kDefault,  52},
     ControlRow{TabPage,          "Page1",    6,     "Tabs1",   kNone,     0,     0,     0,    0, "Line Loads",                         kDefault,  53},
     ControlRow{TextField,        "Text24",   kNone, "Page1",   6,        60,    60,  6840, 5700, "",                                    kDefault,  54},
-    ControlRow{TabPage,          "Page1",    7,     "Tabs1",   kNone,     0,     0,     0,    0, "Given Surface",                      kDefault,  55},
+    ControlRow{TabPage,          "Page1",    7,     "Tabs1",   kNone,     0,     0,     0,    0, "Surface",                            kDefault,  55},
     ControlRow{TextField,        "Text59",   kNone, "Page1",   7,        60,    60,  6840, 4980, "",                                    kDefault,  56},
     ControlRow{Label,            "Label68",  kNone, "Page1",   7,        60,  5190,  1560,  255, "Moment Point x :",                    kDefault,  57},
     ControlRow{TextField,        "Text60",   kNone, "Page1",   7,      1680,  5160,  1200,  285, "",                                    kDefault,  58},
