@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cassert>
 
+#include "analysis/SampledNames.h"
 #include "fields/FieldTextMap.h"
+#include "numerics/RunTimeError.h"
 #include "sampling/SamplingChoices.h"
 
 namespace vardolin {
@@ -58,17 +60,58 @@ std::string_view UnitIn(const FieldFact& field, UnitSystem system) {
     return UnitOf(QuantityOf(field.unit), system, field.unit);
 }
 
+namespace {
+
+const SystemDefault* SystemDefaultOf(const AnalysisDescription& analysis, int field) {
+    for (const SystemDefault& given : analysis.systemDefaults) {
+        if (given.field == field) {
+            return &given;
+        }
+    }
+    return nullptr;
+}
+
+// Whether the text reads as the number `value` does.
+bool ReadsAs(std::string_view text, std::string_view value, const NumberLocale& locale) {
+    try {
+        return TextToDouble(text, locale) == TextToDouble(value);
+    } catch (const RunTimeError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
 std::string DefaultTextIn(const AnalysisDescription& analysis, const FieldFact& field,
                           UnitSystem system) {
-    return ConvertText(field.defaultText, QuantityOf(field.unit), DefaultUnits(analysis), system);
+    if (const SystemDefault* given = SystemDefaultOf(analysis, field.number)) {
+        return std::string(given->in(system));
+    }
+    return ConvertInput(analysis, field, field.defaultText, DefaultUnits(analysis), system);
+}
+
+std::string ConvertInput(const AnalysisDescription& analysis, const FieldFact& field,
+                         std::string_view text, UnitSystem from, UnitSystem to,
+                         const NumberLocale& locale) {
+    if (from == to || !field.isInput()) {
+        return std::string(text);
+    }
+    if (const TableInput* table = FindTableInput(analysis.tables, field.number)) {
+        return ConvertTableText(*table, text, from, to, locale);
+    }
+    if (const SystemDefault* given = SystemDefaultOf(analysis, field.number);
+        given != nullptr && ReadsAs(text, given->in(from), locale)) {
+        return DoubleToText(TextToDouble(given->in(to)), locale);
+    }
+    return ConvertText(text, QuantityOf(field.unit), from, to, locale);
 }
 
 void ConvertInputs(const AnalysisDescription& analysis, FieldTexts& fields, UnitSystem from,
                    UnitSystem to, const NumberLocale& locale) {
     for (const FieldFact& field : analysis.fields) {
-        if (field.isInput() && QuantityOf(field.unit) != Quantity::Other) {
-            fields.setText(field.number, ConvertText(fields.text(field.number),
-                                                     QuantityOf(field.unit), from, to, locale));
+        if (field.isInput()) {
+            fields.setText(field.number, ConvertInput(analysis, field, fields.text(field.number),
+                                                      from, to, locale));
         }
     }
 }
@@ -77,9 +120,10 @@ std::string_view UnitIn(const UncertainInput& input, UnitSystem system) {
     return UnitOf(QuantityOf(input.unit), system, input.unit);
 }
 
-void ConvertSamplingBounds(const AnalysisDescription& analysis, SamplingChoices& choices,
-                           UnitSystem from, UnitSystem to) {
-    for (const UncertainInput& input : analysis.sampledParameters()) {
+void ConvertSamplingBounds(const AnalysisDescription& analysis, const FieldTexts& fields,
+                           SamplingChoices& choices, UnitSystem from, UnitSystem to) {
+    const SampledNames names(analysis, fields);
+    for (const UncertainInput& input : names.inputs()) {
         const Quantity quantity = QuantityOf(input.unit);
         ParameterChoice choice = choices.of(input.key);
         if (quantity == Quantity::Other || !choice.bounded()) {

@@ -20,6 +20,21 @@
 
 namespace vardolin {
 
+// An input whose default is a customary value of each unit system rather than one value
+// converted: the unit weight of water is taken as 9.81 kN/m³, 9810 N/m³ or 62.4 pcf.
+struct SystemDefault {
+    int field;
+    std::string_view siPascal;
+    std::string_view siKilopascal;
+    std::string_view usCustomary;
+
+    std::string_view in(UnitSystem system) const {
+        return system == UnitSystem::SiPascal       ? siPascal
+               : system == UnitSystem::SiKilopascal ? siKilopascal
+                                                    : usCustomary;
+    }
+};
+
 // Raised by an analysis's factorAtMeans where its inputs at their averages give no factor for a
 // reason of the analysis's own (no usable circle), with the message its run would write there.
 class NoFactorAtMeans : public std::runtime_error {
@@ -85,11 +100,19 @@ struct AnalysisDescription {
     std::span<const ParameterPair> sampledPairs() const {
         return samplesInputs ? correlatedPairs : std::span<const ParameterPair>();
     }
-    // Whether its models choose their unit system. Its fields' units and default texts are
-    // then those of SI in kPa and kN/m³, the system of its new models; a model file that names
-    // no system is in Pa and N/m³, the units of every file without the key, so that its figures
-    // stay as they were saved. Otherwise its fields are in Pa and N/m³ only.
+    // Whether its models choose their unit system. Its fields' and table columns' units and
+    // default texts are then those of SI in kPa and kN/m³, the system of its new models; a
+    // model file that names no system is in `unnamedFileUnits`. Otherwise its fields are in Pa
+    // and N/m³ only.
     bool choosesUnits = false;
+    // The unit system its model files that name none are in; nothing is converted on reading
+    // them, so their figures stay as they were saved. Pa and N/m³ by default, the units of the
+    // files written before models chose their system.
+    UnitSystem unnamedFileUnits = UnitSystem::SiPascal;
+    // Its inputs whose defaults differ from system to system (SystemDefault): a model in one of
+    // them takes its text there, and a change of system that finds the old system's default
+    // writes the new one's.
+    std::span<const SystemDefault> systemDefaults = {};
     // Whether its runs can be split into parts (AnalysisContext::part, SplitRun.h): each trial
     // takes a fixed count of values of the sequence, so a part can start at its first trial, and
     // its run honours `part` and `given`. Where they cannot, why, for the refusal.
@@ -120,8 +143,6 @@ FieldTextMap DefaultTexts(const AnalysisDescription& analysis);
 
 // The unit system of the analysis's new models, which its field facts are written in.
 UnitSystem DefaultUnits(const AnalysisDescription& analysis);
-// The unit system of the analysis's model files that name none.
-inline constexpr UnitSystem kUnnamedFileUnits = UnitSystem::SiPascal;
 
 // The field's unit in the system ("kPa", "ft", "degrees"; empty for none).
 std::string_view UnitIn(const FieldFact& field, UnitSystem system);
@@ -130,13 +151,19 @@ std::string DefaultTextIn(const AnalysisDescription& analysis, const FieldFact& 
                           UnitSystem system);
 // The uncertain input's unit in the system.
 std::string_view UnitIn(const UncertainInput& input, UnitSystem system);
-// Every input of `fields` that has a unit, converted from one system to the other.
+// The text of the input `field`, converted from one system to the other: a number with a unit
+// converted, a table's cells column by column (TableInput), the default of one system
+// (SystemDefault) made the other's; any other text as it is.
+std::string ConvertInput(const AnalysisDescription& analysis, const FieldFact& field,
+                         std::string_view text, UnitSystem from, UnitSystem to,
+                         const NumberLocale& locale = {});
+// Every input of `fields`, converted from one system to the other (ConvertInput).
 void ConvertInputs(const AnalysisDescription& analysis, FieldTexts& fields, UnitSystem from,
                    UnitSystem to, const NumberLocale& locale = {});
-// The bounds of the sampling choices of the uncertain inputs that have a unit, converted from one
-// system to the other as their averages are.
+// The bounds of the sampling choices of the inputs `fields` let them name (SampledNames) that
+// have a unit, converted from one system to the other as their averages are.
 struct SamplingChoices;
-void ConvertSamplingBounds(const AnalysisDescription& analysis, SamplingChoices& choices,
-                           UnitSystem from, UnitSystem to);
+void ConvertSamplingBounds(const AnalysisDescription& analysis, const FieldTexts& fields,
+                           SamplingChoices& choices, UnitSystem from, UnitSystem to);
 
 }  // namespace vardolin

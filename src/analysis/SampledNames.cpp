@@ -15,6 +15,8 @@ SampledNames::SampledNames(const AnalysisDescription& analysis, const FieldTexts
             UncertainInput input{};
             input.key = table_.keys[i];
             input.label = table_.labels[i];
+            input.unit =
+                i < table_.units.size() ? std::string_view(table_.units[i]) : std::string_view();
             inputs_.push_back(input);
         }
         for (const auto& [first, second] : table_.pairs) {

@@ -25,8 +25,8 @@ public:
 
     // The parameters' keys, in the analysis's order.
     std::span<const std::string_view> keys() const { return keys_; }
-    // The parameters as the sampling dialog lists them: key, label and unit (empty for a
-    // table's input, whose units are the section's own, φ aside); no field.
+    // The parameters as the sampling dialog lists them: key, label and unit (in the analysis's
+    // default system); no field.
     std::span<const UncertainInput> inputs() const { return inputs_; }
     std::span<const ParameterPair> pairs() const { return pairs_; }
     SamplingNames names() const { return {keys_, pairs_}; }

@@ -81,6 +81,30 @@ std::optional<std::size_t> FindColumn(const TableInput& table, std::string_view 
     return std::nullopt;
 }
 
+std::string_view UnitIn(const TableColumn& column, UnitSystem system) {
+    return UnitOf(QuantityOf(column.unit), system, column.unit);
+}
+
+std::string ConvertTableText(const TableInput& table, std::string_view text, UnitSystem from,
+                             UnitSystem to, const NumberLocale& locale) {
+    std::optional<TableRows> rows = ParseTableText(text);
+    if (!rows || from == to) {
+        return std::string(text);
+    }
+    bool changed = false;
+    for (std::vector<std::string>& cells : *rows) {
+        for (std::size_t c = 0; c < cells.size() && c < table.columns.size(); ++c) {
+            std::string converted =
+                ConvertText(cells[c], QuantityOf(table.columns[c].unit), from, to, locale);
+            if (converted != cells[c]) {
+                cells[c] = std::move(converted);
+                changed = true;
+            }
+        }
+    }
+    return changed ? TableText(*rows) : std::string(text);
+}
+
 std::vector<TableProblem> TableProblems(const TableInput& table, std::string_view label,
                                         std::string_view text, const NumberLocale& locale) {
     const std::string name(label);

@@ -11,6 +11,7 @@
 #include "analysis/NumberRange.h"
 #include "fields/FieldTexts.h"
 #include "fields/TableText.h"
+#include "fields/UnitSystem.h"
 #include "numerics/NumberText.h"
 
 namespace vardolin {
@@ -20,7 +21,9 @@ namespace vardolin {
 struct TableColumn {
     std::string_view key;    // "x"
     std::string_view label;  // "x"
-    std::string_view unit;   // as a field's unit: "m", "degrees", or empty
+    // As a field's unit: "m", "kPa", "degrees", or empty; of an analysis that chooses its units,
+    // the unit in its default system.
+    std::string_view unit;
     std::string_view meaning;
     // The numbers a cell may hold; nothing for a column of texts, where any text but the empty
     // one will do.
@@ -42,6 +45,15 @@ struct TableInput {
 
 // The table input of field `number` among `tables`, or nullptr.
 const TableInput* FindTableInput(std::span<const TableInput> tables, int number);
+
+// The column's unit in the system ("ft", "degrees"; empty for none).
+std::string_view UnitIn(const TableColumn& column, UnitSystem system);
+
+// The table text with every cell of a column that has a unit converted from one system to the
+// other (ConvertText: a cell that is not a number stays as it is). A text that is not a table,
+// or whose cells all stay, comes back as it is.
+std::string ConvertTableText(const TableInput& table, std::string_view text, UnitSystem from,
+                             UnitSystem to, const NumberLocale& locale = {});
 
 // The column of a key or a heading (case aside), or nothing.
 std::optional<std::size_t> FindColumn(const TableInput& table, std::string_view name);

@@ -13,6 +13,8 @@ namespace vardolin {
 struct TableSampledInputs {
     std::vector<std::string> keys;    // "Clay.cohesion"
     std::vector<std::string> labels;  // "Clay: c"
+    // As a field's unit, in the analysis's default system: "kPa", "degrees", "kN/m³".
+    std::vector<std::string> units;
     // The pairs the choices may correlate, by their places in `keys`; the first is the one a
     // model without a "correlated" choice means.
     std::vector<std::pair<std::size_t, std::size_t>> pairs;

@@ -5,8 +5,8 @@ namespace vardolin {
 
 namespace {
 
-std::string TooltipWithUnit(const FieldFact& field, std::string_view unit) {
-    std::string tip(field.meaning);
+std::string TooltipWithUnit(std::string_view meaning, std::string_view unit) {
+    std::string tip(meaning);
     if (unit == "count") {
         tip += "\nA count, without unit.";
     } else if (!unit.empty()) {
@@ -19,11 +19,15 @@ std::string TooltipWithUnit(const FieldFact& field, std::string_view unit) {
 }  // namespace
 
 std::string FieldTooltip(const FieldFact& field) {
-    return TooltipWithUnit(field, field.unit);
+    return TooltipWithUnit(field.meaning, field.unit);
 }
 
 std::string FieldTooltip(const FieldFact& field, UnitSystem units) {
-    return TooltipWithUnit(field, UnitIn(field, units));
+    return TooltipWithUnit(field.meaning, UnitIn(field, units));
+}
+
+std::string ColumnTooltip(const TableColumn& column, UnitSystem units) {
+    return TooltipWithUnit(column.meaning, UnitIn(column, units));
 }
 
 const DiagramLabel* DiagramLabelAt(const AnalysisDescription& analysis, double x, double y) {

@@ -14,6 +14,8 @@ namespace vardolin {
 std::string FieldTooltip(const FieldFact& field);
 // The same, with the unit of a model in the unit system `units`.
 std::string FieldTooltip(const FieldFact& field, UnitSystem units);
+// What a column of a table input holds, with its unit in the system `units` the same way.
+std::string ColumnTooltip(const TableColumn& column, UnitSystem units);
 
 // The first labelled quantity of the analysis's diagram at (x, y) in the diagram's pixels, or
 // nullptr.

@@ -18,12 +18,13 @@ struct SystemFacts {
     std::string_view length;
     std::string_view stress;
     std::string_view unitWeight;
+    std::string_view lineLoad;
 };
 
 constexpr std::array<SystemFacts, 3> kSystems{{
-    {UnitSystem::SiPascal, "si-pa", "SI (Pa, N/m³)", "m", "Pa", "N/m³"},
-    {UnitSystem::SiKilopascal, "si-kpa", "SI (kPa, kN/m³)", "m", "kPa", "kN/m³"},
-    {UnitSystem::UsCustomary, "us", "US Customary (ft, psf, pcf)", "ft", "psf", "pcf"},
+    {UnitSystem::SiPascal, "si-pa", "SI (Pa, N/m³)", "m", "Pa", "N/m³", "N/m"},
+    {UnitSystem::SiKilopascal, "si-kpa", "SI (kPa, kN/m³)", "m", "kPa", "kN/m³", "kN/m"},
+    {UnitSystem::UsCustomary, "us", "US Customary (ft, psf, pcf)", "ft", "psf", "pcf", "lb/ft"},
 }};
 
 const SystemFacts& FactsOf(UnitSystem system) {
@@ -39,7 +40,7 @@ const SystemFacts& FactsOf(UnitSystem system) {
 constexpr double kFoot = 0.3048;
 constexpr double kPoundForce = 4.4482216152605;
 
-// One unit of the quantity in the system, in m, Pa or N/m³.
+// One unit of the quantity in the system, in m, Pa, N/m³ or N/m.
 double InSiBase(Quantity quantity, UnitSystem system) {
     const bool us = system == UnitSystem::UsCustomary;
     const double kilo = system == UnitSystem::SiKilopascal ? 1000.0 : 1.0;
@@ -50,6 +51,8 @@ double InSiBase(Quantity quantity, UnitSystem system) {
             return us ? kPoundForce / (kFoot * kFoot) : kilo;
         case Quantity::UnitWeight:
             return us ? kPoundForce / (kFoot * kFoot * kFoot) : kilo;
+        case Quantity::LineLoad:
+            return us ? kPoundForce / kFoot : kilo;
         case Quantity::Other:
             break;
     }
@@ -94,6 +97,9 @@ Quantity QuantityOf(std::string_view unit) {
         if (unit == facts.unitWeight) {
             return Quantity::UnitWeight;
         }
+        if (unit == facts.lineLoad) {
+            return Quantity::LineLoad;
+        }
     }
     return Quantity::Other;
 }
@@ -107,6 +113,8 @@ std::string_view UnitOf(Quantity quantity, UnitSystem system, std::string_view f
             return facts.stress;
         case Quantity::UnitWeight:
             return facts.unitWeight;
+        case Quantity::LineLoad:
+            return facts.lineLoad;
         case Quantity::Other:
             break;
     }

@@ -23,6 +23,7 @@ enum class Quantity {
     Length,      // m or ft
     Stress,      // Pa, kPa or psf
     UnitWeight,  // N/m³, kN/m³ or pcf
+    LineLoad,    // a force per length of slope: N/m, kN/m or lb/ft
 };
 
 // The system's name in model files and on the command line: "si-pa", "si-kpa", "us".

@@ -48,12 +48,12 @@ Model ModelFromFields(const AnalysisDescription& analysis, const FieldTexts& fie
 }
 
 void ConvertModelUnits(Model& model, UnitSystem to) {
+    ConvertSamplingBounds(*model.analysis, FieldsOf(model), model.sampling, model.units, to);
     for (const FieldFact& field : model.analysis->fields) {
         if (const auto found = model.inputs.find(field.key); found != model.inputs.end()) {
-            found->second = ConvertText(found->second, QuantityOf(field.unit), model.units, to);
+            found->second = ConvertInput(*model.analysis, field, found->second, model.units, to);
         }
     }
-    ConvertSamplingBounds(*model.analysis, model.sampling, model.units, to);
     model.units = to;
 }
 

@@ -170,12 +170,12 @@ private:
         return analysis;
     }
 
-    // The model's unit system; a file that names none is in Pa and N/m³ (kUnnamedFileUnits),
-    // the units it was saved in.
+    // The model's unit system; a file that names none is in the analysis's unnamedFileUnits
+    // (Pa and N/m³, the units it was saved in, for most).
     UnitSystem Units(const json& root, const AnalysisDescription& analysis) const {
         const auto found = root.find("units");
         if (found == root.end()) {
-            return kUnnamedFileUnits;
+            return analysis.unnamedFileUnits;
         }
         const std::string name = Text(*found, "units");
         const std::optional<UnitSystem> units = UnitSystemNamed(name);

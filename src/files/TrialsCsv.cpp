@@ -39,8 +39,12 @@ std::string CsvValue(std::string_view text) {
 std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fields,
                        std::span<const double> factors, std::span<const OutOfRangeCount> outOfRange,
                        std::span<const ExportTable> tables,
-                       std::span<const SamplingChoiceText> sampling) {
+                       std::span<const SamplingChoiceText> sampling,
+                       std::optional<UnitSystem> units) {
     std::string csv = "analysis," + CsvValue(analysis.id) + "\r\n";
+    if (units) {
+        csv += "units," + std::string(NameOf(*units)) + "\r\n";
+    }
     for (const FieldFact& field : analysis.fields) {
         if (field.isInput() || IsReportedResult(field.role)) {
             csv += CsvValue(field.key) + "," + CsvValue(fields.text(field.number)) + "\r\n";

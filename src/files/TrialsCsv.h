@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "analysis/ExportTable.h"
 #include "analysis/OutOfRangeDraws.h"
 #include "fields/FieldTexts.h"
+#include "fields/UnitSystem.h"
 #include "sampling/SamplingRecord.h"
 
 namespace vardolin {
@@ -17,7 +19,8 @@ namespace vardolin {
 // with a comma, a quote or a line break is quoted). Factors are written with the fewest digits
 // that read back as the same double, always with a point.
 
-// One analysis's run for a report: a header of "key,text" rows (the analysis, every input, the
+// One analysis's run for a report: a header of "key,text" rows (the analysis, the unit system of
+// a model that chooses one ("units,si-kpa", as a model file names it), every input, the
 // three result texts and the analysis's other results as the form shows them, every sampling
 // choice of the record as "sampling.KEY,TEXT", and "trials_out_of_range_<parameter>,count" for each
 // count given), then each of the analysis's own tables after an empty row and its name, then an
@@ -27,7 +30,8 @@ std::string ResultsCsv(const AnalysisDescription& analysis, const FieldTexts& fi
                        std::span<const double> factors,
                        std::span<const OutOfRangeCount> outOfRange = {},
                        std::span<const ExportTable> tables = {},
-                       std::span<const SamplingChoiceText> sampling = {});
+                       std::span<const SamplingChoiceText> sampling = {},
+                       std::optional<UnitSystem> units = std::nullopt);
 
 // A batch's trials file starts with the sampling choices of each model's run in full, one a
 // row under this header ("CHOICE,TEXT" is what --set sampling.CHOICE=TEXT takes), then an empty

@@ -159,6 +159,7 @@ void AnalysisForm::Calculate() {
         texts.setText(field.number, fields.text(field.number));
     }
     runTexts_ = texts;
+    runUnits_ = units();
     edit_->Forget();
     // The last run's curves would only slow this one down; they can be worked out again.
     sensitivity_->Skip();
@@ -255,10 +256,12 @@ void AnalysisForm::FinishRun() {
         distribution.sensitivityPending = analysis_.factorAtMeans != nullptr;
         histogram_.RecordMonteCarlo(std::move(distribution));
         resultsTexts_ = runTexts_;
+        resultsUnits_ = runUnits_;
         sensitivity_->Start(runTexts_);
     } else if (result.outcome->end == RunOutcome::End::FixedData) {
         histogram_.RecordFixedData();
         resultsTexts_ = runTexts_;
+        resultsUnits_ = runUnits_;
     } else {
         culprit = result.outcome->stoppedAtField;
     }

@@ -81,6 +81,8 @@ public:
     // Every field's text as the last run with results left it (its inputs, the count it may
     // have rewritten, and its results); nullptr when the last run gave none.
     const FieldTextMap* resultsTexts() const { return resultsTexts_ ? &*resultsTexts_ : nullptr; }
+    // The units of those texts: the form's when their run started.
+    UnitSystem resultsUnits() const { return resultsUnits_; }
     // The tables the analysis kept after the form's last run that was not cancelled, for its
     // diagram and its exported results.
     KeptTables& shownTables() { return shownTables_; }
@@ -133,6 +135,8 @@ private:
     bool resultsStale_ = false;
     FieldTextMap runTexts_;  // the texts the run in flight started from
     std::optional<FieldTextMap> resultsTexts_;
+    UnitSystem runUnits_ = UnitSystem::SiPascal;  // of runTexts_
+    UnitSystem resultsUnits_ = UnitSystem::SiPascal;
     ModelFileActions* files_;
     SamplingActions* sampling_;
     UnitActions* units_ = nullptr;

@@ -74,9 +74,11 @@ struct AnalysisWindow {
     // system `units`; nullptr shows the file.
     void (*drawDiagram)(QPainter& painter, const QRectF& area, const FieldTexts& fields,
                         const NumberLocale& locale, UnitSystem units, KeptTables& kept) = nullptr;
-    // The tooltip of the drawn diagram at the point `at` of `area`; empty: the picture's own.
+    // The tooltip of the drawn diagram at the point `at` of `area`, its figures in the units of
+    // the system `units`; empty: the picture's own.
     QString (*describeDiagramPoint)(const QRectF& area, const QPointF& at, const FieldTexts& fields,
-                                    const NumberLocale& locale, KeptTables& kept) = nullptr;
+                                    const NumberLocale& locale, UnitSystem units,
+                                    KeptTables& kept) = nullptr;
     // A File menu command that reads a drawing into the form's inputs ("Import &Section…"),
     // and what it does: asks for the file and whatever else it needs, and returns whether it
     // changed the form. nullptr: no such command.

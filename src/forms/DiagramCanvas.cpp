@@ -25,7 +25,8 @@ QString DiagramCanvas::TipAt(const QPointF& at) const {
     QString text;
     if (const auto describe = form_.window().describeDiagramPoint) {
         const LineEditFields fields(form_);
-        text = describe(QRectF(rect()), at, fields, form_.locale(), form_.diagramTables());
+        text = describe(QRectF(rect()), at, fields, form_.locale(), form_.units(),
+                        form_.diagramTables());
     }
     return text.isEmpty() ? parentWidget()->toolTip() : text;
 }

@@ -191,7 +191,9 @@ bool ModelFileActions::ExportResultsTo(const QString& path) {
         WriteFileAtomically(
             LocalPath(path),
             ResultsCsv(form_.analysis(), *results, current->factors, current->outOfRange, tables,
-                       SamplingRecordOf(form_.analysis(), *results, form_.sampling().ofResults())));
+                       SamplingRecordOf(form_.analysis(), *results, form_.sampling().ofResults()),
+                       form_.analysis().choosesUnits ? std::optional(form_.resultsUnits())
+                                                     : std::nullopt));
     } catch (const FileWriteError& e) {
         dialogs_.ShowError(&form_, Caption(), QString::fromUtf8(e.what()));
         return false;

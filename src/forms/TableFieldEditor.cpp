@@ -13,6 +13,7 @@
 #include <limits>
 #include <set>
 
+#include "analysis/Tooltips.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
 
@@ -69,22 +70,10 @@ TableFieldEditor::TableFieldEditor(const TableInput& table, const QString& label
       value_(&value),
       grid_(new QTableWidget(0, static_cast<int>(table.columns.size()), this)),
       problem_(new QLabel(this)) {
-    QStringList headings;
     for (int c = 0; c < grid_->columnCount(); ++c) {
-        const TableColumn& column = table.columns[static_cast<std::size_t>(c)];
-        // The unit on a line of its own, an angle's as its sign, so that a narrow column
-        // shows both.
-        const QString unit = column.unit == "degrees" ? QStringLiteral("\u00b0") : Q(column.unit);
-        // A label of two words takes two lines, and the unit one more.
-        QString name = Q(column.label);
-        if (name.count(QLatin1Char(' ')) == 1) {
-            name.replace(QLatin1Char(' '), QLatin1Char('\n'));
-        }
-        auto* heading = new QTableWidgetItem(
-            unit.isEmpty() ? name : QStringLiteral("%1\n(%2)").arg(name, unit));
-        heading->setToolTip(Q(column.meaning));
-        grid_->setHorizontalHeaderItem(c, heading);
+        grid_->setHorizontalHeaderItem(c, new QTableWidgetItem);
     }
+    ShowUnits(UnitSystem::SiPascal);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // A column of words (a name, a model) as wide as its words; the figures share the rest.
     for (int c = 0; c < grid_->columnCount(); ++c) {
@@ -131,6 +120,23 @@ TableFieldEditor::TableFieldEditor(const TableInput& table, const QString& label
     written_ = value.text().toStdString();
     Show(ParseTableText(written_).value_or(TableRows{}));
     Mark();
+}
+
+void TableFieldEditor::ShowUnits(UnitSystem units) {
+    for (int c = 0; c < grid_->columnCount(); ++c) {
+        const TableColumn& column = table_.columns[static_cast<std::size_t>(c)];
+        // A degree sign for degrees, as beside a field: a narrow column has little room. So a
+        // label of two words takes two lines, and the unit one more.
+        const std::string_view unit =
+            UnitIn(column, units) == "degrees" ? "°" : UnitIn(column, units);
+        QString name = Q(column.label);
+        if (name.count(QLatin1Char(' ')) == 1) {
+            name.replace(QLatin1Char(' '), QLatin1Char('\n'));
+        }
+        QTableWidgetItem* heading = grid_->horizontalHeaderItem(c);
+        heading->setText(unit.empty() ? name : QStringLiteral("%1\n(%2)").arg(name, Q(unit)));
+        heading->setToolTip(Q(ColumnTooltip(column, units)));
+    }
 }
 
 bool TableFieldEditor::rowInError(int row) const {
@@ -383,6 +389,7 @@ void AttachTableEditors(QWidget& form, const AnalysisDescription& analysis,
         auto* editor =
             new TableFieldEditor(table, Q(field->label), locale, *value, value->parentWidget());
         editor->setObjectName(QStringLiteral("Table%1").arg(table.field));
+        editor->ShowUnits(DefaultUnits(analysis));
         editor->setGeometry(value->geometry());
         editor->setFont(value->font());
         editor->show();

@@ -55,6 +55,8 @@ public:
     void RemoveRows();
     // The selected cells as tab-separated rows.
     QString SelectionText() const;
+    // Names each column's unit of the system in its heading ("x (ft)") and its tooltip.
+    void ShowUnits(UnitSystem units);
 
     // Sets the table's value from the editor's side, through the undo history; for its commands.
     void Apply(const std::string& text);

@@ -13,6 +13,7 @@
 #include "forms/FieldTooltips.h"
 #include "forms/LineEditFields.h"
 #include "forms/SamplingActions.h"
+#include "forms/TableFieldEditor.h"
 
 namespace vardolin::forms {
 
@@ -73,10 +74,16 @@ UnitActions::UnitActions(AnalysisForm& form)
         connect(action, &QAction::triggered, this, [this, system] { ConvertTo(system); });
     }
     for (const FieldFact& field : form.analysis().fields) {
-        const QLineEdit* control = FieldControl(form, field.number);
+        QLineEdit* control = FieldControl(form, field.number);
         if (control == nullptr || UnitLabelText(field.unit).isEmpty() ||
             SharesItsUnitWithTheNextField(form, field, *control)) {
             continue;
+        }
+        // A field whose unit would pass its frame's edge gives the unit the room it needs.
+        const int beyond = control->x() + control->width() + kUnitGap + kUnitWidth -
+                           control->parentWidget()->contentsRect().right();
+        if (beyond > 0) {
+            control->resize(control->width() - beyond, control->height());
         }
         auto* label = new QLabel(control->parentWidget());
         label->setObjectName(QStringLiteral("Unit%1").arg(field.number));
@@ -92,9 +99,9 @@ UnitActions::UnitActions(AnalysisForm& form)
 void UnitActions::ConvertTo(UnitSystem units) {
     if (units != units_) {
         LineEditFields fields(form_);
-        ConvertInputs(form_.analysis(), fields, units_, units, form_.locale());
         SamplingChoices choices = form_.sampling().choices();
-        ConvertSamplingBounds(form_.analysis(), choices, units_, units);
+        ConvertSamplingBounds(form_.analysis(), fields, choices, units_, units);
+        ConvertInputs(form_.analysis(), fields, units_, units, form_.locale());
         form_.sampling().SetChoices(choices);
         form_.edit().ConvertUnits(units_, units);
         units_ = units;
@@ -112,6 +119,9 @@ void UnitActions::ShowUnits() {
         if (const auto label = labels_.find(field.number); label != labels_.end()) {
             label->second->setText(UnitLabelText(UnitIn(field, units_)));
         }
+    }
+    for (TableFieldEditor* table : form_.findChildren<TableFieldEditor*>()) {
+        table->ShowUnits(units_);
     }
     actions_.at(units_)->setChecked(true);
     ApplyFieldTooltips(form_, form_.analysis(), units_);

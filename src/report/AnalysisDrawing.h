@@ -29,9 +29,11 @@ struct AnalysisDrawing {
     // Draws the diagram in `area`, its lengths in the units of the system `units`.
     void (*draw)(QPainter& painter, const QRectF& area, const FieldTexts& fields,
                  const NumberLocale& locale, UnitSystem units, KeptTables& kept) = nullptr;
-    // What the diagram shows at the point `at` of `area`, for its tooltip; empty: nothing there.
+    // What the diagram shows at the point `at` of `area`, for its tooltip, in the units of the
+    // system `units`; empty: nothing there.
     QString (*describePoint)(const QRectF& area, const QPointF& at, const FieldTexts& fields,
-                             const NumberLocale& locale, KeptTables& kept) = nullptr;
+                             const NumberLocale& locale, UnitSystem units,
+                             KeptTables& kept) = nullptr;
 };
 
 // The drawings of the analyses a program offers, found by their analysis's id.

@@ -167,7 +167,7 @@ public:
 
     // A table input: a heading per column with its unit, then one line a row numbered from 1,
     // its headings again on every page it runs on to.
-    void Grid(const TableInput& table, const TableRows& rows) {
+    void Grid(const TableInput& table, const TableRows& rows, UnitSystem units) {
         const QFont font = ReportFont(9.0);
         const QFontMetricsF fm(font, painter_.device());
         const double columnWidth = width_ / static_cast<double>(table.columns.size() + 1);
@@ -186,9 +186,10 @@ public:
         };
         QStringList headings{QObject::tr("Row")};
         for (const TableColumn& column : table.columns) {
-            headings.push_back(column.unit.empty() ? Q(column.label)
-                                                   : QStringLiteral("%1 (%2)").arg(Q(column.label),
-                                                                                   Q(column.unit)));
+            const std::string_view unit = UnitIn(column, units);
+            headings.push_back(unit.empty()
+                                   ? Q(column.label)
+                                   : QStringLiteral("%1 (%2)").arg(Q(column.label), Q(unit)));
         }
         Keep((fm.height() + 3.0) * 2);
         line(headings, true);
@@ -514,7 +515,7 @@ int PaintPages(QPagedPaintDevice& device, const RunReport& report, const QDateTi
         page.Heading(Q(analysis.findField(table.field)->label), 10.0);
         const std::optional<TableRows> rows = ParseTableText(report.texts.text(table.field));
         if (rows) {
-            page.Grid(table, *rows);
+            page.Grid(table, *rows, report.units.value_or(DefaultUnits(analysis)));
         } else {
             page.Paragraph(QString::fromStdString(report.texts.text(table.field)));
         }

@@ -320,6 +320,7 @@ void AddUncertain(const Soil& soil, std::size_t row, SoilParameter parameter, do
         case SoilParameter::Cohesion:
             input.key = soil.name + ".cohesion";
             input.label = soil.name + ": c";
+            input.unit = kSoilColumns[CMean].unit;
             input.mean = soil.cohesion;
             input.range = NumberRange::From(0.0);
             input.rangeMessage = soil.name + ": c must not be negative.";
@@ -327,7 +328,7 @@ void AddUncertain(const Soil& soil, std::size_t row, SoilParameter parameter, do
         case SoilParameter::FrictionAngle:
             input.key = soil.name + ".friction_angle";
             input.label = soil.name + ": φ";
-            input.unit = "degrees";
+            input.unit = kSoilColumns[PhiMean].unit;
             input.mean = soil.frictionAngle;
             input.range = NumberRange::Between(0.0, true, 90.0, false);
             input.rangeMessage = soil.name + ": φ must be at least 0° and below 90°.";
@@ -335,6 +336,7 @@ void AddUncertain(const Soil& soil, std::size_t row, SoilParameter parameter, do
         case SoilParameter::UnitWeight:
             input.key = soil.name + ".unit_weight";
             input.label = soil.name + ": γ";
+            input.unit = kSoilColumns[GammaMean].unit;
             input.mean = soil.unitWeight;
             input.range = NumberRange::From(0.0, false);
             input.rangeMessage = soil.name + ": γ must be greater than 0.";
@@ -736,16 +738,17 @@ TableSampledInputs SoilSampledInputs(const FieldTexts& fields) {
             continue;
         }
         const std::string name(Trimmed(row[Name]));
-        const auto add = [&](const char* key, const char* label) {
+        const auto add = [&](const char* key, const char* label, SoilColumn mean) {
             sampled.keys.push_back(name + key);
             sampled.labels.push_back(name + label);
+            sampled.units.emplace_back(kSoilColumns[mean].unit);
         };
-        add(".cohesion", ": c");
+        add(".cohesion", ": c", CMean);
         if (*model == SoilModel::MohrCoulomb) {
-            add(".friction_angle", ": φ");
+            add(".friction_angle", ": φ", PhiMean);
             sampled.pairs.emplace_back(sampled.keys.size() - 2, sampled.keys.size() - 1);
         }
-        add(".unit_weight", ": γ");
+        add(".unit_weight", ": γ", GammaMean);
     }
     return sampled;
 }

@@ -30,7 +30,7 @@ enum class SoilParameter { Cohesion, FrictionAngle, UnitWeight };
 struct SoilUncertainInput {
     std::string key;       // "<soil>.cohesion", "<soil>.friction_angle", "<soil>.unit_weight"
     std::string label;     // "Clay: c", "Clay: φ", "Clay: γ"
-    std::string unit;      // "degrees" for φ; the section's own units otherwise
+    std::string unit;      // its column's unit, in the default system: "kPa", "degrees", "kN/m³"
     std::size_t soil = 0;  // its row of the soils, from 0
     SoilParameter parameter = SoilParameter::Cohesion;
     double mean = 0.0;

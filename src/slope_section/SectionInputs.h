@@ -128,18 +128,18 @@ inline constexpr int kMaxRadiiPerCentre = 1'000;
 
 // clang-format off
 inline constexpr std::array<TableColumn, 2> kPointColumns{{
-    {"x", "x", "", "Horizontal distance, growing from row to row.", NumberRange{}},
-    {"y", "y", "", "Height.", NumberRange{}},
+    {"x", "x", "m", "Horizontal distance, growing from row to row.", NumberRange{}},
+    {"y", "y", "m", "Height.", NumberRange{}},
 }};
 inline constexpr std::array<TableColumn, 9> kSoilColumns{{
     {"name", "Name", "", "The soil's name, by which the layers name it.", std::nullopt},
     {"model", "Model", "", "Mohr-Coulomb (c, φ, γ), Undrained (c as cu with φ = 0, γ) or Impenetrable (bedrock).", std::nullopt},
-    {"c_mean", "c mean", "", "Average cohesion (cu of an undrained soil): from 0.", NumberRange{}},
-    {"c_sd", "c SD", "", "Standard deviation of the cohesion; 0 keeps it at its average.", NumberRange::From(0.0)},
+    {"c_mean", "c mean", "kPa", "Average cohesion (cu of an undrained soil): from 0.", NumberRange{}},
+    {"c_sd", "c SD", "kPa", "Standard deviation of the cohesion; 0 keeps it at its average.", NumberRange::From(0.0)},
     {"phi_mean", "φ mean", "degrees", "Average friction angle: from 0, below 90.", NumberRange{}},
     {"phi_sd", "φ SD", "degrees", "Standard deviation of the friction angle.", NumberRange::From(0.0)},
-    {"gamma_mean", "γ mean", "", "Average unit weight: above 0.", NumberRange{}},
-    {"gamma_sd", "γ SD", "", "Standard deviation of the unit weight.", NumberRange::From(0.0)},
+    {"gamma_mean", "γ mean", "kN/m³", "Average unit weight: above 0.", NumberRange{}},
+    {"gamma_sd", "γ SD", "kN/m³", "Standard deviation of the unit weight.", NumberRange::From(0.0)},
     {"ru", "ru", "", "Pore-pressure ratio, read when the water is given by ratios: from 0, below 1.", NumberRange{}},
 }};
 inline constexpr std::array<TableColumn, 1> kLayerColumns{{
@@ -147,17 +147,17 @@ inline constexpr std::array<TableColumn, 1> kLayerColumns{{
 }};
 inline constexpr std::array<TableColumn, 3> kBoundaryColumns{{
     {"boundary", "Boundary", "", "The boundary's number: 1 for the top of the second layer, 2 for the third's, and so on.", NumberRange::From(1.0)},
-    {"x", "x", "", "Horizontal distance, growing from row to row within a boundary.", NumberRange{}},
-    {"y", "y", "", "Height.", NumberRange{}},
+    {"x", "x", "m", "Horizontal distance, growing from row to row within a boundary.", NumberRange{}},
+    {"y", "y", "m", "Height.", NumberRange{}},
 }};
 inline constexpr std::array<TableColumn, 3> kPressureColumns{{
-    {"from_x", "From x", "", "Where the pressure starts.", NumberRange{}},
-    {"to_x", "To x", "", "Where it ends, right of From x.", NumberRange{}},
-    {"pressure", "Pressure", "", "Vertical pressure on the ground, positive pressing down.", NumberRange{}},
+    {"from_x", "From x", "m", "Where the pressure starts.", NumberRange{}},
+    {"to_x", "To x", "m", "Where it ends, right of From x.", NumberRange{}},
+    {"pressure", "Pressure", "kPa", "Vertical pressure on the ground, positive pressing down.", NumberRange{}},
 }};
 inline constexpr std::array<TableColumn, 3> kLineLoadColumns{{
-    {"x", "x", "", "Where the load acts on the ground.", NumberRange{}},
-    {"force", "Force", "", "The load per unit length of slope.", NumberRange{}},
+    {"x", "x", "m", "Where the load acts on the ground.", NumberRange{}},
+    {"force", "Force", "kN/m", "The load per unit length of slope.", NumberRange{}},
     {"angle", "Angle", "degrees", "Degrees below the horizontal toward +x: 90 presses straight down.", NumberRange{}},
 }};
 
@@ -174,6 +174,9 @@ inline constexpr std::array<TableInput, 8> kSectionTables{{
     {GivenSurfaceTable, kPointColumns, 0, kMaxLinePoints},
 }};
 
+// The units: lengths in m, c and pressures in kPa, unit weights in kN/m³ and line loads in kN/m,
+// those of the default system; a model in another system converts them (UnitSystem.h).
+//
 // The inputs, in field order. The defaults: a 2:1 slope 10 high of one soil, dry, a search.
 // The counts, the methods and the water come before the report fields, as the other forms' first
 // inputs do; the rest of the plain fields after them; the tables last.
@@ -184,15 +187,15 @@ inline constexpr std::array<FieldFact, 4> kSectionLeadingFields{{
     {WaterModelField,   FieldRole::Input, "water",             "Water",              "none", "",      "none, piezometric (the piezometric line) or ru (each soil's pore-pressure ratio)."},
 }};
 inline constexpr std::array<FieldFact, 9> kSectionPlainFields{{
-    {WaterUnitWeight,   FieldRole::Input, "water_unit_weight", "γw",                 "9.81", "",      "Unit weight of water, for the piezometric line and a water-filled crack: above 0."},
+    {WaterUnitWeight,   FieldRole::Input, "water_unit_weight", "γw",                 "9.81", "kN/m³",      "Unit weight of water, for the piezometric line and a water-filled crack: above 0."},
     {HeadModeField,     FieldRole::Input, "head",              "Head",               "vertical", "",  "How the head above a slice's base is read from the piezometric line: vertical (its height above the base, the default) or inclined (that height times cos² of the line's inclination)."},
     {HorizontalSeismic, FieldRole::Input, "kh",                "kh",                 "0",    "",      "Horizontal pseudo-static coefficient, toward the direction of sliding."},
     {VerticalSeismic,   FieldRole::Input, "kv",                "kv",                 "0",    "",      "Vertical pseudo-static coefficient, positive upward."},
-    {CrackDepth,        FieldRole::Input, "crack_depth",       "Tension crack depth", "",    "",      "Depth of a tension crack behind the crest, above 0; empty for none."},
+    {CrackDepth,        FieldRole::Input, "crack_depth",       "Tension crack depth", "",    "m",      "Depth of a tension crack behind the crest, above 0; empty for none."},
     {CrackWaterFill,    FieldRole::Input, "crack_water_fill",  "Tension crack water fill", "0", "",   "The share of the crack's depth that holds water: 0 to 1."},
-    {GivenCentreX,      FieldRole::Input, "circle_centre_x",   "Given circle: centre x", "", "",      "Centre x of one circle to check instead of a search; leave the three empty to search."},
-    {GivenCentreY,      FieldRole::Input, "circle_centre_y",   "Given circle: centre y", "", "",      "Centre y of the circle to check."},
-    {GivenRadius,       FieldRole::Input, "circle_radius",     "Given circle: radius", "",   "",      "Radius of the circle to check: above 0."},
+    {GivenCentreX,      FieldRole::Input, "circle_centre_x",   "Given circle: centre x", "", "m",      "Centre x of one circle to check instead of a search; leave the three empty to search."},
+    {GivenCentreY,      FieldRole::Input, "circle_centre_y",   "Given circle: centre y", "", "m",      "Centre y of the circle to check."},
+    {GivenRadius,       FieldRole::Input, "circle_radius",     "Given circle: radius", "",   "m",      "Radius of the circle to check: above 0."},
 }};
 inline constexpr std::array<FieldFact, 7> kSectionTableFields{{
     {GroundTable,       FieldRole::Input, "ground",            "Ground",             R"([["0","20"],["20","20"],["40","10"],["60","10"]])", "", "The ground surface, left to right, level beyond its ends."},
@@ -211,13 +214,13 @@ inline constexpr std::array<FieldFact, 5> kSectionSearchFields{{
     {MaximumFailurePercentage, FieldRole::Input, "maximum_failure_probability", "Acceptance: Maximum Probability of Failure (%)", "5", "%", "The highest probability of failure the slope is accepted with: 0 to 100 %."},
 }};
 inline constexpr std::array<FieldFact, 21> kSectionResultFields{{
-    {CriticalCentreX,   FieldRole::Result, "critical_centre_x", "Critical Circle: Centre x", "", "", "Centre x of the critical circle (the given one where a circle is given); empty for a given polyline.", FieldDisplay::Length},
-    {CriticalCentreY,   FieldRole::Result, "critical_centre_y", "Critical Circle: Centre y", "", "", "Centre y of the critical circle.", FieldDisplay::Length},
-    {CriticalRadius,    FieldRole::Result, "critical_radius",   "Critical Circle: Radius",   "", "", "Radius of the critical circle.", FieldDisplay::Length},
-    {EntryX,            FieldRole::Result, "entry_x",           "Entry Point: x",            "", "", "Where the critical surface enters the ground at the top of the sliding mass.", FieldDisplay::Length},
-    {EntryY,            FieldRole::Result, "entry_y",           "Entry Point: y",            "", "", "Height of the entry point.", FieldDisplay::Length},
-    {ExitX,             FieldRole::Result, "exit_x",            "Exit Point: x",             "", "", "Where the critical surface leaves the ground at the foot of the sliding mass.", FieldDisplay::Length},
-    {ExitY,             FieldRole::Result, "exit_y",            "Exit Point: y",             "", "", "Height of the exit point.", FieldDisplay::Length},
+    {CriticalCentreX,   FieldRole::Result, "critical_centre_x", "Critical Circle: Centre x", "", "m", "Centre x of the critical circle (the given one where a circle is given); empty for a given polyline.", FieldDisplay::Length},
+    {CriticalCentreY,   FieldRole::Result, "critical_centre_y", "Critical Circle: Centre y", "", "m", "Centre y of the critical circle.", FieldDisplay::Length},
+    {CriticalRadius,    FieldRole::Result, "critical_radius",   "Critical Circle: Radius",   "", "m", "Radius of the critical circle.", FieldDisplay::Length},
+    {EntryX,            FieldRole::Result, "entry_x",           "Entry Point: x",            "", "m", "Where the critical surface enters the ground at the top of the sliding mass.", FieldDisplay::Length},
+    {EntryY,            FieldRole::Result, "entry_y",           "Entry Point: y",            "", "m", "Height of the entry point.", FieldDisplay::Length},
+    {ExitX,             FieldRole::Result, "exit_x",            "Exit Point: x",             "", "m", "Where the critical surface leaves the ground at the foot of the sliding mass.", FieldDisplay::Length},
+    {ExitY,             FieldRole::Result, "exit_y",            "Exit Point: y",             "", "m", "Height of the exit point.", FieldDisplay::Length},
     {OrdinaryFactor,    FieldRole::Result, "ordinary_factor",   "Ordinary",                  "", "", "The ordinary (Fellenius) factor of the critical surface at the averages.", FieldDisplay::Factor},
     {BishopFactor,      FieldRole::Result, "bishop_factor",     "Bishop Simplified",         "", "", "Bishop's simplified factor of the critical surface at the averages.", FieldDisplay::Factor},
     {JanbuFactor,       FieldRole::Result, "janbu_factor",      "Janbu Simplified",          "", "", "Janbu's simplified factor, uncorrected.", FieldDisplay::Factor},
@@ -249,8 +252,8 @@ inline constexpr std::array<FieldFact, 5> kSectionOverallResultFields{{
 }};
 inline constexpr std::array<FieldFact, 3> kSectionPolylineFields{{
     {GivenSurfaceTable, FieldRole::Input, "given_surface",     "Given Surface",      "",     "",      "The points of one polyline slip surface to check instead of a search, left to right, each end on or above the ground; empty for a circle."},
-    {MomentPointX,      FieldRole::Input, "moment_point_x",    "Moment Point: x",    "",     "",      "Where the methods that take moments take them on the given surface; leave x and y empty for the centre of the circle through its ends and its lowest point."},
-    {MomentPointY,      FieldRole::Input, "moment_point_y",    "Moment Point: y",    "",     "",      "Height of the moment point."},
+    {MomentPointX,      FieldRole::Input, "moment_point_x",    "Moment Point: x",    "",     "m",     "Where the methods that take moments take them on the given surface; leave x and y empty for the centre of the circle through its ends and its lowest point."},
+    {MomentPointY,      FieldRole::Input, "moment_point_y",    "Moment Point: y",    "",     "m",     "Height of the moment point."},
 }};
 // clang-format on
 

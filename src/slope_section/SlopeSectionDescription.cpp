@@ -150,13 +150,14 @@ ExportTables SectionTables(KeptTables& kept) {
     return out;
 }
 
-std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem /*units*/) {
+std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem units) {
     const auto text = [&](int field) { return fields.text(field); };
     const bool given =
         !text(GivenCentreX).empty() || !text(GivenCentreY).empty() || !text(GivenRadius).empty();
     const std::optional<TableRows> polyline = ParseTableText(text(GivenSurfaceTable));
     const bool givenPolyline = polyline && !polyline->empty() && !given;
     const std::string surface = givenPolyline ? "surface" : "circle";
+    const std::string length = " " + std::string(UnitOf(Quantity::Length, units));
     std::string statement =
         "Limit equilibrium of a layered section on " +
         std::string(givenPolyline ? "a polyline slip surface" : "circular slip surfaces") +
@@ -178,11 +179,12 @@ std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem /*units*
                      (text(MomentPointX).empty() && text(MomentPointY).empty()
                           ? std::string("the centre of the circle through its ends and its "
                                         "lowest point")
-                          : "(" + text(MomentPointX) + ", " + text(MomentPointY) + ")") +
+                          : "(" + text(MomentPointX) + ", " + text(MomentPointY) + ")" + length) +
                      ". ";
     } else if (given) {
         statement += "The circle checked is the given one: centre (" + text(GivenCentreX) + ", " +
-                     text(GivenCentreY) + "), radius " + text(GivenRadius) + ". ";
+                     text(GivenCentreY) + ")" + length + ", radius " + text(GivenRadius) + length +
+                     ". ";
     } else {
         statement += "The critical circle, of lowest factor by the first method, is searched (" +
                      text(SearchKindField) + ", " + text(CentresPerSide) +
@@ -213,6 +215,11 @@ std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem /*units*
     return statement;
 }
 
+// The unit weight of water as each system takes it.
+constexpr std::array<SystemDefault, 1> kSystemDefaults{{
+    {WaterUnitWeight, "9810", "9.81", "62.4"},
+}};
+
 constexpr AnalysisDescription kSlopeSection{
     .id = kSectionAnalysisId,
     .formName = "SlopeSection",
@@ -224,6 +231,11 @@ constexpr AnalysisDescription kSlopeSection{
     .tables = kSectionTables,
     .methodStatement = SectionMethodStatement,
     .drawsDiagram = true,
+    .choosesUnits = true,
+    // A section is typed in any consistent set of units; a file that names none is labelled in
+    // the default system's, whose figures its defaults are.
+    .unnamedFileUnits = UnitSystem::SiKilopascal,
+    .systemDefaults = kSystemDefaults,
     .splittable = true,
     .tableSampledInputs = SoilSampledInputs,
 };

@@ -44,6 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "114.58584638"},
         ConversionCase{"MetresToFeet", "10", Quantity::Length, SiKilopascal, UsCustomary,
                        "32.80839895"},
+        ConversionCase{"KilonewtonsPerMetreToPoundsPerFoot", "10", Quantity::LineLoad, SiKilopascal,
+                       UsCustomary, "685.2176586"},
+        ConversionCase{"NewtonsPerMetreToKilonewtons", "2500", Quantity::LineLoad, SiPascal,
+                       SiKilopascal, "2.5"},
         ConversionCase{"MetresStayInSi", "10", Quantity::Length, SiPascal, SiKilopascal, "10"},
         ConversionCase{"DegreesStay", "30", Quantity::Other, SiKilopascal, UsCustomary, "30"},
         ConversionCase{"EmptyStays", "", Quantity::Length, SiKilopascal, UsCustomary, ""},
@@ -53,12 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(UnitSystemTest, NamesUnitsAndQuantitiesMatch) {
     for (const UnitSystem system : {SiPascal, SiKilopascal, UsCustomary}) {
         EXPECT_EQ(UnitSystemNamed(NameOf(system)), system);
-        for (const Quantity quantity : {Quantity::Length, Quantity::Stress, Quantity::UnitWeight}) {
+        for (const Quantity quantity :
+             {Quantity::Length, Quantity::Stress, Quantity::UnitWeight, Quantity::LineLoad}) {
             EXPECT_EQ(QuantityOf(UnitOf(quantity, system)), quantity);
         }
     }
     EXPECT_EQ(UnitSystemNamed("kpa"), std::nullopt);
     EXPECT_EQ(UnitOf(Quantity::Stress, UsCustomary), "psf");
+    EXPECT_EQ(UnitOf(Quantity::LineLoad, SiKilopascal), "kN/m");
     EXPECT_EQ(UnitOf(Quantity::Other, UsCustomary, "degrees"), "degrees");
     EXPECT_EQ(QuantityOf("degrees"), Quantity::Other);
     EXPECT_EQ(UnitSystemNames(), "si-pa, si-kpa, us");

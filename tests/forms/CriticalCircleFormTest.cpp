@@ -175,7 +175,8 @@ TEST_F(CriticalCircleForm, DiagramTooltipsNameWhatLiesUnderThePointer) {
     const QString atCorner = tipAt(corner.centreX, corner.centreY);
     EXPECT_TRUE(atCorner.contains(QString::number(corner.factor, 'g', 6)))
         << atCorner.toStdString();
-    EXPECT_EQ(DescribeCriticalCircleDiagramPoint(area, QPointF(1, 1), fields, form.locale(), kept),
+    EXPECT_EQ(DescribeCriticalCircleDiagramPoint(area, QPointF(1, 1), fields, form.locale(),
+                                                 form.units(), kept),
               QString());
 }
 
@@ -195,8 +196,9 @@ TEST_F(CriticalCircleForm, DiagramReadsTheUsersDecimalSeparator) {
     const Circle& critical = kept.Of<CriticalCircleKeptTables>().critical.circle;
     const QPointF centre = CriticalCircleDiagramPoint(area, fields, form.locale(), kept,
                                                       critical.centreX, critical.centreY);
-    EXPECT_TRUE(DescribeCriticalCircleDiagramPoint(area, centre, fields, form.locale(), kept)
-                    .startsWith("Critical circle"));
+    EXPECT_TRUE(
+        DescribeCriticalCircleDiagramPoint(area, centre, fields, form.locale(), form.units(), kept)
+            .startsWith("Critical circle"));
 }
 
 // The diagram takes in what is searched before any run: the placed grid of a new model, or the

@@ -11,6 +11,7 @@
 #include "critical_circle/CriticalCircleDescription.h"
 #include "critical_circle/CriticalCircleFields.h"
 #include "forms/FormTestSupport.h"
+#include "slope_section/SlopeSectionDescription.h"
 
 namespace vardolin::forms {
 namespace {
@@ -122,8 +123,7 @@ TEST_F(FormLayout, EveryCaptionFitsItsControl) {
 
 // A unit beside its field fits its label in every system and covers no other control; a pair
 // of fields in one row ("Entry x from, to") shows its unit once, after the second.
-TEST_F(FormLayout, UnitLabelsFitAndCoverNoOtherControl) {
-    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+int ExpectUnitLabelsToFit(AnalysisForm& form) {
     int labels = 0;
     for (const QLabel* unit : form.findChildren<QLabel*>()) {
         if (!unit->objectName().startsWith(QStringLiteral("Unit"))) {
@@ -142,7 +142,13 @@ TEST_F(FormLayout, UnitLabelsFitAndCoverNoOtherControl) {
             }
         }
     }
-    EXPECT_GT(labels, 20);
+    return labels;
+}
+
+TEST_F(FormLayout, UnitLabelsFitAndCoverNoOtherControl) {
+    EXPECT_GT(ExpectUnitLabelsToFit(navigator().ShowAnalysis(SlopeSection())), 10);
+    AnalysisForm& form = navigator().ShowAnalysis(CriticalCircle());
+    EXPECT_GT(ExpectUnitLabelsToFit(form), 20);
     EXPECT_EQ(FindControl(form, QStringLiteral("Unit%1").arg(critical::EntryXFrom)), nullptr);
     EXPECT_NE(FindControl(form, QStringLiteral("Unit%1").arg(critical::EntryXTo)), nullptr);
 }

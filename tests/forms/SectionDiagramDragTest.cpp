@@ -154,7 +154,7 @@ TEST_F(SectionDiagramDrag, TheTooltipFollowsThePointer) {
     const auto tip = [this](QPoint at) {
         const LineEditFields fields(form_);
         return DescribeSectionDiagramPoint(QRectF(canvas_.rect()), at, fields, form_.locale(),
-                                           form_.diagramTables());
+                                           form_.units(), form_.diagramTables());
     };
     const QPoint inClay = Drawn(10, 15);
     QHelpEvent help(QEvent::ToolTip, inClay, canvas_.mapToGlobal(inClay));

@@ -278,6 +278,23 @@ TEST_F(BatchRun, CriticalCircleExamplesGiveTheirFiguresAndTheirCircleInTheJson) 
     EXPECT_EQ(json[1]["trials"]["count"], 1000);
 }
 
+// A section's --set units converts its tables with its fields, and its factors stay within the
+// conversion's rounding.
+TEST_F(BatchRun, UnitsSetOnTheCommandLineConvertASectionsTables) {
+    const std::string dry = kExamples + "/slope-section-fredlund-krahn-1-dry.vardolin";
+    const auto feet = nlohmann::json::parse(Runner({"--json", dry}).out)[0];
+    const auto metres =
+        nlohmann::json::parse(Runner({"--json", "--set", "units=si-kpa", dry}).out)[0];
+    EXPECT_EQ(feet["units"], "us");
+    EXPECT_EQ(metres["units"], "si-kpa");
+    EXPECT_EQ(metres["inputs"]["ground"][2], (std::vector<std::string>{"42.672", "6.096"}));
+    EXPECT_EQ(metres["inputs"]["soils"][0][2], "28.72815539");
+    EXPECT_EQ(metres["inputs"]["circle_radius"], "24.384");
+    const double bishop = std::stod(feet["results"]["bishop_factor"].get<std::string>());
+    EXPECT_NEAR(std::stod(metres["results"]["bishop_factor"].get<std::string>()), bishop,
+                1e-9 * bishop);
+}
+
 // --set units converts a model's inputs, before the inputs set beside it, and keeps its figures
 // (the trials' factors, worked out from other numbers, may differ in their last bit); a cohesion
 // typed in the wrong units draws the caution in the JSON.

@@ -165,7 +165,9 @@ TEST_P(RefusedSection, DrawsAMessageInTheMiddleAndNoSection) {
     EXPECT_NEAR(drawn.center().x(), kArea.center().x(), 0.1 * kArea.width());
     EXPECT_NEAR(drawn.center().y(), kArea.center().y(), 0.1 * kArea.height());
     EXPECT_TRUE(UntouchedOutsideArea(image));
-    EXPECT_TRUE(DescribeSectionDiagramPoint(kArea, kArea.center(), texts, {}, kept).isEmpty());
+    EXPECT_TRUE(DescribeSectionDiagramPoint(kArea, kArea.center(), texts, {},
+                                            UnitSystem::SiKilopascal, kept)
+                    .isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, RefusedSection,
@@ -306,7 +308,9 @@ TEST(SectionDiagram, ARunOfFarLargerCirclesDrawsWithinItsArea) {
     run.lowest.push_back({{30, 40, std::numeric_limits<double>::quiet_NaN()}, 2.0});
     const QImage image = Paint(texts, kept);
     EXPECT_TRUE(UntouchedOutsideArea(image));
-    EXPECT_FALSE(DescribeSectionDiagramPoint(kArea, kArea.center(), texts, {}, kept).isEmpty());
+    EXPECT_FALSE(DescribeSectionDiagramPoint(kArea, kArea.center(), texts, {},
+                                             UnitSystem::SiKilopascal, kept)
+                     .isEmpty());
 }
 
 // Pixels of the lower arc of kCritical around its lowest point, drawn red: none before a run
@@ -372,9 +376,10 @@ TEST(SectionDiagram, DrawsTheGivenPolylineAndItsSlicesAndTakesItsPoints) {
     EXPECT_GT(red(image), 25) << "after a run";
     EXPECT_TRUE(UntouchedOutsideArea(image));
     const QPointF inside = SectionDiagramPoint(kArea, texts, {}, kept, 30, 12);
-    EXPECT_NE(
-        DescribeSectionDiagramPoint(kArea, inside, texts, {}, kept).toStdString().find("Slice "),
-        std::string::npos);
+    EXPECT_NE(DescribeSectionDiagramPoint(kArea, inside, texts, {}, UnitSystem::SiKilopascal, kept)
+                  .toStdString()
+                  .find("Slice "),
+              std::string::npos);
 
     const QPointF point = SectionDiagramPoint(kArea, texts, {}, kept, 25, 10);
     const std::optional<SectionVertex> vertex =
@@ -391,6 +396,7 @@ struct DescribeRow {
     bool afterRun;
     std::vector<std::string> says;
     std::vector<std::string> saysNot;
+    UnitSystem units = UnitSystem::SiKilopascal;
 };
 
 std::ostream& operator<<(std::ostream& out, const DescribeRow& row) {
@@ -407,7 +413,8 @@ TEST_P(DescribePoint, NamesWhatLiesThere) {
         kept.Of<SectionKeptTables>() = KeptRun(texts);
     }
     const QPointF at = SectionDiagramPoint(kArea, texts, {}, kept, row.x, row.y);
-    const std::string text = DescribeSectionDiagramPoint(kArea, at, texts, {}, kept).toStdString();
+    const std::string text =
+        DescribeSectionDiagramPoint(kArea, at, texts, {}, row.units, kept).toStdString();
     for (const std::string& part : row.says) {
         EXPECT_NE(text.find(part), std::string::npos) << part << " in: " << text;
     }
@@ -420,21 +427,31 @@ INSTANTIATE_TEST_SUITE_P(
     Points, DescribePoint,
     testing::Values(
         DescribeRow{"UpperSoil", 5, 16, false, {"x = 5", "y = 16", "Soil: Clay"}, {"Sand"}},
+        DescribeRow{"CoordinatesInTheModelsUnits",
+                    5,
+                    16,
+                    false,
+                    {"x = 5", " ft, y = 16"},
+                    {" m"},
+                    UnitSystem::UsCustomary},
         DescribeRow{"LowerSoil", 50, 3, false, {"Soil: Sand"}, {"Clay", "Slice"}},
         DescribeRow{"PondedWater", 52, 11, false, {"Ponded water"}, {"Soil"}},
         DescribeRow{"Air", 10, 24, false, {"x = 10"}, {"Soil", "Ponded"}},
-        DescribeRow{"SliceOfTheCriticalSurface",
-                    32,
-                    9,
-                    true,
-                    {"Soil: Clay", "Slice 14 ", "of 20 (Bishop simplified)", "weight", "N "},
-                    {}},
+        DescribeRow{
+            "SliceOfTheCriticalSurface",
+            32,
+            9,
+            true,
+            {"Soil: Clay", "Slice 14 ", "of 20 (Bishop simplified)", "m, weight", "kN/m", "N "},
+            {}},
         DescribeRow{"BeyondTheSlidingMass", 5, 16, true, {"Soil: Clay"}, {"Slice"}}),
     RowName{});
 
 TEST(SectionDiagram, DescribesNothingOffThePlot) {
     KeptTables kept;
-    EXPECT_TRUE(DescribeSectionDiagramPoint(kArea, QPointF(2, 2), TwoSoils(), {}, kept).isEmpty());
+    EXPECT_TRUE(DescribeSectionDiagramPoint(kArea, QPointF(2, 2), TwoSoils(), {},
+                                            UnitSystem::SiKilopascal, kept)
+                    .isEmpty());
 }
 
 // A point of each line is taken within a few pixels of where the diagram draws it, and the

@@ -20,6 +20,8 @@ inline constexpr AnalysisDescription kSectionInputsOnly{
     .run = [](FieldTexts&, AnalysisContext&) { return RunOutcome::Stopped(); },
     .messages = {},
     .tables = kSectionTables,
+    .choosesUnits = true,
+    .unnamedFileUnits = UnitSystem::SiKilopascal,
 };
 
 // ThreeSoils() (SectionExamples.h) read from its texts, with a deviation on every value a soil

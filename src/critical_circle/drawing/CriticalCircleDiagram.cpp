@@ -210,7 +210,7 @@ QPointF CriticalCircleDiagramPoint(const QRectF& area, const FieldTexts& fields,
 
 QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at,
                                            const FieldTexts& fields, const NumberLocale& locale,
-                                           KeptTables& kept) {
+                                           UnitSystem /*units*/, KeptTables& kept) {
     const auto& tables = kept.Of<CriticalCircleKeptTables>();
     const DiagramLayout layout = LayOutDiagram(area, fields, locale, tables);
     if (!layout.slope) {

@@ -28,7 +28,7 @@ void DrawCriticalCircleDiagram(QPainter& painter, const QRectF& area, const Fiel
 // its centre, a centre of the grid with its lowest factor; empty elsewhere.
 QString DescribeCriticalCircleDiagramPoint(const QRectF& area, const QPointF& at,
                                            const FieldTexts& fields, const NumberLocale& locale,
-                                           KeptTables& kept);
+                                           UnitSystem units, KeptTables& kept);
 
 // Where the diagram draws the point (x, y) of the slope's frame.
 QPointF CriticalCircleDiagramPoint(const QRectF& area, const FieldTexts& fields,

@@ -938,7 +938,8 @@ std::optional<std::string> MoveSectionVertex(const SectionVertex& vertex, double
 }
 
 QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const FieldTexts& fields,
-                                    const NumberLocale& locale, KeptTables& kept) {
+                                    const NumberLocale& locale, UnitSystem units,
+                                    KeptTables& kept) {
     const auto& tables = kept.Of<SectionKeptTables>();
     const Layout layout = LayOut(area, fields, locale, tables);
     if (!layout.prepared || !layout.view.plot.contains(at)) {
@@ -949,8 +950,15 @@ QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const
     const double y = view.YOf(at.y());
     const int decimals = view.decimals();
     QStringList lines;
-    lines << QStringLiteral("x = %1, y = %2")
-                 .arg(Fixed(x, locale, decimals), Fixed(y, locale, decimals));
+    // A slice's weight and forces are per length of slope, as a line load is.
+    const auto unit = [units](Quantity quantity) {
+        const std::string_view name = UnitOf(quantity, units);
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    };
+    const QString length = unit(Quantity::Length);
+    const QString force = unit(Quantity::LineLoad);
+    lines << QStringLiteral("x = %1 %3, y = %2 %3")
+                 .arg(Fixed(x, locale, decimals), Fixed(y, locale, decimals), length);
     const FramedSection& frame = layout.frame();
     const double groundLevel = frame.ground().Level(x);
     if (y <= groundLevel) {
@@ -986,12 +994,12 @@ QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const
                          .arg(i + 1)
                          .arg(method.rows.size())
                          .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-            lines << QStringLiteral("x %1, width %2, weight %3")
+            lines << QStringLiteral("x %1 %4, width %2 %4, weight %3 %5")
                          .arg(Figure(row.x, locale, 5), Figure(row.width, locale, 4),
-                              Figure(row.weight, locale, 5));
-            lines << QStringLiteral("base angle %1°, N %2, S %3")
+                              Figure(row.weight, locale, 5), length, force);
+            lines << QStringLiteral("base angle %1°, N %2 %4, S %3 %4")
                          .arg(Fixed(row.baseAngle * 180.0 / std::numbers::pi, locale, 1),
-                              Figure(row.normal, locale, 5), Figure(row.shear, locale, 5));
+                              Figure(row.normal, locale, 5), Figure(row.shear, locale, 5), force);
             break;
         }
     }

@@ -44,10 +44,10 @@ void DrawSectionDiagram(QPainter& painter, const QRectF& area, const FieldTexts&
 
 // What the diagram shows at the point `at` of `area`, for its tooltip: the point's coordinates,
 // the soil (or the ponded water) there and, within the critical surface's sliding mass, the
-// figures of its slice by the first chosen method. Empty off the section's picture, or where
-// the inputs cannot be read.
+// figures of its slice by the first chosen method, each with its unit in the system `units`.
+// Empty off the section's picture, or where the inputs cannot be read.
 QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const FieldTexts& fields,
-                                    const NumberLocale& locale, KeptTables& kept);
+                                    const NumberLocale& locale, UnitSystem units, KeptTables& kept);
 
 // Where the diagram draws the point (x, y) of the section; the area's centre where the inputs
 // cannot be read.
