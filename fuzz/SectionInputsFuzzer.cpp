@@ -69,5 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         SlicedMass mass;
         slicer.SliceCircle(*inputs.givenCircle, inputs.sliceCount, mass);
     }
+    if (inputs.givenPolyline) {
+        fuzz::Require(!inputs.givenCircle, "a polyline beside a given circle");
+        fuzz::Require(
+            LocatePolyline(prepared, inputs.givenPolyline->points).status == SurfaceStatus::Valid,
+            "a given polyline read that cuts no single mass");
+        SectionSlicer slicer(prepared);
+        SlicedMass mass;
+        slicer.SlicePolyline(inputs.givenPolyline->points, inputs.sliceCount, mass);
+    }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "numerics/RunTimeError.h"
+#include "slope_section/PreparedSection.h"
 #include "slope_section/SectionCheck.h"
 
 namespace vardolin::section {
@@ -511,6 +512,88 @@ Fault ReadLoads(const FieldTexts& fields, const NumberLocale& locale, Section& s
     return std::nullopt;
 }
 
+// ---- The given polyline surface.
+
+// The moment point: both fields or neither.
+Fault ReadMomentPoint(const FieldTexts& fields, const NumberLocale& locale,
+                      std::optional<SectionPoint>& point) {
+    constexpr std::array<int, 2> kPoint{MomentPointX, MomentPointY};
+    if (std::all_of(kPoint.begin(), kPoint.end(),
+                    [&](int field) { return Trimmed(fields.text(field)).empty(); })) {
+        return std::nullopt;
+    }
+    std::array<double, 2> values{};
+    for (std::size_t i = 0; i < kPoint.size(); ++i) {
+        if (Trimmed(fields.text(kPoint[i])).empty()) {
+            return AtField(kPoint[i],
+                           "Give the moment point's x and y, or leave both empty for the centre "
+                           "of the circle through the surface's ends and its lowest point.");
+        }
+        if (Fault fault = ReadNumber(fields, kPoint[i], locale, values[i])) {
+            return fault;
+        }
+    }
+    point = SectionPoint{values[0], values[1]};
+    return std::nullopt;
+}
+
+// The table's points, x increasing, with the moment point; nothing where the table is empty.
+Fault ReadGivenPolyline(const FieldTexts& fields, const NumberLocale& locale,
+                        const PlainValues& plain, std::optional<PolylineSurface>& polyline) {
+    CheckedTable table = ReadTable(fields, GivenSurfaceTable, locale);
+    if (table.fault) {
+        return table.fault;
+    }
+    if (table.rows.empty()) {
+        return std::nullopt;
+    }
+    if (plain.givenCircle) {
+        return AtField(GivenSurfaceTable,
+                       "Give either a circle or a polyline surface, not both: leave the circle's "
+                       "fields or this table empty.");
+    }
+    if (table.rows.size() < 2) {
+        return AtField(GivenSurfaceTable, "needs at least 2 rows");
+    }
+    PolylineSurface surface;
+    surface.points = Points(table.rows, 0, 0, table.rows.size(), locale);
+    for (std::size_t r = 1; r < surface.points.size(); ++r) {
+        if (!(surface.points[r].x > surface.points[r - 1].x)) {
+            return AtCell(GivenSurfaceTable, r, "x", "x must be greater than in the row above.");
+        }
+    }
+    if (Fault fault = ReadMomentPoint(fields, locale, surface.momentPoint)) {
+        return fault;
+    }
+    polyline = std::move(surface);
+    return std::nullopt;
+}
+
+// A polyline whose ends lie on or above the ground and which cuts one sliding mass from it.
+Fault CheckGivenPolyline(const Section& section, const PolylineSurface& polyline) {
+    const PreparedSection prepared(section);
+    const std::vector<SectionPoint>& points = polyline.points;
+    switch (LocatePolyline(prepared, points).status) {
+        case SurfaceStatus::EndsBelowGround: {
+            const Polyline& ground = prepared.frame(false).ground();
+            // The end deeper under the ground.
+            const bool first = ground.Level(points.front().x) - points.front().y >=
+                               ground.Level(points.back().x) - points.back().y;
+            return AtCell(GivenSurfaceTable, first ? 0 : points.size() - 1, "y",
+                          "The surface must end on or above the ground, so that it cuts the "
+                          "ground at both ends.");
+        }
+        case SurfaceStatus::MissesGround:
+            return AtField(GivenSurfaceTable, "The surface passes nowhere under the ground.");
+        case SurfaceStatus::SeveralMasses:
+            return AtField(GivenSurfaceTable,
+                           "The ground leaves the surface and comes back: the surface cuts two "
+                           "sliding masses, not one.");
+        default:
+            return std::nullopt;
+    }
+}
+
 // ---- The section's own checks, told in the inputs' tables.
 
 SectionInputFault Translated(const SectionFault& fault, const Section& section,
@@ -591,10 +674,17 @@ SectionRead ReadSectionInputs(const FieldTexts& fields, const NumberLocale& loca
     if (!fault) {
         fault = ReadLoads(fields, locale, section);
     }
+    std::optional<PolylineSurface> polyline;
+    if (!fault) {
+        fault = ReadGivenPolyline(fields, locale, plain, polyline);
+    }
     if (!fault) {
         if (const std::optional<SectionFault> impossible = CheckSection(section)) {
             fault = Translated(*impossible, section, boundaryRows);
         }
+    }
+    if (!fault && polyline) {
+        fault = CheckGivenPolyline(section, *polyline);
     }
     if (fault) {
         return *std::move(fault);
@@ -602,6 +692,7 @@ SectionRead ReadSectionInputs(const FieldTexts& fields, const NumberLocale& loca
     inputs.sliceCount = plain.sliceCount;
     inputs.methods = std::move(plain.methods);
     inputs.givenCircle = plain.givenCircle;
+    inputs.givenPolyline = std::move(polyline);
     return inputs;
 }
 

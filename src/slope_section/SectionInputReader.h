@@ -52,6 +52,7 @@ struct SectionInputs {
     int sliceCount = 0;
     std::vector<SectionMethod> methods;  // as listed, none twice; a search minimises the first
     std::optional<CircleSurface> givenCircle;
+    std::optional<PolylineSurface> givenPolyline;  // never with a given circle
 };
 
 // Where the inputs cannot make a section, and why. `field` is the form's field at fault (a
@@ -80,10 +81,13 @@ using SectionRead = std::variant<SectionInputs, SectionInputFault>;
 //    that water), pressures, line loads: each one's cells and rows as TableProblems checks
 //    them, then what it alone can tell (a model that is none of the three, a soil's name that
 //    a sampling key cannot hold, boundaries not numbered 1, 2, … in order, a boundary of
-//    fewer than two or more than kMaxLinePoints points, a layer without its boundary);
+//    fewer than two or more than kMaxLinePoints points, a layer without its boundary, a given
+//    surface beside a given circle, of one point or with x not increasing, and its moment
+//    point's x without its y or the other way round);
 // 3. the section at the means, as CheckSection finds it (SectionCheck.h): the soils' ranges,
 //    an unknown soil, points out of order, a boundary above the one over it, a piezometric
-//    line outside the ground, a pressure's range, the crack.
+//    line outside the ground, a pressure's range, the crack; then a given surface with an end
+//    under the ground (named by its row), or that cuts no single sliding mass from it.
 // Nothing is drawn and nothing is written.
 SectionRead ReadSectionInputs(const FieldTexts& fields, const NumberLocale& locale);
 

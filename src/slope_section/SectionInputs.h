@@ -90,6 +90,10 @@ enum SectionField : int {
     OverallFactorStdDev = 56,
     OverallReliabilityIndex = 57,
     OverallLognormalReliabilityIndex = 58,
+    // A given polyline surface, checked instead of a search or a given circle.
+    GivenSurfaceTable = 59,
+    MomentPointX = 60,
+    MomentPointY = 61,
 };
 
 // The counts a section may have. Every one is bounded so that no file can make the reader or
@@ -157,7 +161,7 @@ inline constexpr std::array<TableColumn, 3> kLineLoadColumns{{
     {"angle", "Angle", "degrees", "Degrees below the horizontal toward +x: 90 presses straight down.", NumberRange{}},
 }};
 
-inline constexpr std::array<TableInput, 7> kSectionTables{{
+inline constexpr std::array<TableInput, 8> kSectionTables{{
     {GroundTable, kPointColumns, 2, kMaxLinePoints},
     {SoilsTable, kSoilColumns, 1, kMaxSoils},
     {LayersTable, kLayerColumns, 1, kMaxLayers},
@@ -166,6 +170,8 @@ inline constexpr std::array<TableInput, 7> kSectionTables{{
     {PiezometricTable, kPointColumns, 0, kMaxLinePoints},
     {PressuresTable, kPressureColumns, 0, kMaxPressures},
     {LineLoadsTable, kLineLoadColumns, 0, kMaxLineLoads},
+    // Empty for a circle; otherwise at least two points.
+    {GivenSurfaceTable, kPointColumns, 0, kMaxLinePoints},
 }};
 
 // The units: lengths in m, c and pressures in kPa, unit weights in kN/m³ and line loads in kN/m,
@@ -208,15 +214,15 @@ inline constexpr std::array<FieldFact, 5> kSectionSearchFields{{
     {MaximumFailurePercentage, FieldRole::Input, "maximum_failure_probability", "Acceptance: Maximum Probability of Failure (%)", "5", "%", "The highest probability of failure the slope is accepted with: 0 to 100 %."},
 }};
 inline constexpr std::array<FieldFact, 21> kSectionResultFields{{
-    {CriticalCentreX,   FieldRole::Result, "critical_centre_x", "Critical Circle: Centre x", "", "m", "Centre x of the critical circle (the given one where a circle is given).", FieldDisplay::Length},
+    {CriticalCentreX,   FieldRole::Result, "critical_centre_x", "Critical Circle: Centre x", "", "m", "Centre x of the critical circle (the given one where a circle is given); empty for a given polyline.", FieldDisplay::Length},
     {CriticalCentreY,   FieldRole::Result, "critical_centre_y", "Critical Circle: Centre y", "", "m", "Centre y of the critical circle.", FieldDisplay::Length},
     {CriticalRadius,    FieldRole::Result, "critical_radius",   "Critical Circle: Radius",   "", "m", "Radius of the critical circle.", FieldDisplay::Length},
-    {EntryX,            FieldRole::Result, "entry_x",           "Entry Point: x",            "", "m", "Where the critical circle enters the ground at the top of the sliding mass.", FieldDisplay::Length},
+    {EntryX,            FieldRole::Result, "entry_x",           "Entry Point: x",            "", "m", "Where the critical surface enters the ground at the top of the sliding mass.", FieldDisplay::Length},
     {EntryY,            FieldRole::Result, "entry_y",           "Entry Point: y",            "", "m", "Height of the entry point.", FieldDisplay::Length},
-    {ExitX,             FieldRole::Result, "exit_x",            "Exit Point: x",             "", "m", "Where the critical circle leaves the ground at the foot of the sliding mass.", FieldDisplay::Length},
+    {ExitX,             FieldRole::Result, "exit_x",            "Exit Point: x",             "", "m", "Where the critical surface leaves the ground at the foot of the sliding mass.", FieldDisplay::Length},
     {ExitY,             FieldRole::Result, "exit_y",            "Exit Point: y",             "", "m", "Height of the exit point.", FieldDisplay::Length},
-    {OrdinaryFactor,    FieldRole::Result, "ordinary_factor",   "Ordinary",                  "", "", "The ordinary (Fellenius) factor of the critical circle at the averages.", FieldDisplay::Factor},
-    {BishopFactor,      FieldRole::Result, "bishop_factor",     "Bishop Simplified",         "", "", "Bishop's simplified factor of the critical circle at the averages.", FieldDisplay::Factor},
+    {OrdinaryFactor,    FieldRole::Result, "ordinary_factor",   "Ordinary",                  "", "", "The ordinary (Fellenius) factor of the critical surface at the averages.", FieldDisplay::Factor},
+    {BishopFactor,      FieldRole::Result, "bishop_factor",     "Bishop Simplified",         "", "", "Bishop's simplified factor of the critical surface at the averages.", FieldDisplay::Factor},
     {JanbuFactor,       FieldRole::Result, "janbu_factor",      "Janbu Simplified",          "", "", "Janbu's simplified factor, uncorrected.", FieldDisplay::Factor},
     {JanbuF0Factor,     FieldRole::Result, "janbu_f0_factor",   "Janbu Simplified with f0",  "", "", "Janbu's simplified factor with the f0 correction.", FieldDisplay::Factor},
     {SpencerFactor,     FieldRole::Result, "spencer_factor",    "Spencer",                   "", "", "Spencer's factor, in force and moment equilibrium.", FieldDisplay::Factor},
@@ -244,19 +250,24 @@ inline constexpr std::array<FieldFact, 5> kSectionOverallResultFields{{
     {OverallReliabilityIndex, FieldRole::Result, "overall_reliability_index", "Overall Slope: Reliability Index", "", "", "(mean lowest factor - 1) / standard deviation.", FieldDisplay::Factor},
     {OverallLognormalReliabilityIndex, FieldRole::Result, "overall_lognormal_reliability_index", "Overall Slope: Lognormal Reliability Index", "", "", "The reliability index of lognormally distributed lowest factors.", FieldDisplay::Factor},
 }};
+inline constexpr std::array<FieldFact, 3> kSectionPolylineFields{{
+    {GivenSurfaceTable, FieldRole::Input, "given_surface",     "Given Surface",      "",     "",      "The points of one polyline slip surface to check instead of a search, left to right, each end on or above the ground; empty for a circle."},
+    {MomentPointX,      FieldRole::Input, "moment_point_x",    "Moment Point: x",    "",     "m",     "Where the methods that take moments take them on the given surface; leave x and y empty for the centre of the circle through its ends and its lowest point."},
+    {MomentPointY,      FieldRole::Input, "moment_point_y",    "Moment Point: y",    "",     "m",     "Height of the moment point."},
+}};
 // clang-format on
 
 inline constexpr int kMaxSurfacesPerTrial = 100;
 
-inline constexpr auto kSectionInputFields =
-    JoinFieldFacts(kSectionLeadingFields, kSectionPlainFields, kSectionTableFields,
-                   kSectionSearchFields, kSectionOwnCirclesField, kSectionOverallInputFields);
+inline constexpr auto kSectionInputFields = JoinFieldFacts(
+    kSectionLeadingFields, kSectionPlainFields, kSectionTableFields, kSectionSearchFields,
+    kSectionOwnCirclesField, kSectionOverallInputFields, kSectionPolylineFields);
 // Every field of the section's form in field order: the inputs, the report fields and the
 // results.
 inline constexpr auto kSectionFields = JoinFieldFacts(
     kSectionLeadingFields, kVerdictFields, kSectionPlainFields, kFailurePercentageField,
     kSectionTableFields, kSectionSearchFields, kSectionResultFields, kSectionOwnCirclesField,
-    kSectionOverallInputFields, kSectionOverallResultFields);
+    kSectionOverallInputFields, kSectionOverallResultFields, kSectionPolylineFields);
 static_assert(AreInFieldOrder(kSectionFields));
 
 // The analysis's id in model files.

@@ -37,18 +37,19 @@ struct OwnCircle {
 };
 
 // What the last run of a section found, for its diagram, its export and its report: the search's
-// grid or ranges (none for a given circle), its lowest circles, and the critical surface with
+// grid or ranges (none for a given surface), its lowest circles, and the critical surface with
 // every chosen method on it. Replaced whole by each run that reaches its surface; a run stopped
 // before that leaves hasSurface false.
 struct SectionKeptTables {
     bool hasSurface = false;
-    bool searched = false;                     // false: the circle was given
+    bool searched = false;                     // false: the circle or the polyline was given
     circle_search::SearchGrid grid;            // the grid searched last, as drawn
     circle_search::EntryExitRanges entryExit;  // the ranges of an entry-exit search
     // The lowest circle of each centre of the grid (or entry-exit pair), lowest factor first, at
     // most kKeptLowestCircles; the critical circle is not among them unless the grid met it.
     std::vector<JudgedCircle> lowest;
-    CircleSurface critical;  // as drawn
+    CircleSurface critical;              // as drawn; not read where a polyline was given
+    std::vector<SectionPoint> polyline;  // the given polyline surface, as drawn; empty otherwise
     SurfaceOnGround located;
     std::optional<MomentPoint> momentPoint;
     // The chosen methods in their order; the first is the one the search minimised.

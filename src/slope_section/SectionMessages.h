@@ -39,6 +39,10 @@ inline constexpr std::string_view kGivenCircleNoMass =
     "The Given Circle Cuts No Single Sliding Mass from the Section";
 inline constexpr std::string_view kGivenCircleNoFactor =
     "The First Method Finds No Usable Factor on the Given Circle";
+inline constexpr std::string_view kGivenSurfaceNoMass =
+    "The Given Surface Cuts No Single Sliding Mass from the Section";
+inline constexpr std::string_view kGivenSurfaceNoFactor =
+    "The First Method Finds No Usable Factor on the Given Surface";
 inline constexpr std::string_view kNoUsableTrial = "No Trial Gave a Usable Factor";
 
 // The verdict on the first method's factor at the averages and the failure percentage, by the

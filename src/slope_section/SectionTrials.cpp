@@ -50,11 +50,11 @@ struct TrialFactor {
     TrialResult result = TrialResult::NoFactor;
 };
 
-TrialFactor EvaluateTrial(TrialWorkspace& workspace, const CircleSurface& circle,
+TrialFactor EvaluateTrial(TrialWorkspace& workspace, const SlipSurface& surface,
                           SectionMethod method, const EvaluationRequest& request) {
     TrialFactor trial;
     workspace.prepared.SetSoilValues(workspace.section.soils);
-    const SurfaceEvaluation& evaluation = workspace.evaluator.EvaluateCircle(circle, request);
+    const SurfaceEvaluation& evaluation = workspace.evaluator.Evaluate(surface, request);
     if (evaluation.status != SurfaceStatus::Valid) {
         return trial;
     }
@@ -90,26 +90,25 @@ void CountOutside(std::span<const InputsOutOfRange> outside, std::vector<OutOfRa
 }  // namespace
 
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const CircleSurface& circle, int trials,
+                                      const SlipSurface& surface, int trials,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress) {
-    return RunSectionTrials(inputs, choices, circle, nullptr, trials,
+    return RunSectionTrials(inputs, choices, surface, nullptr, trials,
                             TrialRange{0, std::max(trials, 0)}, uniforms, threads, progress);
 }
 
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const CircleSurface& circle, int trials, TrialRange range,
+                                      const SlipSurface& surface, int trials, TrialRange range,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress) {
-    return RunSectionTrials(inputs, choices, circle, nullptr, trials, range, uniforms, threads,
+    return RunSectionTrials(inputs, choices, surface, nullptr, trials, range, uniforms, threads,
                             progress);
 }
 
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const CircleSurface& circle,
-                                      const OverallSlopeSearch* overall, int trials,
-                                      TrialRange range, UniformSequence& uniforms, int threads,
-                                      RunProgress* progress) {
+                                      const SlipSurface& surface, const OverallSlopeSearch* overall,
+                                      int trials, TrialRange range, UniformSequence& uniforms,
+                                      int threads, RunProgress* progress) {
     SectionTrialsOutcome outcome;
     const std::size_t count = inputs.uncertain.size();
     for (const SoilUncertainInput& input : inputs.uncertain) {
@@ -171,7 +170,9 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
     outcome.results.assign(total, TrialResult::OutOfRange);
     if (overall != nullptr) {
         outcome.overallFactors.assign(total, std::numeric_limits<double>::quiet_NaN());
-        outcome.overallSurfaces.assign(total, circle);
+        // The overall slope follows a search, whose critical surface is a circle.
+        const auto* circle = std::get_if<CircleSurface>(&surface);
+        outcome.overallSurfaces.assign(total, circle != nullptr ? *circle : CircleSurface{});
     }
     const int chunk = overall != nullptr ? kOverallTrialChunk : kTrialChunk;
     threads = ThreadsForChunks(threads, running, chunk);
@@ -201,7 +202,7 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
                 }
                 ApplyDraws(inputs.uncertain, std::span(outcome.drawn).subspan(at * count, count),
                            workspace.section);
-                const TrialFactor trial = EvaluateTrial(workspace, circle, method, request);
+                const TrialFactor trial = EvaluateTrial(workspace, surface, method, request);
                 outcome.factors[at] = trial.factor;
                 outcome.results[at] = trial.result;
                 if (overall != nullptr) {

@@ -26,7 +26,7 @@ namespace vardolin::section {
 //      trials as the sampler is made, and every trial is drawn on the calling thread first;
 //   2. the trials are worked out on `threads` threads in chunks: each thread lays the section
 //      at the means out once, and for each trial puts its draws into the soils (ApplyDraws,
-//      PreparedSection::SetSoilValues) and evaluates the circle by the first chosen method
+//      PreparedSection::SetSoilValues) and evaluates the surface by the first chosen method
 //      (Bishop without one) at the chosen slice count. Each trial is worked out by one thread
 //      on its own values, so the figures are those of one thread, bit for bit;
 //   3. the results are summed in trial order (SummariseSectionTrials).
@@ -72,10 +72,11 @@ struct SectionTrialsOutcome {
     std::optional<SectionTrialStatistics> overallStatistics;
 };
 
-// As SectionTrialsOutcome says. `inputs` is as ReadSectionInputs gives it; `circle` is the
-// critical surface as drawn, from FindCriticalSectionCircle or given.
+// As SectionTrialsOutcome says. `inputs` is as ReadSectionInputs gives it; `surface` is the
+// critical surface as drawn: a circle from FindCriticalSectionCircle or given, or a given
+// polyline.
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const CircleSurface& circle, int trials,
+                                      const SlipSurface& surface, int trials,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress = nullptr);
 // Trials range.begin to range.end - 1 of a run of `trials` only (one part of a split run),
@@ -85,16 +86,16 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
 // sequence is left where the run would leave it after the range's last trial (under a Latin
 // hypercube, where the whole run leaves it).
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const CircleSurface& circle, int trials, TrialRange range,
+                                      const SlipSurface& surface, int trials, TrialRange range,
                                       UniformSequence& uniforms, int threads,
                                       RunProgress* progress = nullptr);
 
-// Either of the above with the overall slope's search in each trial.
+// Either of the above with the overall slope's search in each trial (after a search: on its
+// critical circle).
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const CircleSurface& circle,
-                                      const OverallSlopeSearch* overall, int trials,
-                                      TrialRange range, UniformSequence& uniforms, int threads,
-                                      RunProgress* progress = nullptr);
+                                      const SlipSurface& surface, const OverallSlopeSearch* overall,
+                                      int trials, TrialRange range, UniformSequence& uniforms,
+                                      int threads, RunProgress* progress = nullptr);
 
 // The trials of a merge, each with the values, factor and status its part gave it, summed as
 // RunSectionTrials sums the trials it works out. A status that is no TrialResult raises

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+#include <variant>
 #include <vector>
 
 #include "slope_section/Polyline.h"
@@ -17,6 +19,16 @@ struct CircleSurface {
     double radius = 0.0;
     bool composite = false;
 };
+
+// A given polyline surface, as drawn, x increasing, and the point its moment methods take moments
+// about (nothing: DefaultMomentCentre).
+struct PolylineSurface {
+    std::vector<SectionPoint> points;
+    std::optional<SectionPoint> momentPoint;
+};
+
+// The one surface a run checks and its trials evaluate: a circle or a polyline.
+using SlipSurface = std::variant<CircleSurface, PolylineSurface>;
 
 // Why a surface gives no slices. Not an error: a search meets such surfaces all the time and
 // skips them.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/KeptTables.h"
+#include "fields/TableText.h"
 #include "files/ShortestText.h"
 #include "slope_section/SectionInputReader.h"
 #include "slope_section/SectionInputs.h"
@@ -20,7 +21,7 @@ namespace {
 
 using namespace section;
 
-constexpr std::array<std::string_view, 25> kMessages{
+constexpr std::array<std::string_view, 27> kMessages{
     messages::kCountNotAboveOne,
     messages::kCountAboveLimit,
     messages::kSearchUnknown,
@@ -37,6 +38,8 @@ constexpr std::array<std::string_view, 25> kMessages{
     messages::kNoUsableCircle,
     messages::kGivenCircleNoMass,
     messages::kGivenCircleNoFactor,
+    messages::kGivenSurfaceNoMass,
+    messages::kGivenSurfaceNoFactor,
     messages::kNoUsableTrial,
     messages::kVerdicts[0],
     messages::kVerdicts[1],
@@ -94,9 +97,10 @@ ExportTables SectionTables(KeptTables& kept) {
     if (!tables.hasSurface) {
         return out;
     }
+    const std::string surfaceName = tables.polyline.empty() ? "critical circle" : "given surface";
     ExportTable methods{"section_methods",
                         "method,factor,lambda,correction,smallest_m_alpha,flags\r\n",
-                        "Methods on the critical circle at the averages"};
+                        "Methods on the " + surfaceName + " at the averages"};
     for (const KeptMethod& method : tables.methods) {
         const MethodResult& r = method.result;
         methods.csv += std::string(kSectionMethods[static_cast<std::size_t>(method.method)].key) +
@@ -105,6 +109,13 @@ ExportTables SectionTables(KeptTables& kept) {
                        ShortestText(r.smallestMAlpha) + ",\"" + FlagsText(r) + "\"\r\n";
     }
     out.push_back(std::move(methods));
+    if (!tables.polyline.empty()) {
+        ExportTable surface{"section_surface", "x,y\r\n", "The given slip surface"};
+        for (const SectionPoint& point : tables.polyline) {
+            surface.csv += ShortestText(point.x) + ',' + ShortestText(point.y) + "\r\n";
+        }
+        out.push_back(std::move(surface));
+    }
     if (!tables.ownCircles.empty()) {
         ExportTable own{"section_own_circles", "method,centre_x,centre_y,radius,factor\r\n",
                         "Each method's own critical circle"};
@@ -124,7 +135,7 @@ ExportTables SectionTables(KeptTables& kept) {
             "slice,x,width,soils,weight,base_angle,base_length,pore_pressure,"
             "normal,shear,interslice_normal,interslice_shear,strength\r\n",
             method.method == tables.methods.front().method
-                ? "Slices of the critical circle by " + std::string(MethodName(method.method))
+                ? "Slices of the " + surfaceName + " by " + std::string(MethodName(method.method))
                 : std::string()};
         int number = 0;
         for (const SliceRow& s : method.rows) {
@@ -141,19 +152,36 @@ ExportTables SectionTables(KeptTables& kept) {
 
 std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem units) {
     const auto text = [&](int field) { return fields.text(field); };
+    const bool given =
+        !text(GivenCentreX).empty() || !text(GivenCentreY).empty() || !text(GivenRadius).empty();
+    const std::optional<TableRows> polyline = ParseTableText(text(GivenSurfaceTable));
+    const bool givenPolyline = polyline && !polyline->empty() && !given;
+    const std::string surface = givenPolyline ? "surface" : "circle";
     const std::string length = " " + std::string(UnitOf(Quantity::Length, units));
     std::string statement =
-        "Limit equilibrium of a layered section on circular slip surfaces by the methods " +
-        text(Methods) + ". The sliding mass is cut into about " + text(SliceCount) +
+        "Limit equilibrium of a layered section on " +
+        std::string(givenPolyline ? "a polyline slip surface" : "circular slip surfaces") +
+        " by the methods " + text(Methods) + ". The sliding mass is cut into about " +
+        text(SliceCount) +
         " slices, with a slice boundary at every point of the section's lines and every "
-        "crossing of them with the circle, so that no slice base spans two soils; each slice's "
+        "crossing of them with the " +
+        surface +
+        ", so that no slice base spans two soils; each slice's "
         "weight is the exact area of each soil in it times that soil's unit weight. Each "
         "method's factor is iterated until a step changes it by at most " +
         ShortestText(kFactorTolerance) + " of itself; a factor on a slice with m_alpha below " +
         ShortestText(kMinimumMAlpha) + " is not trusted. ";
-    const bool given =
-        !text(GivenCentreX).empty() || !text(GivenCentreY).empty() || !text(GivenRadius).empty();
-    if (given) {
+    if (givenPolyline) {
+        statement += "The surface checked is the given polyline of " +
+                     std::to_string(polyline->size()) +
+                     " points; the methods that take moments "
+                     "take them about " +
+                     (text(MomentPointX).empty() && text(MomentPointY).empty()
+                          ? std::string("the centre of the circle through its ends and its "
+                                        "lowest point")
+                          : "(" + text(MomentPointX) + ", " + text(MomentPointY) + ")" + length) +
+                     ". ";
+    } else if (given) {
         statement += "The circle checked is the given one: centre (" + text(GivenCentreX) + ", " +
                      text(GivenCentreY) + ")" + length + ", radius " + text(GivenRadius) + length +
                      ". ";
@@ -165,7 +193,8 @@ std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem units) {
                      "circle lies on the edge), then refined by a pattern search. ";
     }
     statement += "The probability of failure is the share of " + text(TrialCount) +
-                 " Monte Carlo trials on that circle whose factor by the first method is below "
+                 " Monte Carlo trials on that " + surface +
+                 " whose factor by the first method is below "
                  "1; each trial draws every soil's c, φ and γ with the sampling choices listed.";
     std::string overall;
     for (const char c : text(OverallSlope)) {
@@ -173,7 +202,7 @@ std::string SectionMethodStatement(const FieldTexts& fields, UnitSystem units) {
             overall += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         }
     }
-    if (!given && overall == "yes") {
+    if (!given && !givenPolyline && overall == "yes") {
         statement +=
             " For the overall slope each trial also finds its own lowest surface: it refines, "
             "with its own soils, from each of the search's " +

@@ -137,24 +137,28 @@ bool HasImpenetrable(const Section& section) {
                        [](const Soil& soil) { return soil.model == SoilModel::Impenetrable; });
 }
 
-// The circle at the means: the given one or the search's, with what the search found; or the
-// message that says why there is none and the field to go to.
-struct FoundCircle {
-    std::optional<CircleSurface> circle;
+// The surface at the means: the given polyline, the given circle or the search's circle, with
+// what the search found; or the message that says why there is none and the field to go to.
+struct FoundSurface {
+    std::optional<SlipSurface> surface;
     std::optional<SectionSearchResult> search;
     std::optional<SectionSearchSettings> settings;  // the search's, for a search
     std::string_view failure;
     int failureField = 0;
 };
 
-FoundCircle FindCircle(FieldValues& f, const SectionInputs& inputs, const PreparedSection& prepared,
-                       AnalysisContext& context) {
-    FoundCircle found;
+FoundSurface FindSurface(FieldValues& f, const SectionInputs& inputs,
+                         const PreparedSection& prepared, AnalysisContext& context) {
+    FoundSurface found;
+    if (inputs.givenPolyline) {
+        found.surface = *inputs.givenPolyline;
+        return found;
+    }
     const bool composite = HasImpenetrable(inputs.section);
     if (inputs.givenCircle) {
         CircleSurface circle = *inputs.givenCircle;
         circle.composite = composite;
-        found.circle = circle;
+        found.surface = circle;
         return found;
     }
     const std::optional<SectionFace> face = FaceOf(prepared);
@@ -182,7 +186,7 @@ FoundCircle FindCircle(FieldValues& f, const SectionInputs& inputs, const Prepar
         found.failureField = CentresPerSide;
         return found;
     }
-    found.circle = search.critical;
+    found.surface = search.critical;
     found.search = std::move(search);
     found.settings = settings;
     return found;
@@ -285,16 +289,17 @@ void WriteCaution(FieldValues& f, std::string caution) {
 // given trials of a merge, which are summed as a whole run sums its own.
 // With the overall slope, a part keeps each trial's overall surface after its draws.
 SectionTrialsOutcome RunTrials(const SectionInputs& inputs, AnalysisContext& context,
-                               const CircleSurface& circle, const OverallSlopeSearch* overall,
+                               const SlipSurface& surface, const OverallSlopeSearch* overall,
                                int trials) {
     const std::size_t width =
         inputs.uncertain.size() + (overall != nullptr ? kOverallValuesPerTrial : 0);
     if (const TrialRecords* given = context.GivenTrials(trials, width)) {
-        return GivenSectionTrials(inputs, *given, overall != nullptr ? &circle : nullptr);
+        return GivenSectionTrials(
+            inputs, *given, overall != nullptr ? std::get_if<CircleSurface>(&surface) : nullptr);
     }
     const TrialRange range = context.TrialsToRun(trials);
     StartSteps(context.progress, ProgressUnit::Trial, range.count());
-    return RunSectionTrials(inputs, context.sampling, circle, overall, trials, range,
+    return RunSectionTrials(inputs, context.sampling, surface, overall, trials, range,
                             context.uniforms, context.threads, context.progress);
 }
 
@@ -383,17 +388,18 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
             return RunOutcome::StoppedAt(TrialCount);
         }
     }
-    if (std::optional<RunOutcome> stopped = CheckRunFields(f, !inputs.givenCircle)) {
+    if (std::optional<RunOutcome> stopped =
+            CheckRunFields(f, !inputs.givenCircle && !inputs.givenPolyline)) {
         return *stopped;
     }
     const double minimumFactor = f.Number(MinimumSafetyFactor);
     const double maximumPercentage = f.Number(MaximumFailurePercentage);
 
     const PreparedSection prepared(inputs.section);
-    const FoundCircle found = FindCircle(f, inputs, prepared, context);
+    const FoundSurface found = FindSurface(f, inputs, prepared, context);
     auto& kept = context.kept.Of<SectionKeptTables>();
     kept = SectionKeptTables{};
-    if (!found.circle) {
+    if (!found.surface) {
         f.Write(MessageField, found.failure);
         return RunOutcome::StoppedAt(found.failureField);
     }
@@ -408,20 +414,28 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
     }
     request.sliceCount = inputs.sliceCount;
     request.sliceTable = true;
-    const SurfaceEvaluation& evaluation = evaluator.EvaluateCircle(*found.circle, request);
+    const SurfaceEvaluation& evaluation = evaluator.Evaluate(*found.surface, request);
     const SectionMethod first = inputs.methods.front();
+    const auto* circle = std::get_if<CircleSurface>(&*found.surface);
+    const int givenField = circle != nullptr ? GivenRadius : GivenSurfaceTable;
     if (evaluation.status != SurfaceStatus::Valid) {
-        f.Write(MessageField, messages::kGivenCircleNoMass);
-        return RunOutcome::StoppedAt(GivenRadius);
+        f.Write(MessageField,
+                circle != nullptr ? messages::kGivenCircleNoMass : messages::kGivenSurfaceNoMass);
+        return RunOutcome::StoppedAt(givenField);
     }
     const MethodResult& governing = evaluation.result(first);
     if (!governing.solved() || governing.Has(MethodFlag::SmallMAlpha)) {
-        f.Write(MessageField, messages::kGivenCircleNoFactor);
-        return RunOutcome::StoppedAt(GivenRadius);
+        f.Write(MessageField, circle != nullptr ? messages::kGivenCircleNoFactor
+                                                : messages::kGivenSurfaceNoFactor);
+        return RunOutcome::StoppedAt(givenField);
     }
 
     kept.hasSurface = true;
-    kept.critical = *found.circle;
+    if (circle != nullptr) {
+        kept.critical = *circle;
+    } else {
+        kept.polyline = inputs.givenPolyline->points;
+    }
     kept.located = evaluation.located;
     kept.momentPoint = evaluation.momentPoint;
     for (const Soil& soil : inputs.section.soils) {
@@ -432,12 +446,14 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
         kept.searched = true;
         kept.grid = found.search->grid;
         kept.entryExit = found.settings->entryExit;
-        kept.lowest = LowestCircles(*found.search, found.circle->composite);
+        kept.lowest = LowestCircles(*found.search, circle->composite);
         caution += SearchCaution(*found.search);
     }
-    f.WriteNumber(CriticalCentreX, found.circle->centreX);
-    f.WriteNumber(CriticalCentreY, found.circle->centreY);
-    f.WriteNumber(CriticalRadius, found.circle->radius);
+    if (circle != nullptr) {
+        f.WriteNumber(CriticalCentreX, circle->centreX);
+        f.WriteNumber(CriticalCentreY, circle->centreY);
+        f.WriteNumber(CriticalRadius, circle->radius);
+    }
     f.WriteNumber(EntryX, evaluation.located.entryX);
     f.WriteNumber(EntryY, evaluation.located.entryY);
     f.WriteNumber(ExitX, evaluation.located.exitX);
@@ -486,13 +502,13 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
         overall.emplace();
         overall->settings = *found.settings;
         overall->settings.grid = found.search->grid;
-        overall->starts = DistinctLowestSurfaces(*found.search, FaceOf(prepared)->height(),
-                                                 found.circle->composite,
-                                                 static_cast<int>(f.Number(SurfacesPerTrial)));
+        overall->starts =
+            DistinctLowestSurfaces(*found.search, FaceOf(prepared)->height(), circle->composite,
+                                   static_cast<int>(f.Number(SurfacesPerTrial)));
     }
     const int trials = static_cast<int>(std::floor(f.Number(TrialCount)));
     const SectionTrialsOutcome evaluated =
-        RunTrials(inputs, context, *found.circle, overall ? &*overall : nullptr, trials);
+        RunTrials(inputs, context, *found.surface, overall ? &*overall : nullptr, trials);
     if (context.part) {
         return PartOutcome(evaluated, inputs.uncertain.size(), context.TrialsToRun(trials), trials);
     }

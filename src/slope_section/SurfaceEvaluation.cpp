@@ -81,6 +81,14 @@ const SurfaceEvaluation& SurfaceEvaluator::EvaluatePolyline(
     return evaluation_;
 }
 
+const SurfaceEvaluation& SurfaceEvaluator::Evaluate(const SlipSurface& surface,
+                                                    const EvaluationRequest& request) {
+    if (const auto* polyline = std::get_if<PolylineSurface>(&surface)) {
+        return EvaluatePolyline(polyline->points, polyline->momentPoint, request);
+    }
+    return EvaluateCircle(std::get<CircleSurface>(surface), request);
+}
+
 void SurfaceEvaluator::Solve(std::optional<MomentPoint> point, double radius,
                              const EvaluationRequest& request) {
     // The rigorous methods' factors do not depend on the point, but a point on a planar surface

@@ -97,6 +97,9 @@ public:
                                               std::optional<SectionPoint> momentPoint,
                                               const EvaluationRequest& request);
 
+    // The circle or the polyline, as the two above.
+    const SurfaceEvaluation& Evaluate(const SlipSurface& surface, const EvaluationRequest& request);
+
     // The slices of the last surface, in the sliding frame.
     const SlicedMass& mass() const noexcept { return mass_; }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -159,6 +160,50 @@ TEST_F(SectionForm, TheSurfaceWritesTheSearchOrTheGivenCircleAndDisablesWhatItLe
     EXPECT_EQ(surface.currentText(), "Grid of centres");
     Field(form_, SearchKindField)->setText("spiral");
     EXPECT_EQ(surface.currentIndex(), -1);
+}
+
+// The given polyline: its table and moment point enabled and nothing of the search or the circle;
+// it starts along the circle a given circle would start from, and a run on it fills every
+// result but the circle's.
+TEST_F(SectionForm, TheGivenPolylineShowsItsTableAndRunsWithoutASearch) {
+    QComboBox& surface = Choice(SearchKindField);
+    auto& table =
+        *form_.findChild<TableFieldEditor*>(QStringLiteral("Table%1").arg(GivenSurfaceTable));
+    EXPECT_FALSE(table.isEnabled());
+    EXPECT_FALSE(Enabled(MomentPointX));
+
+    Pick(surface, QStringLiteral("Given polyline"));
+    const QString given = Text(form_, GivenSurfaceTable);
+    const std::optional<TableRows> rows = ParseTableText(given.toStdString());
+    ASSERT_TRUE(rows.has_value()) << given.toStdString();
+    EXPECT_EQ(rows->size(), 7u);
+    EXPECT_EQ(rows->back(), (std::vector<std::string>{"40", "10"}));
+    EXPECT_TRUE(table.isEnabled());
+    EXPECT_TRUE(Enabled(MomentPointX));
+    EXPECT_TRUE(Enabled(MomentPointY));
+    for (const int field : {CentresPerSide, RadiiPerCentre, OwnCircles, OverallSlope,
+                            SurfacesPerTrial, GivenRadius}) {
+        EXPECT_FALSE(Enabled(field)) << field;
+    }
+    Type(form_, TrialCount, "20");
+    Click(form_, "Command1");
+    ASSERT_FALSE(Text(form_, MeanSafetyFactor).isEmpty())
+        << Text(form_, MessageField).toStdString();
+    EXPECT_FALSE(Text(form_, BishopFactor).isEmpty());
+    EXPECT_FALSE(Text(form_, SpencerFactor).isEmpty());
+    EXPECT_EQ(Text(form_, EntryX).toDouble(), std::stod(rows->front().front()));
+    EXPECT_TRUE(Text(form_, CriticalRadius).isEmpty());
+
+    // Another choice leaves the polyline unread, and brings it back when chosen again.
+    Pick(surface, QStringLiteral("Grid of centres"));
+    EXPECT_EQ(ParseTableText(Text(form_, GivenSurfaceTable).toStdString()), TableRows{});
+    EXPECT_TRUE(Enabled(CentresPerSide));
+    EXPECT_FALSE(table.isEnabled());
+    Pick(surface, QStringLiteral("Given polyline"));
+    EXPECT_EQ(Text(form_, GivenSurfaceTable), given);
+    // Opening a model or Clear Data sets the texts: the surface follows them.
+    Field(form_, GivenSurfaceTable)->clear();
+    EXPECT_EQ(surface.currentText(), "Grid of centres");
 }
 
 // The water, the head and each method's own circle are combo boxes over their texts; the head

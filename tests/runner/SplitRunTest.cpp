@@ -375,6 +375,13 @@ TEST_F(SplitRun, TheSectionsTrialsCrossTheSplitWithTheirStatus) {
     }
 }
 
+// A given polyline surface travels in the parts' models as any table does.
+TEST_F(SplitRun, TheTrialsOnAGivenPolylineMergeToTheWholeRun) {
+    const std::string json = ExpectPartsMergeToTheWholeRun(
+        std::string(VARDOLIN_EXAMPLES) + "/slope-section-polyline.vardolin", {});
+    EXPECT_NE(json.find(R"("entry_x": "8")"), std::string::npos) << json;
+}
+
 TEST_F(SplitRun, AnAnalysisThatCannotBeSplitIsRefusedAndSaysWhy) {
     for (const AnalysisDescription* analysis : ProgramCatalogue()) {
         if (analysis->splittable) {

@@ -339,6 +339,56 @@ TEST(SectionDiagram, BeforeARunDrawsTheCircleGivenToCheck) {
     EXPECT_GT(RedPixelsAlongTheCriticalArc(texts), 10);
 }
 
+// A given polyline is drawn dashed before a run, and with its slices after one: the pointer
+// tells a slice's figures, and its points are taken as the ground's are.
+TEST(SectionDiagram, DrawsTheGivenPolylineAndItsSlicesAndTakesItsPoints) {
+    FieldTextMap texts = TwoSoils();
+    texts.setText(GivenSurfaceTable, R"([["10","20"],["25","10"],["40","9"],["50","10"]])");
+    KeptTables kept;
+    // The red pixels along the piece from (25, 10) to (40, 9).
+    const auto red = [&](const QImage& image) {
+        int count = 0;
+        for (int i = 1; i < 30; ++i) {
+            const double x = 25.0 + 15.0 * i / 30.0;
+            const QColor pixel(
+                image.pixel(SectionDiagramPoint(kArea, texts, {}, kept, x, 10.0 - (x - 25.0) / 15.0)
+                                .toPoint()));
+            count += pixel.red() > 100 && pixel.green() < 60 && pixel.blue() < 60 ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_GT(red(Paint(texts, kept)), 10) << "before a run";
+
+    const SectionInputs inputs = std::get<SectionInputs>(ReadSectionInputs(texts, {}));
+    const PreparedSection prepared(inputs.section);
+    SurfaceEvaluator evaluator(prepared);
+    const SurfaceEvaluation& evaluation = evaluator.EvaluatePolyline(
+        inputs.givenPolyline->points, std::nullopt, {MethodBit(SectionMethod::Spencer), 20, true});
+    ASSERT_EQ(evaluation.status, SurfaceStatus::Valid);
+    auto& run = kept.Of<SectionKeptTables>();
+    run.hasSurface = true;
+    run.polyline = inputs.givenPolyline->points;
+    run.located = evaluation.located;
+    run.momentPoint = evaluation.momentPoint;
+    run.methods.push_back({SectionMethod::Spencer, evaluation.result(SectionMethod::Spencer),
+                           evaluation.rows(SectionMethod::Spencer)});
+    const QImage image = Paint(texts, kept);
+    EXPECT_GT(red(image), 25) << "after a run";
+    EXPECT_TRUE(UntouchedOutsideArea(image));
+    const QPointF inside = SectionDiagramPoint(kArea, texts, {}, kept, 30, 12);
+    EXPECT_NE(DescribeSectionDiagramPoint(kArea, inside, texts, {}, UnitSystem::SiKilopascal, kept)
+                  .toStdString()
+                  .find("Slice "),
+              std::string::npos);
+
+    const QPointF point = SectionDiagramPoint(kArea, texts, {}, kept, 25, 10);
+    const std::optional<SectionVertex> vertex =
+        SectionVertexAt(kArea, point + QPointF(1, 1), texts, {}, kept, 6);
+    ASSERT_TRUE(vertex.has_value());
+    EXPECT_EQ(vertex->field, GivenSurfaceTable);
+    EXPECT_EQ(vertex->row, 1);
+}
+
 struct DescribeRow {
     std::string name;
     double x;

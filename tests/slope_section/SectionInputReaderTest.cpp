@@ -480,6 +480,79 @@ INSTANTIATE_TEST_SUITE_P(
                    {LineLoadsTable, "Line loads", 1, "Angle", "must be a number"}}),
     RowName{});
 
+// A polyline through the clay, each end on the ground.
+const std::string kPolyline = R"([["8","20"],["16","12"],["30","8"],["44","7"],["54","10"]])";
+
+INSTANTIATE_TEST_SUITE_P(
+    GivenSurface, SectionInputRefusals,
+    testing::Values(
+        RefusalRow{"OfOnePoint",
+                   {{GivenSurfaceTable, R"([["8","20"]])"}},
+                   {GivenSurfaceTable, "Given Surface", 0, "", "needs at least 2 rows"}},
+        RefusalRow{"NotANumber",
+                   {{GivenSurfaceTable, R"([["8","twenty"],["54","10"]])"}},
+                   {GivenSurfaceTable, "Given Surface", 1, "y", "must be a number"}},
+        RefusalRow{"OutOfOrder",
+                   {{GivenSurfaceTable, R"([["8","20"],["30","8"],["30","7"],["54","10"]])"}},
+                   {GivenSurfaceTable, "Given Surface", 3, "x",
+                    "x must be greater than in the row above."}},
+        RefusalRow{"StartsUnderTheGround",
+                   {{GivenSurfaceTable, R"([["10","15"],["30","8"],["54","10"]])"}},
+                   {GivenSurfaceTable, "Given Surface", 1, "y",
+                    "The surface must end on or above the ground, so that it cuts the ground "
+                    "at both ends."}},
+        RefusalRow{"EndsUnderTheGround",
+                   {{GivenSurfaceTable, R"([["8","20"],["30","8"],["54","5"]])"}},
+                   {GivenSurfaceTable, "Given Surface", 3, "y",
+                    "The surface must end on or above the ground, so that it cuts the ground "
+                    "at both ends."}},
+        RefusalRow{"AboveTheGround",
+                   {{GivenSurfaceTable, R"([["0","25"],["60","25"]])"}},
+                   {GivenSurfaceTable, "Given Surface", 0, "",
+                    "The surface passes nowhere under the ground."}},
+        RefusalRow{"CutsTwoMasses",
+                   {{GivenSurfaceTable, R"([["0","25"],["10","15"],["25","25"],["45","5"],)"
+                                        R"(["60","11"]])"}},
+                   {GivenSurfaceTable, "Given Surface", 0, "",
+                    "The ground leaves the surface and comes back: the surface cuts two "
+                    "sliding masses, not one."}},
+        RefusalRow{"BesideAGivenCircle",
+                   {{GivenSurfaceTable, kPolyline},
+                    {GivenCentreX, "38"},
+                    {GivenCentreY, "36"},
+                    {GivenRadius, "32"}},
+                   {GivenSurfaceTable, "Given Surface", 0, "",
+                    "Give either a circle or a polyline surface, not both: leave the circle's "
+                    "fields or this table empty."}},
+        RefusalRow{"MomentPointWithoutItsY",
+                   {{GivenSurfaceTable, kPolyline}, {MomentPointX, "30"}},
+                   {MomentPointY, "Moment Point: y", 0, "",
+                    "Give the moment point's x and y, or leave both empty for the centre of the "
+                    "circle through the surface's ends and its lowest point."}},
+        RefusalRow{"MomentPointNotANumber",
+                   {{GivenSurfaceTable, kPolyline}, {MomentPointX, "30"}, {MomentPointY, "up"}},
+                   {MomentPointY, "Moment Point: y", 0, "", "The value must be a number."}}),
+    RowName{});
+
+TEST(SectionInputs, AGivenSurfaceIsReadWithItsMomentPoint) {
+    FieldTextMap texts = ThreeSoilTexts();
+    texts.setText(GivenSurfaceTable, kPolyline);
+    const SectionInputs byDefault = ReadOrFail(texts);
+    ASSERT_TRUE(byDefault.givenPolyline.has_value());
+    ExpectPoints(byDefault.givenPolyline->points, {{8, 20}, {16, 12}, {30, 8}, {44, 7}, {54, 10}});
+    EXPECT_FALSE(byDefault.givenPolyline->momentPoint.has_value());
+    texts.setText(MomentPointX, "30");
+    texts.setText(MomentPointY, "40.5");
+    const SectionInputs given = ReadOrFail(texts);
+    ASSERT_TRUE(given.givenPolyline && given.givenPolyline->momentPoint);
+    EXPECT_EQ(given.givenPolyline->momentPoint->x, 30.0);
+    EXPECT_EQ(given.givenPolyline->momentPoint->y, 40.5);
+    // Without a surface the moment point is not read.
+    texts.setText(GivenSurfaceTable, "[]");
+    texts.setText(MomentPointY, "not read");
+    EXPECT_FALSE(ReadOrFail(texts).givenPolyline.has_value());
+}
+
 TEST(SectionInputs, AFaultSaysWhereInOneSentence) {
     EXPECT_EQ(
         (SectionInputFault{SoilsTable, "Soils", 2, "c mean", "c must not be negative."}.Text()),
@@ -505,6 +578,25 @@ TEST(SectionInputs, ThreeSoilsSurviveAModelFile) {
     const ModelRead read = ReadModel(file, "three-soils.vardolin", catalogue);
     EXPECT_TRUE(read.notes.empty());
     ExpectSameSection(ReadOrFail(FieldsOf(read.model)).section, examples::ThreeSoils());
+}
+
+TEST(SectionInputs, AGivenSurfaceSurvivesAModelFile) {
+    const AnalysisCatalogue catalogue(kInputsOnlyList);
+    FieldTextMap texts = ThreeSoilTexts();
+    texts.setText(GivenSurfaceTable, kPolyline);
+    texts.setText(MomentPointX, "30.25");
+    texts.setText(MomentPointY, "41");
+    const std::string file = WriteModel(ModelFromFields(kInputsOnly, texts));
+    const ModelRead read = ReadModel(file, "polyline.vardolin", catalogue);
+    EXPECT_TRUE(read.notes.empty());
+    const FieldTextMap back = FieldsOf(read.model);
+    for (const int field : {GivenSurfaceTable, MomentPointX, MomentPointY}) {
+        EXPECT_EQ(back.text(field), texts.text(field)) << field;
+    }
+    const SectionInputs inputs = ReadOrFail(back);
+    ASSERT_TRUE(inputs.givenPolyline && inputs.givenPolyline->momentPoint);
+    ExpectPoints(inputs.givenPolyline->points, {{8, 20}, {16, 12}, {30, 8}, {44, 7}, {54, 10}});
+    EXPECT_EQ(inputs.givenPolyline->momentPoint->x, 30.25);
 }
 
 // ---- The published cases as model files.

@@ -20,11 +20,14 @@
 #include "fields/FieldTextMap.h"
 #include "files/ModelReader.h"
 #include "files/ModelWriter.h"
+#include "files/ShortestText.h"
+#include "slope_section/PreparedSection.h"
 #include "slope_section/SectionInputReader.h"
 #include "slope_section/SectionInputs.h"
 #include "slope_section/SectionKeptTables.h"
 #include "slope_section/SectionMessages.h"
 #include "slope_section/SlopeSectionDescription.h"
+#include "slope_section/SurfaceEvaluation.h"
 
 namespace vardolin::section {
 namespace {
@@ -177,6 +180,7 @@ struct SplitRow {
     SamplingMethod method;
     int threads;
     bool overall = false;  // an overall-slope run of 60 trials rather than the file's 1000
+    const char* file = "slope-section-three-soils.vardolin";
 };
 
 void PrintTo(const SplitRow& row, std::ostream* os) {
@@ -192,7 +196,7 @@ TEST_P(SlopeSectionSplit, MergesToTheWholeRunsTexts) {
     SamplingChoices sampling;
     sampling.method = row.method;
     sampling.correlation = -0.5;
-    FieldTextMap texts = ExampleTexts("slope-section-three-soils.vardolin");
+    FieldTextMap texts = ExampleTexts(row.file);
     if (row.overall) {
         texts.setText(OverallSlope, "yes");
         texts.setText(TrialCount, "60");
@@ -235,7 +239,9 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitRow{"MonteCarlo2", SamplingMethod::MonteCarlo, 2},
                     SplitRow{"LatinHypercube1", SamplingMethod::LatinHypercube, 1},
                     SplitRow{"LatinHypercube2", SamplingMethod::LatinHypercube, 2},
-                    SplitRow{"OverallSlope", SamplingMethod::MonteCarlo, 2, true}),
+                    SplitRow{"OverallSlope", SamplingMethod::MonteCarlo, 2, true},
+                    SplitRow{"Polyline2", SamplingMethod::MonteCarlo, 2, false,
+                             "slope-section-polyline.vardolin"}),
     testing_support::RowName());
 
 // Given trials of another count or width are refused before anything is written from them.
@@ -255,6 +261,98 @@ TEST(SlopeSectionSplit, RefusesGivenTrialsThatAreNotTheRunsTrials) {
     ASSERT_EQ(raised.statuses[0], 0);
     raised.values[8] = raised.factors[0] + 0.5;
     EXPECT_THROW(RunSplit(overall, 1, {}, std::nullopt, &raised), GivenTrialsMismatch);
+}
+
+// ---- A given polyline surface.
+
+// The three soils' example with every method on its polyline through the clay.
+FieldTextMap PolylineTexts() {
+    FieldTextMap texts = ExampleTexts("slope-section-polyline.vardolin");
+    texts.setText(Methods,
+                  "spencer, ordinary, bishop, janbu, janbu_f0, morgenstern_price, "
+                  "morgenstern_price_half_sine");
+    texts.setText(TrialCount, "20");
+    // Search fields that would stop a search are not read.
+    texts.setText(SearchKindField, "spiral");
+    return texts;
+}
+
+// The export's cell `column` of each method's row, by the method's key.
+std::string MethodsCell(const ExportTables& tables, std::string_view key, int column) {
+    const std::string& csv = tables.front().csv;
+    const std::size_t row = csv.find("\n" + std::string(key) + ",");
+    if (row == std::string::npos) {
+        return "missing";
+    }
+    std::size_t from = row + 1;
+    for (int c = 0; c < column; ++c) {
+        from = csv.find(',', from) + 1;
+    }
+    return csv.substr(from, csv.find(',', from) - from);
+}
+
+TEST(SlopeSectionPolyline, EveryMethodGivesTheEvaluatorsFactorOnTheSurface) {
+    const FieldTextMap texts = PolylineTexts();
+    const RunResult run = RunSection(texts);
+    ASSERT_EQ(run.outcome.end, RunOutcome::End::Completed) << run.texts.text(MessageField);
+    const SectionInputs inputs = std::get<SectionInputs>(ReadSectionInputs(texts, {}));
+    const PreparedSection prepared(inputs.section);
+    SurfaceEvaluator evaluator(prepared);
+    const SurfaceEvaluation& evaluation = evaluator.EvaluatePolyline(
+        inputs.givenPolyline->points, std::nullopt, {kEveryMethod, inputs.sliceCount});
+    ASSERT_EQ(evaluation.status, SurfaceStatus::Valid);
+    for (const SectionMethodNames& method : kSectionMethods) {
+        const MethodResult& result = evaluation.result(method.method);
+        ASSERT_TRUE(result.solved()) << method.key;
+        EXPECT_EQ(MethodsCell(run.tables, method.key, 1), ShortestText(result.factor))
+            << method.key;
+        EXPECT_EQ(MethodsCell(run.tables, method.key, 2), ShortestText(result.lambda))
+            << method.key;
+    }
+    EXPECT_EQ(run.texts.text(MeanSafetyFactor) != "", true);
+    for (const int field : {CriticalCentreX, CriticalCentreY, CriticalRadius}) {
+        EXPECT_EQ(run.texts.text(field), "") << field;
+    }
+    EXPECT_EQ(run.texts.text(EntryX), "8");
+    EXPECT_EQ(run.texts.text(ExitX), "54");
+    // The surface's points are kept for the diagram, the export and the report.
+    const auto surface =
+        std::find_if(run.tables.begin(), run.tables.end(),
+                     [](const ExportTable& table) { return table.name == "section_surface"; });
+    ASSERT_NE(surface, run.tables.end());
+    EXPECT_EQ(surface->csv, "x,y\r\n8,20\r\n16,12\r\n30,8\r\n44,7\r\n54,10\r\n");
+}
+
+// Many points on Fredlund and Krahn's circle, moments about its centre: Spencer's factor on the
+// polyline is within 0.5 % of the circle's.
+TEST(SlopeSectionPolyline, ManyPointsOnACircleGiveTheCirclesFactor) {
+    const FieldTextMap circleTexts = ExampleTexts("slope-section-fredlund-krahn-1-dry.vardolin");
+    const RunResult circle = RunSection(circleTexts);
+    ASSERT_EQ(circle.outcome.end, RunOutcome::End::FixedData);
+    FieldTextMap texts = circleTexts;
+    texts.setText(GivenCentreX, "");
+    texts.setText(GivenCentreY, "");
+    texts.setText(GivenRadius, "");
+    texts.setText(MomentPointX, "120");
+    texts.setText(MomentPointY, "90");
+    // From above the crest to above the toe's level, on the lower arc of centre (120, 90) and
+    // radius 80.
+    std::string points = "[";
+    constexpr int kPoints = 200;
+    for (int i = 0; i <= kPoints; ++i) {
+        const double x = 45.0 + (159.0 - 45.0) * i / kPoints;
+        const double y = 90.0 - std::sqrt(80.0 * 80.0 - (x - 120.0) * (x - 120.0));
+        points += std::string(i == 0 ? "" : ",") + "[\"" + ShortestText(x) + "\",\"" +
+                  ShortestText(y) + "\"]";
+    }
+    texts.setText(GivenSurfaceTable, points + "]");
+    const RunResult polyline = RunSection(texts);
+    ASSERT_EQ(polyline.outcome.end, RunOutcome::End::FixedData)
+        << polyline.texts.text(MessageField);
+    const double expected = TextToDouble(circle.texts.text(SpencerFactor));
+    EXPECT_NEAR(TextToDouble(polyline.texts.text(SpencerFactor)), expected, 0.005 * expected);
+    EXPECT_NEAR(TextToDouble(polyline.texts.text(BishopFactor)),
+                TextToDouble(circle.texts.text(BishopFactor)), 0.005 * expected);
 }
 
 // A run that a check stops writes why, goes to the field at fault and leaves no result.
@@ -310,6 +408,15 @@ INSTANTIATE_TEST_SUITE_P(
                             {{CentresPerSide, "150"}, {RadiiPerCentre, "1000"}},
                             std::string(messages::kTooManySlices),
                             CentresPerSide},
+                    StopRow{"GivenSurfaceUnderTheGround",
+                            {{GivenSurfaceTable, R"([["30","5"],["50","10"]])"}},
+                            "Given Surface, row 1, y: ",
+                            GivenSurfaceTable},
+                    StopRow{"GivenSurfaceShallowerThanTheCrack",
+                            {{GivenSurfaceTable, R"([["10","20"],["30","14"],["50","10"]])"},
+                             {CrackDepth, "5"}},
+                            std::string(messages::kGivenSurfaceNoMass),
+                            GivenSurfaceTable},
                     StopRow{"MinimumFactorOfZero",
                             {{MinimumSafetyFactor, "0"}},
                             std::string(messages::kMinimumFactorNotAboveZero),

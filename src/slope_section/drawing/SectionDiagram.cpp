@@ -149,7 +149,12 @@ Layout LayOut(const QRectF& area, const FieldTexts& fields, const NumberLocale& 
         const CircleSurface& critical = kept.critical;
         all.Take(kept.located.entryX, kept.located.entryY);
         all.Take(kept.located.exitX, kept.located.exitY);
-        all.TakeY(critical.centreY - critical.radius);
+        if (kept.polyline.empty()) {
+            all.TakeY(critical.centreY - critical.radius);
+        }
+        for (const SectionPoint& point : kept.polyline) {
+            all.TakeY(point.y);
+        }
         if (kept.searched && kept.entryExit.use) {
             all.TakeX(kept.entryExit.entryFrom);
             all.TakeX(kept.entryExit.entryTo);
@@ -299,6 +304,36 @@ double SurfaceLevel(const CircleSurface& circle, const Layout& layout, double x)
     }
     return y;
 }
+
+// The height of the run's surface at x: its given polyline, or its circle.
+class KeptSurface {
+public:
+    KeptSurface(const SectionKeptTables& kept, const Layout& layout)
+        : kept_(kept), layout_(layout) {
+        if (kept.polyline.size() >= 2) {
+            polyline_.emplace(kept.polyline);
+        }
+    }
+    bool valid() const { return polyline_ || kept_.critical.radius > 0.0; }
+    double Level(double x) const {
+        return polyline_ ? polyline_->Level(x) : SurfaceLevel(kept_.critical, layout_, x);
+    }
+    // The surface's own points strictly between two x.
+    std::vector<double> PointsBetween(double from, double to) const {
+        std::vector<double> points;
+        for (const SectionPoint& point : kept_.polyline) {
+            if (point.x > from && point.x < to) {
+                points.push_back(point.x);
+            }
+        }
+        return points;
+    }
+
+private:
+    const SectionKeptTables& kept_;
+    const Layout& layout_;
+    std::optional<Polyline> polyline_;
+};
 
 // What a circle may pass through: the ground but its impenetrable soils.
 QPainterPath Penetrable(const Layout& layout) {
@@ -572,7 +607,7 @@ void DrawRun(QPainter& painter, const Layout& layout, const SectionKeptTables& k
 
     // The surface from exit to entry; with a tension crack, only to the crack, where the first
     // slice's side rises to the ground.
-    const CircleSurface& critical = kept.critical;
+    const KeptSurface critical(kept, layout);
     double from = std::min(kept.located.entryX, kept.located.exitX);
     double to = std::max(kept.located.entryX, kept.located.exitX);
     if (!kept.methods.empty() && !kept.methods.front().rows.empty()) {
@@ -584,7 +619,7 @@ void DrawRun(QPainter& painter, const Layout& layout, const SectionKeptTables& k
             to = std::max(to, row.x + row.width / 2);
         }
     }
-    if (!(critical.radius > 0.0) || !(from < to)) {
+    if (!critical.valid() || !(from < to)) {
         return;
     }
     // The slices of the first method, each from its base up to the ground.
@@ -597,29 +632,41 @@ void DrawRun(QPainter& painter, const Layout& layout, const SectionKeptTables& k
                     continue;  // the next slice's left side
                 }
                 const double x = rows[i].x + side * rows[i].width;
-                painter.drawLine(view.At(x, SurfaceLevel(critical, layout, x)),
-                                 view.At(x, ground.Level(x)));
+                painter.drawLine(view.At(x, critical.Level(x)), view.At(x, ground.Level(x)));
             }
         }
     }
     QPolygonF surface;
-    constexpr int kSteps = 160;
-    for (int i = 0; i <= kSteps; ++i) {
-        const double x = from + (to - from) * i / kSteps;
-        surface << view.At(x, SurfaceLevel(critical, layout, x));
+    if (kept.polyline.empty()) {
+        constexpr int kSteps = 160;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double x = from + (to - from) * i / kSteps;
+            surface << view.At(x, critical.Level(x));
+        }
+    } else {
+        surface << view.At(from, critical.Level(from));
+        for (const double x : critical.PointsBetween(from, to)) {
+            surface << view.At(x, critical.Level(x));
+        }
+        surface << view.At(to, critical.Level(to));
     }
     // An end under the ground, at a tension crack, rises to it.
-    if (ground.Level(from) - SurfaceLevel(critical, layout, from) > 1.0 / view.scale) {
+    if (ground.Level(from) - critical.Level(from) > 1.0 / view.scale) {
         surface.prepend(view.At(from, ground.Level(from)));
     }
-    if (ground.Level(to) - SurfaceLevel(critical, layout, to) > 1.0 / view.scale) {
+    if (ground.Level(to) - critical.Level(to) > 1.0 / view.scale) {
         surface.append(view.At(to, ground.Level(to)));
     }
     painter.setPen(QPen(kCriticalColour, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(surface);
+    // The circle's centre, or where the methods took moments on a polyline.
     painter.setPen(Qt::NoPen);
     painter.setBrush(kCriticalColour);
-    painter.drawEllipse(view.At(critical.centreX, critical.centreY), 3.0, 3.0);
+    if (kept.polyline.empty()) {
+        painter.drawEllipse(view.At(kept.critical.centreX, kept.critical.centreY), 3.0, 3.0);
+    } else if (kept.momentPoint) {
+        painter.drawEllipse(view.At(kept.momentPoint->x, kept.momentPoint->y), 3.0, 3.0);
+    }
 
     // Each method's factor, in the plot's upper left corner.
     if (!kept.methods.empty()) {
@@ -738,15 +785,17 @@ QPointF SectionDiagramPoint(const QRectF& area, const FieldTexts& fields,
 namespace {
 
 // A point of the section's lines by its place in its table: the ground's rows, the boundaries'
-// (boundary after boundary, each left to right), the piezometric line's.
+// (boundary after boundary, each left to right), the piezometric line's, the given surface's.
 struct TablePoint {
     int field = 0;
     int row = 0;
-    std::size_t line = 0;  // the ground 0, boundary k, the piezometric line one past the last
+    // The ground 0, boundary k, the piezometric line one past the last, the given surface next.
+    std::size_t line = 0;
     SectionPoint point;
 };
 
-std::vector<TablePoint> TablePoints(const Section& section, bool piezometric) {
+std::vector<TablePoint> TablePoints(const SectionInputs& inputs, bool piezometric) {
+    const Section& section = inputs.section;
     std::vector<TablePoint> points;
     int boundaryRow = 0;
     for (std::size_t k = 0; k < section.layers.size(); ++k) {
@@ -760,6 +809,12 @@ std::vector<TablePoint> TablePoints(const Section& section, bool piezometric) {
         int row = 0;
         for (const SectionPoint& point : section.water.piezometricLine) {
             points.push_back({PiezometricTable, row++, section.layers.size(), point});
+        }
+    }
+    if (inputs.givenPolyline) {
+        int row = 0;
+        for (const SectionPoint& point : inputs.givenPolyline->points) {
+            points.push_back({GivenSurfaceTable, row++, section.layers.size() + 1, point});
         }
     }
     return points;
@@ -805,7 +860,7 @@ std::optional<SectionVertex> SectionVertexAt(const QRectF& area, const QPointF& 
     const View& view = layout.view;
     std::optional<SectionVertex> nearest;
     double distance = reach;
-    for (const TablePoint& point : TablePoints(layout.inputs.section, layout.piezometric())) {
+    for (const TablePoint& point : TablePoints(layout.inputs, layout.piezometric())) {
         const QPointF drawn = view.At(point.point.x, point.point.y);
         const double d = std::hypot(drawn.x() - at.x(), drawn.y() - at.y());
         if (d < distance || (!nearest && d <= distance)) {
@@ -835,7 +890,7 @@ std::optional<std::string> MoveSectionVertex(const SectionVertex& vertex, double
         return std::nullopt;
     }
     const bool piezometric = inputs->section.water.model == WaterModel::PiezometricLine;
-    const std::vector<TablePoint> points = TablePoints(inputs->section, piezometric);
+    const std::vector<TablePoint> points = TablePoints(*inputs, piezometric);
     const auto found = std::find_if(points.begin(), points.end(), [&](const TablePoint& point) {
         return point.field == vertex.field && point.row == vertex.row;
     });
@@ -926,11 +981,12 @@ QString DescribeSectionDiagramPoint(const QRectF& area, const QPointF& at, const
     }
     if (tables.hasSurface && !tables.methods.empty()) {
         const KeptMethod& method = tables.methods.front();
+        const KeptSurface surface(tables, layout);
         const double reach = 2.0 / view.scale;  // a pixel or two off the lines still counts
         for (std::size_t i = 0; i < method.rows.size(); ++i) {
             const SliceRow& row = method.rows[i];
-            if (std::fabs(x - row.x) > row.width / 2 ||
-                y < SurfaceLevel(tables.critical, layout, x) - reach || y > groundLevel + reach) {
+            if (std::fabs(x - row.x) > row.width / 2 || y < surface.Level(x) - reach ||
+                y > groundLevel + reach) {
                 continue;
             }
             const std::string_view name = MethodName(method.method);
@@ -977,6 +1033,14 @@ void DrawSectionDiagram(QPainter& painter, const QRectF& area, const FieldTexts&
         painter.setPen(QPen(kCriticalColour, 1.6, Qt::DashLine));
         painter.drawPolyline(LowerArc(*layout.inputs.givenCircle, layout.view));
         painter.restore();
+    } else if (layout.inputs.givenPolyline) {
+        // The polyline a run will check.
+        QPolygonF polyline;
+        for (const SectionPoint& point : layout.inputs.givenPolyline->points) {
+            polyline << layout.view.At(point.x, point.y);
+        }
+        painter.setPen(QPen(kCriticalColour, 1.6, Qt::DashLine));
+        painter.drawPolyline(polyline);
     }
     painter.restore();
     const std::string_view length = UnitOf(Quantity::Length, units);

@@ -55,7 +55,8 @@ QPointF SectionDiagramPoint(const QRectF& area, const FieldTexts& fields,
                             const NumberLocale& locale, KeptTables& kept, double x, double y);
 
 // A point of the section's lines as the diagram takes it under the pointer: row `row` (from 0) of
-// the table `field` (the ground, the boundaries or the piezometric line), at (x, y).
+// the table `field` (the ground, the boundaries, the piezometric line or the given surface), at
+// (x, y).
 struct SectionVertex {
     int field = 0;
     int row = 0;
@@ -67,7 +68,8 @@ struct SectionVertex {
     int decimals = 0;  // as many as a pixel of the diagram tells
 };
 
-// The point of the ground, a boundary or the piezometric line (one the diagram draws) nearest
+// The point of the ground, a boundary, the piezometric line or the given surface (one the diagram
+// draws) nearest
 // to `at`, within `reach` pixels of it; the ground's first where two lie equally near. Nothing
 // where none lies so near, or where the inputs cannot be read.
 std::optional<SectionVertex> SectionVertexAt(const QRectF& area, const QPointF& at,

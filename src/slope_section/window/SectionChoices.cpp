@@ -11,14 +11,17 @@
 #include <variant>
 #include <vector>
 
+#include "fields/TableText.h"
 #include "forms/ChoiceFields.h"
 #include "forms/ControlTable.h"
 #include "forms/LineEditFields.h"
 #include "numerics/NumberText.h"
+#include "numerics/RunTimeError.h"
 #include "slope_section/PreparedSection.h"
 #include "slope_section/SectionFace.h"
 #include "slope_section/SectionInputReader.h"
 #include "slope_section/SectionInputs.h"
+#include "slope_section/SlipSurface.h"
 
 namespace vardolin::section {
 
@@ -39,13 +42,16 @@ constexpr std::array<FieldChoice, 2> kYesNoChoices{{
     {"no", "No"},
     {"yes", "Yes"},
 }};
-// The surface's choices: the search's, then the given circle.
+// The surface's choices: the search's, then the given circle and the given polyline.
 constexpr std::array<FieldChoice, 2> kSearchChoices{{
     {kSearchGrid, "Grid of centres"},
     {kSearchEntryExit, "Entry and exit ranges"},
 }};
 constexpr int kGivenCircleChoice = static_cast<int>(kSearchChoices.size());
+constexpr int kGivenPolylineChoice = kGivenCircleChoice + 1;
 constexpr std::array<int, 3> kCircleFields{GivenCentreX, GivenCentreY, GivenRadius};
+// The points of a polyline to start from, along a circle's arc between its ends on the ground.
+constexpr int kStartingPolylinePieces = 6;
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -97,12 +103,15 @@ public:
             surface_->addItem(QString::fromUtf8(choice.caption));
         }
         surface_->addItem(tr("Given circle"));
+        surface_->addItem(tr("Given polyline"));
         forms::StandIn(*search_, *surface_);
         connect(surface_, &QComboBox::activated, this, &SectionChoices::ChooseSurface);
         connect(search_, &QLineEdit::textChanged, this, &SectionChoices::ShowSurface);
         for (const int field : kCircleFields) {
             connect(Field(field), &QLineEdit::textChanged, this, &SectionChoices::ShowSurface);
         }
+        connect(Field(GivenSurfaceTable), &QLineEdit::textChanged, this,
+                &SectionChoices::ShowSurface);
 
         forms::AttachChoiceField(form, WaterModelField, kWaterChoices);
         forms::AttachChoiceField(form, HeadModeField, kHeadChoices);
@@ -175,29 +184,103 @@ private:
                            [this](int field) { return !Field(field)->text().trimmed().isEmpty(); });
     }
 
+    bool PolylineGiven() const {
+        const std::optional<TableRows> rows =
+            ParseTableText(Field(GivenSurfaceTable)->text().toStdString());
+        return !rows || !rows->empty();
+    }
+
     void ShowSurface() {
-        surface_->setCurrentIndex(CircleGiven() ? kGivenCircleChoice
-                                                : forms::ChoiceOf(kSearchChoices, search_->text()));
+        surface_->setCurrentIndex(PolylineGiven() ? kGivenPolylineChoice
+                                  : CircleGiven()
+                                      ? kGivenCircleChoice
+                                      : forms::ChoiceOf(kSearchChoices, search_->text()));
         EnableFields();
     }
 
     void ChooseSurface(int index) {
-        const bool given = CircleGiven();
+        if (index != kGivenCircleChoice && CircleGiven()) {
+            for (std::size_t i = 0; i < kCircleFields.size(); ++i) {
+                keptCircle_[i] = Field(kCircleFields[i])->text();
+                Field(kCircleFields[i])->clear();
+            }
+        }
+        if (index != kGivenPolylineChoice && PolylineGiven()) {
+            keptPolyline_ = Field(GivenSurfaceTable)->text();
+            Field(GivenSurfaceTable)->clear();
+        }
         if (index == kGivenCircleChoice) {
-            if (!given) {
+            if (!CircleGiven()) {
                 GiveCircle();
             }
-        } else {
-            if (given) {
-                for (std::size_t i = 0; i < kCircleFields.size(); ++i) {
-                    keptCircle_[i] = Field(kCircleFields[i])->text();
-                    Field(kCircleFields[i])->clear();
-                }
+        } else if (index == kGivenPolylineChoice) {
+            if (!PolylineGiven()) {
+                GivePolyline();
             }
+        } else {
             search_->setText(Q(kSearchChoices[static_cast<std::size_t>(index)].text));
         }
         surface_->setCurrentIndex(index);
         EnableFields();
+    }
+
+    // Fills the given surface's table with a polyline to start from: the one the user last left,
+    // or points along the arc of the circle GiveCircle would start from.
+    void GivePolyline() {
+        if (!keptPolyline_.isEmpty()) {
+            Field(GivenSurfaceTable)->setText(keptPolyline_);
+            return;
+        }
+        std::array<QString, 3> circle = keptCircle_;
+        if (circle[2].isEmpty()) {
+            const forms::LineEditFields fields(form_);
+            circle = {Q(fields.text(CriticalCentreX)), Q(fields.text(CriticalCentreY)),
+                      Q(fields.text(CriticalRadius))};
+        }
+        if (circle[2].isEmpty()) {
+            circle = ToeCircle();
+        }
+        Field(GivenSurfaceTable)->setText(Q(ArcPolyline(circle)));
+    }
+
+    // Points along the circle's arc under the ground, to two decimals, each end raised to the
+    // ground; empty where the texts make no circle or the section cannot be read.
+    std::string ArcPolyline(const std::array<QString, 3>& texts) const {
+        const forms::LineEditFields fields(form_);
+        const SectionRead read = ReadSectionInputs(fields, locale_);
+        const auto* inputs = std::get_if<SectionInputs>(&read);
+        std::array<double, 3> values{};
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            try {
+                values[i] = TextToDouble(texts[i].toStdString(), locale_);
+            } catch (const RunTimeError&) {
+                return {};
+            }
+        }
+        if (inputs == nullptr) {
+            return {};
+        }
+        const PreparedSection prepared(inputs->section);
+        const CircleSurface circle{values[0], values[1], values[2], false};
+        const SurfaceOnGround located = LocateCircle(prepared, circle);
+        if (located.status != SurfaceStatus::Valid) {
+            return {};
+        }
+        const double from = std::min(located.entryX, located.exitX);
+        const double to = std::max(located.entryX, located.exitX);
+        const Polyline& ground = prepared.frame(false).ground();
+        TableRows rows;
+        for (int i = 0; i <= kStartingPolylinePieces; ++i) {
+            const double x = from + (to - from) * i / kStartingPolylinePieces;
+            const double dx = x - circle.centreX;
+            double y =
+                circle.centreY - std::sqrt(std::max(0.0, circle.radius * circle.radius - dx * dx));
+            if (i == 0 || i == kStartingPolylinePieces) {
+                y = std::ceil(std::max(y, ground.Level(x)) * 100.0) / 100.0;
+            }
+            rows.push_back({Figure(x, locale_), Figure(y, locale_)});
+        }
+        return TableText(rows);
     }
 
     // Fills the given circle's fields with a circle to start from.
@@ -237,27 +320,40 @@ private:
         return {Q(Figure(x, locale_)), Q(Figure(y, locale_)), Q(Figure(radius, locale_))};
     }
 
+    // `label`: the field's label, none for a table on its own page.
     void Enable(int field, const char* label, bool enabled) const {
         QLineEdit* text = Field(field);
-        (text->focusProxy() != nullptr ? text->focusProxy() : text)->setEnabled(enabled);
-        forms::FindControl(form_, QString::fromLatin1(label))->setEnabled(enabled);
+        QWidget* control = text->focusProxy() != nullptr ? text->focusProxy() : text;
+        // A table's text box lies hidden under its editor.
+        if (auto* table = form_.findChild<QWidget*>(QStringLiteral("Table%1").arg(field))) {
+            control = table;
+        }
+        control->setEnabled(enabled);
+        if (label != nullptr) {
+            forms::FindControl(form_, QString::fromLatin1(label))->setEnabled(enabled);
+        }
     }
 
     void EnableFields() {
-        const bool given = surface_->currentIndex() == kGivenCircleChoice;
-        Enable(CentresPerSide, "Label13", !given);
-        Enable(RadiiPerCentre, "Label14", !given);
-        Enable(OwnCircles, "Label50", !given);
+        const bool searches = surface_->currentIndex() < kGivenCircleChoice;
+        const bool circle = surface_->currentIndex() == kGivenCircleChoice;
+        const bool polyline = surface_->currentIndex() == kGivenPolylineChoice;
+        Enable(CentresPerSide, "Label13", searches);
+        Enable(RadiiPerCentre, "Label14", searches);
+        Enable(OwnCircles, "Label50", searches);
         // The overall slope refines from the search's surfaces: nothing to refine without one.
-        Enable(OverallSlope, "Label61", !given);
+        Enable(OverallSlope, "Label61", searches);
         const bool overall = Field(OverallSlope)
                                  ->text()
                                  .trimmed()
                                  .compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0;
-        Enable(SurfacesPerTrial, "Label62", !given && overall);
-        Enable(GivenCentreX, "Label15", given);
-        Enable(GivenCentreY, "Label16", given);
-        Enable(GivenRadius, "Label17", given);
+        Enable(SurfacesPerTrial, "Label62", searches && overall);
+        Enable(GivenCentreX, "Label15", circle);
+        Enable(GivenCentreY, "Label16", circle);
+        Enable(GivenRadius, "Label17", circle);
+        Enable(GivenSurfaceTable, nullptr, polyline);
+        Enable(MomentPointX, "Label68", polyline);
+        Enable(MomentPointY, "Label69", polyline);
         const bool piezometric = Field(WaterModelField)
                                      ->text()
                                      .trimmed()
@@ -276,6 +372,7 @@ private:
     QLineEdit* search_ = nullptr;
     QComboBox* surface_ = nullptr;
     std::array<QString, 3> keptCircle_;  // the given circle the user last left for a search
+    QString keptPolyline_;               // the given polyline the user last left
 };
 
 }  // namespace
