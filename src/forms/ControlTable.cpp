@@ -186,27 +186,34 @@ BuiltControls BuildControls(QWidget& form, std::span<const ControlRow> table) {
     return built;
 }
 
-void ShowTabPageOf(const QWidget& control) {
+namespace {
+
+// The innermost tab page `control` lies in (or is) with its tabs; none outside every tab page.
+std::pair<QTabWidget*, QWidget*> TabPageOf(const QWidget& control) {
     for (const QWidget* child = &control; child != nullptr; child = child->parentWidget()) {
         // A tab page lies in the tabs' stack of pages.
         auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget());
         auto* tabs = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
         if (tabs != nullptr) {
-            tabs->setCurrentWidget(const_cast<QWidget*>(child));
+            return {tabs, const_cast<QWidget*>(child)};
         }
+    }
+    return {nullptr, nullptr};
+}
+
+}  // namespace
+
+void ShowTabPageOf(const QWidget& control) {
+    // Tabs within a tab page bring their own page forward, then the page they lie in.
+    for (auto found = TabPageOf(control); found.first != nullptr; found = TabPageOf(*found.first)) {
+        found.first->setCurrentWidget(found.second);
     }
 }
 
 void MarkTabPageOf(const QWidget& control, bool fault) {
-    for (const QWidget* child = &control; child != nullptr; child = child->parentWidget()) {
-        auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget());
-        auto* tabs = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
-        if (tabs != nullptr) {
-            // An invalid colour gives the tab bar's own back.
-            tabs->tabBar()->setTabTextColor(tabs->indexOf(const_cast<QWidget*>(child)),
-                                            fault ? QColor(176, 0, 0) : QColor());
-            return;
-        }
+    if (const auto [tabs, page] = TabPageOf(control); tabs != nullptr) {
+        // An invalid colour gives the tab bar's own back.
+        tabs->tabBar()->setTabTextColor(tabs->indexOf(page), fault ? QColor(176, 0, 0) : QColor());
     }
 }
 

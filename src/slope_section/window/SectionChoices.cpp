@@ -225,22 +225,13 @@ private:
     }
 
     // Fills the given surface's table with a polyline to start from: the one the user last left,
-    // or points along the arc of the circle GiveCircle would start from.
+    // or points along the arc of the circle to start from.
     void GivePolyline() {
         if (!keptPolyline_.isEmpty()) {
             Field(GivenSurfaceTable)->setText(keptPolyline_);
             return;
         }
-        std::array<QString, 3> circle = keptCircle_;
-        if (circle[2].isEmpty()) {
-            const forms::LineEditFields fields(form_);
-            circle = {Q(fields.text(CriticalCentreX)), Q(fields.text(CriticalCentreY)),
-                      Q(fields.text(CriticalRadius))};
-        }
-        if (circle[2].isEmpty()) {
-            circle = ToeCircle();
-        }
-        Field(GivenSurfaceTable)->setText(Q(ArcPolyline(circle)));
+        Field(GivenSurfaceTable)->setText(Q(ArcPolyline(StartingCircle())));
     }
 
     // Points along the circle's arc under the ground, to two decimals, each end raised to the
@@ -283,8 +274,9 @@ private:
         return TableText(rows);
     }
 
-    // Fills the given circle's fields with a circle to start from.
-    void GiveCircle() {
+    // A circle to start from: the one the user last left, else the critical circle shown, else
+    // one through the face's toe.
+    std::array<QString, 3> StartingCircle() const {
         std::array<QString, 3> circle = keptCircle_;
         if (circle[2].isEmpty()) {
             const forms::LineEditFields fields(form_);
@@ -294,6 +286,12 @@ private:
         if (circle[2].isEmpty()) {
             circle = ToeCircle();
         }
+        return circle;
+    }
+
+    // Fills the given circle's fields with a circle to start from.
+    void GiveCircle() {
+        const std::array<QString, 3> circle = StartingCircle();
         for (std::size_t i = 0; i < kCircleFields.size(); ++i) {
             Field(kCircleFields[i])->setText(circle[i]);
         }
