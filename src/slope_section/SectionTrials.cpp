@@ -98,14 +98,6 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
 }
 
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const SlipSurface& surface, int trials, TrialRange range,
-                                      UniformSequence& uniforms, int threads,
-                                      RunProgress* progress) {
-    return RunSectionTrials(inputs, choices, surface, nullptr, trials, range, uniforms, threads,
-                            progress);
-}
-
-SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
                                       const SlipSurface& surface, const OverallSlopeSearch* overall,
                                       int trials, TrialRange range, UniformSequence& uniforms,
                                       int threads, RunProgress* progress) {

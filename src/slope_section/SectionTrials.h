@@ -84,14 +84,8 @@ SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const Samplin
 // of the sequence on; under a Latin hypercube every trial of the run is drawn on the calling
 // thread and the range's kept. The outcome holds the range's trials, the first at 0; the
 // sequence is left where the run would leave it after the range's last trial (under a Latin
-// hypercube, where the whole run leaves it).
-SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
-                                      const SlipSurface& surface, int trials, TrialRange range,
-                                      UniformSequence& uniforms, int threads,
-                                      RunProgress* progress = nullptr);
-
-// Either of the above with the overall slope's search in each trial (after a search: on its
-// critical circle).
+// hypercube, where the whole run leaves it). With `overall`, each trial also searches for the
+// overall slope (after a search: on its critical circle).
 SectionTrialsOutcome RunSectionTrials(const SectionInputs& inputs, const SamplingChoices& choices,
                                       const SlipSurface& surface, const OverallSlopeSearch* overall,
                                       int trials, TrialRange range, UniformSequence& uniforms,

@@ -394,6 +394,7 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
     }
     const double minimumFactor = f.Number(MinimumSafetyFactor);
     const double maximumPercentage = f.Number(MaximumFailurePercentage);
+    const bool overallSlope = Word(f.texts().text(OverallSlope)) == "yes";
 
     const PreparedSection prepared(inputs.section);
     const FoundSurface found = FindSurface(f, inputs, prepared, context);
@@ -480,7 +481,7 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
         const double failurePercentage = factorAtMeans < 1.0 ? 100.0 : 0.0;
         f.WriteNumber(MeanSafetyFactor, factorAtMeans);
         f.WriteNumber(FailureProbability, failurePercentage);
-        if (found.search && Word(f.texts().text(OverallSlope)) == "yes") {
+        if (found.search && overallSlope) {
             // Without spread every trial is the one at the means, whose lowest surface is the
             // critical one.
             f.WriteNumber(OverallFailurePercentage, failurePercentage);
@@ -496,7 +497,6 @@ RunOutcome RunSlopeSection(FieldTexts& fields, AnalysisContext& context) {
         return outcome;
     }
 
-    const bool overallSlope = Word(f.texts().text(OverallSlope)) == "yes";
     std::optional<OverallSlopeSearch> overall;
     if (overallSlope) {
         overall.emplace();

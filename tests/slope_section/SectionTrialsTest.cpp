@@ -213,8 +213,8 @@ TEST_P(SectionTrialsParts, HoldTheWholeRunsTrialsAndMergeToItsFigures) {
     for (int k = 1; k <= row.parts; ++k) {
         const TrialRange range = PartRange(kTrials, {k, row.parts});
         UniformSequence uniforms(kStart);
-        const SectionTrialsOutcome part =
-            RunSectionTrials(inputs, row.choices, kCircle, kTrials, range, uniforms, row.threads);
+        const SectionTrialsOutcome part = RunSectionTrials(inputs, row.choices, kCircle, nullptr,
+                                                           kTrials, range, uniforms, row.threads);
         ASSERT_EQ(part.results.size(), static_cast<std::size_t>(range.count())) << "part " << k;
         if (k == row.parts) {
             EXPECT_EQ(uniforms.state(), wholeUniforms.state()) << "after the last part";
@@ -252,7 +252,7 @@ TEST(SectionTrials, AnEmptyPartWorksOutNoTrial) {
     const SectionInputs inputs = ThreeSoilInputs();
     UniformSequence uniforms(kStart);
     const SectionTrialsOutcome part =
-        RunSectionTrials(inputs, {}, kCircle, 2, PartRange(2, {1, 3}), uniforms, 2);
+        RunSectionTrials(inputs, {}, kCircle, nullptr, 2, PartRange(2, {1, 3}), uniforms, 2);
     EXPECT_TRUE(part.results.empty());
     EXPECT_TRUE(part.drawn.empty());
     EXPECT_EQ(part.statistics.trials, 0);
